@@ -1,0 +1,18 @@
+// The hand-overs from the game world to the screens and the sound cues. The game world
+// calls them; the screens and the shell implement them.
+#pragma once
+
+// The last ball in play is gone (or given up): a new life, or the end of the run.
+void lifeLost();
+
+// No breakable brick is left: applause, then the next level's intro or the final picture.
+void levelComplete();
+
+// The intro screen was dismissed: lay the next level and slide it in.
+void startNextLevel();
+
+// The final picture was dismissed: the end screen of a won run.
+void victoryEnd();
+
+// Plays a sound cue by its word ("brique", "murs", ...), never waiting for it.
+void playCue(const char* cue);

@@ -1,0 +1,117 @@
+// The one record of the running game, its tables, and the two resets other parts call.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "game/platform.h"
+
+// The game world's pi: a fixed constant, not the full double value.
+constexpr double kPi = 3.14159265358;
+
+constexpr int kBrickCount = 250;
+constexpr int kBonusCount = 80;
+constexpr int kShotCount = 60;
+
+constexpr int kPlayfieldWidth = 480;  // x 0..479
+constexpr int kPaddleTop = 520;       // the paddle's top edge
+constexpr int kBrickWidth = 40;
+constexpr int kBrickHeight = 20;
+constexpr int kCapsuleWidth = 20;
+constexpr int kCapsuleHeight = 10;
+
+// Which ball picture a ball is drawn with.
+enum class BallIcon : std::uint8_t { Normal, Fire };
+
+struct Ball {
+    double x;       // centre x, pixels
+    double y;       // centre y, pixels
+    double vx;      // x step per tick: ballSpeed * cos(angle) after a velocity update
+    double vy;      // y step per tick: ballSpeed * sin(angle) after a velocity update
+    double angle;   // direction of travel, radians, screen coordinates (negative rises)
+    BallIcon icon;  // normal or fire-ball picture
+    std::int32_t held;  // 1 while resting on the sticky paddle until a click
+};
+
+struct Brick {
+    std::int32_t x;      // left edge, pixels
+    std::int32_t y;      // top edge, pixels
+    std::int32_t kind;   // 0 empty; 1-5 ordinary, 6 hard, 7 cracked, 8 indestructible
+    std::int32_t group;  // 0 none; 1-5 a group that vanishes once it holds no breakable brick
+};
+using BrickTable = std::array<Brick, kBrickCount>;
+
+struct FallingBonus {
+    std::int32_t x;     // left edge, pixels
+    std::int32_t y;     // top edge, pixels
+    std::int32_t kind;  // 0 free; 1-13 bonus kind
+};
+
+struct Shot {
+    std::int32_t x;       // the shot's point (top middle), pixels
+    std::int32_t y;
+    std::int32_t active;  // 0 free
+};
+
+struct GameState {
+    // Game-wide values, kept from one level to the next.
+    std::int32_t score = 0;             // running score of the game being played
+    std::int32_t bestScore = 200000;    // best score, from the score file
+    std::array<char, 64> bestScoreName{};  // holder of the best score, Windows-1252
+    std::int32_t livesLeft = 1;         // spare balls
+    std::int32_t currentLevel = 1;      // level being played; above 25 once every level is done
+    std::int32_t soundEnabled = 1;      // 1: cues play
+    std::int32_t shotsLeft = 0;         // shots the armed paddle may still fire
+
+    // Level and run.
+    bool ballLaunched = false;          // set by the launching click
+    bool paused = false;                // ticks do nothing while set
+    std::uint32_t tickIntervalMs = 25;  // game timer interval, ms; 10 at the fastest
+    std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
+    std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8
+    std::int32_t ballCount = 1;         // balls in play, 1 or 2
+    std::int32_t paddleX = 240;         // paddle centre x, pixels
+    std::int32_t paddleWidth = 60;      // paddle width, pixels: 30, 60 or 90
+    std::array<std::int32_t, 2> heldOffset{};  // x offset of a ball resting on the paddle
+    std::int32_t bricksBroken = 0;      // bricks destroyed by strikes in this level
+    Point cursorPos{};                  // last pointer position read, client pixels
+    std::array<Ball, 2> balls{};        // the first and the second ball
+    BrickTable brickTable{};            // the board
+    std::array<FallingBonus, kBonusCount> bonusTable{};  // falling capsules
+    std::array<Shot, kShotCount> shotTable{};           // shots in flight
+
+    // Bonus effects, all cleared at level start.
+    bool bonusWidePaddle = false;    // paddle widened
+    bool bonusNarrowPaddle = false;  // paddle narrowed
+    bool bonusFastBall = false;      // ballSpeed has reached 8
+    bool bonusSlowBall = false;      // ballSpeed has reached 2
+    bool bonusFireBall = false;      // balls go through breakable bricks
+    bool bonusMirror = false;        // paddle follows the pointer mirrored
+    bool bonusSticky = false;        // a ball landing on the paddle is held until a click
+    bool bonusArmed = false;         // a click fires a shot
+    bool bonusTwoBalls = false;      // the second ball is in play
+    bool bonusRandomBounce = false;  // paddle bounces use a random offset
+
+    // Screens that wait for a click or key (0 or 1).
+    std::int32_t gameOverShown = 0;    // the end screen
+    std::int32_t levelIntroShown = 0;  // the next level's intro
+    std::int32_t victoryShown = 0;     // the picture after the last level
+};
+
+// The running game. Defined once, in game_state.cpp.
+extern GameState game;
+
+// The shared scratch text: composed file paths, screen texts, the text of both dialogs and
+// the words read from the score file. Every composition overwrites it.
+extern std::array<char, 1000> pathBuffer;
+
+// Level-start reset, then the layout of game.currentLevel. Called when a game starts and
+// by the next-level step.
+void startLevel();
+
+// New-game values before the first startLevel: no end screen, score 0, one spare ball, no
+// shots. currentLevel keeps the level chosen in the menu.
+void newGameReset();
+
+// A spare ball replaces the lost one: one life less, timer stopped and back to 25 ms, ball 1
+// back on the paddle, paddle to 240 and, unless widened or narrowed, to width 60.
+void lifeLostReset();

@@ -1,0 +1,45 @@
+// The platform seam: every service of the operating system that the game world and the
+// screens need, as free functions in the game's terms. The shell implements it on SDL2;
+// the tests link a recording fake; tessaron-lab links a null platform that does nothing.
+#pragma once
+#include <cstdint>
+
+struct Point {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+// The game window's timer: one tick every `ms` milliseconds until stopped. Starting it
+// again replaces the running timer. Ticks arrive only through the window's loop.
+void startGameTimer(std::uint32_t ms);
+void stopGameTimer();
+
+// The pointer in the game window's client pixels (may lie outside the window).
+Point pointerPosition();
+
+// Asks for one repaint of the game window's client area; the loop paints it before it waits.
+void requestRepaint();
+
+// A modal Yes/No question over the game window; true means Yes. The game timer keeps
+// ticking and the game window keeps repainting while it is open.
+bool askYesNo(const char* text);
+
+// Blocks the one thread for `ms` milliseconds; no tick or event is handled meanwhile.
+void sleepMs(std::uint32_t ms);
+
+// Local wall-clock time in milliseconds, for measuring the frames of a slide.
+std::int64_t localTimeMs();
+
+// Sounds: a file played once without waiting, a file looped without waiting, and the stop
+// of whatever is playing. A missing or unreadable file is silent. Paths are Windows-1252.
+void playSoundFile(const char* path);
+void loopSoundFile(const char* path);
+void stopSounds();
+
+// Ends the game window (the menu shows again once its loop has returned).
+void closeGameWindow();
+
+// The two one-line dialogs. Each opens on the text of `pathBuffer`, returns only when OK is
+// pressed and leaves the typed text (at most 63 characters) in `pathBuffer`.
+enum class TextDialog { LevelCode, PlayerName };
+void runTextDialog(TextDialog dialog);

@@ -1,0 +1,12 @@
+#!/bin/sh
+# Fails when the game world includes SDL or the screens reach for windows, events or audio.
+top="$1"
+bad=0
+if grep -rn -E '#include *[<"]SDL' "$top/game"; then
+  echo "game/ must not include SDL"; bad=1
+fi
+if grep -rn -E 'SDL_(CreateWindow|PollEvent|WaitEvent|GetWindow|ShowWindow|HideWindow|OpenAudio|Delay|GetTicks)|Mix_|#include *[<"]SDL_(mixer|audio|video|events)' "$top/screens"; then
+  echo "screens/ must not touch windows, events, timing or audio"; bad=1
+fi
+[ $bad -eq 0 ] && echo "layers ok"
+exit $bad

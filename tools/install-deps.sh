@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian packages Tessaron builds, plays and tests with, when any is missing.
+set -eu
+packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
+  libfontconfig-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool wmctrl imagemagick x11-utils"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
