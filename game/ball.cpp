@@ -1,0 +1,138 @@
+// Ball motion: walls, paddle bounce, sticky catch, loss, and the sweep against the bricks.
+#include "game/ball.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "game/bricks.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "game/random.h"
+
+namespace {
+
+constexpr double kLeftWall = 6;
+constexpr double kRightWall = 474;
+constexpr double kTopWall = 6;
+constexpr double kPaddleLine = 514;
+constexpr double kBounceCeiling = 512;
+constexpr double kLossLine = 535;
+constexpr double kAngleMargin = 0.06;
+constexpr std::uint32_t kLostBallPauseMs = 1500;
+constexpr std::uint32_t kFastestTickMs = 10;
+
+// The paddle bounce of a ball whose centre is below the paddle line.
+void bounceOnPaddle(Ball& ball, int n)
+{
+    game.score += 1;  // every tick below the line scores, caught or not
+    int d = static_cast<int>(ball.x - game.paddleX);
+    if (std::abs(d) > game.paddleWidth / 2 + 6) return;
+
+    if (game.bonusRandomBounce) d = nextRandom() % 60 - 30;
+    ball.angle = -ball.angle;
+    // The first ball's dead zone leans right of the centre; the second ball's is even.
+    const bool deadZone = n == 1 ? (d >= -3 && d <= 5) : (d >= -2 && d <= 2);
+    if (!deadZone) ball.angle += degToRad(1.5 * d);
+    if (ball.angle > -kAngleMargin) ball.angle = -kAngleMargin;
+    if (ball.angle < -kPi + kAngleMargin) ball.angle = -kPi + kAngleMargin;
+    updateVelocities();
+    if (ball.y > kBounceCeiling) ball.y = kBounceCeiling;
+
+    if (game.bonusSticky) {
+        playCue("balle pause");
+        game.heldOffset[n - 1] = d;
+        ball.y = kPaddleLine;
+        ball.x = game.paddleX + d;
+        ball.held = 1;
+    } else {
+        playCue("murs");
+    }
+}
+
+// A ball below the loss line leaves play; the last one costs a life.
+void loseBall(int n)
+{
+    if (n == 1 && game.ballCount == 2) {
+        game.balls[0] = game.balls[1];
+        game.bonusTwoBalls = false;
+        game.ballCount = 1;
+    } else if (n == 1) {
+        playCue("vieperdu");
+        sleepMs(kLostBallPauseMs);
+        lifeLost();
+    } else {
+        playCue("vieperdu");
+        game.ballCount = 1;
+        game.bonusTwoBalls = false;
+    }
+}
+
+// Tests the points of this tick's path from near its start towards its end; on the first
+// bounce the ball is put back along its path, before the struck brick.
+void sweepBricks(int n)
+{
+    const Ball start = game.balls[n - 1];
+    for (double t = 0.95; t >= 0; t -= 0.05) {
+        const int x = static_cast<int>(start.x - t * start.vx);
+        const int y = static_cast<int>(start.y - t * start.vy);
+        if (brickHit(x, y, n)) {
+            Ball& ball = game.balls[n - 1];
+            ball.x = start.x - (t + 0.1) * start.vx;
+            ball.y = start.y - (t + 0.1) * start.vy;
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+double degToRad(double degrees) { return (kPi / 180.0) * degrees; }
+
+void updateVelocities()
+{
+    for (Ball& ball : game.balls) {
+        if (ball.angle > kPi) ball.angle -= 2.0 * kPi;
+        if (ball.angle < -kPi) ball.angle += 2.0 * kPi;
+        ball.vx = std::cos(ball.angle) * static_cast<double>(game.ballSpeed);
+        ball.vy = std::sin(ball.angle) * static_cast<double>(game.ballSpeed);
+    }
+    game.speedUpTally += 1;
+    if (game.tickIntervalMs > kFastestTickMs && game.speedUpTally >= 10) {
+        game.speedUpTally = 0;
+        game.tickIntervalMs -= 1;
+        stopGameTimer();
+        startGameTimer(game.tickIntervalMs);
+    }
+}
+
+void stepBall(int n)
+{
+    Ball& ball = game.balls[n - 1];
+    if (ball.held == 0) {
+        ball.x += ball.vx;
+        ball.y += ball.vy;
+    }
+
+    if (ball.x < kLeftWall || ball.x > kRightWall) {
+        ball.x = ball.x < kLeftWall ? kLeftWall : kRightWall;
+        ball.angle = kPi - ball.angle;
+        game.score += 1;
+        playCue("murs");
+        updateVelocities();
+    }
+
+    if (ball.y < kTopWall) {
+        game.score += 1;
+        ball.angle = -ball.angle;
+        updateVelocities();
+        playCue("murs");
+        ball.x += ball.vx;
+        ball.y += ball.vy;
+    }
+
+    if (ball.y > kPaddleLine) bounceOnPaddle(ball, n);
+
+    if (ball.y > kLossLine) loseBall(n);
+
+    sweepBricks(n);
+}

@@ -1,0 +1,116 @@
+// Brick strikes: points and cues by kind, hard bricks cracking, the fire ball, the bounce
+// decided by the gaps one step back, capsules, and vanishing groups.
+#include "game/bricks.h"
+
+#include "game/ball.h"
+#include "game/bonuses.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "game/random.h"
+
+namespace {
+
+constexpr int kIndestructible = 8;
+constexpr int kBallHalf = 6;
+constexpr int kGroupCount = 5;
+
+bool breakable(int kind) { return kind != 0 && kind != kIndestructible; }
+
+int pointsFor(int kind)
+{
+    if (kind <= 5) return 500;
+    if (kind <= 7) return 300;
+    return 10;
+}
+
+const char* cueFor(int kind)
+{
+    if (kind <= 5) return "brique";
+    if (kind <= 7) return "casse";
+    return "briquedure";
+}
+
+int kindAfterStrike(int kind)
+{
+    if (kind == 6) return 7;
+    if (kind == kIndestructible) return kIndestructible;
+    return 0;
+}
+
+// How far the ball's box, one step back, lay from the brick along one axis; 0 if overlapping.
+double gapBetween(double boxLow, double boxHigh, int brickLow, int brickHigh)
+{
+    if (brickLow > boxHigh) return brickLow - boxHigh;
+    if (brickHigh < boxLow) return boxLow - brickHigh;
+    return 0;
+}
+
+}  // namespace
+
+bool brickHit(int x, int y, int n)
+{
+    bool bounce = false;
+    double sumX = 0;
+    double sumY = 0;
+
+    for (Brick& brick : game.brickTable) {
+        if (brick.kind == 0) continue;
+        const bool struck = x + kBallHalf >= brick.x && x - kBallHalf <= brick.x + kBrickWidth &&
+                            y + kBallHalf >= brick.y && y - kBallHalf <= brick.y + kBrickHeight;
+        if (!struck) continue;
+
+        game.score += pointsFor(brick.kind);
+        if (!bounce) playCue(cueFor(brick.kind));
+        brick.kind = kindAfterStrike(brick.kind);
+
+        if (n == 0) {
+            if (brick.kind == 0) game.bricksBroken += 1;
+            return true;
+        }
+
+        if (game.bonusFireBall && brick.kind != kIndestructible) {
+            brick.kind = 0;
+        } else {
+            const Ball& ball = game.balls[n - 1];
+            const double gapX = gapBetween(x - kBallHalf - ball.vx, x + kBallHalf - ball.vx,
+                                           brick.x, brick.x + kBrickWidth);
+            const double gapY = gapBetween(y - kBallHalf - ball.vy, y + kBallHalf - ball.vy,
+                                           brick.y, brick.y + kBrickHeight);
+            bounce = true;
+            if (gapY > 0) sumY += gapY;
+            if (gapX > 0) sumX += gapX;
+        }
+
+        if (brick.kind == 0) {
+            game.bricksBroken += 1;
+            if (nextRandom() % 2 == 1) releaseCapsule(brick.x + 10, brick.y + 5);
+            clearEmptiedGroups();
+        }
+    }
+
+    if (n == 0 || !bounce) return false;
+    Ball& ball = game.balls[n - 1];
+    ball.angle = sumY > sumX ? -ball.angle : kPi - ball.angle;
+    updateVelocities();
+    return true;
+}
+
+void clearEmptiedGroups()
+{
+    for (int group = 1; group <= kGroupCount; ++group) {
+        int remaining = 0;
+        bool present = false;
+        for (const Brick& brick : game.brickTable) {
+            if (brick.group != group) continue;
+            present = true;
+            if (breakable(brick.kind)) ++remaining;
+        }
+        if (remaining != 0) continue;
+        for (Brick& brick : game.brickTable) {
+            if (brick.group != group) continue;
+            brick.kind = 0;
+            brick.group = 0;
+        }
+        if (present) playCue("disparition");
+    }
+}

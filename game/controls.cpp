@@ -1,0 +1,156 @@
+// The game window's behaviour and the game tick.
+#include "game/controls.h"
+
+#include "game/ball.h"
+#include "game/bonuses.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "game/shots.h"
+
+namespace {
+
+constexpr std::uint32_t kPausedTickMs = 20;
+constexpr int kCapsuleFall = 6;
+constexpr int kCapsuleGone = 540;
+
+bool waitingScreenShown()
+{
+    return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0;
+}
+
+// A click or key on a waiting screen leaves it.
+void leaveWaitingScreen()
+{
+    if (game.gameOverShown == 1) {
+        closeGameWindow();
+    } else if (game.levelIntroShown != 0) {
+        startNextLevel();
+    } else {
+        victoryEnd();
+    }
+}
+
+void releaseHeldBall(Ball& ball)
+{
+    ball.held = 0;
+    playCue("balle decolle");
+}
+
+}  // namespace
+
+void placePaddle(int pointerX)
+{
+    const int half = game.paddleWidth / 2;
+    game.paddleX = pointerX;
+    if (game.paddleX < half) game.paddleX = half;
+    if (game.paddleX > 479 - half) game.paddleX = 479 - half;
+    if (game.bonusMirror) game.paddleX = 479 - game.paddleX;
+
+    Ball& first = game.balls[0];
+    Ball& second = game.balls[1];
+    if (!game.ballLaunched) first.x = game.paddleX + game.heldOffset[0];
+    if (first.held == 1) first.x = game.paddleX + game.heldOffset[0];
+    if (second.held == 1 && game.ballCount == 2) second.x = game.paddleX + game.heldOffset[1];
+
+    for (Ball& ball : game.balls) {
+        if (ball.x >= 474) ball.x = 473;
+    }
+    for (Ball& ball : game.balls) {
+        if (ball.x <= 6) ball.x = 7;
+    }
+}
+
+int countBricksLeft()
+{
+    int left = 0;
+    for (const Brick& brick : game.brickTable) {
+        if (brick.kind != 0 && brick.kind != 8) ++left;
+    }
+    return left;
+}
+
+void dropCapsules()
+{
+    for (FallingBonus& capsule : game.bonusTable) {
+        capsule.y += kCapsuleFall;
+        if (capsule.y > kCapsuleGone) capsule.kind = 0;
+    }
+}
+
+void gameTick()
+{
+    stepBall(1);
+    if (game.ballCount == 2) stepBall(2);
+    dropCapsules();
+    catchCapsules();
+    moveShots();
+    if (countBricksLeft() == 0) levelComplete();
+    game.cursorPos = pointerPosition();
+    placePaddle(game.cursorPos.x);
+}
+
+void gamePointerMoved()
+{
+    if (game.ballLaunched || game.paused || game.levelIntroShown != 0 || game.gameOverShown != 0) {
+        return;
+    }
+    game.cursorPos = pointerPosition();
+    placePaddle(game.cursorPos.x);
+    requestRepaint();
+}
+
+void gameLeftButtonDown()
+{
+    if (waitingScreenShown()) {
+        leaveWaitingScreen();
+        return;
+    }
+    if (!game.ballLaunched) {
+        startGameTimer(game.tickIntervalMs);
+        game.ballLaunched = true;
+        playCue("balle decolle");
+    }
+    if (game.bonusArmed && !game.paused) fireShot();
+    if (game.balls[0].held == 1 && !game.paused) releaseHeldBall(game.balls[0]);
+    if (game.balls[1].held == 1 && game.ballCount == 2 && !game.paused) {
+        releaseHeldBall(game.balls[1]);
+    }
+}
+
+void gameKeyDown(int virtualKey)
+{
+    if (waitingScreenShown()) {
+        leaveWaitingScreen();
+        return;
+    }
+    if (virtualKey == kKeyF12) {
+        if (!askYesNo("Etes vous sur de vouloir detruire votre(vos) balle(s)?")) return;
+        // Ticks go on while the question is open: if the run ended or the level was cleared
+        // meanwhile, a Yes comes too late and changes nothing (a run never ends twice).
+        if (waitingScreenShown()) return;
+        playCue("vieperdu");
+        lifeLost();
+    } else if (virtualKey == kKeyEscape) {
+        if (!askYesNo("Etes vous sur de vouloir quitter la partie?")) return;
+        if (waitingScreenShown()) return;
+        playCue("vieperdu");
+        game.livesLeft = 0;
+        lifeLost();
+    } else if (game.paused) {
+        game.paused = false;
+        stopGameTimer();
+        startGameTimer(game.tickIntervalMs);
+    } else {
+        game.paused = true;
+        stopGameTimer();
+        startGameTimer(kPausedTickMs);
+    }
+}
+
+void gameTimerElapsed()
+{
+    if (game.ballLaunched && !game.paused) gameTick();
+    requestRepaint();
+}
+
+void gameCloseRequested() { closeGameWindow(); }

@@ -1,0 +1,34 @@
+// The game window's behaviour: pointer, button, key and timer events, and one game tick.
+#pragma once
+
+// Virtual-key codes the game window tells apart; any other key pauses.
+constexpr int kKeyEscape = 27;
+constexpr int kKeyF12 = 123;
+
+// Pointer moved over the game window: before the launch the paddle follows the pointer.
+void gamePointerMoved();
+
+// Left button pressed: launch, fire, release held balls, or leave a waiting screen.
+void gameLeftButtonDown();
+
+// Key pressed with a virtual-key code: F12 gives up the balls, Escape ends the game, any
+// other key toggles the pause; on a waiting screen any key acts as a click.
+void gameKeyDown(int virtualKey);
+
+// The game timer elapsed: a tick while launched and not paused, then a repaint.
+void gameTimerElapsed();
+
+// A close request for the game window, as the desktop sends it.
+void gameCloseRequested();
+
+// One tick of the game world: the balls, the capsules, the shots, the level's end, the paddle.
+void gameTick();
+
+// Places the paddle from a pointer x in client pixels and carries held balls along.
+void placePaddle(int pointerX);
+
+// Bricks of kinds 1 to 7 left on the board.
+int countBricksLeft();
+
+// Every capsule entry falls 6 pixels; those below 540 are freed.
+void dropCapsules();

@@ -1,0 +1,88 @@
+// The running game's record and the resets at a new game, a new level and a new life.
+#include "game/game_state.h"
+
+#include "game/ball.h"
+#include "game/levels.h"
+
+GameState game;
+std::array<char, 1000> pathBuffer{};
+
+void startLevel()
+{
+    game.ballLaunched = false;
+    game.heldOffset[0] = 0;
+
+    game.tickIntervalMs = 25;
+    game.ballSpeed = 4;
+    game.paused = false;
+    game.ballCount = 1;
+    game.speedUpTally = 0;
+
+    game.bonusWidePaddle = false;
+    game.bonusNarrowPaddle = false;
+    game.bonusFastBall = false;
+    game.bonusSlowBall = false;
+    game.bonusFireBall = false;
+    game.bonusMirror = false;
+    game.bonusSticky = false;
+    game.bonusArmed = false;
+    game.bonusTwoBalls = false;
+    game.bonusRandomBounce = false;
+
+    for (Shot& shot : game.shotTable) shot.active = 0;
+
+    Ball& first = game.balls[0];
+    first.x = 255.0;
+    first.y = 512.0;
+    first.angle = -kPi / 2;
+    first.held = 0;
+    Ball& second = game.balls[1];
+    second.x = 255.0;
+    second.y = 512.0;
+    second.angle = -kPi / 4;
+    second.held = 0;
+    first.icon = BallIcon::Normal;
+    second.icon = BallIcon::Normal;
+
+    updateVelocities();
+
+    game.paddleX = 240;
+    game.paddleWidth = 60;
+    game.bricksBroken = 0;
+
+    for (FallingBonus& capsule : game.bonusTable) capsule.kind = 0;
+    // x and y stay: an entry of kind 0 is ignored everywhere.
+    for (Brick& brick : game.brickTable) {
+        brick.kind = 0;
+        brick.group = 0;
+    }
+
+    layLevel(game.currentLevel);
+}
+
+void newGameReset()
+{
+    game.gameOverShown = 0;
+    game.score = 0;
+    game.livesLeft = 1;
+    game.shotsLeft = 0;
+}
+
+void lifeLostReset()
+{
+    game.livesLeft -= 1;
+    game.tickIntervalMs = 25;
+    stopGameTimer();
+    game.ballLaunched = false;
+    game.speedUpTally = 0;
+
+    Ball& first = game.balls[0];
+    first.x = 255.0;
+    first.y = 512.0;
+    game.heldOffset[0] = 0;
+    first.angle = -kPi / 2.0;
+    updateVelocities();
+
+    game.paddleX = 240;
+    if (!game.bonusNarrowPaddle && !game.bonusWidePaddle) game.paddleWidth = 60;
+}

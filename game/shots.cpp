@@ -1,0 +1,73 @@
+// Shots of the armed paddle.
+#include "game/shots.h"
+
+#include "game/ball.h"
+#include "game/bricks.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+
+namespace {
+
+constexpr int kShotStartY = 516;
+constexpr int kShotClimb = 5;
+constexpr int kBallLift = 8;
+constexpr double kTurn = 0.3;
+constexpr double kMargin = 0.06;
+
+bool insideBall(const Shot& shot, const Ball& ball)
+{
+    return ball.x - 6 < shot.x && shot.x < ball.x + 6 && ball.y - 6 < shot.y && shot.y < ball.y + 6;
+}
+
+// Turns a ball met by a shot 0.3 towards straight up. upperBound is the top of the range in
+// which the ball is turned to the right: -0.06 for ball 1, 0.06 for ball 2, so ball 2 is
+// turned even when it already rises straight up.
+void pushBall(Ball& ball, double upperBound)
+{
+    const double a = kPi / 2 + ball.angle;  // 0 for a ball rising straight up
+    if (kMargin < a && a < kPi - kMargin) {
+        ball.angle -= kTurn;
+    } else if (-kPi + kMargin < a && a < upperBound) {
+        ball.angle += kTurn;
+    }
+    ball.y -= kBallLift;
+}
+
+}  // namespace
+
+void fireShot()
+{
+    game.shotsLeft -= 1;
+    for (int i = kShotCount - 1; i >= 0; --i) {
+        Shot& shot = game.shotTable[i];
+        if (shot.active != 0) continue;
+        playCue("tir");
+        shot.active = 1;
+        shot.x = game.paddleX;
+        shot.y = kShotStartY;
+        break;
+    }
+    if (game.shotsLeft <= 0) game.bonusArmed = false;
+}
+
+void moveShots()
+{
+    for (Shot& shot : game.shotTable) {
+        if (shot.active == 0) continue;
+        if (brickHit(shot.x, shot.y, 0)) shot.active = 0;
+
+        if (insideBall(shot, game.balls[0])) {
+            pushBall(game.balls[0], -kMargin);
+            shot.active = 0;
+            updateVelocities();
+        } else if (game.ballCount == 2 && insideBall(shot, game.balls[1])) {
+            pushBall(game.balls[1], kMargin);
+            shot.active = 0;
+            updateVelocities();
+        }
+
+        if (shot.y < 0) shot.active = 0;
+        shot.y -= kShotClimb;
+    }
+    clearEmptiedGroups();
+}

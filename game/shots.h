@@ -1,0 +1,10 @@
+// Shots of the armed paddle: firing, and their climb through bricks and balls.
+#pragma once
+
+// Fires one shot straight up from the paddle's centre (called by a click while armed and not
+// paused). Counts the shot even when all 60 entries are in flight, but then fires nothing.
+void fireShot();
+
+// One tick of every shot: brick strikes, pushes on the balls, the climb; then the test of the
+// vanishing groups, which therefore runs every tick.
+void moveShots();

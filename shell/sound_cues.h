@@ -1,0 +1,11 @@
+// Sound cues, the music after the last level, and the exit note.
+#pragma once
+
+// Composes the path of the music into pathBuffer and, with sounds on, loops it.
+void startMusic();
+
+// Stops whatever sound is playing, with sounds on or off.
+void stopMusic();
+
+// Writes `word` (no line end) as the exit note, where its directory exists.
+void writeExitNote(const char* word);

@@ -1,0 +1,97 @@
+// The recording fake of the platform seam.
+#include "tests/fake_platform.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/game_state.h"
+#include "game/random.h"
+
+FakePlatform fake;
+
+void resetFakePlatform() { fake = FakePlatform{}; }
+
+void resetWorld(std::uint32_t seed)
+{
+    resetFakePlatform();
+    game = GameState{};
+    pathBuffer.fill('\0');
+    seedRandom(seed);
+}
+
+void startGameTimer(std::uint32_t ms)
+{
+    fake.timerStarts.push_back(ms);
+    fake.timerRunning = true;
+    fake.timerInterval = ms;
+    fake.log.push_back("timer " + std::to_string(ms));
+}
+
+void stopGameTimer()
+{
+    fake.timerStops += 1;
+    fake.timerRunning = false;
+    fake.log.push_back("stop timer");
+}
+
+Point pointerPosition() { return fake.pointer; }
+
+void requestRepaint()
+{
+    fake.repaints += 1;
+    fake.log.push_back("repaint");
+}
+
+bool askYesNo(const char* text)
+{
+    fake.questions.emplace_back(text);
+    fake.log.push_back(std::string("ask ") + text);
+    return fake.answer;
+}
+
+void sleepMs(std::uint32_t ms)
+{
+    fake.sleeps.push_back(ms);
+    fake.clockMs += ms;
+    fake.log.push_back("sleep " + std::to_string(ms));
+}
+
+std::int64_t localTimeMs()
+{
+    fake.clockMs += fake.clockStepMs;
+    return fake.clockMs;
+}
+
+void playSoundFile(const char* path)
+{
+    fake.sounds.emplace_back(path);
+    fake.log.push_back(std::string("sound ") + path);
+}
+
+void loopSoundFile(const char* path)
+{
+    fake.loops.emplace_back(path);
+    fake.log.push_back(std::string("loop ") + path);
+}
+
+void stopSounds()
+{
+    fake.soundStops += 1;
+    fake.log.push_back("stop sounds");
+}
+
+void closeGameWindow()
+{
+    fake.windowCloses += 1;
+    fake.log.push_back("close game window");
+}
+
+void runTextDialog(TextDialog dialog)
+{
+    fake.dialogs.push_back(dialog);
+    fake.dialogInitialText = pathBuffer.data();
+    fake.log.push_back("dialog");
+    if (fake.typeText) {
+        std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
+    }
+}

@@ -1,0 +1,39 @@
+// The recording fake of the platform: every call is logged, the pointer, the answers to
+// questions and the text typed into dialogs are set by the test, and sleeps advance a clock.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/platform.h"
+
+struct FakePlatform {
+    std::vector<std::string> log;          // every call in order, e.g. "timer 25", "cue <path>"
+    std::vector<std::uint32_t> timerStarts;  // intervals passed to startGameTimer
+    int timerStops = 0;
+    bool timerRunning = false;
+    std::uint32_t timerInterval = 0;
+    std::vector<std::string> sounds;       // paths played once
+    std::vector<std::string> loops;        // paths looped
+    int soundStops = 0;
+    std::vector<std::uint32_t> sleeps;     // sleep durations
+    std::int64_t clockMs = 0;              // advanced by sleeps (and by clockStepMs per reading)
+    std::int64_t clockStepMs = 0;          // added at every time reading
+    std::vector<std::string> questions;    // texts of Yes/No questions
+    bool answer = true;                    // answer to every question
+    int repaints = 0;
+    int windowCloses = 0;
+    Point pointer{0, 0};
+    std::vector<TextDialog> dialogs;       // dialogs run, in order
+    std::string dialogInitialText;         // pathBuffer when the last dialog opened
+    std::string typedText;                 // text the player types (replaces the field)
+    bool typeText = false;                 // whether typedText replaces the field at all
+};
+
+// The one fake the tests share; resetFakePlatform() clears it.
+extern FakePlatform fake;
+void resetFakePlatform();
+
+// Resets the fake and the game to program-start values, with sounds off and the generator
+// seeded with `seed`.
+void resetWorld(std::uint32_t seed = 1);

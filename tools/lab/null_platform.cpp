@@ -1,0 +1,21 @@
+// The null platform of tessaron-lab.
+#include "tools/lab/null_platform.h"
+
+NullPlatform nullPlatform;
+
+void startGameTimer(std::uint32_t ms)
+{
+    nullPlatform.timerInterval = ms;
+    nullPlatform.timerRunning = true;
+}
+void stopGameTimer() { nullPlatform.timerRunning = false; }
+Point pointerPosition() { return nullPlatform.pointer; }
+void requestRepaint() {}
+bool askYesNo(const char*) { return false; }
+void sleepMs(std::uint32_t ms) { nullPlatform.clockMs += ms; }
+std::int64_t localTimeMs() { return nullPlatform.clockMs; }
+void playSoundFile(const char*) {}
+void loopSoundFile(const char*) {}
+void stopSounds() {}
+void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
+void runTextDialog(TextDialog) {}

@@ -1,0 +1,16 @@
+// The null platform of tessaron-lab: no window, no sound, no waiting. The autopilot sets the
+// pointer; sleeps advance a counted clock; questions are answered No.
+#pragma once
+#include <cstdint>
+
+#include "game/platform.h"
+
+struct NullPlatform {
+    Point pointer{240, 500};     // where the autopilot holds the pointer
+    std::int64_t clockMs = 0;    // advanced by sleeps
+    bool gameWindowOpen = true;  // cleared when the game closes its window
+    std::uint32_t timerInterval = 0;
+    bool timerRunning = false;
+};
+
+extern NullPlatform nullPlatform;
