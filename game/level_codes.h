@@ -1,0 +1,13 @@
+// The level codes: six characters of A-Z and 0-9 for each level, shown in play and typed in
+// the menu to choose the level.
+#pragma once
+#include <array>
+
+// Entries 1 to 25 hold the codes of levels 1 to 25; entry 0 stays empty.
+extern std::array<std::array<char, 9>, 26> levelCodes;
+
+// Fills levelCodes from the built-in table.
+void fillLevelCodes();
+
+// The level whose code equals `text` exactly (case counts); 1 for any other text.
+int levelForCode(const char* text);

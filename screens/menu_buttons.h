@@ -1,0 +1,22 @@
+// The menu's buttons: entries 1 to 5 are drawn; entry 0 only takes the hover mark when the
+// pointer is over no button.
+#pragma once
+#include <array>
+#include <cstdint>
+
+struct SDL_Surface;
+
+struct MenuButton {
+    std::int32_t x;         // top-left corner in the menu's client area
+    std::int32_t y;
+    std::int32_t width;     // size of the picture and of the clickable area
+    std::int32_t height;
+    std::int32_t textDx;    // label position relative to the corner
+    std::int32_t textDy;
+    std::int32_t hovered;   // 1 while the pointer is over the button
+    SDL_Surface* icon;      // picture at rest
+    SDL_Surface* hoverIcon; // picture under the pointer
+    std::array<char, 64> label;  // Windows-1252
+};
+
+extern std::array<MenuButton, 6> menuButtons;

@@ -1,0 +1,7 @@
+// The game's pictures and the menu's buttons.
+#include "screens/pictures.h"
+
+#include "screens/menu_buttons.h"
+
+Pictures pictures;
+std::array<MenuButton, 6> menuButtons{};
