@@ -46,6 +46,7 @@ bool askYesNo(const char* text)
 {
     fake.questions.emplace_back(text);
     fake.log.push_back(std::string("ask ") + text);
+    if (fake.duringQuestion) fake.duringQuestion();
     return fake.answer;
 }
 

@@ -2,6 +2,7 @@
 // questions and the text typed into dialogs are set by the test, and sleeps advance a clock.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct FakePlatform {
     std::int64_t clockStepMs = 0;          // added at every time reading
     std::vector<std::string> questions;    // texts of Yes/No questions
     bool answer = true;                    // answer to every question
+    std::function<void()> duringQuestion;  // runs while a question is open (ticks go on)
     int repaints = 0;
     int windowCloses = 0;
     Point pointer{0, 0};
