@@ -39,3 +39,8 @@ void resetFakePlatform();
 // Resets the fake and the game to program-start values, with sounds off and the generator
 // seeded with `seed`.
 void resetWorld(std::uint32_t seed = 1);
+
+// The fake game window: a 700 x 550 surface made at first use, and the count of its presents.
+struct SDL_Surface;
+SDL_Surface* fakeWindowSurface();
+extern int fakeWindowPresents;

@@ -1,6 +1,8 @@
 // The null platform of tessaron-lab.
 #include "tools/lab/null_platform.h"
 
+#include "screens/window_target.h"
+
 NullPlatform nullPlatform;
 
 void startGameTimer(std::uint32_t ms)
@@ -19,3 +21,7 @@ void loopSoundFile(const char*) {}
 void stopSounds() {}
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
 void runTextDialog(TextDialog) {}
+
+// No window: the screens' transitions draw on nothing.
+SDL_Surface* gameWindowSurface() { return nullptr; }
+void presentGameWindow() {}
