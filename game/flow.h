@@ -16,3 +16,6 @@ void victoryEnd();
 
 // Plays a sound cue by its word ("brique", "murs", ...), never waiting for it.
 void playCue(const char* cue);
+
+// Writes the best score and its holder to the score file (the end of a run with a record).
+void saveScoreFile();
