@@ -399,17 +399,17 @@ constexpr Placement level19[] = {
 };
 
 // A kind-3 block in an indestructible frame open below, with a column of hard bricks hidden
-// under its middle column (laid first, so it lies beneath); an indestructible V whose arms
-// step 20 pixels a row; kind 3 over kind 8 at the bottom centre.
+// under its middle column (laid first, so it lies beneath); below, an indestructible V from
+// wall to wall whose arms step 20 pixels a row, open 120 pixels at its tip so that it
+// funnels the ball up to the block; kind 3 over kind 8 at the bottom centre.
 constexpr Placement level20[] = {
     column(220, 40, "666666"),
     row(140, 20, "88888"),
     rows(140, 40, "83338", 6),
-    line(60, 160, "88888888", 20, 20),
-    line(380, 160, "88888888", -20, 20),
-    row(220, 320, "8"),
+    line(0, 160, "88888888", 20, 20),
+    line(440, 160, "88888888", -20, 20),
     row(200, 420, "33"),
-    row(200, 440, "88"),
+    row(180, 440, "888"),
 };
 
 // An indestructible pillar with hard bricks in its middle at x 80; right of it, a kind-5
