@@ -1,0 +1,46 @@
+// The game's font lookup and text drawing: the face "Trebuchet MS" (Lato stands in for it
+// through a fontconfig alias) at a cell height and weight, Windows-1252 text placed by its cell.
+#pragma once
+#include <SDL_ttf.h>
+
+#include <string>
+#include <string_view>
+
+// One opened font: the face and the cell it lays text in.
+struct GameFont {
+    TTF_Font* face = nullptr;  // nullptr when no font could be found or opened
+    int cellHeight = 0;        // height of a text line, pixels (the requested height)
+    int cellAscent = 0;        // top of the cell to the baseline, pixels
+};
+
+// The font of the given cell height (pixels, usWinAscent + usWinDescent scaled) and weight
+// (0..1000 as the original font mapper took them; 0 means normal, above 1000 is clamped).
+// Opened once per (height, weight) and kept; the reference stays valid until closeGameFonts.
+// When no font can be opened, face is nullptr and drawing with it does nothing.
+const GameFont& openGameFont(int height, int weight);
+
+// The fontconfig weight that a mapper weight (0..1000, clamped) asks for: 30 the thinnest
+// face, 650 and 700 bold, 1000 and above black.
+int fontconfigWeight(int weight);
+
+// Draws the first `count` bytes of the Windows-1252 `text` (fewer if a NUL comes first) on
+// `target` with the top-left corner of the text cell at (x, y), in `colour` (its alpha is
+// ignored: text is opaque) over a transparent background. Accented capitals reaching above
+// the cell do not move the baseline.
+void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text,
+              int count, SDL_Color colour);
+
+// Width in pixels of the first `count` bytes of a Windows-1252 text in `font`; 0 without a face.
+int textWidth(const GameFont& font, const char* text, int count);
+
+// Windows-1252 to UTF-8; every byte maps (the five unassigned bytes 0x81, 0x8D, 0x8F, 0x90
+// and 0x9D to the control characters of the same number, as Windows does).
+std::string utf8FromWindows1252(std::string_view text);
+
+// UTF-8 to Windows-1252 into `out`. False, with `out` emptied, when the text is not valid
+// UTF-8 or holds a character that Windows-1252 cannot hold.
+bool windows1252FromUtf8(std::string_view utf8, std::string& out);
+
+// Closes every cached font and shuts SDL_ttf down if this lookup started it. For tools and
+// leak checks at exit; later calls to openGameFont open the fonts afresh.
+void closeGameFonts();
