@@ -1,0 +1,105 @@
+// The credits window's picture: the controls, the bricks, the capsules and the credits.
+#include "tools/make-data/credits_picture.h"
+
+#include <array>
+
+#include "tools/make-data/bricks.h"
+#include "tools/make-data/capsules.h"
+#include "tools/make-data/drawing.h"
+#include "tools/make-data/mosaic_motifs.h"
+
+namespace {
+
+constexpr int kWidth = 700;
+constexpr int kHeight = 550;
+
+// What each capsule does, kinds 1 to 13, in a few words.
+constexpr std::array<const char*, 13> kCapsuleLines = {
+    "Raquette élargie",
+    "Raquette rétrécie",
+    "Balle plus rapide",
+    "Balle plus lente",
+    "Balle de feu : traverse les tessas",
+    "Directions au hasard",
+    "Une vie en plus",
+    "Une vie en moins",
+    "Raquette inversée (effet miroir)",
+    "Raquette collante : cliquez pour lâcher",
+    "Raquette armée : cliquez pour tirer",
+    "Une seconde balle",
+    "Rebonds imprévisibles sur la raquette",
+};
+
+// The controls: the key or gesture, then what it does.
+constexpr std::array<std::array<const char*, 2>, 6> kControls = {{
+    {"Souris", "déplace la raquette"},
+    {"Clic", "lance la balle, tire si armée"},
+    {"Une touche", "met le jeu en pause"},
+    {"F12", "rend les balles en jeu"},
+    {"Échap", "termine la partie"},
+    {"Codes", "menu « Entrer un code »"},
+}};
+
+void heading(SDL_Surface* picture, int x, int y, int width, const char* utf8) {
+    drawLabel(picture, x + width / 2, y, utf8, 26, 1000, hexColour(0x7A2E18), Align::Centre);
+    paintRule(picture, x + 10, x + width - 10, y + 31, faded(hexColour(kUmber), 0.45f));
+}
+
+void blit(SDL_Surface* picture, SDL_Surface* piece, int x, int y) {
+    if (piece == nullptr) return;
+    for (int py = 0; py < piece->h; ++py)
+        for (int px = 0; px < piece->w; ++px) blendPixel(picture, x + px, y + py, pixelAt(piece, px, py));
+    SDL_FreeSurface(piece);
+}
+
+}  // namespace
+
+SDL_Surface* drawCreditsBackground() {
+    SDL_Surface* picture = newCanvas(kWidth, kHeight);
+    if (picture == nullptr) return nullptr;
+    paintMarble(picture, 0, 0, kWidth, kHeight, 3131);
+    paintMosaicBorder(picture, 0, 0, kWidth, kHeight, 10, 3132);
+    const Colour ink = hexColour(kUmber);
+
+    paintPlaque(picture, 200, 18, 500, 78, 10, hexColour(0x1E2A48), 3, false);
+    paintGoldTitle(picture, kWidth / 2, 24, "Tessaron", 46, 1000);
+    paintRosette(picture, 178, 48, 8, 0);
+    paintRosette(picture, 522, 48, 8, 2);
+    drawLabel(picture, kWidth / 2, 84, "Aide et crédits", 20, 700, faded(ink, 0.8f), Align::Centre);
+
+    // Left column: how to play, then the bricks.
+    const int leftX = 26;
+    const int leftWidth = 300;
+    heading(picture, leftX, 112, leftWidth, "Commandes");
+    int y = 152;
+    for (const auto& control : kControls) {
+        drawLabel(picture, leftX + 96, y, control[0], 18, 1000, hexColour(0x7A2E18), Align::Right);
+        drawLabel(picture, leftX + 106, y, control[1], 18, 700, ink);
+        y += 25;
+    }
+    heading(picture, leftX, 308, leftWidth, "Les tessas");
+    const int brickKinds[4] = {3, 6, 7, 8};
+    const char* brickLines[4] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
+    y = 348;
+    for (int i = 0; i < 4; ++i) {
+        blit(picture, drawBrick(brickKinds[i]), leftX + 12, y);
+        drawLabel(picture, leftX + 62, y, brickLines[i], 18, 700, ink);
+        y += 27;
+    }
+
+    // Right column: the thirteen capsules, each shown at twice its size.
+    const int rightX = 340;
+    const int rightWidth = 334;
+    heading(picture, rightX, 112, rightWidth, "Les capsules");
+    y = 152;
+    for (int kind = 1; kind <= 13; ++kind) {
+        blit(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
+        drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)], 17, 700, ink);
+        y += 25;
+    }
+
+    // The credits at the foot.
+    paintMeander(picture, 26, kWidth - 26, 476, hexColour(kTeal));
+    drawLabel(picture, kWidth / 2, 514, "Tessaron, un jeu de l'équipe Tessaron", 20, 1000, ink, Align::Centre);
+    return picture;
+}

@@ -1,0 +1,16 @@
+// The screens between and after levels: the end screen, the level intro and the picture
+// shown when every level is cleared.
+#pragma once
+#include <SDL_surface.h>
+
+// Draws Perdu.bmp, 700 x 550: the end screen, with the labels beside which the best score
+// (285, 135), its holder (160, 190) and the score (255, 270) are written in 40-pixel text,
+// room for the rating at (90, 330), and the title plaque that a won run covers in black.
+SDL_Surface* drawLostBackground();
+
+// Draws Niveau.bmp, 700 x 550: the level intro, light where its two lines (100, 140) and
+// (105, 190) and the level's big code (140, 320) are written.
+SDL_Surface* drawLevelBackground();
+
+// Draws Fini.bmp, 700 x 550: the congratulations after the last level.
+SDL_Surface* drawFinishedBackground();
