@@ -7,10 +7,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
-#include <utility>
 
 namespace {
 
@@ -34,11 +33,22 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// The opened fonts and the fontconfig set-up, made at first use and kept for the run.
+// One opened font and what it was asked for.
+struct FontSlot {
+    int height = 0;  // cell height asked for, pixels
+    int weight = 0;  // mapper weight asked for, clamped to 1000
+    GameFont font;
+};
+
+// The opened fonts and the fontconfig set-up, made at first use and kept for the run. A fixed
+// table: the game uses eight fonts and the picture maker a few dozen.
+constexpr int kFontSlots = 96;
 struct FontLookup {
     bool ttfStartedHere = false;
     FcConfig* config = nullptr;
-    std::map<std::pair<int, int>, GameFont> fonts;  // by (cell height, mapper weight)
+    std::array<FontSlot, kFontSlots> slots{};
+    int used = 0;                // slots filled, from the first
+    GameFont noFont;             // handed out when the table is full: draws nothing
 };
 FontLookup fontLookup;
 
@@ -107,6 +117,9 @@ bool startLookup() {
     if (fontLookup.config == nullptr) {
         fontLookup.config = FcInitLoadConfigAndFonts();
         if (fontLookup.config == nullptr) return false;
+        // Fontconfig keeps state of its own that only FcFini releases: release it all at exit.
+        static bool closeAtExit = std::atexit(closeGameFonts) == 0;
+        (void)closeAtExit;
         FcConfigParseAndLoadFromMemory(fontLookup.config,
                                        reinterpret_cast<const FcChar8*>(kFaceAlias), FcFalse);
     }
@@ -270,10 +283,17 @@ int fontconfigWeight(int weight) {
 }
 
 const GameFont& openGameFont(int height, int weight) {
-    const std::pair<int, int> key{height, std::min(weight, 1000)};
-    auto found = fontLookup.fonts.find(key);
-    if (found != fontLookup.fonts.end()) return found->second;
-    return fontLookup.fonts.emplace(key, openFace(height, key.second)).first->second;
+    weight = std::min(weight, 1000);
+    for (int i = 0; i < fontLookup.used; ++i) {
+        const FontSlot& slot = fontLookup.slots[static_cast<std::size_t>(i)];
+        if (slot.height == height && slot.weight == weight) return slot.font;
+    }
+    if (fontLookup.used == kFontSlots) return fontLookup.noFont;
+    FontSlot& slot = fontLookup.slots[static_cast<std::size_t>(fontLookup.used++)];
+    slot.height = height;
+    slot.weight = weight;
+    slot.font = openFace(height, weight);
+    return slot.font;
 }
 
 void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text,
@@ -337,9 +357,12 @@ bool windows1252FromUtf8(std::string_view utf8, std::string& out) {
 }
 
 void closeGameFonts() {
-    for (auto& entry : fontLookup.fonts)
-        if (entry.second.face != nullptr) TTF_CloseFont(entry.second.face);
-    fontLookup.fonts.clear();
+    for (int i = 0; i < fontLookup.used; ++i) {
+        GameFont& font = fontLookup.slots[static_cast<std::size_t>(i)].font;
+        if (font.face != nullptr) TTF_CloseFont(font.face);
+        font = GameFont{};
+    }
+    fontLookup.used = 0;
     if (fontLookup.config != nullptr) {
         FcConfigDestroy(fontLookup.config);
         fontLookup.config = nullptr;

@@ -15,8 +15,8 @@ struct GameFont {
 
 // The font of the given cell height (pixels, usWinAscent + usWinDescent scaled) and weight
 // (0..1000 as the original font mapper took them; 0 means normal, above 1000 is clamped).
-// Opened once per (height, weight) and kept; the reference stays valid until closeGameFonts.
-// When no font can be opened, face is nullptr and drawing with it does nothing.
+// Opened once per (height, weight) and kept (up to 96 of them); the reference stays valid until
+// closeGameFonts. When no font can be opened, face is nullptr and drawing with it does nothing.
 const GameFont& openGameFont(int height, int weight);
 
 // The fontconfig weight that a mapper weight (0..1000, clamped) asks for: 30 the thinnest
@@ -41,6 +41,6 @@ std::string utf8FromWindows1252(std::string_view text);
 // UTF-8 or holds a character that Windows-1252 cannot hold.
 bool windows1252FromUtf8(std::string_view utf8, std::string& out);
 
-// Closes every cached font and shuts SDL_ttf down if this lookup started it. For tools and
-// leak checks at exit; later calls to openGameFont open the fonts afresh.
+// Closes every cached font, releases fontconfig and shuts SDL_ttf down if this lookup started
+// it. Runs by itself when the program ends; later calls to openGameFont open the fonts afresh.
 void closeGameFonts();

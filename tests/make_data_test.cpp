@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -335,7 +336,8 @@ TEST(MadeSounds, TheMusicIsALongSeamlessLoop)
 TEST(MakeData, WritesTheSameBytesOnEveryRun)
 {
     ASSERT_TRUE(dataWritten());
-    const std::filesystem::path again = std::filesystem::path(::testing::TempDir()) / "tessaron-data-again";
+    const std::filesystem::path again =
+        std::filesystem::path(::testing::TempDir()) / ("tessaron-data-again-" + std::to_string(getpid()));
     std::filesystem::remove_all(again);
     const std::string command = "\"" TESSARON_BIN_DIR "/make-data\" \"" + again.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0);

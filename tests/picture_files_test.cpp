@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -222,7 +223,7 @@ TEST(IconFiles, PngEntriesAreDecoded)
 {
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, 6, 6, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_FillRect(source, nullptr, 0x80123456u);
-    const std::string path = ::testing::TempDir() + "entry.png";
+    const std::string path = ::testing::TempDir() + "tessaron-entry-" + std::to_string(getpid()) + ".png";
     ASSERT_EQ(IMG_SavePNG(source, path.c_str()), 0);
     SDL_FreeSurface(source);
     std::ifstream in(path, std::ios::binary);
@@ -274,7 +275,7 @@ TEST(PictureFiles, StretchedIconsKeepCleanEdges)
 
 TEST(PictureFiles, PathsInWindows1252OpenTheirUtf8Files)
 {
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "tessaron-pictures";
+    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-pictures-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const Bytes file = ballIcon();
     std::ofstream(dir / "boutonSurvol\xC3\xA9.ico", std::ios::binary)

@@ -28,10 +28,10 @@ constexpr const char* kRandom[] = {".###.", "#...#", "...#.", "..#..", ".....", 
 constexpr const char* kLife[] = {".##.##.", "#######", "#######", ".#####.", "..###..", "...#..."};
 constexpr const char* kDeath[] = {".#####.", "#######", "#..#..#", "#######", ".#####.", ".#.#.#."};
 constexpr const char* kMirror[] = {"......#..", "########.", "......#..", "..#......", ".########", "..#......"};
-constexpr const char* kSticky[] = {"..#..", "..#..", ".###.", "##+##", "#####", ".###."};
+constexpr const char* kSticky[] = {"...#...", "..###..", ".#####.", "##+####", "#+#####", ".#####."};
 constexpr const char* kArmed[] = {"..#...#..", ".###.###.", "#.#.#.#.#", "..#...#..", "..#...#.."};
 constexpr const char* kTwoBalls[] = {".###..###.", "#####+####", "#####+####", "#####+####", ".###..###."};
-constexpr const char* kBounce[] = {"#...#...#", "##.###.##", ".###.###.", "..#...#.."};
+constexpr const char* kBounce[] = {"#.......#", ".#.....#.", "..#...#..", "...#.#...", "#########"};
 
 constexpr std::array<CapsuleLook, 13> kLooks = {{
     {0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},       // 1 wider paddle
@@ -43,10 +43,10 @@ constexpr std::array<CapsuleLook, 13> kLooks = {{
     {0xF06292, 0xFFFFFF, 0xFFFFFF, kLife, 6},        // 7 extra life
     {0x30343A, 0xF2F2F2, 0xF2F2F2, kDeath, 6},       // 8 lost life
     {0x14B8C8, 0xFFFFFF, 0xFFFFFF, kMirror, 6},      // 9 mirrored paddle
-    {0xA8D43A, 0x1F4A10, 0x6FA020, kSticky, 6},      // 10 sticky paddle
+    {0xA8D43A, 0x1F5A10, 0x8CD050, kSticky, 6},      // 10 sticky paddle
     {0x7D8A96, 0xFFFFFF, 0xFF4A3A, kArmed, 5},       // 11 armed paddle
     {0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},    // 12 second ball
-    {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 4},      // 13 random bounce
+    {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},      // 13 random bounce
 }};
 
 }  // namespace

@@ -166,8 +166,9 @@ SDL_Surface* drawLostBackground() {
 
     // Title: the game's end on the left, and on the right the plaque that says the game was
     // lost; after a won run the game covers the plaque (350, 10)..(650, 95) in black.
-    paintGoldTitle(picture, 180, 14, "Fin de", 40, 1000);
-    paintGoldTitle(picture, 180, 52, "partie", 40, 1000);
+    drawLabel(picture, 180, 24, "Fin de la partie", 36, 1000, ink, Align::Centre);
+    paintRule(picture, 60, 300, 70, faded(ink, 0.45f));
+    drawLabel(picture, 180, 76, "Les scores", 18, 700, faded(ink, 0.75f), Align::Centre);
     fillRect(picture, 346, 10, 308, 89, hexColour(kGoldDeep));
     fillRect(picture, 347, 10, 306, 88, hexColour(kGold));
     fillRect(picture, 350, 10, 300, 85, hexColour(0x140E0A));

@@ -28,11 +28,19 @@ Colour playfieldColourAt(int x, int y) {
     mosaicCell(px, py, kPlayfieldTile, kPlayfieldSeed, nearest, second, tileX, tileY);
     const float joint = second - nearest;  // 0 on the joint, growing into the tile
     const float tone = latticeHash(tileX, tileY, kPlayfieldSeed + 3);
-    // A faint pattern of lighter rings, like an inlaid rosette, centred on the field.
+    // An inlaid design in slightly lighter tesserae: rings around the middle of the field,
+    // with eight rays between them, too faint to distract from the bricks.
     const float cx = static_cast<float>(tileX) * kPlayfieldTile + 6 - 240.0f;
-    const float cy = static_cast<float>(tileY) * kPlayfieldTile + 6 - 230.0f;
-    const float ring = std::sin(std::sqrt(cx * cx + cy * cy) * 0.055f);
-    Colour tile = mix(hexColour(kNavyTile), hexColour(0x1C3050), 0.5f + 0.5f * ring * 0.6f);
+    const float cy = static_cast<float>(tileY) * kPlayfieldTile + 6 - 250.0f;
+    const float radius = std::sqrt(cx * cx + cy * cy);
+    const float angle = std::atan2(cy, cx);
+    const bool ringTile = std::fabs(radius - 96.0f) < 6.5f || std::fabs(radius - 190.0f) < 6.5f ||
+                          std::fabs(radius - 24.0f) < 7.0f;
+    const bool rayTile = radius > 36.0f && radius < 180.0f &&
+                         std::fabs(std::sin(angle * 4.0f)) < 0.07f * 96.0f / std::max(radius, 40.0f);
+    Colour tile = hexColour(kNavyTile);
+    if (ringTile) tile = hexColour(0x1F3A5A);
+    else if (rayTile) tile = hexColour(0x1E3454);
     tile = lighten(tile, (tone - 0.5f) * 0.10f);
     if (latticeHash(tileX, tileY, kPlayfieldSeed + 11) > 0.97f) tile = mix(tile, hexColour(0x233A5C), 0.6f);
     // Each tessera is slightly domed: lighter towards its top-left.
@@ -72,12 +80,15 @@ void paintMarble(SDL_Surface* picture, int x0, int y0, int x1, int y1, std::uint
         for (int x = x0; x < x1; ++x) {
             const float px = static_cast<float>(x);
             const float py = static_cast<float>(y);
-            const float warp = fractalNoise(px * 0.012f, py * 0.012f, 4, seed) * 9.0f;
-            const float band = std::fabs(std::sin(px * 0.010f + py * 0.017f + warp));
-            const float veins = std::pow(1.0f - band, 14.0f);
-            const float cloud = fractalNoise(px * 0.02f, py * 0.02f, 3, seed + 5) - 0.5f;
-            Colour c = lighten(base, cloud * 0.06f);
-            c = mix(c, vein, veins * 0.55f);
+            // Veins: thin lines where a warped diagonal wave crosses zero, a fine one beside
+            // each strong one; clouds of slightly warmer and cooler stone.
+            const float warp = fractalNoise(px * 0.008f, py * 0.008f, 4, seed) * 4.5f;
+            const float band = std::fabs(std::sin(px * 0.006f + py * 0.011f + warp));
+            const float fine = std::fabs(std::sin(px * 0.015f - py * 0.007f + warp * 1.7f));
+            const float veins = std::pow(1.0f - band, 22.0f) * 0.45f + std::pow(1.0f - fine, 40.0f) * 0.2f;
+            const float cloud = fractalNoise(px * 0.015f, py * 0.015f, 3, seed + 5) - 0.5f;
+            Colour c = lighten(base, cloud * 0.07f);
+            c = mix(c, vein, veins);
             setPixel(picture, x, y, c);
         }
 }

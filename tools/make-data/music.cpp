@@ -193,7 +193,7 @@ void renderDrums(Sound& mix) {
             Filter hiss = makeFilter(FilterKind::HighPass, 7000, 0.7, kRate);
             for (long f = 0; f < frameOf(open ? 0.3 : 0.06); ++f) {
                 const double t = static_cast<double>(f) / kRate;
-                const double level = (eighth % 2 ? 0.09 : 0.055) * attackDecay(t, 0.0005, open ? 0.09 : 0.018);
+                const double level = (eighth % 2 ? 0.065 : 0.04) * attackDecay(t, 0.0005, open ? 0.09 : 0.018);
                 place(mix, first + f, static_cast<float>(filterStep(hiss, nextNoise(noise)) * level), 0.35f);
             }
         }

@@ -58,7 +58,8 @@ void glide(Sound& sound, double start, double seconds, Pitch pitch, Envelope env
     for (long f = 0; f < length; ++f) {
         const double t = timeOf(f);
         phase += pitch(t) / kRate;
-        addAt(sound, first + f, 0, static_cast<float>(sineAt(phase) * envelope(t) * gain));
+        const double tail = std::min(1.0, static_cast<double>(length - f) / (0.008 * kRate));  // no click at the end
+        addAt(sound, first + f, 0, static_cast<float>(sineAt(phase) * envelope(t) * tail * gain));
     }
 }
 
@@ -154,8 +155,8 @@ Sound applause() {
     const int claps = 90;
     for (int i = 0; i < claps; ++i) {
         // Most claps in the first second, thinning out as the applause dies down.
-        const double at = std::pow(randomUnit(chance), 1.4) * 1.15;
-        const double loudness = (0.45 + 0.55 * randomUnit(chance)) * (at < 0.9 ? 1.0 : 1.0 - (at - 0.9) * 2.0);
+        const double at = std::pow(randomUnit(chance), 1.5) * 1.35;
+        const double loudness = (0.45 + 0.55 * randomUnit(chance)) * (1.0 - 0.85 * (at < 0.6 ? 0.0 : (at - 0.6) / 0.75));
         const double centre = 900 + randomUnit(chance) * 1700;
         const double decay = 0.006 + randomUnit(chance) * 0.01;
         const std::uint32_t seed = 1000 + static_cast<std::uint32_t>(i);
@@ -169,7 +170,7 @@ Sound applause() {
     Filter wash = makeFilter(FilterKind::BandPass, 1500, 0.6, kRate);
     for (long f = 0; f < frameCount(s); ++f) {
         const double t = timeOf(f);
-        const double level = std::min(1.0, t / 0.08) * (t < 0.9 ? 1.0 : std::exp(-(t - 0.9) / 0.18));
+        const double level = std::min(1.0, t / 0.08) * (t < 0.8 ? 1.0 : std::exp(-(t - 0.8) / 0.25));
         addAt(s, f, 0, static_cast<float>(filterStep(wash, nextNoise(hall)) * level * 0.18));
     }
     fadeEdges(s, 0.002, 0.25);
@@ -195,7 +196,7 @@ Sound fallingTone() {
         addAt(s, f, 0, static_cast<float>(filterStep(warmth, static_cast<float>(raw)) * envelope));
     }
     fadeEdges(s, 0, 0.04);
-    normalise(s, 0.6f);
+    normalise(s, 0.5f);
     return s;
 }
 
