@@ -44,7 +44,7 @@ struct FontSlot {
 // table: the game uses eight fonts and the picture maker a few dozen.
 constexpr int kFontSlots = 96;
 struct FontLookup {
-    bool ttfStartedHere = false;
+    bool ttfHeld = false;        // the lookup's own use of SDL_ttf is taken
     FcConfig* config = nullptr;
     std::array<FontSlot, kFontSlots> slots{};
     int used = 0;                // slots filled, from the first
@@ -110,9 +110,11 @@ bool readCellMetrics(const char* path, int faceIndex, CellMetrics& metrics) {
 }
 
 bool startLookup() {
-    if (!TTF_WasInit()) {
+    // SDL_ttf counts its users: the lookup holds a use of its own while it keeps faces, so
+    // that another part of the program shutting SDL_ttf down does not take them away.
+    if (!fontLookup.ttfHeld) {
         if (TTF_Init() != 0) return false;
-        fontLookup.ttfStartedHere = true;
+        fontLookup.ttfHeld = true;
     }
     if (fontLookup.config == nullptr) {
         fontLookup.config = FcInitLoadConfigAndFonts();
@@ -124,6 +126,16 @@ bool startLookup() {
                                        reinterpret_cast<const FcChar8*>(kFaceAlias), FcFalse);
     }
     return true;
+}
+
+// The fontconfig weight that a mapper weight asks for: 30 the thinnest face, 650 and 700 bold,
+// 1000 and above black.
+int fontconfigWeight(int weight) {
+    if (weight <= 0) weight = 400;  // "don't care" is the regular weight
+    weight = std::min(weight, 1000);
+    // Round to the named weights, halves upwards: 650 asks for bold as the mapper gave it.
+    const int named = std::max(100, (weight + 50) / 100 * 100);
+    return static_cast<int>(std::lround(FcWeightFromOpenTypeDouble(named)));
 }
 
 // The file and face index that fontconfig picks for the game's face at a mapper weight.
@@ -274,13 +286,6 @@ std::string_view firstBytes(const char* text, int count) {
 
 }  // namespace
 
-int fontconfigWeight(int weight) {
-    if (weight <= 0) weight = 400;  // "don't care" is the regular weight
-    weight = std::min(weight, 1000);
-    // Round to the named weights, halves upwards: 650 asks for bold as the mapper gave it.
-    const int named = std::max(100, (weight + 50) / 100 * 100);
-    return static_cast<int>(std::lround(FcWeightFromOpenTypeDouble(named)));
-}
 
 const GameFont& openGameFont(int height, int weight) {
     weight = std::min(weight, 1000);
@@ -357,9 +362,11 @@ bool windows1252FromUtf8(std::string_view utf8, std::string& out) {
 }
 
 void closeGameFonts() {
+    // If SDL_ttf was shut down more often than started, its faces went with it: only forget them.
+    const bool ttfRunning = TTF_WasInit() > 0;
     for (int i = 0; i < fontLookup.used; ++i) {
         GameFont& font = fontLookup.slots[static_cast<std::size_t>(i)].font;
-        if (font.face != nullptr) TTF_CloseFont(font.face);
+        if (font.face != nullptr && ttfRunning) TTF_CloseFont(font.face);
         font = GameFont{};
     }
     fontLookup.used = 0;
@@ -368,8 +375,6 @@ void closeGameFonts() {
         fontLookup.config = nullptr;
         FcFini();
     }
-    if (fontLookup.ttfStartedHere) {
-        TTF_Quit();
-        fontLookup.ttfStartedHere = false;
-    }
+    if (fontLookup.ttfHeld && ttfRunning) TTF_Quit();
+    fontLookup.ttfHeld = false;
 }

@@ -19,10 +19,6 @@ struct GameFont {
 // closeGameFonts. When no font can be opened, face is nullptr and drawing with it does nothing.
 const GameFont& openGameFont(int height, int weight);
 
-// The fontconfig weight that a mapper weight (0..1000, clamped) asks for: 30 the thinnest
-// face, 650 and 700 bold, 1000 and above black.
-int fontconfigWeight(int weight);
-
 // Draws the first `count` bytes of the Windows-1252 `text` (fewer if a NUL comes first) on
 // `target` with the top-left corner of the text cell at (x, y), in `colour` (its alpha is
 // ignored: text is opaque) over a transparent background. Accented capitals reaching above
@@ -41,6 +37,7 @@ std::string utf8FromWindows1252(std::string_view text);
 // UTF-8 or holds a character that Windows-1252 cannot hold.
 bool windows1252FromUtf8(std::string_view utf8, std::string& out);
 
-// Closes every cached font, releases fontconfig and shuts SDL_ttf down if this lookup started
-// it. Runs by itself when the program ends; later calls to openGameFont open the fonts afresh.
+// Closes every cached font, releases fontconfig and gives up the lookup's use of SDL_ttf
+// (SDL_ttf is started at the first font and counts its users). Runs by itself when the
+// program ends; later calls to openGameFont open the fonts afresh.
 void closeGameFonts();

@@ -222,3 +222,28 @@ TEST(DrawText, WithoutAFontNothingIsDrawnAndNothingBreaks)
     EXPECT_EQ(inkOf(surface).top, -1);
     SDL_FreeSurface(surface);
 }
+
+TEST(GameFonts, ClosedFontsOpenAgainEvenAfterSdlTtfWasShutDownByOthers)
+{
+    if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
+    closeGameFonts();
+    ASSERT_NE(openGameFont(22, 700).face, nullptr);
+    closeGameFonts();
+
+    // Another part of the program starting and stopping SDL_ttf around the lookup does not
+    // take the faces away from under it.
+    ASSERT_EQ(TTF_Init(), 0);
+    const GameFont& kept = openGameFont(22, 700);
+    ASSERT_NE(kept.face, nullptr);
+    TTF_Quit();
+    EXPECT_GT(TTF_WasInit(), 0);
+    EXPECT_GT(textWidth(kept, "Ok", 2), 0);
+    closeGameFonts();
+
+    const GameFont& again = openGameFont(22, 700);
+    ASSERT_NE(again.face, nullptr);
+    SDL_Surface* surface = whiteSurface(60, 30);
+    drawText(surface, again, 2, 2, "Ok", 2, SDL_Color{0, 0, 0, 255});
+    EXPECT_NE(inkOf(surface).top, -1);
+    SDL_FreeSurface(surface);
+}

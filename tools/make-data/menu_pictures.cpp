@@ -24,8 +24,8 @@ SDL_Surface* drawMenuBackground() {
         const float glow = std::max(0.0f, 1.0f - (dx * dx + dy * dy));
         return Colour{0.35f, 0.45f, 0.75f, glow * 0.18f};
     });
+    // The frame follows the window's edges; the rest of the picture is never shown.
     paintMosaicBorder(picture, 0, 0, kShownWidth, kShownHeight, 8, 515);
-    paintMosaicBorder(picture, kShownWidth, 0, kWidth, kHeight, 8, 516);
     paintGoldTitle(picture, kShownWidth / 2, 14, "Tessaron", 48, 1000);
     paintRule(picture, 34, kShownWidth - 34, 68, hexColour(kGold));
 
