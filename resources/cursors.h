@@ -89,3 +89,6 @@ constexpr PixelArt kGameCursor = {32, 32, kGameCursorRows, kGameCursorPalette,
 // The pointer over the menu: full colour, hot spot (0, 0).
 constexpr PixelArt kMenuCursor = {32, 32, kMenuCursorRows, kMenuCursorPalette,
                                   sizeof kMenuCursorPalette / sizeof kMenuCursorPalette[0], 0, 0};
+
+static_assert(pixelArtWellFormed(kGameCursor));
+static_assert(pixelArtWellFormed(kMenuCursor));

@@ -29,3 +29,13 @@ constexpr std::uint32_t pixelArtColour(const PixelArt& art, int x, int y) {
         if (art.palette[i].key == key) return art.palette[i].argb;
     return 0;
 }
+
+// True when every row holds exactly `width` characters and the hot spot lies in the picture.
+constexpr bool pixelArtWellFormed(const PixelArt& art) {
+    for (int y = 0; y < art.height; ++y) {
+        int length = 0;
+        while (art.rows[y][length] != '\0') ++length;
+        if (length != art.width) return false;
+    }
+    return art.hotX >= 0 && art.hotY >= 0 && art.hotX < art.width && art.hotY < art.height;
+}

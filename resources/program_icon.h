@@ -71,3 +71,6 @@ constexpr PixelArt kProgramIcon32 = {32, 32, kProgramIcon32Rows, kProgramIconPal
 // The icon at 16 x 16.
 constexpr PixelArt kProgramIcon16 = {16, 16, kProgramIcon16Rows, kProgramIconPalette,
                                      sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
+
+static_assert(pixelArtWellFormed(kProgramIcon32));
+static_assert(pixelArtWellFormed(kProgramIcon16));
