@@ -149,6 +149,13 @@ std::int64_t entryFit(const IconEntry& entry, int width, int height) {
 }
 
 SDL_Surface* pngEntry(const unsigned char* data, std::uint32_t length) {
+    // The size stated in the image header comes first: no huge picture is ever decoded.
+    if (length < 33 || std::memcmp(data + 12, "IHDR", 4) != 0) return nullptr;
+    const std::uint32_t width = (std::uint32_t{data[16]} << 24) | (std::uint32_t{data[17]} << 16) |
+                                (std::uint32_t{data[18]} << 8) | data[19];
+    const std::uint32_t height = (std::uint32_t{data[20]} << 24) | (std::uint32_t{data[21]} << 16) |
+                                 (std::uint32_t{data[22]} << 8) | data[23];
+    if (width < 1 || height < 1 || width > kLargestIconSide || height > kLargestIconSide) return nullptr;
     SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(length));
     if (stream == nullptr) return nullptr;
     SDL_Surface* loaded = IMG_LoadPNG_RW(stream);
@@ -302,7 +309,7 @@ SDL_Surface* iconFromBytes(const unsigned char* data, std::size_t size, int widt
 }
 
 SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int width, int height) {
-    if (data == nullptr || width < 1 || height < 1) return nullptr;
+    if (data == nullptr || size > kLargestFile || width < 1 || height < 1) return nullptr;
     const bool bitmap = size >= 2 && data[0] == 'B' && data[1] == 'M';
     SDL_Surface* picture = bitmap ? bitmapFromBytes(data, size) : iconFromBytes(data, size, width, height);
     if (picture == nullptr) return nullptr;

@@ -219,20 +219,30 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosen)
     }
 }
 
-TEST(IconFiles, PngEntriesAreDecoded)
+TEST(IconFiles, PngEntriesAreDecodedUnlessTheyAreHuge)
 {
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, 6, 6, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_FillRect(source, nullptr, 0x80123456u);
-    const std::string path = ::testing::TempDir() + "tessaron-entry-" + std::to_string(getpid()) + ".png";
-    ASSERT_EQ(IMG_SavePNG(source, path.c_str()), 0);
-    SDL_FreeSurface(source);
-    std::ifstream in(path, std::ios::binary);
-    const Bytes png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::remove(path.c_str());
-    SDL_Surface* icon = load(iconFile({{6, 6, 32, png}}), 6, 6);
+    const auto pngOf = [](int width, int height, std::uint32_t argb) {
+        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        SDL_FillRect(source, nullptr, argb);
+        const std::string path = ::testing::TempDir() + "tessaron-entry-" + std::to_string(getpid()) + ".png";
+        const bool saved = IMG_SavePNG(source, path.c_str()) == 0;
+        SDL_FreeSurface(source);
+        std::ifstream in(path, std::ios::binary);
+        Bytes png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::remove(path.c_str());
+        return saved ? png : Bytes{};
+    };
+    const Bytes small = pngOf(6, 6, 0x80123456u);
+    ASSERT_FALSE(small.empty());
+    SDL_Surface* icon = load(iconFile({{6, 6, 32, small}}), 6, 6);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(pixelOf(icon, 3, 3), 0x80123456u);
     SDL_FreeSurface(icon);
+
+    // An entry wider than any icon is refused before it is decoded.
+    const Bytes wide = pngOf(1100, 2, 0xFF00FF00u);
+    ASSERT_FALSE(wide.empty());
+    EXPECT_EQ(load(iconFile({{0, 2, 32, wide}}), 6, 6), nullptr);
 }
 
 TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
