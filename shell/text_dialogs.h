@@ -1,0 +1,43 @@
+// The two one-line dialogs, the level code and the best score's holder, as the field's
+// behaviour that their windows drive: open on pathBuffer, type, erase, OK; and the menu's
+// code-entry step.
+#pragma once
+#include <array>
+
+#include "game/platform.h"
+
+// Characters a dialog's field keeps.
+constexpr int kFieldMaxLength = 63;
+
+struct TextField {
+    TextDialog dialog = TextDialog::LevelCode;  // the code field turns typed letters into capitals
+    std::array<char, kFieldMaxLength + 1> text{};  // Windows-1252, NUL-terminated
+    int length = 0;                             // characters in text
+    bool open = false;                          // true from opening until OK
+};
+
+// Opens `dialog`'s field on the text of pathBuffer, cut to 63 characters.
+TextField openTextField(TextDialog dialog);
+
+// Adds typed UTF-8 text (as the window system delivers it) at the end of the field, character
+// by character. Refused: a character Windows-1252 cannot hold, a control character, bytes
+// that are not UTF-8, and anything beyond the 63rd character. The code field turns letters
+// (Windows-1252 ones included, é -> É) into capitals. Returns the characters accepted.
+int typeIntoField(TextField& field, const char* utf8);
+
+// Erases the field's last character; nothing when it is empty.
+void eraseLastCharacter(TextField& field);
+
+// OK: pathBuffer = the field's text, and the dialog closes.
+void confirmTextField(TextField& field);
+
+// Escape or the window's close button: ignored, since only OK closes a dialog. Returns
+// whether the dialog is still open.
+bool requestCloseTextField(const TextField& field);
+
+// The Windows-1252 capital of a letter (a -> A, é -> É, œ -> Œ, ÿ -> Ÿ); other bytes as they are.
+char capitalOf(char c);
+
+// The menu's code entry: the dialog opens on the code of game.currentLevel (empty outside
+// 1..25) and, once OK is pressed, game.currentLevel becomes the level of the typed text.
+void enterLevelCode();
