@@ -1,0 +1,124 @@
+// Start-up loading of the game's assets, in the order the game relies on: best score, data
+// directories, level codes, pictures, the first ball's picture, the menu's buttons.
+#include "shell/assets.h"
+
+#include <SDL.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "screens/menu_buttons.h"
+#include "screens/pictures.h"
+#include "shell/data_paths.h"
+#include "shell/picture_files.h"
+#include "shell/score_file.h"
+
+namespace {
+
+// Loads the picture whose Windows-1252 path is in pathBuffer into `slot` at the given size.
+void loadComposed(SDL_Surface*& slot, int width, int height)
+{
+    SDL_FreeSurface(slot);
+    slot = loadPictureFile(pathBuffer.data(), width, height);
+}
+
+// Loads "<imageDir><name>" into `slot`, the path composed in pathBuffer.
+void loadNamed(SDL_Surface*& slot, const char* name, int width, int height)
+{
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%s", imageDir.data(), name);
+    loadComposed(slot, width, height);
+}
+
+void loadPictures()
+{
+    loadNamed(pictures.buttonIcon, "bouton.ico", 128, 24);
+    // The hovered button's file name is Windows-1252: é is the byte 0xE9.
+    loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xE9" ".ico", 128, 24);
+    for (int kind = 1; kind <= 13; ++kind) {
+        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%sbonus%d.bmp", imageDir.data(), kind);
+        loadComposed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], 20, 10);
+    }
+    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
+    loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
+    loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
+    loadNamed(pictures.levelBackground, "Niveau.bmp", 700, 550);
+    loadNamed(pictures.finishedBackground, "Fini.bmp", 700, 550);
+    loadNamed(pictures.gameBackground, "fond.bmp", 700, 550);
+    loadNamed(pictures.paddleIcons[1], "raquette1.ico", 30, 15);
+    loadNamed(pictures.paddleIcons[2], "raquette2.ico", 60, 15);
+    loadNamed(pictures.paddleIcons[3], "raquette3.ico", 90, 15);
+    loadNamed(pictures.armedPaddleIcon, "raquettearme.ico", 60, 15);
+    loadNamed(pictures.stickyPaddleIcon, "raquettegolf.ico", 60, 15);
+    loadNamed(pictures.bouncePaddleIcon, "raquetteRebonds.ico", 60, 15);
+    loadNamed(pictures.ballIconNormal, "ball.ico", 12, 12);
+    loadNamed(pictures.ballIconFire, "ballr.ico", 12, 12);
+    for (int kind = 1; kind <= 8; ++kind) {
+        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%d.bmp", imageDir.data(), kind);
+        loadComposed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], 40, 20);
+    }
+}
+
+struct ButtonPlace {
+    std::int32_t x;
+    std::int32_t y;
+    std::int32_t textDx;
+    const char* label;
+};
+
+// Buttons 1 to 5 of the menu, top to bottom.
+constexpr ButtonPlace kButtonPlaces[5] = {
+    {40, 80, 25, "Commencer"},
+    {40, 140, 13, "Entrer un code"},
+    {40, 180, 18, "Credits, Aide"},
+    {40, 220, 35, "Sons : ON"},
+    {40, 260, 35, "QUITTER"},
+};
+
+void setUpMenuButtons()
+{
+    for (MenuButton& button : menuButtons) {
+        button.hovered = 0;
+        button.icon = pictures.buttonIcon;
+        button.hoverIcon = pictures.buttonHoverIcon;
+        button.width = 128;
+        button.height = 24;
+        button.textDx = 35;
+        button.textDy = 3;
+    }
+    for (std::size_t entry = 1; entry <= 5; ++entry) {
+        const ButtonPlace& place = kButtonPlaces[entry - 1];
+        MenuButton& button = menuButtons[entry];
+        button.x = place.x;
+        button.y = place.y;
+        button.textDx = place.textDx;
+        std::snprintf(button.label.data(), button.label.size(), "%s", place.label);
+    }
+}
+
+// Says once on standard error when the data directory beside the executable is missing:
+// the game then runs without pictures and sounds, which a player would otherwise not
+// understand.
+void reportMissingDataDirectory()
+{
+    std::array<char, 320> directory{};
+    std::snprintf(directory.data(), directory.size(), "%s/Tessaron Data", exeDir.data());
+    struct stat status {};
+    if (stat(directory.data(), &status) == 0 && S_ISDIR(status.st_mode)) return;
+    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", directory.data());
+}
+
+}  // namespace
+
+void loadAssets()
+{
+    composeScoreFilePath();
+    loadScoreFile();
+    composeDataDirs();
+    reportMissingDataDirectory();
+    fillLevelCodes();
+    loadPictures();
+    game.balls[0].icon = BallIcon::Normal;
+    setUpMenuButtons();
+}

@@ -1,0 +1,10 @@
+// Start-up loading: the best score, the data directories, the level codes, every picture
+// and the menu's buttons.
+#pragma once
+
+// Called once by the entry point, before any window exists; exeDir must be set. Reads the
+// score file, composes imageDir and soundDir, fills levelCodes, loads every picture into
+// `pictures` (a missing one stays null), gives the first ball its normal picture and sets
+// up menuButtons. A missing data directory is reported once on standard error; the game
+// goes on without it. Loading again (tools, tests) releases the pictures loaded before.
+void loadAssets();
