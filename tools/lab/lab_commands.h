@@ -8,5 +8,15 @@ int runRandCommand(int argc, char** argv);
 // level N [--seed S]: the board of level N, one line per brick: INDEX X Y KIND GROUP.
 int runLevelCommand(int argc, char** argv);
 
+// score FILE: reads FILE as the score file (rewriting it with the defaults when it holds no
+// record, as the game does) and prints "[NAME] SCORE".
+int runScoreCommand(int argc, char** argv);
+
+// code TEXT: the level that TEXT selects.
+int runCodeCommand(int argc, char** argv);
+
+// codes: the 25 level codes, one a line, level 1 first.
+int runCodesCommand(int argc, char** argv);
+
 // Reads an integer option "--name VALUE" from the arguments, or returns `fallback`.
 long optionValue(int argc, char** argv, const char* name, long fallback);

@@ -16,6 +16,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"rand", runRandCommand, "rand SEED COUNT"},
     {"level", runLevelCommand, "level N [--seed S]"},
+    {"score", runScoreCommand, "score FILE"},
+    {"code", runCodeCommand, "code TEXT"},
+    {"codes", runCodesCommand, "codes"},
 };
 
 int usage()

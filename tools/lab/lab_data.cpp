@@ -1,0 +1,47 @@
+// tessaron-lab score, code and codes: the score-file reader and the level codes.
+#include <cstdio>
+#include <string>
+
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "screens/fonts.h"
+#include "shell/score_file.h"
+#include "tools/lab/lab_commands.h"
+
+int runScoreCommand(int argc, char** argv)
+{
+    if (argc < 1) {
+        std::fprintf(stderr, "usage: tessaron-lab score FILE\n");
+        return 2;
+    }
+    const int length = std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", argv[0]);
+    if (length < 0 || static_cast<std::size_t>(length) >= scoreFilePath.size()) {
+        std::fprintf(stderr, "tessaron-lab: path too long: %s\n", argv[0]);
+        return 2;
+    }
+    loadScoreFile();
+    // The name is Windows-1252, as the file holds it; the terminal reads UTF-8.
+    const std::string name = utf8FromWindows1252(game.bestScoreName.data());
+    std::printf("[%s] %d\n", name.c_str(), game.bestScore);
+    return 0;
+}
+
+int runCodeCommand(int argc, char** argv)
+{
+    if (argc < 1) {
+        std::fprintf(stderr, "usage: tessaron-lab code TEXT\n");
+        return 2;
+    }
+    fillLevelCodes();
+    std::printf("%d\n", levelForCode(argv[0]));
+    return 0;
+}
+
+int runCodesCommand(int, char**)
+{
+    fillLevelCodes();
+    for (int level = 1; level <= 25; ++level) {
+        std::printf("%s\n", levelCodes[static_cast<std::size_t>(level)].data());
+    }
+    return 0;
+}
