@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstring>
 #include <set>
 #include <string>
 
@@ -49,17 +48,6 @@ TEST(LevelCodes, OnlyTheExactCodeMatches)
     EXPECT_EQ(levelForCode(code.substr(0, 5).c_str()), 1);
     EXPECT_EQ(levelForCode("NOPE42"), 1);
     EXPECT_EQ(levelForCode(code.c_str()), 17);
-}
-
-TEST(LevelCodes, FillingAgainRestoresAnOverwrittenSlot)
-{
-    fillLevelCodes();
-    const std::string code = codeOf(3);
-    std::memset(levelCodes[3].data(), 'Z', levelCodes[3].size());
-    std::memset(levelCodes[0].data(), 'Q', levelCodes[0].size());
-    fillLevelCodes();
-    EXPECT_EQ(codeOf(3), code);
-    EXPECT_STREQ(levelCodes[0].data(), "");
 }
 
 }  // namespace

@@ -58,15 +58,6 @@ TEST_F(SoundCues, OnlyTheValueOneLetsSoundsPlay)
     EXPECT_TRUE(fake.sounds.empty());
 }
 
-TEST_F(SoundCues, TheStopIsMadeWhateverTheSwitch)
-{
-    game.soundEnabled = 0;
-    stopMusic();
-    game.soundEnabled = 1;
-    stopMusic();
-    EXPECT_EQ(fake.soundStops, 2);
-}
-
 // Runs in a scratch directory as the current directory, which the exit note is relative to.
 class ExitNote : public ::testing::Test {
 protected:
