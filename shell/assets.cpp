@@ -2,6 +2,10 @@
 // directories, level codes, pictures, the first ball's picture, the menu's buttons.
 #include "shell/assets.h"
 
+#include <string>
+
+#include "screens/fonts.h"
+
 #include <SDL.h>
 #include <sys/stat.h>
 
@@ -102,11 +106,10 @@ void setUpMenuButtons()
 // understand.
 void reportMissingDataDirectory()
 {
-    std::array<char, 320> directory{};
-    std::snprintf(directory.data(), directory.size(), "%s/Tessaron Data", exeDir.data());
+    const std::string directory = utf8FromWindows1252(exeDir.data()) + "/Tessaron Data";
     struct stat status {};
-    if (stat(directory.data(), &status) == 0 && S_ISDIR(status.st_mode)) return;
-    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", directory.data());
+    if (stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
+    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", directory.c_str());
 }
 
 }  // namespace

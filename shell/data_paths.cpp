@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "screens/fonts.h"
 
 std::array<char, 260> exeDir{};
 std::array<char, 300> imageDir{};
@@ -20,7 +23,11 @@ void findExeDir()
     char* slash = std::strrchr(path.data(), '/');
     if (slash == nullptr) return;
     *slash = '\0';
-    std::snprintf(exeDir.data(), exeDir.size(), "%s", path.data());
+    // The game's texts are Windows-1252; a directory name that it cannot hold stays as the
+    // file system gave it (its pictures and sounds are then not found, and the game goes on).
+    std::string directory;
+    if (!windows1252FromUtf8(path.data(), directory)) directory = path.data();
+    std::snprintf(exeDir.data(), exeDir.size(), "%s", directory.c_str());
 }
 
 void composeDataDirs()

@@ -2,7 +2,8 @@
 #pragma once
 #include <array>
 
-// Directory of the running executable, without a trailing separator (Windows-1252).
+// Directory of the running executable, without a trailing separator, in Windows-1252 like
+// every text of the game (turned back into UTF-8 where a file is opened).
 extern std::array<char, 260> exeDir;
 // "<exeDir>/Tessaron Data/Images/" and ".../Sons/": a file name is appended directly.
 extern std::array<char, 300> imageDir;

@@ -2,6 +2,8 @@
 // record saved through a temporary file so that a failed save never loses the old one.
 #include "shell/score_file.h"
 
+#include "screens/fonts.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -117,8 +119,9 @@ void syncDirectoryOf(const char* path)
 
 void composeScoreFilePath()
 {
+    // exeDir is Windows-1252, as the game's texts are; the file system takes UTF-8.
     std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s/Tessaron Data/Score.sco",
-                  exeDir.data());
+                  utf8FromWindows1252(exeDir.data()).c_str());
 }
 
 void loadScoreFile()

@@ -36,7 +36,7 @@ struct FakePlatform {
 extern FakePlatform fake;
 void resetFakePlatform();
 
-// Resets the fake and the game to program-start values, with sounds off and the generator
+// Resets the fake and the game to program-start values (sounds on) and the pathBuffer, with the generator
 // seeded with `seed`.
 void resetWorld(std::uint32_t seed = 1);
 
