@@ -1,0 +1,46 @@
+// Pictures of known colours and sizes for the drawing suites, and reading pixels back.
+#pragma once
+#include <SDL_surface.h>
+
+// A picture of width x height in one colour: an icon (alpha blended) or a bitmap (copied).
+SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
+
+// A 32-bit surface filled with `colour`, the target of a screen in a test.
+SDL_Surface* makeTarget(int width, int height, SDL_Color colour);
+
+// The colour of one pixel of a surface; alpha included.
+SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
+
+// Whether the pixel at (x, y) has the red, green and blue of `colour`.
+bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
+
+// Number of pixels of `surface` in the rectangle (x, y, w, h) with the red, green and blue of
+// `colour`.
+int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
+
+// The colours of the test pictures that installTestPictures puts in `pictures`.
+constexpr SDL_Color kGameBackgroundColour{10, 20, 30, 255};
+constexpr SDL_Color kLostBackgroundColour{40, 10, 10, 255};
+constexpr SDL_Color kLevelBackgroundColour{10, 40, 10, 255};
+constexpr SDL_Color kFinishedBackgroundColour{10, 10, 40, 255};
+constexpr SDL_Color kCreditsBackgroundColour{30, 30, 30, 255};
+constexpr SDL_Color kMenuBackgroundColour{50, 50, 60, 255};
+constexpr SDL_Color kArmedPaddleColour{200, 200, 0, 255};
+constexpr SDL_Color kStickyPaddleColour{0, 200, 200, 255};
+constexpr SDL_Color kBouncePaddleColour{200, 0, 200, 255};
+constexpr SDL_Color kBallColour{250, 250, 250, 255};
+constexpr SDL_Color kFireBallColour{255, 128, 0, 255};
+constexpr SDL_Color kButtonColour{120, 120, 120, 255};
+constexpr SDL_Color kButtonHoverColour{160, 160, 160, 255};
+// Brick of kind k: (100 + k, 0, 0); capsule of kind k: (0, 100 + k, 0); paddle entry k:
+// (0, 0, 100 + k).
+SDL_Color brickColour(int kind);
+SDL_Color capsuleColour(int kind);
+SDL_Color paddleColour(int entry);
+
+// Fills `pictures` with pictures of the right sizes in the colours above (backgrounds 700 x
+// 550 bitmaps, the menu's 285 x 445, icons alpha blended).
+void installTestPictures();
+
+// Frees the test pictures and leaves every entry of `pictures` null.
+void removeTestPictures();
