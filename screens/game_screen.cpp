@@ -1,0 +1,356 @@
+// The game window's screens, the pause text and the slide transitions.
+#include "screens/game_screen.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "game/platform.h"
+#include "screens/drawing_surface.h"
+#include "screens/fonts.h"
+#include "screens/pictures.h"
+#include "screens/window_target.h"
+
+std::int32_t slideOffset = 0;
+std::int32_t runWon = 0;
+std::array<char, 128> ratingText{};
+std::array<char, 200> introLine1{};
+std::array<char, 200> introLine2{};
+std::int32_t pauseTextX = 0;
+std::int32_t pauseTextY = 0;
+std::int32_t pauseTextDx = 2;
+std::int32_t pauseTextDy = 2;
+std::int64_t frameStartTime = 0;
+std::int64_t frameEndTime = 0;
+
+namespace {
+
+// Full-window pictures are drawn in this box; the 700 x 550 pictures keep their size in it.
+constexpr int kBackdropBoxWidth = 740;
+constexpr int kBackdropBoxHeight = 560;
+
+constexpr int kBallSize = 12;
+constexpr int kPaddleHeight = 15;
+constexpr int kOverlayPaddleWidth = 60;
+
+constexpr int kPanelLineCount = 7;
+// Where each side panel line stands, top to bottom.
+constexpr SDL_Point kPanelLinePlaces[kPanelLineCount] = {
+    {510, 120}, {510, 150}, {510, 200}, {510, 240}, {510, 300}, {510, 360}, {510, 380},
+};
+// The two labels keep one trailing blank of their four.
+constexpr int kPanelLabelCount = 17;
+
+// The mark of an active effect: which capsule picture and where, in drawing order.
+struct EffectMark {
+    bool GameState::*flag;
+    int capsuleKind;
+    int x;
+};
+constexpr int kEffectMarkY = 330;
+constexpr EffectMark kEffectMarks[] = {
+    {&GameState::bonusWidePaddle, 1, 520},   {&GameState::bonusNarrowPaddle, 2, 520},
+    {&GameState::bonusFastBall, 3, 560},     {&GameState::bonusSlowBall, 4, 560},
+    {&GameState::bonusFireBall, 5, 600},     {&GameState::bonusTwoBalls, 12, 600},
+    {&GameState::bonusMirror, 9, 640},       {&GameState::bonusSticky, 10, 520},
+    {&GameState::bonusArmed, 11, 520},       {&GameState::bonusRandomBounce, 13, 520},
+};
+
+// The pause text and the area it bounces in.
+constexpr char kPauseText[] = "Pause    ";
+constexpr int kPauseTextCount = 9;
+constexpr int kPauseAreaRight = 346;
+constexpr int kPauseAreaBottom = 506;
+
+constexpr int kSlideFrameSleepMs = 5;
+
+// Picture of an entry of a table indexed by kind; null for a kind outside the table.
+template <std::size_t N>
+SDL_Surface* pictureOfKind(const std::array<SDL_Surface*, N>& table, int kind)
+{
+    if (kind < 1 || kind >= static_cast<int>(N)) return nullptr;
+    return table[static_cast<std::size_t>(kind)];
+}
+
+void drawBackdrop(SDL_Surface* surface, SDL_Surface* picture, int y)
+{
+    drawPicture(surface, picture, 0, y, kBackdropBoxWidth, kBackdropBoxHeight);
+}
+
+void drawWholeText(SDL_Surface* surface, const GameFont& font, int x, int y, const char* text,
+                   SDL_Color colour = kBlack)
+{
+    drawText(surface, font, x, y, text, static_cast<int>(std::strlen(text)), colour);
+}
+
+void drawBricks(SDL_Surface* surface)
+{
+    for (int i = kBrickCount - 1; i >= 0; --i) {
+        const Brick& brick = game.brickTable[static_cast<std::size_t>(i)];
+        if (brick.kind == 0) continue;
+        drawPicture(surface, pictureOfKind(pictures.brickBitmaps, brick.kind), brick.x, brick.y,
+                    kBrickWidth, kBrickHeight);
+    }
+}
+
+void drawPaddle(SDL_Surface* surface)
+{
+    const int left = game.paddleX - game.paddleWidth / 2;
+    if (game.bonusRandomBounce) {
+        drawPicture(surface, pictures.bouncePaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
+    } else {
+        drawPicture(surface, pictureOfKind(pictures.paddleIcons, game.paddleWidth / 30), left,
+                    kPaddleTop, game.paddleWidth, kPaddleHeight);
+    }
+    // The overlays are 60 wide whatever the paddle's width, from the same left edge.
+    if (game.bonusArmed) {
+        drawPicture(surface, pictures.armedPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
+    } else if (game.bonusSticky) {
+        drawPicture(surface, pictures.stickyPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
+    }
+}
+
+void drawCapsules(SDL_Surface* surface)
+{
+    for (const FallingBonus& capsule : game.bonusTable) {
+        if (capsule.kind == 0) continue;
+        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, capsule.kind), capsule.x,
+                    capsule.y, kCapsuleWidth, kCapsuleHeight);
+    }
+}
+
+void drawShots(SDL_Surface* surface)
+{
+    for (const Shot& shot : game.shotTable) {
+        if (shot.active == 0) continue;
+        fillRectangle(surface, shot.x - 1, shot.y, shot.x + 1, shot.y + 8, kShotGreen);
+    }
+}
+
+void drawBall(SDL_Surface* surface, const Ball& ball)
+{
+    SDL_Surface* picture =
+        ball.icon == BallIcon::Fire ? pictures.ballIconFire : pictures.ballIconNormal;
+    // Truncated toward zero after the subtraction, as the ball's corner.
+    drawPicture(surface, picture, static_cast<int>(ball.x - 6), static_cast<int>(ball.y - 6),
+                kBallSize, kBallSize);
+}
+
+// The dotted path a held ball would take: 100 steps of 5.5 pixels, turned back by the side
+// walls and the top; two pixels per step, the second one step behind in the new direction.
+void drawAimingGuide(SDL_Surface* surface, const Ball& ball, SDL_Color colour)
+{
+    if (game.ballSpeed == 0) return;
+    double dx = ball.vx / game.ballSpeed;
+    double dy = ball.vy / game.ballSpeed;
+    double px = ball.x;
+    double py = ball.y;
+    for (int step = 0; step < 100; ++step) {
+        px += 5.5 * dx;
+        py += 5.5 * dy;
+        if (px > 474) dx = -dx;
+        if (px < 6) dx = -dx;
+        if (py < 6) dy = -dy;
+        setPixel(surface, static_cast<int>(px), static_cast<int>(py), colour);
+        setPixel(surface, static_cast<int>(px - dx), static_cast<int>(py - dy), colour);
+    }
+}
+
+void drawSidePanel(SDL_Surface* surface)
+{
+    const GameFont& font = openGameFont(25, 30);
+    for (int line = 0; line < kPanelLineCount; ++line) {
+        const int count = composeSidePanelLine(line);
+        drawText(surface, font, kPanelLinePlaces[line].x, kPanelLinePlaces[line].y,
+                 pathBuffer.data(), count, kBlack);
+    }
+}
+
+void drawLives(SDL_Surface* surface)
+{
+    for (int i = 1; i <= game.livesLeft; ++i) {
+        drawPicture(surface, pictures.ballIconNormal, 500 + 20 * i, 270, kBallSize, kBallSize);
+    }
+}
+
+void drawEffectMarks(SDL_Surface* surface)
+{
+    for (const EffectMark& mark : kEffectMarks) {
+        if (!(game.*mark.flag)) continue;
+        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, mark.capsuleKind), mark.x,
+                    kEffectMarkY, kCapsuleWidth, kCapsuleHeight);
+    }
+}
+
+void drawShotsLeft(SDL_Surface* surface)
+{
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.shotsLeft);
+    drawWholeText(surface, openGameFont(15, 1200), 525, 343, pathBuffer.data());
+}
+
+// A colour component as the platform's colour macro keeps it: the low byte.
+Uint8 lowByte(int value) { return static_cast<Uint8>(value & 0xFF); }
+
+// The pause text with its shadow; the colour drifts with the position.
+void drawPauseText(SDL_Surface* surface)
+{
+    movePauseText();
+    const GameFont& font = openGameFont(60, 1200);
+    const int x = pauseTextX;
+    const int y = pauseTextY;
+    const int r = 128 + (y * 128) / 510;
+    const int g = 128 + (x * 128) / 350;
+    const int b = 255 - (x * 255) / 650;
+    const SDL_Color shadow{lowByte(255 - r), lowByte(255 - g), lowByte(255 - b), 255};
+    const SDL_Color colour{lowByte(r), lowByte(g), lowByte(b), 255};
+    drawText(surface, font, x + 2, y + 2, kPauseText, kPauseTextCount, shadow);
+    drawText(surface, font, x, y, kPauseText, kPauseTextCount, colour);
+}
+
+void drawPlayScreen(SDL_Surface* surface)
+{
+    drawBackdrop(surface, pictures.gameBackground, 0);
+    drawBricks(surface);
+    drawPaddle(surface);
+    drawCapsules(surface);
+    drawShots(surface);
+    drawBall(surface, game.balls[0]);
+    if (game.ballCount == 2) drawBall(surface, game.balls[1]);
+    if (game.bonusSticky) {
+        if (game.balls[0].held == 1) drawAimingGuide(surface, game.balls[0], kGuideRed);
+        if (game.balls[1].held == 1 && game.ballCount == 2) {
+            drawAimingGuide(surface, game.balls[1], kGuideDarkGreen);
+        }
+    }
+    drawSidePanel(surface);
+    drawLives(surface);
+    drawEffectMarks(surface);
+    if (game.bonusArmed) drawShotsLeft(surface);
+    if (game.paused) drawPauseText(surface);
+}
+
+}  // namespace
+
+const char* levelCodeText(int level)
+{
+    if (level < 1 || level > 25) return "";
+    return levelCodes[static_cast<std::size_t>(level)].data();
+}
+
+int composeSidePanelLine(int line)
+{
+    char* text = pathBuffer.data();
+    const std::size_t size = pathBuffer.size();
+    int count = -1;
+    switch (line) {
+    case 0: std::snprintf(text, size, "Niveau : %d ", game.currentLevel); break;
+    case 1: std::snprintf(text, size, "Score : %d ", game.score); break;
+    case 2: std::snprintf(text, size, "Tessas cass\xe9" "es : %d", game.bricksBroken); break;
+    case 3:
+        std::snprintf(text, size, "%s", "Vies restantes :    ");
+        count = kPanelLabelCount;
+        break;
+    case 4:
+        std::snprintf(text, size, "%s", "Bonus en cours :    ");
+        count = kPanelLabelCount;
+        break;
+    case 5: std::snprintf(text, size, "%s", "Code Secret du"); break;
+    default: std::snprintf(text, size, "niveau: %s ", levelCodeText(game.currentLevel)); break;
+    }
+    if (count < 0) count = static_cast<int>(std::strlen(text));
+    return count;
+}
+
+void drawEndScreen(SDL_Surface* surface)
+{
+    const GameFont& large = openGameFont(40, 700);
+    drawBackdrop(surface, pictures.lostBackground, 0);
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.bestScore);
+    drawWholeText(surface, large, 285, 135, pathBuffer.data());
+    drawWholeText(surface, large, 160, 190, game.bestScoreName.data());
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.score);
+    drawWholeText(surface, large, 255, 270, pathBuffer.data());
+    drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
+    if (runWon == 1) fillRectangle(surface, 350, 10, 650, 95, kBlack);
+}
+
+void drawLevelIntroScreen(SDL_Surface* surface)
+{
+    const GameFont& lines = openGameFont(38, 700);
+    drawBackdrop(surface, pictures.levelBackground, 0);
+    drawWholeText(surface, lines, 100, 140, introLine1.data());
+    drawWholeText(surface, lines, 105, 190, introLine2.data());
+    drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
+}
+
+void drawFinalPicture(SDL_Surface* surface)
+{
+    drawBackdrop(surface, pictures.finishedBackground, 0);
+}
+
+void drawSlidingFinalPicture(SDL_Surface* surface)
+{
+    drawBackdrop(surface, pictures.finishedBackground, slideOffset);
+}
+
+void drawGameScreen(SDL_Surface* target)
+{
+    if (target == nullptr) return;
+    SDL_Surface* frame = beginFrame(kGameScreenWidth, kGameScreenHeight);
+    if (frame == nullptr) return;
+    if (game.gameOverShown == 1) {
+        drawEndScreen(frame);
+    } else if (game.levelIntroShown == 1) {
+        drawLevelIntroScreen(frame);
+    } else if (game.victoryShown != 1) {
+        drawPlayScreen(frame);
+    } else {
+        drawFinalPicture(frame);
+    }
+    endFrame(frame, target, slideOffset);
+}
+
+void movePauseText()
+{
+    pauseTextX += pauseTextDx;
+    pauseTextY += pauseTextDy;
+    if (!(pauseTextX >= 2 && pauseTextX < kPauseAreaRight)) pauseTextDx = -pauseTextDx;
+    if (!(pauseTextY >= 2 && pauseTextY < kPauseAreaBottom)) pauseTextDy = -pauseTextDy;
+}
+
+std::int64_t elapsedMs(std::int64_t start, std::int64_t end)
+{
+    return end > start ? end - start : 0;
+}
+
+void slideTransition(const Slide& slide)
+{
+    slideOffset = slide.start;
+    while (slideOffset > slide.stopAtOrBelow) {
+        if (slide.timed) frameStartTime = localTimeMs();
+        SDL_Surface* window = gameWindowSurface();
+        // Without a window (the headless tools) the frames are timed and counted, not drawn.
+        SDL_Surface* buffer =
+            window != nullptr ? beginFrame(kSlideFrameWidth, kSlideFrameHeight) : nullptr;
+        if (buffer != nullptr) {
+            if (slide.backdrop != nullptr) slide.backdrop(buffer);
+            if (slide.overlay != nullptr) slide.overlay(buffer);
+            endFrame(buffer, window, 0);
+        }
+        presentGameWindow();
+        sleepMs(kSlideFrameSleepMs);
+        std::int64_t step = slide.fixedStep;
+        if (slide.timed) {
+            frameEndTime = localTimeMs();
+            step += elapsedMs(frameStartTime, frameEndTime) / 2;
+        }
+        // A frame always moves: a stalled clock must not hold the game window forever.
+        if (step < 1) step = 1;
+        if (step > 1000) step = 1000;
+        slideOffset -= static_cast<std::int32_t>(step);
+    }
+}

@@ -1,0 +1,484 @@
+// The game screen: where bricks, paddle, capsules, shots, balls, the aiming guide, lives and
+// effect marks land; the side panel's texts; the choice of screen; the copy; the pause text.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "game/ball.h"
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "screens/drawing_surface.h"
+#include "screens/game_screen.h"
+#include "screens/pictures.h"
+#include "tests/fake_platform.h"
+#include "tests/test_pictures.h"
+
+namespace {
+
+constexpr SDL_Color kSentinel{255, 0, 255, 255};
+
+// A level-start board with nothing on it, the test pictures installed, and a 740 x 550 target.
+class GameScreen : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetWorld();
+        game.currentLevel = 1;
+        startLevel();
+        for (Brick& brick : game.brickTable) brick.kind = 0;
+        game.livesLeft = 0;
+        slideOffset = 0;
+        runWon = 0;
+        installTestPictures();
+        target = makeTarget(kGameScreenWidth, kGameScreenHeight, kSentinel);
+    }
+    void TearDown() override
+    {
+        SDL_FreeSurface(target);
+        removeTestPictures();
+    }
+
+    void draw() { drawGameScreen(target); }
+    bool at(int x, int y, SDL_Color colour) { return hasColour(target, x, y, colour); }
+
+    SDL_Surface* target = nullptr;
+};
+
+}  // namespace
+
+TEST_F(GameScreen, BackgroundKeepsItsSizeAndTheRestOfTheFrameIsBlack)
+{
+    draw();
+    EXPECT_TRUE(at(0, 0, kGameBackgroundColour));
+    EXPECT_TRUE(at(699, 549, kGameBackgroundColour));
+    EXPECT_TRUE(at(700, 0, kBlack));
+    EXPECT_TRUE(at(739, 549, kBlack));
+}
+
+TEST_F(GameScreen, BricksLandInTheirBoxesAndLowerIndexesCoverHigherOnes)
+{
+    game.brickTable[20] = Brick{40, 100, 3, 0};
+    game.brickTable[5] = Brick{200, 60, 1, 0};
+    game.brickTable[6] = Brick{200, 60, 2, 0};  // drawn before entry 5, which covers it
+    game.brickTable[7] = Brick{300, 60, 0, 0};  // an empty slot with a stale place
+    draw();
+    EXPECT_TRUE(at(40, 100, brickColour(3)));
+    EXPECT_TRUE(at(79, 119, brickColour(3)));
+    EXPECT_TRUE(at(80, 100, kGameBackgroundColour));
+    EXPECT_TRUE(at(39, 100, kGameBackgroundColour));
+    EXPECT_TRUE(at(40, 120, kGameBackgroundColour));
+    EXPECT_TRUE(at(220, 70, brickColour(1)));
+    EXPECT_TRUE(at(300, 60, kGameBackgroundColour));
+}
+
+TEST_F(GameScreen, PaddleOfEachWidthStartsHalfItsWidthLeftOfItsCentre)
+{
+    const int widths[] = {30, 60, 90};
+    for (int entry = 1; entry <= 3; ++entry) {
+        const int width = widths[entry - 1];
+        game.paddleWidth = width;
+        game.paddleX = 200;
+        const int left = 200 - width / 2;
+        draw();
+        SCOPED_TRACE(width);
+        EXPECT_TRUE(at(left, 520, paddleColour(entry)));
+        EXPECT_TRUE(at(left + width - 1, 534, paddleColour(entry)));
+        EXPECT_TRUE(at(left - 1, 520, kGameBackgroundColour));
+        EXPECT_TRUE(at(left + width, 520, kGameBackgroundColour));
+        EXPECT_TRUE(at(left, 535, kGameBackgroundColour));
+    }
+}
+
+TEST_F(GameScreen, PaddleOverlaysAreSixtyWideFromTheSameLeftEdge)
+{
+    game.paddleWidth = 30;
+    game.paddleX = 100;  // left edge 85
+    game.bonusArmed = true;
+    game.bonusSticky = true;  // the armed picture wins
+    draw();
+    EXPECT_TRUE(at(85, 520, kArmedPaddleColour));
+    EXPECT_TRUE(at(144, 534, kArmedPaddleColour));
+    EXPECT_TRUE(at(145, 520, kGameBackgroundColour));
+
+    game.bonusArmed = false;
+    game.paddleWidth = 90;
+    game.paddleX = 200;  // left edge 155
+    draw();
+    EXPECT_TRUE(at(155, 520, kStickyPaddleColour));
+    EXPECT_TRUE(at(214, 520, kStickyPaddleColour));
+    EXPECT_TRUE(at(215, 520, paddleColour(3)));
+    EXPECT_TRUE(at(244, 520, paddleColour(3)));
+
+    // Random bounces replace the paddle with a 60-wide picture whatever the width.
+    game.bonusSticky = false;
+    game.bonusRandomBounce = true;
+    draw();
+    EXPECT_TRUE(at(155, 520, kBouncePaddleColour));
+    EXPECT_TRUE(at(214, 520, kBouncePaddleColour));
+    EXPECT_TRUE(at(215, 520, kGameBackgroundColour));
+}
+
+TEST_F(GameScreen, CapsulesAndShotsLandWhereTheyAre)
+{
+    game.bonusTable[0] = FallingBonus{100, 200, 7};
+    game.bonusTable[79] = FallingBonus{300, 400, 13};
+    game.shotTable[10] = Shot{200, 300, 1};
+    game.shotTable[11] = Shot{250, 300, 0};
+    draw();
+    EXPECT_TRUE(at(100, 200, capsuleColour(7)));
+    EXPECT_TRUE(at(119, 209, capsuleColour(7)));
+    EXPECT_TRUE(at(120, 200, kGameBackgroundColour));
+    EXPECT_TRUE(at(100, 210, kGameBackgroundColour));
+    EXPECT_TRUE(at(319, 409, capsuleColour(13)));
+
+    // Corners (199, 300) and (201, 308): columns 199 and 200, rows 300 to 307.
+    EXPECT_EQ(countColour(target, 190, 290, 20, 30, kShotGreen), 16);
+    EXPECT_TRUE(at(199, 300, kShotGreen));
+    EXPECT_TRUE(at(200, 307, kShotGreen));
+    EXPECT_FALSE(at(201, 300, kShotGreen));
+    EXPECT_FALSE(at(200, 308, kShotGreen));
+    EXPECT_EQ(countColour(target, 240, 290, 20, 30, kShotGreen), 0);
+}
+
+TEST_F(GameScreen, BallsAreDrawnFromTheirTruncatedCorners)
+{
+    game.balls[0].x = 100.9;
+    game.balls[0].y = 200.5;  // corner (94, 194)
+    game.balls[1].x = 300.0;
+    game.balls[1].y = 300.0;
+    game.balls[1].icon = BallIcon::Fire;
+    draw();
+    EXPECT_TRUE(at(94, 194, kBallColour));
+    EXPECT_TRUE(at(105, 205, kBallColour));
+    EXPECT_FALSE(at(106, 194, kBallColour));
+    EXPECT_FALSE(at(93, 194, kBallColour));
+    EXPECT_FALSE(at(94, 206, kBallColour));
+    EXPECT_FALSE(at(300, 300, kFireBallColour));  // one ball in play: the second is not drawn
+
+    game.ballCount = 2;
+    draw();
+    EXPECT_TRUE(at(294, 294, kFireBallColour));
+    EXPECT_TRUE(at(305, 305, kFireBallColour));
+
+    // Truncation toward zero: 5.5 - 6 = -0.5 puts the corner at 0, not -1, so the picture's
+    // first column shows at x = 0.
+    SDL_Surface* marked = makeSolidPicture(12, 12, kBallColour, true);
+    SDL_Rect firstColumn{0, 0, 1, 12};
+    SDL_FillRect(marked, &firstColumn, SDL_MapRGBA(marked->format, 1, 2, 3, 255));
+    SDL_FreeSurface(pictures.ballIconNormal);
+    pictures.ballIconNormal = marked;
+    game.ballCount = 1;
+    game.balls[0].x = 5.5;
+    game.balls[0].y = 100.0;
+    draw();
+    EXPECT_TRUE(at(0, 94, SDL_Color{1, 2, 3, 255}));
+    EXPECT_TRUE(at(11, 94, kBallColour));
+    EXPECT_FALSE(at(12, 94, kBallColour));
+}
+
+TEST_F(GameScreen, AimingGuideStartsOneStepAheadInEachBallsColour)
+{
+    game.bonusSticky = true;
+    game.balls[0].held = 1;  // (255, 512), straight up at speed 4
+    draw();
+    // First step: (255, 506.5), and one direction back: (255, 507.5).
+    EXPECT_TRUE(at(255, 506, kGuideRed));
+    EXPECT_TRUE(at(255, 507, kGuideRed));
+    EXPECT_TRUE(at(255, 501, kGuideRed));  // second step, 501.0
+    EXPECT_FALSE(at(256, 506, kGuideRed));
+
+    // The second ball's guide is dark green, and only with two balls in play.
+    game.balls[0].held = 0;
+    game.balls[1].held = 1;
+    game.balls[1].x = 100.0;
+    game.balls[1].y = 400.0;
+    game.balls[1].vx = 0.0;
+    game.balls[1].vy = -4.0;
+    draw();
+    EXPECT_EQ(countColour(target, 0, 0, 480, 550, kGuideDarkGreen), 0);
+    EXPECT_EQ(countColour(target, 0, 0, 480, 550, kGuideRed), 0);
+    game.ballCount = 2;
+    draw();
+    EXPECT_TRUE(at(100, 394, kGuideDarkGreen));
+    EXPECT_TRUE(at(100, 395, kGuideDarkGreen));
+
+    // No guide without the sticky paddle.
+    game.bonusSticky = false;
+    draw();
+    EXPECT_EQ(countColour(target, 0, 0, 480, 550, kGuideDarkGreen), 0);
+}
+
+TEST_F(GameScreen, AimingGuideTurnsOnlyBeyondTheWallsAndNeverAtTheBottom)
+{
+    game.bonusSticky = true;
+    Ball& ball = game.balls[0];
+    ball.held = 1;
+    ball.y = 300.0;
+
+    // Rightwards from 468.5: 474 exactly goes on, 479.5 turns back, its second pixel at 480.5.
+    ball.x = 468.5;
+    ball.vx = 4.0;
+    ball.vy = 0.0;
+    draw();
+    EXPECT_TRUE(at(474, 300, kGuideRed));
+    EXPECT_TRUE(at(479, 300, kGuideRed));
+    EXPECT_TRUE(at(480, 300, kGuideRed));
+
+    // Leftwards from 11.5: 6 exactly goes on, 0.5 turns back, its second pixel at -0.5 -> 0.
+    ball.x = 11.5;
+    ball.vx = -4.0;
+    draw();
+    EXPECT_TRUE(at(6, 300, kGuideRed));
+    EXPECT_TRUE(at(0, 300, kGuideRed));
+
+    // Downwards nothing turns it: the path runs out of the frame.
+    ball.x = 240.0;
+    ball.y = 514.0;
+    ball.vx = 0.0;
+    ball.vy = 4.0;
+    draw();
+    EXPECT_TRUE(at(240, 519, kGuideRed));
+    EXPECT_TRUE(at(240, 547, kGuideRed));
+    EXPECT_EQ(countColour(target, 240, 0, 1, 500, kGuideRed), 0);
+
+    // Upwards it turns below y = 6: from 17, steps at 11.5 and 6 go on, 0.5 turns down.
+    ball.y = 17.0;
+    ball.vy = -4.0;
+    draw();
+    EXPECT_TRUE(at(240, 6, kGuideRed));
+    EXPECT_TRUE(at(240, 0, kGuideRed));
+    EXPECT_TRUE(at(240, 5, kGuideRed));  // one step behind 6 in the new, downward direction
+    EXPECT_FALSE(at(240, 1, kGuideRed));
+    EXPECT_TRUE(at(240, 396, kGuideRed));
+}
+
+TEST_F(GameScreen, LivesStandTwentyPixelsApartAndNoneForZero)
+{
+    draw();
+    EXPECT_FALSE(at(520, 270, kBallColour));
+    game.livesLeft = 3;
+    draw();
+    EXPECT_TRUE(at(520, 270, kBallColour));
+    EXPECT_TRUE(at(531, 281, kBallColour));
+    EXPECT_TRUE(at(540, 270, kBallColour));
+    EXPECT_TRUE(at(560, 270, kBallColour));
+    EXPECT_FALSE(at(519, 270, kBallColour));
+    EXPECT_FALSE(at(580, 270, kBallColour));
+}
+
+TEST_F(GameScreen, EachActiveEffectShowsItsCapsuleAtItsPlace)
+{
+    struct Mark {
+        bool GameState::*flag;
+        int kind;
+        int x;
+    };
+    const Mark marks[] = {
+        {&GameState::bonusWidePaddle, 1, 520}, {&GameState::bonusNarrowPaddle, 2, 520},
+        {&GameState::bonusFastBall, 3, 560},   {&GameState::bonusSlowBall, 4, 560},
+        {&GameState::bonusFireBall, 5, 600},   {&GameState::bonusTwoBalls, 12, 600},
+        {&GameState::bonusMirror, 9, 640},     {&GameState::bonusSticky, 10, 520},
+        {&GameState::bonusArmed, 11, 520},     {&GameState::bonusRandomBounce, 13, 520},
+    };
+    for (const Mark& current : marks) {
+        for (const Mark& mark : marks) game.*mark.flag = false;
+        game.*current.flag = true;
+        draw();
+        SCOPED_TRACE(current.kind);
+        EXPECT_TRUE(at(current.x, 330, capsuleColour(current.kind)));
+        EXPECT_TRUE(at(current.x + 19, 339, capsuleColour(current.kind)));
+        EXPECT_EQ(countColour(target, 500, 320, 240, 30, capsuleColour(current.kind)), 200);
+    }
+    for (const Mark& mark : marks) game.*mark.flag = false;
+    // Later marks cover earlier ones at the same place.
+    game.bonusFireBall = true;
+    game.bonusTwoBalls = true;
+    game.bonusWidePaddle = true;
+    game.bonusArmed = true;
+    draw();
+    EXPECT_TRUE(at(600, 330, capsuleColour(12)));
+    EXPECT_TRUE(at(520, 330, capsuleColour(11)));
+}
+
+TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
+{
+    const std::array<char, 9> savedCode = levelCodes[3];
+    std::snprintf(levelCodes[3].data(), levelCodes[3].size(), "PIXEL4");
+    game.currentLevel = 3;
+    game.score = 12345;
+    game.bricksBroken = 17;
+    const char* expected[] = {
+        "Niveau : 3 ",
+        "Score : 12345 ",
+        "Tessas cass\xe9" "es : 17",
+        "Vies restantes : ",
+        "Bonus en cours : ",
+        "Code Secret du",
+        "niveau: PIXEL4 ",
+    };
+    for (int line = 0; line < 7; ++line) {
+        const int count = composeSidePanelLine(line);
+        EXPECT_EQ(std::string(pathBuffer.data(), static_cast<std::size_t>(count)), expected[line])
+            << "line " << line;
+    }
+    // The two labels are cut from texts with four trailing blanks.
+    composeSidePanelLine(3);
+    EXPECT_STREQ(pathBuffer.data(), "Vies restantes :    ");
+
+    // The last composition of a paint stays in the shared scratch text.
+    draw();
+    EXPECT_STREQ(pathBuffer.data(), "niveau: PIXEL4 ");
+    game.bonusArmed = true;
+    game.shotsLeft = 12;
+    draw();
+    EXPECT_STREQ(pathBuffer.data(), "12");
+
+    // After the last level there is no code to show.
+    game.currentLevel = 26;
+    composeSidePanelLine(6);
+    EXPECT_STREQ(pathBuffer.data(), "niveau:  ");
+    composeSidePanelLine(0);
+    EXPECT_STREQ(pathBuffer.data(), "Niveau : 26 ");
+    levelCodes[3] = savedCode;
+}
+
+TEST_F(GameScreen, FlagsChooseTheScreenInTheirOrder)
+{
+    game.gameOverShown = 1;
+    game.levelIntroShown = 1;
+    game.victoryShown = 1;
+    draw();
+    EXPECT_TRUE(at(5, 5, kLostBackgroundColour));
+
+    game.gameOverShown = 0;
+    draw();
+    EXPECT_TRUE(at(5, 5, kLevelBackgroundColour));
+
+    game.levelIntroShown = 0;
+    draw();
+    EXPECT_TRUE(at(5, 5, kFinishedBackgroundColour));
+
+    game.victoryShown = 0;
+    draw();
+    EXPECT_TRUE(at(5, 5, kGameBackgroundColour));
+}
+
+TEST_F(GameScreen, EndScreenOfAWonRunHidesTheTopWithABlackBox)
+{
+    game.gameOverShown = 1;
+    draw();
+    EXPECT_TRUE(at(400, 50, kLostBackgroundColour));
+    runWon = 1;
+    draw();
+    EXPECT_TRUE(at(350, 10, kBlack));
+    EXPECT_TRUE(at(649, 94, kBlack));
+    EXPECT_TRUE(at(650, 50, kLostBackgroundColour));
+    EXPECT_TRUE(at(400, 95, kLostBackgroundColour));
+    EXPECT_TRUE(at(349, 50, kLostBackgroundColour));
+}
+
+TEST_F(GameScreen, CopyLandsAtTheSlideOffsetAndLeavesTheRestOfTheTarget)
+{
+    SDL_Surface* large = makeTarget(800, 700, kSentinel);
+    slideOffset = 100;
+    drawGameScreen(large);
+    EXPECT_TRUE(hasColour(large, 0, 99, kSentinel));
+    EXPECT_TRUE(hasColour(large, 0, 100, kGameBackgroundColour));
+    EXPECT_TRUE(hasColour(large, 739, 649, kBlack));
+    EXPECT_TRUE(hasColour(large, 740, 100, kSentinel));
+    EXPECT_TRUE(hasColour(large, 0, 650, kSentinel));
+
+    slideOffset = -600;
+    SDL_Surface* untouched = makeTarget(800, 700, kSentinel);
+    drawGameScreen(untouched);
+    EXPECT_EQ(countColour(untouched, 0, 0, 800, 700, kSentinel), 800 * 700);
+
+    slideOffset = -549;  // one row left in view
+    drawGameScreen(untouched);
+    EXPECT_TRUE(hasColour(untouched, 0, 0, kGameBackgroundColour));
+    EXPECT_TRUE(hasColour(untouched, 0, 1, kSentinel));
+    SDL_FreeSurface(untouched);
+    SDL_FreeSurface(large);
+    drawGameScreen(nullptr);
+}
+
+TEST_F(GameScreen, KindsWithoutAPictureAndMissingPicturesDrawNothing)
+{
+    game.brickTable[0] = Brick{0, 0, 9, 0};
+    game.bonusTable[0] = FallingBonus{0, 40, 14};
+    game.bonusTable[1] = FallingBonus{0, 60, -1};
+    game.paddleWidth = 150;  // no paddle picture for this width
+    game.paddleX = 240;
+    draw();
+    EXPECT_TRUE(at(0, 0, kGameBackgroundColour));
+    EXPECT_TRUE(at(0, 40, kGameBackgroundColour));
+    EXPECT_TRUE(at(0, 60, kGameBackgroundColour));
+    EXPECT_TRUE(at(165, 520, kGameBackgroundColour));
+
+    removeTestPictures();
+    game.shotTable[0] = Shot{100, 100, 1};
+    draw();
+    EXPECT_TRUE(at(0, 0, kBlack));
+    EXPECT_TRUE(at(100, 100, kShotGreen));
+}
+
+TEST(PauseText, FirstStepFromTheCornerAndBouncesAtTheEdges)
+{
+    pauseTextX = 0;
+    pauseTextY = 0;
+    pauseTextDx = 2;
+    pauseTextDy = 2;
+    movePauseText();
+    EXPECT_EQ(pauseTextX, 2);
+    EXPECT_EQ(pauseTextY, 2);
+    EXPECT_EQ(pauseTextDx, 2);
+    EXPECT_EQ(pauseTextDy, 2);
+
+    // Reaching 346 (outside 2 <= x < 346) turns x back; 344 does not.
+    pauseTextX = 342;
+    movePauseText();
+    EXPECT_EQ(pauseTextX, 344);
+    EXPECT_EQ(pauseTextDx, 2);
+    movePauseText();
+    EXPECT_EQ(pauseTextX, 346);
+    EXPECT_EQ(pauseTextDx, -2);
+    movePauseText();
+    EXPECT_EQ(pauseTextX, 344);
+    EXPECT_EQ(pauseTextDx, -2);
+
+    // Both turn in one step at a corner; the position is never clamped.
+    pauseTextX = 2;
+    pauseTextY = 504;
+    pauseTextDx = -2;
+    pauseTextDy = 2;
+    movePauseText();
+    EXPECT_EQ(pauseTextX, 0);
+    EXPECT_EQ(pauseTextY, 506);
+    EXPECT_EQ(pauseTextDx, 2);
+    EXPECT_EQ(pauseTextDy, -2);
+}
+
+TEST_F(GameScreen, PausedPaintMovesThePauseTextOnceAndOtherwiseNot)
+{
+    pauseTextX = 0;
+    pauseTextY = 0;
+    pauseTextDx = 2;
+    pauseTextDy = 2;
+    draw();
+    EXPECT_EQ(pauseTextX, 0);
+    game.paused = true;
+    draw();
+    EXPECT_EQ(pauseTextX, 2);
+    EXPECT_EQ(pauseTextY, 2);
+    game.gameOverShown = 1;  // only the play screen shows the pause text
+    draw();
+    EXPECT_EQ(pauseTextX, 2);
+}
+
+TEST(ElapsedTime, CountsForwardAndNeverBackwards)
+{
+    EXPECT_EQ(elapsedMs(1000, 1017), 17);
+    EXPECT_EQ(elapsedMs(1000, 1000), 0);
+    EXPECT_EQ(elapsedMs(1000, 400), 0);
+}
