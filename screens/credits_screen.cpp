@@ -1,0 +1,15 @@
+// The credits window's picture: the credits and the help are part of it.
+#include "screens/credits_screen.h"
+
+#include "screens/drawing_surface.h"
+#include "screens/pictures.h"
+
+void drawCredits(SDL_Surface* target)
+{
+    if (target == nullptr) return;
+    SDL_Surface* frame = beginFrame(740, 700);
+    if (frame == nullptr) return;
+    // The credits' font (25, weight 30) is chosen but no text is drawn: the picture holds it.
+    drawPicture(frame, pictures.creditsBackground, 0, 0, 740, 560);
+    endFrame(frame, target, 0);
+}

@@ -1,0 +1,27 @@
+// The menu's picture: its background, five buttons lit under the pointer, the selected level;
+// the hit test of the buttons and the sound switch of the fourth one.
+#pragma once
+#include <array>
+
+struct SDL_Surface;
+
+// Size of the menu's frame; the window shows its top-left part.
+constexpr int kMenuWidth = 220;
+constexpr int kMenuHeight = 400;
+
+// The line "Niveau sélectionné : N" as last drawn, Windows-1252.
+extern std::array<char, 64> selectedLevelText;
+
+// Paints the menu on a 220 x 400 frame and copies it to `target` at (0, 0): the background,
+// each button with its hover picture and a hovered label one pixel higher, and the selected
+// level. A null target draws nothing.
+void drawMenu(SDL_Surface* target);
+
+// The button (1 to 5) under the menu point (x, y), bounds inclusive on all four sides, a later
+// button winning; 0 for none. Clears the hover marks of buttons 1 to 5, then marks the entry
+// found (entry 0, which is never drawn, when none).
+int hitTestButtons(int x, int y);
+
+// The fourth button: switches the sound cues on or off and relabels the button "Sons : ON"
+// or "Sons : OFF". Stops nothing already playing.
+void toggleSound();
