@@ -17,5 +17,9 @@ void victoryEnd();
 // Plays a sound cue by its word ("brique", "murs", ...), never waiting for it.
 void playCue(const char* cue);
 
+// Composes the music's path into pathBuffer and, with sounds on, loops it until the sounds
+// are stopped (after the last level).
+void startMusic();
+
 // Writes the best score and its holder to the score file (the end of a run with a record).
 void saveScoreFile();

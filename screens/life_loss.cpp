@@ -1,22 +1,94 @@
-// A lost last ball: a new life, or the end of the run. For now these make only their
-// game-state changes; the end screen's slide and the record check come with the screens.
+// A lost last ball: a new life, or the end of the run with the end screen sliding into view,
+// the rating and the best-score check; and the end of a won run after the final picture.
+#include "screens/life_loss.h"
+
+#include <cstdio>
+
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/platform.h"
+#include "screens/game_screen.h"
+
+namespace {
+
+struct Rating {
+    int highestScore;
+    const char* sentence;
+};
+
+constexpr Rating kRatings[] = {
+    {10000, "Essai de jouer avec la souris..."},
+    {30000, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
+    {100000, "Voila, continu de t'entrainer et tu peut y arriver ."},
+    {200000, "Tout \xe0 fait respectable..."},
+    {300000, "Essai de te concentrer pour \xeatre plus vif!!"},
+    {400000, "Je vois que tu maitrise ta balle, Bravo!"},
+    {500000, "Essai de prendre un maximum de bonus pour booster ton score!"},
+};
+constexpr const char* kBestRating = "Le casse brique n'as plus de secrets pour toi!!...";
+
+void rateRun()
+{
+    std::snprintf(ratingText.data(), ratingText.size(), "%s", ratingFor(game.score));
+}
+
+// The slide that uncovers the end screen: 600 pixels at half a pixel per millisecond plus 2
+// per frame.
+void uncoverEndScreen(SlideLayer overlay)
+{
+    slideTransition(Slide{drawEndScreen, overlay, 0, true, 2, -600});
+    slideOffset = 0;
+    game.gameOverShown = 1;
+}
+
+}  // namespace
+
+const char* ratingFor(int score)
+{
+    for (const Rating& rating : kRatings) {
+        if (score <= rating.highestScore) return rating.sentence;
+    }
+    return kBestRating;
+}
+
+void checkRecord()
+{
+    if (game.score < game.bestScore) return;
+    game.bestScore = game.score;
+    // The dialog opens on the previous holder's name.
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", game.bestScoreName.data());
+    runTextDialog(TextDialog::PlayerName);
+    // The holder's name keeps at most 63 characters.
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
+    saveScoreFile();
+    requestRepaint();
+}
 
 void lifeLost()
 {
+    // A run that has ended stays ended: a late F12 or Escape answer changes nothing.
+    if (game.gameOverShown == 1) return;
     if (game.livesLeft >= 1) {
         playCue("nouvellevie");
         lifeLostReset();
         return;
     }
+    runWon = 0;
+    rateRun();
     stopGameTimer();
-    game.gameOverShown = 1;
+    // The board as it was at the loss slides up and off the end screen.
+    uncoverEndScreen(drawGameScreen);
+    checkRecord();
 }
 
 void victoryEnd()
 {
+    if (game.gameOverShown == 1) return;
     stopSounds();
+    rateRun();
     game.victoryShown = 0;
-    game.gameOverShown = 1;
+    runWon = 1;
+    // The final picture slides up and off the end screen, black box included.
+    uncoverEndScreen(drawSlidingFinalPicture);
+    checkRecord();
 }

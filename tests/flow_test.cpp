@@ -1,0 +1,488 @@
+// The game's flow through the screens, on the recording fake: a new life, the end of a run
+// with its slide, rating and best-score check, the level intro and the final picture, the next
+// level rising, and the slide frames themselves.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "game/controls.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "game/random.h"
+#include "screens/drawing_surface.h"
+#include "screens/game_screen.h"
+#include "screens/life_loss.h"
+#include "tests/fake_platform.h"
+#include "tests/test_pictures.h"
+
+namespace {
+
+constexpr SDL_Color kSentinel{255, 0, 255, 255};
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+int logIndex(const std::string& entry)
+{
+    const auto found = std::find(fake.log.begin(), fake.log.end(), entry);
+    return found == fake.log.end() ? -1 : static_cast<int>(found - fake.log.begin());
+}
+
+int logIndexEndingWith(const std::string& end)
+{
+    for (std::size_t i = 0; i < fake.log.size(); ++i) {
+        if (endsWith(fake.log[i], end)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// A game in play at `level`, its timer running, the test pictures installed, the game window's
+// surface painted over and no present counted yet.
+class Flow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetWorld();
+        installTestPictures();
+        for (int level = 1; level <= 25; ++level) {
+            std::snprintf(levelCodes[static_cast<std::size_t>(level)].data(), 9, "CODE%02d", level);
+        }
+        slideOffset = 0;
+        runWon = 0;
+        ratingText.fill('\0');
+        fakeWindowPresents = 0;
+        SDL_FillRect(fakeWindowSurface(), nullptr,
+                     SDL_MapRGBA(fakeWindowSurface()->format, 255, 0, 255, 255));
+    }
+    void TearDown() override { removeTestPictures(); }
+
+    void playAtLevel(int level)
+    {
+        game.currentLevel = level;
+        newGameReset();
+        startLevel();
+        game.ballLaunched = true;
+        startGameTimer(game.tickIntervalMs);
+    }
+    bool windowShows(int x, int y, SDL_Color colour)
+    {
+        return hasColour(fakeWindowSurface(), x, y, colour);
+    }
+};
+
+// The first seed whose first draw of the generator modulo 5 is `draw`.
+std::uint32_t seedGivingDraw(int draw)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        seedRandom(seed);
+        if (nextRandom() % 5 == draw) return seed;
+    }
+}
+
+std::vector<std::int32_t> backdropOffsets;
+std::vector<std::int32_t> overlayOffsets;
+void recordBackdrop(SDL_Surface*) { backdropOffsets.push_back(slideOffset); }
+void recordOverlay(SDL_Surface*) { overlayOffsets.push_back(slideOffset); }
+
+}  // namespace
+
+TEST_F(Flow, SlideWithAFixedStepDrawsEveryTwoPixelsWithoutReadingTheClock)
+{
+    backdropOffsets.clear();
+    overlayOffsets.clear();
+    fake.clockStepMs = 7;  // every reading would move the clock
+    slideTransition(Slide{recordBackdrop, recordOverlay, 600, false, 2, -1});
+    ASSERT_EQ(overlayOffsets.size(), 301u);
+    EXPECT_EQ(overlayOffsets.front(), 600);
+    EXPECT_EQ(overlayOffsets[1], 598);
+    EXPECT_EQ(overlayOffsets.back(), 0);
+    EXPECT_EQ(backdropOffsets, overlayOffsets);
+    EXPECT_EQ(fakeWindowPresents, 301);
+    EXPECT_EQ(fake.sleeps.size(), 301u);
+    EXPECT_EQ(fake.clockMs, 301 * 5);
+}
+
+TEST_F(Flow, TimedSlideMovesByHalfTheFrameTimePlusItsStep)
+{
+    // The clock moves only by the 5 ms sleep: 5 / 2 + 2 = 4 pixels a frame.
+    overlayOffsets.clear();
+    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
+    ASSERT_EQ(overlayOffsets.size(), 150u);
+    EXPECT_EQ(overlayOffsets[1], -4);
+    EXPECT_EQ(overlayOffsets.back(), -596);
+    EXPECT_EQ(slideOffset, -600);
+    EXPECT_EQ(frameEndTime - frameStartTime, 5);
+
+    // 10 ms more at each reading: 15 ms a frame, 7 + 2 = 9 pixels.
+    overlayOffsets.clear();
+    fake.clockStepMs = 10;
+    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
+    ASSERT_EQ(overlayOffsets.size(), 67u);
+    EXPECT_EQ(overlayOffsets[1], -9);
+
+    // A frame that took no time still moves by its step.
+    overlayOffsets.clear();
+    fake.clockStepMs = -5;
+    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
+    EXPECT_EQ(overlayOffsets.size(), 300u);
+}
+
+TEST_F(Flow, SlideEndsEvenWhenTheClockStallsOrGoesBack)
+{
+    // Without a fixed step a stalled clock would hold the slide forever: it moves a pixel.
+    overlayOffsets.clear();
+    fake.clockStepMs = -5;
+    slideTransition(Slide{nullptr, recordOverlay, 0, true, 0, -600});
+    EXPECT_EQ(overlayOffsets.size(), 600u);
+
+    overlayOffsets.clear();
+    fake.clockStepMs = -1000;  // the wall clock set back
+    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
+    EXPECT_EQ(overlayOffsets.size(), 300u);
+    EXPECT_EQ(overlayOffsets[1], -2);
+}
+
+TEST_F(Flow, NewLifePutsABallOnThePaddle)
+{
+    playAtLevel(1);
+    game.soundEnabled = 1;
+    game.livesLeft = 2;
+    game.score = 4321;
+    game.balls[0].x = 100.0;
+    game.balls[0].y = 540.0;
+    game.paddleX = 300;
+    game.tickIntervalMs = 14;
+    game.bonusFireBall = true;
+    lifeLost();
+    EXPECT_EQ(game.livesLeft, 1);
+    ASSERT_FALSE(fake.sounds.empty());
+    EXPECT_TRUE(endsWith(fake.sounds.back(), "nouvellevie.wav"));
+    EXPECT_FALSE(fake.timerRunning);
+    EXPECT_EQ(game.tickIntervalMs, 25u);
+    EXPECT_FALSE(game.ballLaunched);
+    EXPECT_DOUBLE_EQ(game.balls[0].x, 255.0);
+    EXPECT_DOUBLE_EQ(game.balls[0].y, 512.0);
+    EXPECT_NEAR(game.balls[0].vy, -4.0, 1e-9);
+    EXPECT_EQ(game.paddleX, 240);
+    EXPECT_EQ(game.paddleWidth, 60);
+    EXPECT_EQ(game.score, 4321);
+    EXPECT_TRUE(game.bonusFireBall);
+    EXPECT_EQ(game.gameOverShown, 0);
+    EXPECT_EQ(fakeWindowPresents, 0);
+}
+
+TEST_F(Flow, NewLifeKeepsOnlyAWidenedOrNarrowedPaddlesWidth)
+{
+    playAtLevel(1);
+    game.livesLeft = 3;
+    game.paddleWidth = 90;
+    game.bonusWidePaddle = true;
+    lifeLost();
+    EXPECT_EQ(game.paddleWidth, 90);
+
+    game.bonusWidePaddle = false;
+    game.bonusNarrowPaddle = true;
+    game.paddleWidth = 30;
+    lifeLost();
+    EXPECT_EQ(game.paddleWidth, 30);
+
+    game.bonusNarrowPaddle = false;
+    game.paddleWidth = 90;  // a width no flag stands behind
+    lifeLost();
+    EXPECT_EQ(game.paddleWidth, 60);
+    EXPECT_EQ(game.livesLeft, 0);
+}
+
+TEST_F(Flow, LastBallLostSlidesTheBoardOffTheEndScreen)
+{
+    playAtLevel(1);
+    game.livesLeft = 0;
+    game.score = 5000;
+    game.bestScore = 10000;
+    lifeLost();
+    EXPECT_FALSE(fake.timerRunning);
+    EXPECT_EQ(runWon, 0);
+    EXPECT_STREQ(ratingText.data(), "Essai de jouer avec la souris...");
+    EXPECT_EQ(fakeWindowPresents, 150);  // 5 ms a frame: 2 + 2 pixels
+    EXPECT_EQ(slideOffset, 0);
+    EXPECT_EQ(game.gameOverShown, 1);
+    // The last frame shows the end screen, uncovered.
+    EXPECT_TRUE(windowShows(5, 5, kLostBackgroundColour));
+    EXPECT_TRUE(windowShows(400, 50, kLostBackgroundColour));  // no black box for a lost run
+    EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_EQ(game.bestScore, 10000);
+    EXPECT_EQ(fake.repaints, 0);
+}
+
+TEST_F(Flow, EndSlideOverlayIsThePlayScreenAsItWasAtTheLoss)
+{
+    playAtLevel(1);
+    game.livesLeft = 0;
+    fake.clockStepMs = 2000;  // one frame of seconds: the slide's only frame
+    lifeLost();
+    EXPECT_EQ(fakeWindowPresents, 1);
+    EXPECT_TRUE(windowShows(5, 5, kGameBackgroundColour));
+    EXPECT_TRUE(windowShows(255, 506, kBallColour));
+    EXPECT_EQ(game.gameOverShown, 1);
+    EXPECT_EQ(slideOffset, 0);
+}
+
+TEST_F(Flow, EscapeWithLivesLeftEndsTheRun)
+{
+    playAtLevel(1);
+    game.livesLeft = 3;
+    fake.answer = true;
+    gameKeyDown(kKeyEscape);
+    EXPECT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(game.livesLeft, 0);
+    EXPECT_EQ(game.gameOverShown, 1);
+    EXPECT_GT(fakeWindowPresents, 0);
+}
+
+TEST_F(Flow, ARunEndsOnlyOnce)
+{
+    playAtLevel(1);
+    game.livesLeft = 0;
+    game.score = 10;
+    game.bestScore = 5;
+    lifeLost();
+    ASSERT_EQ(game.gameOverShown, 1);
+    const int presents = fakeWindowPresents;
+    const int timerStops = fake.timerStops;
+    const std::string rating = ratingText.data();
+
+    game.score = 900000;
+    game.livesLeft = 2;
+    lifeLost();
+    game.victoryShown = 1;
+    victoryEnd();
+    EXPECT_EQ(fakeWindowPresents, presents);
+    EXPECT_EQ(fake.timerStops, timerStops);
+    EXPECT_EQ(fake.soundStops, 0);
+    EXPECT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(ratingText.data(), rating);
+    EXPECT_EQ(game.livesLeft, 2);
+    EXPECT_EQ(runWon, 0);
+    EXPECT_EQ(game.bestScore, 10);
+}
+
+TEST(Rating, EachBoundBelongsToItsOwnSentence)
+{
+    struct Case {
+        int score;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {-5, "Essai de jouer avec la souris..."},
+        {10000, "Essai de jouer avec la souris..."},
+        {10001, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
+        {30000, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
+        {30001, "Voila, continu de t'entrainer et tu peut y arriver ."},
+        {100000, "Voila, continu de t'entrainer et tu peut y arriver ."},
+        {100001, "Tout \xe0 fait respectable..."},
+        {200000, "Tout \xe0 fait respectable..."},
+        {200001, "Essai de te concentrer pour \xeatre plus vif!!"},
+        {300000, "Essai de te concentrer pour \xeatre plus vif!!"},
+        {300001, "Je vois que tu maitrise ta balle, Bravo!"},
+        {400000, "Je vois que tu maitrise ta balle, Bravo!"},
+        {400001, "Essai de prendre un maximum de bonus pour booster ton score!"},
+        {500000, "Essai de prendre un maximum de bonus pour booster ton score!"},
+        {500001, "Le casse brique n'as plus de secrets pour toi!!..."},
+    };
+    for (const Case& c : cases) EXPECT_STREQ(ratingFor(c.score), c.sentence) << c.score;
+}
+
+TEST_F(Flow, ATiedScoreAsksForTheNameAndSavesIt)
+{
+    playAtLevel(1);
+    game.livesLeft = 0;
+    game.score = 10000;
+    game.bestScore = 10000;
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
+    fake.typeText = true;
+    fake.typedText = "Zoe";
+    lifeLost();
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0], TextDialog::PlayerName);
+    EXPECT_EQ(fake.dialogInitialText, " Ace");
+    EXPECT_STREQ(game.bestScoreName.data(), "Zoe");
+    EXPECT_EQ(game.bestScore, 10000);
+    EXPECT_EQ(fake.repaints, 1);
+    // The dialog comes once the end screen is in place.
+    EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
+    EXPECT_GT(logIndex("repaint"), logIndex("dialog"));
+}
+
+TEST_F(Flow, AHigherScoreBecomesTheBestAndALowerOneChangesNothing)
+{
+    playAtLevel(1);
+    game.livesLeft = 0;
+    game.score = 10001;
+    game.bestScore = 10000;
+    lifeLost();  // the player presses OK on the old name
+    EXPECT_EQ(game.bestScore, 10001);
+    EXPECT_EQ(fake.dialogs.size(), 1u);
+
+    resetWorld();
+    fakeWindowPresents = 0;
+    playAtLevel(1);
+    game.livesLeft = 0;
+    game.score = 9999;
+    game.bestScore = 10000;
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
+    fake.typeText = true;
+    fake.typedText = "Zoe";
+    lifeLost();
+    EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_EQ(game.bestScore, 10000);
+    EXPECT_STREQ(game.bestScoreName.data(), " Ace");
+    EXPECT_EQ(fake.repaints, 0);
+}
+
+TEST_F(Flow, LevelCompleteShowsEachIntroSet)
+{
+    struct Expected {
+        const char* first;
+        const char* second;
+    };
+    const Expected sets[] = {
+        {"reprenons notre soufle avant ", "le terrifiant niveau 2?"},
+        {"Pret pour l'attaque du niveau 2?", " "},
+        {"Plongeons ensemble dans ", "le niveau 2 !"},
+        {"Le niveau 1 etait facile...", "Mais le niveau 2 l'est moins !!"},
+        {"Le niveau 2 vous attend !!", " "},
+    };
+    for (int draw = 0; draw < 5; ++draw) {
+        SetUp();
+        playAtLevel(1);
+        game.paused = true;
+        game.soundEnabled = 1;
+        std::snprintf(introLine2.data(), introLine2.size(), "stale");
+        seedRandom(seedGivingDraw(draw));
+        levelComplete();
+        SCOPED_TRACE(draw);
+        EXPECT_STREQ(introLine1.data(), sets[draw].first);
+        EXPECT_STREQ(introLine2.data(), sets[draw].second);
+        EXPECT_EQ(game.currentLevel, 2);
+        EXPECT_EQ(game.levelIntroShown, 1);
+        EXPECT_EQ(game.victoryShown, 0);
+        EXPECT_FALSE(game.paused);
+        EXPECT_FALSE(fake.timerRunning);
+        EXPECT_EQ(slideOffset, 0);
+        ASSERT_FALSE(fake.sounds.empty());
+        EXPECT_TRUE(endsWith(fake.sounds.front(), "CLAP.wav"));
+        ASSERT_GE(fake.sleeps.size(), 2u);
+        EXPECT_EQ(fake.sleeps.front(), 1000u);
+        EXPECT_EQ(fake.sleeps.back(), 800u);
+        EXPECT_EQ(fakeWindowPresents, 300);  // 5 ms a frame, 2 pixels, no extra step
+        EXPECT_TRUE(windowShows(5, 5, kLevelBackgroundColour));
+        EXPECT_TRUE(fake.loops.empty());
+        TearDown();
+    }
+    SetUp();
+}
+
+TEST_F(Flow, ClearingLevelTwentyFourIntroducesTheLastLevel)
+{
+    playAtLevel(24);
+    levelComplete();
+    EXPECT_EQ(game.currentLevel, 25);
+    EXPECT_EQ(game.levelIntroShown, 1);
+    EXPECT_EQ(game.victoryShown, 0);
+    EXPECT_STREQ(levelCodeText(game.currentLevel), "CODE25");
+}
+
+TEST_F(Flow, ClearingTheLastLevelPlaysTheMusicOnlyWithSoundsOn)
+{
+    playAtLevel(25);
+    game.soundEnabled = 1;
+    levelComplete();
+    EXPECT_EQ(game.currentLevel, 26);
+    EXPECT_EQ(game.victoryShown, 1);
+    EXPECT_EQ(game.levelIntroShown, 0);
+    ASSERT_EQ(fake.loops.size(), 1u);
+    EXPECT_TRUE(endsWith(fake.loops[0], "musique.wav"));
+    EXPECT_LT(logIndexEndingWith("musique.wav"), logIndex("sleep 5"));
+    EXPECT_EQ(fake.sleeps.front(), 1000u);
+    EXPECT_EQ(fake.sleeps.back(), 800u);
+    EXPECT_EQ(fakeWindowPresents, 150);  // the extra 2 pixels a frame
+    EXPECT_EQ(slideOffset, 0);
+    EXPECT_TRUE(windowShows(5, 5, kFinishedBackgroundColour));
+
+    SetUp();
+    playAtLevel(25);
+    game.soundEnabled = 0;
+    levelComplete();
+    EXPECT_EQ(game.currentLevel, 26);
+    EXPECT_EQ(game.victoryShown, 1);
+    EXPECT_TRUE(fake.loops.empty());
+}
+
+TEST_F(Flow, NextLevelRisesInThreeHundredAndOneFramesAndKeepsTheRun)
+{
+    playAtLevel(2);
+    stopGameTimer();
+    game.currentLevel = 3;
+    game.levelIntroShown = 1;
+    game.score = 777;
+    game.livesLeft = 2;
+    game.shotsLeft = 9;
+    game.bricksBroken = 5;
+    fake.clockStepMs = 7;
+    const std::int64_t clockBefore = fake.clockMs;
+    startNextLevel();
+    EXPECT_EQ(fakeWindowPresents, 301);
+    EXPECT_EQ(fake.clockMs - clockBefore, 301 * 5);  // no time reading
+    EXPECT_EQ(slideOffset, 0);
+    EXPECT_EQ(game.levelIntroShown, 0);
+    EXPECT_EQ(game.score, 777);
+    EXPECT_EQ(game.livesLeft, 2);
+    EXPECT_EQ(game.shotsLeft, 9);
+    EXPECT_EQ(game.bricksBroken, 0);
+    EXPECT_FALSE(game.ballLaunched);
+    EXPECT_FALSE(fake.timerRunning);
+    // The last frame lands the new board at 0, covering the intro.
+    EXPECT_TRUE(windowShows(5, 5, kGameBackgroundColour));
+}
+
+TEST_F(Flow, VictoryEndSlidesTheFinalPictureOffTheEndScreenWithItsBlackBox)
+{
+    playAtLevel(25);
+    stopGameTimer();
+    game.currentLevel = 26;
+    game.victoryShown = 1;
+    game.score = 450000;
+    game.bestScore = 1000000;
+    game.soundEnabled = 0;
+    victoryEnd();
+    EXPECT_EQ(fake.soundStops, 1);  // stopped with sounds off too
+    EXPECT_STREQ(ratingText.data(), "Essai de prendre un maximum de bonus pour booster ton score!");
+    EXPECT_EQ(game.victoryShown, 0);
+    EXPECT_EQ(runWon, 1);
+    EXPECT_EQ(game.gameOverShown, 1);
+    EXPECT_EQ(slideOffset, 0);
+    EXPECT_EQ(fakeWindowPresents, 150);
+    EXPECT_TRUE(windowShows(5, 5, kLostBackgroundColour));
+    EXPECT_TRUE(windowShows(400, 50, kBlack));
+    EXPECT_TRUE(fake.dialogs.empty());
+}
+
+TEST_F(Flow, VictoryEndsFirstFrameShowsTheFinalPictureAndARecordIsAsked)
+{
+    playAtLevel(25);
+    game.victoryShown = 1;
+    game.score = 300000;
+    game.bestScore = 300000;
+    fake.clockStepMs = 2000;
+    victoryEnd();
+    EXPECT_EQ(fakeWindowPresents, 1);
+    EXPECT_TRUE(windowShows(5, 5, kFinishedBackgroundColour));
+    EXPECT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(game.gameOverShown, 1);
+}
