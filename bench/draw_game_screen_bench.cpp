@@ -1,0 +1,83 @@
+// How long one paint of the play screen takes on a full board: level 4 with two balls, ten
+// capsules, twenty shots, the armed paddle and the side panel. Target: median under 1 ms.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include "game/game_state.h"
+#include "game/level_codes.h"
+#include "screens/game_screen.h"
+#include "screens/pictures.h"
+
+namespace {
+
+SDL_Surface* solid(int width, int height, Uint8 r, Uint8 g, Uint8 b, bool icon)
+{
+    SDL_Surface* picture =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, r, g, b, 255));
+    SDL_SetSurfaceBlendMode(picture, icon ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+    return picture;
+}
+
+// Pictures of the game's sizes and kinds (bitmaps copied, icons blended).
+void makePictures()
+{
+    pictures.gameBackground = solid(700, 550, 20, 30, 60, false);
+    for (int kind = 1; kind <= 8; ++kind) {
+        pictures.brickBitmaps[static_cast<std::size_t>(kind)] = solid(40, 20, 200, 20 * kind, 40, false);
+    }
+    for (int kind = 1; kind <= 13; ++kind) {
+        pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = solid(20, 10, 10, 15 * kind, 200, false);
+    }
+    for (int entry = 1; entry <= 3; ++entry) {
+        pictures.paddleIcons[static_cast<std::size_t>(entry)] = solid(30 * entry, 15, 220, 220, 220, true);
+    }
+    pictures.armedPaddleIcon = solid(60, 15, 250, 60, 60, true);
+    pictures.stickyPaddleIcon = solid(60, 15, 60, 250, 60, true);
+    pictures.bouncePaddleIcon = solid(60, 15, 60, 60, 250, true);
+    pictures.ballIconNormal = solid(12, 12, 255, 255, 255, true);
+    pictures.ballIconFire = solid(12, 12, 255, 120, 0, true);
+}
+
+// Level 4 in play, as full as a board gets on screen.
+void fillBoard()
+{
+    game.currentLevel = 4;
+    startLevel();
+    std::snprintf(levelCodes[4].data(), levelCodes[4].size(), "PIXEL4");
+    game.score = 123456;
+    game.livesLeft = 5;
+    game.bricksBroken = 12;
+    game.ballCount = 2;
+    game.balls[0].x = 200.5;
+    game.balls[0].y = 400.25;
+    game.balls[1].x = 320.0;
+    game.balls[1].y = 300.75;
+    game.bonusArmed = true;
+    game.bonusFireBall = true;
+    game.bonusMirror = true;
+    game.shotsLeft = 11;
+    for (int i = 0; i < 10; ++i) {
+        game.bonusTable[static_cast<std::size_t>(i)] = FallingBonus{30 + 40 * i, 200 + 25 * i, 1 + i};
+    }
+    for (int i = 0; i < 20; ++i) {
+        game.shotTable[static_cast<std::size_t>(i)] = Shot{20 + 22 * i, 250 + 9 * i, 1};
+    }
+}
+
+void drawPlayScreen(benchmark::State& state)
+{
+    makePictures();
+    fillBoard();
+    SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, 700, 550, 32, SDL_PIXELFORMAT_ARGB8888);
+    for (auto _ : state) {
+        drawGameScreen(window);
+        benchmark::DoNotOptimize(window->pixels);
+    }
+    SDL_FreeSurface(window);
+}
+BENCHMARK(drawPlayScreen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
