@@ -364,6 +364,7 @@ TEST_F(Flow, LevelCompleteShowsEachIntroSet)
         game.paused = true;
         game.soundEnabled = 1;
         std::snprintf(introLine2.data(), introLine2.size(), "stale");
+        fake.clockStepMs = 100;  // slow frames: a short slide
         seedRandom(seedGivingDraw(draw));
         levelComplete();
         SCOPED_TRACE(draw);
@@ -380,7 +381,7 @@ TEST_F(Flow, LevelCompleteShowsEachIntroSet)
         ASSERT_GE(fake.sleeps.size(), 2u);
         EXPECT_EQ(fake.sleeps.front(), 1000u);
         EXPECT_EQ(fake.sleeps.back(), 800u);
-        EXPECT_EQ(fakeWindowPresents, 300);  // 5 ms a frame, 2 pixels, no extra step
+        EXPECT_EQ(fakeWindowPresents, 12);  // 105 ms a frame: 52 pixels, no extra step
         EXPECT_TRUE(windowShows(5, 5, kLevelBackgroundColour));
         EXPECT_TRUE(fake.loops.empty());
         TearDown();
@@ -392,6 +393,8 @@ TEST_F(Flow, ClearingLevelTwentyFourIntroducesTheLastLevel)
 {
     playAtLevel(24);
     levelComplete();
+    EXPECT_EQ(fakeWindowPresents, 300);  // 5 ms a frame, 2 pixels, no extra step
+    EXPECT_TRUE(windowShows(5, 5, kLevelBackgroundColour));
     EXPECT_EQ(game.currentLevel, 25);
     EXPECT_EQ(game.levelIntroShown, 1);
     EXPECT_EQ(game.victoryShown, 0);

@@ -476,6 +476,43 @@ TEST_F(GameScreen, PausedPaintMovesThePauseTextOnceAndOtherwiseNot)
     EXPECT_EQ(pauseTextX, 2);
 }
 
+TEST_F(GameScreen, PauseTextColourDriftsWithItsPlaceAndItsShadowIsTheComplement)
+{
+    game.paused = true;
+    pauseTextDx = 2;
+    pauseTextDy = 2;
+
+    // First paint from (0, 0): drawn at (2, 2) in (128, 128, 255), shadow (127, 127, 0) at (4, 4).
+    pauseTextX = 0;
+    pauseTextY = 0;
+    draw();
+    const SDL_Color colour{128, 128, 255, 255};
+    const SDL_Color shadow{127, 127, 0, 255};
+    ASSERT_GT(countColour(target, 2, 2, 348, 60, colour), 50) << "no text drawn: is a font installed?";
+    EXPECT_EQ(countColour(target, 0, 0, 740, 550, colour), countColour(target, 2, 2, 348, 60, colour));
+    EXPECT_GT(countColour(target, 4, 4, 348, 60, shadow), 10);
+    EXPECT_EQ(countColour(target, 0, 0, 740, 550, shadow), countColour(target, 4, 4, 348, 60, shadow));
+
+    // At (300, 400): r = 128 + 400 * 128 / 510, g = 128 + 300 * 128 / 350, b = 255 - 300 * 255 / 650.
+    pauseTextX = 298;
+    pauseTextY = 398;
+    draw();
+    EXPECT_GT(countColour(target, 300, 400, 440, 60, SDL_Color{228, 237, 138, 255}), 50);
+    EXPECT_GT(countColour(target, 302, 402, 438, 60, SDL_Color{27, 18, 117, 255}), 10);
+}
+
+TEST_F(GameScreen, SidePanelTextLeavesThePictureBetweenItsLetters)
+{
+    draw();
+    // The line "Niveau : 1 " at (510, 120) in the thin 25-pixel font.
+    const int between = countColour(target, 510, 120, 120, 25, kGameBackgroundColour);
+    const int letters = 120 * 25 - between;
+    ASSERT_GT(letters, 30) << "no text drawn: is a font installed?";
+    EXPECT_GT(between, letters);
+    // Nothing is drawn between the top of the panel and the first line's cell.
+    EXPECT_EQ(countColour(target, 500, 0, 200, 120, kGameBackgroundColour), 200 * 120);
+}
+
 TEST(ElapsedTime, CountsForwardAndNeverBackwards)
 {
     EXPECT_EQ(elapsedMs(1000, 1017), 17);
