@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
+#include "shell/score_file.h"
 #include "tests/fake_platform.h"
+#include "tests/scratch_files.h"
 #include "tests/test_pictures.h"
 
 namespace {
@@ -43,10 +46,25 @@ int logIndexEndingWith(const std::string& end)
 }
 
 // A game in play at `level`, its timer running, the test pictures installed, the game window's
-// surface painted over and no present counted yet.
+// surface painted over and no present counted yet; the score file in a scratch directory.
 class Flow : public ::testing::Test {
 protected:
     void SetUp() override
+    {
+        scratch = makeScratchDirectory();
+        scorePath = scratch + "/Score.sco";
+        savedScoreFilePath = scoreFilePath;
+        std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", scorePath.c_str());
+        freshWorld();
+    }
+    void TearDown() override
+    {
+        removeTestPictures();
+        scoreFilePath = savedScoreFilePath;
+        removeScratchDirectory(scratch);
+    }
+
+    void freshWorld()
     {
         resetWorld();
         installTestPictures();
@@ -60,7 +78,6 @@ protected:
         SDL_FillRect(fakeWindowSurface(), nullptr,
                      SDL_MapRGBA(fakeWindowSurface()->format, 255, 0, 255, 255));
     }
-    void TearDown() override { removeTestPictures(); }
 
     void playAtLevel(int level)
     {
@@ -74,6 +91,10 @@ protected:
     {
         return hasColour(fakeWindowSurface(), x, y, colour);
     }
+
+    std::string scratch;
+    std::string scorePath;
+    std::array<char, 4096> savedScoreFilePath{};
 };
 
 // The first seed whose first draw of the generator modulo 5 is `draw`.
@@ -218,6 +239,7 @@ TEST_F(Flow, LastBallLostSlidesTheBoardOffTheEndScreen)
     EXPECT_TRUE(fake.dialogs.empty());
     EXPECT_EQ(game.bestScore, 10000);
     EXPECT_EQ(fake.repaints, 0);
+    EXPECT_FALSE(pathExists(scorePath));
 }
 
 TEST_F(Flow, EndSlideOverlayIsThePlayScreenAsItWasAtTheLoss)
@@ -270,6 +292,7 @@ TEST_F(Flow, ARunEndsOnlyOnce)
     EXPECT_EQ(game.livesLeft, 2);
     EXPECT_EQ(runWon, 0);
     EXPECT_EQ(game.bestScore, 10);
+    EXPECT_EQ(readBytes(scorePath), " SCORE= 10");
 }
 
 TEST(Rating, EachBoundBelongsToItsOwnSentence)
@@ -313,6 +336,7 @@ TEST_F(Flow, ATiedScoreAsksForTheNameAndSavesIt)
     EXPECT_EQ(fake.dialogInitialText, " Ace");
     EXPECT_STREQ(game.bestScoreName.data(), "Zoe");
     EXPECT_EQ(game.bestScore, 10000);
+    EXPECT_EQ(readBytes(scorePath), "Zoe SCORE= 10000");
     EXPECT_EQ(fake.repaints, 1);
     // The dialog comes once the end screen is in place.
     EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
@@ -325,12 +349,17 @@ TEST_F(Flow, AHigherScoreBecomesTheBestAndALowerOneChangesNothing)
     game.livesLeft = 0;
     game.score = 10001;
     game.bestScore = 10000;
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
     lifeLost();  // the player presses OK on the old name
     EXPECT_EQ(game.bestScore, 10001);
     EXPECT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(readBytes(scorePath), " Ace SCORE= 10001");
+    removeScratchDirectory(scratch);
+    scratch = makeScratchDirectory();
+    scorePath = scratch + "/Score.sco";
+    std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", scorePath.c_str());
 
-    resetWorld();
-    fakeWindowPresents = 0;
+    freshWorld();
     playAtLevel(1);
     game.livesLeft = 0;
     game.score = 9999;
@@ -343,6 +372,7 @@ TEST_F(Flow, AHigherScoreBecomesTheBestAndALowerOneChangesNothing)
     EXPECT_EQ(game.bestScore, 10000);
     EXPECT_STREQ(game.bestScoreName.data(), " Ace");
     EXPECT_EQ(fake.repaints, 0);
+    EXPECT_FALSE(pathExists(scorePath));
 }
 
 TEST_F(Flow, LevelCompleteShowsEachIntroSet)
@@ -359,7 +389,7 @@ TEST_F(Flow, LevelCompleteShowsEachIntroSet)
         {"Le niveau 2 vous attend !!", " "},
     };
     for (int draw = 0; draw < 5; ++draw) {
-        SetUp();
+        freshWorld();
         playAtLevel(1);
         game.paused = true;
         game.soundEnabled = 1;
@@ -384,9 +414,7 @@ TEST_F(Flow, LevelCompleteShowsEachIntroSet)
         EXPECT_EQ(fakeWindowPresents, 12);  // 105 ms a frame: 52 pixels, no extra step
         EXPECT_TRUE(windowShows(5, 5, kLevelBackgroundColour));
         EXPECT_TRUE(fake.loops.empty());
-        TearDown();
     }
-    SetUp();
 }
 
 TEST_F(Flow, ClearingLevelTwentyFourIntroducesTheLastLevel)
@@ -418,7 +446,7 @@ TEST_F(Flow, ClearingTheLastLevelPlaysTheMusicOnlyWithSoundsOn)
     EXPECT_EQ(slideOffset, 0);
     EXPECT_TRUE(windowShows(5, 5, kFinishedBackgroundColour));
 
-    SetUp();
+    freshWorld();
     playAtLevel(25);
     game.soundEnabled = 0;
     levelComplete();
@@ -474,6 +502,7 @@ TEST_F(Flow, VictoryEndSlidesTheFinalPictureOffTheEndScreenWithItsBlackBox)
     EXPECT_TRUE(windowShows(5, 5, kLostBackgroundColour));
     EXPECT_TRUE(windowShows(400, 50, kBlack));
     EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_FALSE(pathExists(scorePath));
 }
 
 TEST_F(Flow, VictoryEndsFirstFrameShowsTheFinalPictureAndARecordIsAsked)
