@@ -87,20 +87,6 @@ TEST(Frame, CopyLandsAtItsRowCutToTheTargetAndClearsNothing)
     SDL_FreeSurface(target);
 }
 
-TEST(Picture, FullWindowPictureKeepsItsSizeInItsLargerBox)
-{
-    SDL_Surface* surface = makeTarget(740, 560, kSentinel);
-    SDL_Surface* background = makeSolidPicture(700, 550, kBlue, false);
-    drawPicture(surface, background, 0, 0, 740, 560);
-    EXPECT_TRUE(hasColour(surface, 0, 0, kBlue));
-    EXPECT_TRUE(hasColour(surface, 699, 549, kBlue));
-    EXPECT_TRUE(hasColour(surface, 700, 0, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 0, 550, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 739, 559, kSentinel));
-    SDL_FreeSurface(background);
-    SDL_FreeSurface(surface);
-}
-
 TEST(Picture, IsCutToItsBoxAndToTheSurface)
 {
     SDL_Surface* surface = makeTarget(100, 40, kSentinel);
