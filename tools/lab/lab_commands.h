@@ -18,5 +18,13 @@ int runCodeCommand(int argc, char** argv);
 // codes: the 25 level codes, one a line, level 1 first.
 int runCodesCommand(int argc, char** argv);
 
+// play N [--seed S] [--ticks T] [--lives L]: the autopilot plays level N of a new game; the
+// last line is "cleared TICKS SCORE" or "not-cleared TICKS BRICKS_LEFT"; 0 only when cleared.
+int runPlayCommand(int argc, char** argv);
+
+// soak [--seeds K] [--ticks T]: the autopilot plays every level and the random board with K
+// seeds each, checking the game's invariants after every tick; 1 on any fault.
+int runSoakCommand(int argc, char** argv);
+
 // Reads an integer option "--name VALUE" from the arguments, or returns `fallback`.
 long optionValue(int argc, char** argv, const char* name, long fallback);

@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"score", runScoreCommand, "score FILE"},
     {"code", runCodeCommand, "code TEXT"},
     {"codes", runCodesCommand, "codes"},
+    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L]"},
+    {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
 };
 
 int usage()

@@ -13,7 +13,7 @@ void startGameTimer(std::uint32_t ms)
 void stopGameTimer() { nullPlatform.timerRunning = false; }
 Point pointerPosition() { return nullPlatform.pointer; }
 void requestRepaint() {}
-bool askYesNo(const char*) { return false; }
+bool askYesNo(const char*) { return nullPlatform.answerYes; }
 void sleepMs(std::uint32_t ms) { nullPlatform.clockMs += ms; }
 std::int64_t localTimeMs() { return nullPlatform.clockMs; }
 void playSoundFile(const char*) {}

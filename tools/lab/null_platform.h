@@ -1,5 +1,6 @@
 // The null platform of tessaron-lab: no window, no sound, no waiting. The autopilot sets the
-// pointer; sleeps advance a counted clock; questions are answered No.
+// pointer; sleeps advance a counted clock; questions get the answer the autopilot sets (No unless
+// it gives up a ball caught in a loop).
 #pragma once
 #include <cstdint>
 
@@ -9,6 +10,7 @@ struct NullPlatform {
     Point pointer{240, 500};     // where the autopilot holds the pointer
     std::int64_t clockMs = 0;    // advanced by sleeps
     bool gameWindowOpen = true;  // cleared when the game closes its window
+    bool answerYes = false;      // the answer to the next Yes/No question
     std::uint32_t timerInterval = 0;
     bool timerRunning = false;
 };

@@ -1,0 +1,576 @@
+// The autopilot: reads the board, the balls and the capsules, foresees where each ball meets
+// the paddle line, aims the bounce at breakable bricks, and moves the pointer and clicks.
+#include "tools/lab/autopilot.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "game/ball.h"
+#include "game/controls.h"
+#include "game/game_state.h"
+#include "game/random.h"
+#include "tools/lab/null_platform.h"
+
+namespace {
+
+constexpr double kFar = 1e18;
+constexpr double kPaddleLine = 514;
+constexpr double kLossLine = 535;
+constexpr double kBounceY = 512;
+constexpr int kCapsuleGone = 540;
+constexpr int kMaxLives = 5;
+constexpr double kMissCost = 100000;
+// After this many ticks without a change on the board the player varies its aim a little,
+// and after the second figure it aims at random: the ball is caught in a loop.
+constexpr long kCalmBeforeWandering = 2500;
+constexpr long kCalmBeforeRoaming = 6000;
+// A ball that has neither changed a brick nor come down to the paddle for this long circles
+// among indestructible bricks for good: the player gives it up with F12 while a life is spare.
+constexpr long kCalmBeforeGivingUp = 20000;
+
+// The player's own dice: an LCG of its own, so that looking never draws from the game's.
+int roll(Autopilot& pilot, int n)
+{
+    pilot.dice = pilot.dice * 1103515245u + 12345u;
+    return static_cast<int>((pilot.dice >> 16) % static_cast<std::uint32_t>(n));
+}
+
+bool breakable(int kind) { return kind >= 1 && kind <= 7; }
+
+struct Board {
+    std::array<Brick, kBrickCount> bricks;  // the bricks on the board, in index order
+    int count;
+};
+
+Board readBoard()
+{
+    Board board{};
+    for (const Brick& brick : game.brickTable) {
+        if (brick.kind != 0) board.bricks[board.count++] = brick;
+    }
+    return board;
+}
+
+long boardSignature()
+{
+    long sum = 0;
+    for (const Brick& brick : game.brickTable) sum += brick.kind;
+    return sum;
+}
+
+double normalised(double angle)
+{
+    if (angle > kPi) angle -= 2.0 * kPi;
+    if (angle < -kPi) angle += 2.0 * kPi;
+    return angle;
+}
+
+// What the coming tick will leave of the paddle and the ball speed, from the capsules that
+// the paddle as it now stands will catch in it.
+struct PaddleForecast {
+    int width;
+    bool mirror;
+    int ballSpeed;
+    bool randomBounce;
+};
+
+bool capsuleCaught(int capsuleX, int capsuleY, int paddleX, int width)
+{
+    return capsuleX + kCapsuleWidth > paddleX - width / 2 && capsuleX < paddleX + width / 2 &&
+           capsuleY + kCapsuleHeight > kPaddleTop && capsuleY < static_cast<int>(kLossLine);
+}
+
+PaddleForecast forecastPaddle()
+{
+    PaddleForecast next{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
+    for (const FallingBonus& capsule : game.bonusTable) {
+        if (capsule.kind == 0) continue;
+        const int y = capsule.y + 6;
+        if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
+        switch (capsule.kind) {
+        case 1: next.width = next.width + 30 > 90 ? 90 : next.width + 30; next.randomBounce = false; break;
+        case 2: next.width = next.width - 30 < 30 ? 30 : next.width - 30; next.randomBounce = false; break;
+        case 3: next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2; break;
+        case 4: next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2; break;
+        case 9: next.mirror = !next.mirror; break;
+        case 10:
+        case 11: next.width = 60; next.randomBounce = false; break;
+        case 13: next.width = 60; next.randomBounce = !next.randomBounce; break;
+        default: break;
+        }
+    }
+    return next;
+}
+
+// A ball's flight as the ball motion moves it: step, side walls, top wall. Bricks are left out.
+struct Flight {
+    double x;
+    double y;
+    double angle;
+    double vx;
+    double vy;
+    double speed;
+};
+
+void setSpeed(Flight& flight, double speed)
+{
+    flight.speed = speed;
+    flight.vx = std::cos(flight.angle) * speed;
+    flight.vy = std::sin(flight.angle) * speed;
+}
+
+void advance(Flight& flight)
+{
+    flight.x += flight.vx;
+    flight.y += flight.vy;
+    if (flight.x < 6 || flight.x > 474) {
+        flight.x = flight.x < 6 ? 6 : 474;
+        flight.angle = normalised(kPi - flight.angle);
+        setSpeed(flight, flight.speed);
+    }
+    if (flight.y < 6) {
+        flight.angle = normalised(-flight.angle);
+        setSpeed(flight, flight.speed);
+        flight.x += flight.vx;
+        flight.y += flight.vy;
+    }
+}
+
+// A ball that will be below the paddle line in the tick after the coming one, where the
+// paddle placed now will meet it.
+struct Landing {
+    bool due;
+    int ball;           // 0 or 1
+    double x;           // centre x in that tick
+    double y;
+    double angle;       // direction with which it meets the paddle
+    bool lostIfMissed;  // it falls below the loss line in that tick
+};
+
+Landing forecastLanding(int ball, const PaddleForecast& next)
+{
+    const Ball& b = game.balls[ball];
+    Landing landing{false, ball, 0, 0, 0, false};
+    if (b.held == 1) return landing;
+    Flight flight{b.x, b.y, b.angle, b.vx, b.vy, static_cast<double>(game.ballSpeed)};
+    advance(flight);
+    if (flight.y > kPaddleLine) {
+        const int d = static_cast<int>(flight.x - game.paddleX);
+        if (std::abs(d) <= game.paddleWidth / 2 + 6) return landing;  // the paddle there now meets it
+        if (flight.y > kLossLine) return landing;                       // too late
+    }
+    if (next.ballSpeed != game.ballSpeed) setSpeed(flight, next.ballSpeed);
+    advance(flight);
+    if (flight.y <= kPaddleLine) return landing;
+    landing.due = true;
+    landing.x = flight.x;
+    landing.y = flight.y;
+    landing.angle = flight.angle;
+    landing.lostIfMissed = flight.y > kLossLine;
+    return landing;
+}
+
+// The paddle bounce: reflection, 1.5 degrees per pixel outside the dead zone, limits.
+double bounceAngle(double incoming, int d, int ball)
+{
+    double angle = -incoming;
+    const bool deadZone = ball == 0 ? (d >= -3 && d <= 5) : (d >= -2 && d <= 2);
+    if (!deadZone) angle += degToRad(1.5 * d);
+    if (angle > -0.06) angle = -0.06;
+    if (angle < -kPi + 0.06) angle = -kPi + 0.06;
+    return angle;
+}
+
+// Where a straight path from a point first meets a breakable brick, reflecting off the walls
+// and off indestructible bricks; it ends without a hit when it comes back to the paddle line.
+struct PathEnd {
+    bool reachesBrick;
+    double length;
+    int hardBounces;
+};
+
+PathEnd followPath(const Board& board, double x, double y, double angle)
+{
+    double dx = std::cos(angle);
+    double dy = std::sin(angle);
+    PathEnd end{false, 0, 0};
+    for (int leg = 0; leg < 24 && end.length < 5000; ++leg) {
+        double best = kFar;
+        enum { None, Side, Top, Floor, Hard } what = None;
+        bool sideFace = false;
+        if (dx < -1e-9 && (6 - x) / dx < best) { best = (6 - x) / dx; what = Side; }
+        if (dx > 1e-9 && (474 - x) / dx < best) { best = (474 - x) / dx; what = Side; }
+        if (dy < -1e-9 && (6 - y) / dy < best) { best = (6 - y) / dy; what = Top; }
+        if (dy > 1e-9 && (kPaddleLine - y) / dy < best) { best = (kPaddleLine - y) / dy; what = Floor; }
+        for (int i = 0; i < board.count; ++i) {
+            const Brick& brick = board.bricks[i];
+            // Aim at the middle of a breakable brick; keep a margin from an indestructible one.
+            const double margin = breakable(brick.kind) ? 3 : 7;
+            const double lowX = brick.x - margin;
+            const double highX = brick.x + kBrickWidth + margin;
+            const double lowY = brick.y - margin;
+            const double highY = brick.y + kBrickHeight + margin;
+            double enterX = -kFar;
+            double leaveX = kFar;
+            if (std::fabs(dx) > 1e-9) {
+                enterX = ((dx > 0 ? lowX : highX) - x) / dx;
+                leaveX = ((dx > 0 ? highX : lowX) - x) / dx;
+            } else if (x < lowX || x > highX) {
+                continue;
+            }
+            double enterY = -kFar;
+            double leaveY = kFar;
+            if (std::fabs(dy) > 1e-9) {
+                enterY = ((dy > 0 ? lowY : highY) - y) / dy;
+                leaveY = ((dy > 0 ? highY : lowY) - y) / dy;
+            } else if (y < lowY || y > highY) {
+                continue;
+            }
+            const double enter = enterX > enterY ? enterX : enterY;
+            const double leave = leaveX < leaveY ? leaveX : leaveY;
+            if (enter > leave || enter < 1e-6 || enter >= best) continue;
+            if (breakable(brick.kind)) {
+                best = enter;
+                what = None;
+                end.reachesBrick = true;
+            } else {
+                best = enter;
+                what = Hard;
+                end.reachesBrick = false;
+                sideFace = enterX > enterY;
+            }
+        }
+        if (end.reachesBrick) {
+            end.length += best;
+            return end;
+        }
+        if (what == None) return end;
+        end.length += best;
+        x += dx * best;
+        y += dy * best;
+        if (what == Floor) return end;
+        if (what == Side || (what == Hard && sideFace)) dx = -dx;
+        else dy = -dy;
+        if (what == Hard) end.hardBounces += 1;
+    }
+    return end;
+}
+
+// How far (in radians) a direction passes from the nearest breakable brick seen from a point.
+double bearingMiss(const Board& board, double x, double y, double angle)
+{
+    double best = kPi;
+    for (int i = 0; i < board.count; ++i) {
+        const Brick& brick = board.bricks[i];
+        if (!breakable(brick.kind)) continue;
+        const double toward = std::atan2(brick.y + 10 - y, brick.x + 20 - x);
+        const double off = std::fabs(std::remainder(angle - toward, 2.0 * kPi));
+        if (off < best) best = off;
+    }
+    return best;
+}
+
+// The cost of sending a ball from a point in a direction: short paths to a breakable brick
+// are cheap, paths that only come back are dear, near-flat paths waste time.
+double aimCost(const Board& board, double x, double y, double angle)
+{
+    const PathEnd end = followPath(board, x, y, angle);
+    double cost = end.reachesBrick ? end.length + 120.0 * end.hardBounces
+                                   : kMissCost + 1000.0 * bearingMiss(board, x, y, angle);
+    const double rise = std::fabs(std::sin(angle));
+    if (rise < 0.3) cost += (0.3 - rise) * 3000.0;
+    return cost;
+}
+
+// How much the player wants the capsule of a kind, from what it would do now.
+int capsuleWish(const Autopilot& pilot, int kind)
+{
+    if (pilot.habit == CapsuleHabit::Greedy) return 1;
+    switch (kind) {
+    case 1: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
+    case 2: return -2;
+    case 5: return game.bonusFireBall ? -3 : 3;
+    case 6: return -1;
+    case 7: return game.livesLeft < kMaxLives ? 3 : 0;
+    case 8: return -4;
+    case 10: return game.bonusSticky || game.bonusArmed ? 0 : 1;
+    case 11: return 2;
+    case 12: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
+    case 13: return game.bonusRandomBounce ? 2 : -2;
+    default: return 0;
+    }
+}
+
+// The capsules that will be low enough for the paddle in the tick after the coming one.
+struct CapsuleSight {
+    std::array<FallingBonus, kBonusCount> capsules;  // y as it will be in that tick
+    int count;
+};
+
+CapsuleSight sightCapsules()
+{
+    CapsuleSight sight{};
+    for (const FallingBonus& capsule : game.bonusTable) {
+        if (capsule.kind == 0) continue;
+        if (capsule.y + 6 <= kCapsuleGone && capsuleCaught(capsule.x, capsule.y + 6, game.paddleX, game.paddleWidth)) {
+            continue;  // caught in the coming tick already
+        }
+        const int y = capsule.y + 12;
+        if (y > kCapsuleGone || y + kCapsuleHeight <= kPaddleTop || y >= static_cast<int>(kLossLine)) continue;
+        sight.capsules[sight.count++] = FallingBonus{capsule.x, y, capsule.kind};
+    }
+    return sight;
+}
+
+// The capsules the paddle, centred at paddleX in the tick after the coming one, would catch,
+// valued: negative costs are wanted capsules.
+double capsuleCost(const Autopilot& pilot, const CapsuleSight& sight, int paddleX, const PaddleForecast& next)
+{
+    double cost = 0;
+    for (int i = 0; i < sight.count; ++i) {
+        const FallingBonus& capsule = sight.capsules[i];
+        if (capsuleCaught(capsule.x, capsule.y, paddleX, next.width)) cost -= 200.0 * capsuleWish(pilot, capsule.kind);
+    }
+    return cost;
+}
+
+// The brick a shot fired from paddleX would strike first: true when it is breakable.
+bool shotFindsBrick(const Board& board, int paddleX)
+{
+    int lowest = -1;
+    int bottom = -100000;
+    for (int i = 0; i < board.count; ++i) {
+        const Brick& brick = board.bricks[i];
+        if (paddleX + 6 < brick.x || paddleX - 6 > brick.x + kBrickWidth) continue;
+        if (brick.y > 516 + 6) continue;
+        if (brick.y + kBrickHeight > bottom) {
+            bottom = brick.y + kBrickHeight;
+            lowest = i;
+        }
+    }
+    return lowest >= 0 && breakable(board.bricks[lowest].kind);
+}
+
+// Where shots find breakable bricks, worked out again whenever the board has changed.
+void updateShotMap(Autopilot& pilot, const Board& board)
+{
+    if (pilot.shotFindsSignature == pilot.boardSignature) return;
+    pilot.shotFindsSignature = pilot.boardSignature;
+    for (int paddleX = 0; paddleX < kPlayfieldWidth; ++paddleX) {
+        pilot.shotFinds[paddleX] = shotFindsBrick(board, paddleX);
+    }
+}
+
+// Adds the player's own variation when the board has been still for long.
+double wander(Autopilot& pilot, double cost)
+{
+    if (pilot.calmTicks > kCalmBeforeRoaming) return roll(pilot, 100000);
+    if (pilot.calmTicks > kCalmBeforeWandering) return cost + roll(pilot, 600);
+    return cost;
+}
+
+struct Choice {
+    int paddleX;
+    double cost;
+};
+
+// The paddle centre that meets one or two landing balls and sends them towards bricks.
+Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
+                  const Landing* landings, int count, const PaddleForecast& next)
+{
+    const int half = next.width / 2;
+    const int reach = half + 6;
+    Choice best{-1, kFar};
+    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+        double cost = 0;
+        int met = 0;
+        for (int i = 0; i < count; ++i) {
+            const Landing& landing = landings[i];
+            const int d = static_cast<int>(landing.x - paddleX);
+            if (std::abs(d) > reach) continue;
+            met += 1;
+            // Keep off the very end of the paddle, where the least misjudgement misses.
+            if (std::abs(d) >= reach - 1) cost += 400;
+            if (next.randomBounce) {
+                cost += 10.0 * std::abs(d);
+            } else {
+                const double angle = bounceAngle(landing.angle, d, landing.ball);
+                cost += wander(pilot, aimCost(board, landing.x, kBounceY, angle));
+            }
+        }
+        if (met == 0) continue;
+        // A ball left out costs dearly when it would be lost at once.
+        for (int i = 0; i < count; ++i) {
+            const int d = static_cast<int>(landings[i].x - paddleX);
+            if (std::abs(d) > reach) cost += landings[i].lostIfMissed ? 10 * kMissCost : 3 * kMissCost;
+        }
+        cost += capsuleCost(pilot, sight, paddleX, next);
+        if (cost < best.cost) best = Choice{paddleX, cost};
+    }
+    return best;
+}
+
+// The paddle centre from which a ball held on the sticky paddle, released, goes to a brick.
+Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sight, int ball,
+                   const PaddleForecast& next)
+{
+    const int half = next.width / 2;
+    const Ball& b = game.balls[ball];
+    Choice best{-1, kFar};
+    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+        double x = paddleX + game.heldOffset[ball];
+        if (x >= 474) x = 473;
+        if (x <= 6) x = 7;
+        double cost = wander(pilot, aimCost(board, x, kPaddleLine, b.angle));
+        cost += capsuleCost(pilot, sight, paddleX, next);
+        if (cost < best.cost) best = Choice{paddleX, cost};
+    }
+    return best;
+}
+
+// With no ball to meet: catch wanted capsules, dodge the others, stand under a brick when
+// armed, and otherwise stay where the paddle is.
+Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight, const PaddleForecast& next)
+{
+    const int half = next.width / 2;
+    const bool firing = game.bonusArmed && game.shotsLeft > 0;
+    int stay = game.paddleX;
+    if (stay < half) stay = half;
+    if (stay > 479 - half) stay = 479 - half;
+    if (sight.count == 0 && !firing) return Choice{stay, 0};
+    if (firing) updateShotMap(pilot, board);
+    Choice best{-1, kFar};
+    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+        double cost = capsuleCost(pilot, sight, paddleX, next) + 0.5 * std::abs(paddleX - stay);
+        if (firing && pilot.shotFinds[paddleX]) cost -= 150;
+        if (cost < best.cost) best = Choice{paddleX, cost};
+    }
+    return best;
+}
+
+// The launch spot: the ball leaves the paddle straight up from its centre.
+int launchSpot(Autopilot& pilot, const Board& board)
+{
+    const int half = game.paddleWidth / 2;
+    Choice best{half, kFar};
+    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+        double x = paddleX + game.heldOffset[0];
+        if (x >= 474) x = 473;
+        if (x <= 6) x = 7;
+        const double cost = wander(pilot, aimCost(board, x, kBounceY, -kPi / 2) + roll(pilot, 20));
+        if (cost < best.cost) best = Choice{paddleX, cost};
+    }
+    return best.paddleX;
+}
+
+// Puts the pointer where the paddle placement turns it into paddleX.
+void pointAt(int paddleX, bool mirror)
+{
+    nullPlatform.pointer.x = mirror ? 479 - paddleX : paddleX;
+    gamePointerMoved();
+}
+
+bool ballHeld(int ball)
+{
+    return game.balls[ball].held == 1 && (ball == 0 || game.ballCount == 2);
+}
+
+// A shot rising from the paddle would meet a ball about to land there.
+bool ballOverPaddle()
+{
+    for (int ball = 0; ball < game.ballCount; ++ball) {
+        const Ball& b = game.balls[ball];
+        if (b.y > 430 && std::fabs(b.x - game.paddleX) < 16) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHabit habit)
+{
+    seedRandom(seed);
+    newGameReset();
+    game.currentLevel = level;
+    game.livesLeft = lives;
+    game.levelIntroShown = 0;
+    game.victoryShown = 0;
+    startLevel();
+    nullPlatform.pointer = Point{240, 500};
+    Autopilot pilot;
+    pilot.dice = seed;
+    pilot.habit = habit;
+    pilot.boardSignature = boardSignature();
+    return pilot;
+}
+
+PlayState playState()
+{
+    if (game.gameOverShown != 0) return PlayState::Over;
+    if (game.levelIntroShown != 0 || game.victoryShown != 0) return PlayState::Cleared;
+    return PlayState::Playing;
+}
+
+bool autopilotTurn(Autopilot& pilot)
+{
+    if (playState() != PlayState::Playing) return false;
+    const Board board = readBoard();
+
+    if (game.ballLaunched && pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp &&
+        game.livesLeft >= 1) {
+        nullPlatform.answerYes = true;
+        gameKeyDown(kKeyF12);
+        nullPlatform.answerYes = false;
+        pilot.calmTicks = 0;
+        pilot.ticksAloft = 0;
+    }
+    if (!game.ballLaunched) {
+        pointAt(launchSpot(pilot, board), game.bonusMirror);
+        gameLeftButtonDown();
+    } else if (ballHeld(0) || ballHeld(1)) {
+        pilot.heldTurns += 1;
+        if (game.paddleX == pilot.releaseSpot || pilot.heldTurns > 6) {
+            gameLeftButtonDown();
+            pilot.releaseSpot = -1;
+            pilot.heldTurns = 0;
+        }
+    } else if (game.bonusArmed && game.shotsLeft > 0 && shotFindsBrick(board, game.paddleX) &&
+               !ballOverPaddle()) {
+        gameLeftButtonDown();
+    }
+
+    const PaddleForecast next = forecastPaddle();
+    const CapsuleSight sight = sightCapsules();
+    std::array<Landing, 2> landings{};
+    int due = 0;
+    for (int ball = 0; ball < game.ballCount; ++ball) {
+        const Landing landing = forecastLanding(ball, next);
+        if (landing.due) landings[due++] = landing;
+    }
+    Choice choice{-1, kFar};
+    if (due > 0) {
+        choice = catchBalls(pilot, board, sight, landings.data(), due, next);
+    } else if (ballHeld(0) || ballHeld(1)) {
+        choice = aimHeldBall(pilot, board, sight, ballHeld(0) ? 0 : 1, next);
+        pilot.releaseSpot = choice.paddleX;
+    }
+    if (choice.paddleX < 0) choice = freeSpot(pilot, board, sight, next);
+    pointAt(choice.paddleX, next.mirror);
+
+    const bool ticking = game.ballLaunched && !game.paused;
+    gameTimerElapsed();
+    if (!ticking) return false;
+    pilot.ticks += 1;
+    const long signature = boardSignature();
+    if (signature != pilot.boardSignature) {
+        pilot.boardSignature = signature;
+        pilot.calmTicks = 0;
+    } else {
+        pilot.calmTicks += 1;
+    }
+    bool down = false;
+    for (int ball = 0; ball < game.ballCount; ++ball) down = down || game.balls[ball].y >= kBounceY;
+    pilot.ticksAloft = down ? 0 : pilot.ticksAloft + 1;
+    return true;
+}

@@ -1,0 +1,30 @@
+// tessaron-lab play: the autopilot plays one level of a new game.
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/controls.h"
+#include "game/game_state.h"
+#include "tools/lab/autopilot.h"
+#include "tools/lab/lab_commands.h"
+
+int runPlayCommand(int argc, char** argv)
+{
+    if (argc < 1) {
+        std::fprintf(stderr, "usage: tessaron-lab play N [--seed S] [--ticks T] [--lives L]\n");
+        return 2;
+    }
+    const int level = static_cast<int>(std::strtol(argv[0], nullptr, 10));
+    const auto seed = static_cast<std::uint32_t>(optionValue(argc, argv, "--seed", 1));
+    const long maxTicks = optionValue(argc, argv, "--ticks", 500000);
+    const int lives = static_cast<int>(optionValue(argc, argv, "--lives", 5));
+
+    Autopilot pilot = startAutopilotGame(level, lives, seed, CapsuleHabit::Choosy);
+    while (pilot.ticks < maxTicks && playState() == PlayState::Playing) autopilotTurn(pilot);
+
+    if (playState() == PlayState::Cleared) {
+        std::printf("cleared %ld %d\n", pilot.ticks, game.score);
+        return 0;
+    }
+    std::printf("not-cleared %ld %d\n", pilot.ticks, countBricksLeft());
+    return 1;
+}
