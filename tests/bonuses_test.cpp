@@ -25,12 +25,15 @@ void inPlay(std::uint32_t seed = 1)
     updateVelocities();
 }
 
+// How many times a cue was played, by its word.
 int cueCount(const char* cue)
 {
     const std::string file = std::string(cue) + ".wav";
     int played = 0;
     for (const std::string& path : fake.sounds) {
-        if (path.size() >= file.size() && path.compare(path.size() - file.size(), file.size(), file) == 0) ++played;
+        if (path.size() < file.size()) continue;
+        const std::size_t start = path.size() - file.size();
+        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
     }
     return played;
 }
@@ -352,7 +355,8 @@ TEST(Effects, RandomDirectionsNeverLeaveABallWithoutVerticalMotion)
                 const double drawn = (ball == 0 ? k : 6 - k) - kPi;
                 const bool flat = static_cast<int>(speed * std::sin(drawn)) == 0;
                 updates += flat ? 1 : 0;
-                EXPECT_NEAR(game.balls[ball].angle, drawn + (flat ? 0.08 : 0.0), 1e-12) << "ball " << ball + 1;
+                EXPECT_NEAR(game.balls[ball].angle, drawn + (flat ? 0.08 : 0.0), 1e-12)
+                    << "ball " << ball + 1;
                 EXPECT_GT(std::fabs(game.balls[ball].vy), 0.1) << "ball " << ball + 1;
                 EXPECT_NEAR(speedOf(game.balls[ball]), speed, 1e-9);
             }

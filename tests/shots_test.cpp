@@ -27,12 +27,15 @@ void armed(int shots)
     updateVelocities();
 }
 
+// How many times a cue was played, by its word.
 int cueCount(const char* cue)
 {
     const std::string file = std::string(cue) + ".wav";
     int played = 0;
     for (const std::string& path : fake.sounds) {
-        if (path.size() >= file.size() && path.compare(path.size() - file.size(), file.size(), file) == 0) ++played;
+        if (path.size() < file.size()) continue;
+        const std::size_t start = path.size() - file.size();
+        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
     }
     return played;
 }

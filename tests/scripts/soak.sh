@@ -5,6 +5,6 @@
 set -eu
 bin="$1"
 if grep -q '^TESSARON_SANITIZE:BOOL=ON' "$bin/../CMakeCache.txt" 2>/dev/null; then
-  exec "$bin/tessaron-lab" soak --seeds 10 --ticks 20000
+  exec "$bin/tessaron-lab" soak --seeds 8 --ticks 20000
 fi
 exec "$bin/tessaron-lab" soak --seeds 20 --ticks 100000

@@ -89,21 +89,41 @@ PaddleForecast forecastPaddle()
         const int y = capsule.y + 6;
         if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
         switch (capsule.kind) {
-        case 1: next.width = next.width + 30 > 90 ? 90 : next.width + 30; next.randomBounce = false; break;
-        case 2: next.width = next.width - 30 < 30 ? 30 : next.width - 30; next.randomBounce = false; break;
-        case 3: next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2; break;
-        case 4: next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2; break;
-        case 9: next.mirror = !next.mirror; break;
+        case 1:
+            next.width = next.width + 30 > 90 ? 90 : next.width + 30;
+            next.randomBounce = false;
+            break;
+        case 2:
+            next.width = next.width - 30 < 30 ? 30 : next.width - 30;
+            next.randomBounce = false;
+            break;
+        case 3:
+            next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2;
+            break;
+        case 4:
+            next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2;
+            break;
+        case 9:
+            next.mirror = !next.mirror;
+            break;
         case 10:
-        case 11: next.width = 60; next.randomBounce = false; break;
-        case 13: next.width = 60; next.randomBounce = !next.randomBounce; break;
-        default: break;
+        case 11:
+            next.width = 60;
+            next.randomBounce = false;
+            break;
+        case 13:
+            next.width = 60;
+            next.randomBounce = !next.randomBounce;
+            break;
+        default:
+            break;
         }
     }
     return next;
 }
 
-// A ball's flight as the ball motion moves it: step, side walls, top wall. Bricks are left out.
+// A ball's flight as the ball motion moves it: step, side walls, top wall (the sweep below
+// adds the bricks).
 struct Flight {
     double x;
     double y;
@@ -137,6 +157,49 @@ void advance(Flight& flight)
     }
 }
 
+// The brick sweep as the ball motion makes it: the points of this tick's path are tested
+// from near its start; on the first that strikes a brick the ball bounces by the gaps one step
+// back and is put back along its path. Strikes do not change the board here.
+void sweep(Flight& flight, const Board& board)
+{
+    const Flight start = flight;
+    for (double t = 0.95; t >= 0; t -= 0.05) {
+        const int x = static_cast<int>(start.x - t * start.vx);
+        const int y = static_cast<int>(start.y - t * start.vy);
+        bool bounce = false;
+        double sumX = 0;
+        double sumY = 0;
+        for (int i = 0; i < board.count; ++i) {
+            const Brick& brick = board.bricks[i];
+            if (x + 6 < brick.x || x - 6 > brick.x + kBrickWidth || y + 6 < brick.y ||
+                y - 6 > brick.y + kBrickHeight) {
+                continue;
+            }
+            if (game.bonusFireBall && brick.kind != 8) continue;
+            const double left = x - 6 - start.vx;
+            const double right = x + 6 - start.vx;
+            const double top = y - 6 - start.vy;
+            const double bottom = y + 6 - start.vy;
+            double gapX = 0;
+            if (brick.x > right) gapX = brick.x - right;
+            else if (brick.x + kBrickWidth < left) gapX = left - (brick.x + kBrickWidth);
+            double gapY = 0;
+            if (brick.y > bottom) gapY = brick.y - bottom;
+            else if (brick.y + kBrickHeight < top) gapY = top - (brick.y + kBrickHeight);
+            bounce = true;
+            if (gapX > 0) sumX += gapX;
+            if (gapY > 0) sumY += gapY;
+        }
+        if (bounce) {
+            flight.angle = normalised(sumY > sumX ? -start.angle : kPi - start.angle);
+            setSpeed(flight, start.speed);
+            flight.x = start.x - (t + 0.1) * start.vx;
+            flight.y = start.y - (t + 0.1) * start.vy;
+            return;
+        }
+    }
+}
+
 // A ball that will be below the paddle line in the tick after the coming one, where the
 // paddle placed now will meet it.
 struct Landing {
@@ -148,7 +211,7 @@ struct Landing {
     bool lostIfMissed;  // it falls below the loss line in that tick
 };
 
-Landing forecastLanding(int ball, const PaddleForecast& next)
+Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next)
 {
     const Ball& b = game.balls[ball];
     Landing landing{false, ball, 0, 0, 0, false};
@@ -157,9 +220,10 @@ Landing forecastLanding(int ball, const PaddleForecast& next)
     advance(flight);
     if (flight.y > kPaddleLine) {
         const int d = static_cast<int>(flight.x - game.paddleX);
-        if (std::abs(d) <= game.paddleWidth / 2 + 6) return landing;  // the paddle there now meets it
-        if (flight.y > kLossLine) return landing;                       // too late
+        if (std::abs(d) <= game.paddleWidth / 2 + 6) return landing;  // met where it stands
+        if (flight.y > kLossLine) return landing;                     // too late
     }
+    sweep(flight, board);
     if (next.ballSpeed != game.ballSpeed) setSpeed(flight, next.ballSpeed);
     advance(flight);
     if (flight.y <= kPaddleLine) return landing;
@@ -199,14 +263,17 @@ PathEnd followPath(const Board& board, double x, double y, double angle)
         double best = kFar;
         enum { None, Side, Top, Floor, Hard } what = None;
         bool sideFace = false;
-        if (dx < -1e-9 && (6 - x) / dx < best) { best = (6 - x) / dx; what = Side; }
-        if (dx > 1e-9 && (474 - x) / dx < best) { best = (474 - x) / dx; what = Side; }
-        if (dy < -1e-9 && (6 - y) / dy < best) { best = (6 - y) / dy; what = Top; }
-        if (dy > 1e-9 && (kPaddleLine - y) / dy < best) { best = (kPaddleLine - y) / dy; what = Floor; }
+        const double toSide = dx < -1e-9 ? (6 - x) / dx : dx > 1e-9 ? (474 - x) / dx : kFar;
+        const double toTop = dy < -1e-9 ? (6 - y) / dy : kFar;
+        const double toFloor = dy > 1e-9 ? (kPaddleLine - y) / dy : kFar;
+        if (toSide < best) { best = toSide; what = Side; }
+        if (toTop < best) { best = toTop; what = Top; }
+        if (toFloor < best) { best = toFloor; what = Floor; }
         for (int i = 0; i < board.count; ++i) {
             const Brick& brick = board.bricks[i];
-            // Aim at the middle of a breakable brick; keep a margin from an indestructible one.
-            const double margin = breakable(brick.kind) ? 3 : 7;
+            // Aim well inside a breakable brick; an indestructible one is met wherever the
+            // ball's box touches it.
+            const double margin = breakable(brick.kind) ? 3 : 6;
             const double lowX = brick.x - margin;
             const double highX = brick.x + kBrickWidth + margin;
             const double lowY = brick.y - margin;
@@ -229,7 +296,11 @@ PathEnd followPath(const Board& board, double x, double y, double angle)
             }
             const double enter = enterX > enterY ? enterX : enterY;
             const double leave = leaveX < leaveY ? leaveX : leaveY;
-            if (enter > leave || enter < 1e-6 || enter >= best) continue;
+            if (enter > leave || leave < 1e-6 || enter >= best) continue;
+            if (enter < 1e-6) {
+                if (breakable(brick.kind)) continue;  // already touching: struck, then left behind
+                return end;                           // already against an indestructible brick
+            }
             if (breakable(brick.kind)) {
                 best = enter;
                 what = None;
@@ -313,11 +384,15 @@ CapsuleSight sightCapsules()
     CapsuleSight sight{};
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == 0) continue;
-        if (capsule.y + 6 <= kCapsuleGone && capsuleCaught(capsule.x, capsule.y + 6, game.paddleX, game.paddleWidth)) {
+        const int comingY = capsule.y + 6;
+        if (comingY <= kCapsuleGone &&
+            capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
             continue;  // caught in the coming tick already
         }
         const int y = capsule.y + 12;
-        if (y > kCapsuleGone || y + kCapsuleHeight <= kPaddleTop || y >= static_cast<int>(kLossLine)) continue;
+        if (y > kCapsuleGone || y + kCapsuleHeight <= kPaddleTop || y >= static_cast<int>(kLossLine)) {
+            continue;
+        }
         sight.capsules[sight.count++] = FallingBonus{capsule.x, y, capsule.kind};
     }
     return sight;
@@ -325,12 +400,14 @@ CapsuleSight sightCapsules()
 
 // The capsules the paddle, centred at paddleX in the tick after the coming one, would catch,
 // valued: negative costs are wanted capsules.
-double capsuleCost(const Autopilot& pilot, const CapsuleSight& sight, int paddleX, const PaddleForecast& next)
+double capsuleCost(const Autopilot& pilot, const CapsuleSight& sight, int paddleX,
+                   const PaddleForecast& next)
 {
     double cost = 0;
     for (int i = 0; i < sight.count; ++i) {
         const FallingBonus& capsule = sight.capsules[i];
-        if (capsuleCaught(capsule.x, capsule.y, paddleX, next.width)) cost -= 200.0 * capsuleWish(pilot, capsule.kind);
+        if (!capsuleCaught(capsule.x, capsule.y, paddleX, next.width)) continue;
+        cost -= 200.0 * capsuleWish(pilot, capsule.kind);
     }
     return cost;
 }
@@ -403,7 +480,7 @@ Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sigh
         // A ball left out costs dearly when it would be lost at once.
         for (int i = 0; i < count; ++i) {
             const int d = static_cast<int>(landings[i].x - paddleX);
-            if (std::abs(d) > reach) cost += landings[i].lostIfMissed ? 10 * kMissCost : 3 * kMissCost;
+            if (std::abs(d) > reach) cost += (landings[i].lostIfMissed ? 10 : 3) * kMissCost;
         }
         cost += capsuleCost(pilot, sight, paddleX, next);
         if (cost < best.cost) best = Choice{paddleX, cost};
@@ -431,7 +508,8 @@ Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sig
 
 // With no ball to meet: catch wanted capsules, dodge the others, stand under a brick when
 // armed, and otherwise stay where the paddle is.
-Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight, const PaddleForecast& next)
+Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
+                const PaddleForecast& next)
 {
     const int half = next.width / 2;
     const bool firing = game.bonusArmed && game.shotsLeft > 0;
@@ -517,11 +595,14 @@ bool autopilotTurn(Autopilot& pilot)
     if (playState() != PlayState::Playing) return false;
     const Board board = readBoard();
 
-    if (game.ballLaunched && pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp &&
-        game.livesLeft >= 1) {
+    const bool looping =
+        pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp;
+    if (game.ballLaunched && looping && game.livesLeft >= 1) {
         nullPlatform.answerYes = true;
         gameKeyDown(kKeyF12);
         nullPlatform.answerYes = false;
+        pilot.ballsGivenUp += 1;
+        pilot.livesLost += 1;
         pilot.calmTicks = 0;
         pilot.ticksAloft = 0;
     }
@@ -545,11 +626,18 @@ bool autopilotTurn(Autopilot& pilot)
     std::array<Landing, 2> landings{};
     int due = 0;
     for (int ball = 0; ball < game.ballCount; ++ball) {
-        const Landing landing = forecastLanding(ball, next);
+        const Landing landing = forecastLanding(ball, board, next);
         if (landing.due) landings[due++] = landing;
     }
     Choice choice{-1, kFar};
-    if (due > 0) {
+    if (due > 0 && pilot.missOneIn > 0 && pilot.ticks >= pilot.droppingUntil &&
+        roll(pilot, pilot.missOneIn) == 0) {
+        pilot.droppingUntil = pilot.ticks + 12;  // long enough for the ball to fall past
+    }
+    if (due > 0 && pilot.ticks < pilot.droppingUntil) {
+        const int half = next.width / 2;
+        choice = Choice{landings[0].x < kPlayfieldWidth / 2 ? 479 - half : half, 0};
+    } else if (due > 0) {
         choice = catchBalls(pilot, board, sight, landings.data(), due, next);
     } else if (ballHeld(0) || ballHeld(1)) {
         choice = aimHeldBall(pilot, board, sight, ballHeld(0) ? 0 : 1, next);
@@ -562,6 +650,7 @@ bool autopilotTurn(Autopilot& pilot)
     gameTimerElapsed();
     if (!ticking) return false;
     pilot.ticks += 1;
+    if (!game.ballLaunched || game.gameOverShown != 0) pilot.livesLost += 1;  // the last ball fell
     const long signature = boardSignature();
     if (signature != pilot.boardSignature) {
         pilot.boardSignature = signature;

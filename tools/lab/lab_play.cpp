@@ -21,6 +21,7 @@ int runPlayCommand(int argc, char** argv)
     Autopilot pilot = startAutopilotGame(level, lives, seed, CapsuleHabit::Choosy);
     while (pilot.ticks < maxTicks && playState() == PlayState::Playing) autopilotTurn(pilot);
 
+    std::printf("balls lost %ld (given up in a loop %ld)\n", pilot.livesLost, pilot.ballsGivenUp);
     if (playState() == PlayState::Cleared) {
         std::printf("cleared %ld %d\n", pilot.ticks, game.score);
         return 0;

@@ -28,8 +28,8 @@ void fault(const SoakRun& run, const char* what, double value)
 {
     faults += 1;
     if (faults <= kFaultsShown) {
-        std::printf("fault: level %d seed %u tick %ld: %s (%g)\n", run.level, run.seed, run.tick, what,
-                    value);
+        std::printf("fault: level %d seed %u tick %ld: %s (%g)\n", run.level, run.seed, run.tick,
+                    what, value);
     }
 }
 
@@ -45,8 +45,12 @@ void checkInvariants(const SoakRun& run)
     if (game.paddleWidth != 30 && game.paddleWidth != 60 && game.paddleWidth != 90) {
         fault(run, "paddleWidth", game.paddleWidth);
     }
-    if (game.ballSpeed != 2 && game.ballSpeed != 4 && game.ballSpeed != 8) fault(run, "ballSpeed", game.ballSpeed);
-    if (game.tickIntervalMs < 10 || game.tickIntervalMs > 25) fault(run, "tickIntervalMs", game.tickIntervalMs);
+    if (game.ballSpeed != 2 && game.ballSpeed != 4 && game.ballSpeed != 8) {
+        fault(run, "ballSpeed", game.ballSpeed);
+    }
+    if (game.tickIntervalMs < 10 || game.tickIntervalMs > 25) {
+        fault(run, "tickIntervalMs", game.tickIntervalMs);
+    }
     for (const Ball& ball : game.balls) {
         // Every change of an angle is followed by a velocity update, which folds it back.
         if (!within(ball.angle, -kPi, kPi)) fault(run, "angle outside [-pi, pi]", ball.angle);
@@ -78,13 +82,18 @@ int runSoakCommand(int argc, char** argv)
     long totalTicks = 0;
     long runs = 0;
     long cleared = 0;
+    long over = 0;
+    long lost = 0;
+    long givenUp = 0;
     // Levels 1 to 25, then the random board. Odd seeds catch every capsule, so that every
-    // effect comes into play; even seeds play choosily, as the play command does.
+    // effect comes into play, and let a ball fall now and then, so that lost balls and ends
+    // of runs come too; even seeds play as the play command does.
     for (int board = 1; board <= kLevelCount + 1; ++board) {
         const int level = board <= kLevelCount ? board : kRandomBoard;
         for (long seed = 1; seed <= seeds; ++seed) {
             const CapsuleHabit habit = seed % 2 == 1 ? CapsuleHabit::Greedy : CapsuleHabit::Choosy;
             Autopilot pilot = startAutopilotGame(level, 5, static_cast<std::uint32_t>(seed), habit);
+            if (habit == CapsuleHabit::Greedy) pilot.missOneIn = 40;
             SoakRun run{level, static_cast<std::uint32_t>(seed), 0};
             while (pilot.ticks < maxTicks && playState() == PlayState::Playing) {
                 if (!autopilotTurn(pilot)) continue;
@@ -92,10 +101,15 @@ int runSoakCommand(int argc, char** argv)
                 checkInvariants(run);
             }
             totalTicks += pilot.ticks;
+            lost += pilot.livesLost;
+            givenUp += pilot.ballsGivenUp;
             runs += 1;
             if (playState() == PlayState::Cleared) cleared += 1;
+            if (playState() == PlayState::Over) over += 1;
         }
     }
-    std::printf("soak: %ld runs, %ld cleared, %ld ticks, %ld faults\n", runs, cleared, totalTicks, faults);
+    std::printf("soak: %ld runs, %ld cleared, %ld over, %ld balls lost (%ld given up in a loop)\n",
+                runs, cleared, over, lost, givenUp);
+    std::printf("%ld ticks, %ld faults\n", totalTicks, faults);
     return faults == 0 ? 0 : 1;
 }
