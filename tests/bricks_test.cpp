@@ -385,3 +385,47 @@ TEST(Groups, AGroupThatVanishesDuringAStrikeIsNotStruckAfterwards)
     EXPECT_EQ(cueCount("disparition"), 1);
     EXPECT_EQ(game.brickTable[1].kind, 0);
 }
+
+TEST(Groups, LevelTwentyFourVaseVanishesWithItsLastBreakableBrick)
+{
+    emptyBoard();
+    game.currentLevel = 24;
+    startLevel();
+    game.soundEnabled = 1;
+    fake.sounds.clear();
+    int vase = 0;
+    int last = -1;
+    for (int i = 0; i < kBrickCount; ++i) {
+        Brick& brick = game.brickTable[i];
+        if (brick.group != 1) continue;
+        if (brick.kind == 8) ++vase;
+        if (brick.kind == 6) {
+            // Every breakable brick of the vase but one is already broken; the last is cracked.
+            brick.kind = last < 0 ? 7 : 0;
+            if (last < 0) last = i;
+        }
+    }
+    ASSERT_EQ(vase, 88);
+    ASSERT_GE(last, 0);
+    const BrickTable before = game.brickTable;
+    const Brick& target = game.brickTable[last];
+    ballAt(1, target.x + 20, target.y + 10, -kPi / 2);
+    brickHit(target.x + 20, target.y + 10, 1);
+
+    EXPECT_EQ(cueCount("disparition"), 1);
+    int vanished = 0;
+    for (int i = 0; i < kBrickCount; ++i) {
+        const Brick& brick = game.brickTable[i];
+        if (before[i].group == 1) {
+            EXPECT_EQ(brick.kind, 0) << i;
+            EXPECT_EQ(brick.group, 0) << i;
+            if (before[i].kind == 8) ++vanished;
+        } else {
+            // The box of group 2 and the brick hidden in the foot stay.
+            EXPECT_EQ(brick.kind, before[i].kind) << i;
+            EXPECT_EQ(brick.group, before[i].group) << i;
+        }
+    }
+    EXPECT_EQ(vanished, 88);
+    EXPECT_EQ(game.bricksBroken, 1);
+}
