@@ -1,0 +1,28 @@
+// Tessaron's entry: finds its data, loads the assets, seeds the generator, opens the menu
+// and runs the program's loop; the exit note is written when the loop ends.
+#include <ctime>
+
+#include "game/random.h"
+#include "shell/assets.h"
+#include "shell/data_paths.h"
+#include "shell/program_look.h"
+#include "shell/sdl_platform.h"
+#include "shell/sdl_windows.h"
+#include "shell/sound_cues.h"
+
+int main()
+{
+    findExeDir();
+    loadAssets();
+    seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!initSdlPlatform()) return 1;
+
+    openWindow(WindowKind::Menu);
+    runMessageLoop(WindowKind::Menu);
+    closeWindow(WindowKind::Menu);
+
+    writeExitNote("EXIT");
+    releaseProgramLook();
+    shutdownSdlPlatform();
+    return 0;
+}

@@ -1,0 +1,12 @@
+// The program's icon and cursors on its windows.
+#pragma once
+#include <SDL.h>
+
+#include "shell/sdl_platform.h"
+
+// Gives a window the program's icon and the cursor of its kind (the menu's own arrow, the
+// two-colour arrow over the game and the credits).
+void setProgramLook(SDL_Window* window, WindowKind kind);
+
+// Frees the cursors at the end of the run.
+void releaseProgramLook();
