@@ -1,0 +1,96 @@
+# Shared steps of the end-to-end tests: a private X server, a copy of the game with its data
+# directory, the game started from a scratch directory, windows found, screenshots compared.
+# Sourced by tests/scripts/e2e_*.sh, which set BIN (the build's bin directory) first.
+
+set -eu
+WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ "${KEEP_E2E:-0}" = 1 ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_display() {
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "no X server could be started"
+}
+
+# A copy of the game beside its own data directory, so a test may change the score file.
+prepare_game() {
+  mkdir -p "$WORK/game" "$WORK/run/Korvel900 data/Sons"
+  cp "$BIN/tessaron" "$WORK/game/"
+  cp -r "$BIN/Tessaron Data" "$WORK/game/"
+  rm -f "$WORK/game/Tessaron Data/Score.sco"
+}
+
+start_game() {
+  (cd "$WORK/run" && SDL_AUDIODRIVER=dummy exec "$WORK/game/tessaron" >"$WORK/game.log" 2>&1) &
+  GAME_PID=$!
+}
+
+# Prints the id of the visible window titled "> Tessaron" with the given size, waiting for it.
+wait_window() {
+  want="$1"
+  for _ in $(seq 1 100); do
+    for id in $(xdotool search --onlyvisible --name '^> Tessaron$' 2>/dev/null); do
+      size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+      if [ "$size" = "$want" ]; then echo "$id"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no visible window titled "> Tessaron" has the given size.
+wait_window_gone() {
+  want="$1"
+  for _ in $(seq 1 100); do
+    found=0
+    for id in $(xdotool search --onlyvisible --name '^> Tessaron$' 2>/dev/null); do
+      size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+      [ "$size" = "$want" ] && found=1
+    done
+    [ $found = 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Prints "X Y" of a window's top-left corner on the screen.
+window_origin() {
+  xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+}
+
+screenshot() { import -window root "png:$1"; }
+
+# Number of pixels differing between a WxH+X+Y region of a screenshot and a picture file.
+region_vs_picture() {
+  shot="$1"; geometry="$2"; picture="$3"
+  convert "$shot" -crop "$geometry" +repage "$WORK/region.png"
+  compare -metric AE "$WORK/region.png" "$picture" null: 2>&1 || true
+}
+
+# Number of pixels differing between the same region of two screenshots.
+region_diff() {
+  convert "$1" -crop "$3" +repage "$WORK/a.png"
+  convert "$2" -crop "$3" +repage "$WORK/b.png"
+  compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 || true
+}
+
+click_at() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; }
