@@ -69,13 +69,19 @@ void deliverDueTick()
     if (sdl.timerDeadline <= now) sdl.timerDeadline = now + sdl.timerIntervalMs;
     sdl.ticksDelivered += 1;
     gameWindowTimer();
+    if (sdl.tickObserver != nullptr) sdl.tickObserver();
 }
+
+bool loopTimeUp() { return sdl.loopEndsAt != 0 && SDL_GetTicks64() >= sdl.loopEndsAt; }
 
 int waitTimeoutMs()
 {
-    if (!sdl.timerRunning || sdl.game.window == nullptr) return -1;
     const std::uint64_t now = SDL_GetTicks64();
-    return now >= sdl.timerDeadline ? 0 : static_cast<int>(sdl.timerDeadline - now);
+    std::uint64_t until = 0;
+    if (sdl.timerRunning && sdl.game.window != nullptr) until = sdl.timerDeadline;
+    if (sdl.loopEndsAt != 0 && (until == 0 || sdl.loopEndsAt < until)) until = sdl.loopEndsAt;
+    if (until == 0) return -1;
+    return now >= until ? 0 : static_cast<int>(until - now);
 }
 
 void paintWanted()
@@ -129,7 +135,7 @@ void shutdownSdlPlatform()
 
 void runMessageLoop(WindowKind kind)
 {
-    while (windowOf(kind).window != nullptr && !sdl.quitRequested) {
+    while (windowOf(kind).window != nullptr && !sdl.quitRequested && !loopTimeUp()) {
         SDL_Event event;
         const bool got = waitForEvent(event);
         if (kind == WindowKind::Game) deliverDueTick();

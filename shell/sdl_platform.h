@@ -24,6 +24,8 @@ struct SdlPlatform {
     std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
     std::uint64_t framesPresented = 0;
     bool audioOpen = false;
+    std::uint64_t loopEndsAt = 0;     // SDL_GetTicks64 time at which loops return; 0 never
+    void (*tickObserver)() = nullptr; // called after every delivered tick (measurements)
 };
 
 extern SdlPlatform sdl;

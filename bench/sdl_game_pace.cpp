@@ -1,0 +1,75 @@
+// Measures the running game in its window: ticks and repaints per second at the fastest
+// interval (10 ms) and the CPU the game process spends, over 10 seconds of play on level 1.
+// The pointer follows the ball, as a player's hand would; run it under Xvfb.
+#include <SDL.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/controls.h"
+#include "game/game_state.h"
+#include "game/random.h"
+#include "shell/assets.h"
+#include "shell/data_paths.h"
+#include "shell/sdl_platform.h"
+#include "shell/sdl_windows.h"
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// After every tick the hand moves under the first ball, and clicks when a new ball waits.
+void followBall()
+{
+    const int x = static_cast<int>(game.balls[0].x);
+    SDL_WarpMouseInWindow(sdl.game.window, x, 400);
+    if (!game.ballLaunched) gameLeftButtonDown();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
+    findExeDir();
+    loadAssets();
+    seedRandom(1);
+    if (!initSdlPlatform()) return 1;
+    game.soundEnabled = 0;
+
+    newGameReset();
+    game.livesLeft = 5;
+    game.currentLevel = 1;
+    startLevel();
+    openWindow(WindowKind::Game);
+    SDL_WarpMouseInWindow(sdl.game.window, 255, 400);
+    SDL_PumpEvents();
+    game.tickIntervalMs = 10;  // the pace the game reaches after its speed-ups
+    gameLeftButtonDown();
+    sdl.tickObserver = followBall;
+
+    const std::uint64_t start = SDL_GetTicks64();
+    const double cpuStart = cpuSeconds();
+    const std::uint64_t framesStart = sdl.framesPresented;
+    sdl.loopEndsAt = start + static_cast<std::uint64_t>(seconds) * 1000;
+    runMessageLoop(WindowKind::Game);
+    const double elapsed = static_cast<double>(SDL_GetTicks64() - start) / 1000.0;
+    const double cpu = cpuSeconds() - cpuStart;
+
+    std::printf("seconds %.2f ticks %llu (%.1f a second) repaints %llu (%.1f a second) cpu %.1f %% of a core "
+                "interval %u ms level-bricks-broken %d\n",
+                elapsed, static_cast<unsigned long long>(sdl.ticksDelivered), sdl.ticksDelivered / elapsed,
+                static_cast<unsigned long long>(sdl.framesPresented - framesStart),
+                (sdl.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
+                game.bricksBroken);
+    closeWindow(WindowKind::Game);
+    shutdownSdlPlatform();
+    return 0;
+}
