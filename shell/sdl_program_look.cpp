@@ -1,7 +1,9 @@
-// The program's icon and cursors made into SDL surfaces and cursors.
+// The program's icon and cursors on its windows.
 #include "shell/program_look.h"
 
-#include "resources/program_look.h"
+#include "resources/cursors.h"
+#include "resources/program_icon.h"
+#include "shell/resource_pictures.h"
 
 namespace {
 
@@ -12,22 +14,11 @@ struct Look {
 };
 Look look;
 
-SDL_Surface* surfaceOf(const LookPixels& pixels)
+SDL_Cursor* cursorOf(const PixelArt& art)
 {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, kLookSize, kLookSize, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = surfaceFromPixelArt(art);
     if (surface == nullptr) return nullptr;
-    for (int y = 0; y < kLookSize; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
-        for (int x = 0; x < kLookSize; ++x) row[x] = pixels[y * kLookSize + x];
-    }
-    return surface;
-}
-
-SDL_Cursor* cursorOf(const LookPixels& pixels, int hotX, int hotY)
-{
-    SDL_Surface* surface = surfaceOf(pixels);
-    if (surface == nullptr) return nullptr;
-    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, hotX, hotY);
+    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, art.hotX, art.hotY);
     SDL_FreeSurface(surface);
     return cursor;
 }
@@ -36,9 +27,9 @@ SDL_Cursor* cursorOf(const LookPixels& pixels, int hotX, int hotY)
 
 void setProgramLook(SDL_Window* window, WindowKind kind)
 {
-    if (look.icon == nullptr) look.icon = surfaceOf(programIconPixels());
-    if (look.gameCursor == nullptr) look.gameCursor = cursorOf(gameCursorPixels(), kGameCursorHotX, kGameCursorHotY);
-    if (look.menuCursor == nullptr) look.menuCursor = cursorOf(menuCursorPixels(), kMenuCursorHotX, kMenuCursorHotY);
+    if (look.icon == nullptr) look.icon = surfaceFromPixelArt(kProgramIcon32);
+    if (look.gameCursor == nullptr) look.gameCursor = cursorOf(kGameCursor);
+    if (look.menuCursor == nullptr) look.menuCursor = cursorOf(kMenuCursor);
     if (look.icon != nullptr) SDL_SetWindowIcon(window, look.icon);
     SDL_Cursor* cursor = kind == WindowKind::Menu ? look.menuCursor : look.gameCursor;
     if (cursor != nullptr) SDL_SetCursor(cursor);
