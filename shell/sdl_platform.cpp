@@ -166,16 +166,9 @@ void startGameTimer(std::uint32_t ms)
 
 void stopGameTimer() { sdl.timerRunning = false; }
 
-Point pointerPosition()
-{
-    int globalX = 0;
-    int globalY = 0;
-    SDL_GetGlobalMouseState(&globalX, &globalY);
-    int windowX = 0;
-    int windowY = 0;
-    if (sdl.game.window != nullptr) SDL_GetWindowPosition(sdl.game.window, &windowX, &windowY);
-    return Point{globalX - windowX, globalY - windowY};
-}
+// The pointer as the game window last saw it move. (SDL's global pointer state is refreshed
+// only by some X servers' raw input, so the window's own motion events are the reliable source.)
+Point pointerPosition() { return Point{sdl.pointer.x, sdl.pointer.y}; }
 
 void requestRepaint()
 {

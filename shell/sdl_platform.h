@@ -24,6 +24,7 @@ struct SdlPlatform {
     std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
     std::uint64_t framesPresented = 0;
     bool audioOpen = false;
+    SDL_Point pointer{0, 0};          // the pointer's last place over the game window, client pixels
     std::uint64_t loopEndsAt = 0;     // SDL_GetTicks64 time at which loops return; 0 never
     void (*tickObserver)() = nullptr; // called after every delivered tick (measurements)
 };

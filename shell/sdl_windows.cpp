@@ -14,8 +14,8 @@
 namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
-constexpr int kMenuWidth = 222;
-constexpr int kMenuHeight = 310;
+constexpr int kMenuWindowWidth = 222;
+constexpr int kMenuWindowHeight = 310;
 // The game and credits windows show the 700 x 550 playfield pictures whole.
 constexpr int kGameWidth = 700;
 constexpr int kGameHeight = 550;
@@ -80,9 +80,11 @@ void gameEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_MOUSEMOTION:
+        sdl.pointer = SDL_Point{event.motion.x, event.motion.y};
         gamePointerMoved();
         break;
     case SDL_MOUSEBUTTONDOWN:
+        sdl.pointer = SDL_Point{event.button.x, event.button.y};
         if (event.button.button == SDL_BUTTON_LEFT) gameLeftButtonDown();
         break;
     case SDL_KEYDOWN:
@@ -126,8 +128,8 @@ SDL_Point windowPlace(WindowKind kind, int screenWidth, int screenHeight)
 {
     SDL_Point place{};
     if (kind == WindowKind::Menu) {
-        place.x = (screenWidth - kMenuWidth) / 2;
-        place.y = (screenHeight - kMenuHeight) / 2 - 12;
+        place.x = (screenWidth - kMenuWindowWidth) / 2;
+        place.y = (screenHeight - kMenuWindowHeight) / 2 - 12;
     } else {
         place.x = (screenWidth - kPlacedWidth) / 2;
         place.y = (screenHeight - kPlacedHeight) / 2;
@@ -142,8 +144,8 @@ void openWindow(WindowKind kind)
     const SDL_Point place = windowPlace(kind, screen.x, screen.y);
     const bool menu = kind == WindowKind::Menu;
     const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : 0;
-    SDL_Window* window = SDL_CreateWindow(kWindowTitle, place.x, place.y, menu ? kMenuWidth : kGameWidth,
-                                          menu ? kMenuHeight : kGameHeight, flags | SDL_WINDOW_SHOWN);
+    SDL_Window* window = SDL_CreateWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWidth,
+                                          menu ? kMenuWindowHeight : kGameHeight, flags | SDL_WINDOW_SHOWN);
     SdlWindow& w = windowOf(kind);
     w.window = window;
     w.repaintWanted = true;
@@ -238,6 +240,7 @@ void gameWindowTimer() { gameTimerElapsed(); }
 void openGameWindow()
 {
     showWindow(WindowKind::Menu, false);
+    sdl.pointer = SDL_Point{240, 0};
     newGameReset();
     startLevel();
     openWindow(WindowKind::Game);
