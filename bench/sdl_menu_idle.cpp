@@ -55,11 +55,18 @@ int main(int argc, char** argv)
     // The game's own start-up, up to the menu's first frame.
     findExeDir();
     loadAssets();
+    const double assetsLoaded = secondsSince(start);
+    const long assetsResident = residentKilobytes();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
+    const double platformUp = secondsSince(start);
+    const long platformResident = residentKilobytes();
     openWindow(WindowKind::Menu);
     paintWindow(WindowKind::Menu);
     const double firstFrame = secondsSince(start);
+    std::printf("assets %.1f ms (%ld kB), platform %.1f ms (%ld kB), menu painted %.1f ms (%ld kB)\n",
+                assetsLoaded * 1000.0, assetsResident, platformUp * 1000.0, platformResident, firstFrame * 1000.0,
+                residentKilobytes());
 
     const double cpuStart = cpuSeconds();
     const std::uint64_t idleStart = SDL_GetTicks64();

@@ -12,6 +12,7 @@ namespace {
 struct FrameSlot {
     SDL_Surface* surface = nullptr;
     bool inUse = false;
+    bool blankPending = false;  // begun but not yet made black: see settleFrame
 };
 
 // One slot per size in use (menu, game screen, credits, slides) and room to spare. When
@@ -110,6 +111,14 @@ void fillPixels(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colo
     for (int row = 0; row < h; ++row) std::fill_n(rowOf(surface, y + row) + x, w, word);
 }
 
+FrameSlot* slotOf(const SDL_Surface* surface)
+{
+    for (FrameSlot& slot : frameSlots) {
+        if (slot.surface != nullptr && slot.surface == surface) return &slot;
+    }
+    return nullptr;
+}
+
 SDL_Surface* reserveFrame(int width, int height)
 {
     for (FrameSlot& slot : frameSlots) {
@@ -151,13 +160,33 @@ SDL_Surface* beginFrame(int width, int height)
     // The copy to the target is a plain copy, and a new frame shows nothing of the last one.
     SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
     SDL_SetClipRect(frame, nullptr);
-    fillPixels(frame, 0, 0, width, height, kBlack);
+    // Making the frame black is left to its first drawing: most frames begin with an opaque
+    // full-window picture, and blackening 1.6 MB only to cover it at once would cost more than
+    // all the rest of a play-screen paint.
+    FrameSlot* slot = slotOf(frame);
+    if (slot != nullptr) {
+        slot->blankPending = true;
+    } else {
+        fillPixels(frame, 0, 0, width, height, kBlack);
+    }
     return frame;
+}
+
+void settleFrame(SDL_Surface* surface)
+{
+    FrameSlot* slot = slotOf(surface);
+    if (slot == nullptr || !slot->blankPending) return;
+    slot->blankPending = false;
+    const SDL_Rect clip = surface->clip_rect;
+    SDL_SetClipRect(surface, nullptr);
+    fillPixels(surface, 0, 0, surface->w, surface->h, kBlack);
+    SDL_SetClipRect(surface, &clip);
 }
 
 void endFrame(SDL_Surface* frame, SDL_Surface* target, int y)
 {
     if (frame == nullptr) return;
+    settleFrame(frame);
     if (target != nullptr) copyPixels(frame, 0, 0, target, 0, y, frame->w, frame->h);
     releaseFrame(frame);
 }
@@ -169,6 +198,20 @@ void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int b
     const int width = std::min(picture->w, boxWidth);
     const int height = std::min(picture->h, boxHeight);
     if (width <= 0 || height <= 0) return;
+    FrameSlot* slot = slotOf(surface);
+    const SDL_Rect& clip = surface->clip_rect;
+    if (slot != nullptr && slot->blankPending && x == 0 && y == 0 && copiesPlainly(picture) &&
+        clip.x == 0 && clip.y == 0 && clip.w == surface->w && clip.h == surface->h) {
+        // An opaque picture at the corner of a fresh frame: only what it leaves uncovered
+        // needs to be made black.
+        slot->blankPending = false;
+        const int coveredWidth = std::min(width, surface->w);
+        const int coveredHeight = std::min(height, surface->h);
+        fillPixels(surface, coveredWidth, 0, surface->w - coveredWidth, coveredHeight, kBlack);
+        fillPixels(surface, 0, coveredHeight, surface->w, surface->h - coveredHeight, kBlack);
+    } else {
+        settleFrame(surface);
+    }
     copyPixels(picture, 0, 0, surface, x, y, width, height);
 }
 
@@ -178,6 +221,7 @@ void fillRectangle(SDL_Surface* surface, int left, int top, int right, int botto
     if (surface == nullptr) return;
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
+    settleFrame(surface);
     fillPixels(surface, left, top, right - left, bottom - top, colour);
 }
 
@@ -185,5 +229,6 @@ void setPixel(SDL_Surface* surface, int x, int y, SDL_Color colour)
 {
     if (surface == nullptr) return;
     if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) return;
+    settleFrame(surface);
     fillPixels(surface, x, y, 1, 1, colour);
 }

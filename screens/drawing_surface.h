@@ -16,6 +16,10 @@ constexpr SDL_Color kGuideDarkGreen{0, 100, 0, 255};
 // no surface can be made.
 SDL_Surface* beginFrame(int width, int height);
 
+// Makes a frame begun but not yet drawn on black, as a new frame is; does nothing to any
+// other surface. Every drawing operation does this first, text included.
+void settleFrame(SDL_Surface* surface);
+
 // Copies the whole frame onto `target` with its top-left corner at (0, y), cut to the
 // target (nothing of the target is cleared first), then gives the frame back. A null target
 // copies nothing; a null frame does nothing.

@@ -1,6 +1,8 @@
 // The game's font lookup and text drawing: fontconfig finds the face, SDL_ttf draws it.
 #include "screens/fonts.h"
 
+#include "screens/drawing_surface.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -305,6 +307,7 @@ void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const cha
               int count, SDL_Color colour) {
     const std::string_view bytes = firstBytes(text, count);
     if (target == nullptr || font.face == nullptr || bytes.empty()) return;
+    settleFrame(target);
     const std::string utf8 = utf8FromWindows1252(bytes);
     colour.a = 255;
     SDL_Surface* rendered = TTF_RenderUTF8_Blended(font.face, utf8.c_str(), colour);

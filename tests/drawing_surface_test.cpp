@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/drawing_surface.h"
+#include "screens/fonts.h"
 #include "tests/test_pictures.h"
 
 namespace {
@@ -20,11 +21,41 @@ TEST(Frame, EveryFrameStartsBlackEvenWhenItsSurfaceIsReused)
     fillRectangle(first, 0, 0, 40, 30, kRed);
     endFrame(first, nullptr, 0);
 
+    // A frame that draws nothing copies black.
+    SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, 40, 30, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(target, nullptr);
     SDL_Surface* second = beginFrame(40, 30);
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(countColour(second, 0, 0, 40, 30, kBlack), 40 * 30);
-    EXPECT_EQ(pixelAt(second, 39, 29).a, 255);
-    endFrame(second, nullptr, 0);
+    endFrame(second, target, 0);
+    EXPECT_EQ(countColour(target, 0, 0, 40, 30, kBlack), 40 * 30);
+    EXPECT_EQ(pixelAt(target, 39, 29).a, 255);
+
+    // Red again, then a frame whose first drawing is an opaque picture smaller than the
+    // frame: what the picture leaves uncovered is black, as in a new frame.
+    SDL_Surface* third = beginFrame(40, 30);
+    fillRectangle(third, 0, 0, 40, 30, kRed);
+    endFrame(third, nullptr, 0);
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, 25, 20, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(picture, nullptr);
+    SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, 0, 0, 255, 255));
+    SDL_SetSurfaceBlendMode(picture, SDL_BLENDMODE_NONE);
+    SDL_Surface* fourth = beginFrame(40, 30);
+    drawPicture(fourth, picture, 0, 0, 740, 560);
+    endFrame(fourth, target, 0);
+    EXPECT_EQ(countColour(target, 0, 0, 25, 20, SDL_Color{0, 0, 255, 255}), 25 * 20);
+    EXPECT_EQ(countColour(target, 25, 0, 15, 30, kBlack), 15 * 30);
+    EXPECT_EQ(countColour(target, 0, 20, 40, 10, kBlack), 40 * 10);
+
+    // Text as the first drawing also finds the frame black around it.
+    SDL_Surface* fifth = beginFrame(40, 30);
+    fillRectangle(fifth, 0, 0, 40, 30, kRed);
+    endFrame(fifth, nullptr, 0);
+    SDL_Surface* sixth = beginFrame(40, 30);
+    drawText(sixth, openGameFont(12, 400), 0, 0, "i", 1, kBlack);
+    endFrame(sixth, target, 0);
+    EXPECT_EQ(countColour(target, 0, 0, 40, 30, kRed), 0);
+    SDL_FreeSurface(picture);
+    SDL_FreeSurface(target);
 }
 
 TEST(Frame, NestedFramesOfOneSizeAreDistinct)
