@@ -3,6 +3,7 @@
 #include "shell/sdl_platform.h"
 
 #include <SDL_mixer.h>
+#include <X11/Xlib.h>
 
 #include <array>
 #include <cstdio>
@@ -103,10 +104,22 @@ bool waitForEvent(SDL_Event& event)
     return got;
 }
 
+// X errors are reported, never fatal. SDL wakes a waiting loop by sending an event to a window
+// of ours over a second connection; a window destroyed a moment before (a question or a dialog
+// that has just closed) makes that request fail, and Xlib's own handler would end the game.
+int reportXError(Display* display, XErrorEvent* error)
+{
+    char text[128] = "";
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "Tessaron: X error ignored: %s (request %d)\n", text, error->request_code);
+    return 0;
+}
+
 }  // namespace
 
 bool initSdlPlatform()
 {
+    XSetErrorHandler(reportXError);
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // Windows show their surfaces straight through the X server's shared memory: a texture
     // framebuffer would load a whole GL stack and cost a third of a core under Xvfb.
@@ -143,6 +156,9 @@ void runMessageLoop(WindowKind kind)
         const bool got = waitForEvent(event);
         if (kind == WindowKind::Game) deliverDueTick();
         if (got) dispatchWindowEvent(kind, event);
+        // A pending close waits for the button's release, a quarter of a second at most.
+        SdlWindow& w = windowOf(kind);
+        if (w.closePending && (!w.buttonHeld || SDL_GetTicks64() - w.closeAskedAt > 250)) closeWindow(kind);
     }
 }
 
@@ -204,4 +220,18 @@ void stopSounds()
     Mix_HaltChannel(-1);
 }
 
-void closeGameWindow() { closeWindow(WindowKind::Game); }
+// The game window closes at once for the game, which sees no further tick or event; the window
+// itself goes once the button of the click that closed it is released, so that the release
+// reaches it: a window destroyed under a held button would leave SDL believing the button is
+// still down, and the menu's next click would be lost.
+void closeGameWindow()
+{
+    if (sdl.game.window == nullptr) return;
+    sdl.timerRunning = false;
+    if (!sdl.game.buttonHeld) {
+        closeWindow(WindowKind::Game);
+        return;
+    }
+    sdl.game.closePending = true;
+    sdl.game.closeAskedAt = SDL_GetTicks64();
+}

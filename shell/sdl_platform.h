@@ -11,6 +11,9 @@ enum class WindowKind { Menu, Game, Credits };
 struct SdlWindow {
     SDL_Window* window = nullptr;  // null while the window does not exist
     bool repaintWanted = false;    // a repaint was asked for; the loop paints before waiting
+    bool closePending = false;     // to be closed once the mouse button that asked is let go
+    bool buttonHeld = false;       // the left button went down in this window and is not up yet
+    std::uint64_t closeAskedAt = 0;  // SDL_GetTicks64 time of the pending close
 };
 
 struct SdlPlatform {
@@ -24,6 +27,7 @@ struct SdlPlatform {
     std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
     std::uint64_t framesPresented = 0;
     bool audioOpen = false;
+    int pressedMenuButton = 0;        // the menu button a click went down on, acted upon at its release
     SDL_Point pointer{0, 0};          // the pointer's last place over the game window, client pixels
     std::uint64_t loopEndsAt = 0;     // SDL_GetTicks64 time at which loops return; 0 never
     void (*tickObserver)() = nullptr; // called after every delivered tick (measurements)

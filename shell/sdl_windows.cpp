@@ -49,10 +49,19 @@ void menuEvent(const SDL_Event& event)
         hitTestButtons(game.cursorPos.x, game.cursorPos.y);
         requestMenuRepaint();  // every movement repaints, hover changed or not
         break;
-    case SDL_MOUSEBUTTONDOWN: {
+    case SDL_MOUSEBUTTONDOWN:
         if (event.button.button != SDL_BUTTON_LEFT) break;
         game.cursorPos = Point{event.button.x, event.button.y};
-        const int button = hitTestButtons(game.cursorPos.x, game.cursorPos.y);
+        sdl.pressedMenuButton = hitTestButtons(game.cursorPos.x, game.cursorPos.y);
+        requestMenuRepaint();
+        break;
+    case SDL_MOUSEBUTTONUP: {
+        // A button acts once the click's release has reached the menu: a window opened or
+        // hidden under a held button would keep SDL believing it still held, and lose the
+        // next click.
+        if (event.button.button != SDL_BUTTON_LEFT) break;
+        const int button = sdl.pressedMenuButton;
+        sdl.pressedMenuButton = 0;
         if (button == kButtonCode) enterLevelCode();
         if (button == kButtonCredits) openCreditsWindow();
         if (button == kButtonSound) toggleSound();
@@ -85,7 +94,10 @@ void gameEvent(const SDL_Event& event)
         break;
     case SDL_MOUSEBUTTONDOWN:
         sdl.pointer = SDL_Point{event.button.x, event.button.y};
-        if (event.button.button == SDL_BUTTON_LEFT) gameLeftButtonDown();
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            sdl.game.buttonHeld = true;
+            gameLeftButtonDown();
+        }
         break;
     case SDL_KEYDOWN:
         // A held key pauses once, not at the keyboard's repeat rate.
@@ -162,6 +174,8 @@ void closeWindow(WindowKind kind)
     SDL_DestroyWindow(w.window);
     w.window = nullptr;
     w.repaintWanted = false;
+    w.closePending = false;
+    w.buttonHeld = false;
 }
 
 void showWindow(WindowKind kind, bool shown)
@@ -230,8 +244,11 @@ void dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
         repaintWindowWithId(id);
         return;
     }
+    if (kind == WindowKind::Game && event.type == SDL_MOUSEBUTTONUP && event.button.button == SDL_BUTTON_LEFT) {
+        windowOf(kind).buttonHeld = false;
+    }
     if (kind == WindowKind::Menu) menuEvent(event);
-    if (kind == WindowKind::Game) gameEvent(event);
+    if (kind == WindowKind::Game && !w.closePending) gameEvent(event);
     if (kind == WindowKind::Credits) creditsEvent(event);
 }
 
