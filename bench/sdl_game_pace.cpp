@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench/process_usage.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "bench/process_usage.h"
 #include "game/random.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
@@ -16,14 +18,6 @@
 #include "shell/sdl_windows.h"
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // After every tick the hand moves under the first ball, and clicks when a new ball waits.
 void followBall()

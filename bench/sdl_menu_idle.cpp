@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "bench/process_usage.h"
 #include "game/random.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
@@ -16,32 +17,11 @@
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 double secondsSince(const timespec& start)
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec - start.tv_sec) + static_cast<double>(now.tv_nsec - start.tv_nsec) / 1e9;
-}
-
-long residentKilobytes()
-{
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kilobytes = -1;
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, "VmRSS:", 6) == 0) kilobytes = std::strtol(line + 6, nullptr, 10);
-    }
-    std::fclose(status);
-    return kilobytes;
 }
 
 }  // namespace

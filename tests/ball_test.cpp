@@ -42,16 +42,7 @@ double bounceAngle(int d, int n = 1, double angle = kPi / 2)
     return game.balls[n - 1].angle;
 }
 
-bool cuePlayed(const char* cue)
-{
-    const std::string file = std::string(cue) + ".wav";
-    for (const std::string& path : fake.sounds) {
-        if (path.size() < file.size()) continue;
-        const std::size_t start = path.size() - file.size();
-        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) return true;
-    }
-    return false;
-}
+bool cuePlayed(const char* cue) { return cueCount(cue) > 0; }
 
 }  // namespace
 

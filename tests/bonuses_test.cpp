@@ -25,19 +25,6 @@ void inPlay(std::uint32_t seed = 1)
     updateVelocities();
 }
 
-// How many times a cue was played, by its word.
-int cueCount(const char* cue)
-{
-    const std::string file = std::string(cue) + ".wav";
-    int played = 0;
-    for (const std::string& path : fake.sounds) {
-        if (path.size() < file.size()) continue;
-        const std::size_t start = path.size() - file.size();
-        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
-    }
-    return played;
-}
-
 // Drops a capsule of `kind` onto the middle of the paddle and lets the paddle catch it.
 void catchKind(int kind)
 {

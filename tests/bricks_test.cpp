@@ -29,19 +29,6 @@ void ballAt(int n, double x, double y, double angle)
     updateVelocities();
 }
 
-// How many times a cue was played, by its word.
-int cueCount(const char* cue)
-{
-    const std::string file = std::string(cue) + ".wav";
-    int played = 0;
-    for (const std::string& path : fake.sounds) {
-        if (path.size() < file.size()) continue;
-        const std::size_t start = path.size() - file.size();
-        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
-    }
-    return played;
-}
-
 // The generator's values after seeding with `seed`.
 struct Draws {
     int values[4];

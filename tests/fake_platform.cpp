@@ -11,6 +11,18 @@ FakePlatform fake;
 
 void resetFakePlatform() { fake = FakePlatform{}; }
 
+int cueCount(const char* cue)
+{
+    const std::string file = std::string(cue) + ".wav";
+    int played = 0;
+    for (const std::string& path : fake.sounds) {
+        if (path.size() < file.size()) continue;
+        const std::size_t start = path.size() - file.size();
+        if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
+    }
+    return played;
+}
+
 void resetWorld(std::uint32_t seed)
 {
     resetFakePlatform();

@@ -32,6 +32,9 @@ struct FakePlatform {
     bool typeText = false;                 // whether typedText replaces the field at all
 };
 
+// How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...
+int cueCount(const char* cue);
+
 // The one fake the tests share; resetFakePlatform() clears it.
 extern FakePlatform fake;
 void resetFakePlatform();
