@@ -14,6 +14,8 @@ namespace {
 constexpr std::array<int, 13> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
 constexpr int kMaxLives = 5;
 constexpr int kPaddleBottom = 535;
+// Turns of 0.08 that bring any direction round the whole circle.
+constexpr int kMaxFlatTurns = 80;
 
 int drawCapsuleKind()
 {
@@ -29,12 +31,14 @@ void releaseHeldBalls()
     game.balls[1].held = 0;
 }
 
-// A random direction for one ball that never leaves it without vertical motion.
+// A random direction for one ball. A direction so flat that the ball's vertical step truncates
+// to nothing is turned by 0.08 until it has one: a single turn can leave it flat (from k = 3,
+// 3 - pi turns to -0.06), and a ball crawling sideways would take minutes to come down.
 void randomDirection(Ball& ball)
 {
     ball.angle = static_cast<double>((nextRandom() % 62) / 10) - kPi;
     updateVelocities();
-    if (static_cast<int>(ball.vy) == 0) {
+    for (int turns = 0; static_cast<int>(ball.vy) == 0 && turns < kMaxFlatTurns; ++turns) {
         ball.angle += 0.08;
         updateVelocities();
     }
