@@ -10,18 +10,14 @@
 #include "screens/window_target.h"
 #include "shell/program_look.h"
 #include "shell/text_dialogs.h"
+#include "shell/window_places.h"
 
 namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
-constexpr int kMenuWindowWidth = 222;
-constexpr int kMenuWindowHeight = 310;
 // The game and credits windows show the 700 x 550 playfield pictures whole.
 constexpr int kGameWidth = 700;
 constexpr int kGameHeight = 550;
-// The game and credits windows are placed as if they were 740 x 625.
-constexpr int kPlacedWidth = 740;
-constexpr int kPlacedHeight = 625;
 
 constexpr int kButtonQuit = 5;
 constexpr int kButtonStart = 1;
@@ -136,25 +132,11 @@ SdlWindow& windowOf(WindowKind kind)
     }
 }
 
-SDL_Point windowPlace(WindowKind kind, int screenWidth, int screenHeight)
-{
-    SDL_Point place{};
-    if (kind == WindowKind::Menu) {
-        place.x = (screenWidth - kMenuWindowWidth) / 2;
-        place.y = (screenHeight - kMenuWindowHeight) / 2 - 12;
-    } else {
-        place.x = (screenWidth - kPlacedWidth) / 2;
-        place.y = (screenHeight - kPlacedHeight) / 2;
-    }
-    if (place.y < 0) place.y = 0;  // only y is raised: x may lie off the left edge
-    return place;
-}
-
 void openWindow(WindowKind kind)
 {
     const SDL_Point screen = screenSize();
-    const SDL_Point place = windowPlace(kind, screen.x, screen.y);
     const bool menu = kind == WindowKind::Menu;
+    const Point place = menu ? menuWindowPlace(screen.x, screen.y) : gameWindowPlace(screen.x, screen.y);
     const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : 0;
     SDL_Window* window = SDL_CreateWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWidth,
                                           menu ? kMenuWindowHeight : kGameHeight, flags | SDL_WINDOW_SHOWN);

@@ -24,6 +24,3 @@ void openGameWindow();
 
 // Hides the menu, shows the credits until closed, shows the menu again.
 void openCreditsWindow();
-
-// Where a window of that kind is placed on a screen of the given size.
-SDL_Point windowPlace(WindowKind kind, int screenWidth, int screenHeight);
