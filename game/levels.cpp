@@ -51,9 +51,9 @@ constexpr Placement rows(int x, int y, const char* kinds, int count)
 // Bricks one above the other, from (x, y) downwards.
 constexpr Placement column(int x, int y, const char* kinds) { return line(x, y, kinds, 0, 20); }
 
-constexpr Placement pair(int x, int y, const char* kinds, int repeats = 1, int rx = 0)
+constexpr Placement pair(int x, int y, const char* kinds, int repeats = 1, int rx = 0, int ry = 0)
 {
-    return Placement{Shape::Pair, kinds, x, y, 0, 0, repeats, rx, 0, 0};
+    return Placement{Shape::Pair, kinds, x, y, 0, 0, repeats, rx, ry, 0};
 }
 
 constexpr Placement diamond(int x, int y, const char* kinds)
@@ -162,16 +162,16 @@ constexpr Placement level7[] = {
     row(0, 340, "666666666666"),
 };
 
-// An indestructible house, open below, holding kind 3 over hard bricks round a keystone;
-// staggered hard bricks below, a row of hard and indestructible bricks over two full rows.
+// An indestructible house, open below, holding kind 3 over hard bricks, its right wall one
+// brick longer than its left; staggered hard bricks below, a row of hard and indestructible
+// bricks over two full rows. A keystone once stood in the house's doorway: its top sent the
+// ball back up under the roof, and a ball could bounce between the two for ever.
 constexpr Placement level8[] = {
     row(120, 40, "888888"),
     rows(120, 60, "833338", 2),
     rows(120, 100, "866668", 2),
-    row(120, 140, "8....8"),
-    row(120, 160, "8....8"),
-    row(220, 160, "8"),
-    row(120, 180, "8....8"),
+    rows(120, 140, "8....8", 3),
+    row(320, 200, "8"),
     line(20, 290, "666666", 80, 0),
     line(60, 340, "66666", 80, 0),
     row(0, 380, "686868686868"),
@@ -214,22 +214,26 @@ constexpr Placement level10[] = {
     line(60, 420, "22222", 80, 0),
 };
 
-// Six diamonds and two crosses of kinds 1 and 8 on 10-pixel offsets, a hard row, and
-// staggered rows at the bottom.
+// Six diamonds and two crosses of kinds 1 and 8 on 10-pixel offsets, a hard row; at the
+// bottom a row of kind 1 over indestructible pillars with kind-1 bricks between them. Two
+// staggered indestructible rows once lay there, facing each other across a 60-pixel
+// channel: a ball that got between them bounced from one to the other for ever. The figures
+// below the hard row stand off the centre line: laid in mirror image round a bar in the
+// middle, they let a ball circle between them and the top wall, landing on the bar each time.
 constexpr Placement level11[] = {
     diamond(60, 30, "18"),
     diamond(220, 30, "81"),
     diamond(380, 30, "18"),
     row(20, 110, "1.6666666.1"),
-    diamond(140, 170, "81"),
-    diamond(300, 170, "81"),
-    cross(40, 250, "18"),
-    cross(400, 250, "18"),
-    diamond(220, 250, "18"),
-    line(20, 330, "888888", 80, 0),
-    line(60, 370, "11111", 80, 0),
-    line(20, 390, "111111", 80, 0),
-    line(60, 410, "88888", 80, 0),
+    diamond(120, 170, "81"),
+    diamond(320, 190, "81"),
+    cross(60, 250, "18"),
+    cross(400, 270, "18"),
+    diamond(180, 250, "18"),
+    line(20, 330, "111111", 80, 0),
+    line(60, 370, "8...1...8.......8", 20, 0),
+    line(60, 390, "8...8...8...1...8", 20, 0),
+    line(0, 410, "1..8...8...8...1...8..1", 20, 0),
 };
 
 // An indestructible funnel from the top over a wedge of kind 5 with a hard tip, the tip
@@ -307,12 +311,16 @@ constexpr Placement level15[] = {
 // Upper left: kind 3 in the corner (group 3) and a kind-2 block (group 2) behind an
 // indestructible shield of its group, reached by the corridor at x 120..160. Upper right: a
 // kind-1 and kind-4 wedge inside the column at x 160 and the rows at y 180-200 (group 1),
-// open at the lower right. Lower right: a kind-4 block (group 4) sealed by walls of group 3.
+// which stop short of the column: the wedge opens 80 pixels wide beside it, straight above
+// the paddle. Lower right: a kind-4 block (group 4) sealed by walls of group 3, its lid at
+// y 320. The rows once ran from the column to x 400 and the lid lay at y 280, so the wedge
+// could be reached only along a 60-pixel channel between them, with a flat shot: the ball
+// zigzagged in that channel between the two for ever.
 constexpr Placement level16[] = {
     inGroup(3, rows(0, 0, "33", 4)),
     inGroup(2, rows(0, 80, "222", 6)),
     inGroup(2, row(0, 220, "888")),
-    inGroup(1, column(160, 0, "888888888")),
+    inGroup(1, column(160, 0, "88888888888")),
     inGroup(1, row(200, 0, "1111111")),
     inGroup(1, row(240, 20, "444444")),
     inGroup(1, row(280, 40, "11111")),
@@ -320,12 +328,12 @@ constexpr Placement level16[] = {
     inGroup(1, row(360, 80, "111")),
     inGroup(1, row(400, 100, "44")),
     inGroup(1, row(440, 120, "1")),
-    inGroup(1, row(160, 180, "888888")),
-    inGroup(1, row(200, 200, "88888")),
-    inGroup(3, row(120, 280, "888888888")),
-    inGroup(3, column(120, 300, "8888")),
-    inGroup(4, rows(160, 300, "44444444", 4)),
-    inGroup(3, row(120, 380, "888888888")),
+    inGroup(1, row(280, 180, "88888")),
+    inGroup(1, row(320, 200, "8888")),
+    inGroup(3, row(120, 320, "888888888")),
+    inGroup(3, column(120, 340, "8888")),
+    inGroup(4, rows(160, 340, "44444444", 4)),
+    inGroup(3, row(120, 420, "888888888")),
 };
 
 // Small motifs of hard bricks round kind 5 with indestructible corners, a kind-1 pyramid,
@@ -347,14 +355,17 @@ constexpr Placement level17[] = {
 };
 
 // Indestructible bars at x 200 (top to bottom), 280 and 400. Upper left: a kind-3 cup with
-// a foot, holding hard bricks under an indestructible lid. Between the bars at the right: a
-// pocket of kind 5 under hard bricks (group 2). Two kind-1 rows cross the bar (right half
-// group 2). The row at y 400 closes the top: its right half (group 1) goes with the kind-4
-// block below, then its left half (group 2) with the pocket.
+// a foot, holding hard bricks under a thick indestructible lid. Between the bars at the
+// right: a pocket of kind 5 under hard bricks (group 2). Two kind-1 rows cross the bar (right
+// half group 2). The row at y 400 closes the top: its right half (group 1) goes with the
+// kind-4 block below, then its left half (group 2) with the pocket. The bar at x 280 starts
+// at y 80, so the 40-pixel gap between it and the bar at x 200 is open at its top: closed
+// there by the top wall, it held a ball bouncing up and down in it for ever.
 constexpr Placement level18[] = {
     column(200, 0, "88888888888888"),
+    row(0, 0, "8888"),
     row(0, 20, "88888"),
-    column(280, 0, "88888888888888"),
+    column(280, 80, "8888888888"),
     column(400, 20, "8888888888888"),
     rows(0, 40, "3...3", 2),
     rows(0, 80, "36663", 2),
@@ -399,23 +410,29 @@ constexpr Placement level19[] = {
 };
 
 // A kind-3 block in an indestructible frame open below, with a column of hard bricks hidden
-// under its middle column (laid first, so it lies beneath); below, an indestructible V from
-// wall to wall whose arms step 20 pixels a row, open 120 pixels at its tip so that it
-// funnels the ball up to the block; kind 3 over kind 8 at the bottom centre.
+// under its middle column (laid first, so it lies beneath); below, an indestructible V whose
+// arms step 20 pixels every two rows, 60 pixels clear of the side walls and open 160 pixels
+// at its tip; two kind-3 bricks on an indestructible stem at the bottom centre. The V once ran
+// from wall to wall with a step on every row: a ball above it found no way down but its tip,
+// and the corners of the steps sent it straight back to the frame, for ever; the bar of three
+// under the kind-3 bricks sent a ball coming down from the V back up into it.
 constexpr Placement level20[] = {
     column(220, 40, "666666"),
     row(140, 20, "88888"),
     rows(140, 40, "83338", 6),
-    line(0, 160, "88888888", 20, 20),
-    line(440, 160, "88888888", -20, 20),
+    line(60, 160, "88", 0, 20, 4, 20, 40),
+    line(380, 160, "88", 0, 20, 4, -20, 40),
     row(200, 420, "33"),
-    row(180, 440, "888"),
+    column(220, 440, "888"),
 };
 
 // An indestructible pillar with hard bricks in its middle at x 80; right of it, a kind-5
 // ring (group 2) round an indestructible cross (group 2) whose centre holds two kind-4
-// bricks. Two indestructible rows close the right part from below: the left part of them
-// goes with the kind-1 row under them (group 1), the right part with the ring (group 2).
+// bricks. Two indestructible rows close the right part from below: the right part of them
+// goes with the kind-1 row (group 1), the left part with the ring (group 2). So the part
+// touching the side wall goes first: a flat ball could stay caught for good in the corner
+// between the wall and the rows. The kind-1 row runs from the left wall, partly under open
+// space, where shots fired at it cannot lift a ball into the rows.
 constexpr Placement level21[] = {
     column(80, 0, "8888888866666688888"),
     inGroup(2, row(120, 80, "555555555")),
@@ -428,9 +445,9 @@ constexpr Placement level21[] = {
     inGroup(2, column(280, 220, "88")),
     inGroup(2, row(200, 190, "88")),
     inGroup(2, row(320, 190, "88")),
-    inGroup(1, rows(120, 380, "8888", 2)),
-    inGroup(2, rows(280, 380, "88888", 2)),
-    inGroup(1, row(160, 420, "11111111")),
+    inGroup(2, rows(120, 380, "88888", 2)),
+    inGroup(1, rows(320, 380, "8888", 2)),
+    inGroup(1, row(0, 420, "11111111")),
 };
 
 // Wedges of kind 5 (group 3) and kind 3 (group 4) in the top corners on indestructible
@@ -469,29 +486,31 @@ constexpr Placement level22[] = {
 };
 
 // Two blocks of two columns (x 140 and 190, x 240 and 290), rows 30 pixels apart, in a
-// kind-3 and kind-1 checker; below, a field of indestructible squares laid as pairs.
+// kind-3 and kind-1 checker; below, four indestructible pillars of stacked pairs, alternately
+// low and high. A ball that falls between them meets only their upright sides and drops on
+// to the paddle: a checkerboard of squares here sent it zigzagging along the channels
+// between the rows of squares, held by their tops, for ever.
 constexpr Placement level23[] = {
     line(140, 80, "3131", 50, 0),
     line(140, 110, "1313", 50, 0),
     line(140, 140, "3131", 50, 0),
     line(140, 170, "1313", 50, 0),
-    pair(0, 200, "88", 3, 80),
-    pair(280, 200, "88", 3, 80),
-    pair(40, 280, "88", 3, 80),
-    pair(240, 280, "88", 3, 80),
-    pair(0, 360, "88", 3, 80),
-    pair(280, 360, "88", 3, 80),
-    pair(40, 440, "88", 3, 80),
-    pair(240, 440, "88", 3, 80),
+    pair(40, 240, "88", 6, 0, 40),
+    pair(160, 200, "88", 6, 0, 40),
+    pair(280, 240, "88", 6, 0, 40),
+    pair(400, 200, "88", 6, 0, 40),
 };
 
 // An indestructible vase (group 1) with hard bricks of its group in the rim, the waist and
 // inside a small box (group 2) at the centre; hard bricks of group 2 below the box open it.
-// One hard brick without group lies sealed in the foot until the vase is gone.
+// One hard brick without group lies sealed in the foot until the vase is gone. The shoulders
+// reach the side walls, where 20-pixel notches held a ball that got into them, and the foot
+// is narrow under the waist, so that a ball leaving the vase through a broken waist brick
+// drops towards the paddle instead of landing on the foot's shoulders and bouncing back.
 constexpr Placement level24[] = {
     inGroup(1, row(100, 40, "8686868")),
-    inGroup(1, row(20, 60, "88")),
-    inGroup(1, row(380, 60, "88")),
+    inGroup(1, row(0, 60, "888")),
+    inGroup(1, row(360, 60, "888")),
     inGroup(1, rows(0, 80, "88........88", 8)),
     inGroup(2, row(180, 120, "888")),
     inGroup(2, rows(140, 140, "8...8", 2)),
@@ -500,12 +519,12 @@ constexpr Placement level24[] = {
     inGroup(1, row(60, 240, "88")),
     inGroup(2, row(200, 240, "66")),
     inGroup(1, row(340, 240, "88")),
-    inGroup(1, row(100, 260, "8")),
+    inGroup(1, row(60, 260, "88")),
     inGroup(2, row(200, 260, "66")),
-    inGroup(1, row(340, 260, "8")),
+    inGroup(1, row(340, 260, "88")),
     inGroup(1, rows(140, 280, "6...6", 2)),
     inGroup(1, rows(140, 320, "88888", 2)),
-    inGroup(1, rows(100, 360, "8888888", 2)),
+    inGroup(1, rows(140, 360, "88888", 2)),
     inGroup(1, row(100, 400, "888.888")),
     row(220, 400, "6"),
     inGroup(1, row(100, 420, "8888888")),

@@ -647,7 +647,7 @@ TEST(Levels, GroupsHoldTheBricksOfTheirPictures)
         {19, "bottom", [](const Brick& b) { return b.y >= 440; }, 1},
         {21, "kind-5 ring", [](const Brick& b) { return b.kind == 5; }, 2},
         {21, "kind-1 row", [](const Brick& b) { return b.kind == 1; }, 1},
-        {21, "pillar", [](const Brick& b) { return b.x == 80; }, 0},
+        {21, "pillar", [](const Brick& b) { return b.x == 80 && b.y <= 360; }, 0},
         {21, "kind 4 at the centre", [](const Brick& b) { return b.kind == 4; }, 0},
         {21, "cross", [](const Brick& b) { return b.kind == 8 && b.x > 160 && b.y > 100 && b.y < 280; }, 2},
         {22, "kind-5 wedge", [](const Brick& b) { return b.kind == 5 && b.y < 240; }, 3},
