@@ -121,7 +121,10 @@ void stepBall(int n)
         updateVelocities();
     }
 
-    if (ball.y < kTopWall) {
+    // Only a rising ball bounces off the top wall. The wall does not set y back, so a ball
+    // pushed above it (by a shot, or the extra step) and already falling would otherwise be
+    // turned up again every tick, caught there for good.
+    if (ball.y < kTopWall && ball.vy < 0) {
         game.score += 1;
         ball.angle = -ball.angle;
         updateVelocities();

@@ -112,6 +112,18 @@ TEST(Walls, TopWallReversesAndStepsOnceMore)
     EXPECT_EQ(game.score, 1);
 }
 
+TEST(Walls, AFallingBallAboveTheTopWallIsNotTurnedBackUp)
+{
+    // A slow ball lifted above the wall, already on its way down, keeps falling.
+    launchAt(200, 2, kPi / 2);
+    game.ballSpeed = 2;
+    updateVelocities();
+    for (int tick = 0; tick < 4; ++tick) stepBall(1);
+    EXPECT_NEAR(game.balls[0].y, 10, 1e-9);
+    EXPECT_NEAR(game.balls[0].angle, kPi / 2, 1e-12);
+    EXPECT_EQ(game.score, 0);
+}
+
 TEST(Paddle, DeadZonesAreAsymmetricForTheFirstBall)
 {
     EXPECT_NEAR(bounceAngle(0), -kPi / 2, 1e-12);  // straight down, straight back up
