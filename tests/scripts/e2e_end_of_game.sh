@@ -103,13 +103,6 @@ while read -r index x y kind group; do
 done < "$WORK/level7.txt"
 echo "the code chose level 7"
 
-"$BIN/send-close-request" "$gamewin"
-wait_window_gone 700x550 || fail "the game window stayed after a close request"
-wait_window 222x310 >/dev/null || fail "the menu did not come back"
-sleep 0.3
-click_at $((mx + 100)) $((my + 272))   # "QUITTER"
-status=0
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[ "$status" = 0 ] || fail "the game exited with status $status"
+close_game_window "$gamewin"
+quit_from_menu "$mx" "$my"
 if [ -n "${SHOTS_DIR:-}" ]; then cp "$WORK"/*.png "$SHOTS_DIR"/; fi

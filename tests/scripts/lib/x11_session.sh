@@ -94,3 +94,20 @@ region_diff() {
 }
 
 click_at() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; }
+
+# Sends the game window a desktop's close request and waits for the menu to come back.
+close_game_window() {
+  "$BIN/send-close-request" "$1" || fail "could not send the close request"
+  wait_window_gone 700x550 || fail "the game window stayed after a close request"
+  wait_window 222x310 >/dev/null || fail "the menu did not come back"
+}
+
+# Clicks "QUITTER" in the menu at ($1, $2) and checks that the game exits with status 0.
+quit_from_menu() {
+  sleep 0.4
+  click_at $(($1 + 100)) $(($2 + 272))
+  status=0
+  wait "$GAME_PID" || status=$?
+  GAME_PID=""
+  [ "$status" = 0 ] || fail "the game exited with status $status"
+}
