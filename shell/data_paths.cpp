@@ -48,13 +48,18 @@ std::string directoryOf(const std::string& exePath)
     return exePath.substr(0, slash);
 }
 
+std::string installedDataDir(const std::string& executableDir)
+{
+    return executableDir + "/" + TESSARON_DATA_FROM_BINDIR;
+}
+
 void findExeDir() { exeDir = directoryOf(executablePath()); }
 
 std::string chooseDataDir(const std::string& executableDir)
 {
     const std::string beside = executableDir + "/Tessaron Data";
     if (isDirectory(beside)) return beside;
-    const std::string installed = executableDir + "/" + TESSARON_DATA_FROM_BINDIR;
+    const std::string installed = installedDataDir(executableDir);
     if (isDirectory(installed)) return installed;
     return beside;
 }

@@ -18,6 +18,11 @@ std::string directoryOf(const std::string& exePath);
 // Fills exeDir from the running executable's path; empty when it cannot be known.
 void findExeDir();
 
+// The installed data directory seen from an installed executable in `executableDir`: the
+// relative path from the install's binary directory to its data directory, fixed when the
+// game is configured, so that an installed tree keeps working after it is moved.
+std::string installedDataDir(const std::string& executableDir);
+
 // The data directory for an executable in `executableDir`: "Tessaron Data" beside it (the
 // build tree, an unpacked copy) when that is a directory, else the installed data directory
 // reached from it by the install's relative path, when that is a directory; else "Tessaron

@@ -19,6 +19,7 @@
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
 #include "shell/atomic_file.h"
+#include "shell/data_paths.h"
 #include "shell/regular_file.h"
 #include "shell/score_file.h"
 #include "shell/sound_cues.h"
@@ -109,6 +110,17 @@ TEST_F(FileSafety, TheRecordStaysBesideTheGameOnlyWhileThePlayerMayWriteThere)
     setVariable("HOME", "relative/home");
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(xdgUserDir("XDG_DATA_HOME", ".local/share"), "");  // nowhere to keep it
+}
+
+TEST_F(FileSafety, TheDataIsBesideTheGameElseInTheInstallsDataDirectory)
+{
+    const std::string bin = scratch + "/prefix/games";
+    fs::create_directories(bin);
+    EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");  // neither: missing, and said so there
+    fs::create_directories(installedDataDir(bin));
+    EXPECT_EQ(chooseDataDir(bin), installedDataDir(bin));
+    fs::create_directories(bin + "/Tessaron Data");
+    EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");
 }
 
 TEST_F(FileSafety, AScoreFileThatCannotBeReadIsNeverOverwritten)
