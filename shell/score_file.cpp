@@ -77,6 +77,22 @@ bool parseScore(const char* word, std::int32_t& score)
     return true;
 }
 
+// Why a score file that exists could not be read, for the player.
+const char* readFailureReason(int error)
+{
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "lecture refusée";
+        case EINVAL:
+            return "pas un fichier ordinaire";
+        case ELOOP:
+            return "lien en boucle";
+        default:
+            return "erreur de lecture";
+    }
+}
+
 void setDefaults()
 {
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", kDefaultName);
@@ -132,8 +148,8 @@ void loadScoreFile()
             return;
         }
         scoreFileUnreadable = true;
-        std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n",
-                     error == EINVAL ? "pas un fichier ordinaire" : std::strerror(error), scoreFilePath.c_str());
+        std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n", readFailureReason(error),
+                     scoreFilePath.c_str());
         return;
     }
     std::array<char, kNameGatherSize> name{};
