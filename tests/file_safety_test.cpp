@@ -20,9 +20,7 @@
 #include "screens/life_loss.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
-#include "shell/regular_file.h"
 #include "shell/score_file.h"
-#include "shell/sound_cues.h"
 #include "shell/user_dirs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
@@ -208,28 +206,6 @@ TEST_F(FileSafety, NoNameChangesTheScoreReadBack)
         loadScoreFile();
         EXPECT_EQ(game.bestScoreName.data(), once);
     }
-}
-
-TEST_F(FileSafety, ReadsStopAtTheirLimitAndOddFilesNeverHang)
-{
-    writeBytes(path, std::string(5000, 'z'));
-    std::string bytes;
-    ASSERT_TRUE(readRegularFile(path, 100, bytes));
-    EXPECT_EQ(bytes, std::string(100, 'z'));
-
-    const std::string fifo = scratch + "/fifo";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(readRegularFile(fifo, 100, bytes));
-    EXPECT_FALSE(readRegularFile("/dev/zero", 100, bytes));
-
-    // The exit note, relative to the current directory: a FIFO in its place is left alone.
-    const fs::path before = fs::current_path();
-    fs::create_directories(scratch + "/Korvel900 data/Sons");
-    ASSERT_EQ(mkfifo((scratch + "/Korvel900 data/Sons/MusicCfg.cfg").c_str(), 0600), 0);
-    fs::current_path(scratch);
-    writeExitNote("EXIT");
-    fs::current_path(before);
-    EXPECT_TRUE(fs::is_fifo(scratch + "/Korvel900 data/Sons/MusicCfg.cfg"));
 }
 
 TEST_F(FileSafety, AFailedSaveIsToldOnTheEndScreen)
