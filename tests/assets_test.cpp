@@ -138,7 +138,11 @@ protected:
         // A record that cannot stay beside the executable goes to the player's data directory.
         setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);
     }
-    void TearDown() override { removeScratchDirectory(directory); }
+    void TearDown() override
+    {
+        unsetenv("XDG_DATA_HOME");
+        removeScratchDirectory(directory);
+    }
     std::string dataDirectory() const { return directory + "/Tessaron Data"; }
     std::string directory;  // stands for the executable's directory
 };

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "game/game_state.h"
@@ -62,7 +63,12 @@ protected:
         path = scratch + "/Score.sco";
         scoreFilePath = path;
     }
-    void TearDown() override { removeScratchDirectory(scratch); }
+    void TearDown() override
+    {
+        setVariable("HOME", home.c_str());
+        setVariable("XDG_DATA_HOME", xdg ? xdg->c_str() : nullptr);
+        removeScratchDirectory(scratch);
+    }
 
     // Names in the scratch directory other than the score file: leftovers show here.
     std::vector<std::string> others() const
@@ -76,6 +82,10 @@ protected:
     std::string scratch;
     std::string path;
     std::string reason;
+    // The environment as it was, put back after each case.
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const std::optional<std::string> xdg =
+        std::getenv("XDG_DATA_HOME") ? std::optional<std::string>(std::getenv("XDG_DATA_HOME")) : std::nullopt;
 };
 
 TEST_F(FileSafety, TheRecordStaysBesideTheGameOnlyWhileThePlayerMayWriteThere)
