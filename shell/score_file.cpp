@@ -13,7 +13,6 @@
 #include <string_view>
 
 #include "game/game_state.h"
-#include "screens/fonts.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
 #include "shell/regular_file.h"
