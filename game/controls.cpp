@@ -71,7 +71,9 @@ int countBricksLeft()
 
 void dropCapsules()
 {
+    // Only capsules fall: a free entry keeps its place, so its y never grows without end.
     for (FallingBonus& capsule : game.bonusTable) {
+        if (capsule.kind == 0) continue;
         capsule.y += kCapsuleFall;
         if (capsule.y > kCapsuleGone) capsule.kind = 0;
     }

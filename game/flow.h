@@ -1,6 +1,7 @@
 // The hand-overs from the game world to the screens and the sound cues. The game world
 // calls them; the screens and the shell implement them.
 #pragma once
+#include <string>
 
 // The last ball in play is gone (or given up): a new life, or the end of the run.
 void lifeLost();
@@ -22,4 +23,6 @@ void playCue(const char* cue);
 void startMusic();
 
 // Writes the best score and its holder to the score file (the end of a run with a record).
-void saveScoreFile();
+// False when the record could not be written, with a short French reason (UTF-8) for the
+// player in `reason`.
+bool saveScoreFile(std::string& reason);

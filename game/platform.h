@@ -31,7 +31,8 @@ void sleepMs(std::uint32_t ms);
 std::int64_t localTimeMs();
 
 // Sounds: a file played once without waiting, a file looped without waiting, and the stop
-// of whatever is playing. A missing or unreadable file is silent. Paths are Windows-1252.
+// of whatever is playing. A missing or unreadable file is silent. Paths are the file
+// system's bytes.
 void playSoundFile(const char* path);
 void loopSoundFile(const char* path);
 void stopSounds();

@@ -15,6 +15,7 @@
 std::int32_t slideOffset = 0;
 std::int32_t runWon = 0;
 std::array<char, 128> ratingText{};
+std::array<char, 128> recordNotSavedText{};
 std::array<char, 200> introLine1{};
 std::array<char, 200> introLine2{};
 std::int32_t pauseTextX = 0;
@@ -275,6 +276,7 @@ void drawEndScreen(SDL_Surface* surface)
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.score);
     drawWholeText(surface, large, 255, 270, pathBuffer.data());
     drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
+    if (recordNotSavedText[0] != '\0') drawWholeText(surface, openGameFont(18, 700), 90, 370, recordNotSavedText.data());
     if (runWon == 1) fillRectangle(surface, 350, 10, 650, 95, kBlack);
 }
 

@@ -17,6 +17,9 @@ constexpr int kSlideFrameHeight = 740;
 extern std::int32_t slideOffset;          // y at which the game screen lands on its target; 0 at rest
 extern std::int32_t runWon;               // 1: the run ended by clearing the last level
 extern std::array<char, 128> ratingText;  // the end screen's rating sentence, Windows-1252
+// The end screen's line under the score when the record could not be saved, Windows-1252;
+// empty otherwise.
+extern std::array<char, 128> recordNotSavedText;
 extern std::array<char, 200> introLine1;  // first line of the level intro
 extern std::array<char, 200> introLine2;  // second line of the level intro (" " when unused)
 extern std::int32_t pauseTextX;           // top-left of the pause text; kept across pauses

@@ -3,10 +3,12 @@
 #include "screens/life_loss.h"
 
 #include <cstdio>
+#include <string>
 
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "screens/fonts.h"
 #include "screens/game_screen.h"
 
 namespace {
@@ -27,9 +29,21 @@ constexpr Rating kRatings[] = {
 };
 constexpr const char* kBestRating = "Le casse brique n'as plus de secrets pour toi!!...";
 
+// Also clears the previous run's failed-save line before the end screen slides in.
 void rateRun()
 {
     std::snprintf(ratingText.data(), ratingText.size(), "%s", ratingFor(game.score));
+    recordNotSavedText[0] = '\0';
+}
+
+// The end screen's line telling that the record was not saved and why (the reason is UTF-8;
+// one that Windows-1252 cannot hold leaves the bare line).
+void tellRecordNotSaved(const std::string& reason)
+{
+    std::string shown;
+    if (!windows1252FromUtf8(reason, shown)) shown.clear();
+    std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "Record non enregistr\xe9%s%s",
+                  shown.empty() ? "" : " : ", shown.c_str());
 }
 
 // The slide that uncovers the end screen: 600 pixels at half a pixel per millisecond plus 2
@@ -60,7 +74,8 @@ void checkRecord()
     runTextDialog(TextDialog::PlayerName);
     // The holder's name keeps at most 63 characters.
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
-    saveScoreFile();
+    std::string reason;
+    if (!saveScoreFile(reason)) tellRecordNotSaved(reason);
     requestRepaint();
 }
 

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "screens/fonts.h"
-
 #include <SDL.h>
 #include <sys/stat.h>
 
@@ -21,28 +19,24 @@
 
 namespace {
 
-// Loads the picture whose Windows-1252 path is in pathBuffer into `slot` at the given size.
-void loadComposed(SDL_Surface*& slot, int width, int height)
+// Loads "<imageDir><name>" into `slot` at the given size. The path is the file system's
+// bytes, of any length; the shared scratch text pathBuffer keeps the last one composed, as
+// far as it holds.
+void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int height)
 {
+    const std::string path = imageDir + name;
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", path.c_str());
     SDL_FreeSurface(slot);
-    slot = loadPictureFile(pathBuffer.data(), width, height);
-}
-
-// Loads "<imageDir><name>" into `slot`, the path composed in pathBuffer.
-void loadNamed(SDL_Surface*& slot, const char* name, int width, int height)
-{
-    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%s", imageDir.data(), name);
-    loadComposed(slot, width, height);
+    slot = loadPictureFile(path.c_str(), width, height);
 }
 
 void loadPictures()
 {
     loadNamed(pictures.buttonIcon, "bouton.ico", 128, 24);
-    // The hovered button's file name is Windows-1252: é is the byte 0xE9.
-    loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xE9" ".ico", 128, 24);
+    // File names on disk are UTF-8: é is the two bytes 0xC3 0xA9.
+    loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", 128, 24);
     for (int kind = 1; kind <= 13; ++kind) {
-        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%sbonus%d.bmp", imageDir.data(), kind);
-        loadComposed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], 20, 10);
+        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", 20, 10);
     }
     loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
     loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
@@ -59,8 +53,7 @@ void loadPictures()
     loadNamed(pictures.ballIconNormal, "ball.ico", 12, 12);
     loadNamed(pictures.ballIconFire, "ballr.ico", 12, 12);
     for (int kind = 1; kind <= 8; ++kind) {
-        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%d.bmp", imageDir.data(), kind);
-        loadComposed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], 40, 20);
+        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", 40, 20);
     }
 }
 
@@ -101,15 +94,13 @@ void setUpMenuButtons()
     }
 }
 
-// Says once on standard error when the data directory beside the executable is missing:
-// the game then runs without pictures and sounds, which a player would otherwise not
-// understand.
+// Says once on standard error when no data directory was found: the game then runs without
+// pictures and sounds, which a player would otherwise not understand.
 void reportMissingDataDirectory()
 {
-    const std::string directory = utf8FromWindows1252(exeDir.data()) + "/Tessaron Data";
     struct stat status {};
-    if (stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
-    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", directory.c_str());
+    if (stat(dataDir.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
+    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", dataDir.c_str());
 }
 
 }  // namespace

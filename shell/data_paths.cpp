@@ -1,37 +1,72 @@
-// The executable's directory and the data directories beside it.
+// The executable's directory and the data directories found from it.
 #include "shell/data_paths.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstring>
-#include <string>
+#include <vector>
 
-#include "screens/fonts.h"
+#ifndef TESSARON_DATA_FROM_BINDIR
+// The install's data directory seen from its binary directory (/usr/games to
+// /usr/share/games/tessaron), when the build does not say otherwise.
+#define TESSARON_DATA_FROM_BINDIR "../share/games/tessaron"
+#endif
 
-std::array<char, 260> exeDir{};
-std::array<char, 300> imageDir{};
-std::array<char, 300> soundDir{};
+std::string exeDir;
+std::string dataDir;
+std::string imageDir;
+std::string soundDir;
 
-void findExeDir()
+namespace {
+
+bool isDirectory(const std::string& path)
 {
-    std::array<char, 260> path{};
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
-    exeDir[0] = '\0';
-    if (length <= 0) return;
-    path[static_cast<std::size_t>(length)] = '\0';
-    char* slash = std::strrchr(path.data(), '/');
-    if (slash == nullptr) return;
-    *slash = '\0';
-    // The game's texts are Windows-1252; a directory name that it cannot hold stays as the
-    // file system gave it (its pictures and sounds are then not found, and the game goes on).
-    std::string directory;
-    if (!windows1252FromUtf8(path.data(), directory)) directory = path.data();
-    std::snprintf(exeDir.data(), exeDir.size(), "%s", directory.c_str());
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// The target of the link /proc/self/exe, read into a buffer that grows until it holds it.
+std::string executablePath()
+{
+    std::vector<char> buffer(256);
+    for (;;) {
+        const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) return "";
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            return std::string(buffer.data(), static_cast<std::size_t>(length));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::string directoryOf(const std::string& exePath)
+{
+    const std::size_t slash = exePath.rfind('/');
+    if (slash == std::string::npos) return "";
+    return exePath.substr(0, slash);
+}
+
+std::string installedDataDir(const std::string& executableDir)
+{
+    return executableDir + "/" + TESSARON_DATA_FROM_BINDIR;
+}
+
+void findExeDir() { exeDir = directoryOf(executablePath()); }
+
+std::string chooseDataDir(const std::string& executableDir)
+{
+    const std::string beside = executableDir + "/Tessaron Data";
+    if (isDirectory(beside)) return beside;
+    const std::string installed = installedDataDir(executableDir);
+    if (isDirectory(installed)) return installed;
+    return beside;
 }
 
 void composeDataDirs()
 {
-    std::snprintf(imageDir.data(), imageDir.size(), "%s/Tessaron Data/Images/", exeDir.data());
-    std::snprintf(soundDir.data(), soundDir.size(), "%s/Tessaron Data/Sons/", exeDir.data());
+    dataDir = chooseDataDir(exeDir);
+    imageDir = dataDir + "/Images/";
+    soundDir = dataDir + "/Sons/";
 }

@@ -1,16 +1,33 @@
-// Where the game finds its data: the executable's directory and the data directories in it.
+// Where the game finds its data: the executable's directory and the data directories.
 #pragma once
-#include <array>
+#include <string>
 
-// Directory of the running executable, without a trailing separator, in Windows-1252 like
-// every text of the game (turned back into UTF-8 where a file is opened).
-extern std::array<char, 260> exeDir;
-// "<exeDir>/Tessaron Data/Images/" and ".../Sons/": a file name is appended directly.
-extern std::array<char, 300> imageDir;
-extern std::array<char, 300> soundDir;
+// Directory of the running executable, without a trailing separator, of any length and in
+// the bytes the file system gave (never converted: only text drawn on screen is).
+extern std::string exeDir;
+// The data directory (it holds Images/ and Sons/), then "<dataDir>/Images/" and
+// "<dataDir>/Sons/": a file name is appended directly.
+extern std::string dataDir;
+extern std::string imageDir;
+extern std::string soundDir;
 
-// Fills exeDir from the running executable's path (/proc/self/exe); empty when unknown.
+// The directory of the executable at `exePath`: everything before its last '/'; "" when
+// there is none.
+std::string directoryOf(const std::string& exePath);
+
+// Fills exeDir from the running executable's path; empty when it cannot be known.
 void findExeDir();
 
-// Composes imageDir and soundDir from exeDir.
+// The installed data directory seen from an installed executable in `executableDir`: the
+// relative path from the install's binary directory to its data directory, fixed when the
+// game is configured, so that an installed tree keeps working after it is moved.
+std::string installedDataDir(const std::string& executableDir);
+
+// The data directory for an executable in `executableDir`: "Tessaron Data" beside it (the
+// build tree, an unpacked copy) when that is a directory, else the installed data directory
+// reached from it by the install's relative path, when that is a directory; else "Tessaron
+// Data" beside it all the same (then missing).
+std::string chooseDataDir(const std::string& executableDir);
+
+// Sets dataDir, imageDir and soundDir from exeDir.
 void composeDataDirs();

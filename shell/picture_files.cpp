@@ -8,15 +8,16 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "screens/fonts.h"
+#include "shell/regular_file.h"
 
 namespace {
 
-constexpr std::size_t kLargestFile = 64u << 20;  // no picture of the game comes near this
+// The largest picture of the game, 700 x 550 at 32 bits, takes 1.5 MiB; a larger file is no
+// picture of the game and is not read further.
+constexpr std::size_t kLargestFile = 4u << 20;
 constexpr std::int64_t kLargestSide = 16384;     // pixels, for bitmaps
 constexpr std::int64_t kLargestArea = 4096 * 4096;  // pixels, for bitmaps
 constexpr std::int64_t kLargestIconSide = 1024;  // pixels, for icon entries
@@ -30,17 +31,6 @@ std::uint32_t little(const unsigned char* p, int bytes) {
 
 std::int32_t littleSigned(const unsigned char* p) {
     return static_cast<std::int32_t>(little(p, 4));
-}
-
-bool readWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return false;
-    const std::streamoff size = file.tellg();
-    if (size <= 0 || static_cast<std::uint64_t>(size) > kLargestFile) return false;
-    bytes.resize(static_cast<std::size_t>(size));
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(bytes.data()), size);
-    return file.gcount() == size;
 }
 
 SDL_Surface* newPicture(int width, int height) {
@@ -106,6 +96,20 @@ bool bitmapHeadersSound(const unsigned char* data, std::size_t size) {
         default:
             return false;
     }
+}
+
+// The game's bitmaps are drawn at the size their files state: a file that claims another
+// size is not one of them, and is refused before anything is decoded (a small run-length
+// file may claim a huge picture). Files that are not bitmaps pass.
+bool bitmapClaimsSize(const unsigned char* data, std::size_t size, int width, int height) {
+    if (size < 2 || data[0] != 'B' || data[1] != 'M') return true;
+    if (size < 14 + 12) return false;
+    const bool core = little(data + 14, 4) == 12;
+    if (!core && size < 14 + 16) return false;
+    const std::int64_t claimedWidth = core ? little(data + 18, 2) : littleSigned(data + 18);
+    std::int64_t claimedHeight = core ? little(data + 20, 2) : littleSigned(data + 22);
+    if (claimedHeight < 0) claimedHeight = -claimedHeight;
+    return claimedWidth == width && claimedHeight == height;
 }
 
 // Bitmaps are opaque pictures: whatever a 32-bit file holds in its fourth byte is ignored.
@@ -321,7 +325,11 @@ SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int w
 
 SDL_Surface* loadPictureFile(const char* path, int width, int height) {
     if (path == nullptr) return nullptr;
-    std::vector<unsigned char> bytes;
-    if (!readWholeFile(utf8FromWindows1252(path), bytes)) return nullptr;
-    return pictureFromBytes(bytes.data(), bytes.size(), width, height);
+    std::string bytes;
+    // One byte more than the largest picture accepted, so that a larger file shows as such.
+    if (!readRegularFile(path, kLargestFile + 1, bytes) || bytes.empty() || bytes.size() > kLargestFile)
+        return nullptr;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (!bitmapClaimsSize(data, bytes.size(), width, height)) return nullptr;
+    return pictureFromBytes(data, bytes.size(), width, height);
 }

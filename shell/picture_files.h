@@ -5,14 +5,15 @@
 
 #include <cstddef>
 
-// Loads the picture file at `path` (Windows-1252, turned into UTF-8 before it is opened) and
-// returns an ARGB8888 surface of width x height, stretched smoothly when the file holds another
-// size. The kind is read from the content: a bitmap comes back opaque with no blending, an icon
+// Loads the picture file at `path` (the file system's bytes) when it is a regular file and
+// returns an ARGB8888 surface of width x height. A bitmap must state exactly that size; an
+// icon's nearest entry is stretched smoothly to it. The kind is read from the content: a bitmap comes back opaque with no blending, an icon
 // with its transparency and alpha blending on. nullptr when the file is missing, unreadable,
 // corrupt or of another kind; the caller frees the surface.
 SDL_Surface* loadPictureFile(const char* path, int width, int height);
 
-// The same from the bytes of a file already in memory.
+// The picture in the bytes of a file already in memory, stretched smoothly to width x height
+// whatever size it states.
 SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int width, int height);
 
 // The entry of an icon file that best fits width x height, at its own size (32-bit entries keep

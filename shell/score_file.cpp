@@ -1,10 +1,7 @@
 // The best-score file: its words read back into the best score and its holder, and the
-// record saved through a temporary file so that a failed save never loses the old one.
+// record saved whole so that a failed save never loses the old one.
 #include "shell/score_file.h"
 
-#include "screens/fonts.h"
-
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,43 +10,48 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "game/game_state.h"
+#include "shell/atomic_file.h"
 #include "shell/data_paths.h"
+#include "shell/regular_file.h"
+#include "shell/user_dirs.h"
 
-std::array<char, 4096> scoreFilePath{};
+std::string scoreFilePath;
+bool scoreFileUnreadable = false;
 
 namespace {
 
 constexpr const char* kDefaultName = "Trimbalour";
 constexpr std::int32_t kDefaultScore = 1235;
-constexpr const char* kScoreMarker = "SCORE=";
+constexpr std::string_view kScoreMarker = "SCORE=";
+// How the marker is written inside a name: a no-break space (Windows-1252 0xA0) before the
+// '=' reads as a different word and looks the same on screen.
+constexpr std::string_view kMarkerInName = "SCORE\xA0=";
+// No record the game writes comes near this; the rest of a larger file is ignored.
+constexpr std::size_t kLargestScoreFile = 1u << 20;
 
 // The name is gathered word by word in a text of this size (at most 499 characters); longer
 // names written by hand are cut there, and cut again to what bestScoreName holds.
 constexpr std::size_t kNameGatherSize = 500;
-// The record "NAME SCORE= N" is composed in a text of this size before it is written.
-constexpr std::size_t kRecordSize = 500;
 
 // Blanks, tabs and line ends separate words. A NUL byte separates them too: the name and
 // the words are C texts, so a NUL inside one would silently cut it.
-bool isSeparator(int c)
+bool isSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0';
 }
 
-// Reads the next word of `file` into pathBuffer; empty when no word is left or there is no
-// file. A word longer than pathBuffer holds is consumed whole, its first 999 bytes kept.
-void readWord(std::FILE* file)
+// Reads the word of `bytes` from `at` on into pathBuffer; empty when no word is left. A word
+// longer than pathBuffer holds is consumed whole, its first 999 bytes kept.
+void readWord(const std::string& bytes, std::size_t& at)
 {
     std::size_t length = 0;
-    if (file != nullptr) {
-        int c = getc_unlocked(file);
-        while (c != EOF && isSeparator(c)) c = getc_unlocked(file);
-        while (c != EOF && !isSeparator(c)) {
-            if (length + 1 < pathBuffer.size()) pathBuffer[length++] = static_cast<char>(c);
-            c = getc_unlocked(file);
-        }
+    while (at < bytes.size() && isSeparator(bytes[at])) ++at;
+    while (at < bytes.size() && !isSeparator(bytes[at])) {
+        if (length + 1 < pathBuffer.size()) pathBuffer[length++] = bytes[at];
+        ++at;
     }
     pathBuffer[length] = '\0';
 }
@@ -70,74 +72,96 @@ bool parseScore(const char* word, std::int32_t& score)
     char* end = nullptr;
     const long long value = std::strtoll(word, &end, 10);
     if (end == word) return false;
-    if (value > INT32_MAX) {
-        score = INT32_MAX;
-    } else if (value < INT32_MIN) {
-        score = INT32_MIN;
-    } else {
-        score = static_cast<std::int32_t>(value);
-    }
+    score = static_cast<std::int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
     return true;
 }
 
-// Writes all `size` bytes to `fd`, going on after partial writes and interruptions.
-bool writeAll(int fd, const char* bytes, std::size_t size)
+// Why a score file that exists could not be read, for the player.
+const char* readFailureReason(int error)
 {
-    while (size > 0) {
-        const ssize_t done = write(fd, bytes, size);
-        if (done < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes += done;
-        size -= static_cast<std::size_t>(done);
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "lecture refusée";
+        case EINVAL:
+            return "pas un fichier ordinaire";
+        case ELOOP:
+            return "lien en boucle";
+        default:
+            return "erreur de lecture";
     }
-    return true;
 }
 
-// Makes a rename in the directory of `path` durable. A failure here loses nothing that the
-// rename has not already put in place, so it is not a failure of the save.
-void syncDirectoryOf(const char* path)
+void setDefaults()
 {
-    std::array<char, 4096> directory{};
-    std::snprintf(directory.data(), directory.size(), "%s", path);
-    char* slash = std::strrchr(directory.data(), '/');
-    if (slash == nullptr) {
-        std::snprintf(directory.data(), directory.size(), ".");
-    } else if (slash == directory.data()) {
-        slash[1] = '\0';
-    } else {
-        *slash = '\0';
-    }
-    const int fd = open(directory.data(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", kDefaultName);
+    game.bestScore = kDefaultScore;
+}
+
+// Whether the record lives in the player's own data directory, which the first save makes.
+bool inPlayersDataDirectory(const std::string& path)
+{
+    const std::string own = xdgUserDir("XDG_DATA_HOME", ".local/share");
+    return !own.empty() && path == own + "/Score.sco";
 }
 
 }  // namespace
 
-void composeScoreFilePath()
+std::string chooseScoreFilePath(const std::string& executableDir)
 {
-    // exeDir is Windows-1252, as the game's texts are; the file system takes UTF-8.
-    std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s/Tessaron Data/Score.sco",
-                  utf8FromWindows1252(exeDir.data()).c_str());
+    const std::string beside = executableDir + "/Tessaron Data";
+    if (!executableDir.empty() && access(beside.c_str(), W_OK | X_OK) == 0) {
+        return beside + "/Score.sco";
+    }
+    const std::string own = xdgUserDir("XDG_DATA_HOME", ".local/share");
+    return own.empty() ? "" : own + "/Score.sco";
+}
+
+void composeScoreFilePath() { scoreFilePath = chooseScoreFilePath(exeDir); }
+
+std::string scoreRecord(const char* name, int score)
+{
+    std::string record;
+    const std::string_view typed(name);
+    std::size_t at = 0;
+    while (at < typed.size()) {
+        const std::size_t end = std::min(typed.find_first_of(" \t\n\r\v\f", at), typed.size());
+        const std::string_view word = typed.substr(at, end - at);
+        record += word == kScoreMarker ? kMarkerInName : word;
+        if (end < typed.size()) record += typed[end];
+        at = end + 1;
+    }
+    return record + " SCORE= " + std::to_string(score);
 }
 
 void loadScoreFile()
 {
+    scoreFileUnreadable = false;
+    std::string bytes;
+    if (scoreFilePath.empty() || !readRegularFile(scoreFilePath, kLargestScoreFile, bytes)) {
+        const int error = scoreFilePath.empty() ? ENOENT : errno;
+        setDefaults();
+        if (error == ENOENT || error == ENOTDIR) {
+            std::string reason;
+            saveScoreFile(reason);
+            return;
+        }
+        scoreFileUnreadable = true;
+        std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n", readFailureReason(error),
+                     scoreFilePath.c_str());
+        return;
+    }
     std::array<char, kNameGatherSize> name{};
     std::size_t nameLength = 0;
-    std::FILE* file = scoreFilePath[0] == '\0' ? nullptr : std::fopen(scoreFilePath.data(), "rb");
+    std::size_t at = 0;
     for (;;) {
-        readWord(file);
-        const bool marker = std::strcmp(pathBuffer.data(), kScoreMarker) == 0;
+        readWord(bytes, at);
+        const bool marker = kScoreMarker == pathBuffer.data();
         if (!marker) appendToName(name, nameLength, pathBuffer.data());
         if (pathBuffer[0] == '\0') {
-            if (file != nullptr) std::fclose(file);
-            std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", kDefaultName);
-            game.bestScore = kDefaultScore;
-            saveScoreFile();
+            setDefaults();
+            std::string reason;
+            saveScoreFile(reason);
             return;
         }
         if (marker) break;
@@ -146,34 +170,22 @@ void loadScoreFile()
     const std::size_t kept = std::min(nameLength, game.bestScoreName.size() - 1);
     std::memcpy(game.bestScoreName.data(), name.data(), kept);
     game.bestScoreName[kept] = '\0';
-    readWord(file);
+    readWord(bytes, at);
     parseScore(pathBuffer.data(), game.bestScore);
-    std::fclose(file);
 }
 
-void saveScoreFile()
+bool saveScoreFile(std::string& reason)
 {
-    if (scoreFilePath[0] == '\0') return;
-    std::array<char, kRecordSize> record{};
-    const int recordLength = std::snprintf(record.data(), record.size(), "%.*s SCORE= %d",
-                                           static_cast<int>(game.bestScoreName.size() - 1),
-                                           game.bestScoreName.data(), game.bestScore);
-    if (recordLength < 0 || static_cast<std::size_t>(recordLength) >= record.size()) return;
-
-    // The temporary file lies beside the score file, so the rename never crosses file systems.
-    std::array<char, 4200> temporaryPath{};
-    const int pathLength = std::snprintf(temporaryPath.data(), temporaryPath.size(), "%s.tmp-%ld",
-                                         scoreFilePath.data(), static_cast<long>(getpid()));
-    if (pathLength < 0 || static_cast<std::size_t>(pathLength) >= temporaryPath.size()) return;
-
-    const int fd = open(temporaryPath.data(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    bool written = writeAll(fd, record.data(), static_cast<std::size_t>(recordLength));
-    written = written && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || std::rename(temporaryPath.data(), scoreFilePath.data()) != 0) {
-        unlink(temporaryPath.data());
-        return;
+    if (scoreFilePath.empty()) {
+        reason = "aucun dossier pour le garder";
+    } else if (scoreFileUnreadable) {
+        reason = "l'ancien record est illisible";
+    } else {
+        const std::string directory = directoryOf(scoreFilePath);
+        if (inPlayersDataDirectory(scoreFilePath)) makeUserDir(directory);
+        const std::string record = scoreRecord(game.bestScoreName.data(), game.bestScore);
+        if (writeFileAtomically(scoreFilePath, record, reason)) return true;
     }
-    syncDirectoryOf(scoreFilePath.data());
+    std::fprintf(stderr, "Tessaron : record non enregistré (%s) : %s\n", reason.c_str(), scoreFilePath.c_str());
+    return false;
 }

@@ -1,23 +1,40 @@
 // The best-score file: one record "NAME SCORE= N", read at start-up and replaced whole
 // whenever a run ends with a new best score.
 #pragma once
-#include <array>
+#include <string>
 
 #include "game/flow.h"  // saveScoreFile, the hand-over at the end of a run with a record
 
-// Path of the score file as the file system spells it. composeScoreFilePath sets it beside
-// the executable; tools and tests may point it at any other file.
-extern std::array<char, 4096> scoreFilePath;
+// Path of the score file as the file system spells it; "" when there is nowhere to keep it.
+// composeScoreFilePath sets it; tools and tests may point it at any other file.
+extern std::string scoreFilePath;
+// Set when the score file exists but could not be read: the record it may hold is not
+// known, so no save replaces it for the rest of the run.
+extern bool scoreFileUnreadable;
 
-// scoreFilePath = "<exeDir>/Tessaron Data/Score.sco". Needs exeDir.
+// Where the record of an executable in `executableDir` lives: "Score.sco" in "Tessaron
+// Data" beside it while that directory exists and the player may write there, else in the
+// player's data directory ($XDG_DATA_HOME/tessaron, ~/.local/share/tessaron when unset or
+// not absolute); "" when there is neither.
+std::string chooseScoreFilePath(const std::string& executableDir);
+
+// scoreFilePath = chooseScoreFilePath(exeDir). Needs exeDir.
 void composeScoreFilePath();
 
-// Sets game.bestScoreName and game.bestScore from the score file. A file that is missing,
-// unreadable or holds no word "SCORE=" gets the defaults Trimbalour 1235, which are set
-// and written at once. A score word that is not a number leaves bestScore as it was.
-// Uses pathBuffer for the words read.
+// Sets game.bestScoreName and game.bestScore from the score file (its first MiB; what lies
+// beyond is ignored). A missing file, or one that holds no word "SCORE=", gets the defaults
+// Trimbalour 1235, which are set and written at once. A file that exists but cannot be read
+// (no permission, not a regular file) gets the defaults in memory only, is never
+// overwritten, and the reason goes to standard error. A score word that is not a number
+// leaves bestScore as it was. Uses pathBuffer for the words read.
 void loadScoreFile();
 
-// saveScoreFile() replaces the score file with the record of game.bestScoreName and
-// game.bestScore, through a temporary file renamed over the old one: a failed save leaves
-// the old file whole and the values in memory as they are.
+// The record as the score file holds it: "NAME SCORE= N". A word of the name equal to the
+// marker is written with a no-break space before its '=' so that reading it back never
+// stops inside the name.
+std::string scoreRecord(const char* name, int score);
+
+// saveScoreFile(reason) replaces the score file with the record of game.bestScoreName and
+// game.bestScore through writeFileAtomically, creating the player's data directory (mode
+// 0700) when the record lives there. A failed save leaves the old file whole, says why on
+// standard error and in `reason` (French, UTF-8), and returns false.

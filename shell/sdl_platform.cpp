@@ -11,6 +11,7 @@
 
 #include "game/platform.h"
 #include "screens/fonts.h"
+#include "shell/regular_file.h"
 #include "shell/sdl_windows.h"
 
 SdlPlatform sdl;
@@ -19,6 +20,19 @@ namespace {
 
 constexpr int kMixChannels = 16;
 constexpr int kCachedSounds = 32;
+
+// No sound of the game comes near this; a larger file is not read.
+constexpr std::size_t kLargestSoundFile = 16u << 20;
+
+// The sound in the file at `path` (the file system's bytes), read only when it is a regular
+// file: a FIFO or a device in its place is silent instead of hanging the game.
+Mix_Chunk* loadSoundFile(const char* path)
+{
+    std::string bytes;
+    if (!readRegularFile(path, kLargestSoundFile + 1, bytes) || bytes.size() > kLargestSoundFile) return nullptr;
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    return stream == nullptr ? nullptr : Mix_LoadWAV_RW(stream, 1);
+}
 
 // Sounds are read once per path and kept; several may sound at once.
 struct CachedSound {
@@ -32,7 +46,7 @@ Mix_Chunk* soundFor(const char* path)
     for (CachedSound& sound : soundCache) {
         if (!sound.path.empty() && sound.path == path) return sound.chunk;
     }
-    Mix_Chunk* chunk = Mix_LoadWAV(utf8FromWindows1252(path).c_str());
+    Mix_Chunk* chunk = loadSoundFile(path);
     for (CachedSound& sound : soundCache) {
         if (sound.path.empty()) {
             sound.path = path;

@@ -1,32 +1,50 @@
 // Sound cues: a cue's word names a WAV file of the sounds directory.
 #include "shell/sound_cues.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "shell/data_paths.h"
+#include "shell/regular_file.h"
+
+namespace {
+
+// "<soundDir><name>.wav", the file system's bytes of any length. It is composed even with
+// sounds off, and the shared scratch text pathBuffer keeps it as far as it holds.
+std::string composeSoundPath(const char* name)
+{
+    std::string path = soundDir + name + ".wav";
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", path.c_str());
+    return path;
+}
+
+}  // namespace
 
 void playCue(const char* cue)
 {
-    // The path is composed even with sounds off: pathBuffer is the shared scratch text.
-    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%s.wav", soundDir.data(), cue);
-    if (game.soundEnabled == 1) playSoundFile(pathBuffer.data());
+    const std::string path = composeSoundPath(cue);
+    if (game.soundEnabled == 1) playSoundFile(path.c_str());
 }
 
 void startMusic()
 {
-    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%smusique.wav", soundDir.data());
-    if (game.soundEnabled == 1) loopSoundFile(pathBuffer.data());
+    const std::string path = composeSoundPath("musique");
+    if (game.soundEnabled == 1) loopSoundFile(path.c_str());
 }
 
 void stopMusic() { stopSounds(); }
 
 void writeExitNote(const char* word)
 {
-    std::FILE* note = std::fopen("Korvel900 data/Sons/MusicCfg.cfg", "w");
-    if (note == nullptr) return;
-    std::fputs(word, note);
-    std::fclose(note);
+    // Only ever a regular file: a FIFO, a device or a link in its place is left alone.
+    const int note = openRegularFileForWriting("Korvel900 data/Sons/MusicCfg.cfg");
+    if (note < 0) return;
+    writeAllBytes(note, word, std::strlen(word));
+    close(note);
 }

@@ -134,16 +134,23 @@ protected:
     {
         resetWorld();
         directory = makeScratchDirectory();
-        std::snprintf(exeDir.data(), exeDir.size(), "%s", directory.c_str());
+        exeDir = directory;
+        // A record that cannot stay beside the executable goes to the player's data directory.
+        setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);
     }
-    void TearDown() override { removeScratchDirectory(directory); }
+    void TearDown() override
+    {
+        unsetenv("XDG_DATA_HOME");
+        removeScratchDirectory(directory);
+    }
     std::string dataDirectory() const { return directory + "/Tessaron Data"; }
     std::string directory;  // stands for the executable's directory
 };
 
 TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSize)
 {
-    // Pictures on disk at sizes other than the game's, each of its own colour.
+    // Icons at a size other than the game's (their nearest entry is stretched), bitmaps at the
+    // game's size (a bitmap stating another size is refused), each of its own colour.
     const std::string images = dataDirectory() + "/Images/";
     std::filesystem::create_directories(images);
     const std::vector<ExpectedPicture> all = expectedPictures();
@@ -151,15 +158,15 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSize)
         if (all[i].file.size() > 4 && all[i].file.substr(all[i].file.size() - 4) == ".ico") {
             writeBytes(images + all[i].file, iconFile(7, 5, colourFor(i)));
         } else {
-            writeBitmapFile(images + all[i].file, 7, 5, colourFor(i));
+            writeBitmapFile(images + all[i].file, all[i].width, all[i].height, colourFor(i));
         }
     }
     game.balls[0].icon = BallIcon::Fire;
 
     loadAssets();
 
-    EXPECT_EQ(std::string(imageDir.data()), directory + "/Tessaron Data/Images/");
-    EXPECT_EQ(std::string(soundDir.data()), directory + "/Tessaron Data/Sons/");
+    EXPECT_EQ(imageDir, directory + "/Tessaron Data/Images/");
+    EXPECT_EQ(soundDir, directory + "/Tessaron Data/Sons/");
     for (std::size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(all[i].file);
         SDL_Surface* picture = all[i].slot();
@@ -238,7 +245,10 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     EXPECT_STREQ(menuButtons[1].label.data(), "Commencer");
     EXPECT_STREQ(game.bestScoreName.data(), "Trimbalour");
     EXPECT_EQ(game.bestScore, 1235);
-    EXPECT_TRUE(std::filesystem::is_empty(directory));  // nothing written anywhere
+    // The defaults go to the player's own data directory, made private on the way.
+    const std::string own = directory + "/home-data/tessaron";
+    EXPECT_EQ(readBytes(own + "/Score.sco"), "Trimbalour SCORE= 1235");
+    EXPECT_EQ(std::filesystem::status(own).permissions(), std::filesystem::perms::owner_all);
 }
 
 TEST_F(Assets, TheBuiltDataDirectoryHoldsEveryPicture)

@@ -54,7 +54,7 @@ protected:
         scratch = makeScratchDirectory();
         scorePath = scratch + "/Score.sco";
         savedScoreFilePath = scoreFilePath;
-        std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", scorePath.c_str());
+        scoreFilePath = scorePath;
         freshWorld();
     }
     void TearDown() override
@@ -94,7 +94,7 @@ protected:
 
     std::string scratch;
     std::string scorePath;
-    std::array<char, 4096> savedScoreFilePath{};
+    std::string savedScoreFilePath{};
 };
 
 // The first seed whose first draw of the generator modulo 5 is `draw`.
@@ -357,7 +357,7 @@ TEST_F(Flow, AHigherScoreBecomesTheBestAndALowerOneChangesNothing)
     removeScratchDirectory(scratch);
     scratch = makeScratchDirectory();
     scorePath = scratch + "/Score.sco";
-    std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", scorePath.c_str());
+    scoreFilePath = scorePath;
 
     freshWorld();
     playAtLevel(1);

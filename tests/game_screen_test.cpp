@@ -549,7 +549,7 @@ TEST(GameScreenWithBuiltPictures, EveryThingOnTheBoardShowsItsPicture)
     const std::string directory = makeScratchDirectory();
     std::filesystem::create_directories(directory + "/Tessaron Data");
     std::filesystem::create_directory_symlink(built + "/Images", directory + "/Tessaron Data/Images");
-    std::snprintf(exeDir.data(), exeDir.size(), "%s", directory.c_str());
+    exeDir = directory;
     loadAssets();
     ASSERT_NE(pictures.gameBackground, nullptr);
 

@@ -32,7 +32,7 @@ struct PictureEntry {
 // The pictures as the game loads them: names, kinds and sizes.
 std::vector<PictureEntry> gamePictures()
 {
-    std::vector<PictureEntry> list = {{"bouton.ico", true, 128, 24}, {"boutonSurvol\xE9.ico", true, 128, 24}};
+    std::vector<PictureEntry> list = {{"bouton.ico", true, 128, 24}, {"boutonSurvol\xC3\xA9.ico", true, 128, 24}};
     for (int k = 1; k <= 13; ++k) list.push_back({"bonus" + std::to_string(k) + ".bmp", false, 20, 10});
     const std::vector<PictureEntry> singles = {
         {"fondmenu.bmp", false, 285, 445},    {"credits.bmp", false, 700, 550},
@@ -152,9 +152,7 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
     ASSERT_TRUE(dataWritten()) << kDataDir;
     for (const PictureEntry& entry : gamePictures()) {
         SCOPED_TRACE(entry.name);
-        std::string utf8Name = entry.name;
-        if (entry.name == "boutonSurvol\xE9.ico") utf8Name = "boutonSurvol\xC3\xA9.ico";
-        const std::vector<unsigned char> bytes = readBytes(kDataDir + "/Images/" + utf8Name);
+        const std::vector<unsigned char> bytes = readBytes(kDataDir + "/Images/" + entry.name);
         ASSERT_GT(bytes.size(), 40u);
         if (entry.icon) {
             // An icon file whose entry is a 32-bit picture of the load size itself.
@@ -197,7 +195,7 @@ TEST(MadePictures, IconsAreTransparentAroundTheirShapes)
         SDL_FreeSurface(ball);
     }
     for (const char* name : {"raquette1.ico", "raquette2.ico", "raquette3.ico", "raquetteRebonds.ico", "bouton.ico",
-                             "boutonSurvol\xE9.ico"}) {
+                             "boutonSurvol\xC3\xA9.ico"}) {
         SDL_Surface* icon = loadPictureFile((kDataDir + "/Images/" + name).c_str(), 1, 1);
         ASSERT_NE(icon, nullptr) << name;
         SDL_FreeSurface(icon);
@@ -242,7 +240,7 @@ TEST(MadePictures, BlackTextFallsOnLightGroundAndBallsOnDarkGround)
     EXPECT_GT(areaOf(menu, 35, 118, 215, 139).brightness, 0.7);  // "Niveau sélectionné"
     SDL_FreeSurface(menu);
 
-    for (const char* name : {"bouton.ico", "boutonSurvol\xE9.ico"}) {
+    for (const char* name : {"bouton.ico", "boutonSurvol\xC3\xA9.ico"}) {
         SDL_Surface* button = loadPicture(name, 128, 24);
         ASSERT_NE(button, nullptr);
         EXPECT_GT(areaOf(button, 20, 4, 110, 20).brightness, 0.7) << name;

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -283,21 +284,55 @@ TEST(PictureFiles, StretchedIconsKeepCleanEdges)
     SDL_FreeSurface(ball);
 }
 
-TEST(PictureFiles, PathsInWindows1252OpenTheirUtf8Files)
+TEST(PictureFiles, PathsAreTheFileSystemsBytesAndOnlyRegularFilesOpen)
 {
     const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-pictures-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const Bytes file = ballIcon();
-    std::ofstream(dir / "boutonSurvol\xC3\xA9.ico", std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    const std::string windowsPath = (dir / "boutonSurvol").string() + "\xE9.ico";
-    SDL_Surface* icon = loadPictureFile(windowsPath.c_str(), 12, 12);
-    ASSERT_NE(icon, nullptr);
-    SDL_FreeSurface(icon);
-    EXPECT_EQ(loadPictureFile((dir / "absent.bmp").string().c_str(), 12, 12), nullptr);
-    EXPECT_EQ(loadPictureFile(dir.string().c_str(), 12, 12), nullptr);  // a directory
+    // A UTF-8 name and a name holding a byte that is not UTF-8: each opens as spelt.
+    for (const std::string name : {"boutonSurvol\xC3\xA9.ico", "bouton\xE9.ico"}) {
+        std::ofstream(dir / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        SDL_Surface* icon = loadPictureFile((dir / name).c_str(), 12, 12);
+        EXPECT_NE(icon, nullptr) << name;
+        SDL_FreeSurface(icon);
+    }
+    const std::string fifo = (dir / "fifo.ico").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(loadPictureFile(fifo.c_str(), 12, 12), nullptr);  // refused at once, no wait for a writer
+    EXPECT_EQ(loadPictureFile((dir / "absent.bmp").c_str(), 12, 12), nullptr);
+    EXPECT_EQ(loadPictureFile(dir.c_str(), 12, 12), nullptr);  // a directory
     EXPECT_EQ(loadPictureFile(nullptr, 12, 12), nullptr);
-    EXPECT_EQ(loadPictureFile(windowsPath.c_str(), 0, 12), nullptr);
+    EXPECT_EQ(loadPictureFile((dir / "bouton\xE9.ico").c_str(), 0, 12), nullptr);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(PictureFiles, ABitmapFileMustStateTheSizeItIsDrawnAt)
+{
+    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-claims-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const auto save = [&](const std::string& name, const Bytes& bytes) {
+        std::ofstream((dir / name).string(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return (dir / name).string();
+    };
+    const Bytes grey = bitmapFile(5, 3, [](int, int) { return 0x808080u; });
+    const std::string right = save("right.bmp", grey);
+    SDL_Surface* picture = loadPictureFile(right.c_str(), 5, 3);
+    EXPECT_NE(picture, nullptr);
+    SDL_FreeSurface(picture);
+    EXPECT_EQ(loadPictureFile(right.c_str(), 10, 6), nullptr);  // stated 5 x 3, drawn 10 x 6
+
+    // A 1 KiB run-length file claiming 4096 x 4096 pixels is refused before any decoding.
+    Bytes bomb = grey;
+    bomb.resize(1024, 0);
+    const std::pair<std::size_t, std::uint32_t> fields[] = {
+        {10, 62}, {18, 4096}, {22, 4096}, {30, 1}, {46, 2}};  // pixels, width, height, run-length, palette
+    for (const auto& [at, value] : fields)
+        for (int i = 0; i < 4; ++i) bomb[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
+    bomb[28] = 8;  // 8 bits per pixel
+    const std::string claimed = save("bomb.bmp", bomb);
+    EXPECT_EQ(loadPictureFile(claimed.c_str(), 700, 550), nullptr);
     std::filesystem::remove_all(dir);
 }
 

@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         resetWorld();
-        std::snprintf(soundDir.data(), soundDir.size(), "/jeux/Tessaron Data/Sons/");
+        soundDir = "/jeux/Tessaron Data/Sons/";
     }
 };
 

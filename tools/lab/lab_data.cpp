@@ -14,11 +14,7 @@ int runScoreCommand(int argc, char** argv)
         std::fprintf(stderr, "usage: tessaron-lab score FILE\n");
         return 2;
     }
-    const int length = std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", argv[0]);
-    if (length < 0 || static_cast<std::size_t>(length) >= scoreFilePath.size()) {
-        std::fprintf(stderr, "tessaron-lab: path too long: %s\n", argv[0]);
-        return 2;
-    }
+    scoreFilePath = argv[0];
     loadScoreFile();
     // The name is Windows-1252, as the file holds it; the terminal reads UTF-8.
     const std::string name = utf8FromWindows1252(game.bestScoreName.data());

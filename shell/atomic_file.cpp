@@ -1,0 +1,156 @@
+// Whole-file replacement through an exclusive temporary and a rename. Each temporary is
+// locked by the save that writes it for as long as it exists under its name: a lock that
+// can be taken means the save that made it is gone, so the file is a leftover.
+#include "shell/atomic_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "shell/regular_file.h"
+
+namespace {
+
+constexpr const char* kTemporaryMark = ".tmp-";
+// A fresh name collides only with a planted file or link; a few tries get past any of them.
+constexpr int kNameTries = 16;
+
+struct SplitPath {
+    std::string directory;  // "." when the path has no directory part
+    std::string name;
+};
+
+SplitPath splitPath(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+std::uint64_t randomNumber()
+{
+    std::uint64_t value = 0;
+    if (getrandom(&value, sizeof value, GRND_NONBLOCK) == static_cast<ssize_t>(sizeof value)) return value;
+    // No entropy yet (early boot): the clock and a counter still make names unique to us,
+    // and O_EXCL turns any collision into another try.
+    static std::uint64_t counter = 0;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<std::uint64_t>(now) * 6364136223846793005ull + ++counter;
+}
+
+std::string temporaryName(const std::string& name)
+{
+    char tail[64];
+    std::snprintf(tail, sizeof tail, "%s%ld-%016" PRIx64, kTemporaryMark, static_cast<long>(getpid()),
+                  randomNumber());
+    return name + tail;
+}
+
+// Removes the leftovers of killed saves of `name` in `directory`: regular files named like
+// our temporaries whose lock nobody holds. Links and other files are left where they are.
+void clearLeftovers(const SplitPath& target)
+{
+    DIR* directory = opendir(target.directory.c_str());
+    if (directory == nullptr) return;
+    const std::string prefix = target.name + kTemporaryMark;
+    while (const dirent* entry = readdir(directory)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+        const int fd = openat(dirfd(directory), entry->d_name,
+                              O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat status {};
+        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            unlinkat(dirfd(directory), entry->d_name, 0);
+        }
+        close(fd);
+    }
+    closedir(directory);
+}
+
+void syncDirectory(const std::string& directory)
+{
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);  // the rename is already in place: a failure here loses nothing
+    close(fd);
+}
+
+// One attempt: ENOENT from the rename means a concurrent clean-up took our temporary before
+// we locked it, and the caller tries again with a new one.
+bool saveThroughTemporary(const std::string& path, const SplitPath& target, std::string_view bytes,
+                          int& error)
+{
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < kNameTries && fd < 0; ++attempt) {
+        temporary = target.directory + "/" + temporaryName(target.name);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    bool done = flock(fd, LOCK_EX) == 0 && writeAllBytes(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
+    done = done && rename(temporary.c_str(), path.c_str()) == 0;
+    error = errno;
+    if (!done) unlink(temporary.c_str());
+    close(fd);  // releases the lock once the temporary's name is gone
+    return done;
+}
+
+}  // namespace
+
+const char* saveFailureReason(int error)
+{
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "dossier en lecture seule";
+        case EROFS:
+            return "disque en lecture seule";
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return "disque plein";
+        case ENOENT:
+        case ENOTDIR:
+            return "dossier introuvable";
+        case EISDIR:
+        case EBUSY:
+            return "un dossier porte son nom";
+        default:
+            return "erreur d'écriture";
+    }
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& reason)
+{
+    reason.clear();
+    const SplitPath target = splitPath(path);
+    if (target.name.empty()) {
+        reason = saveFailureReason(EISDIR);
+        return false;
+    }
+    clearLeftovers(target);
+    int error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (saveThroughTemporary(path, target, bytes, error)) {
+            syncDirectory(target.directory);
+            return true;
+        }
+        if (error != ENOENT || access(target.directory.c_str(), F_OK) != 0) break;
+    }
+    reason = saveFailureReason(error);
+    return false;
+}
