@@ -3,8 +3,8 @@
 # home plays a game to its end under Xvfb and finds the record in their own data directory;
 # the desktop files pass their validators, the package holds what a desktop needs, and a purge
 # removes it. Needs root (apt, useradd); one run at a time on a machine.
-BIN="$1"
-BUILD=$(cd "$BIN/.." && pwd)
+BIN=$(cd "$1" && pwd)
+BUILD=$(dirname "$BIN")
 if [ "$(id -u)" != 0 ]; then echo "needs root to install a package and add a user"; exit 77; fi
 if dpkg-query -W -f='${Status}' tessaron 2>/dev/null | grep -q "ok installed"; then
   echo "tessaron is already installed on this machine: the test will not replace it"; exit 77
@@ -20,6 +20,7 @@ finish() {
   cleanup
 }
 trap finish EXIT
+trap 'exit 143' INT TERM
 chmod 755 "$WORK"
 
 (cd "$BUILD" && cpack -G DEB -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1) || fail "cpack: $(tail -n 5 "$WORK/cpack.log")"
@@ -61,8 +62,9 @@ mkdir -p "$home/.local/share/tessaron"
 printf 'Zed SCORE= 0' >"$home/.local/share/tessaron/Score.sco"
 chown -R "$PLAYER" "$home"
 start_display
-(cd "$home" && exec runuser -u "$PLAYER" -- env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/games:/usr/bin:/bin \
-  SDL_AUDIODRIVER=dummy tessaron >"$WORK/game.log" 2>&1) &
+(cd "$home" && exec setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
+  env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/games:/usr/bin:/bin SDL_AUDIODRIVER=dummy \
+  tessaron >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
 
 menu=$(wait_window 222x310) || fail "the menu did not appear: $(cat "$WORK/game.log")"
