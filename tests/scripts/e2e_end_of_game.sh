@@ -21,17 +21,7 @@ xdotool mousemove $((gx + 240)) $((gy + 400))
 sleep 0.5
 
 # Escape asks; "Oui" ends the run.
-xdotool key Escape
-question=""
-for _ in $(seq 1 50); do
-  question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || fail "no question after Escape"
-set -- $(window_origin "$question"); qx=$1; qy=$2
-qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
-qw=${qsize%x*}; qh=${qsize#*x}
-click_at $((qx + qw - 2 * 88 - 12 + 40)) $((qy + qh - 34 + 12))   # "Oui"
+end_game_with_escape
 
 # The end screen slides in, then the name dialog opens on the previous holder's name.
 dialog=$(wait_window 227x24) || fail "the name dialog did not open"

@@ -53,7 +53,11 @@ desktop-file-validate /usr/share/applications/tessaron.desktop || fail "desktop-
 appstreamcli validate --no-net --pedantic /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml \
   >"$WORK/appstream.log" 2>&1 || fail "appstreamcli: $(cat "$WORK/appstream.log")"
 ! grep -q '^[EW]:' "$WORK/appstream.log" || fail "appstreamcli: $(cat "$WORK/appstream.log")"
-echo "installed; the desktop entry and the metainfo validate"
+for size in 16 24 32 48 64 128 256; do
+  icon="/usr/share/icons/hicolor/${size}x$size/apps/tessaron.png"
+  [ "$(identify -format %wx%h "$icon")" = "${size}x$size" ] || fail "$icon is not $size pixels square"
+done
+echo "installed; the desktop entry and the metainfo validate, the icons have their sizes"
 
 # A new player, whose data directory already holds a record of 0: any game beats it.
 home="$WORK/home"
@@ -76,18 +80,9 @@ convert -size 222x310 xc:black "$WORK/black.png"
 drawn=$(region_vs_picture "$WORK/menu.png" "222x310+$mx+$my" "$WORK/black.png")
 [ "$drawn" -gt 30000 ] || fail "the menu looks empty ($drawn pixels drawn): $(cat "$WORK/game.log")"
 click_at $((mx + 100)) $((my + 92))   # "Commencer"
-gamewin=$(wait_window 700x550) || fail "the game window did not appear"
+wait_window 700x550 >/dev/null || fail "the game window did not appear"
 sleep 0.5
-xdotool key Escape
-question=""
-for _ in $(seq 1 50); do
-  question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || fail "no question after Escape"
-set -- $(window_origin "$question"); qx=$1; qy=$2
-qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
-click_at $((qx + ${qsize%x*} - 2 * 88 - 12 + 40)) $((qy + ${qsize#*x} - 34 + 12))   # "Oui"
+end_game_with_escape
 dialog=$(wait_window 227x24) || fail "the name dialog did not open"
 set -- $(window_origin "$dialog")
 xdotool mousemove $(($1 + 50)) $(($2 + 12))

@@ -111,3 +111,17 @@ quit_from_menu() {
   GAME_PID=""
   [ "$status" = 0 ] || fail "the game exited with status $status"
 }
+
+# Escape in the game window, then "Oui" in the question that it asks: the run ends.
+end_game_with_escape() {
+  xdotool key Escape
+  question=""
+  for _ in $(seq 1 50); do
+    question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
+    sleep 0.1
+  done
+  [ -n "$question" ] || fail "no question after Escape"
+  set -- $(window_origin "$question")
+  qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
+  click_at $(($1 + ${qsize%x*} - 2 * 88 - 12 + 40)) $(($2 + ${qsize#*x} - 34 + 12))   # "Oui"
+}
