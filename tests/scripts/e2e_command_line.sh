@@ -19,9 +19,9 @@ run() {
     timeout 10 "$BIN/tessaron" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err" || status=$?
 }
 
-# NAME ARGUMENT STATUS STREAM-THAT-SPEAKS TEXT-IT-HOLDS
+# NAME ARGUMENTS(comma-separated) STATUS STREAM-THAT-SPEAKS TEXT-IT-HOLDS
 while read -r name argument want stream text; do
-  run "$name" "$argument"
+  run "$name" $(echo "$argument" | tr , ' ')
   [ "$status" = "$want" ] || fail "$argument: status $status, not $want"
   other=out; [ "$stream" = out ] && other=err
   grep -qF -- "$text" "$WORK/$name.$stream" || fail "$argument: no '$text' on std$stream"
@@ -31,6 +31,8 @@ help --help 0 out --version
 version --version 0 out tessaron 1.0.0
 unknown --niveau 2 err Usage : tessaron
 word niveau 2 err argument inattendu : niveau
+late --help,--niveau 2 err option inconnue : --niveau
+both --version,--help 0 out Usage : tessaron
 CASES
 echo "--help, --version and unknown arguments are answered"
 
