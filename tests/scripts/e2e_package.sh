@@ -39,7 +39,7 @@ for file in /usr/games/tessaron /usr/games/tessaron-lab \
     /usr/share/games/tessaron/Images/fond.bmp /usr/share/games/tessaron/Images/boutonSurvolé.ico \
     /usr/share/games/tessaron/Sons/musique.wav /usr/share/applications/tessaron.desktop \
     /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml \
-    /usr/share/man/man6/tessaron.6 /usr/share/man/man6/tessaron-lab.6; do
+    /usr/share/man/man6/tessaron.6.gz /usr/share/man/man6/tessaron-lab.6.gz; do
   grep -qxF "$file" "$WORK/files" || fail "the package lacks $file"
 done
 for size in 16 24 32 48 64 128 256; do
