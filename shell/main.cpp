@@ -1,17 +1,23 @@
-// Tessaron's entry: finds its data, loads the assets, seeds the generator, opens the menu
-// and runs the program's loop; the exit note is written when the loop ends.
+// Tessaron's entry: answers --help and --version, or finds its data, loads the assets, seeds
+// the generator, opens the menu and runs the program's loop; the exit note is written when the
+// loop ends.
+#include <cstdio>
 #include <ctime>
 
 #include "game/random.h"
 #include "shell/assets.h"
+#include "shell/command_line.h"
 #include "shell/data_paths.h"
 #include "shell/program_look.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_windows.h"
 #include "shell/sound_cues.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    const CommandLine command = parseCommandLine(argc, argv);
+    if (command.action != CommandLineAction::Play) return answerCommandLine(command, stdout, stderr);
+
     findExeDir();
     loadAssets();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));

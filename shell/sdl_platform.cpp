@@ -7,12 +7,14 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "game/platform.h"
 #include "screens/fonts.h"
 #include "shell/regular_file.h"
 #include "shell/sdl_windows.h"
+#include "shell/video_driver.h"
 
 SdlPlatform sdl;
 
@@ -135,14 +137,25 @@ bool initSdlPlatform()
 {
     XSetErrorHandler(reportXError);
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    // Windows show their surfaces straight through the X server's shared memory: a texture
-    // framebuffer would load a whole GL stack and cost a third of a core under Xvfb.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The windows' class on X11 and app id on Wayland; a player's own setting is kept.
+    setenv("SDL_VIDEO_X11_WMCLASS", kDesktopAppId, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopAppId, 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "Tessaron: cannot open the display: %s\n", SDL_GetError());
+        std::fprintf(stderr, "Tessaron : impossible d'ouvrir l'affichage : %s\n", SDL_GetError());
         return false;
     }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!videoDriverShowsGame(driver, SDL_getenv("SDL_VIDEODRIVER"))) {
+        std::fprintf(stderr, "Tessaron : aucun affichage trouvé (ni X11 ni Wayland) : "
+                             "lancez le jeu depuis un bureau graphique.\n");
+        SDL_Quit();
+        return false;
+    }
+    // On X11 the windows show their surfaces straight through the server's shared memory: a
+    // texture framebuffer would load a whole GL stack and cost a third of a core under Xvfb.
+    // Wayland's driver needs that texture framebuffer to draw a window at all.
+    if (SDL_strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_StopTextInput();
     sdl.audioOpen = openAudio();
     if (sdl.audioOpen) Mix_AllocateChannels(kMixChannels);

@@ -1,6 +1,7 @@
 // make-data: draws every picture and synthesises every sound of the game's data directory.
 //   make-data DIR                     writes DIR/Images/ and DIR/Sons/
 //   make-data --contact-sheet FILE    writes a PNG of every picture, for looking them over
+//   make-data --icons DIR             writes the program's icon in the hicolor sizes into DIR
 #include <SDL.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "tools/make-data/music.h"
 #include "tools/make-data/picture_catalogue.h"
 #include "tools/make-data/picture_writers.h"
+#include "tools/make-data/program_icons.h"
 #include "tools/make-data/sound_cues.h"
 #include "tools/make-data/wav_file.h"
 
@@ -56,7 +58,8 @@ bool writeSounds(const std::filesystem::path& soundDir) {
 int usage() {
     std::fprintf(stderr,
                  "usage: make-data DIR                   write the data directory DIR (Images/, Sons/)\n"
-                 "       make-data --contact-sheet FILE  write every picture into one PNG\n");
+                 "       make-data --contact-sheet FILE  write every picture into one PNG\n"
+                 "       make-data --icons DIR           write the program's icon into DIR/<N>x<N>/apps/\n");
     return 2;
 }
 
@@ -64,6 +67,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) return usage();
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeProgramIcons(argv[2]) ? 0 : 1;
     if (openGameFont(25, 30).face == nullptr)
         std::fprintf(stderr, "make-data: no font found for the game's face; pictures will have no text\n");
 

@@ -1,0 +1,7 @@
+// The program's icon for menus, docks and software centres: PNG files in the hicolor theme.
+#pragma once
+#include <filesystem>
+
+// Writes DIR/<N>x<N>/apps/tessaron.png for every size the desktop asks for (16 to 256).
+// False when a file cannot be written.
+bool writeProgramIcons(const std::filesystem::path& hicolorDir);
