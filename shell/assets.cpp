@@ -35,16 +35,22 @@ void loadNamed(SDL_Surface*& slot, const char* name, int width, int height)
     loadComposed(slot, width, height);
 }
 
-void loadPictures()
+// What the menu shows: its background and its buttons.
+void loadMenuPictures()
 {
     loadNamed(pictures.buttonIcon, "bouton.ico", 128, 24);
     // The hovered button's file name is Windows-1252: é is the byte 0xE9.
     loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xE9" ".ico", 128, 24);
+    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
+}
+
+// Everything else: the game's, the transitions' and the credits' pictures.
+void loadOtherPictures()
+{
     for (int kind = 1; kind <= 13; ++kind) {
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%sbonus%d.bmp", imageDir.data(), kind);
         loadComposed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], 20, 10);
     }
-    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
     loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
     loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
     loadNamed(pictures.levelBackground, "Niveau.bmp", 700, 550);
@@ -116,12 +122,20 @@ void reportMissingDataDirectory()
 
 void loadAssets()
 {
+    loadMenuAssets();
+    loadRemainingAssets();
+}
+
+void loadMenuAssets()
+{
     composeScoreFilePath();
     loadScoreFile();
     composeDataDirs();
     reportMissingDataDirectory();
     fillLevelCodes();
-    loadPictures();
+    loadMenuPictures();
     game.balls[0].icon = BallIcon::Normal;
     setUpMenuButtons();
 }
+
+void loadRemainingAssets() { loadOtherPictures(); }

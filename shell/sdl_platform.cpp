@@ -125,9 +125,13 @@ bool initSdlPlatform()
     }
     SDL_StopTextInput();
     chooseWindowScale();
+    return true;
+}
+
+void startSdlAudio()
+{
     sdl.audioOpen = openAudio();
     if (sdl.audioOpen) Mix_AllocateChannels(kMixChannels);
-    return true;
 }
 
 void shutdownSdlPlatform()

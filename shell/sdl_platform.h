@@ -20,8 +20,10 @@ struct SdlPlatform {
 
 extern SdlPlatform sdl;
 
-// Starts SDL's video, events and audio (falling back to silent audio) and stops text input.
+// Starts SDL's video and events, stops text input and picks the windows' enlargement.
 bool initSdlPlatform();
+// Starts the sound (falling back to silent audio); sounds asked for before are not heard.
+void startSdlAudio();
 void shutdownSdlPlatform();
 
 // Runs the loop of one window until it is closed or the program quits: its events, the game
