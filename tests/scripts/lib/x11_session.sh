@@ -24,7 +24,9 @@ start_display() {
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
+      # Another test may have taken the same number a moment before: ours must be the one up.
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      xdpyinfo >/dev/null 2>&1 && kill -0 "$XVFB_PID" 2>/dev/null && return 0
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null || true
