@@ -23,7 +23,7 @@ SDL_Surface* windowSized()
     return surface;
 }
 
-Uint32 pixelAt(const SDL_Surface* surface, int x, int y)
+const Uint32& pixelAt(const SDL_Surface* surface, int x, int y)
 {
     return static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
 }
@@ -68,36 +68,28 @@ struct PaintCheck {
         pauseTextX = x2, pauseTextY = y2, pauseTextDx = dx2, pauseTextDy = dy2;
 
         long changedPixels = 0;
-        for (int i = 0; i < changed.count; ++i) {
-            changedPixels += changed.rects[static_cast<std::size_t>(i)].w * changed.rects[static_cast<std::size_t>(i)].h;
-        }
+        for (int i = 0; i < changed.count; ++i) changedPixels += changed.rects[i].w * changed.rects[i].h;
         paints += 1;
-        if (changedPixels * 10 < 700 * 550) partialPaints += 1;
-        if (game.paused) paused += 1;
+        partialPaints += changedPixels * 10 < 700 * 550 ? 1 : 0;
+        paused += game.paused ? 1 : 0;
         for (const FallingBonus& capsule : game.bonusTable) withCapsules += capsule.kind != 0 ? 1 : 0;
         for (const Shot& shot : game.shotTable) withShots += shot.active != 0 ? 1 : 0;
 
         for (int py = 0; py < 550 && mismatches < 5; ++py) {
-            const std::size_t offset = static_cast<std::size_t>(py * window->pitch);
-            const auto* row = static_cast<const char*>(window->pixels) + offset;
-            if (std::memcmp(row, static_cast<const char*>(reference->pixels) + offset, 700 * 4) == 0 &&
-                std::memcmp(row, static_cast<const char*>(before->pixels) + offset, 700 * 4) == 0) {
+            const auto rowOf = [py](const SDL_Surface* surface) { return &pixelAt(surface, 0, py); };
+            if (std::memcmp(rowOf(window), rowOf(reference), 2800) == 0 &&
+                std::memcmp(rowOf(window), rowOf(before), 2800) == 0) {
                 continue;
             }
             for (int px = 0; px < 700; ++px) {
                 const Uint32 shown = pixelAt(window, px, py);
-                if (shown != pixelAt(reference, px, py)) {
-                    ADD_FAILURE() << "paint " << paints << " level " << game.currentLevel << ": pixel (" << px << ", "
-                                  << py << ") differs from a full repaint";
-                    mismatches += 1;
-                    break;
-                }
-                if (shown != pixelAt(before, px, py) && !inAnyArea(changed, px, py)) {
-                    ADD_FAILURE() << "paint " << paints << ": pixel (" << px << ", " << py
-                                  << ") changed outside the reported areas";
-                    mismatches += 1;
-                    break;
-                }
+                const bool wrong = shown != pixelAt(reference, px, py);
+                const bool unreported = shown != pixelAt(before, px, py) && !inAnyArea(changed, px, py);
+                if (!wrong && !unreported) continue;
+                ADD_FAILURE() << "paint " << paints << " level " << game.currentLevel << ": pixel (" << px << ", "
+                              << py << ") " << (wrong ? "differs from a full repaint" : "changed unreported");
+                mismatches += 1;
+                break;
             }
         }
     }
