@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "game/bonuses.h"
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "screens/game_screen.h"
@@ -46,6 +47,8 @@ struct PaintCheck {
     long withCapsules = 0;
     long withShots = 0;
     long paused = 0;
+    long guided = 0;     // paints with the sticky paddle's aiming guide
+    long twoBalls = 0;
     long mismatches = 0;
 
     ~PaintCheck()
@@ -72,6 +75,8 @@ struct PaintCheck {
         paints += 1;
         partialPaints += changedPixels * 10 < 700 * 550 ? 1 : 0;
         paused += game.paused ? 1 : 0;
+        guided += game.bonusSticky && game.balls[0].held == 1 ? 1 : 0;
+        twoBalls += game.ballCount == 2 ? 1 : 0;
         for (const FallingBonus& capsule : game.bonusTable) withCapsules += capsule.kind != 0 ? 1 : 0;
         for (const Shot& shot : game.shotTable) withShots += shot.active != 0 ? 1 : 0;
 
@@ -107,6 +112,9 @@ TEST(GameWindowPaint, EveryTickOfAutopilotGamesEqualsAFullRepaint)
         run.paint();
         while (pilot.ticks < 1500 && playState() == PlayState::Playing && run.mismatches == 0) {
             autopilotTurn(pilot);
+            // Effects the autopilot seldom catches by itself: the sticky paddle, a second ball.
+            if (pilot.ticks == 200) applyBonus(10);
+            if (pilot.ticks == 900) applyBonus(12);
             run.paint();
             if (pilot.ticks % 700 == 350) {
                 // A pause: the bouncing text moves at every paint, then play goes on.
@@ -125,6 +133,8 @@ TEST(GameWindowPaint, EveryTickOfAutopilotGamesEqualsAFullRepaint)
     EXPECT_GT(run.withCapsules, 0);
     EXPECT_GT(run.withShots, 0);
     EXPECT_GT(run.paused, 0);
+    EXPECT_GT(run.guided, 0);
+    EXPECT_GT(run.twoBalls, 0);
     // Nearly every paint is a partial one: the game does not fall back to whole repaints.
     EXPECT_GT(run.partialPaints * 10, run.paints * 9);
 }
