@@ -12,6 +12,6 @@ cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTESSARON_SANITIZE=ON -DTESSARON_GAME=OFF >/dev/null
-cmake --build build-asan -j"$jobs" --target unit-tests tessaron-lab game-data
+cmake --build build-asan -j"$jobs" --target unit-tests autopilot-tests tessaron-lab game-data
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs" -LE e2e)

@@ -15,6 +15,7 @@
 #include "shell/assets.h"
 #include "shell/data_paths.h"
 #include "shell/sdl_platform.h"
+#include "shell/sdl_presentation.h"
 #include "shell/sdl_windows.h"
 
 namespace {
@@ -23,7 +24,7 @@ namespace {
 void followBall()
 {
     const int x = static_cast<int>(game.balls[0].x);
-    SDL_WarpMouseInWindow(sdl.game.window, x, 400);
+    SDL_WarpMouseInWindow(windows.game.window, x * windowScale(), 400 * windowScale());
     if (!game.ballLaunched) gameLeftButtonDown();
 }
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     loadAssets();
     seedRandom(1);
     if (!initSdlPlatform()) return 1;
+    startSdlAudio();
     game.soundEnabled = 0;
 
     newGameReset();
@@ -43,7 +45,7 @@ int main(int argc, char** argv)
     game.currentLevel = 1;
     startLevel();
     openWindow(WindowKind::Game);
-    SDL_WarpMouseInWindow(sdl.game.window, 255, 400);
+    SDL_WarpMouseInWindow(windows.game.window, 255 * windowScale(), 400 * windowScale());
     SDL_PumpEvents();
     game.tickIntervalMs = 10;  // the pace the game reaches after its speed-ups
     gameLeftButtonDown();
@@ -51,7 +53,7 @@ int main(int argc, char** argv)
 
     const std::uint64_t start = SDL_GetTicks64();
     const double cpuStart = cpuSeconds();
-    const std::uint64_t framesStart = sdl.framesPresented;
+    const std::uint64_t framesStart = windows.framesPresented;
     sdl.loopEndsAt = start + static_cast<std::uint64_t>(seconds) * 1000;
     runMessageLoop(WindowKind::Game);
     const double elapsed = static_cast<double>(SDL_GetTicks64() - start) / 1000.0;
@@ -60,8 +62,8 @@ int main(int argc, char** argv)
     std::printf("seconds %.2f ticks %llu (%.1f a second) repaints %llu (%.1f a second) cpu %.1f %% of a core "
                 "interval %u ms level-bricks-broken %d\n",
                 elapsed, static_cast<unsigned long long>(sdl.ticksDelivered), sdl.ticksDelivered / elapsed,
-                static_cast<unsigned long long>(sdl.framesPresented - framesStart),
-                (sdl.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
+                static_cast<unsigned long long>(windows.framesPresented - framesStart),
+                (windows.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
                 game.bricksBroken);
     closeWindow(WindowKind::Game);
     shutdownSdlPlatform();

@@ -1,6 +1,8 @@
 // The game window's screens, the pause text and the slide transitions.
 #include "screens/game_screen.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +11,7 @@
 #include "game/platform.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
+#include "screens/game_window_paint.h"
 #include "screens/pictures.h"
 #include "screens/window_target.h"
 
@@ -136,14 +139,15 @@ void drawBall(SDL_Surface* surface, const Ball& ball)
 {
     SDL_Surface* picture =
         ball.icon == BallIcon::Fire ? pictures.ballIconFire : pictures.ballIconNormal;
-    // Truncated toward zero after the subtraction, as the ball's corner.
-    drawPicture(surface, picture, static_cast<int>(ball.x - 6), static_cast<int>(ball.y - 6),
-                kBallSize, kBallSize);
+    const SDL_Rect box = ballBox(ball);
+    drawPicture(surface, picture, box.x, box.y, box.w, box.h);
 }
 
 // The dotted path a held ball would take: 100 steps of 5.5 pixels, turned back by the side
 // walls and the top; two pixels per step, the second one step behind in the new direction.
-void drawAimingGuide(SDL_Surface* surface, const Ball& ball, SDL_Color colour)
+// Hands every pixel to `visit`.
+template <typename Visit>
+void followAimingGuide(const Ball& ball, Visit visit)
 {
     if (game.ballSpeed == 0) return;
     double dx = ball.vx / game.ballSpeed;
@@ -156,15 +160,36 @@ void drawAimingGuide(SDL_Surface* surface, const Ball& ball, SDL_Color colour)
         if (px > 474) dx = -dx;
         if (px < 6) dx = -dx;
         if (py < 6) dy = -dy;
-        setPixel(surface, static_cast<int>(px), static_cast<int>(py), colour);
-        setPixel(surface, static_cast<int>(px - dx), static_cast<int>(py - dy), colour);
+        visit(static_cast<int>(px), static_cast<int>(py));
+        visit(static_cast<int>(px - dx), static_cast<int>(py - dy));
     }
+}
+
+void drawAimingGuide(SDL_Surface* surface, const Ball& ball, SDL_Color colour)
+{
+    followAimingGuide(ball, [&](int x, int y) { setPixel(surface, x, y, colour); });
+}
+
+// Whether anything drawn in `box` can show through the surface's clip rectangle: texts are
+// costly to render, and a paint that redraws only a small area leaves the others alone.
+bool meetsClip(const SDL_Surface* surface, const SDL_Rect& box)
+{
+    return SDL_HasIntersection(&surface->clip_rect, &box) == SDL_TRUE;
+}
+
+// A box that holds every pixel of a text cell of the given font at (x, y) and `width`
+// pixels of advance: glyphs may reach past their advance and accents above the cell.
+SDL_Rect textBox(const GameFont& font, int x, int y, int width)
+{
+    const int margin = font.cellHeight / 2 + 2;
+    return SDL_Rect{x - margin, y - margin, width + 2 * margin, font.cellHeight + 2 * margin};
 }
 
 void drawSidePanel(SDL_Surface* surface)
 {
     const GameFont& font = openGameFont(25, 30);
     for (int line = 0; line < kPanelLineCount; ++line) {
+        if (!meetsClip(surface, sidePanelLineBox(line))) continue;
         const int count = composeSidePanelLine(line);
         drawText(surface, font, kPanelLinePlaces[line].x, kPanelLinePlaces[line].y,
                  pathBuffer.data(), count, kBlack);
@@ -189,6 +214,7 @@ void drawEffectMarks(SDL_Surface* surface)
 
 void drawShotsLeft(SDL_Surface* surface)
 {
+    if (!meetsClip(surface, shotsLeftBox())) return;
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.shotsLeft);
     drawWholeText(surface, openGameFont(15, 1200), 525, 343, pathBuffer.data());
 }
@@ -196,10 +222,10 @@ void drawShotsLeft(SDL_Surface* surface)
 // A colour component as the platform's colour macro keeps it: the low byte.
 Uint8 lowByte(int value) { return static_cast<Uint8>(value & 0xFF); }
 
-// The pause text with its shadow; the colour drifts with the position.
+// The pause text with its shadow where it stands; the colour drifts with the position.
 void drawPauseText(SDL_Surface* surface)
 {
-    movePauseText();
+    if (!meetsClip(surface, pauseTextBox())) return;
     const GameFont& font = openGameFont(60, 1200);
     const int x = pauseTextX;
     const int y = pauseTextY;
@@ -212,7 +238,9 @@ void drawPauseText(SDL_Surface* surface)
     drawText(surface, font, x, y, kPauseText, kPauseTextCount, colour);
 }
 
-void drawPlayScreen(SDL_Surface* surface)
+}  // namespace
+
+void drawPlayLayers(SDL_Surface* surface)
 {
     drawBackdrop(surface, pictures.gameBackground, 0);
     drawBricks(surface);
@@ -234,7 +262,72 @@ void drawPlayScreen(SDL_Surface* surface)
     if (game.paused) drawPauseText(surface);
 }
 
-}  // namespace
+SDL_Rect ballBox(const Ball& ball)
+{
+    // Truncated toward zero after the subtraction, as the ball's corner.
+    return SDL_Rect{static_cast<int>(ball.x - 6), static_cast<int>(ball.y - 6), kBallSize, kBallSize};
+}
+
+SDL_Rect paddleBox()
+{
+    const int left = game.paddleX - game.paddleWidth / 2;
+    return SDL_Rect{left, kPaddleTop, std::max(game.paddleWidth, kOverlayPaddleWidth), kPaddleHeight};
+}
+
+SDL_Rect aimingGuideBox(const Ball& ball)
+{
+    int left = INT_MAX;
+    int top = INT_MAX;
+    int right = INT_MIN;
+    int bottom = INT_MIN;
+    followAimingGuide(ball, [&](int x, int y) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
+    });
+    if (left > right) return SDL_Rect{0, 0, 0, 0};
+    return SDL_Rect{left, top, right - left + 1, bottom - top + 1};
+}
+
+SDL_Rect sidePanelLineBox(int line)
+{
+    // Every line runs at most to the frame's right edge.
+    const SDL_Point place = kPanelLinePlaces[line];
+    return textBox(openGameFont(25, 30), place.x, place.y, kGameScreenWidth - place.x);
+}
+
+SDL_Rect livesBox()
+{
+    if (game.livesLeft <= 0) return SDL_Rect{0, 0, 0, 0};
+    return SDL_Rect{520, 270, 20 * game.livesLeft - 20 + kBallSize, kBallSize};
+}
+
+SDL_Rect effectMarksBox()
+{
+    int left = INT_MAX;
+    int right = INT_MIN;
+    for (const EffectMark& mark : kEffectMarks) {
+        left = std::min(left, mark.x);
+        right = std::max(right, mark.x + kCapsuleWidth);
+    }
+    return SDL_Rect{left, kEffectMarkY, right - left, kCapsuleHeight};
+}
+
+SDL_Rect shotsLeftBox()
+{
+    // Up to five digits of the heavy 15-pixel font.
+    const GameFont& font = openGameFont(15, 1200);
+    return textBox(font, 525, 343, 5 * font.cellHeight);
+}
+
+SDL_Rect pauseTextBox()
+{
+    const GameFont& font = openGameFont(60, 1200);
+    // The shadow lies 2 pixels right of and below the text.
+    const SDL_Rect box = textBox(font, pauseTextX, pauseTextY, textWidth(font, kPauseText, kPauseTextCount));
+    return SDL_Rect{box.x, box.y, box.w + 2, box.h + 2};
+}
 
 const char* levelCodeText(int level)
 {
@@ -309,7 +402,8 @@ void drawGameScreen(SDL_Surface* target)
     } else if (game.levelIntroShown == 1) {
         drawLevelIntroScreen(frame);
     } else if (game.victoryShown != 1) {
-        drawPlayScreen(frame);
+        if (game.paused) movePauseText();
+        drawPlayLayers(frame);
     } else {
         drawFinalPicture(frame);
     }
@@ -339,6 +433,7 @@ void slideTransition(const Slide& slide)
         SDL_Surface* buffer =
             window != nullptr ? beginFrame(kSlideFrameWidth, kSlideFrameHeight) : nullptr;
         if (buffer != nullptr) {
+            forgetGameWindowPaint();  // the window no longer shows its last paint
             if (slide.backdrop != nullptr) slide.backdrop(buffer);
             if (slide.overlay != nullptr) slide.overlay(buffer);
             endFrame(buffer, window, 0);

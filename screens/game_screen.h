@@ -1,8 +1,12 @@
 // The game window's screens (play, end, level intro, final picture), the bouncing pause text,
 // and the slide transitions with which one screen slides over or off another.
 #pragma once
+#include <SDL_rect.h>
+
 #include <array>
 #include <cstdint>
+
+#include "game/game_state.h"
 
 struct SDL_Surface;
 
@@ -34,6 +38,21 @@ extern std::int64_t frameEndTime;         // local time read when it has ended, 
 // target as it was. Changes nothing of the game but the pause text's position (composes the
 // side panel's texts in pathBuffer). A null target draws nothing.
 void drawGameScreen(SDL_Surface* target);
+
+// The play screen's layers drawn on `surface` from (0, 0), the pause text where it stands;
+// only what falls inside the surface's clip rectangle is drawn.
+void drawPlayLayers(SDL_Surface* surface);
+
+// Where the play screen draws its moving and changing parts: boxes that hold every pixel
+// each part may set (an empty box when it draws nothing).
+SDL_Rect ballBox(const Ball& ball);
+SDL_Rect paddleBox();                   // the paddle and its 60-wide overlays
+SDL_Rect aimingGuideBox(const Ball& ball);
+SDL_Rect sidePanelLineBox(int line);    // line 0 to 6, to the frame's right edge
+SDL_Rect livesBox();
+SDL_Rect effectMarksBox();              // every place an active effect's mark may take
+SDL_Rect shotsLeftBox();
+SDL_Rect pauseTextBox();                // the pause text and its shadow where they stand
 
 // The end screen (background, best score, holder, score, rating and, for a won run, the black
 // box over the background's top) drawn on `surface` from (0, 0).

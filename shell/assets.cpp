@@ -30,15 +30,21 @@ void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int heigh
     slot = loadPictureFile(path.c_str(), width, height);
 }
 
-void loadPictures()
+// What the menu shows: its background and its buttons.
+void loadMenuPictures()
 {
     loadNamed(pictures.buttonIcon, "bouton.ico", 128, 24);
     // File names on disk are UTF-8: é is the two bytes 0xC3 0xA9.
     loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", 128, 24);
+    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
+}
+
+// Everything else: the game's, the transitions' and the credits' pictures.
+void loadOtherPictures()
+{
     for (int kind = 1; kind <= 13; ++kind) {
         loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", 20, 10);
     }
-    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
     loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
     loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
     loadNamed(pictures.levelBackground, "Niveau.bmp", 700, 550);
@@ -107,12 +113,20 @@ void reportMissingDataDirectory()
 
 void loadAssets()
 {
+    loadMenuAssets();
+    loadRemainingAssets();
+}
+
+void loadMenuAssets()
+{
     composeScoreFilePath();
     loadScoreFile();
     composeDataDirs();
     reportMissingDataDirectory();
     fillLevelCodes();
-    loadPictures();
+    loadMenuPictures();
     game.balls[0].icon = BallIcon::Normal;
     setUpMenuButtons();
 }
+
+void loadRemainingAssets() { loadOtherPictures(); }

@@ -8,3 +8,8 @@
 // up menuButtons. A missing data directory is reported once on standard error; the game
 // goes on without it. Loading again (tools, tests) releases the pictures loaded before.
 void loadAssets();
+
+// The same in two steps, so that the menu shows as soon as it can: first everything but the
+// pictures the menu does not show, then those.
+void loadMenuAssets();
+void loadRemainingAssets();

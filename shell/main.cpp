@@ -19,11 +19,15 @@ int main(int argc, char** argv)
     if (command.action != CommandLineAction::Play) return answerCommandLine(command, stdout, stderr);
 
     findExeDir();
-    loadAssets();
+    loadMenuAssets();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
 
+    // The menu shows first; what it does not need is made ready behind its first frame.
     openWindow(WindowKind::Menu);
+    paintWindow(WindowKind::Menu);
+    loadRemainingAssets();
+    startSdlAudio();
     runMessageLoop(WindowKind::Menu);
     closeWindow(WindowKind::Menu);
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <SDL.h>
 
-#include "shell/sdl_platform.h"
+#include "shell/sdl_windows.h"
 
 // Gives a window the program's icon and the cursor of its kind (the menu's own arrow, the
 // two-colour arrow over the game and the credits).

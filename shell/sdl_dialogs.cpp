@@ -10,6 +10,7 @@
 #include "game/platform.h"
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
+#include "shell/sdl_presentation.h"
 #include "shell/text_dialogs.h"
 
 namespace {
@@ -65,13 +66,15 @@ void drawButton(SDL_Surface* surface, SDL_Rect rect, const char* label, bool isD
 
 SDL_Point mousePoint(const SDL_Event& event)
 {
-    if (event.type == SDL_MOUSEMOTION) return SDL_Point{event.motion.x, event.motion.y};
-    return SDL_Point{event.button.x, event.button.y};
+    const bool motion = event.type == SDL_MOUSEMOTION;
+    const Point point = picturePointOf(SDL_GetWindowFromID(motion ? event.motion.windowID : event.button.windowID),
+                                       motion ? event.motion.x : event.button.x, motion ? event.motion.y : event.button.y);
+    return SDL_Point{point.x, point.y};
 }
 
 SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags)
 {
-    SDL_Window* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    SDL_Window* window = openPictureWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                           flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (window != nullptr) SDL_RaiseWindow(window);
     return window;
@@ -88,7 +91,7 @@ struct TextDialogWindow {
 
 void paintTextDialog(TextDialogWindow& dialog)
 {
-    SDL_Surface* surface = SDL_GetWindowSurface(dialog.window);
+    SDL_Surface* surface = windowPicture(dialog.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kDialogFontHeight, 400);
     fill(surface, SDL_Rect{0, 0, surface->w, surface->h}, kFace);
@@ -108,7 +111,7 @@ void paintTextDialog(TextDialogWindow& dialog)
     SDL_SetClipRect(surface, nullptr);
 
     drawButton(surface, dialog.okRect, "OK", true, dialog.okHovered, font);
-    SDL_UpdateWindowSurface(dialog.window);
+    showWindowPicture(dialog.window);
 }
 
 void textDialogEvent(const SDL_Event& event, void* context)
@@ -157,7 +160,7 @@ struct QuestionWindow {
 
 void paintQuestion(QuestionWindow& question)
 {
-    SDL_Surface* surface = SDL_GetWindowSurface(question.window);
+    SDL_Surface* surface = windowPicture(question.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
     fill(surface, SDL_Rect{0, 0, surface->w, surface->h}, kFieldWhite);
@@ -178,7 +181,7 @@ void paintQuestion(QuestionWindow& question)
     drawText(surface, font, 60, cy - font.cellHeight / 2, question.text, length, kInk);
     drawButton(surface, question.yesRect, "Oui", true, question.hovered == 1, font);
     drawButton(surface, question.noRect, "Non", false, question.hovered == 2, font);
-    SDL_UpdateWindowSurface(question.window);
+    showWindowPicture(question.window);
 }
 
 void questionEvent(const SDL_Event& event, void* context)
@@ -227,7 +230,7 @@ bool askYesNo(const char* text)
         paintQuestion(question);
         pumpModalLoop(question.window, questionEvent, &question);
     }
-    SDL_DestroyWindow(question.window);
+    closePictureWindow(question.window);
     return question.answer == 1;
 }
 
@@ -252,5 +255,5 @@ void runTextDialog(TextDialog kind)
         pumpModalLoop(dialog.window, textDialogEvent, &dialog);
     }
     SDL_StopTextInput();
-    SDL_DestroyWindow(dialog.window);
+    closePictureWindow(dialog.window);
 }

@@ -10,10 +10,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "game/controls.h"
+#include "game/game_state.h"
 #include "game/platform.h"
 #include "screens/fonts.h"
 #include "shell/regular_file.h"
-#include "shell/sdl_windows.h"
+#include "shell/sdl_presentation.h"
 #include "shell/video_driver.h"
 
 SdlPlatform sdl;
@@ -79,13 +81,13 @@ bool openAudio()
 // once, and the next one is counted from now (late ticks are coalesced).
 void deliverDueTick()
 {
-    if (!sdl.timerRunning || sdl.game.window == nullptr) return;
+    if (!sdl.timerRunning || windows.game.window == nullptr) return;
     const std::uint64_t now = SDL_GetTicks64();
     if (now < sdl.timerDeadline) return;
     sdl.timerDeadline += sdl.timerIntervalMs;
     if (sdl.timerDeadline <= now) sdl.timerDeadline = now + sdl.timerIntervalMs;
     sdl.ticksDelivered += 1;
-    gameWindowTimer();
+    gameTimerElapsed();
     if (sdl.tickObserver != nullptr) sdl.tickObserver();
 }
 
@@ -95,25 +97,17 @@ int waitTimeoutMs()
 {
     const std::uint64_t now = SDL_GetTicks64();
     std::uint64_t until = 0;
-    if (sdl.timerRunning && sdl.game.window != nullptr) until = sdl.timerDeadline;
+    if (sdl.timerRunning && windows.game.window != nullptr) until = sdl.timerDeadline;
     if (sdl.loopEndsAt != 0 && (until == 0 || sdl.loopEndsAt < until)) until = sdl.loopEndsAt;
     if (until == 0) return -1;
     return now >= until ? 0 : static_cast<int>(until - now);
-}
-
-void paintWanted()
-{
-    for (WindowKind kind : {WindowKind::Menu, WindowKind::Game, WindowKind::Credits}) {
-        SdlWindow& w = windowOf(kind);
-        if (w.window != nullptr && w.repaintWanted) paintWindow(kind);
-    }
 }
 
 // Waits for the next event or the next tick, whichever comes first. Returns whether an
 // event was taken into `event`.
 bool waitForEvent(SDL_Event& event)
 {
-    paintWanted();
+    paintWantedWindows();
     const int timeout = waitTimeoutMs();
     const bool got = timeout < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, timeout) == 1;
     if (got && event.type == SDL_QUIT) sdl.quitRequested = true;
@@ -157,9 +151,14 @@ bool initSdlPlatform()
     // Wayland's driver needs that texture framebuffer to draw a window at all.
     if (SDL_strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_StopTextInput();
+    chooseWindowScale();
+    return true;
+}
+
+void startSdlAudio()
+{
     sdl.audioOpen = openAudio();
     if (sdl.audioOpen) Mix_AllocateChannels(kMixChannels);
-    return true;
 }
 
 void shutdownSdlPlatform()
@@ -182,7 +181,10 @@ void runMessageLoop(WindowKind kind)
         SDL_Event event;
         const bool got = waitForEvent(event);
         if (kind == WindowKind::Game) deliverDueTick();
-        if (got) dispatchWindowEvent(kind, event);
+        const WindowRequest request = got ? dispatchWindowEvent(kind, event) : WindowRequest::Continue;
+        if (request == WindowRequest::PlayGame) openGameWindow();
+        if (request == WindowRequest::ShowCredits) openCreditsWindow();
+        if (request == WindowRequest::Quit) sdl.quitRequested = true;
         // A pending close waits for the button's release, a quarter of a second at most.
         SdlWindow& w = windowOf(kind);
         if (w.closePending && (!w.buttonHeld || SDL_GetTicks64() - w.closeAskedAt > 250)) closeWindow(kind);
@@ -197,6 +199,7 @@ void pumpModalLoop(SDL_Window* modal, void (*onEvent)(const SDL_Event&, void*), 
     if (!got) return;
     const std::uint32_t modalId = SDL_GetWindowID(modal);
     if (eventWindowId(event) == modalId) {
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) windowPictureLost(modal);
         onEvent(event, context);
     } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         repaintWindowWithId(event.window.windowID);
@@ -214,11 +217,11 @@ void stopGameTimer() { sdl.timerRunning = false; }
 
 // The pointer as the game window last saw it move. (SDL's global pointer state is refreshed
 // only by some X servers' raw input, so the window's own motion events are the reliable source.)
-Point pointerPosition() { return Point{sdl.pointer.x, sdl.pointer.y}; }
+Point pointerPosition() { return Point{windows.pointer.x, windows.pointer.y}; }
 
 void requestRepaint()
 {
-    sdl.game.repaintWanted = true;
+    windows.game.repaintWanted = true;
 }
 
 void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
@@ -247,18 +250,25 @@ void stopSounds()
     Mix_HaltChannel(-1);
 }
 
-// The game window closes at once for the game, which sees no further tick or event; the window
-// itself goes once the button of the click that closed it is released, so that the release
-// reaches it: a window destroyed under a held button would leave SDL believing the button is
-// still down, and the menu's next click would be lost.
-void closeGameWindow()
+void closeGameWindow() { closeGameWindowAfterClick(); }
+
+void openGameWindow()
 {
-    if (sdl.game.window == nullptr) return;
-    sdl.timerRunning = false;
-    if (!sdl.game.buttonHeld) {
-        closeWindow(WindowKind::Game);
-        return;
-    }
-    sdl.game.closePending = true;
-    sdl.game.closeAskedAt = SDL_GetTicks64();
+    showWindow(WindowKind::Menu, false);
+    windows.pointer = SDL_Point{240, 0};
+    newGameReset();
+    startLevel();
+    openWindow(WindowKind::Game);
+    runMessageLoop(WindowKind::Game);
+    closeWindow(WindowKind::Game);
+    showWindow(WindowKind::Menu, true);
+}
+
+void openCreditsWindow()
+{
+    showWindow(WindowKind::Menu, false);
+    openWindow(WindowKind::Credits);
+    runMessageLoop(WindowKind::Credits);
+    closeWindow(WindowKind::Credits);
+    showWindow(WindowKind::Menu, true);
 }

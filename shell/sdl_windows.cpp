@@ -4,20 +4,22 @@
 
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/platform.h"
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
+#include "screens/game_window_paint.h"
 #include "screens/menu_screen.h"
 #include "screens/window_target.h"
 #include "shell/program_look.h"
+#include "shell/sdl_presentation.h"
 #include "shell/text_dialogs.h"
 #include "shell/window_places.h"
+
+SdlWindows windows;
 
 namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
-// The game and credits windows show the 700 x 550 playfield pictures whole.
-constexpr int kGameWidth = 700;
-constexpr int kGameHeight = 550;
 
 constexpr int kButtonQuit = 5;
 constexpr int kButtonStart = 1;
@@ -35,20 +37,23 @@ int virtualKeyOf(SDL_Keycode key)
     return 0xFF;
 }
 
-void requestMenuRepaint() { sdl.menu.repaintWanted = true; }
+void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 
-void menuEvent(const SDL_Event& event)
+// The pointer of a mouse event in the window's picture pixels.
+Point eventPoint(SDL_Window* window, int x, int y) { return picturePointOf(window, x, y); }
+
+WindowRequest menuEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_MOUSEMOTION:
-        game.cursorPos = Point{event.motion.x, event.motion.y};
+        game.cursorPos = eventPoint(windows.menu.window, event.motion.x, event.motion.y);
         hitTestButtons(game.cursorPos.x, game.cursorPos.y);
         requestMenuRepaint();  // every movement repaints, hover changed or not
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button != SDL_BUTTON_LEFT) break;
-        game.cursorPos = Point{event.button.x, event.button.y};
-        sdl.pressedMenuButton = hitTestButtons(game.cursorPos.x, game.cursorPos.y);
+        game.cursorPos = eventPoint(windows.menu.window, event.button.x, event.button.y);
+        windows.pressedMenuButton = hitTestButtons(game.cursorPos.x, game.cursorPos.y);
         requestMenuRepaint();
         break;
     case SDL_MOUSEBUTTONUP: {
@@ -56,46 +61,57 @@ void menuEvent(const SDL_Event& event)
         // hidden under a held button would keep SDL believing it still held, and lose the
         // next click.
         if (event.button.button != SDL_BUTTON_LEFT) break;
-        const int button = sdl.pressedMenuButton;
-        sdl.pressedMenuButton = 0;
+        const int button = windows.pressedMenuButton;
+        windows.pressedMenuButton = 0;
+        requestMenuRepaint();
         if (button == kButtonCode) enterLevelCode();
-        if (button == kButtonCredits) openCreditsWindow();
         if (button == kButtonSound) toggleSound();
+        if (button == kButtonCredits) return WindowRequest::ShowCredits;
+        if (button == kButtonStart) return WindowRequest::PlayGame;
         if (button == kButtonQuit) {
             closeWindow(WindowKind::Menu);
-            sdl.quitRequested = true;
-            return;
+            return WindowRequest::Quit;
         }
-        if (button == kButtonStart) openGameWindow();
-        requestMenuRepaint();
         break;
     }
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-            sdl.quitRequested = true;
             closeWindow(WindowKind::Menu);
+            return WindowRequest::Quit;
         }
         break;
     default:
         break;
     }
+    return WindowRequest::Continue;
+}
+
+void gamePointerAt(int x, int y)
+{
+    const Point point = eventPoint(windows.game.window, x, y);
+    windows.pointer = SDL_Point{point.x, point.y};
 }
 
 void gameEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_MOUSEMOTION:
-        sdl.pointer = SDL_Point{event.motion.x, event.motion.y};
+        gamePointerAt(event.motion.x, event.motion.y);
         gamePointerMoved();
         break;
     case SDL_MOUSEBUTTONDOWN:
-        sdl.pointer = SDL_Point{event.button.x, event.button.y};
+        gamePointerAt(event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_LEFT) {
-            sdl.game.buttonHeld = true;
+            windows.game.buttonHeld = true;
             gameLeftButtonDown();
         }
         break;
     case SDL_KEYDOWN:
+        // F11 belongs to the window, not to the game: it never pauses.
+        if (event.key.keysym.sym == SDLK_F11) {
+            if (event.key.repeat == 0) toggleFullScreen(windows.game.window);
+            break;
+        }
         // A held key pauses once, not at the keyboard's repeat rate.
         if (event.key.repeat == 0) gameKeyDown(virtualKeyOf(event.key.keysym.sym));
         break;
@@ -126,23 +142,27 @@ SDL_Point screenSize()
 SdlWindow& windowOf(WindowKind kind)
 {
     switch (kind) {
-    case WindowKind::Menu: return sdl.menu;
-    case WindowKind::Game: return sdl.game;
-    default: return sdl.credits;
+    case WindowKind::Menu: return windows.menu;
+    case WindowKind::Game: return windows.game;
+    default: return windows.credits;
     }
 }
 
 void openWindow(WindowKind kind)
 {
     const SDL_Point screen = screenSize();
+    const int scale = windowScale();
     const bool menu = kind == WindowKind::Menu;
-    const Point place = menu ? menuWindowPlace(screen.x, screen.y) : gameWindowPlace(screen.x, screen.y);
+    const Point place =
+        menu ? menuWindowPlace(screen.x, screen.y, scale) : gameWindowPlace(screen.x, screen.y, scale);
     const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : 0;
-    SDL_Window* window = SDL_CreateWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWidth,
-                                          menu ? kMenuWindowHeight : kGameHeight, flags | SDL_WINDOW_SHOWN);
+    SDL_Window* window =
+        openPictureWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWindowWidth,
+                          menu ? kMenuWindowHeight : kGameWindowHeight, flags | SDL_WINDOW_SHOWN);
     SdlWindow& w = windowOf(kind);
     w.window = window;
     w.repaintWanted = true;
+    if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
     setProgramLook(window, kind);
     SDL_RaiseWindow(window);
@@ -152,12 +172,12 @@ void closeWindow(WindowKind kind)
 {
     SdlWindow& w = windowOf(kind);
     if (w.window == nullptr) return;
-    if (kind == WindowKind::Game) sdl.timerRunning = false;  // a window's timer ends with it
-    SDL_DestroyWindow(w.window);
-    w.window = nullptr;
-    w.repaintWanted = false;
-    w.closePending = false;
-    w.buttonHeld = false;
+    if (kind == WindowKind::Game) {
+        stopGameTimer();  // a window's timer ends with it
+        forgetGameWindowPaint();
+    }
+    closePictureWindow(w.window);
+    w = SdlWindow{};
 }
 
 void showWindow(WindowKind kind, bool shown)
@@ -168,6 +188,7 @@ void showWindow(WindowKind kind, bool shown)
         SDL_ShowWindow(w.window);
         setProgramLook(w.window, kind);
         SDL_RaiseWindow(w.window);
+        windowPictureLost(w.window);
         w.repaintWanted = true;
     } else {
         SDL_HideWindow(w.window);
@@ -178,14 +199,26 @@ void paintWindow(WindowKind kind)
 {
     SdlWindow& w = windowOf(kind);
     w.repaintWanted = false;
-    if (w.window == nullptr) return;
-    SDL_Surface* surface = SDL_GetWindowSurface(w.window);
-    if (surface == nullptr) return;
-    if (kind == WindowKind::Menu) drawMenu(surface);
-    if (kind == WindowKind::Game) drawGameScreen(surface);
-    if (kind == WindowKind::Credits) drawCredits(surface);
-    SDL_UpdateWindowSurface(w.window);
-    sdl.framesPresented += 1;
+    SDL_Surface* picture = windowPicture(w.window);
+    if (picture == nullptr) return;
+    if (kind == WindowKind::Game) {
+        ChangedAreas changed;
+        paintGameWindow(picture, changed);
+        showWindowPicture(w.window, changed.rects.data(), changed.count);
+    } else {
+        if (kind == WindowKind::Menu) drawMenu(picture);
+        if (kind == WindowKind::Credits) drawCredits(picture);
+        showWindowPicture(w.window);
+    }
+    windows.framesPresented += 1;
+}
+
+void paintWantedWindows()
+{
+    for (WindowKind kind : {WindowKind::Menu, WindowKind::Game, WindowKind::Credits}) {
+        SdlWindow& w = windowOf(kind);
+        if (w.window != nullptr && w.repaintWanted) paintWindow(kind);
+    }
 }
 
 std::uint32_t eventWindowId(const SDL_Event& event)
@@ -206,65 +239,56 @@ void repaintWindowWithId(std::uint32_t windowId)
 {
     for (WindowKind kind : {WindowKind::Menu, WindowKind::Game, WindowKind::Credits}) {
         SdlWindow& w = windowOf(kind);
-        if (w.window != nullptr && SDL_GetWindowID(w.window) == windowId) w.repaintWanted = true;
+        if (w.window != nullptr && SDL_GetWindowID(w.window) == windowId) {
+            // Uncovered: the window shows nothing of its picture until it receives it whole.
+            windowPictureLost(w.window);
+            w.repaintWanted = true;
+        }
     }
 }
 
-void dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
+WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
 {
     const SdlWindow& w = windowOf(kind);
-    if (w.window == nullptr) return;
+    if (w.window == nullptr) return WindowRequest::Continue;
     const std::uint32_t id = eventWindowId(event);
-    if (id != SDL_GetWindowID(w.window)) {
+    const bool uncovered = event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                                                              event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED);
+    if (id != SDL_GetWindowID(w.window) || uncovered) {
         // Events of other windows wait in the original; here only their repaints matter.
-        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            repaintWindowWithId(id);
-        }
-        return;
-    }
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-        repaintWindowWithId(id);
-        return;
+        if (uncovered) repaintWindowWithId(id);
+        return WindowRequest::Continue;
     }
     if (kind == WindowKind::Game && event.type == SDL_MOUSEBUTTONUP && event.button.button == SDL_BUTTON_LEFT) {
         windowOf(kind).buttonHeld = false;
     }
-    if (kind == WindowKind::Menu) menuEvent(event);
+    if (kind == WindowKind::Menu) return menuEvent(event);
     if (kind == WindowKind::Game && !w.closePending) gameEvent(event);
     if (kind == WindowKind::Credits) creditsEvent(event);
+    return WindowRequest::Continue;
 }
 
-void gameWindowTimer() { gameTimerElapsed(); }
-
-void openGameWindow()
+// The game window closes at once for the game, which sees no further tick or event; the window
+// itself goes once the button of the click that closed it is released, so that the release
+// reaches it: a window destroyed under a held button would leave SDL believing the button is
+// still down, and the menu's next click would be lost.
+void closeGameWindowAfterClick()
 {
-    showWindow(WindowKind::Menu, false);
-    sdl.pointer = SDL_Point{240, 0};
-    newGameReset();
-    startLevel();
-    openWindow(WindowKind::Game);
-    runMessageLoop(WindowKind::Game);
-    closeWindow(WindowKind::Game);
-    showWindow(WindowKind::Menu, true);
+    if (windows.game.window == nullptr) return;
+    stopGameTimer();
+    if (!windows.game.buttonHeld) {
+        closeWindow(WindowKind::Game);
+        return;
+    }
+    windows.game.closePending = true;
+    windows.game.closeAskedAt = SDL_GetTicks64();
 }
 
-void openCreditsWindow()
-{
-    showWindow(WindowKind::Menu, false);
-    openWindow(WindowKind::Credits);
-    runMessageLoop(WindowKind::Credits);
-    closeWindow(WindowKind::Credits);
-    showWindow(WindowKind::Menu, true);
-}
-
-SDL_Surface* gameWindowSurface()
-{
-    return sdl.game.window != nullptr ? SDL_GetWindowSurface(sdl.game.window) : nullptr;
-}
+SDL_Surface* gameWindowSurface() { return windowPicture(windows.game.window); }
 
 void presentGameWindow()
 {
-    if (sdl.game.window == nullptr) return;
-    SDL_UpdateWindowSurface(sdl.game.window);
-    sdl.framesPresented += 1;
+    if (windows.game.window == nullptr) return;
+    showWindowPicture(windows.game.window);
+    windows.framesPresented += 1;
 }

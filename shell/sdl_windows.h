@@ -1,14 +1,44 @@
-// The program's three windows on SDL: creation at their places, their events, their paints,
-// and the game and credits windows run from the menu with loops of their own.
+// The program's three windows on SDL: creation at their places, their events and their
+// paints. The loops that run them live in sdl_platform, which hands each event to a window
+// here and carries out what the window asks of it (a game, the credits, the end).
 #pragma once
 #include <SDL.h>
 
 #include <cstdint>
 
-#include "shell/sdl_platform.h"
+// The three top-level windows.
+enum class WindowKind { Menu, Game, Credits };
+
+struct SdlWindow {
+    SDL_Window* window = nullptr;  // null while the window does not exist
+    bool repaintWanted = false;    // a repaint was asked for; the loop paints before waiting
+    bool closePending = false;     // to be closed once the mouse button that asked is let go
+    bool buttonHeld = false;       // the left button went down in this window and is not up yet
+    std::uint64_t closeAskedAt = 0;  // SDL_GetTicks64 time of the pending close
+};
+
+struct SdlWindows {
+    SdlWindow menu;
+    SdlWindow game;
+    SdlWindow credits;
+    int pressedMenuButton = 0;        // the menu button a click went down on, acted upon at its release
+    SDL_Point pointer{0, 0};          // the pointer's last place over the game window, game pixels
+    std::uint64_t framesPresented = 0;
+};
+
+extern SdlWindows windows;
+
+// What a window's event asks of the loop that runs it.
+enum class WindowRequest { Continue, PlayGame, ShowCredits, Quit };
+
+// Creates and shows a window of the given kind at its place on the screen.
+void openWindow(WindowKind kind);
+void closeWindow(WindowKind kind);
+void showWindow(WindowKind kind, bool shown);
+SdlWindow& windowOf(WindowKind kind);
 
 // Hands one event of a window's loop to that window's behaviour.
-void dispatchWindowEvent(WindowKind kind, const SDL_Event& event);
+WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event);
 
 // The id of the window an event belongs to, or 0 for events of no window.
 std::uint32_t eventWindowId(const SDL_Event& event);
@@ -16,11 +46,11 @@ std::uint32_t eventWindowId(const SDL_Event& event);
 // Repaints the program window with that SDL id, if it is one of ours.
 void repaintWindowWithId(std::uint32_t windowId);
 
-// The game timer's tick, delivered by a loop.
-void gameWindowTimer();
+// Paints a window now: composes its screen onto its picture and shows what changed.
+void paintWindow(WindowKind kind);
 
-// Hides the menu, starts a new game in the game window, runs its loop, shows the menu again.
-void openGameWindow();
+// Paints every window that asked for a repaint.
+void paintWantedWindows();
 
-// Hides the menu, shows the credits until closed, shows the menu again.
-void openCreditsWindow();
+// The game window is closed once the button of the click that asked is released.
+void closeGameWindowAfterClick();

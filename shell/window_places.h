@@ -1,14 +1,45 @@
-// Where the program's windows are placed on a screen of a given size.
+// Where the program's windows are placed on a screen of a given size, and how many times
+// larger than the game's own pixels they are shown.
 #pragma once
 
 #include "game/platform.h"
 
 constexpr int kMenuWindowWidth = 222;
 constexpr int kMenuWindowHeight = 310;
+// The game and credits windows show the 700 x 550 playfield pictures whole.
+constexpr int kGameWindowWidth = 700;
+constexpr int kGameWindowHeight = 550;
 
-// The menu's top-left corner: centred, 12 pixels higher; y raised to 0 if negative.
-Point menuWindowPlace(int screenWidth, int screenHeight);
+// The largest whole factor by which windows are enlarged on a big screen.
+constexpr int kMaxWindowScale = 4;
 
-// The game and credits windows' top-left corner: centred as if they were 740 x 625; only y is
-// raised to 0, so x may lie off the left edge of a narrow screen.
-Point gameWindowPlace(int screenWidth, int screenHeight);
+// The whole factor k (1 to 4) for a screen whose usable area is the given size: the largest
+// for which the game window, k x 700 by k x 550 with the frame a desktop adds around it, fits
+// in 85 % of that area. 1 when even that does not fit.
+int windowScaleFor(int usableWidth, int usableHeight);
+
+// The menu's top-left corner for windows enlarged `scale` times: centred, 12 game pixels
+// higher; y raised to 0 if negative.
+Point menuWindowPlace(int screenWidth, int screenHeight, int scale = 1);
+
+// The game and credits windows' top-left corner: centred as if they were 740 x 625 game
+// pixels; only y is raised to 0, so x may lie off the left edge of a narrow screen.
+Point gameWindowPlace(int screenWidth, int screenHeight, int scale = 1);
+
+// How a window's picture of the game's own size lies in the window's pixels: enlarged a whole
+// `scale` times, its top-left corner at (x, y).
+struct PicturePlace {
+    int scale = 1;
+    int x = 0;
+    int y = 0;
+};
+
+// The largest whole enlargement (at least 1) of a picture of
+// width x height that fits a window of windowWidth x windowHeight pixels, centred in it (a full
+// screen shows it on black around).
+PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height);
+
+// A point of the window in the picture's own pixels: the offset taken off and the result
+// divided by the scale, rounding down, so that every window pixel of one picture pixel gives
+// that pixel and points left of or above the picture stay outside it.
+Point picturePoint(Point windowPoint, const PicturePlace& place);

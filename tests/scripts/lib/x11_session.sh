@@ -16,14 +16,17 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# Starts a private X server; its screen is 1024x768 unless a size is given ("3840x2160").
 start_display() {
   for n in $(seq 91 140); do
     [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
+      # Another test may have taken the same number a moment before: ours must be the one up.
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      xdpyinfo >/dev/null 2>&1 && kill -0 "$XVFB_PID" 2>/dev/null && return 0
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null || true

@@ -1,0 +1,176 @@
+// The game window's paint, redrawn where the play screen changed.
+#include "screens/game_window_paint.h"
+
+#include <SDL_surface.h>
+
+#include <cstring>
+
+#include "game/game_state.h"
+#include "screens/drawing_surface.h"
+#include "screens/game_screen.h"
+
+namespace {
+
+// One part of the play screen as drawn: where, and a summary of how it looked. A part that
+// keeps both since the last paint needs no redrawing.
+struct PartLook {
+    SDL_Rect box{0, 0, 0, 0};
+    std::uint64_t look = 0;
+};
+
+constexpr int kPanelLines = 7;
+// Bricks, paddle, capsules, shots, two balls, two aiming guides, the panel's lines, lives,
+// effect marks, shots left and the pause text.
+constexpr int kPartCount = kBrickCount + 1 + kBonusCount + kShotCount + 2 + 2 + kPanelLines + 4;
+using PlayScreenParts = std::array<PartLook, kPartCount>;
+
+struct ShownPaint {
+    SDL_Surface* target = nullptr;  // the surface the last paint was made on
+    bool playScreen = false;        // it showed the play screen at rest: parts are known
+    PlayScreenParts parts{};
+};
+ShownPaint shown;
+
+// FNV-1a, to sum up a text or a few numbers in one word.
+std::uint64_t mixed(std::uint64_t hash, const void* bytes, std::size_t size)
+{
+    const auto* p = static_cast<const unsigned char*>(bytes);
+    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ p[i]) * 1099511628211ull;
+    return hash;
+}
+
+template <typename... Values>
+std::uint64_t lookOf(Values... values)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    ((hash = mixed(hash, &values, sizeof values)), ...);
+    return hash;
+}
+
+constexpr SDL_Rect kNothing{0, 0, 0, 0};
+
+// How every part of the play screen stands now.
+void takeParts(PlayScreenParts& parts)
+{
+    std::size_t i = 0;
+    auto put = [&](SDL_Rect box, std::uint64_t look) { parts[i++] = PartLook{box, look}; };
+    for (const Brick& brick : game.brickTable) {
+        put(brick.kind != 0 ? SDL_Rect{brick.x, brick.y, kBrickWidth, kBrickHeight} : kNothing,
+            lookOf(brick.kind));
+    }
+    put(paddleBox(), lookOf(game.paddleWidth, game.bonusRandomBounce, game.bonusArmed, game.bonusSticky));
+    for (const FallingBonus& capsule : game.bonusTable) {
+        put(capsule.kind != 0 ? SDL_Rect{capsule.x, capsule.y, kCapsuleWidth, kCapsuleHeight} : kNothing,
+            lookOf(capsule.kind));
+    }
+    for (const Shot& shot : game.shotTable) {
+        // The shot's rectangle: columns x - 1 and x, eight rows from y.
+        put(shot.active != 0 ? SDL_Rect{shot.x - 1, shot.y, 2, 8} : kNothing, lookOf(shot.active));
+    }
+    for (int b = 0; b < 2; ++b) {
+        const Ball& ball = game.balls[static_cast<std::size_t>(b)];
+        const bool drawn = b < game.ballCount;
+        put(drawn ? ballBox(ball) : kNothing, lookOf(drawn, ball.icon));
+        const bool guided = drawn && game.bonusSticky && ball.held == 1;
+        put(guided ? aimingGuideBox(ball) : kNothing,
+            guided ? lookOf(ball.x, ball.y, ball.vx, ball.vy, game.ballSpeed) : 0);
+    }
+    for (int line = 0; line < kPanelLines; ++line) {
+        const int count = composeSidePanelLine(line);
+        put(sidePanelLineBox(line), mixed(lookOf(count), pathBuffer.data(), std::strlen(pathBuffer.data())));
+    }
+    put(livesBox(), lookOf(game.livesLeft));
+    bool anyEffect = false;
+    std::uint64_t effects = 0;
+    for (const bool flag : {game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall,
+                            game.bonusFireBall, game.bonusTwoBalls, game.bonusMirror, game.bonusSticky,
+                            game.bonusArmed, game.bonusRandomBounce}) {
+        anyEffect = anyEffect || flag;
+        effects = effects * 2 + (flag ? 1 : 0);
+    }
+    put(anyEffect ? effectMarksBox() : kNothing, effects);
+    put(game.bonusArmed ? shotsLeftBox() : kNothing, lookOf(game.shotsLeft));
+    put(game.paused ? pauseTextBox() : kNothing, 0);
+}
+
+bool sameBox(const SDL_Rect& a, const SDL_Rect& b)
+{
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+// Adds an area to redraw, cut to the window; areas that touch or nearly do become one, so
+// that a ball's old and new places are one area. When there are too many, they become the
+// one box around them all.
+void addArea(ChangedAreas& changed, SDL_Rect area, const SDL_Rect& window)
+{
+    constexpr int kNear = 4;
+    if (SDL_IntersectRect(&area, &window, &area) != SDL_TRUE) return;
+    for (int i = 0; i < changed.count;) {
+        const SDL_Rect& other = changed.rects[static_cast<std::size_t>(i)];
+        const SDL_Rect grown{other.x - kNear, other.y - kNear, other.w + 2 * kNear, other.h + 2 * kNear};
+        if (SDL_HasIntersection(&grown, &area) == SDL_TRUE) {
+            SDL_UnionRect(&area, &other, &area);
+            changed.rects[static_cast<std::size_t>(i)] = changed.rects[static_cast<std::size_t>(changed.count - 1)];
+            changed.count -= 1;
+            i = 0;  // the grown area may now reach one already passed
+        } else {
+            i += 1;
+        }
+    }
+    if (changed.count == kMaxChangedAreas) {
+        for (int i = 0; i < changed.count; ++i) SDL_UnionRect(&area, &changed.rects[static_cast<std::size_t>(i)], &area);
+        changed.count = 0;
+    }
+    changed.rects[static_cast<std::size_t>(changed.count++)] = area;
+}
+
+void changedWhole(const SDL_Surface* target, ChangedAreas& changed)
+{
+    changed.count = 1;
+    changed.rects[0] = SDL_Rect{0, 0, target->w, target->h};
+}
+
+}  // namespace
+
+void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
+{
+    changed.count = 0;
+    if (target == nullptr) return;
+    const bool playAtRest = game.gameOverShown != 1 && game.levelIntroShown != 1 && game.victoryShown != 1 &&
+                            slideOffset == 0;
+    if (!playAtRest || !shown.playScreen || shown.target != target) {
+        drawGameScreen(target);
+        changedWhole(target, changed);
+        shown.target = target;
+        shown.playScreen = playAtRest;
+        if (playAtRest) takeParts(shown.parts);
+        return;
+    }
+
+    if (game.paused) movePauseText();
+    PlayScreenParts now;
+    takeParts(now);
+    const SDL_Rect window{0, 0, target->w, target->h};
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const PartLook& before = shown.parts[i];
+        if (sameBox(before.box, now[i].box) && before.look == now[i].look) continue;
+        if (before.box.w > 0) addArea(changed, before.box, window);
+        if (now[i].box.w > 0) addArea(changed, now[i].box, window);
+    }
+    shown.parts = now;
+
+    // Each area is drawn as a fresh frame would be there: black, then every layer in order.
+    for (int i = 0; i < changed.count; ++i) {
+        const SDL_Rect& area = changed.rects[static_cast<std::size_t>(i)];
+        SDL_SetClipRect(target, &area);
+        fillRectangle(target, area.x, area.y, area.x + area.w, area.y + area.h, kBlack);
+        drawPlayLayers(target);
+    }
+    SDL_SetClipRect(target, nullptr);
+}
+
+void forgetGameWindowPaint()
+{
+    shown.target = nullptr;
+    shown.playScreen = false;
+}

@@ -1,0 +1,33 @@
+// The program's windows as pictures of the game's own size, shown enlarged a whole number of
+// times: the screens draw on a window's picture, and showing it sends the window only the
+// pixels that differ from what it shows, enlarged by nearest neighbour.
+#pragma once
+#include <SDL.h>
+
+#include "game/platform.h"
+
+// Picks the enlargement of every window for the screen the program starts on.
+void chooseWindowScale();
+int windowScale();
+
+// Opens a window with a picture of width x height game pixels, shown windowScale() times
+// larger; x and y are the window's place in screen pixels. Null when no window can be made.
+SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int height, Uint32 flags);
+void closePictureWindow(SDL_Window* window);
+
+// The picture the screens draw a window on; null for a window without one.
+SDL_Surface* windowPicture(SDL_Window* window);
+
+// Shows the window's picture: of the given areas (game pixels; all of it when `count` is 0),
+// only the pixels that differ from what the window shows are sent.
+void showWindowPicture(SDL_Window* window, const SDL_Rect* areas = nullptr, int count = 0);
+
+// The window lost what it showed (it was uncovered): its next show sends the whole picture.
+void windowPictureLost(SDL_Window* window);
+
+// A point of the window's events in the picture's pixels.
+Point picturePointOf(SDL_Window* window, int x, int y);
+
+// Toggles the window between its own size and the full screen, where the picture is shown
+// centred on black, as large as a whole factor allows.
+void toggleFullScreen(SDL_Window* window);

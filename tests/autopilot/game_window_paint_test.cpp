@@ -1,0 +1,142 @@
+// The game window's partial paints, checked against full repaints over games played by the
+// autopilot: after every tick the window must show exactly what a full repaint shows, and
+// everything outside the areas reported as changed must be as the last paint left it.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "game/bonuses.h"
+#include "game/controls.h"
+#include "game/game_state.h"
+#include "screens/game_screen.h"
+#include "screens/game_window_paint.h"
+#include "shell/assets.h"
+#include "shell/data_paths.h"
+#include "tools/lab/autopilot.h"
+
+namespace {
+
+SDL_Surface* windowSized()
+{
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 700, 550, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+    return surface;
+}
+
+const Uint32& pixelAt(const SDL_Surface* surface, int x, int y)
+{
+    return static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+}
+
+bool inAnyArea(const ChangedAreas& changed, int x, int y)
+{
+    const SDL_Point point{x, y};
+    for (int i = 0; i < changed.count; ++i) {
+        if (SDL_PointInRect(&point, &changed.rects[static_cast<std::size_t>(i)])) return true;
+    }
+    return false;
+}
+
+struct PaintCheck {
+    SDL_Surface* window = windowSized();     // painted by paintGameWindow only
+    SDL_Surface* reference = windowSized();  // a full repaint of the same moment
+    SDL_Surface* before = windowSized();     // the window before the paint
+    long paints = 0;
+    long partialPaints = 0;  // paints that changed under a tenth of the window
+    long withCapsules = 0;
+    long withShots = 0;
+    long paused = 0;
+    long guided = 0;     // paints with the sticky paddle's aiming guide
+    long twoBalls = 0;
+    long mismatches = 0;
+
+    ~PaintCheck()
+    {
+        SDL_FreeSurface(window);
+        SDL_FreeSurface(reference);
+        SDL_FreeSurface(before);
+    }
+
+    // One paint of the window beside one full repaint; the pause text moves once.
+    void paint()
+    {
+        SDL_BlitSurface(window, nullptr, before, nullptr);
+        const std::int32_t x = pauseTextX, y = pauseTextY, dx = pauseTextDx, dy = pauseTextDy;
+        ChangedAreas changed;
+        paintGameWindow(window, changed);
+        const std::int32_t x2 = pauseTextX, y2 = pauseTextY, dx2 = pauseTextDx, dy2 = pauseTextDy;
+        pauseTextX = x, pauseTextY = y, pauseTextDx = dx, pauseTextDy = dy;
+        drawGameScreen(reference);
+        pauseTextX = x2, pauseTextY = y2, pauseTextDx = dx2, pauseTextDy = dy2;
+
+        long changedPixels = 0;
+        for (int i = 0; i < changed.count; ++i) changedPixels += changed.rects[i].w * changed.rects[i].h;
+        paints += 1;
+        partialPaints += changedPixels * 10 < 700 * 550 ? 1 : 0;
+        paused += game.paused ? 1 : 0;
+        guided += game.bonusSticky && game.balls[0].held == 1 ? 1 : 0;
+        twoBalls += game.ballCount == 2 ? 1 : 0;
+        for (const FallingBonus& capsule : game.bonusTable) withCapsules += capsule.kind != 0 ? 1 : 0;
+        for (const Shot& shot : game.shotTable) withShots += shot.active != 0 ? 1 : 0;
+
+        for (int py = 0; py < 550 && mismatches < 5; ++py) {
+            const auto rowOf = [py](const SDL_Surface* surface) { return &pixelAt(surface, 0, py); };
+            if (std::memcmp(rowOf(window), rowOf(reference), 2800) == 0 &&
+                std::memcmp(rowOf(window), rowOf(before), 2800) == 0) {
+                continue;
+            }
+            for (int px = 0; px < 700; ++px) {
+                const Uint32 shown = pixelAt(window, px, py);
+                const bool wrong = shown != pixelAt(reference, px, py);
+                const bool unreported = shown != pixelAt(before, px, py) && !inAnyArea(changed, px, py);
+                if (!wrong && !unreported) continue;
+                ADD_FAILURE() << "paint " << paints << " level " << game.currentLevel << ": pixel (" << px << ", "
+                              << py << ") " << (wrong ? "differs from a full repaint" : "changed unreported");
+                mismatches += 1;
+                break;
+            }
+        }
+    }
+};
+
+TEST(GameWindowPaint, EveryTickOfAutopilotGamesEqualsAFullRepaint)
+{
+    findExeDir();
+    loadAssets();
+    PaintCheck run;
+    // Levels with capsules of every habit; a greedy player catches the armed paddle and fires.
+    for (const int level : {1, 3, 6}) {
+        Autopilot pilot = startAutopilotGame(level, 3, 7u + static_cast<std::uint32_t>(level), CapsuleHabit::Greedy);
+        forgetGameWindowPaint();
+        run.paint();
+        while (pilot.ticks < 1500 && playState() == PlayState::Playing && run.mismatches == 0) {
+            autopilotTurn(pilot);
+            // Effects the autopilot seldom catches by itself: the sticky paddle, a second ball.
+            if (pilot.ticks == 200) applyBonus(10);
+            if (pilot.ticks == 900) applyBonus(12);
+            run.paint();
+            if (pilot.ticks % 700 == 350) {
+                // A pause: the bouncing text moves at every paint, then play goes on.
+                gameKeyDown('P');
+                for (int i = 0; i < 30; ++i) {
+                    gameTimerElapsed();
+                    run.paint();
+                }
+                gameKeyDown('P');
+            }
+        }
+        // The next screen (level intro, end screen) is painted whole.
+        run.paint();
+    }
+    EXPECT_EQ(run.mismatches, 0);
+    EXPECT_GT(run.withCapsules, 0);
+    EXPECT_GT(run.withShots, 0);
+    EXPECT_GT(run.paused, 0);
+    EXPECT_GT(run.guided, 0);
+    EXPECT_GT(run.twoBalls, 0);
+    // Nearly every paint is a partial one: the game does not fall back to whole repaints.
+    EXPECT_GT(run.partialPaints * 10, run.paints * 9);
+}
+
+}  // namespace
