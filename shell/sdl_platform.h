@@ -50,9 +50,9 @@ SdlWindow& windowOf(WindowKind kind);
 void runMessageLoop(WindowKind kind);
 
 // One pass of waiting and dispatching for a modal window's loop: waits at most until the next
-// game tick, delivers ticks and repaints of the game window, and hands every event of the
-// modal window to `onEvent`; events of other windows are dropped, except repaints.
-void pumpModalLoop(SDL_Window* modal, void (*onEvent)(const SDL_Event&, void*), void* context);
+// game tick, delivers ticks and repaints of the program's windows, and hands every event, of
+// whichever window, to `onEvent`, which routes it among the open modal windows.
+void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context);
 
 // Paints a window now: composes its screen onto its surface and shows it.
 void paintWindow(WindowKind kind);
