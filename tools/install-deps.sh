@@ -3,7 +3,7 @@
 set -eu
 packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
   libfontconfig-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool wmctrl imagemagick x11-utils"
+  xvfb xauth xdotool wmctrl imagemagick x11-utils openbox"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
