@@ -80,6 +80,7 @@ sleep 0.8
 screenshot "$WORK/stacked-modals.png"
 front=$(region_diff "$WORK/dialog-on-top.png" "$WORK/stacked-modals.png" "227x24+$dx+$dy")
 [ "$front" -lt 40 ] || fail "the name dialog did not come back in front of the question ($front pixels differ)"
+[ "$(xdotool getactivewindow)" = "$dialog" ] || fail "the name dialog did not get the focus back"
 painted=$(convert "$WORK/stacked-modals.png" -crop "40x40+$((qx + qw - 50))+$((qy + 5))" +repage \
   -format '%[fx:int(mean*255)]' info:)
 [ "$painted" -gt 200 ] || fail "the question under the dialog is not painted (mean level $painted)"
