@@ -49,7 +49,6 @@ TEST(SidePanel, EveryTextHasAContrastOfAtLeast4_5To1AtItsDarkestStrokes)
     SDL_Surface* panel = loadPictureFile(TESSARON_BIN_DIR "/Tessaron Data/Images/fond.bmp", 700, 550);
     ASSERT_NE(panel, nullptr) << "make-data has not written fond.bmp";
 
-    // Wide values, so that the lines reach as far as they can along the panel.
     resetWorld();
     fillLevelCodes();
     game.currentLevel = 25;
@@ -65,8 +64,7 @@ TEST(SidePanel, EveryTextHasAContrastOfAtLeast4_5To1AtItsDarkestStrokes)
 
     // The tops of the seven lines' 25-pixel cells, and where each cell ends.
     const int tops[] = {120, 150, 200, 240, 300, 360, 380, 405};
-    const char* const names[] = {"Niveau", "Score", "Tessas cassées", "Vies restantes", "Bonus en cours",
-                                 "Code Secret du", "niveau: code"};
+    const char* const names[] = {"Niveau", "Score", "Tessas", "Vies", "Bonus", "Code Secret", "niveau"};
     for (int line = 0; line < 7; ++line) {
         // The ink: the pixels the text darkened; the ground: the picture across the text's extent.
         std::vector<double> ink;

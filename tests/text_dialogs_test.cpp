@@ -117,22 +117,6 @@ TEST_F(TextDialogs, TheFieldKeeps63Characters)
     EXPECT_EQ(std::string(pathBuffer.data()), typed.substr(0, 62) + "\xE9");
 }
 
-TEST_F(TextDialogs, BackspaceErasesTheLastCharacter)
-{
-    setPathBuffer("");
-    TextField field = openTextField(TextDialog::LevelCode);
-    typeIntoField(field, "AB");
-    eraseBeforeCaret(field);
-    EXPECT_EQ(fieldText(field), "A");
-    eraseBeforeCaret(field);
-    eraseBeforeCaret(field);
-    EXPECT_EQ(fieldText(field), "");
-    EXPECT_EQ(field.length, 0);
-    confirmTextField(field);
-    EXPECT_STREQ(pathBuffer.data(), "");
-    EXPECT_EQ(levelForCode(pathBuffer.data()), 1);
-}
-
 TEST_F(TextDialogs, OnlyOkClosesTheDialog)
 {
     setPathBuffer("KEEP");

@@ -9,29 +9,14 @@ start_display
 prepare_game
 # A best score of 0: any run is a record. The holder's name is read back with a leading blank.
 printf 'Ace SCORE= 0' > "$WORK/game/Tessaron Data/Score.sco"
-start_game
-
-menu=$(wait_window 222x310) || fail "the menu window did not appear"
-set -- $(window_origin "$menu"); mx=$1; my=$2
-sleep 0.5
-click_at $((mx + 100)) $((my + 92))   # "Commencer"
-gamewin=$(wait_window 700x550) || fail "the game window did not appear"
-set -- $(window_origin "$gamewin"); gx=$1; gy=$2
+start_first_game
 xdotool mousemove $((gx + 240)) $((gy + 400))
 sleep 0.5
 
 # Escape asks; "Oui" ends the run.
 xdotool key Escape
-question=""
-for _ in $(seq 1 50); do
-  question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || fail "no question after Escape"
-set -- $(window_origin "$question"); qx=$1; qy=$2
-qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
-qw=${qsize%x*}; qh=${qsize#*x}
-click_at $((qx + qw - 2 * 88 - 12 + 40)) $((qy + qh - 34 + 12))   # "Oui"
+wait_question
+answer_question Oui
 
 # The end screen slides in, then the name dialog opens on the previous holder's name.
 dialog=$(wait_window 227x24) || fail "the name dialog did not open"
