@@ -75,7 +75,7 @@ TEST(TextFieldEditing, KeysTypingAndClicksActAtTheCaretAndOverTheSelection)
     }
 }
 
-TEST(TextFieldEditing, PastingInTheMiddleInsertsWhatFitsIn63Characters)
+TEST(TextFieldEditing, PastingInTheMiddleInsertsWhatFitsIn63CharactersAndKeepsTheRest)
 {
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", (std::string(30, 'a') + std::string(30, 'b')).c_str());
     TextField field = openTextField(TextDialog::PlayerName);
