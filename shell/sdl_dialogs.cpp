@@ -141,7 +141,10 @@ void modalEvent(const SDL_Event& event, void*)
 // gives the front back to the modal under it, if any.
 void runModal(ModalWindow modal, bool (*done)(void*))
 {
-    if (modals.count == kMaxModals) return;
+    if (modals.count == kMaxModals) {  // never reached: the game stacks two at most
+        SDL_DestroyWindow(modal.window);
+        return;
+    }
     modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
     while (!done(modal.context) && !sdl.quitRequested) {
         modal.paint(modal.context);
