@@ -114,22 +114,35 @@ bool isKeyboardEvent(const SDL_Event& event)
     return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT;
 }
 
+// Brings a modal window back in front with the focus, out of the taskbar if it was minimised.
+void bringForward(SDL_Window* window)
+{
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(window);
+    SDL_RaiseWindow(window);
+}
+
 // Routes one event of a modal loop: the newest modal's own events to it; keys typed in any
-// other window of the program to it too; a click or a focus gained elsewhere brings it back in
-// front; a modal under it repaints when uncovered.
+// other window of the program to it too; a key, a click or a focus gained elsewhere brings it
+// back in front; a modal under it repaints when uncovered.
 void modalEvent(const SDL_Event& event, void*)
 {
     if (modals.count == 0) return;
     const ModalWindow& newest = modals.windows[static_cast<std::size_t>(modals.count - 1)];
     const std::uint32_t id = eventWindowId(event);
-    if (id == SDL_GetWindowID(newest.window) || isKeyboardEvent(event)) {
+    const bool elsewhere = id != SDL_GetWindowID(newest.window);
+    const bool focusTaken = event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN ||
+                            (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                                                               event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
+    if (elsewhere && focusTaken && id != 0) bringForward(newest.window);
+    // The game minimised under a question plays on no more than without it: it pauses.
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED && sdl.game.window != nullptr &&
+        id == SDL_GetWindowID(sdl.game.window)) {
+        dispatchWindowEvent(WindowKind::Game, event);
+    }
+    if (!elsewhere || isKeyboardEvent(event)) {
         newest.onEvent(event, newest.context);
         return;
     }
-    const bool focusTaken = event.type == SDL_MOUSEBUTTONDOWN ||
-                            (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
-                                                               event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
-    if (focusTaken && id != 0) SDL_RaiseWindow(newest.window);
     if (event.type != SDL_WINDOWEVENT || event.window.event != SDL_WINDOWEVENT_EXPOSED) return;
     for (int i = 0; i + 1 < modals.count; ++i) {
         const ModalWindow& under = modals.windows[static_cast<std::size_t>(i)];
@@ -152,7 +165,7 @@ void runModal(ModalWindow modal, bool (*done)(void*))
     }
     modals.count -= 1;
     SDL_DestroyWindow(modal.window);
-    if (modals.count > 0) SDL_RaiseWindow(modals.windows[static_cast<std::size_t>(modals.count - 1)].window);
+    if (modals.count > 0) bringForward(modals.windows[static_cast<std::size_t>(modals.count - 1)].window);
 }
 
 // The one-line dialog window: the field at the left, OK at the right.
