@@ -1,6 +1,7 @@
 // The modal windows of the game: the Yes/No questions over the game window and the two
 // one-line text dialogs (level code, best score's holder). Each runs a nested loop in which
-// the game's timer keeps ticking and the other windows keep repainting.
+// the game's timer keeps ticking and the other windows keep repainting; a dialog opened from a
+// tick under an open question stacks over it, and the newest one always takes the input.
 #include <SDL.h>
 
 #include <algorithm>

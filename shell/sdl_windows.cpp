@@ -35,7 +35,7 @@ int virtualKeyOf(SDL_Keycode key)
     return 0xFF;
 }
 
-// Any key but F12 and Escape pauses; this one stands for them when the player goes away.
+// The key pressed for the player who goes away: any key but F12 and Escape pauses the game.
 constexpr int kKeyPause = 'P';
 
 void requestMenuRepaint() { sdl.menu.repaintWanted = true; }
