@@ -87,6 +87,7 @@ constexpr int kMaxModals = 8;
 struct ModalStack {
     std::array<ModalWindow, kMaxModals> windows{};
     int count = 0;
+    std::uint64_t focusLeftAt = 0;  // SDL_GetTicks64 time a window of the program lost the focus; 0 none
 };
 ModalStack modals;
 
@@ -135,6 +136,9 @@ void modalEvent(const SDL_Event& event, void*)
                             (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
                                                                event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
     if (elsewhere && focusTaken && id != 0) bringForward(newest.window);
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        modals.focusLeftAt = SDL_GetTicks64();
+    }
     // The game minimised under a question plays on no more than without it: it pauses.
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED && sdl.game.window != nullptr &&
         id == SDL_GetWindowID(sdl.game.window)) {
@@ -151,6 +155,22 @@ void modalEvent(const SDL_Event& event, void*)
     }
 }
 
+// The focus gone from the program's windows to another program while a modal is open pauses
+// the game as it does without one. The focus moves between our own windows in two steps (lost
+// here, gained there), so only a focus that stays away for a moment counts.
+void pauseIfFocusGoneElsewhere()
+{
+    constexpr std::uint64_t kSettleMs = 150;
+    if (modals.focusLeftAt == 0 || SDL_GetTicks64() - modals.focusLeftAt < kSettleMs) return;
+    modals.focusLeftAt = 0;
+    if (SDL_GetKeyboardFocus() != nullptr || sdl.game.window == nullptr) return;
+    SDL_Event away{};
+    away.type = SDL_WINDOWEVENT;
+    away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    away.window.windowID = SDL_GetWindowID(sdl.game.window);
+    dispatchWindowEvent(WindowKind::Game, away);
+}
+
 // Runs `modal` on top of the others until `done` says it is answered, then closes it and
 // gives the front back to the modal under it, if any.
 void runModal(ModalWindow modal, bool (*done)(void*))
@@ -163,6 +183,7 @@ void runModal(ModalWindow modal, bool (*done)(void*))
     while (!done(modal.context) && !sdl.quitRequested) {
         modal.paint(modal.context);
         pumpModalLoop(modalEvent, nullptr);
+        pauseIfFocusGoneElsewhere();
     }
     modals.count -= 1;
     SDL_DestroyWindow(modal.window);
