@@ -15,8 +15,8 @@
 
 namespace {
 
-// The face the screens ask for is not installed on Linux; Lato has the whole range of
-// weights (Hairline to Black) that the game's thin, bold and black texts need.
+// The face the screens ask for is not installed on Linux; Lato stands in for it with its
+// regular, bold and black faces.
 constexpr const char* kFaceName = "Trebuchet MS";
 constexpr const char* kFaceAlias = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
@@ -130,13 +130,14 @@ bool startLookup() {
     return true;
 }
 
-// The fontconfig weight that a mapper weight asks for: 30 the thinnest face, 650 and 700 bold,
-// 1000 and above black.
+// The fontconfig weight that a mapper weight asks for: the game's face has no face thinner
+// than its regular one, and a font mapper never draws a lighter face than the family has, so
+// every weight below 400 (the side panel's thin 30 among them) is the regular face; 650 and
+// 700 are bold, 1000 and above black.
 int fontconfigWeight(int weight) {
-    if (weight <= 0) weight = 400;  // "don't care" is the regular weight
-    weight = std::min(weight, 1000);
+    weight = std::clamp(weight, 400, 1000);
     // Round to the named weights, halves upwards: 650 asks for bold as the mapper gave it.
-    const int named = std::max(100, (weight + 50) / 100 * 100);
+    const int named = (weight + 50) / 100 * 100;
     return static_cast<int>(std::lround(FcWeightFromOpenTypeDouble(named)));
 }
 

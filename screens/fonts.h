@@ -14,7 +14,8 @@ struct GameFont {
 };
 
 // The font of the given cell height (pixels, usWinAscent + usWinDescent scaled) and weight
-// (0..1000 as the original font mapper took them; 0 means normal, above 1000 is clamped).
+// (0..1000 as the original font mapper took them; 0 means normal, above 1000 is clamped;
+// anything below 400 draws the regular face, never a thinner one).
 // Opened once per (height, weight) and kept (up to 96 of them); the reference stays valid until
 // closeGameFonts. When no font can be opened, face is nullptr and drawing with it does nothing.
 const GameFont& openGameFont(int height, int weight);

@@ -370,7 +370,11 @@ void drawEndScreen(SDL_Surface* surface)
     drawWholeText(surface, large, 255, 270, pathBuffer.data());
     drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
     if (recordNotSavedText[0] != '\0') drawWholeText(surface, openGameFont(18, 700), 90, 370, recordNotSavedText.data());
-    if (runWon == 1) fillRectangle(surface, 350, 10, 650, 95, kBlack);
+    if (runWon == 1) {
+        // The box covers the lost run's plaque; the won run's plate is written in it.
+        fillRectangle(surface, 350, 10, 650, 95, kBlack);
+        drawPicture(surface, pictures.victoryPlate, 350, 10, 300, 85);
+    }
 }
 
 void drawLevelIntroScreen(SDL_Surface* surface)

@@ -12,6 +12,7 @@ struct Pictures {
     SDL_Surface* menuBackground = nullptr;      // 285 x 445
     SDL_Surface* creditsBackground = nullptr;   // 700 x 550, like the four below
     SDL_Surface* lostBackground = nullptr;      // the end screen
+    SDL_Surface* victoryPlate = nullptr;        // drawn in a won run's black box, 300 x 85
     SDL_Surface* levelBackground = nullptr;     // the level intro
     SDL_Surface* finishedBackground = nullptr;  // after the last level
     SDL_Surface* gameBackground = nullptr;      // playfield and side panel

@@ -47,6 +47,7 @@ void loadOtherPictures()
     }
     loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
     loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
+    loadNamed(pictures.victoryPlate, "Victoire.bmp", 300, 85);
     loadNamed(pictures.levelBackground, "Niveau.bmp", 700, 550);
     loadNamed(pictures.finishedBackground, "Fini.bmp", 700, 550);
     loadNamed(pictures.gameBackground, "fond.bmp", 700, 550);

@@ -1,9 +1,12 @@
 // The modal windows of the game: the Yes/No questions over the game window and the two
 // one-line text dialogs (level code, best score's holder). Each runs a nested loop in which
-// the game's timer keeps ticking and the other windows keep repainting.
+// the game's timer keeps ticking and the other windows keep repainting; a dialog opened from a
+// tick under an open question stacks over it, and the newest one always takes the input.
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <cstring>
 
 #include "game/game_state.h"
@@ -11,6 +14,7 @@
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
+#include "shell/sdl_windows.h"
 #include "shell/text_dialogs.h"
 
 namespace {
@@ -72,12 +76,123 @@ SDL_Point mousePoint(const SDL_Event& event)
     return SDL_Point{point.x, point.y};
 }
 
+// The game's open modal windows, oldest first: a question may be open when a tick ends the run
+// and opens the name dialog over it. The newest takes every key and click; the ones under it
+// keep repainting and, if the window manager brings one of them forward, send the player back
+// to the newest.
+struct ModalWindow {
+    SDL_Window* window = nullptr;
+    void (*paint)(void*) = nullptr;
+    void (*onEvent)(const SDL_Event&, void*) = nullptr;
+    void* context = nullptr;
+};
+constexpr int kMaxModals = 8;
+struct ModalStack {
+    std::array<ModalWindow, kMaxModals> windows{};
+    int count = 0;
+    std::uint64_t focusLeftAt = 0;  // SDL_GetTicks64 time a window of the program lost the focus; 0 none
+};
+ModalStack modals;
+
+// The window a new modal belongs to: the newest modal, else the game window, else the menu.
+SDL_Window* modalOwner()
+{
+    if (modals.count > 0) return modals.windows[static_cast<std::size_t>(modals.count - 1)].window;
+    if (windows.game.window != nullptr) return windows.game.window;
+    return windows.menu.window;
+}
+
 SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags)
 {
     SDL_Window* window = openPictureWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                           flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
-    if (window != nullptr) SDL_RaiseWindow(window);
+    if (window == nullptr) return nullptr;
+    // A window manager keeps a modal window above its owner and hands it the focus the owner gets.
+    SDL_Window* owner = modalOwner();
+    if (owner != nullptr) SDL_SetWindowModalFor(window, owner);
+    SDL_RaiseWindow(window);
     return window;
+}
+
+bool isKeyboardEvent(const SDL_Event& event)
+{
+    return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT;
+}
+
+// Brings a modal window back in front with the focus, out of the taskbar if it was minimised.
+void bringForward(SDL_Window* window)
+{
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(window);
+    SDL_RaiseWindow(window);
+}
+
+// Routes one event of a modal loop: the newest modal's own events to it; keys typed in any
+// other window of the program to it too; a key, a click or a focus gained elsewhere brings it
+// back in front; a modal under it repaints when uncovered.
+void modalEvent(const SDL_Event& event, void*)
+{
+    if (modals.count == 0) return;
+    const ModalWindow& newest = modals.windows[static_cast<std::size_t>(modals.count - 1)];
+    const std::uint32_t id = eventWindowId(event);
+    const bool elsewhere = id != SDL_GetWindowID(newest.window);
+    const bool focusTaken = event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN ||
+                            (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                                                               event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
+    if (elsewhere && focusTaken && id != 0) bringForward(newest.window);
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        modals.focusLeftAt = SDL_GetTicks64();
+    }
+    // The game minimised under a question plays on no more than without it: it pauses.
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED && windows.game.window != nullptr &&
+        id == SDL_GetWindowID(windows.game.window)) {
+        dispatchWindowEvent(WindowKind::Game, event);
+    }
+    if (!elsewhere || isKeyboardEvent(event)) {
+        newest.onEvent(event, newest.context);
+        return;
+    }
+    if (event.type != SDL_WINDOWEVENT || event.window.event != SDL_WINDOWEVENT_EXPOSED) return;
+    for (int i = 0; i + 1 < modals.count; ++i) {
+        const ModalWindow& under = modals.windows[static_cast<std::size_t>(i)];
+        if (SDL_GetWindowID(under.window) != id) continue;
+        windowPictureLost(under.window);
+        under.paint(under.context);
+    }
+}
+
+// The focus gone from the program's windows to another program while a modal is open pauses
+// the game as it does without one. The focus moves between our own windows in two steps (lost
+// here, gained there), so only a focus that stays away for a moment counts.
+void pauseIfFocusGoneElsewhere()
+{
+    constexpr std::uint64_t kSettleMs = 150;
+    if (modals.focusLeftAt == 0 || SDL_GetTicks64() - modals.focusLeftAt < kSettleMs) return;
+    modals.focusLeftAt = 0;
+    if (SDL_GetKeyboardFocus() != nullptr || windows.game.window == nullptr) return;
+    SDL_Event away{};
+    away.type = SDL_WINDOWEVENT;
+    away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    away.window.windowID = SDL_GetWindowID(windows.game.window);
+    dispatchWindowEvent(WindowKind::Game, away);
+}
+
+// Runs `modal` on top of the others until `done` says it is answered, then closes it and
+// gives the front back to the modal under it, if any.
+void runModal(ModalWindow modal, bool (*done)(void*))
+{
+    if (modals.count == kMaxModals) {  // never reached: the game stacks two at most
+        closePictureWindow(modal.window);
+        return;
+    }
+    modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
+    while (!done(modal.context) && !sdl.quitRequested) {
+        modal.paint(modal.context);
+        pumpModalLoop(modalEvent, nullptr);
+        pauseIfFocusGoneElsewhere();
+    }
+    modals.count -= 1;
+    closePictureWindow(modal.window);
+    if (modals.count > 0) bringForward(modals.windows[static_cast<std::size_t>(modals.count - 1)].window);
 }
 
 // The one-line dialog window: the field at the left, OK at the right.
@@ -87,10 +202,45 @@ struct TextDialogWindow {
     SDL_Rect fieldRect{};
     SDL_Rect okRect{};
     bool okHovered = false;
+    bool selecting = false;  // the left button went down in the field and is held
 };
 
-void paintTextDialog(TextDialogWindow& dialog)
+constexpr std::uint32_t kSelectionBlue = 0xFFB4D2F5;
+
+int fieldPrefixWidth(const GameFont& font, const TextField& field, int characters)
 {
+    return textWidth(font, field.text.data(), characters);
+}
+
+// Where the field's text starts: centred when it fits; when it is wider than the field, its
+// end stays in view unless the caret is further left, which then stays in view.
+int fieldTextX(const TextDialogWindow& dialog, const GameFont& font)
+{
+    const int left = dialog.fieldRect.x + 3;
+    const int inner = dialog.fieldRect.w - 6;
+    const int width = fieldPrefixWidth(font, dialog.field, dialog.field.length);
+    if (width <= inner) return left + (inner - width) / 2;
+    const int caret = fieldPrefixWidth(font, dialog.field, dialog.field.caret);
+    return std::max(left + inner - width, left - caret);
+}
+
+// The character boundary nearest to a click at x.
+int caretIndexAt(const TextDialogWindow& dialog, int x)
+{
+    const GameFont& font = openGameFont(kDialogFontHeight, 400);
+    const int offset = x - fieldTextX(dialog, font);
+    int best = 0;
+    for (int i = 1; i <= dialog.field.length; ++i) {
+        if (std::abs(fieldPrefixWidth(font, dialog.field, i) - offset) <
+            std::abs(fieldPrefixWidth(font, dialog.field, best) - offset))
+            best = i;
+    }
+    return best;
+}
+
+void paintTextDialog(void* context)
+{
+    TextDialogWindow& dialog = *static_cast<TextDialogWindow*>(context);
     SDL_Surface* surface = windowPicture(dialog.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kDialogFontHeight, 400);
@@ -98,20 +248,64 @@ void paintTextDialog(TextDialogWindow& dialog)
     fill(surface, dialog.fieldRect, kFieldWhite);
     frame(surface, dialog.fieldRect, kShade);
 
-    // The text is centred; when it is wider than the field, its end stays in view.
-    const int inner = dialog.fieldRect.w - 6;
-    const int width = textWidth(font, dialog.field.text.data(), dialog.field.length);
-    int x = dialog.fieldRect.x + 3 + (inner - width) / 2;
-    if (width > inner) x = dialog.fieldRect.x + 3 + inner - width;
+    const TextField& field = dialog.field;
+    const int x = fieldTextX(dialog, font);
     const int y = dialog.fieldRect.y + (dialog.fieldRect.h - font.cellHeight) / 2;
     SDL_Rect clip{dialog.fieldRect.x + 2, dialog.fieldRect.y + 1, dialog.fieldRect.w - 4, dialog.fieldRect.h - 2};
     SDL_SetClipRect(surface, &clip);
-    drawText(surface, font, x, y, dialog.field.text.data(), dialog.field.length, kInk);
-    fill(surface, SDL_Rect{x + width + 1, y + 1, 1, font.cellHeight - 2}, 0xFF000000);  // the caret
+    int start = 0;
+    int count = 0;
+    selectionOf(field, start, count);
+    if (count > 0) {
+        const int from = x + fieldPrefixWidth(font, field, start);
+        const int to = x + fieldPrefixWidth(font, field, start + count);
+        fill(surface, SDL_Rect{from, y, to - from + 1, font.cellHeight}, kSelectionBlue);
+    }
+    drawText(surface, font, x, y, field.text.data(), field.length, kInk);
+    const int caretX = x + fieldPrefixWidth(font, field, field.caret);
+    fill(surface, SDL_Rect{caretX, y + 1, 1, font.cellHeight - 2}, 0xFF000000);
     SDL_SetClipRect(surface, nullptr);
 
     drawButton(surface, dialog.okRect, "OK", true, dialog.okHovered, font);
     showWindowPicture(dialog.window);
+}
+
+void pasteClipboard(TextField& field)
+{
+    char* clipboard = SDL_GetClipboardText();
+    if (clipboard == nullptr) return;
+    typeIntoField(field, clipboard);  // what fits in the 63 characters goes in
+    SDL_free(clipboard);
+}
+
+void textDialogKey(TextField& field, const SDL_Keysym& key)
+{
+    const bool shift = (key.mod & KMOD_SHIFT) != 0;
+    const bool control = (key.mod & KMOD_CTRL) != 0;
+    switch (key.sym) {
+    case SDLK_BACKSPACE: eraseBeforeCaret(field); break;
+    case SDLK_DELETE: eraseAfterCaret(field); break;
+    case SDLK_LEFT: moveCaret(field, CaretMove::Left, shift); break;
+    case SDLK_RIGHT: moveCaret(field, CaretMove::Right, shift); break;
+    case SDLK_HOME: moveCaret(field, CaretMove::Home, shift); break;
+    case SDLK_END: moveCaret(field, CaretMove::End, shift); break;
+    case SDLK_v:
+        if (control) pasteClipboard(field);
+        break;
+    case SDLK_INSERT:
+        if (shift) pasteClipboard(field);
+        break;
+    case SDLK_a:
+        if (control) {
+            placeCaret(field, 0, false);
+            placeCaret(field, field.length, true);
+        }
+        break;
+    // Enter presses the default button, OK; Escape is ignored like the close box.
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: confirmTextField(field); break;
+    default: break;
+    }
 }
 
 void textDialogEvent(const SDL_Event& event, void* context)
@@ -122,22 +316,26 @@ void textDialogEvent(const SDL_Event& event, void* context)
         typeIntoField(dialog.field, event.text.text);
         break;
     case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_BACKSPACE) eraseLastCharacter(dialog.field);
-        // Enter presses the default button, OK; Escape is ignored like the close box.
-        if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) {
-            confirmTextField(dialog.field);
-        }
+        textDialogKey(dialog.field, event.key.keysym);
         break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         dialog.okHovered = inside(dialog.okRect, point.x, point.y);
+        if (dialog.selecting) placeCaret(dialog.field, caretIndexAt(dialog, point.x), true);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN: {
+        const SDL_Point point = mousePoint(event);
+        if (event.button.button != SDL_BUTTON_LEFT || !inside(dialog.fieldRect, point.x, point.y)) break;
+        dialog.selecting = true;
+        placeCaret(dialog.field, caretIndexAt(dialog, point.x), (SDL_GetModState() & KMOD_SHIFT) != 0);
         break;
     }
     case SDL_MOUSEBUTTONUP: {
         const SDL_Point point = mousePoint(event);
-        if (event.button.button == SDL_BUTTON_LEFT && inside(dialog.okRect, point.x, point.y)) {
-            confirmTextField(dialog.field);
-        }
+        if (event.button.button != SDL_BUTTON_LEFT) break;
+        if (!dialog.selecting && inside(dialog.okRect, point.x, point.y)) confirmTextField(dialog.field);
+        dialog.selecting = false;
         break;
     }
     case SDL_WINDOWEVENT:
@@ -147,6 +345,8 @@ void textDialogEvent(const SDL_Event& event, void* context)
         break;
     }
 }
+
+bool textDialogDone(void* context) { return !static_cast<TextDialogWindow*>(context)->field.open; }
 
 // The Yes/No question window: the information mark, the text, "Oui" (default) and "Non".
 struct QuestionWindow {
@@ -158,8 +358,9 @@ struct QuestionWindow {
     int answer = 0;    // 0 while open, 1 Yes, 2 No
 };
 
-void paintQuestion(QuestionWindow& question)
+void paintQuestion(void* context)
 {
+    QuestionWindow& question = *static_cast<QuestionWindow*>(context);
     SDL_Surface* surface = windowPicture(question.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
@@ -212,6 +413,8 @@ void questionEvent(const SDL_Event& event, void* context)
     }
 }
 
+bool questionDone(void* context) { return static_cast<QuestionWindow*>(context)->answer != 0; }
+
 }  // namespace
 
 bool askYesNo(const char* text)
@@ -226,11 +429,7 @@ bool askYesNo(const char* text)
     if (question.window == nullptr) return false;
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
-    while (question.answer == 0 && !sdl.quitRequested) {
-        paintQuestion(question);
-        pumpModalLoop(question.window, questionEvent, &question);
-    }
-    closePictureWindow(question.window);
+    runModal(ModalWindow{question.window, paintQuestion, questionEvent, &question}, questionDone);
     return question.answer == 1;
 }
 
@@ -250,10 +449,7 @@ void runTextDialog(TextDialog kind)
         return;
     }
     SDL_StartTextInput();
-    while (dialog.field.open && !sdl.quitRequested) {
-        paintTextDialog(dialog);
-        pumpModalLoop(dialog.window, textDialogEvent, &dialog);
-    }
+    runModal(ModalWindow{dialog.window, paintTextDialog, textDialogEvent, &dialog}, textDialogDone);
+    // A question under this dialog takes no text.
     SDL_StopTextInput();
-    closePictureWindow(dialog.window);
 }

@@ -191,19 +191,17 @@ void runMessageLoop(WindowKind kind)
     }
 }
 
-void pumpModalLoop(SDL_Window* modal, void (*onEvent)(const SDL_Event&, void*), void* context)
+void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
 {
     SDL_Event event;
     const bool got = waitForEvent(event);
     deliverDueTick();
     if (!got) return;
-    const std::uint32_t modalId = SDL_GetWindowID(modal);
-    if (eventWindowId(event) == modalId) {
-        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) windowPictureLost(modal);
-        onEvent(event, context);
-    } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        windowPictureLost(SDL_GetWindowFromID(event.window.windowID));
         repaintWindowWithId(event.window.windowID);
     }
+    onEvent(event, context);
 }
 
 void startGameTimer(std::uint32_t ms)

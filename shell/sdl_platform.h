@@ -31,9 +31,9 @@ void shutdownSdlPlatform();
 void runMessageLoop(WindowKind kind);
 
 // One pass of waiting and dispatching for a modal window's loop: waits at most until the next
-// game tick, delivers ticks and repaints of the game window, and hands every event of the
-// modal window to `onEvent`; events of other windows are dropped, except repaints.
-void pumpModalLoop(SDL_Window* modal, void (*onEvent)(const SDL_Event&, void*), void* context);
+// game tick, delivers ticks and repaints of the program's windows, and hands every event, of
+// whichever window, to `onEvent`, which routes it among the open modal windows.
+void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context);
 
 // Hides the menu, starts a new game in the game window, runs its loop, shows the menu again.
 void openGameWindow();

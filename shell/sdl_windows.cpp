@@ -37,6 +37,9 @@ int virtualKeyOf(SDL_Keycode key)
     return 0xFF;
 }
 
+// The key pressed for the player who goes away: any key but F12 and Escape pauses the game.
+constexpr int kKeyPause = 'P';
+
 void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 
 // The pointer of a mouse event in the window's picture pixels.
@@ -117,6 +120,14 @@ void gameEvent(const SDL_Event& event)
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameCloseRequested();
+        // Minimised, or the focus gone to another program: play stops as a pause key stops it.
+        // (The game's own questions and dialogs take the focus inside their loops, which never
+        // hand this window its focus events: they do not pause the game.)
+        if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
+            game.ballLaunched && !game.paused && game.gameOverShown == 0 && game.levelIntroShown == 0 &&
+            game.victoryShown == 0) {
+            gameKeyDown(kKeyPause);
+        }
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "shell/text_dialogs.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -31,6 +32,22 @@ bool isControl(unsigned char byte)
            byte == 0x90 || byte == 0x9D;
 }
 
+// Removes the selected characters and leaves the caret where they were; false when nothing
+// was selected.
+bool eraseSelection(TextField& field)
+{
+    int start = 0;
+    int count = 0;
+    selectionOf(field, start, count);
+    if (count == 0) return false;
+    char* at = field.text.data() + start;
+    std::memmove(at, at + count, static_cast<std::size_t>(field.length - start - count) + 1);
+    field.length -= count;
+    field.caret = start;
+    field.anchor = start;
+    return true;
+}
+
 }  // namespace
 
 char capitalOf(char c)
@@ -55,6 +72,8 @@ TextField openTextField(TextDialog dialog)
     field.length = static_cast<int>(strnlen(pathBuffer.data(), kFieldMaxLength));
     std::memcpy(field.text.data(), pathBuffer.data(), static_cast<std::size_t>(field.length));
     field.text[static_cast<std::size_t>(field.length)] = '\0';
+    field.anchor = 0;
+    field.caret = field.length;
     field.open = true;
     return field;
 }
@@ -71,23 +90,62 @@ int typeIntoField(TextField& field, const char* utf8)
             std::min(sequenceLength(static_cast<unsigned char>(typed[pos])), typed.size() - pos);
         const std::string_view character = typed.substr(pos, length);
         pos += length;
-        if (field.length >= kFieldMaxLength) break;
         if (!windows1252FromUtf8(character, converted) || converted.size() != 1) continue;
         if (isControl(static_cast<unsigned char>(converted[0]))) continue;
+        // The first character that enters replaces the selection; a refused one keeps it.
+        eraseSelection(field);
+        if (field.length >= kFieldMaxLength) break;
         const char c = field.dialog == TextDialog::LevelCode ? capitalOf(converted[0]) : converted[0];
-        field.text[static_cast<std::size_t>(field.length)] = c;
+        char* at = field.text.data() + field.caret;
+        std::memmove(at + 1, at, static_cast<std::size_t>(field.length - field.caret) + 1);
+        *at = c;
         field.length += 1;
-        field.text[static_cast<std::size_t>(field.length)] = '\0';
+        field.caret += 1;
+        field.anchor = field.caret;
         accepted += 1;
     }
     return accepted;
 }
 
-void eraseLastCharacter(TextField& field)
+void eraseBeforeCaret(TextField& field)
 {
-    if (field.length == 0) return;
-    field.length -= 1;
-    field.text[static_cast<std::size_t>(field.length)] = '\0';
+    if (eraseSelection(field) || field.caret == 0) return;
+    field.anchor = field.caret - 1;
+    eraseSelection(field);
+}
+
+void eraseAfterCaret(TextField& field)
+{
+    if (eraseSelection(field) || field.caret == field.length) return;
+    field.anchor = field.caret + 1;
+    eraseSelection(field);
+}
+
+void moveCaret(TextField& field, CaretMove move, bool extend)
+{
+    int start = 0;
+    int count = 0;
+    selectionOf(field, start, count);
+    int to = field.caret;
+    switch (move) {
+    case CaretMove::Left: to = count > 0 && !extend ? start : field.caret - 1; break;
+    case CaretMove::Right: to = count > 0 && !extend ? start + count : field.caret + 1; break;
+    case CaretMove::Home: to = 0; break;
+    case CaretMove::End: to = field.length; break;
+    }
+    placeCaret(field, to, extend);
+}
+
+void placeCaret(TextField& field, int index, bool extend)
+{
+    field.caret = std::clamp(index, 0, field.length);
+    if (!extend) field.anchor = field.caret;
+}
+
+void selectionOf(const TextField& field, int& start, int& count)
+{
+    start = std::min(field.anchor, field.caret);
+    count = std::abs(field.anchor - field.caret);
 }
 
 void confirmTextField(TextField& field)

@@ -44,6 +44,7 @@ std::vector<ExpectedPicture> expectedPictures()
         {"fondmenu.bmp", [] { return pictures.menuBackground; }, 285, 445},
         {"credits.bmp", [] { return pictures.creditsBackground; }, 700, 550},
         {"Perdu.bmp", [] { return pictures.lostBackground; }, 700, 550},
+        {"Victoire.bmp", [] { return pictures.victoryPlate; }, 300, 85},
         {"Niveau.bmp", [] { return pictures.levelBackground; }, 700, 550},
         {"Fini.bmp", [] { return pictures.finishedBackground; }, 700, 550},
         {"fond.bmp", [] { return pictures.gameBackground; }, 700, 550},

@@ -500,7 +500,7 @@ TEST_F(Flow, VictoryEndSlidesTheFinalPictureOffTheEndScreenWithItsBlackBox)
     EXPECT_EQ(slideOffset, 0);
     EXPECT_EQ(fakeWindowPresents, 150);
     EXPECT_TRUE(windowShows(5, 5, kLostBackgroundColour));
-    EXPECT_TRUE(windowShows(400, 50, kBlack));
+    EXPECT_TRUE(windowShows(352, 12, kBlack));  // the box, under the won run's plate
     EXPECT_TRUE(fake.dialogs.empty());
     EXPECT_FALSE(pathExists(scorePath));
 }

@@ -36,7 +36,8 @@ std::vector<PictureEntry> gamePictures()
     for (int k = 1; k <= 13; ++k) list.push_back({"bonus" + std::to_string(k) + ".bmp", false, 20, 10});
     const std::vector<PictureEntry> singles = {
         {"fondmenu.bmp", false, 285, 445},    {"credits.bmp", false, 700, 550},
-        {"Perdu.bmp", false, 700, 550},       {"Niveau.bmp", false, 700, 550},
+        {"Perdu.bmp", false, 700, 550},       {"Victoire.bmp", false, 300, 85},
+        {"Niveau.bmp", false, 700, 550},
         {"Fini.bmp", false, 700, 550},        {"fond.bmp", false, 700, 550},
         {"raquette1.ico", true, 30, 15},      {"raquette2.ico", true, 60, 15},
         {"raquette3.ico", true, 90, 15},      {"raquettearme.ico", true, 60, 15},
@@ -347,6 +348,6 @@ TEST(MakeData, WritesTheSameBytesOnEveryRun)
             << relative;
         ++files;
     }
-    EXPECT_EQ(files, 37 + 13);
+    EXPECT_EQ(files, 38 + 13);
     std::filesystem::remove_all(again);
 }

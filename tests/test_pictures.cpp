@@ -87,7 +87,7 @@ void removeTestPictures()
         &pictures.creditsBackground, &pictures.lostBackground,     &pictures.levelBackground,
         &pictures.finishedBackground, &pictures.gameBackground,    &pictures.armedPaddleIcon,
         &pictures.stickyPaddleIcon,  &pictures.bouncePaddleIcon,   &pictures.ballIconNormal,
-        &pictures.ballIconFire,
+        &pictures.ballIconFire,      &pictures.victoryPlate,
     };
     for (SDL_Surface** single : singles) {
         SDL_FreeSurface(*single);

@@ -110,26 +110,11 @@ TEST_F(TextDialogs, TheFieldKeeps63Characters)
     EXPECT_EQ(fieldText(field), typed.substr(0, 63));
 
     // A full field takes a character again once one is erased.
-    eraseLastCharacter(field);
+    eraseBeforeCaret(field);
     EXPECT_EQ(typeIntoField(field, "é"), 1);
     EXPECT_EQ(field.length, 63);
     confirmTextField(field);
     EXPECT_EQ(std::string(pathBuffer.data()), typed.substr(0, 62) + "\xE9");
-}
-
-TEST_F(TextDialogs, BackspaceErasesTheLastCharacter)
-{
-    setPathBuffer("AB");
-    TextField field = openTextField(TextDialog::LevelCode);
-    eraseLastCharacter(field);
-    EXPECT_EQ(fieldText(field), "A");
-    eraseLastCharacter(field);
-    eraseLastCharacter(field);
-    EXPECT_EQ(fieldText(field), "");
-    EXPECT_EQ(field.length, 0);
-    confirmTextField(field);
-    EXPECT_STREQ(pathBuffer.data(), "");
-    EXPECT_EQ(levelForCode(pathBuffer.data()), 1);
 }
 
 TEST_F(TextDialogs, OnlyOkClosesTheDialog)
@@ -143,7 +128,7 @@ TEST_F(TextDialogs, OnlyOkClosesTheDialog)
     confirmTextField(field);
     EXPECT_FALSE(field.open);
     EXPECT_FALSE(requestCloseTextField(field));
-    EXPECT_STREQ(pathBuffer.data(), "KEEPx");
+    EXPECT_STREQ(pathBuffer.data(), "x");  // the opening text was selected: typing replaced it
 }
 
 TEST_F(TextDialogs, CharactersWindows1252CannotHoldAreRefused)

@@ -9,14 +9,7 @@ start_display
 prepare_game
 # A best score of 0: any run is a record. The holder's name is read back with a leading blank.
 printf 'Ace SCORE= 0' > "$WORK/game/Tessaron Data/Score.sco"
-start_game
-
-menu=$(wait_window 222x310) || fail "the menu window did not appear"
-set -- $(window_origin "$menu"); mx=$1; my=$2
-sleep 0.5
-click_at $((mx + 100)) $((my + 92))   # "Commencer"
-gamewin=$(wait_window 700x550) || fail "the game window did not appear"
-set -- $(window_origin "$gamewin"); gx=$1; gy=$2
+start_first_game
 # Escape asks; "Oui" ends the run.
 end_run_with_escape "$gx" "$gy"
 

@@ -13,7 +13,10 @@ namespace {
 constexpr int kWidth = 700;
 constexpr int kHeight = 550;
 constexpr int kBorder = 10;
-constexpr int kValueHeight = 40;  // the cell of the numbers and the name written over it
+constexpr int kValueHeight = 40;
+// The black box that covers the plaque after a won run: (350, 10) to (650, 95).
+constexpr int kPlateWidth = 300;
+constexpr int kPlateHeight = 85;  // the cell of the numbers and the name written over it
 
 // The baseline of a text whose cell's top is at y, in a font of the given cell height.
 int baselineOf(int y, int height) { return y + static_cast<int>(std::lround(height * 1974.0 / 2400.0)); }
@@ -190,6 +193,15 @@ SDL_Surface* drawLostBackground() {
     drawLabel(picture, kWidth / 2, 452, "Merci d'avoir joué !", 30, 700, faded(ink, 0.9f), Align::Centre);
     drawLabel(picture, kWidth / 2, 500, "Cliquez ou appuyez sur une touche pour revenir au menu", 18, 700,
               faded(ink, 0.7f), Align::Centre);
+    return picture;
+}
+
+SDL_Surface* drawVictoryPlate() {
+    SDL_Surface* picture = newCanvas(kPlateWidth, kPlateHeight);
+    if (picture == nullptr) return nullptr;
+    fillRect(picture, 0, 0, kPlateWidth, kPlateHeight, hexColour(0x000000));
+    // The same lettering, at the same place in the box, as the lost run's "Perdu !".
+    paintGoldTitle(picture, kPlateWidth / 2, 8, "Victoire !", 62, 1000);
     return picture;
 }
 

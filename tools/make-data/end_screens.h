@@ -8,6 +8,10 @@
 // room for the rating at (90, 330), and the title plaque that a won run covers in black.
 SDL_Surface* drawLostBackground();
 
+// Draws Victoire.bmp, 300 x 85: the plate drawn in the black box of a won run's end screen,
+// "Victoire !" in the lettering of the lost run's "Perdu !".
+SDL_Surface* drawVictoryPlate();
+
 // Draws Niveau.bmp, 700 x 550: the level intro, light where its two lines (100, 140) and
 // (105, 190) and the level's big code (140, 320) are written.
 SDL_Surface* drawLevelBackground();

@@ -21,6 +21,7 @@ std::vector<PictureRecipe> pictureRecipes() {
         {"fondmenu.bmp", PictureKind::Bitmap, 285, 445, drawMenuBackground},
         {"credits.bmp", PictureKind::Bitmap, 700, 550, drawCreditsBackground},
         {"Perdu.bmp", PictureKind::Bitmap, 700, 550, drawLostBackground},
+        {"Victoire.bmp", PictureKind::Bitmap, 300, 85, drawVictoryPlate},
         {"Niveau.bmp", PictureKind::Bitmap, 700, 550, drawLevelBackground},
         {"Fini.bmp", PictureKind::Bitmap, 700, 550, drawFinishedBackground},
         {"fond.bmp", PictureKind::Bitmap, 700, 550, drawGameBackground},

@@ -75,9 +75,40 @@ wait_window_gone() {
   return 1
 }
 
-# Prints "X Y" of a window's top-left corner on the screen.
+# Prints "X Y" of a window's top-left corner on the screen (asked of the server: xdotool's
+# position is off by the frame under a window manager).
 window_origin() {
-  xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
+}
+
+# Starts a game from the menu; sets mx, my (the menu's corner), gamewin and gx, gy (its corner).
+start_first_game() {
+  start_game
+  menu=$(wait_window 222x310) || fail "the menu window did not appear"
+  set -- $(window_origin "$menu"); mx=$1; my=$2
+  sleep 0.5
+  click_at $((mx + 100)) $((my + 92))   # "Commencer"
+  gamewin=$(wait_window 700x550) || fail "the game window did not appear"
+  set -- $(window_origin "$gamewin"); gx=$1; gy=$2
+}
+
+# Waits for the Yes/No question window "app"; sets question, qx, qy, qw, qh.
+wait_question() {
+  question=""
+  for _ in $(seq 1 50); do
+    question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
+    sleep 0.1
+  done
+  [ -n "$question" ] || fail "no question window"
+  set -- $(window_origin "$question"); qx=$1; qy=$2
+  qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
+  qw=${qsize%x*}; qh=${qsize#*x}
+}
+
+# Clicks "Oui" or "Non" in the question that wait_question found.
+answer_question() {
+  if [ "$1" = Oui ]; then x=$((qx + qw - 2 * 88 - 12 + 40)); else x=$((qx + qw - 88 - 8 + 40)); fi
+  click_at "$x" $((qy + qh - 34 + 12))
 }
 
 screenshot() { import -window root "png:$1"; }
@@ -120,13 +151,6 @@ end_run_with_escape() {
   xdotool mousemove $(($1 + 240)) $(($2 + 400))
   sleep 0.3
   xdotool key Escape
-  question=""
-  for _ in $(seq 1 50); do
-    question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-    sleep 0.1
-  done
-  [ -n "$question" ] || fail "no question after Escape"
-  set -- $(window_origin "$question")
-  qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
-  click_at $(($1 + ${qsize%x*} - 2 * 88 - 12 + 40)) $(($2 + ${qsize#*x} - 34 + 12))   # "Oui"
+  wait_question
+  answer_question Oui
 }
