@@ -197,7 +197,7 @@ void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
     const bool got = waitForEvent(event);
     deliverDueTick();
     if (!got) return;
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event)) {
         windowPictureLost(SDL_GetWindowFromID(event.window.windowID));
         repaintWindowWithId(event.window.windowID);
     }

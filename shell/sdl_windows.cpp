@@ -246,6 +246,21 @@ std::uint32_t eventWindowId(const SDL_Event& event)
     }
 }
 
+bool windowMayShowNothing(std::uint8_t windowEvent)
+{
+    // Uncovered or resized, and on Wayland also just shown, moved or focused: a compositor may
+    // drop the frames a window sends before it has placed it, so the window is given its whole
+    // picture again.
+    switch (windowEvent) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_FOCUS_GAINED: return true;
+    default: return false;
+    }
+}
+
 void repaintWindowWithId(std::uint32_t windowId)
 {
     for (WindowKind kind : {WindowKind::Menu, WindowKind::Game, WindowKind::Credits}) {
@@ -263,8 +278,7 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
     const SdlWindow& w = windowOf(kind);
     if (w.window == nullptr) return WindowRequest::Continue;
     const std::uint32_t id = eventWindowId(event);
-    const bool uncovered = event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                                                              event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED);
+    const bool uncovered = event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event);
     if (id != SDL_GetWindowID(w.window) || uncovered) {
         // Events of other windows wait in the original; here only their repaints matter.
         if (uncovered) repaintWindowWithId(id);

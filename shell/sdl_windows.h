@@ -43,6 +43,9 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event);
 // The id of the window an event belongs to, or 0 for events of no window.
 std::uint32_t eventWindowId(const SDL_Event& event);
 
+// Whether a window event may leave the window showing nothing of its picture.
+bool windowMayShowNothing(std::uint8_t windowEvent);
+
 // Repaints the program window with that SDL id, if it is one of ours.
 void repaintWindowWithId(std::uint32_t windowId);
 
