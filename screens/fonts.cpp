@@ -48,6 +48,7 @@ constexpr int kFontSlots = 96;
 struct FontLookup {
     bool ttfHeld = false;        // the lookup's own use of SDL_ttf is taken
     FcConfig* config = nullptr;
+    bool fontconfigShared = false;  // another part of the program uses fontconfig too
     std::array<FontSlot, kFontSlots> slots{};
     int used = 0;                // slots filled, from the first
     GameFont noFont;             // handed out when the table is full: draws nothing
@@ -365,6 +366,8 @@ bool windows1252FromUtf8(std::string_view utf8, std::string& out) {
     return true;
 }
 
+void shareFontconfig() { fontLookup.fontconfigShared = true; }
+
 void closeGameFonts() {
     // If SDL_ttf was shut down more often than started, its faces went with it: only forget them.
     const bool ttfRunning = TTF_WasInit() > 0;
@@ -377,7 +380,8 @@ void closeGameFonts() {
     if (fontLookup.config != nullptr) {
         FcConfigDestroy(fontLookup.config);
         fontLookup.config = nullptr;
-        FcFini();
+        // FcFini asserts that nobody else holds fontconfig's caches: only when nobody does.
+        if (!fontLookup.fontconfigShared) FcFini();
     }
     if (fontLookup.ttfHeld && ttfRunning) TTF_Quit();
     fontLookup.ttfHeld = false;

@@ -42,3 +42,7 @@ bool windows1252FromUtf8(std::string_view utf8, std::string& out);
 // (SDL_ttf is started at the first font and counts its users). Runs by itself when the
 // program ends; later calls to openGameFont open the fonts afresh.
 void closeGameFonts();
+
+// Another part of the program (the title bars that Wayland windows draw for themselves) uses
+// fontconfig as well: closeGameFonts then leaves fontconfig running.
+void shareFontconfig();

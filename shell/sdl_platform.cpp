@@ -150,6 +150,7 @@ bool initSdlPlatform()
     // texture framebuffer would load a whole GL stack and cost a third of a core under Xvfb.
     // Wayland's driver needs that texture framebuffer to draw a window at all.
     if (SDL_strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_strcmp(driver, "wayland") == 0) shareFontconfig();
     SDL_StopTextInput();
     chooseWindowScale();
     return true;
