@@ -506,6 +506,15 @@ void playToEnd()
     }
 }
 
+void stopReplay() { replay.stopped = true; }
+
+bool replayAnswerDue()
+{
+    if (replay.mode != ReplayMode::Playing) return false;
+    const Record next = peekReplay().kind;
+    return replay.stopped || next == Record::Answer || next == Record::Text;
+}
+
 bool validateStream(const std::string& stream, std::string& reason)
 {
     std::size_t at = 0;

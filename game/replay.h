@@ -107,6 +107,13 @@ bool playNextRecord();
 // Plays every record to the end headless.
 void playToEnd();
 
+// Stops the playback where it stands (the watcher left).
+void stopReplay();
+
+// While playing: the next record answers a question or a dialog (or the playback stopped), so
+// an open question or dialog closes and takes its answer.
+bool replayAnswerDue();
+
 // Checks a whole stream without playing it; false and a one-line reason in `reason` when a
 // record is malformed, a check names unknown fields, or the stream does not end with End.
 bool validateStream(const std::string& stream, std::string& reason);

@@ -8,6 +8,7 @@
 
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
 #include "shell/text_dialogs.h"
@@ -220,15 +221,15 @@ bool askYesNo(const char* text)
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
     question.window = openModalWindow("app", width, height, 0);
-    if (question.window == nullptr) return false;
+    if (question.window == nullptr) return seamAnswer(false, SDL_GetTicks64());
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
-    while (question.answer == 0 && !sdl.quitRequested) {
+    while (question.answer == 0 && !sdl.quitRequested && !replayAnswerDue()) {
         paintQuestion(question);
         pumpModalLoop(question.window, questionEvent, &question);
     }
     SDL_DestroyWindow(question.window);
-    return question.answer == 1;
+    return seamAnswer(question.answer == 1, SDL_GetTicks64());
 }
 
 void runTextDialog(TextDialog kind)
@@ -244,13 +245,15 @@ void runTextDialog(TextDialog kind)
     dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS);
     if (dialog.window == nullptr) {
         confirmTextField(dialog.field);  // no window: the text stays as it was opened
+        seamDialogText(SDL_GetTicks64());
         return;
     }
     SDL_StartTextInput();
-    while (dialog.field.open && !sdl.quitRequested) {
+    while (dialog.field.open && !sdl.quitRequested && !replayAnswerDue()) {
         paintTextDialog(dialog);
         pumpModalLoop(dialog.window, textDialogEvent, &dialog);
     }
     SDL_StopTextInput();
     SDL_DestroyWindow(dialog.window);
+    seamDialogText(SDL_GetTicks64());
 }

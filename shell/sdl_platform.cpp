@@ -10,7 +10,9 @@
 #include <string>
 
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/fonts.h"
+#include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
 
 SdlPlatform sdl;
@@ -164,6 +166,7 @@ void runMessageLoop(WindowKind kind)
 
 void pumpModalLoop(SDL_Window* modal, void (*onEvent)(const SDL_Event&, void*), void* context)
 {
+    if (replay.mode == ReplayMode::Playing) return watchReplayStep();
     SDL_Event event;
     const bool got = waitForEvent(event);
     deliverDueTick();
@@ -187,7 +190,7 @@ void stopGameTimer() { sdl.timerRunning = false; }
 
 // The pointer as the game window last saw it move. (SDL's global pointer state is refreshed
 // only by some X servers' raw input, so the window's own motion events are the reliable source.)
-Point pointerPosition() { return Point{sdl.pointer.x, sdl.pointer.y}; }
+Point pointerPosition() { return seamPointer(Point{sdl.pointer.x, sdl.pointer.y}); }
 
 void requestRepaint()
 {
@@ -198,7 +201,7 @@ void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
 
 // A steady clock: slide frames measure their duration with it, and a frame that spans
 // midnight or a clock change must not move a slide backwards.
-std::int64_t localTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+std::int64_t localTimeMs() { return seamClock(static_cast<std::int64_t>(SDL_GetTicks64())); }
 
 void playSoundFile(const char* path)
 {
@@ -226,6 +229,7 @@ void stopSounds()
 // still down, and the menu's next click would be lost.
 void closeGameWindow()
 {
+    if (replay.mode == ReplayMode::Playing) return;  // a watched replay keeps its final screen
     if (sdl.game.window == nullptr) return;
     sdl.timerRunning = false;
     if (!sdl.game.buttonHeld) {

@@ -4,11 +4,13 @@
 
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/replay.h"
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
 #include "screens/menu_screen.h"
 #include "screens/window_target.h"
 #include "shell/program_look.h"
+#include "shell/replay_store.h"
 #include "shell/text_dialogs.h"
 #include "shell/window_places.h"
 
@@ -86,21 +88,21 @@ void gameEvent(const SDL_Event& event)
     switch (event.type) {
     case SDL_MOUSEMOTION:
         sdl.pointer = SDL_Point{event.motion.x, event.motion.y};
-        gamePointerMoved();
+        runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
         break;
     case SDL_MOUSEBUTTONDOWN:
         sdl.pointer = SDL_Point{event.button.x, event.button.y};
         if (event.button.button == SDL_BUTTON_LEFT) {
             sdl.game.buttonHeld = true;
-            gameLeftButtonDown();
+            runHandler(Handler::LeftButton, 0, SDL_GetTicks64());
         }
         break;
     case SDL_KEYDOWN:
         // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0) gameKeyDown(virtualKeyOf(event.key.keysym.sym));
+        if (event.key.repeat == 0) runHandler(Handler::Key, virtualKeyOf(event.key.keysym.sym), SDL_GetTicks64());
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameCloseRequested();
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) runHandler(Handler::Close, 0, SDL_GetTicks64());
         break;
     default:
         break;
@@ -234,17 +236,19 @@ void dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
     if (kind == WindowKind::Credits) creditsEvent(event);
 }
 
-void gameWindowTimer() { gameTimerElapsed(); }
+void gameWindowTimer() { runHandler(Handler::Timer, 0, SDL_GetTicks64()); }
 
 void openGameWindow()
 {
     showWindow(WindowKind::Menu, false);
     sdl.pointer = SDL_Point{240, 0};
     newGameReset();
+    beginRecording(Point{sdl.pointer.x, sdl.pointer.y});
     startLevel();
     openWindow(WindowKind::Game);
     runMessageLoop(WindowKind::Game);
     closeWindow(WindowKind::Game);
+    saveGameReplay(replayDirectory());
     showWindow(WindowKind::Menu, true);
 }
 
