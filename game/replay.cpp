@@ -20,6 +20,7 @@ constexpr std::uint64_t kLongestWaitMs = 3600000;
 constexpr std::uint64_t kLongestText = 999;
 constexpr std::int64_t kFarthestPointer = 1000000;
 constexpr std::int64_t kLatestClock = std::int64_t{1} << 50;
+constexpr std::int64_t kLongestGameTicks = 100000000;  // eleven days at the fastest pace
 
 // ---- Bytes: records are a tag byte (kind in the low four bits, a small value in the high
 // four) and unsigned LEB128 numbers; signed numbers are zigzag-coded.
@@ -523,10 +524,17 @@ bool validateStream(const std::string& stream, std::string& reason)
     std::int64_t x = 0;
     std::int64_t y = 0;
     std::int64_t clock = 0;
+    bool checkedLast = false;  // the previous record checks the state at the current tick
     ReplayEvent event;
     while (decodeRecord(stream, at, base, event, reason)) {
         switch (event.kind) {
-        case Record::Ticks: ticks += event.value; break;
+        case Record::Ticks:
+            ticks += event.value;
+            if (ticks > kLongestGameTicks) {
+                reason = "more ticks than any game";
+                return false;
+            }
+            break;
         case Record::Check:
             if (event.value != ticks) {
                 reason = "a state check at tick " + std::to_string(event.value) + " follows tick " +
@@ -551,11 +559,15 @@ bool validateStream(const std::string& stream, std::string& reason)
             }
             break;
         case Record::End:
-            if (at == stream.size()) return true;
-            reason = "bytes follow the end record";
-            return false;
+            if (at != stream.size()) {
+                reason = "bytes follow the end record";
+                return false;
+            }
+            if (!checkedLast) reason = "the end record does not follow the last state check";
+            return checkedLast;
         default: break;
         }
+        checkedLast = event.kind == Record::Check && event.value == ticks;
     }
     return false;
 }
