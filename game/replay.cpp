@@ -346,6 +346,8 @@ void beginRecording(Point pointer)
     start.level = game.currentLevel;
     start.livesLeft = game.livesLeft;
     start.soundEnabled = game.soundEnabled;
+    start.levelIntroShown = game.levelIntroShown;
+    start.victoryShown = game.victoryShown;
     start.bestScore = game.bestScore;
     start.bestScoreName = game.bestScoreName;
     start.bestScoreName.back() = '\0';
@@ -379,6 +381,8 @@ void beginPlayback(const ReplayStart& start, const std::string& stream, bool che
     game.cursorPos = start.cursor;
     newGameReset();
     game.livesLeft = start.livesLeft;
+    game.levelIntroShown = start.levelIntroShown;
+    game.victoryShown = start.victoryShown;
     seedRandom(start.randomState);
     // The level is laid as the recorded game laid it, seam answers included.
     replay.mode = ReplayMode::Playing;

@@ -20,6 +20,10 @@ struct ReplayStart {
     std::int32_t level = 1;         // the starting level
     std::int32_t livesLeft = 1;     // spare balls at the start
     std::int32_t soundEnabled = 1;
+    // A game left during a level's intro or the final picture leaves its screen flag set for the
+    // next game, which opens on that screen.
+    std::int32_t levelIntroShown = 0;
+    std::int32_t victoryShown = 0;
     std::int32_t bestScore = 0;     // the record read from the score file
     std::array<char, 64> bestScoreName{};
     Point pointer{};                // the game window's pointer as the game opened

@@ -72,6 +72,8 @@ std::string encodeReplay(const ReplayStart& start, const std::string& stream)
     putWord(out, static_cast<std::uint32_t>(start.level), 4);
     putWord(out, static_cast<std::uint32_t>(start.livesLeft), 4);
     putWord(out, static_cast<std::uint32_t>(start.soundEnabled), 1);
+    putWord(out, static_cast<std::uint32_t>(start.levelIntroShown), 1);
+    putWord(out, static_cast<std::uint32_t>(start.victoryShown), 1);
     putWord(out, static_cast<std::uint32_t>(start.bestScore), 4);
     out.append(start.bestScoreName.data(), start.bestScoreName.size());
     out.back() = '\0';
@@ -110,6 +112,8 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     start.level = in.number();
     start.livesLeft = in.number();
     start.soundEnabled = static_cast<std::int32_t>(in.word(1));
+    start.levelIntroShown = static_cast<std::int32_t>(in.word(1));
+    start.victoryShown = static_cast<std::int32_t>(in.word(1));
     start.bestScore = in.number();
     const std::string name = in.text(start.bestScoreName.size());
     start.pointer.x = in.number();
@@ -121,7 +125,7 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, "truncated replay");
     if (bytes.size() - in.at > packedSize) return fail(reason, "bytes follow the end of the replay");
     if (start.level < 0 || start.level > kLevelCount || start.livesLeft < 0 || start.livesLeft > 99 ||
-        start.soundEnabled > 1 || start.bestScore < 0 || name.find('\0') == std::string::npos) {
+        start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 || name.find('\0') == std::string::npos) {
         return fail(reason, "damaged replay header");
     }
     std::memcpy(start.bestScoreName.data(), name.data(), start.bestScoreName.size());
