@@ -457,7 +457,8 @@ std::int64_t seamClock(std::int64_t live)
         replay.lastClock = live;
         return live;
     }
-    if (replay.mode != ReplayMode::Playing || replay.stopped) return replay.lastClock;
+    if (replay.mode != ReplayMode::Playing) return live;
+    if (replay.stopped) return replay.lastClock;
     const ReplayEvent next = peekReplay();
     ReplayEvent reading;
     if (next.kind != Record::Clock) {
