@@ -59,28 +59,29 @@ std::uint64_t bricksHash(const GameState& s)
     return hash.value();
 }
 
-std::uint64_t capsulesHash(const GameState& s)
+// Capsules and shots: an entry's liveness, and its place only while it is live.
+template <typename Table, typename Live>
+std::uint64_t entriesHash(const Table& table, Live liveness)
 {
     Hash hash;
-    for (const FallingBonus& capsule : s.bonusTable) {
-        hash.word(zigzag(capsule.kind));
-        if (capsule.kind == 0) continue;
-        hash.word(zigzag(capsule.x));
-        hash.word(zigzag(capsule.y));
+    for (const auto& entry : table) {
+        const std::int32_t live = liveness(entry);
+        hash.word(zigzag(live));
+        if (live == 0) continue;
+        hash.word(zigzag(entry.x));
+        hash.word(zigzag(entry.y));
     }
     return hash.value();
 }
 
+std::uint64_t capsulesHash(const GameState& s)
+{
+    return entriesHash(s.bonusTable, [](const FallingBonus& capsule) { return capsule.kind; });
+}
+
 std::uint64_t shotsHash(const GameState& s)
 {
-    Hash hash;
-    for (const Shot& shot : s.shotTable) {
-        hash.word(zigzag(shot.active));
-        if (shot.active == 0) continue;
-        hash.word(zigzag(shot.x));
-        hash.word(zigzag(shot.y));
-    }
-    return hash.value();
+    return entriesHash(s.shotTable, [](const Shot& shot) { return shot.active; });
 }
 
 std::uint64_t nameHash(const GameState& s)

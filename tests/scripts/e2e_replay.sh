@@ -23,17 +23,7 @@ for x in 150 300 220 240; do xdotool mousemove $((gx + x)) $((gy + 420)); sleep 
 xdotool key p; sleep 0.4; xdotool key p; sleep 0.6   # pause and resume
 
 xdotool key Escape
-question=""
-for _ in $(seq 1 50); do
-  question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-  sleep 0.1
-done
-[ -n "$question" ] || fail "no question after Escape"
-set -- $(window_origin "$question"); qx=$1; qy=$2
-qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
-qw=${qsize%x*}; qh=${qsize#*x}
-sleep 0.3
-click_at $((qx + qw - 2 * 88 - 12 + 40)) $((qy + qh - 34 + 12))   # "Oui"
+answer_question_yes || fail "no question after Escape"
 
 dialog=$(wait_window 227x24) || fail "the name dialog did not open"
 set -- $(window_origin "$dialog"); dx=$1; dy=$2

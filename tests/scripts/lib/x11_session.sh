@@ -111,3 +111,17 @@ quit_from_menu() {
   GAME_PID=""
   [ "$status" = 0 ] || fail "the game exited with status $status"
 }
+
+# Waits for the open Yes/No question and clicks its "Oui" button; fails when none opens.
+answer_question_yes() {
+  question=""
+  for _ in $(seq 1 50); do
+    question=$(xdotool search --onlyvisible --name '^app$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
+    sleep 0.1
+  done
+  [ -n "$question" ] || return 1
+  set -- $(window_origin "$question")
+  qsize=$(xdotool getwindowgeometry "$question" | awk '/Geometry/ {print $2}')
+  sleep 0.3
+  click_at $(($1 + ${qsize%x*} - 2 * 88 - 12 + 40)) $(($2 + ${qsize#*x} - 34 + 12))
+}
