@@ -12,3 +12,5 @@ int nextRandom()
     randomState = randomState * 214013u + 2531011u;
     return static_cast<int>((randomState >> 16) & 0x7fffu);
 }
+
+std::uint32_t currentRandomState() { return randomState; }

@@ -7,3 +7,6 @@ void seedRandom(std::uint32_t seed);
 
 // Next value, 0..32767: state = state * 214013 + 2531011, result bits 16 to 30.
 int nextRandom();
+
+// The generator's state as it stands: seeding with it continues the same sequence.
+std::uint32_t currentRandomState();

@@ -14,9 +14,11 @@ struct CommandLineOption {
     std::string_view name;
     CommandLineAction action;
     std::string_view help;
+    bool takesFile = false;  // the next argument is the option's file
 };
 
-constexpr std::array<CommandLineOption, 2> kOptions = {{
+constexpr std::array<CommandLineOption, 3> kOptions = {{
+    {"--replay", CommandLineAction::WatchReplay, "FICHIER : rejoue une partie enregistrée", true},
     {"--help", CommandLineAction::ShowHelp, "affiche cette aide et quitte"},
     {"--version", CommandLineAction::ShowVersion, "affiche la version et quitte"},
 }};
@@ -25,13 +27,14 @@ constexpr std::array<CommandLineOption, 2> kOptions = {{
 int priority(CommandLineAction action)
 {
     switch (action) {
-    case CommandLineAction::ShowHelp: return 2;
-    case CommandLineAction::ShowVersion: return 1;
+    case CommandLineAction::ShowHelp: return 3;
+    case CommandLineAction::ShowVersion: return 2;
+    case CommandLineAction::WatchReplay: return 1;
     default: return 0;
     }
 }
 
-constexpr const char* kUsage = "Usage : tessaron [OPTION]\n";
+constexpr const char* kUsage = "Usage : tessaron [--help | --version | --replay FICHIER]\n";
 
 }  // namespace
 
@@ -49,6 +52,14 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
                                   ? "option inconnue : " + std::string(argument)
                                   : "argument inattendu : " + std::string(argument);
             return command;
+        }
+        if (known->takesFile) {
+            if (i + 1 >= argc || argv[i + 1] == nullptr) {
+                command.action = CommandLineAction::Refuse;
+                command.refusal = "fichier manquant après " + std::string(argument);
+                return command;
+            }
+            command.replayPath = argv[++i];
         }
         if (priority(known->action) > priority(command.action)) command.action = known->action;
     }
@@ -83,6 +94,7 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
                      command.refusal.c_str(), kUsage);
         return 2;
     case CommandLineAction::Play:
+    case CommandLineAction::WatchReplay:
         break;
     }
     return 0;

@@ -1,15 +1,16 @@
 // The game's command line: with no argument the game starts; --help and --version answer and
-// end; anything else is refused with the usage.
+// end; --replay FILE shows a recorded game; anything else is refused with the usage.
 #pragma once
 #include <cstdio>
 #include <string>
 
-enum class CommandLineAction { Play, ShowHelp, ShowVersion, Refuse };
+enum class CommandLineAction { Play, WatchReplay, ShowHelp, ShowVersion, Refuse };
 
 // What the command line asks for. New options add their fields here.
 struct CommandLine {
     CommandLineAction action = CommandLineAction::Play;
-    std::string refusal;  // the short French reason, when action is Refuse
+    std::string refusal;     // the short French reason, when action is Refuse
+    std::string replayPath;  // the recorded game to show, when action is WatchReplay
 };
 
 // Reads the arguments after the program's name (argv[1] .. argv[argc - 1]).

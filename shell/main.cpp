@@ -1,6 +1,6 @@
-// Tessaron's entry: answers --help and --version, or finds its data, loads the assets, seeds
-// the generator, opens the menu and runs the program's loop; the exit note is written when the
-// loop ends.
+// Tessaron's entry: answers --help and --version; otherwise finds its data, loads the assets,
+// seeds the generator and either shows a recorded game (--replay FILE) or opens the menu and
+// runs the program's loop; the exit note is written when that loop ends.
 #include <cstdio>
 #include <ctime>
 
@@ -10,18 +10,28 @@
 #include "shell/data_paths.h"
 #include "shell/program_look.h"
 #include "shell/sdl_platform.h"
+#include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
 #include "shell/sound_cues.h"
 
 int main(int argc, char** argv)
 {
     const CommandLine command = parseCommandLine(argc, argv);
-    if (command.action != CommandLineAction::Play) return answerCommandLine(command, stdout, stderr);
+    const bool watching = command.action == CommandLineAction::WatchReplay;
+    if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
 
     findExeDir();
     loadMenuAssets();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
+    if (watching) {
+        loadRemainingAssets();
+        startSdlAudio();
+        const int status = watchReplay(command.replayPath.c_str());
+        releaseProgramLook();
+        shutdownSdlPlatform();
+        return status;
+    }
 
     // The menu shows first; what it does not need is made ready behind its first frame.
     openWindow(WindowKind::Menu);

@@ -11,6 +11,7 @@
 
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
@@ -185,7 +186,8 @@ void runModal(ModalWindow modal, bool (*done)(void*))
         return;
     }
     modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
-    while (!done(modal.context) && !sdl.quitRequested) {
+    // A watched replay closes the window by itself when the recorded answer is due.
+    while (!done(modal.context) && !sdl.quitRequested && !replayAnswerDue()) {
         modal.paint(modal.context);
         pumpModalLoop(modalEvent, nullptr);
         pauseIfFocusGoneElsewhere();
@@ -426,11 +428,11 @@ bool askYesNo(const char* text)
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
     question.window = openModalWindow("app", width, height, 0);
-    if (question.window == nullptr) return false;
+    if (question.window == nullptr) return seamAnswer(false, SDL_GetTicks64());
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
     runModal(ModalWindow{question.window, paintQuestion, questionEvent, &question}, questionDone);
-    return question.answer == 1;
+    return seamAnswer(question.answer == 1, SDL_GetTicks64());
 }
 
 void runTextDialog(TextDialog kind)
@@ -446,10 +448,12 @@ void runTextDialog(TextDialog kind)
     dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS);
     if (dialog.window == nullptr) {
         confirmTextField(dialog.field);  // no window: the text stays as it was opened
+        seamDialogText(SDL_GetTicks64());
         return;
     }
     SDL_StartTextInput();
     runModal(ModalWindow{dialog.window, paintTextDialog, textDialogEvent, &dialog}, textDialogDone);
     // A question under this dialog takes no text.
     SDL_StopTextInput();
+    seamDialogText(SDL_GetTicks64());
 }

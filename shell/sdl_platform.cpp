@@ -13,9 +13,12 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/fonts.h"
 #include "shell/regular_file.h"
+#include "shell/replay_store.h"
 #include "shell/sdl_presentation.h"
+#include "shell/sdl_replay_watch.h"
 #include "shell/video_driver.h"
 
 SdlPlatform sdl;
@@ -87,7 +90,7 @@ void deliverDueTick()
     sdl.timerDeadline += sdl.timerIntervalMs;
     if (sdl.timerDeadline <= now) sdl.timerDeadline = now + sdl.timerIntervalMs;
     sdl.ticksDelivered += 1;
-    gameTimerElapsed();
+    gameWindowTimer();
     if (sdl.tickObserver != nullptr) sdl.tickObserver();
 }
 
@@ -194,6 +197,7 @@ void runMessageLoop(WindowKind kind)
 
 void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
 {
+    if (replay.mode == ReplayMode::Playing) return watchReplayStep();
     SDL_Event event;
     const bool got = waitForEvent(event);
     deliverDueTick();
@@ -216,7 +220,7 @@ void stopGameTimer() { sdl.timerRunning = false; }
 
 // The pointer as the game window last saw it move. (SDL's global pointer state is refreshed
 // only by some X servers' raw input, so the window's own motion events are the reliable source.)
-Point pointerPosition() { return Point{windows.pointer.x, windows.pointer.y}; }
+Point pointerPosition() { return seamPointer(Point{windows.pointer.x, windows.pointer.y}); }
 
 void requestRepaint()
 {
@@ -227,7 +231,7 @@ void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
 
 // A steady clock: slide frames measure their duration with it, and a frame that spans
 // midnight or a clock change must not move a slide backwards.
-std::int64_t localTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+std::int64_t localTimeMs() { return seamClock(static_cast<std::int64_t>(SDL_GetTicks64())); }
 
 void playSoundFile(const char* path)
 {
@@ -249,17 +253,23 @@ void stopSounds()
     Mix_HaltChannel(-1);
 }
 
-void closeGameWindow() { closeGameWindowAfterClick(); }
+void closeGameWindow()
+{
+    if (replay.mode == ReplayMode::Playing) return;  // a watched replay keeps its final screen
+    closeGameWindowAfterClick();
+}
 
 void openGameWindow()
 {
     showWindow(WindowKind::Menu, false);
     windows.pointer = SDL_Point{240, 0};
     newGameReset();
+    beginRecording(Point{windows.pointer.x, windows.pointer.y});
     startLevel();
     openWindow(WindowKind::Game);
     runMessageLoop(WindowKind::Game);
     closeWindow(WindowKind::Game);
+    saveGameReplay(replayDirectory());
     showWindow(WindowKind::Menu, true);
 }
 

@@ -5,6 +5,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
@@ -100,13 +101,13 @@ void gameEvent(const SDL_Event& event)
     switch (event.type) {
     case SDL_MOUSEMOTION:
         gamePointerAt(event.motion.x, event.motion.y);
-        gamePointerMoved();
+        runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
         break;
     case SDL_MOUSEBUTTONDOWN:
         gamePointerAt(event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_LEFT) {
             windows.game.buttonHeld = true;
-            gameLeftButtonDown();
+            runHandler(Handler::LeftButton, 0, SDL_GetTicks64());
         }
         break;
     case SDL_KEYDOWN:
@@ -116,17 +117,17 @@ void gameEvent(const SDL_Event& event)
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0) gameKeyDown(virtualKeyOf(event.key.keysym.sym));
+        if (event.key.repeat == 0) runHandler(Handler::Key, virtualKeyOf(event.key.keysym.sym), SDL_GetTicks64());
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameCloseRequested();
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) runHandler(Handler::Close, 0, SDL_GetTicks64());
         // Minimised, or the focus gone to another program: play stops as a pause key stops it.
         // (The game's own questions and dialogs take the focus inside their loops, which never
         // hand this window its focus events: they do not pause the game.)
         if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
             game.ballLaunched && !game.paused && game.gameOverShown == 0 && game.levelIntroShown == 0 &&
             game.victoryShown == 0) {
-            gameKeyDown(kKeyPause);
+            runHandler(Handler::Key, kKeyPause, SDL_GetTicks64());
         }
         break;
     default:
@@ -307,6 +308,9 @@ void closeGameWindowAfterClick()
     }
     windows.game.closePending = true;
     windows.game.closeAskedAt = SDL_GetTicks64();
+}
+
+void gameWindowTimer() { runHandler(Handler::Timer, 0, SDL_GetTicks64()); }
 }
 
 SDL_Surface* gameWindowSurface() { return windowPicture(windows.game.window); }

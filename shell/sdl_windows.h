@@ -43,6 +43,9 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event);
 // The id of the window an event belongs to, or 0 for events of no window.
 std::uint32_t eventWindowId(const SDL_Event& event);
 
+// The game timer's tick, delivered by a loop, through the replay's record of handler calls.
+void gameWindowTimer();
+
 // Whether a window event may leave the window showing nothing of its picture.
 bool windowMayShowNothing(std::uint8_t windowEvent);
 

@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "game/random.h"
+#include "game/replay.h"
 
 FakePlatform fake;
 
@@ -27,6 +28,7 @@ void resetWorld(std::uint32_t seed)
 {
     resetFakePlatform();
     game = GameState{};
+    replay = ReplaySession{};
     pathBuffer.fill('\0');
     seedRandom(seed);
 }
@@ -46,7 +48,7 @@ void stopGameTimer()
     fake.log.push_back("stop timer");
 }
 
-Point pointerPosition() { return fake.pointer; }
+Point pointerPosition() { return seamPointer(fake.pointer); }
 
 void requestRepaint()
 {
@@ -59,7 +61,7 @@ bool askYesNo(const char* text)
     fake.questions.emplace_back(text);
     fake.log.push_back(std::string("ask ") + text);
     if (fake.duringQuestion) fake.duringQuestion();
-    return fake.answer;
+    return seamAnswer(fake.answer, fake.clockMs);
 }
 
 void sleepMs(std::uint32_t ms)
@@ -72,7 +74,7 @@ void sleepMs(std::uint32_t ms)
 std::int64_t localTimeMs()
 {
     fake.clockMs += fake.clockStepMs;
-    return fake.clockMs;
+    return seamClock(fake.clockMs);
 }
 
 void playSoundFile(const char* path)
@@ -107,4 +109,5 @@ void runTextDialog(TextDialog dialog)
     if (fake.typeText) {
         std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
     }
+    seamDialogText(fake.clockMs);
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages Tessaron builds, plays and tests with, when any is missing.
 set -eu
 packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
-  libfontconfig-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
+  libfontconfig-dev zlib1g-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool wmctrl imagemagick x11-utils
   dpkg-dev file desktop-file-utils appstream weston libdecor-0-plugin-1-cairo openbox"
 missing=""

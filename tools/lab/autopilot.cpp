@@ -10,6 +10,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/random.h"
+#include "game/replay.h"
 #include "tools/lab/null_platform.h"
 
 namespace {
@@ -546,7 +547,7 @@ int launchSpot(Autopilot& pilot, const Board& board)
 void pointAt(int paddleX, bool mirror)
 {
     nullPlatform.pointer.x = mirror ? 479 - paddleX : paddleX;
-    gamePointerMoved();
+    runHandler(Handler::PointerMoved, 0, nullPlatform.clockMs);
 }
 
 bool ballHeld(int ball)
@@ -566,7 +567,7 @@ bool ballOverPaddle()
 
 }  // namespace
 
-Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHabit habit)
+Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHabit habit, bool recorded)
 {
     seedRandom(seed);
     newGameReset();
@@ -574,6 +575,7 @@ Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHa
     game.livesLeft = lives;
     game.levelIntroShown = 0;
     game.victoryShown = 0;
+    if (recorded) beginRecording(nullPlatform.pointer);
     startLevel();
     nullPlatform.pointer = Point{240, 500};
     Autopilot pilot;
@@ -599,7 +601,7 @@ bool autopilotTurn(Autopilot& pilot)
         pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp;
     if (game.ballLaunched && looping && game.livesLeft >= 1) {
         nullPlatform.answerYes = true;
-        gameKeyDown(kKeyF12);
+        runHandler(Handler::Key, kKeyF12, nullPlatform.clockMs);
         nullPlatform.answerYes = false;
         pilot.ballsGivenUp += 1;
         pilot.livesLost += 1;
@@ -608,17 +610,17 @@ bool autopilotTurn(Autopilot& pilot)
     }
     if (!game.ballLaunched) {
         pointAt(launchSpot(pilot, board), game.bonusMirror);
-        gameLeftButtonDown();
+        runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
     } else if (ballHeld(0) || ballHeld(1)) {
         pilot.heldTurns += 1;
         if (game.paddleX == pilot.releaseSpot || pilot.heldTurns > 6) {
-            gameLeftButtonDown();
+            runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
             pilot.releaseSpot = -1;
             pilot.heldTurns = 0;
         }
     } else if (game.bonusArmed && game.shotsLeft > 0 && shotFindsBrick(board, game.paddleX) &&
                !ballOverPaddle()) {
-        gameLeftButtonDown();
+        runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
     }
 
     const PaddleForecast next = forecastPaddle();
@@ -647,7 +649,7 @@ bool autopilotTurn(Autopilot& pilot)
     pointAt(choice.paddleX, next.mirror);
 
     const bool ticking = game.ballLaunched && !game.paused;
-    gameTimerElapsed();
+    runHandler(Handler::Timer, 0, nullPlatform.clockMs);
     if (!ticking) return false;
     pilot.ticks += 1;
     if (!game.ballLaunched || game.gameOverShown != 0) pilot.livesLost += 1;  // the last ball fell

@@ -30,8 +30,9 @@ struct Autopilot {
 enum class PlayState { Playing, Cleared, Over };
 
 // A new game at `level` with `lives` spare balls and the game's generator seeded with
-// `seed`, as the menu would start it; returns the player for it (its dice seeded alike).
-Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHabit habit);
+// `seed`, as the menu would start it; returns the player for it (its dice seeded alike). A
+// recorded game is recorded as a replay from its first level on.
+Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHabit habit, bool recorded = false);
 
 // Cleared once the level-complete step has shown the next intro or the final picture;
 // over once the end screen is shown.

@@ -18,13 +18,26 @@ int runCodeCommand(int argc, char** argv);
 // codes: the 25 level codes, one a line, level 1 first.
 int runCodesCommand(int argc, char** argv);
 
-// play N [--seed S] [--ticks T] [--lives L]: the autopilot plays level N of a new game; the
-// last line is "cleared TICKS SCORE" or "not-cleared TICKS BRICKS_LEFT"; 0 only when cleared.
+// play N [--seed S] [--ticks T] [--lives L] [--record FILE]: the autopilot plays level N of a
+// new game; the last line is "cleared TICKS SCORE" or "not-cleared TICKS BRICKS_LEFT"; 0 only
+// when cleared. With --record the game is also written to FILE as a replay.
 int runPlayCommand(int argc, char** argv);
+
+// replay FILE [--check]: plays a replay at full speed; the last line is "level L score S lives
+// V ticks T". With --check every state check is compared and the first difference is printed
+// ("difference at tick N: FIELD VALUE (recorded VALUE), ..."), exit 1. A file that is not a
+// readable replay of this format and game version: a one-line reason, exit 2.
+int runReplayCommand(int argc, char** argv);
+
+// Ends the replay being recorded and writes it to `path`; false, with a message, on failure.
+bool saveRecordedGame(const char* path);
 
 // soak [--seeds K] [--ticks T]: the autopilot plays every level and the random board with K
 // seeds each, checking the game's invariants after every tick; 1 on any fault.
 int runSoakCommand(int argc, char** argv);
+
+// Reads a text option "--name VALUE" from the arguments, or returns nullptr.
+const char* optionText(int argc, char** argv, const char* name);
 
 // Reads an integer option "--name VALUE" from the arguments, or returns `fallback`.
 long optionValue(int argc, char** argv, const char* name, long fallback);

@@ -10,7 +10,7 @@
 int runPlayCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "usage: tessaron-lab play N [--seed S] [--ticks T] [--lives L]\n");
+        std::fprintf(stderr, "usage: tessaron-lab play N [--seed S] [--ticks T] [--lives L] [--record FILE]\n");
         return 2;
     }
     const int level = static_cast<int>(std::strtol(argv[0], nullptr, 10));
@@ -18,8 +18,11 @@ int runPlayCommand(int argc, char** argv)
     const long maxTicks = optionValue(argc, argv, "--ticks", 500000);
     const int lives = static_cast<int>(optionValue(argc, argv, "--lives", 5));
 
-    Autopilot pilot = startAutopilotGame(level, lives, seed, CapsuleHabit::Choosy);
+    const char* recordTo = optionText(argc, argv, "--record");
+
+    Autopilot pilot = startAutopilotGame(level, lives, seed, CapsuleHabit::Choosy, recordTo != nullptr);
     while (pilot.ticks < maxTicks && playState() == PlayState::Playing) autopilotTurn(pilot);
+    if (recordTo != nullptr && !saveRecordedGame(recordTo)) return 2;
 
     std::printf("balls lost %ld (given up in a loop %ld)\n", pilot.livesLost, pilot.ballsGivenUp);
     if (playState() == PlayState::Cleared) {

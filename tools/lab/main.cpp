@@ -19,7 +19,8 @@ constexpr Command kCommands[] = {
     {"score", runScoreCommand, "score FILE"},
     {"code", runCodeCommand, "code TEXT"},
     {"codes", runCodesCommand, "codes"},
-    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L]"},
+    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L] [--record FILE]"},
+    {"replay", runReplayCommand, "replay FILE [--check]"},
     {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
 };
 
@@ -32,12 +33,18 @@ int usage()
 
 }  // namespace
 
-long optionValue(int argc, char** argv, const char* name, long fallback)
+const char* optionText(int argc, char** argv, const char* name)
 {
     for (int i = 0; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0) return std::strtol(argv[i + 1], nullptr, 10);
+        if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
     }
-    return fallback;
+    return nullptr;
+}
+
+long optionValue(int argc, char** argv, const char* name, long fallback)
+{
+    const char* text = optionText(argc, argv, name);
+    return text != nullptr ? std::strtol(text, nullptr, 10) : fallback;
 }
 
 int main(int argc, char** argv)

@@ -1,6 +1,7 @@
 // The null platform of tessaron-lab.
 #include "tools/lab/null_platform.h"
 
+#include "game/replay.h"
 #include "screens/window_target.h"
 
 NullPlatform nullPlatform;
@@ -11,16 +12,16 @@ void startGameTimer(std::uint32_t ms)
     nullPlatform.timerRunning = true;
 }
 void stopGameTimer() { nullPlatform.timerRunning = false; }
-Point pointerPosition() { return nullPlatform.pointer; }
+Point pointerPosition() { return seamPointer(nullPlatform.pointer); }
 void requestRepaint() {}
-bool askYesNo(const char*) { return nullPlatform.answerYes; }
+bool askYesNo(const char*) { return seamAnswer(nullPlatform.answerYes, nullPlatform.clockMs); }
 void sleepMs(std::uint32_t ms) { nullPlatform.clockMs += ms; }
-std::int64_t localTimeMs() { return nullPlatform.clockMs; }
+std::int64_t localTimeMs() { return seamClock(nullPlatform.clockMs); }
 void playSoundFile(const char*) {}
 void loopSoundFile(const char*) {}
 void stopSounds() {}
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
-void runTextDialog(TextDialog) {}
+void runTextDialog(TextDialog) { seamDialogText(nullPlatform.clockMs); }
 
 // No window: the screens' transitions draw on nothing.
 SDL_Surface* gameWindowSurface() { return nullptr; }

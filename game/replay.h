@@ -1,0 +1,123 @@
+// Replays: a game recorded at the platform seam and played back through it. While a game is
+// recorded, every call of a game window handler and every answer the seam gives the game (the
+// pointer, a question's answer, a dialog's text, a clock reading) is appended, in order, to an
+// event stream; every 100 ticks a check of the game state follows. Played back, the stream
+// drives the same handlers and the seam answers from it, so the game takes the same course.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/platform.h"
+#include "game/replay_check.h"
+
+// The game window's handlers, as the stream names them.
+enum class Handler : std::uint8_t { Timer, PointerMoved, LeftButton, Key, Close };
+
+// What a game needs besides its events to be played again: the values it started from.
+struct ReplayStart {
+    std::uint32_t randomState = 1;  // the generator's state as the first level was laid
+    std::int32_t level = 1;         // the starting level
+    std::int32_t livesLeft = 1;     // spare balls at the start
+    std::int32_t soundEnabled = 1;
+    // A game left during a level's intro or the final picture leaves its screen flag set for the
+    // next game, which opens on that screen.
+    std::int32_t levelIntroShown = 0;
+    std::int32_t victoryShown = 0;
+    std::int32_t bestScore = 0;     // the record read from the score file
+    std::array<char, 64> bestScoreName{};
+    Point pointer{};                // the game window's pointer as the game opened
+    Point cursor{};                 // game.cursorPos as the game opened (left by the menu)
+};
+
+// The stream's records, in the low four bits of each record's first byte.
+enum class Record : std::uint8_t {
+    Ticks = 1,    // a run of timer calls (count)
+    Moves,        // a run of pointer-moved calls (count)
+    Clicks,       // a run of left-button calls (count)
+    Key,          // a key call (virtual-key code)
+    Close,        // a close request
+    Pointer,      // the pointer read by the game, when it differs from the previous reading
+    Answer,       // a Yes/No question's answer
+    Text,         // the text a dialog was closed with
+    Clock,        // a clock reading (difference from the previous reading)
+    Check,        // the state check after a tick (tick number, changed fields)
+    Wait,         // milliseconds the player let pass before the next call or answer
+    End,          // the game window closed; nothing may follow
+};
+
+enum class ReplayMode : std::uint8_t { Off, Recording, Playing };
+
+// One record read from the stream (a run is read one call at a time).
+struct ReplayEvent {
+    Record kind = Record::End;
+    std::int64_t value = 0;  // key code, answer, wait, clock difference, tick of a check
+    Point point{};           // pointer difference
+    std::string text;        // dialog text
+    std::uint64_t changed = 0;  // check: the fields that changed since the previous check
+    StateCheck check{};         // check: every field's value (unchanged ones carried over)
+};
+
+// The recorder or the player of the one game being replayed.
+struct ReplaySession {
+    ReplayMode mode = ReplayMode::Off;
+    ReplayStart start;
+    std::string stream;       // the encoded events
+    long ticks = 0;           // timer calls that ran a tick so far
+    // Recording.
+    Record run = Record::End; // the run being counted, End for none
+    std::uint32_t runLength = 0;
+    std::int64_t lastCallMs = -1;  // when the previous call or answer was recorded
+    // Both ways: the bases of the differences.
+    Point lastPointer{};
+    std::int64_t lastClock = 0;
+    StateCheck lastCheck{};
+    // Playing.
+    std::size_t readAt = 0;        // next byte of the stream
+    std::uint32_t runLeft = 0;     // calls left in the run being played
+    Record runKind = Record::End;
+    bool checking = false;         // compare the state at every check
+    bool stopped = false;          // the end was reached, the player stopped, or the game departed
+    std::string failure;           // why the replay stopped early: a difference or a departure
+};
+
+extern ReplaySession replay;
+
+// Starts recording the game that is about to lay its first level (after newGameReset).
+void beginRecording(Point pointer);
+
+// Ends the recording: pending runs, a last check and the end record.
+void endRecording();
+
+// Sets up the game from `start` and lays its first level, ready to play `stream` back.
+void beginPlayback(const ReplayStart& start, const std::string& stream, bool checking);
+
+// Calls a game window handler: recorded first while recording; `atMs` is the caller's clock,
+// used only for the waits between calls.
+void runHandler(Handler handler, int argument, std::int64_t atMs);
+
+// The seam's answers pass through these: while recording they are appended and returned
+// unchanged; while playing they come from the stream (and `live` is ignored).
+Point seamPointer(Point live);
+bool seamAnswer(bool live, std::int64_t atMs);
+void seamDialogText(std::int64_t atMs);  // the text left in pathBuffer
+std::int64_t seamClock(std::int64_t live);
+
+// Playback. The next record, without taking it; End once stopped.
+ReplayEvent peekReplay();
+// Plays the next record: a handler call, a wait (skipped) or a check (compared when
+// checking). Returns false once stopped.
+bool playNextRecord();
+// Plays every record to the end headless.
+void playToEnd();
+
+// Stops the playback where it stands (the watcher left).
+void stopReplay();
+
+// While playing: the next record answers a question or a dialog (or the playback stopped), so
+// an open question or dialog closes and takes its answer.
+bool replayAnswerDue();
+
+// Checks a whole stream without playing it; false and a one-line reason in `reason` when a
+// record is malformed, a check names unknown fields, or the stream does not end with End.
+bool validateStream(const std::string& stream, std::string& reason);

@@ -1,0 +1,100 @@
+// Watching a replay in the game window.
+#include "shell/sdl_replay_watch.h"
+
+#include <cstdio>
+#include <string>
+
+#include "game/replay.h"
+#include "shell/replay_file.h"
+#include "shell/score_file.h"
+#include "shell/sdl_platform.h"
+#include "shell/sdl_windows.h"
+
+namespace {
+
+constexpr int kFastSpeed = 4;
+
+struct Watch {
+    int speed = 1;                 // 1, or kFastSpeed while Tab holds it
+    std::uint64_t lastPlayed = 0;  // SDL_GetTicks64 time the previous record was played
+    bool ended = false;            // the last record was played: the final screen stays
+    bool leave = false;            // the watcher left
+};
+Watch watch;
+
+// When the next record is due: a tick at the game timer's deadline, a wait after its (sped)
+// duration, anything else at once.
+std::uint64_t dueTime(const ReplayEvent& next)
+{
+    if (next.kind == Record::Ticks && sdl.timerRunning) return sdl.timerDeadline;
+    if (next.kind == Record::Wait) return watch.lastPlayed + static_cast<std::uint64_t>(next.value) / watch.speed;
+    return 0;
+}
+
+// The watcher's input: Escape stops, Tab toggles the speed; once the replay has ended any key
+// or click leaves its final screen. Closing the window leaves too.
+void watcherEvent(const SDL_Event& event)
+{
+    const bool closing = event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
+    const bool escape = event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE;
+    if (closing || escape || (watch.ended && (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN))) {
+        watch.leave = true;
+        stopReplay();
+    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_TAB && event.key.repeat == 0) {
+        watch.speed = watch.speed == 1 ? kFastSpeed : 1;
+    } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        repaintWindowWithId(event.window.windowID);
+    }
+    if (event.type == SDL_QUIT) watch.leave = true;
+}
+
+}  // namespace
+
+void watchReplayStep()
+{
+    if (windows.game.repaintWanted) paintWindow(WindowKind::Game);
+    const ReplayEvent next = peekReplay();
+    const bool playable = !replay.stopped && !watch.leave && next.kind != Record::Answer && next.kind != Record::Text;
+    const std::uint64_t due = playable ? dueTime(next) : 0;
+    const std::uint64_t now = SDL_GetTicks64();
+    SDL_Event event;
+    const int timeout = !playable ? 100 : (due > now ? static_cast<int>(due - now) : 0);
+    if (SDL_WaitEventTimeout(&event, timeout) == 1) {
+        watcherEvent(event);
+        while (SDL_PollEvent(&event) == 1) watcherEvent(event);
+    }
+    if (!playable || watch.leave || SDL_GetTicks64() < due) return;
+    if (next.kind == Record::Ticks) {
+        // The next tick comes one interval later, a quarter of it at the fast speed.
+        sdl.timerDeadline = SDL_GetTicks64() + sdl.timerIntervalMs / watch.speed;
+    }
+    watch.lastPlayed = SDL_GetTicks64();
+    playNextRecord();
+}
+
+int watchReplay(const char* path)
+{
+    ReplayStart start;
+    std::string stream;
+    std::string reason;
+    if (!loadReplay(path, start, stream, reason)) {
+        std::fprintf(stderr, "tessaron: %s: %s\n", path, reason.c_str());
+        return 2;
+    }
+    // The watched game may set a record: the player's own score file is not touched.
+    scoreFilePath[0] = '\0';
+    watch = Watch{};
+    windows.pointer = SDL_Point{start.pointer.x, start.pointer.y};
+    openWindow(WindowKind::Game);
+    if (windows.game.window == nullptr) return 1;
+    beginPlayback(start, stream, false);
+    watch.lastPlayed = SDL_GetTicks64();
+    while (!watch.leave) {
+        watchReplayStep();
+        // The end record was played: the final screen stays until the watcher leaves it.
+        if (replay.stopped && !watch.leave) watch.ended = true;
+    }
+    closeWindow(WindowKind::Game);
+    if (!replay.failure.empty()) std::fprintf(stderr, "tessaron: %s: replay stopped at %s\n", path, replay.failure.c_str());
+    return 0;
+}

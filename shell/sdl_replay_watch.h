@@ -1,0 +1,12 @@
+// Watching a replay in the game window: the recorded game plays at its recorded pace; the
+// watcher's input is ignored except Escape, which stops, and Tab, which toggles four times
+// the speed.
+#pragma once
+
+// Plays the replay at `path` in the game window; returns the process's exit status (2 with
+// a one-line reason on stderr when the file is not a readable replay).
+int watchReplay(const char* path);
+
+// One step of the watched replay: waits for the next record's time (or the watcher's input),
+// then plays it. The modal windows' loops call it in place of their own waits while watching.
+void watchReplayStep();
