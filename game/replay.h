@@ -77,6 +77,7 @@ struct ReplaySession {
     std::uint32_t runLeft = 0;     // calls left in the run being played
     Record runKind = Record::End;
     bool checking = false;         // compare the state at every check
+    bool keepsNoRecord = false;    // shown to a watcher: a record it sets is not saved anywhere
     bool stopped = false;          // the end was reached, the player stopped, or the game departed
     std::string failure;           // why the replay stopped early: a difference or a departure
 };

@@ -8,6 +8,7 @@
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
 
@@ -75,7 +76,7 @@ void checkRecord()
     // The holder's name keeps at most 63 characters.
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
     std::string reason;
-    if (!saveScoreFile(reason)) tellRecordNotSaved(reason);
+    if (!replay.keepsNoRecord && !saveScoreFile(reason)) tellRecordNotSaved(reason);
     requestRepaint();
 }
 

@@ -81,13 +81,13 @@ int watchReplay(const char* path)
         std::fprintf(stderr, "tessaron: %s: %s\n", path, reason.c_str());
         return 2;
     }
-    // The watched game may set a record: the player's own score file is not touched.
-    scoreFilePath[0] = '\0';
     watch = Watch{};
     windows.pointer = SDL_Point{start.pointer.x, start.pointer.y};
     openWindow(WindowKind::Game);
     if (windows.game.window == nullptr) return 1;
     beginPlayback(start, stream, false);
+    // The watched game may set a record: the player's own score file is not touched.
+    replay.keepsNoRecord = true;
     watch.lastPlayed = SDL_GetTicks64();
     while (!watch.leave) {
         watchReplayStep();

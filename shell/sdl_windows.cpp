@@ -311,7 +311,6 @@ void closeGameWindowAfterClick()
 }
 
 void gameWindowTimer() { runHandler(Handler::Timer, 0, SDL_GetTicks64()); }
-}
 
 SDL_Surface* gameWindowSurface() { return windowPicture(windows.game.window); }
 

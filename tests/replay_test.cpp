@@ -18,10 +18,7 @@
 
 namespace {
 
-void useScoreFile(const std::string& path)
-{
-    std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", path.c_str());
-}
+void useScoreFile(const std::string& path) { scoreFilePath = path; }
 
 void tick(int count)
 {

@@ -37,6 +37,7 @@ int runReplayCommand(int argc, char** argv)
     }
     nullPlatform = NullPlatform{};
     beginPlayback(start, stream, checking);
+    replay.keepsNoRecord = true;  // the lab replays a game; it keeps no one's record
     playToEnd();
     if (!replay.failure.empty()) {
         std::printf("difference at %s\n", replay.failure.c_str());
