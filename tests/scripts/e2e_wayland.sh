@@ -35,9 +35,9 @@ for _ in $(seq 1 100); do [ -S "$XDG_RUNTIME_DIR/tessaron-e2e" ] && break; sleep
   exec "$WORK/game/tessaron" >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
 
-# find_on_screen PICTURE: waits until PICTURE shows on the screen; prints its places.
+# find_on_screen PICTURE [TRIES]: waits until PICTURE shows on the screen; prints its places.
 find_on_screen() {
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 "${2:-50}"); do
     screenshot "$WORK/screen.png"
     "$BIN/find-picture" "$WORK/screen.png" "$1" && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/game.log")"
@@ -51,12 +51,17 @@ set -- $places; mx=$1; my=$2
 echo "menu drawn at $mx,$my as on X11"
 [ -z "${SCREENSHOT_TO:-}" ] || cp "$WORK/screen.png" "$SCREENSHOT_TO"
 
-# weston learns of the pointer from its own window's motion events: the pointer goes there in
-# small steps and rests before the click, which would otherwise land where weston last saw it
-# (a panel would take it there).
-for step in 80 90 100; do xdotool mousemove $((mx + step)) $((my + 92)); sleep 0.3; done
-xdotool click 1   # "Commencer"
-xdotool mousemove 1000 700
+# weston learns of the pointer from its own window's motion events, and a busy weston may not
+# have seen it arrive when the click comes: the pointer goes there in small steps and rests,
+# and the click is given again only while the menu is still on the screen (a game window that
+# opened but shows nothing fails the test).
+for attempt in 1 2 3; do
+  for step in 80 90 100; do xdotool mousemove $((mx + step)) $((my + 92)); sleep 0.3; done
+  xdotool click 1   # "Commencer"
+  xdotool mousemove 1000 700
+  sleep 1
+  find_on_screen "$WORK/menu-top.png" 1 >/dev/null || break
+done
 # Level 1's first brick of kind 5 sits at (120, 60) in the game window: it places the window.
 places=$(find_on_screen "$images/5.bmp") || fail "no brick drawn after Commencer"
 set -- $places; gx=$(($1 - 120)); gy=$(($2 - 60))
