@@ -47,10 +47,7 @@ for place in "$long" "$WORK/Łódź" "$WORK/$(printf 'caf\351')"; do
   done < "$WORK/level1.txt"
 
   end_run_with_escape "$gx" "$gy"
-  dialog=$(wait_window 227x24) || fail "the name dialog did not open"
-  set -- $(window_origin "$dialog")
-  xdotool mousemove $(($1 + 50)) $(($2 + 12))
-  sleep 0.3
+  enter_record_name "Zed SCORE= 9"
   for _ in 1 2 3 4 5; do xdotool key BackSpace; done
   xdotool type --delay 40 "Zed SCORE= 9"
   xdotool key Return

@@ -84,15 +84,7 @@ gamewin=$(wait_window 700x550) || fail "the game window did not appear"
 set -- $(window_origin "$gamewin")
 sleep 0.5
 end_run_with_escape "$1" "$2"
-dialog=$(wait_window 227x24) || fail "the name dialog did not open"
-set -- $(window_origin "$dialog")
-xdotool mousemove $(($1 + 50)) $(($2 + 12))
-sleep 0.3
-for _ in 1 2 3 4 5; do xdotool key BackSpace; done
-xdotool type --delay 60 "Nouvelle"
-xdotool key Return
-wait_window_gone 227x24 || fail "the name dialog stayed open"
-sleep 0.5
+enter_record_name "Nouvelle"
 
 record=$(cat "$home/.local/share/tessaron/Score.sco")
 [ "$record" = "Nouvelle SCORE= 0" ] || fail "the player's record holds '$record': $(cat "$WORK/game.log")"

@@ -9,14 +9,7 @@ start_display
 prepare_game
 printf 'Ace SCORE= 0' > "$WORK/game/Tessaron Data/Score.sco"
 export XDG_STATE_HOME="$WORK/state"
-start_game
-
-menu=$(wait_window 222x310) || fail "the menu window did not appear"
-set -- $(window_origin "$menu"); mx=$1; my=$2
-sleep 0.5
-click_at $((mx + 100)) $((my + 92))   # "Commencer"
-gamewin=$(wait_window 700x550) || fail "the game window did not appear"
-set -- $(window_origin "$gamewin"); gx=$1; gy=$2
+start_first_game
 for x in 200 260 320 280; do xdotool mousemove $((gx + x)) $((gy + 400)); sleep 0.1; done
 click_at $((gx + 250)) $((gy + 400))  # launch
 for x in 150 300 220 240; do xdotool mousemove $((gx + x)) $((gy + 420)); sleep 0.2; done
@@ -26,15 +19,7 @@ xdotool key Escape
 wait_question
 answer_question Oui
 
-dialog=$(wait_window 227x24) || fail "the name dialog did not open"
-set -- $(window_origin "$dialog"); dx=$1; dy=$2
-xdotool mousemove $((dx + 50)) $((dy + 12))
-sleep 0.3
-for _ in 1 2 3 4 5; do xdotool key BackSpace; done
-xdotool type --delay 40 "Rejoué"
-xdotool key Return
-wait_window_gone 227x24 || fail "the name dialog stayed open after Return"
-sleep 0.5
+enter_record_name "Rejoué"
 screenshot "$WORK/played-end.png"
 click_at $((gx + 300)) $((gy + 300))
 wait_window_gone 700x550 || fail "the end screen did not close"

@@ -154,3 +154,17 @@ end_run_with_escape() {
   wait_question
   answer_question Oui
 }
+
+# Types $1 into the name dialog (it opens on the holder's name, selected) and confirms it with
+# Enter; the dialog must close.
+enter_record_name() {
+  dialog=$(wait_window 227x24) || fail "the name dialog did not open"
+  set -- "$1" $(window_origin "$dialog")
+  xdotool mousemove $(($2 + 50)) $(($3 + 12))
+  sleep 0.3
+  for _ in 1 2 3 4 5; do xdotool key BackSpace; done
+  xdotool type --delay 50 "$1"
+  xdotool key Return
+  wait_window_gone 227x24 || fail "the name dialog stayed open"
+  sleep 0.4
+}
