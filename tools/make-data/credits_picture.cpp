@@ -31,12 +31,13 @@ constexpr std::array<const char*, 13> kCapsuleLines = {
 };
 
 // The controls: the key or gesture, then what it does.
-constexpr std::array<std::array<const char*, 2>, 6> kControls = {{
+constexpr std::array<std::array<const char*, 2>, 7> kControls = {{
     {"Souris", "déplace la raquette"},
     {"Clic", "lance la balle, tire si armée"},
     {"Une touche", "met le jeu en pause"},
     {"F12", "rend les balles en jeu"},
     {"Échap", "termine la partie"},
+    {"F11", "plein écran"},
     {"Codes", "menu « Entrer un code »"},
 }};
 
@@ -77,14 +78,14 @@ SDL_Surface* drawCreditsBackground() {
         drawLabel(picture, leftX + 106, y, control[1], 18, 700, ink);
         y += 25;
     }
-    heading(picture, leftX, 308, leftWidth, "Les tessas");
+    heading(picture, leftX, 328, leftWidth, "Les tessas");
     const int brickKinds[4] = {3, 6, 7, 8};
     const char* brickLines[4] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
-    y = 348;
+    y = 368;
     for (int i = 0; i < 4; ++i) {
         blit(picture, drawBrick(brickKinds[i]), leftX + 12, y);
         drawLabel(picture, leftX + 62, y, brickLines[i], 18, 700, ink);
-        y += 27;
+        y += 26;
     }
 
     // Right column: the thirteen capsules, each shown at twice its size.
