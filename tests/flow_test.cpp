@@ -113,60 +113,41 @@ void recordOverlay(SDL_Surface*) { overlayOffsets.push_back(slideOffset); }
 
 }  // namespace
 
-TEST_F(Flow, SlideWithAFixedStepDrawsEveryTwoPixelsWithoutReadingTheClock)
+// A slide with a fixed step moves two pixels a frame and never reads the clock; a timed one
+// moves by half the frame's time plus its step, and at least a pixel when the clock stalls or
+// goes back, so that it always ends.
+TEST_F(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
 {
-    backdropOffsets.clear();
-    overlayOffsets.clear();
-    fake.clockStepMs = 7;  // every reading would move the clock
-    slideTransition(Slide{recordBackdrop, recordOverlay, 600, false, 2, -1});
-    ASSERT_EQ(overlayOffsets.size(), 301u);
-    EXPECT_EQ(overlayOffsets.front(), 600);
-    EXPECT_EQ(overlayOffsets[1], 598);
-    EXPECT_EQ(overlayOffsets.back(), 0);
-    EXPECT_EQ(backdropOffsets, overlayOffsets);
-    EXPECT_EQ(fakeWindowPresents, 301);
-    EXPECT_EQ(fake.sleeps.size(), 301u);
-    EXPECT_EQ(fake.clockMs, 301 * 5);
-}
-
-TEST_F(Flow, TimedSlideMovesByHalfTheFrameTimePlusItsStep)
-{
-    // The clock moves only by the 5 ms sleep: 5 / 2 + 2 = 4 pixels a frame.
-    overlayOffsets.clear();
-    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
-    ASSERT_EQ(overlayOffsets.size(), 150u);
-    EXPECT_EQ(overlayOffsets[1], -4);
-    EXPECT_EQ(overlayOffsets.back(), -596);
-    EXPECT_EQ(slideOffset, -600);
-    EXPECT_EQ(frameEndTime - frameStartTime, 5);
-
-    // 10 ms more at each reading: 15 ms a frame, 7 + 2 = 9 pixels.
-    overlayOffsets.clear();
-    fake.clockStepMs = 10;
-    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
-    ASSERT_EQ(overlayOffsets.size(), 67u);
-    EXPECT_EQ(overlayOffsets[1], -9);
-
-    // A frame that took no time still moves by its step.
-    overlayOffsets.clear();
-    fake.clockStepMs = -5;
-    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
-    EXPECT_EQ(overlayOffsets.size(), 300u);
-}
-
-TEST_F(Flow, SlideEndsEvenWhenTheClockStallsOrGoesBack)
-{
-    // Without a fixed step a stalled clock would hold the slide forever: it moves a pixel.
-    overlayOffsets.clear();
-    fake.clockStepMs = -5;
-    slideTransition(Slide{nullptr, recordOverlay, 0, true, 0, -600});
-    EXPECT_EQ(overlayOffsets.size(), 600u);
-
-    overlayOffsets.clear();
-    fake.clockStepMs = -1000;  // the wall clock set back
-    slideTransition(Slide{nullptr, recordOverlay, 0, true, 2, -600});
-    EXPECT_EQ(overlayOffsets.size(), 300u);
-    EXPECT_EQ(overlayOffsets[1], -2);
+    struct Case {
+        bool timed;
+        int step;
+        int clockStepMs;  // added at every clock reading, beyond the 5 ms sleep of each frame
+        std::size_t frames;
+        int secondOffset;
+    };
+    const Case cases[] = {
+        {false, 2, 7, 301, -2},     {true, 2, 0, 150, -4},      {true, 2, 10, 67, -9},
+        {true, 2, -5, 300, -2},     {true, 0, -5, 600, -1},     {true, 2, -1000, 300, -2},
+    };
+    for (const Case& c : cases) {
+        freshWorld();
+        backdropOffsets.clear();
+        overlayOffsets.clear();
+        fake.clockStepMs = c.clockStepMs;
+        const std::int64_t clockBefore = fake.clockMs;
+        const int stop = c.timed ? -600 : -1;
+        slideTransition(Slide{recordBackdrop, recordOverlay, c.timed ? 0 : 600, c.timed, c.step, stop});
+        SCOPED_TRACE(c.frames);
+        ASSERT_EQ(overlayOffsets.size(), c.frames);
+        EXPECT_EQ(overlayOffsets[1] - overlayOffsets[0], c.secondOffset);
+        EXPECT_GT(overlayOffsets.back(), stop);
+        EXPECT_LE(slideOffset, stop);
+        EXPECT_EQ(backdropOffsets, overlayOffsets);
+        EXPECT_EQ(fakeWindowPresents, static_cast<int>(c.frames));
+        if (!c.timed) {
+            EXPECT_EQ(fake.clockMs - clockBefore, static_cast<std::int64_t>(c.frames) * 5);
+        }
+    }
 }
 
 TEST_F(Flow, NewLifePutsABallOnThePaddle)
@@ -200,24 +181,21 @@ TEST_F(Flow, NewLifePutsABallOnThePaddle)
 
 TEST_F(Flow, NewLifeKeepsOnlyAWidenedOrNarrowedPaddlesWidth)
 {
+    struct Case {
+        bool GameState::*flag;
+        int width;
+        int kept;
+    };
+    const Case cases[] = {{&GameState::bonusWidePaddle, 90, 90}, {&GameState::bonusNarrowPaddle, 30, 30}, {nullptr, 90, 60}};
     playAtLevel(1);
     game.livesLeft = 3;
-    game.paddleWidth = 90;
-    game.bonusWidePaddle = true;
-    lifeLost();
-    EXPECT_EQ(game.paddleWidth, 90);
-
-    game.bonusWidePaddle = false;
-    game.bonusNarrowPaddle = true;
-    game.paddleWidth = 30;
-    lifeLost();
-    EXPECT_EQ(game.paddleWidth, 30);
-
-    game.bonusNarrowPaddle = false;
-    game.paddleWidth = 90;  // a width no flag stands behind
-    lifeLost();
-    EXPECT_EQ(game.paddleWidth, 60);
-    EXPECT_EQ(game.livesLeft, 0);
+    for (const Case& c : cases) {
+        game.bonusWidePaddle = game.bonusNarrowPaddle = false;
+        if (c.flag) game.*c.flag = true;
+        game.paddleWidth = c.width;
+        lifeLost();
+        EXPECT_EQ(game.paddleWidth, c.kept) << c.width;
+    }
 }
 
 TEST_F(Flow, LastBallLostSlidesTheBoardOffTheEndScreen)
@@ -297,82 +275,64 @@ TEST_F(Flow, ARunEndsOnlyOnce)
 
 TEST(Rating, EachBoundBelongsToItsOwnSentence)
 {
+    const char* const sentences[] = {
+        "Essai de jouer avec la souris...",
+        "Tu as trouv\xe9 comment bouger la raquette mais c'est tout...",
+        "Voila, continu de t'entrainer et tu peut y arriver .",
+        "Tout \xe0 fait respectable...",
+        "Essai de te concentrer pour \xeatre plus vif!!",
+        "Je vois que tu maitrise ta balle, Bravo!",
+        "Essai de prendre un maximum de bonus pour booster ton score!",
+        "Le casse brique n'as plus de secrets pour toi!!...",
+    };
+    const int bounds[] = {10000, 30000, 100000, 200000, 300000, 400000, 500000};
+    EXPECT_STREQ(ratingFor(-5), sentences[0]);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_STREQ(ratingFor(bounds[i]), sentences[i]) << bounds[i];
+        EXPECT_STREQ(ratingFor(bounds[i] + 1), sentences[i + 1]) << bounds[i] + 1;
+    }
+}
+
+// A score that ties or beats the best asks for the name (offered the old one) once the end
+// screen is in place, and saves it; a lower one asks nothing and writes nothing.
+TEST_F(Flow, ARecordAsksForTheNameAndSavesIt)
+{
     struct Case {
         int score;
-        const char* sentence;
+        const char* typed;  // nullptr: the player presses OK on the old name
+        int best;
+        const char* name;
+        const char* file;  // nullptr: no file written
     };
     const Case cases[] = {
-        {-5, "Essai de jouer avec la souris..."},
-        {10000, "Essai de jouer avec la souris..."},
-        {10001, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
-        {30000, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
-        {30001, "Voila, continu de t'entrainer et tu peut y arriver ."},
-        {100000, "Voila, continu de t'entrainer et tu peut y arriver ."},
-        {100001, "Tout \xe0 fait respectable..."},
-        {200000, "Tout \xe0 fait respectable..."},
-        {200001, "Essai de te concentrer pour \xeatre plus vif!!"},
-        {300000, "Essai de te concentrer pour \xeatre plus vif!!"},
-        {300001, "Je vois que tu maitrise ta balle, Bravo!"},
-        {400000, "Je vois que tu maitrise ta balle, Bravo!"},
-        {400001, "Essai de prendre un maximum de bonus pour booster ton score!"},
-        {500000, "Essai de prendre un maximum de bonus pour booster ton score!"},
-        {500001, "Le casse brique n'as plus de secrets pour toi!!..."},
+        {10000, "Zoe", 10000, "Zoe", "Zoe SCORE= 10000"},
+        {10001, nullptr, 10001, " Ace", " Ace SCORE= 10001"},
+        {9999, "Zoe", 10000, " Ace", nullptr},
     };
-    for (const Case& c : cases) EXPECT_STREQ(ratingFor(c.score), c.sentence) << c.score;
-}
-
-TEST_F(Flow, ATiedScoreAsksForTheNameAndSavesIt)
-{
-    playAtLevel(1);
-    game.livesLeft = 0;
-    game.score = 10000;
-    game.bestScore = 10000;
-    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-    fake.typeText = true;
-    fake.typedText = "Zoe";
-    lifeLost();
-    ASSERT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_EQ(fake.dialogs[0], TextDialog::PlayerName);
-    EXPECT_EQ(fake.dialogInitialText, " Ace");
-    EXPECT_STREQ(game.bestScoreName.data(), "Zoe");
-    EXPECT_EQ(game.bestScore, 10000);
-    EXPECT_EQ(readBytes(scorePath), "Zoe SCORE= 10000");
-    EXPECT_EQ(fake.repaints, 1);
-    // The dialog comes once the end screen is in place.
-    EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
-    EXPECT_GT(logIndex("repaint"), logIndex("dialog"));
-}
-
-TEST_F(Flow, AHigherScoreBecomesTheBestAndALowerOneChangesNothing)
-{
-    playAtLevel(1);
-    game.livesLeft = 0;
-    game.score = 10001;
-    game.bestScore = 10000;
-    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-    lifeLost();  // the player presses OK on the old name
-    EXPECT_EQ(game.bestScore, 10001);
-    EXPECT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_EQ(readBytes(scorePath), " Ace SCORE= 10001");
-    removeScratchDirectory(scratch);
-    scratch = makeScratchDirectory();
-    scorePath = scratch + "/Score.sco";
-    std::snprintf(scoreFilePath.data(), scoreFilePath.size(), "%s", scorePath.c_str());
-
-    freshWorld();
-    playAtLevel(1);
-    game.livesLeft = 0;
-    game.score = 9999;
-    game.bestScore = 10000;
-    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-    fake.typeText = true;
-    fake.typedText = "Zoe";
-    lifeLost();
-    EXPECT_TRUE(fake.dialogs.empty());
-    EXPECT_EQ(game.bestScore, 10000);
-    EXPECT_STREQ(game.bestScoreName.data(), " Ace");
-    EXPECT_EQ(fake.repaints, 0);
-    EXPECT_FALSE(pathExists(scorePath));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.score);
+        std::remove(scorePath.c_str());
+        freshWorld();
+        playAtLevel(1);
+        game.livesLeft = 0;
+        game.score = c.score;
+        game.bestScore = 10000;
+        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
+        fake.typeText = c.typed != nullptr;
+        fake.typedText = c.typed ? c.typed : "";
+        lifeLost();
+        EXPECT_EQ(game.bestScore, c.best);
+        EXPECT_STREQ(game.bestScoreName.data(), c.name);
+        EXPECT_EQ(pathExists(scorePath), c.file != nullptr);
+        EXPECT_EQ(fake.dialogs.size(), c.file ? 1u : 0u);
+        EXPECT_EQ(fake.repaints, c.file ? 1 : 0);
+        if (!c.file) continue;
+        EXPECT_EQ(readBytes(scorePath), c.file);
+        EXPECT_EQ(fake.dialogs[0], TextDialog::PlayerName);
+        EXPECT_EQ(fake.dialogInitialText, " Ace");
+        EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
+        EXPECT_GT(logIndex("repaint"), logIndex("dialog"));
+    }
 }
 
 TEST_F(Flow, LevelCompleteShowsEachIntroSet)
