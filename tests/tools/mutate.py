@@ -8,7 +8,7 @@ statements), rebuilds the unit-test binary, runs it and restores the file. A mut
 the tests fail or time out, survives when they pass; one that does not compile is not counted.
 The pick of mutants is seeded by the file's path, so every run of one commit plants the same ones.
 
-  nice -n 10 tests/tools/mutate.py [--rev COMMIT] [--cap N] [--scratch DIR] [files...]
+  nice -n 10 tests/tools/mutate.py [--rev COMMIT] [--tests-rev COMMIT] [--cap N] [--scratch DIR] [files...]
 """
 import argparse, glob, os, random, re, shutil, subprocess, sys, zlib
 
@@ -71,6 +71,7 @@ def run(cmd, cwd, timeout=None):
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument('--rev', help='commit to check (default: the working tree)')
+    ap.add_argument('--tests-rev', help="take tests/ from this commit instead: another suite against the same code")
     ap.add_argument('--cap', type=int, default=6, help='mutants tried per file (default 6)')
     ap.add_argument('--timeout', type=int, default=60, help='seconds before a test run counts as hung')
     ap.add_argument('--scratch', default='/tmp/tessaron-mutate', help='copy and build directory')
@@ -82,6 +83,9 @@ def main():
     os.makedirs(tree)
     if args.rev:
         subprocess.run(f'git archive {args.rev} | tar -x -C {tree}', shell=True, cwd=repo, check=True)
+    if args.tests_rev:
+        shutil.rmtree(os.path.join(tree, 'tests'))
+        subprocess.run(f'git archive {args.tests_rev} tests | tar -x -C {tree}', shell=True, cwd=repo, check=True)
     else:
         subprocess.run(f'git ls-files -z | xargs -0 cp -p --parents -t {tree}', shell=True, cwd=repo, check=True)
     # Files mutated by a run that was stopped: their objects may hold a mutant, but the fresh
