@@ -12,7 +12,6 @@ namespace {
 
 // Upper bounds of rand() % 68 for kinds 1 to 13: kind 6 the most frequent, 5 and 7 the rarest.
 constexpr std::array<int, 13> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
-constexpr int kMaxLives = 5;
 constexpr int kPaddleBottom = 535;
 // Turns of 0.08 that bring any direction round the whole circle.
 constexpr int kMaxFlatTurns = 80;
