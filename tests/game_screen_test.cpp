@@ -2,6 +2,7 @@
 // effect marks land; the side panel's texts; the choice of screen; the copy; the pause text.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <functional>
 #include <filesystem>
@@ -349,40 +350,28 @@ TEST_F(GameScreen, KindsWithoutAPictureAndMissingPicturesDrawNothing)
     EXPECT_TRUE(at(100, 100, kShotGreen));
 }
 
-TEST(PauseText, FirstStepFromTheCornerAndBouncesAtTheEdges)
+// The pause text steps 2 pixels a paint and turns back once a coordinate leaves 2 <= x < 346
+// (2 <= y < 506), both at once in a corner; the position itself is never clamped.
+TEST(PauseText, StepsAndBouncesAtTheEdges)
 {
-    pauseTextX = 0;
-    pauseTextY = 0;
-    pauseTextDx = 2;
-    pauseTextDy = 2;
-    movePauseText();
-    EXPECT_EQ(pauseTextX, 2);
-    EXPECT_EQ(pauseTextY, 2);
-    EXPECT_EQ(pauseTextDx, 2);
-    EXPECT_EQ(pauseTextDy, 2);
-
-    // Reaching 346 (outside 2 <= x < 346) turns x back; 344 does not.
-    pauseTextX = 342;
-    movePauseText();
-    EXPECT_EQ(pauseTextX, 344);
-    EXPECT_EQ(pauseTextDx, 2);
-    movePauseText();
-    EXPECT_EQ(pauseTextX, 346);
-    EXPECT_EQ(pauseTextDx, -2);
-    movePauseText();
-    EXPECT_EQ(pauseTextX, 344);
-    EXPECT_EQ(pauseTextDx, -2);
-
-    // Both turn in one step at a corner; the position is never clamped.
-    pauseTextX = 2;
-    pauseTextY = 504;
-    pauseTextDx = -2;
-    pauseTextDy = 2;
-    movePauseText();
-    EXPECT_EQ(pauseTextX, 0);
-    EXPECT_EQ(pauseTextY, 506);
-    EXPECT_EQ(pauseTextDx, 2);
-    EXPECT_EQ(pauseTextDy, -2);
+    const struct {
+        int x, y, dx, dy;
+        int afterX, afterY, afterDx, afterDy;
+    } cases[] = {
+        {0, 0, 2, 2, 2, 2, 2, 2},         {342, 100, 2, 2, 344, 102, 2, 2},
+        {344, 100, 2, 2, 346, 102, -2, 2}, {346, 100, -2, 2, 344, 102, -2, 2},
+        {2, 504, -2, 2, 0, 506, 2, -2},
+    };
+    for (const auto& c : cases) {
+        pauseTextX = c.x;
+        pauseTextY = c.y;
+        pauseTextDx = c.dx;
+        pauseTextDy = c.dy;
+        movePauseText();
+        using Step = std::array<int, 4>;
+        EXPECT_EQ((Step{pauseTextX, pauseTextY, pauseTextDx, pauseTextDy}), (Step{c.afterX, c.afterY, c.afterDx, c.afterDy}))
+            << "from " << c.x << "," << c.y;
+    }
 }
 
 TEST_F(GameScreen, PausedPaintMovesThePauseTextOnceAndOtherwiseNot)
