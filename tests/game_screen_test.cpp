@@ -5,7 +5,6 @@
 #include <array>
 #include <cstring>
 #include <functional>
-#include <filesystem>
 #include <string>
 
 #include "game/ball.h"
@@ -14,10 +13,7 @@
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
 #include "screens/pictures.h"
-#include "shell/assets.h"
-#include "shell/data_paths.h"
 #include "tests/fake_platform.h"
-#include "tests/scratch_files.h"
 #include "tests/test_pictures.h"
 
 namespace {
@@ -433,71 +429,4 @@ TEST(ElapsedTime, CountsForwardAndNeverBackwards)
     EXPECT_EQ(elapsedMs(1000, 1017), 17);
     EXPECT_EQ(elapsedMs(1000, 1000), 0);
     EXPECT_EQ(elapsedMs(1000, 400), 0);
-}
-
-namespace {
-
-// Pixels of the area (x, y, w, h) that differ between two surfaces of one format.
-int differingPixels(SDL_Surface* a, SDL_Surface* b, int x, int y, int w, int h)
-{
-    int count = 0;
-    for (int row = y; row < y + h; ++row) {
-        for (int column = x; column < x + w; ++column) {
-            if (!hasColour(a, column, row, pixelAt(b, column, row))) ++count;
-        }
-    }
-    return count;
-}
-
-}  // namespace
-
-TEST(GameScreenWithBuiltPictures, EveryThingOnTheBoardShowsItsPicture)
-{
-    const std::string built = std::string(TESSARON_BIN_DIR) + "/Tessaron Data";
-    if (!std::filesystem::is_directory(built + "/Images")) GTEST_SKIP() << "no data directory built in " << built;
-    // The build's pictures, loaded as the game does; the score file stays in a scratch directory.
-    resetWorld();
-    const std::string directory = makeScratchDirectory();
-    std::filesystem::create_directories(directory + "/Tessaron Data");
-    std::filesystem::create_directory_symlink(built + "/Images", directory + "/Tessaron Data/Images");
-    std::snprintf(exeDir.data(), exeDir.size(), "%s", directory.c_str());
-    loadAssets();
-    ASSERT_NE(pictures.gameBackground, nullptr);
-
-    game.currentLevel = 1;
-    startLevel();
-    slideOffset = 0;
-    SDL_Surface* empty = makeTarget(kGameScreenWidth, kGameScreenHeight, kBlack);
-    SDL_Surface* full = makeTarget(kGameScreenWidth, kGameScreenHeight, kBlack);
-    const BrickTable board = game.brickTable;
-    for (Brick& brick : game.brickTable) brick.kind = 0;
-    game.balls[0].x = -100.0;  // off the screen
-    drawGameScreen(empty);
-
-    game.brickTable = board;
-    game.balls[0].x = 300.0;
-    game.balls[0].y = 450.0;
-    for (int kind = 1; kind <= 13; ++kind) {
-        game.bonusTable[static_cast<std::size_t>(kind)] = FallingBonus{(kind - 1) * 35, 400, kind};
-    }
-    drawGameScreen(full);
-
-    int bricks = 0;
-    for (const Brick& brick : board) {
-        if (brick.kind == 0) continue;
-        ++bricks;
-        EXPECT_GT(differingPixels(empty, full, brick.x, brick.y, 40, 20), 400) << brick.x << "," << brick.y;
-    }
-    EXPECT_GT(bricks, 0);
-    for (int kind = 1; kind <= 13; ++kind) {
-        EXPECT_GT(differingPixels(empty, full, (kind - 1) * 35, 400, 20, 10), 100) << "capsule " << kind;
-    }
-    EXPECT_GT(differingPixels(empty, full, 294, 444, 12, 12), 40);    // the ball, round
-    EXPECT_EQ(differingPixels(empty, full, 210, 520, 60, 15), 0);    // the same paddle in both
-    EXPECT_LT(countColour(empty, 0, 0, 700, 550, kBlack), 700 * 550 / 2);  // the background shows
-
-    SDL_FreeSurface(empty);
-    SDL_FreeSurface(full);
-    removeTestPictures();
-    removeScratchDirectory(directory);
 }
