@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "resources/cursors.h"
@@ -98,25 +99,35 @@ SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
     return screen;
 }
 
-SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
-    SDL_Surface* screen = findPicture(recipes, "Perdu.bmp");
+// A line of black text as the game writes it over a picture: in the bold face at `height`.
+struct TextLine {
+    int x;
+    int y;
+    const char* windows1252;
+    int height;
+};
+
+// One of the game's backgrounds with the lines the game writes over it.
+SDL_Surface* withTexts(std::vector<PictureRecipe>& recipes, const char* name, std::initializer_list<TextLine> lines) {
+    SDL_Surface* screen = findPicture(recipes, name);
     if (screen == nullptr) return nullptr;
-    const SDL_Color black{0, 0, 0, 255};
-    text(screen, 285, 135, "200000", 40, 700, black);
-    text(screen, 160, 190, "\xC9lodie", 40, 700, black);
-    text(screen, 255, 270, "123450", 40, 700, black);
-    text(screen, 90, 330, "Essai de prendre un maximum de bonus pour booster ton score!", 22, 700, black);
+    for (const TextLine& line : lines) text(screen, line.x, line.y, line.windows1252, line.height, 700, SDL_Color{0, 0, 0, 255});
     return screen;
 }
 
+SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
+    return withTexts(recipes, "Perdu.bmp",
+                     {{285, 135, "200000", 40},
+                      {160, 190, "\xC9lodie", 40},
+                      {255, 270, "123450", 40},
+                      {90, 330, "Essai de prendre un maximum de bonus pour booster ton score!", 22}});
+}
+
 SDL_Surface* levelScreen(std::vector<PictureRecipe>& recipes) {
-    SDL_Surface* screen = findPicture(recipes, "Niveau.bmp");
-    if (screen == nullptr) return nullptr;
-    const SDL_Color black{0, 0, 0, 255};
-    text(screen, 100, 140, "Le niveau 7 etait facile...", 38, 700, black);
-    text(screen, 105, 190, "Mais le niveau 8 l'est moins !!", 38, 700, black);
-    text(screen, 140, 320, "MWQZAX", 140, 700, black);
-    return screen;
+    return withTexts(recipes, "Niveau.bmp",
+                     {{100, 140, "Le niveau 7 etait facile...", 38},
+                      {105, 190, "Mais le niveau 8 l'est moins !!", 38},
+                      {140, 320, "MWQZAX", 140}});
 }
 
 SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
