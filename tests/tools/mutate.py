@@ -83,11 +83,11 @@ def main():
     os.makedirs(tree)
     if args.rev:
         subprocess.run(f'git archive {args.rev} | tar -x -C {tree}', shell=True, cwd=repo, check=True)
+    else:
+        subprocess.run(f'git ls-files -z | xargs -0 cp -p --parents -t {tree}', shell=True, cwd=repo, check=True)
     if args.tests_rev:
         shutil.rmtree(os.path.join(tree, 'tests'))
         subprocess.run(f'git archive {args.tests_rev} tests | tar -x -C {tree}', shell=True, cwd=repo, check=True)
-    else:
-        subprocess.run(f'git ls-files -z | xargs -0 cp -p --parents -t {tree}', shell=True, cwd=repo, check=True)
     # Files mutated by a run that was stopped: their objects may hold a mutant, but the fresh
     # copy is older than them, so it is touched to be rebuilt.
     touched = os.path.join(args.scratch, 'touched')
