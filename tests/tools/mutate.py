@@ -137,6 +137,9 @@ def main():
                 survivors.append(desc)
         with open(path, 'w') as f:
             f.write(original)
+        # Rebuilt at once: a library left holding a mutant (or lacking a dropped definition)
+        # would decide the fate of the next file's mutants.
+        run(remake, tree)
         total_killed += killed
         total_tried += tried
         print(f'{name:32} {killed:6} / {tried:<5}   {"; ".join(survivors)}', flush=True)
