@@ -1,5 +1,6 @@
-// The level boards: counts and groups of every level, the five drawn maps, the placement
-// helpers, the random board, the playfield bounds, and that a ball can reach every brick.
+// The level boards: counts and groups of every level, the mirror symmetry of the symmetric
+// ones, the placement helpers, the random board, the playfield bounds and overlaps, and that a
+// ball can reach every brick.
 #include <gtest/gtest.h>
 
 #include <algorithm>
