@@ -11,13 +11,6 @@
 
 namespace {
 
-constexpr double kLeftWall = 6;
-constexpr double kRightWall = 474;
-constexpr double kTopWall = 6;
-constexpr double kPaddleLine = 514;
-constexpr double kBounceCeiling = 512;
-constexpr double kLossLine = 535;
-constexpr double kAngleMargin = 0.06;
 constexpr std::uint32_t kLostBallPauseMs = 1500;
 constexpr std::uint32_t kFastestTickMs = 10;
 
@@ -26,15 +19,10 @@ void bounceOnPaddle(Ball& ball, int n)
 {
     game.score += 1;  // every tick below the line scores, caught or not
     int d = static_cast<int>(ball.x - game.paddleX);
-    if (std::abs(d) > game.paddleWidth / 2 + 6) return;
+    if (std::abs(d) > game.paddleWidth / 2 + kBallRadius) return;
 
     if (game.bonusRandomBounce) d = nextRandom() % 60 - 30;
-    ball.angle = -ball.angle;
-    // The first ball's dead zone leans right of the centre; the second ball's is even.
-    const bool deadZone = n == 1 ? (d >= -3 && d <= 5) : (d >= -2 && d <= 2);
-    if (!deadZone) ball.angle += degToRad(1.5 * d);
-    if (ball.angle > -kAngleMargin) ball.angle = -kAngleMargin;
-    if (ball.angle < -kPi + kAngleMargin) ball.angle = -kPi + kAngleMargin;
+    ball.angle = paddleBounceAngle(ball.angle, d, n);
     updateVelocities();
     if (ball.y > kBounceCeiling) ball.y = kBounceCeiling;
 
@@ -86,6 +74,17 @@ void sweepBricks(int n)
 
 }  // namespace
 
+double paddleBounceAngle(double incoming, int d, int n)
+{
+    double angle = -incoming;
+    // The first ball's dead zone leans right of the centre; the second ball's is even.
+    const bool deadZone = n == 1 ? (d >= -3 && d <= 5) : (d >= -2 && d <= 2);
+    if (!deadZone) angle += degToRad(1.5 * d);
+    if (angle > -kAngleMargin) angle = -kAngleMargin;
+    if (angle < -kPi + kAngleMargin) angle = -kPi + kAngleMargin;
+    return angle;
+}
+
 double degToRad(double degrees) { return (kPi / 180.0) * degrees; }
 
 void updateVelocities()
@@ -113,8 +112,8 @@ void stepBall(int n)
         ball.y += ball.vy;
     }
 
-    if (ball.x < kLeftWall || ball.x > kRightWall) {
-        ball.x = ball.x < kLeftWall ? kLeftWall : kRightWall;
+    if (ball.x < kBallLeftWall || ball.x > kBallRightWall) {
+        ball.x = ball.x < kBallLeftWall ? kBallLeftWall : kBallRightWall;
         ball.angle = kPi - ball.angle;
         game.score += 1;
         playCue("murs");
@@ -124,7 +123,7 @@ void stepBall(int n)
     // Only a rising ball bounces off the top wall. The wall does not set y back, so a ball
     // pushed above it (by a shot, or the extra step) and already falling would otherwise be
     // turned up again every tick, caught there for good.
-    if (ball.y < kTopWall && ball.vy < 0) {
+    if (ball.y < kBallTopWall && ball.vy < 0) {
         game.score += 1;
         ball.angle = -ball.angle;
         updateVelocities();

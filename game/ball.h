@@ -1,5 +1,24 @@
-// Ball motion: one tick of one ball, the velocity update with the timer speed-up, degrees.
+// Ball motion: one tick of one ball, the velocity update with the timer speed-up, degrees,
+// and the geometry a ball moves in.
 #pragma once
+
+// A ball is a 12 x 12 box around its centre. The centre stays between the side walls and
+// below the top wall; below the paddle line it meets the paddle (a held ball rests on that
+// line), a bounce lifts it back to the bounce ceiling, and past the loss line it is out of play.
+constexpr double kBallRadius = 6;
+constexpr double kBallLeftWall = 6;
+constexpr double kBallRightWall = 474;
+constexpr double kBallTopWall = 6;
+constexpr double kPaddleLine = 514;
+constexpr double kBounceCeiling = 512;
+constexpr double kLossLine = 535;
+// How close to the horizontal a bounce or a push may send a ball.
+constexpr double kAngleMargin = 0.06;
+
+// The angle a ball leaves the paddle at: `incoming` reflected, turned 1.5 degrees per pixel of
+// offset d from the paddle's centre outside ball n's dead zone, and kept kAngleMargin off the
+// horizontal.
+double paddleBounceAngle(double incoming, int d, int n);
 
 // One tick of ball n (1: game.balls[0], 2: game.balls[1]): step, walls, paddle, loss at
 // the bottom, and the sweep of its path against the bricks. May hand over to lifeLost.

@@ -12,7 +12,6 @@ namespace {
 
 // Upper bounds of rand() % 68 for kinds 1 to 13: kind 6 the most frequent, 5 and 7 the rarest.
 constexpr std::array<int, 13> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
-constexpr int kMaxLives = 5;
 constexpr int kPaddleBottom = 535;
 // Turns of 0.08 that bring any direction round the whole circle.
 constexpr int kMaxFlatTurns = 80;
@@ -29,6 +28,27 @@ void releaseHeldBalls()
 {
     game.balls[0].held = 0;
     game.balls[1].held = 0;
+}
+
+// The paddle modes (sticky, armed, random bounces) replace one another and any width bonus:
+// the paddle is back to its normal width and lets its held balls go.
+void leavePaddleModes()
+{
+    game.paddleWidth = 60;
+    releaseHeldBalls();
+    game.bonusNarrowPaddle = false;
+    game.bonusWidePaddle = false;
+    game.bonusSticky = false;
+    game.bonusArmed = false;
+    game.bonusRandomBounce = false;
+}
+
+// A mode that can be caught again: on, it ends the others; caught again, it switches off.
+void togglePaddleMode(bool GameState::*mode)
+{
+    const bool on = !(game.*mode);
+    leavePaddleModes();
+    game.*mode = on;
 }
 
 // A random direction for one ball. A direction so flat that the ball's vertical step truncates
@@ -116,23 +136,12 @@ void applyBonus(int kind)
         game.bonusMirror = !game.bonusMirror;
         break;
     case 10:  // sticky paddle
-        game.paddleWidth = 60;
-        game.bonusSticky = !game.bonusSticky;
-        releaseHeldBalls();
-        game.bonusNarrowPaddle = false;
-        game.bonusWidePaddle = false;
-        game.bonusArmed = false;
-        game.bonusRandomBounce = false;
+        togglePaddleMode(&GameState::bonusSticky);
         break;
     case 11:  // armed paddle
         game.shotsLeft += 15;
-        game.paddleWidth = 60;
-        releaseHeldBalls();
-        game.bonusSticky = false;
-        game.bonusNarrowPaddle = false;
-        game.bonusWidePaddle = false;
+        leavePaddleModes();
         game.bonusArmed = true;
-        game.bonusRandomBounce = false;
         break;
     case 12:  // second ball
         game.bonusFireBall = false;
@@ -150,13 +159,7 @@ void applyBonus(int kind)
         }
         break;
     case 13:  // random bounce
-        game.paddleWidth = 60;
-        releaseHeldBalls();
-        game.bonusRandomBounce = !game.bonusRandomBounce;
-        game.bonusSticky = false;
-        game.bonusNarrowPaddle = false;
-        game.bonusWidePaddle = false;
-        game.bonusArmed = false;
+        togglePaddleMode(&GameState::bonusRandomBounce);
         break;
     default:
         break;

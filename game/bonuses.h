@@ -1,6 +1,9 @@
 // Bonus capsules: their release from destroyed bricks and their catch by the paddle.
 #pragma once
 
+// The most lives a player can hold; the extra-life capsule adds none beyond.
+constexpr int kMaxLives = 5;
+
 // Releases a capsule of a randomly drawn kind with its top-left corner at (x, y), in the
 // first free entry of game.bonusTable. Returns the kind, or 0 when every entry is in use
 // (nothing is released then).

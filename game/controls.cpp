@@ -10,8 +10,6 @@
 namespace {
 
 constexpr std::uint32_t kPausedTickMs = 20;
-constexpr int kCapsuleFall = 6;
-constexpr int kCapsuleGone = 540;
 
 bool waitingScreenShown()
 {
@@ -53,10 +51,10 @@ void placePaddle(int pointerX)
     if (second.held == 1 && game.ballCount == 2) second.x = game.paddleX + game.heldOffset[1];
 
     for (Ball& ball : game.balls) {
-        if (ball.x >= 474) ball.x = 473;
+        if (ball.x >= kBallRightWall) ball.x = kBallRightWall - 1;
     }
     for (Ball& ball : game.balls) {
-        if (ball.x <= 6) ball.x = 7;
+        if (ball.x <= kBallLeftWall) ball.x = kBallLeftWall + 1;
     }
 }
 

@@ -30,5 +30,7 @@ void placePaddle(int pointerX);
 // Bricks of kinds 1 to 7 left on the board.
 int countBricksLeft();
 
-// Every capsule entry falls 6 pixels; those below 540 are freed.
+// Every capsule entry falls kCapsuleFall pixels a tick; those below kCapsuleGone are freed.
+constexpr int kCapsuleFall = 6;
+constexpr int kCapsuleGone = 540;
 void dropCapsules();

@@ -8,15 +8,14 @@
 
 namespace {
 
-constexpr int kShotStartY = 516;
 constexpr int kShotClimb = 5;
 constexpr int kBallLift = 8;
 constexpr double kTurn = 0.3;
-constexpr double kMargin = 0.06;
 
 bool insideBall(const Shot& shot, const Ball& ball)
 {
-    return ball.x - 6 < shot.x && shot.x < ball.x + 6 && ball.y - 6 < shot.y && shot.y < ball.y + 6;
+    return ball.x - kBallRadius < shot.x && shot.x < ball.x + kBallRadius && ball.y - kBallRadius < shot.y &&
+           shot.y < ball.y + kBallRadius;
 }
 
 // Turns a ball met by a shot 0.3 towards straight up. upperBound is the top of the range in
@@ -25,9 +24,9 @@ bool insideBall(const Shot& shot, const Ball& ball)
 void pushBall(Ball& ball, double upperBound)
 {
     const double a = kPi / 2 + ball.angle;  // 0 for a ball rising straight up
-    if (kMargin < a && a < kPi - kMargin) {
+    if (kAngleMargin < a && a < kPi - kAngleMargin) {
         ball.angle -= kTurn;
-    } else if (-kPi + kMargin < a && a < upperBound) {
+    } else if (-kPi + kAngleMargin < a && a < upperBound) {
         ball.angle += kTurn;
     }
     ball.y -= kBallLift;
@@ -57,11 +56,11 @@ void moveShots()
         if (brickHit(shot.x, shot.y, 0)) shot.active = 0;
 
         if (insideBall(shot, game.balls[0])) {
-            pushBall(game.balls[0], -kMargin);
+            pushBall(game.balls[0], -kAngleMargin);
             shot.active = 0;
             updateVelocities();
         } else if (game.ballCount == 2 && insideBall(shot, game.balls[1])) {
-            pushBall(game.balls[1], kMargin);
+            pushBall(game.balls[1], kAngleMargin);
             shot.active = 0;
             updateVelocities();
         }

@@ -1,6 +1,9 @@
 // Shots of the armed paddle: firing, and their climb through bricks and balls.
 #pragma once
 
+// The height a shot starts from, its top at the paddle's centre.
+constexpr int kShotStartY = 516;
+
 // Fires one shot straight up from the paddle's centre (called by a click while armed and not
 // paused). Counts the shot even when all 60 entries are in flight, but then fires nothing.
 void fireShot();

@@ -252,21 +252,4 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     EXPECT_EQ(std::filesystem::status(own).permissions(), std::filesystem::perms::owner_all);
 }
 
-TEST_F(Assets, TheBuiltDataDirectoryHoldsEveryPicture)
-{
-    const std::string built = std::string(TESSARON_BIN_DIR) + "/Tessaron Data";
-    if (!std::filesystem::is_directory(built + "/Images")) GTEST_SKIP() << "no data directory built in " << built;
-    // The pictures are the build's own; the score file stays in the scratch directory.
-    std::filesystem::create_directories(dataDirectory());
-    std::filesystem::create_directory_symlink(built + "/Images", dataDirectory() + "/Images");
-    loadAssets();
-    for (const ExpectedPicture& picture : expectedPictures()) {
-        SCOPED_TRACE(picture.file);
-        SDL_Surface* loaded = picture.slot();
-        ASSERT_NE(loaded, nullptr);
-        EXPECT_EQ(loaded->w, picture.width);
-        EXPECT_EQ(loaded->h, picture.height);
-    }
-}
-
 }  // namespace

@@ -124,27 +124,22 @@ TEST(Walls, AFallingBallAboveTheTopWallIsNotTurnedBackUp)
     EXPECT_EQ(game.score, 0);
 }
 
-TEST(Paddle, DeadZonesAreAsymmetricForTheFirstBall)
+// Outside its dead zone (-3..5 for the first ball, -2..2 for the second) a ball turns 1.5
+// degrees per pixel from the paddle's centre, never closer than 0.06 to the horizontal.
+TEST(Paddle, BounceAngleFollowsTheOffsetOutsideTheDeadZone)
 {
-    EXPECT_NEAR(bounceAngle(0), -kPi / 2, 1e-12);  // straight down, straight back up
-    EXPECT_NEAR(bounceAngle(5), -kPi / 2, 1e-12);
-    EXPECT_NEAR(bounceAngle(6), -kPi / 2 + degToRad(9), 1e-12);
-    EXPECT_NEAR(bounceAngle(-3), -kPi / 2, 1e-12);
-    EXPECT_NEAR(bounceAngle(-4), -kPi / 2 - degToRad(6), 1e-12);
-}
-
-TEST(Paddle, SecondBallDeadZoneIsEven)
-{
-    EXPECT_NEAR(bounceAngle(2, 2), -kPi / 2, 1e-12);
-    EXPECT_NEAR(bounceAngle(3, 2), -kPi / 2 + degToRad(4.5), 1e-12);
-    EXPECT_NEAR(bounceAngle(-3, 2), -kPi / 2 - degToRad(4.5), 1e-12);
-}
-
-TEST(Paddle, AnglesAreLimitedOffTheHorizontal)
-{
-    EXPECT_NEAR(bounceAngle(0, 1, 0.02), -0.06, 1e-12);
-    EXPECT_NEAR(bounceAngle(30, 1, 0.3), -0.06, 1e-12);
-    EXPECT_NEAR(bounceAngle(-30, 1, kPi - 0.3), -kPi + 0.06, 1e-12);
+    const struct {
+        int d, ball;
+        double incoming, after;
+    } cases[] = {
+        {0, 1, kPi / 2, -kPi / 2}, {5, 1, kPi / 2, -kPi / 2}, {6, 1, kPi / 2, -kPi / 2 + degToRad(9)},
+        {-3, 1, kPi / 2, -kPi / 2}, {-4, 1, kPi / 2, -kPi / 2 - degToRad(6)},
+        {2, 2, kPi / 2, -kPi / 2}, {3, 2, kPi / 2, -kPi / 2 + degToRad(4.5)}, {-3, 2, kPi / 2, -kPi / 2 - degToRad(4.5)},
+        {0, 1, 0.02, -0.06}, {30, 1, 0.3, -0.06}, {-30, 1, kPi - 0.3, -kPi + 0.06},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(bounceAngle(c.d, c.ball, c.incoming), c.after, 1e-12) << "d " << c.d << ", ball " << c.ball;
+    }
 }
 
 TEST(Paddle, ReachFollowsTheWidth)

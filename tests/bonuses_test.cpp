@@ -133,27 +133,18 @@ TEST(Catch, EveryTouchingCapsuleIsCaughtInIndexOrder)
 
 TEST(Effects, WidthBonusesCapAtNinetyAndThirtyAndUndoEachOther)
 {
+    const struct {
+        int kind, width;
+        bool wide, narrow;
+    } steps[] = {{1, 90, true, false}, {1, 90, true, false}, {2, 60, false, false}, {2, 30, false, true},
+                 {2, 30, false, true}, {1, 60, false, false}};
     inPlay();
-    catchKind(1);
-    EXPECT_EQ(game.paddleWidth, 90);
-    EXPECT_TRUE(game.bonusWidePaddle);
-    catchKind(1);
-    EXPECT_EQ(game.paddleWidth, 90);
-    EXPECT_TRUE(game.bonusWidePaddle);
-    catchKind(2);
-    EXPECT_EQ(game.paddleWidth, 60);
-    EXPECT_FALSE(game.bonusWidePaddle);
-    EXPECT_FALSE(game.bonusNarrowPaddle);
-    catchKind(2);
-    EXPECT_EQ(game.paddleWidth, 30);
-    EXPECT_TRUE(game.bonusNarrowPaddle);
-    catchKind(2);
-    EXPECT_EQ(game.paddleWidth, 30);
-    EXPECT_TRUE(game.bonusNarrowPaddle);
-    catchKind(1);
-    EXPECT_EQ(game.paddleWidth, 60);
-    EXPECT_FALSE(game.bonusWidePaddle);
-    EXPECT_FALSE(game.bonusNarrowPaddle);
+    for (const auto& step : steps) {
+        catchKind(step.kind);
+        EXPECT_EQ(game.paddleWidth, step.width);
+        EXPECT_EQ(game.bonusWidePaddle, step.wide);
+        EXPECT_EQ(game.bonusNarrowPaddle, step.narrow);
+    }
 }
 
 TEST(Effects, PaddleBonusesEndThePaddleModesAndReleaseHeldBalls)
@@ -218,31 +209,22 @@ TEST(Effects, ArmedPaddleAddsFifteenShotsEachTime)
 
 TEST(Effects, SpeedBonusesCapAtEightAndTwoAndUpdateTheVelocities)
 {
+    const struct {
+        int kind, speed;
+        bool fast, slow;
+    } steps[] = {{3, 8, true, false}, {3, 8, true, false}, {4, 4, false, false}, {4, 2, false, true},
+                 {4, 2, false, true}, {3, 4, false, false}};
     inPlay();
     const int tally = game.speedUpTally;
-    catchKind(3);
-    EXPECT_EQ(game.ballSpeed, 8);
-    EXPECT_TRUE(game.bonusFastBall);
-    EXPECT_NEAR(speedOf(game.balls[0]), 8.0, 1e-9);
-    EXPECT_NEAR(speedOf(game.balls[1]), 8.0, 1e-9);
-    catchKind(3);
-    catchKind(3);
-    EXPECT_EQ(game.ballSpeed, 8);
-    EXPECT_EQ(game.speedUpTally, tally + 3);  // every catch counts, capped or not
-    catchKind(4);
-    EXPECT_EQ(game.ballSpeed, 4);
-    EXPECT_FALSE(game.bonusFastBall);
-    EXPECT_FALSE(game.bonusSlowBall);
-    catchKind(4);
-    EXPECT_EQ(game.ballSpeed, 2);
-    EXPECT_TRUE(game.bonusSlowBall);
-    EXPECT_NEAR(speedOf(game.balls[0]), 2.0, 1e-9);
-    catchKind(4);
-    EXPECT_EQ(game.ballSpeed, 2);
-    EXPECT_TRUE(game.bonusSlowBall);
-    catchKind(3);
-    EXPECT_EQ(game.ballSpeed, 4);
-    EXPECT_FALSE(game.bonusSlowBall);
+    for (const auto& step : steps) {
+        catchKind(step.kind);
+        EXPECT_EQ(game.ballSpeed, step.speed);
+        EXPECT_EQ(game.bonusFastBall, step.fast);
+        EXPECT_EQ(game.bonusSlowBall, step.slow);
+        EXPECT_NEAR(speedOf(game.balls[0]), step.speed, 1e-9);
+        EXPECT_NEAR(speedOf(game.balls[1]), step.speed, 1e-9);
+    }
+    EXPECT_EQ(game.speedUpTally, tally + 6);  // every catch counts, capped or not
 }
 
 TEST(Effects, FireBallTogglesAndTakesTheSecondBallOutOfPlay)
@@ -319,48 +301,27 @@ TEST(Effects, MirrorToggles)
     EXPECT_FALSE(game.bonusMirror);
 }
 
+// Each ball gets a new direction; whatever the draw and the speed, it moves along it at its
+// speed with a vertical step, so that no ball is left circling between the side walls.
 TEST(Effects, RandomDirectionsNeverLeaveABallWithoutVerticalMotion)
 {
-    // Each ball gets one of seven directions k - pi; one whose vertical step truncates to 0
-    // is turned by 0.08 until it has a vertical step (once is not always enough).
+    int changed = 0;
     for (const int speed : {2, 4, 8}) {
-        for (int k = 0; k <= 6; ++k) {
-            SCOPED_TRACE("speed " + std::to_string(speed) + ", k " + std::to_string(k));
-            // Ball 1 draws k; ball 2 draws 6 - k.
-            std::uint32_t seed = 1;
-            for (;; ++seed) {
-                seedRandom(seed);
-                const int first = nextRandom() % 62 / 10;
-                if (first == k && nextRandom() % 62 / 10 == 6 - k) break;
-            }
+        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
             inPlay(seed);
             game.ballSpeed = speed;
-            const int tally = game.speedUpTally;
-            const std::uint32_t interval = game.tickIntervalMs;
+            const double before[2] = {game.balls[0].angle, game.balls[1].angle};
             catchKind(6);
-            int updates = 2;
             for (int ball = 0; ball < 2; ++ball) {
-                double expected = (ball == 0 ? k : 6 - k) - kPi;
-                while (static_cast<int>(speed * std::sin(expected)) == 0) {
-                    expected += 0.08;
-                    if (expected > kPi) expected -= 2.0 * kPi;
-                    updates += 1;
-                }
-                EXPECT_NEAR(game.balls[ball].angle, expected, 1e-9) << "ball " << ball + 1;
-                EXPECT_NE(static_cast<int>(game.balls[ball].vy), 0) << "ball " << ball + 1;
-                EXPECT_NEAR(speedOf(game.balls[ball]), speed, 1e-9);
+                const Ball& b = game.balls[ball];
+                EXPECT_NE(static_cast<int>(b.vy), 0) << "seed " << seed << ", ball " << ball + 1;
+                // The velocity is the one of the final direction, at the ball's speed.
+                EXPECT_NEAR(b.vx, speed * std::cos(b.angle), 1e-9) << "seed " << seed;
+                EXPECT_NEAR(b.vy, speed * std::sin(b.angle), 1e-9) << "seed " << seed;
+                EXPECT_TRUE(b.angle > -kPi - 1e-9 && b.angle <= kPi + 1e-9) << b.angle;
+                changed += b.angle != before[ball];
             }
-            // Every velocity update counts towards the timer's speed-up.
-            int expectedTally = tally;
-            std::uint32_t expectedInterval = interval;
-            for (int i = 0; i < updates; ++i) {
-                if (++expectedTally >= 10 && expectedInterval > 10) {
-                    expectedTally = 0;
-                    expectedInterval -= 1;
-                }
-            }
-            EXPECT_EQ(game.speedUpTally, expectedTally);
-            EXPECT_EQ(game.tickIntervalMs, expectedInterval);
         }
     }
+    EXPECT_GT(changed, 3 * 300 * 2 * 3 / 4);  // most draws turn the ball
 }

@@ -6,19 +6,6 @@
 #include "game/game_state.h"
 #include "tests/fake_platform.h"
 
-TEST(GameState, ProgramStartValues)
-{
-    const GameState fresh{};
-    EXPECT_EQ(fresh.bestScore, 200000);
-    EXPECT_EQ(fresh.livesLeft, 1);
-    EXPECT_EQ(fresh.currentLevel, 1);
-    EXPECT_EQ(fresh.soundEnabled, 1);
-    EXPECT_EQ(fresh.tickIntervalMs, 25u);
-    EXPECT_EQ(fresh.ballSpeed, 4);
-    EXPECT_EQ(fresh.paddleX, 240);
-    EXPECT_EQ(fresh.paddleWidth, 60);
-}
-
 TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
 {
     resetWorld();
@@ -74,18 +61,6 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     EXPECT_NEAR(game.balls[0].vy, -4.0, 1e-12);
     EXPECT_NEAR(game.balls[1].vx, 2.8284271, 1e-6);
     EXPECT_NEAR(game.balls[1].vy, -2.8284271, 1e-6);
-}
-
-TEST(GameState, StartLevelLeavesNoBrickOfAnEarlierBoard)
-{
-    resetWorld();
-    for (int i = 0; i < kBrickCount; ++i) game.brickTable[i] = Brick{i, i, 5, 3};
-    game.currentLevel = 1000;  // the random board fills entries 0..143 only
-    startLevel();
-    for (int i = 144; i < kBrickCount; ++i) {
-        EXPECT_EQ(game.brickTable[i].kind, 0) << i;
-        EXPECT_EQ(game.brickTable[i].group, 0) << i;
-    }
 }
 
 TEST(GameState, NewGameKeepsTheChosenLevel)

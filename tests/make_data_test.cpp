@@ -195,12 +195,6 @@ TEST(MadePictures, IconsAreTransparentAroundTheirShapes)
         EXPECT_GT(partial, 8) << name;
         SDL_FreeSurface(ball);
     }
-    for (const char* name : {"raquette1.ico", "raquette2.ico", "raquette3.ico", "raquetteRebonds.ico", "bouton.ico",
-                             "boutonSurvol\xC3\xA9.ico"}) {
-        SDL_Surface* icon = loadPictureFile((kDataDir + "/Images/" + name).c_str(), 1, 1);
-        ASSERT_NE(icon, nullptr) << name;
-        SDL_FreeSurface(icon);
-    }
     // Overlays leave most of the paddle under them showing.
     for (const char* name : {"raquettearme.ico", "raquettegolf.ico"}) {
         SDL_Surface* overlay = loadPicture(name, 60, 15);

@@ -65,69 +65,48 @@ protected:
     std::string reason;  // why a save failed
 };
 
-TEST_F(ScoreFile, ReadsTheHolderWithALeadingBlankAndTheScore)
+// The words before the marker are the holder's name (a leading blank, single blanks between
+// words), the leading decimal number after it the score, held at the limit when too large;
+// a score that is not a number keeps the program start value; a file without the marker is
+// replaced by the defaults, a good one is left as it is.
+TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 {
-    load("Ace SCORE= 4200");
-    EXPECT_EQ(bestName(), " Ace");
-    EXPECT_EQ(game.bestScore, 4200);
-    EXPECT_EQ(readBytes(path), "Ace SCORE= 4200");  // a good file is not rewritten
-}
-
-TEST_F(ScoreFile, OnlyTheMarkerGivesAnEmptyName)
-{
-    load("SCORE= 17");
-    EXPECT_EQ(bestName(), "");
-    EXPECT_EQ(game.bestScore, 17);
-}
-
-TEST_F(ScoreFile, NoMarkerSetsAndWritesTheDefaults)
-{
-    for (const char* content : {"Ace score= 4200", "", "   \n\t ", "Ace 4200", "SCORE=4200"}) {
-        SCOPED_TRACE(content);
+    const struct {
+        std::string content;
+        std::string name;
+        int score;
+        bool defaultsWritten;
+    } cases[] = {
+        {"Ace SCORE= 4200", " Ace", 4200, false},
+        {"SCORE= 17", "", 17, false},
+        {"Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5", " Red Fox Jr", 99, false},
+        {"A SCORE= 4200abc", " A", 4200, false},
+        {"A SCORE= -12", " A", -12, false},
+        {"A SCORE= +8", " A", 8, false},
+        {"A SCORE= 99999999999999999999999", " A", INT32_MAX, false},
+        {"Ace SCORE= lots", " Ace", 200000, false},
+        {"Ace SCORE=", " Ace", 200000, false},
+        {std::string("A\0B SCORE= 3", 12), " A B", 3, false},  // a NUL separates words like a blank
+        {"Zo\xE9 \x80\xFF SCORE= 2", " Zo\xE9 \x80\xFF", 2, false},  // Windows-1252 text as it is
+        {std::string(1000, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3, false},
+        {"Ace score= 4200", "Trimbalour", 1235, true},
+        {"", "Trimbalour", 1235, true},
+        {"   \n\t ", "Trimbalour", 1235, true},
+        {"Ace 4200", "Trimbalour", 1235, true},
+        {"SCORE=4200", "Trimbalour", 1235, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content.substr(0, 40));
         setBest("Someone", 5);
-        load(content);
-        EXPECT_EQ(bestName(), "Trimbalour");
-        EXPECT_EQ(game.bestScore, 1235);
-        EXPECT_EQ(readBytes(path), "Trimbalour SCORE= 1235");
+        game.bestScore = 200000;
+        load(c.content);
+        EXPECT_EQ(bestName(), c.name);
+        EXPECT_EQ(game.bestScore, c.score);
+        EXPECT_EQ(readBytes(path), c.defaultsWritten ? "Trimbalour SCORE= 1235" : c.content);
     }
-}
-
-TEST_F(ScoreFile, AMissingFileIsCreatedWithTheDefaults)
-{
-    loadScoreFile();
-    EXPECT_EQ(bestName(), "Trimbalour");
-    EXPECT_EQ(game.bestScore, 1235);
+    std::remove(path.c_str());
+    loadScoreFile();  // a missing file is created with the defaults
     EXPECT_EQ(readBytes(path), "Trimbalour SCORE= 1235");
-}
-
-TEST_F(ScoreFile, WordsBeforeTheMarkerAreTheNameAndWordsAfterTheScoreAreIgnored)
-{
-    load("Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5");
-    EXPECT_EQ(bestName(), " Red Fox Jr");
-    EXPECT_EQ(game.bestScore, 99);
-}
-
-TEST_F(ScoreFile, TheScoreIsReadAsALeadingDecimalNumber)
-{
-    load("A SCORE= 4200abc");
-    EXPECT_EQ(game.bestScore, 4200);
-    load("A SCORE= -12");
-    EXPECT_EQ(game.bestScore, -12);
-    load("A SCORE= +8");
-    EXPECT_EQ(game.bestScore, 8);
-    // Beyond the range of a score: held at the limit, never wrapped to a negative value.
-    load("A SCORE= 99999999999999999999999");
-    EXPECT_EQ(game.bestScore, INT32_MAX);
-}
-
-TEST_F(ScoreFile, AScoreThatIsNotANumberKeepsTheProgramStartValue)
-{
-    load("Ace SCORE= lots");
-    EXPECT_EQ(bestName(), " Ace");
-    EXPECT_EQ(game.bestScore, 200000);
-    load("Ace SCORE=");
-    EXPECT_EQ(game.bestScore, 200000);
-    EXPECT_EQ(readBytes(path), "Ace SCORE=");
 }
 
 TEST_F(ScoreFile, AnEmptyNameIsWrittenWithALeadingBlankAndReadBackEmpty)
@@ -173,11 +152,7 @@ TEST_F(ScoreFile, AHugeWordIsConsumedWithoutOverflow)
 
 TEST_F(ScoreFile, ALongNameIsCutTo63Characters)
 {
-    // 1000 characters in one word, then in 200 words of five.
-    load(std::string(1000, 'n') + " SCORE= 3");
-    EXPECT_EQ(bestName(), " " + std::string(62, 'n'));
-    EXPECT_EQ(game.bestScore, 3);
-
+    // 200 words of five.
     std::string words;
     std::string expected;
     for (int i = 0; i < 200; ++i) {
@@ -196,11 +171,6 @@ TEST_F(ScoreFile, ALongNameIsCutTo63Characters)
 
 TEST_F(ScoreFile, BinaryBytesAreCharactersOrSeparators)
 {
-    // A NUL separates words like a blank does.
-    load(std::string("A\0B SCORE= 3", 12));
-    EXPECT_EQ(bestName(), " A B");
-    EXPECT_EQ(game.bestScore, 3);
-
     // Every byte value, twice over: the name holds single blanks between words and no control
     // separator, and it stops at 63 characters.
     std::string bytes;
@@ -214,10 +184,6 @@ TEST_F(ScoreFile, BinaryBytesAreCharactersOrSeparators)
     EXPECT_EQ(name.substr(0, 2), " \x01");
     for (const char c : {'\t', '\n', '\r', '\v', '\f'}) EXPECT_EQ(name.find(c), std::string::npos);
     EXPECT_EQ(name.find("  "), std::string::npos);
-
-    // High bytes alone belong to the name as they are (Windows-1252 text).
-    load("Zo\xE9 \x80\xFF SCORE= 2");
-    EXPECT_EQ(bestName(), " Zo\xE9 \x80\xFF");
 }
 
 TEST_F(ScoreFile, ASaveReplacesTheRecordAndLeavesNoTemporaryFile)

@@ -158,28 +158,23 @@ TEST(Climb, EveryPassClearsEmptiedGroupsEvenWithoutShots)
     EXPECT_EQ(cueCount("disparition"), 1);
 }
 
-TEST(Push, FirstBallStraightUpIsLiftedWithoutTurning)
-{
-    EXPECT_NEAR(pushedAngle(1, -kPi / 2), -kPi / 2, 1e-12);
-    EXPECT_NEAR(pushedAngle(1, -kPi / 2 + 0.05), -kPi / 2 + 0.05, 1e-12);  // within 0.06 of up
-}
-
-TEST(Push, SecondBallStraightUpIsTurnedByPlusPointThree)
-{
-    EXPECT_NEAR(pushedAngle(2, -kPi / 2), -kPi / 2 + 0.3, 1e-12);
-    EXPECT_NEAR(pushedAngle(2, -kPi / 2 + 0.05), -kPi / 2 + 0.35, 1e-12);
-}
-
+// A pushed ball is lifted and turned 0.3 towards straight up, unless it goes down and left or
+// straight down; within 0.06 of straight up the first ball keeps its angle, the second turns right.
 TEST(Push, BallsAreTurnedTowardsStraightUpUnlessGoingDownLeft)
 {
-    for (int n = 1; n <= 2; ++n) {
-        SCOPED_TRACE("ball " + std::to_string(n));
-        EXPECT_NEAR(pushedAngle(n, 0.5), 0.2, 1e-12);                        // down and right
-        EXPECT_NEAR(pushedAngle(n, -0.5), -0.8, 1e-12);                      // up and right
-        EXPECT_NEAR(pushedAngle(n, -kPi / 2 + 0.07), -kPi / 2 - 0.23, 1e-12);  // just right of up
-        EXPECT_NEAR(pushedAngle(n, -2.5), -2.2, 1e-12);                      // up and left
-        EXPECT_NEAR(pushedAngle(n, 2.5), 2.5, 1e-12);                        // down and left
-        EXPECT_NEAR(pushedAngle(n, kPi / 2), kPi / 2, 1e-12);                // straight down
+    const struct {
+        int ball;
+        double before, after;
+    } cases[] = {
+        {1, -kPi / 2, -kPi / 2}, {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05},
+        {2, -kPi / 2, -kPi / 2 + 0.3}, {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
+        {1, 0.5, 0.2}, {1, -0.5, -0.8}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23}, {1, -2.5, -2.2},
+        {1, 2.5, 2.5}, {1, kPi / 2, kPi / 2},
+        {2, 0.5, 0.2}, {2, -0.5, -0.8}, {2, -kPi / 2 + 0.07, -kPi / 2 - 0.23}, {2, -2.5, -2.2},
+        {2, 2.5, 2.5}, {2, kPi / 2, kPi / 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(pushedAngle(c.ball, c.before), c.after, 1e-12) << "ball " << c.ball << " at " << c.before;
     }
 }
 

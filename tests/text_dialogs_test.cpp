@@ -2,7 +2,6 @@
 // only way out, and the menu's code-entry step.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -69,18 +68,6 @@ TEST_F(TextDialogs, TheTypedCodeChoosesTheLevel)
     fake.typedText = "no such code";
     enterLevelCode();
     EXPECT_EQ(game.currentLevel, 1);
-}
-
-TEST_F(TextDialogs, LowerCaseTypingInTheCodeFieldSelectsTheLevel)
-{
-    std::string lower = levelCodes[12].data();
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    setPathBuffer("");
-    TextField field = openTextField(TextDialog::LevelCode);
-    EXPECT_EQ(typeIntoField(field, lower.c_str()), 6);
-    EXPECT_EQ(fieldText(field), levelCodes[12].data());
-    confirmTextField(field);
-    EXPECT_EQ(levelForCode(pathBuffer.data()), 12);
 }
 
 TEST_F(TextDialogs, TheCodeFieldCapitalisesWindows1252LettersAndTheNameFieldDoesNot)

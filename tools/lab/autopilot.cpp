@@ -7,20 +7,17 @@
 #include <cstdlib>
 
 #include "game/ball.h"
+#include "game/bonuses.h"
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay.h"
+#include "game/shots.h"
 #include "tools/lab/null_platform.h"
 
 namespace {
 
 constexpr double kFar = 1e18;
-constexpr double kPaddleLine = 514;
-constexpr double kLossLine = 535;
-constexpr double kBounceY = 512;
-constexpr int kCapsuleGone = 540;
-constexpr int kMaxLives = 5;
 constexpr double kMissCost = 100000;
 // After this many ticks without a change on the board the player varies its aim a little,
 // and after the second figure it aims at random: the ball is caught in a loop.
@@ -87,7 +84,7 @@ PaddleForecast forecastPaddle()
     PaddleForecast next{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == 0) continue;
-        const int y = capsule.y + 6;
+        const int y = capsule.y + kCapsuleFall;
         if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
         switch (capsule.kind) {
         case 1:
@@ -145,12 +142,12 @@ void advance(Flight& flight)
 {
     flight.x += flight.vx;
     flight.y += flight.vy;
-    if (flight.x < 6 || flight.x > 474) {
-        flight.x = flight.x < 6 ? 6 : 474;
+    if (flight.x < kBallLeftWall || flight.x > kBallRightWall) {
+        flight.x = flight.x < kBallLeftWall ? kBallLeftWall : kBallRightWall;
         flight.angle = normalised(kPi - flight.angle);
         setSpeed(flight, flight.speed);
     }
-    if (flight.y < 6) {
+    if (flight.y < kBallTopWall) {
         flight.angle = normalised(-flight.angle);
         setSpeed(flight, flight.speed);
         flight.x += flight.vx;
@@ -172,15 +169,15 @@ void sweep(Flight& flight, const Board& board)
         double sumY = 0;
         for (int i = 0; i < board.count; ++i) {
             const Brick& brick = board.bricks[i];
-            if (x + 6 < brick.x || x - 6 > brick.x + kBrickWidth || y + 6 < brick.y ||
-                y - 6 > brick.y + kBrickHeight) {
+            if (x + kBallRadius < brick.x || x - kBallRadius > brick.x + kBrickWidth || y + kBallRadius < brick.y ||
+                y - kBallRadius > brick.y + kBrickHeight) {
                 continue;
             }
             if (game.bonusFireBall && brick.kind != 8) continue;
-            const double left = x - 6 - start.vx;
-            const double right = x + 6 - start.vx;
-            const double top = y - 6 - start.vy;
-            const double bottom = y + 6 - start.vy;
+            const double left = x - kBallRadius - start.vx;
+            const double right = x + kBallRadius - start.vx;
+            const double top = y - kBallRadius - start.vy;
+            const double bottom = y + kBallRadius - start.vy;
             double gapX = 0;
             if (brick.x > right) gapX = brick.x - right;
             else if (brick.x + kBrickWidth < left) gapX = left - (brick.x + kBrickWidth);
@@ -221,7 +218,7 @@ Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next
     advance(flight);
     if (flight.y > kPaddleLine) {
         const int d = static_cast<int>(flight.x - game.paddleX);
-        if (std::abs(d) <= game.paddleWidth / 2 + 6) return landing;  // met where it stands
+        if (std::abs(d) <= game.paddleWidth / 2 + kBallRadius) return landing;  // met where it stands
         if (flight.y > kLossLine) return landing;                     // too late
     }
     sweep(flight, board);
@@ -234,17 +231,6 @@ Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next
     landing.angle = flight.angle;
     landing.lostIfMissed = flight.y > kLossLine;
     return landing;
-}
-
-// The paddle bounce: reflection, 1.5 degrees per pixel outside the dead zone, limits.
-double bounceAngle(double incoming, int d, int ball)
-{
-    double angle = -incoming;
-    const bool deadZone = ball == 0 ? (d >= -3 && d <= 5) : (d >= -2 && d <= 2);
-    if (!deadZone) angle += degToRad(1.5 * d);
-    if (angle > -0.06) angle = -0.06;
-    if (angle < -kPi + 0.06) angle = -kPi + 0.06;
-    return angle;
 }
 
 // Where a straight path from a point first meets a breakable brick, reflecting off the walls
@@ -264,8 +250,8 @@ PathEnd followPath(const Board& board, double x, double y, double angle)
         double best = kFar;
         enum { None, Side, Top, Floor, Hard } what = None;
         bool sideFace = false;
-        const double toSide = dx < -1e-9 ? (6 - x) / dx : dx > 1e-9 ? (474 - x) / dx : kFar;
-        const double toTop = dy < -1e-9 ? (6 - y) / dy : kFar;
+        const double toSide = dx < -1e-9 ? (kBallLeftWall - x) / dx : dx > 1e-9 ? (kBallRightWall - x) / dx : kFar;
+        const double toTop = dy < -1e-9 ? (kBallTopWall - y) / dy : kFar;
         const double toFloor = dy > 1e-9 ? (kPaddleLine - y) / dy : kFar;
         if (toSide < best) { best = toSide; what = Side; }
         if (toTop < best) { best = toTop; what = Top; }
@@ -385,7 +371,7 @@ CapsuleSight sightCapsules()
     CapsuleSight sight{};
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == 0) continue;
-        const int comingY = capsule.y + 6;
+        const int comingY = capsule.y + kCapsuleFall;
         if (comingY <= kCapsuleGone &&
             capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
             continue;  // caught in the coming tick already
@@ -420,8 +406,8 @@ bool shotFindsBrick(const Board& board, int paddleX)
     int bottom = -100000;
     for (int i = 0; i < board.count; ++i) {
         const Brick& brick = board.bricks[i];
-        if (paddleX + 6 < brick.x || paddleX - 6 > brick.x + kBrickWidth) continue;
-        if (brick.y > 516 + 6) continue;
+        if (paddleX + kBallRadius < brick.x || paddleX - kBallRadius > brick.x + kBrickWidth) continue;
+        if (brick.y > kShotStartY + kBallRadius) continue;
         if (brick.y + kBrickHeight > bottom) {
             bottom = brick.y + kBrickHeight;
             lowest = i;
@@ -458,7 +444,7 @@ Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sigh
                   const Landing* landings, int count, const PaddleForecast& next)
 {
     const int half = next.width / 2;
-    const int reach = half + 6;
+    const int reach = half + static_cast<int>(kBallRadius);
     Choice best{-1, kFar};
     for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
         double cost = 0;
@@ -473,8 +459,8 @@ Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sigh
             if (next.randomBounce) {
                 cost += 10.0 * std::abs(d);
             } else {
-                const double angle = bounceAngle(landing.angle, d, landing.ball);
-                cost += wander(pilot, aimCost(board, landing.x, kBounceY, angle));
+                const double angle = paddleBounceAngle(landing.angle, d, landing.ball + 1);
+                cost += wander(pilot, aimCost(board, landing.x, kBounceCeiling, angle));
             }
         }
         if (met == 0) continue;
@@ -498,8 +484,8 @@ Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sig
     Choice best{-1, kFar};
     for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
         double x = paddleX + game.heldOffset[ball];
-        if (x >= 474) x = 473;
-        if (x <= 6) x = 7;
+        if (x >= kBallRightWall) x = kBallRightWall - 1;
+        if (x <= kBallLeftWall) x = kBallLeftWall + 1;
         double cost = wander(pilot, aimCost(board, x, kPaddleLine, b.angle));
         cost += capsuleCost(pilot, sight, paddleX, next);
         if (cost < best.cost) best = Choice{paddleX, cost};
@@ -535,9 +521,9 @@ int launchSpot(Autopilot& pilot, const Board& board)
     Choice best{half, kFar};
     for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
         double x = paddleX + game.heldOffset[0];
-        if (x >= 474) x = 473;
-        if (x <= 6) x = 7;
-        const double cost = wander(pilot, aimCost(board, x, kBounceY, -kPi / 2) + roll(pilot, 20));
+        if (x >= kBallRightWall) x = kBallRightWall - 1;
+        if (x <= kBallLeftWall) x = kBallLeftWall + 1;
+        const double cost = wander(pilot, aimCost(board, x, kBounceCeiling, -kPi / 2) + roll(pilot, 20));
         if (cost < best.cost) best = Choice{paddleX, cost};
     }
     return best.paddleX;
@@ -661,7 +647,7 @@ bool autopilotTurn(Autopilot& pilot)
         pilot.calmTicks += 1;
     }
     bool down = false;
-    for (int ball = 0; ball < game.ballCount; ++ball) down = down || game.balls[ball].y >= kBounceY;
+    for (int ball = 0; ball < game.ballCount; ++ball) down = down || game.balls[ball].y >= kBounceCeiling;
     pilot.ticksAloft = down ? 0 : pilot.ticksAloft + 1;
     return true;
 }

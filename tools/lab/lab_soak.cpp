@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/ball.h"
+#include "game/bonuses.h"
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "tools/lab/autopilot.h"
@@ -55,12 +57,12 @@ void checkInvariants(const SoakRun& run)
         // Every change of an angle is followed by a velocity update, which folds it back.
         if (!within(ball.angle, -kPi, kPi)) fault(run, "angle outside [-pi, pi]", ball.angle);
         // The paddle placement that ends every tick keeps both centres off the side walls.
-        if (!(ball.x > 6 && ball.x < 474)) fault(run, "ball centre x", ball.x);
+        if (!(ball.x > kBallLeftWall && ball.x < kBallRightWall)) fault(run, "ball centre x", ball.x);
         if (!std::isfinite(ball.y) || !std::isfinite(ball.vx) || !std::isfinite(ball.vy)) {
             fault(run, "ball position or velocity not finite", ball.y);
         }
     }
-    if (game.livesLeft < 0 || game.livesLeft > 5) fault(run, "livesLeft", game.livesLeft);
+    if (game.livesLeft < 0 || game.livesLeft > kMaxLives) fault(run, "livesLeft", game.livesLeft);
     for (const Brick& brick : game.brickTable) {
         if (!within(brick.kind, 0, 8)) fault(run, "brick kind", brick.kind);
         if (!within(brick.group, 0, 5)) fault(run, "brick group", brick.group);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "resources/cursors.h"
@@ -60,12 +61,6 @@ SDL_Surface* findPicture(std::vector<PictureRecipe>& recipes, const std::string&
     return nullptr;
 }
 
-void stamp(SDL_Surface* target, SDL_Surface* picture, int x, int y) {
-    if (picture == nullptr) return;
-    copyScaled(target, picture, x, y, 1);
-    SDL_FreeSurface(picture);
-}
-
 // The play screen as the game composes it: background, a few rows of bricks, the paddle,
 // balls, capsules, a shot, and the side panel's texts.
 SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
@@ -75,15 +70,15 @@ SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
         for (int column = 1; column < 11; ++column) {
             const int kind = row == 0 ? 8 : row == 1 ? (column % 3 == 0 ? 7 : 6) : 1 + (row + column) % 5;
             if (row == 4 && column > 6) continue;
-            stamp(screen, findPicture(recipes, std::to_string(kind) + ".bmp"), column * 40, 60 + row * 20);
+            stampPicture(screen, findPicture(recipes, std::to_string(kind) + ".bmp"), column * 40, 60 + row * 20);
         }
-    stamp(screen, findPicture(recipes, "raquette2.ico"), 210, 520);
-    stamp(screen, findPicture(recipes, "raquettearme.ico"), 210, 520);
-    stamp(screen, findPicture(recipes, "ball.ico"), 300, 380);
-    stamp(screen, findPicture(recipes, "ballr.ico"), 140, 300);
-    stamp(screen, findPicture(recipes, "bonus7.bmp"), 90, 420);
-    stamp(screen, findPicture(recipes, "bonus12.bmp"), 380, 260);
-    stamp(screen, findPicture(recipes, "bonus5.bmp"), 250, 470);
+    stampPicture(screen, findPicture(recipes, "raquette2.ico"), 210, 520);
+    stampPicture(screen, findPicture(recipes, "raquettearme.ico"), 210, 520);
+    stampPicture(screen, findPicture(recipes, "ball.ico"), 300, 380);
+    stampPicture(screen, findPicture(recipes, "ballr.ico"), 140, 300);
+    stampPicture(screen, findPicture(recipes, "bonus7.bmp"), 90, 420);
+    stampPicture(screen, findPicture(recipes, "bonus12.bmp"), 380, 260);
+    stampPicture(screen, findPicture(recipes, "bonus5.bmp"), 250, 470);
     fillRect(screen, 229, 430, 3, 9, hexColour(0x00BE00));
     fillRect(screen, 269, 460, 3, 9, hexColour(0x00BE00));
     const SDL_Color black{0, 0, 0, 255};
@@ -94,35 +89,45 @@ SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
     text(screen, 510, 300, "Bonus en cours :", 25, 30, black);
     text(screen, 510, 360, "Code Secret du", 25, 30, black);
     text(screen, 510, 380, "niveau: KWZPAX ", 25, 30, black);
-    for (int i = 1; i <= 8; ++i) stamp(screen, findPicture(recipes, "ball.ico"), 500 + 20 * i, 270);
-    stamp(screen, findPicture(recipes, "bonus1.bmp"), 520, 330);
-    stamp(screen, findPicture(recipes, "bonus11.bmp"), 520, 330);
-    stamp(screen, findPicture(recipes, "bonus3.bmp"), 560, 330);
-    stamp(screen, findPicture(recipes, "bonus5.bmp"), 600, 330);
-    stamp(screen, findPicture(recipes, "bonus9.bmp"), 640, 330);
+    for (int i = 1; i <= 8; ++i) stampPicture(screen, findPicture(recipes, "ball.ico"), 500 + 20 * i, 270);
+    stampPicture(screen, findPicture(recipes, "bonus1.bmp"), 520, 330);
+    stampPicture(screen, findPicture(recipes, "bonus11.bmp"), 520, 330);
+    stampPicture(screen, findPicture(recipes, "bonus3.bmp"), 560, 330);
+    stampPicture(screen, findPicture(recipes, "bonus5.bmp"), 600, 330);
+    stampPicture(screen, findPicture(recipes, "bonus9.bmp"), 640, 330);
     text(screen, 525, 343, "18", 15, 1200, black);
     return screen;
 }
 
-SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
-    SDL_Surface* screen = findPicture(recipes, "Perdu.bmp");
+// A line of black text as the game writes it over a picture: in the bold face at `height`.
+struct TextLine {
+    int x;
+    int y;
+    const char* windows1252;
+    int height;
+};
+
+// One of the game's backgrounds with the lines the game writes over it.
+SDL_Surface* withTexts(std::vector<PictureRecipe>& recipes, const char* name, std::initializer_list<TextLine> lines) {
+    SDL_Surface* screen = findPicture(recipes, name);
     if (screen == nullptr) return nullptr;
-    const SDL_Color black{0, 0, 0, 255};
-    text(screen, 285, 135, "200000", 40, 700, black);
-    text(screen, 160, 190, "\xC9lodie", 40, 700, black);
-    text(screen, 255, 270, "123450", 40, 700, black);
-    text(screen, 90, 330, "Essai de prendre un maximum de bonus pour booster ton score!", 22, 700, black);
+    for (const TextLine& line : lines) text(screen, line.x, line.y, line.windows1252, line.height, 700, SDL_Color{0, 0, 0, 255});
     return screen;
 }
 
+SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
+    return withTexts(recipes, "Perdu.bmp",
+                     {{285, 135, "200000", 40},
+                      {160, 190, "\xC9lodie", 40},
+                      {255, 270, "123450", 40},
+                      {90, 330, "Essai de prendre un maximum de bonus pour booster ton score!", 22}});
+}
+
 SDL_Surface* levelScreen(std::vector<PictureRecipe>& recipes) {
-    SDL_Surface* screen = findPicture(recipes, "Niveau.bmp");
-    if (screen == nullptr) return nullptr;
-    const SDL_Color black{0, 0, 0, 255};
-    text(screen, 100, 140, "Le niveau 7 etait facile...", 38, 700, black);
-    text(screen, 105, 190, "Mais le niveau 8 l'est moins !!", 38, 700, black);
-    text(screen, 140, 320, "MWQZAX", 140, 700, black);
-    return screen;
+    return withTexts(recipes, "Niveau.bmp",
+                     {{100, 140, "Le niveau 7 etait facile...", 38},
+                      {105, 190, "Mais le niveau 8 l'est moins !!", 38},
+                      {140, 320, "MWQZAX", 140}});
 }
 
 SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
@@ -137,7 +142,7 @@ SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
     const SDL_Color black{0, 0, 0, 255};
     for (int i = 0; i < 5; ++i) {
         const bool hovered = i == 2;
-        stamp(screen, findPicture(recipes, hovered ? "boutonSurvolé.ico" : "bouton.ico"), 40, tops[i]);
+        stampPicture(screen, findPicture(recipes, hovered ? "boutonSurvolé.ico" : "bouton.ico"), 40, tops[i]);
         text(screen, 40 + dx[i], tops[i] + 3 - (hovered ? 1 : 0), labels[i], 19, 650, black);
     }
     text(screen, 35, 120, "Niveau s\xE9lectionn\xE9 : 25", 19, 650, black);

@@ -46,13 +46,6 @@ void heading(SDL_Surface* picture, int x, int y, int width, const char* utf8) {
     paintRule(picture, x + 10, x + width - 10, y + 31, faded(hexColour(kUmber), 0.45f));
 }
 
-void blit(SDL_Surface* picture, SDL_Surface* piece, int x, int y) {
-    if (piece == nullptr) return;
-    for (int py = 0; py < piece->h; ++py)
-        for (int px = 0; px < piece->w; ++px) blendPixel(picture, x + px, y + py, pixelAt(piece, px, py));
-    SDL_FreeSurface(piece);
-}
-
 }  // namespace
 
 SDL_Surface* drawCreditsBackground() {
@@ -83,7 +76,7 @@ SDL_Surface* drawCreditsBackground() {
     const char* brickLines[4] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
     y = 368;
     for (int i = 0; i < 4; ++i) {
-        blit(picture, drawBrick(brickKinds[i]), leftX + 12, y);
+        stampPicture(picture, drawBrick(brickKinds[i]), leftX + 12, y);
         drawLabel(picture, leftX + 62, y, brickLines[i], 18, 700, ink);
         y += 26;
     }
@@ -94,7 +87,7 @@ SDL_Surface* drawCreditsBackground() {
     heading(picture, rightX, 112, rightWidth, "Les capsules");
     y = 152;
     for (int kind = 1; kind <= 13; ++kind) {
-        blit(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
+        stampPicture(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
         drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)], 17, 700, ink);
         y += 25;
     }

@@ -96,6 +96,13 @@ void blendPixel(SDL_Surface* picture, int x, int y, Colour c, float coverage) {
               (c.b * sa + d.b * keep) / outA, outA});
 }
 
+void stampPicture(SDL_Surface* picture, SDL_Surface* piece, int x, int y) {
+    if (piece == nullptr) return;
+    for (int py = 0; py < piece->h; ++py)
+        for (int px = 0; px < piece->w; ++px) blendPixel(picture, x + px, y + py, pixelAt(piece, px, py));
+    SDL_FreeSurface(piece);
+}
+
 void fillRect(SDL_Surface* picture, int x, int y, int width, int height, Colour colour) {
     for (int py = y; py < y + height; ++py)
         for (int px = x; px < x + width; ++px) blendPixel(picture, px, py, colour);

@@ -47,6 +47,10 @@ void setPixel(SDL_Surface* picture, int x, int y, Colour colour);
 // Lays `colour` over the pixel at (x, y) with the given coverage (0..1), as paint over paint.
 void blendPixel(SDL_Surface* picture, int x, int y, Colour colour, float coverage = 1.0f);
 
+// Blends `piece` onto `picture` with its top-left corner at (x, y), then frees it; a null
+// piece (a drawing that failed) leaves the picture as it is.
+void stampPicture(SDL_Surface* picture, SDL_Surface* piece, int x, int y);
+
 // Fills every pixel of the rectangle with one colour laid over what is there.
 void fillRect(SDL_Surface* picture, int x, int y, int width, int height, Colour colour);
 
