@@ -1,6 +1,8 @@
 // Tessaron's entry: answers --help and --version; otherwise finds its data, loads the assets,
 // seeds the generator and either shows a recorded game (--replay FILE) or opens the menu and
 // runs the program's loop; the exit note is written when that loop ends.
+#include <malloc.h>
+
 #include <cstdio>
 #include <ctime>
 
@@ -20,6 +22,9 @@ int main(int argc, char** argv)
     const bool watching = command.action == CommandLineAction::WatchReplay;
     if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
 
+    // Picture and sound files are read whole before they are decoded; buffers this large are
+    // given back to the system when freed instead of staying in the heap (3.5 MB at the menu).
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     findExeDir();
     loadMenuAssets();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
