@@ -57,7 +57,7 @@ double brightness(SDL_Surface* surface, int x0, int y0, int x1, int y1)
     return sum / ((x1 - x0) * (y1 - y0));
 }
 
-// A sound file read back as 16-bit PCM; `valid` only when SDL reads it as such.
+// A sound file read back as 16-bit PCM; `valid` only when it is stored as such.
 struct Wave {
     bool valid = false;
     int channels = 0;
@@ -74,7 +74,8 @@ Wave readWave(const std::string& path)
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) return wave;
-    wave.valid = spec.format == AUDIO_S16LSB && length % (2u * spec.channels) == 0;
+    // SDL also decodes compressed formats to 16 bits: the format chunk, first, must say plain PCM.
+    wave.valid = spec.format == AUDIO_S16LSB && little(readBytes(path), 20, 2) == 1 && length % (2u * spec.channels) == 0;
     wave.channels = spec.channels;
     wave.rate = spec.freq;
     for (Uint32 i = 0; i + 1 < length; i += 2)
