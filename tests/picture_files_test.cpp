@@ -52,7 +52,7 @@ Bytes ballIcon()
 
 }  // namespace
 
-TEST(IconFiles, ThirtyTwoBitEntriesKeepTheirAlphaAndStretchWithCleanEdges)
+TEST(IconFiles, ThirtyTwoBitEntriesKeepTheirAlpha)
 {
     SDL_Surface* ball = load(ballIcon(), 12, 12);
     ASSERT_NE(ball, nullptr);
@@ -64,14 +64,23 @@ TEST(IconFiles, ThirtyTwoBitEntriesKeepTheirAlphaAndStretchWithCleanEdges)
     SDL_GetSurfaceBlendMode(ball, &mode);
     EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
     SDL_FreeSurface(ball);
+}
 
-    // Transparent pixels must not darken the colours next to them when the icon is scaled.
-    ball = load(ballIcon(), 24, 24);
+TEST(PictureFiles, StretchedIconsKeepCleanEdges)
+{
+    // Transparent pixels must neither darken nor tint the colours next to them when the icon is
+    // scaled: whatever is half covered or more keeps the ball's own colour.
+    SDL_Surface* ball = load(ballIcon(), 24, 24);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(argbAt(ball, 0, 0), 0u);
-    for (int x = 0; x < 24; ++x)
-        if (argbAt(ball, x, 12) >> 24) {
-            EXPECT_GE((argbAt(ball, x, 12) >> 16) & 0xFF, 0xC0u) << x;  // stays red
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+            const std::uint32_t p = argbAt(ball, x, y);
+            if (y == 12 && (p >> 24) > 0) {
+                EXPECT_GE((p >> 16) & 255, 0xC0u) << x;  // across the middle even the faintest edge stays red
+            }
+            if ((p >> 24) < 128) continue;
+            for (const int shift : {16, 8, 0}) EXPECT_NEAR(int((p >> shift) & 255), int((0xD02010u >> shift) & 255), 6) << x << "," << y;
         }
     SDL_FreeSurface(ball);
 }
