@@ -5,11 +5,10 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/game_state.h"
@@ -20,113 +19,14 @@
 #include "shell/data_paths.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
+#include "tests/test_pictures.h"
 
 namespace {
 
-struct ExpectedPicture {
-    std::string file;                     // name on disk, UTF-8
-    std::function<SDL_Surface*()> slot;   // where loadAssets keeps it
-    int width;
-    int height;
-};
-
-// Every picture of the game, with the size the game draws it at.
-std::vector<ExpectedPicture> expectedPictures()
+// A colour of its own (0xRRGGBB) for picture `index`, so that a picture in the wrong slot shows.
+std::uint32_t colourFor(std::size_t index)
 {
-    std::vector<ExpectedPicture> all = {
-        {"bouton.ico", [] { return pictures.buttonIcon; }, 128, 24},
-        {"boutonSurvolé.ico", [] { return pictures.buttonHoverIcon; }, 128, 24},
-    };
-    for (std::size_t k = 1; k <= 13; ++k) {
-        all.push_back({"bonus" + std::to_string(k) + ".bmp", [k] { return pictures.bonusBitmaps[k]; }, 20, 10});
-    }
-    const std::vector<ExpectedPicture> singles = {
-        {"fondmenu.bmp", [] { return pictures.menuBackground; }, 285, 445},
-        {"credits.bmp", [] { return pictures.creditsBackground; }, 700, 550},
-        {"Perdu.bmp", [] { return pictures.lostBackground; }, 700, 550},
-        {"Victoire.bmp", [] { return pictures.victoryPlate; }, 300, 85},
-        {"Niveau.bmp", [] { return pictures.levelBackground; }, 700, 550},
-        {"Fini.bmp", [] { return pictures.finishedBackground; }, 700, 550},
-        {"fond.bmp", [] { return pictures.gameBackground; }, 700, 550},
-        {"raquette1.ico", [] { return pictures.paddleIcons[1]; }, 30, 15},
-        {"raquette2.ico", [] { return pictures.paddleIcons[2]; }, 60, 15},
-        {"raquette3.ico", [] { return pictures.paddleIcons[3]; }, 90, 15},
-        {"raquettearme.ico", [] { return pictures.armedPaddleIcon; }, 60, 15},
-        {"raquettegolf.ico", [] { return pictures.stickyPaddleIcon; }, 60, 15},
-        {"raquetteRebonds.ico", [] { return pictures.bouncePaddleIcon; }, 60, 15},
-        {"ball.ico", [] { return pictures.ballIconNormal; }, 12, 12},
-        {"ballr.ico", [] { return pictures.ballIconFire; }, 12, 12},
-    };
-    all.insert(all.end(), singles.begin(), singles.end());
-    for (std::size_t k = 1; k <= 8; ++k) {
-        all.push_back({std::to_string(k) + ".bmp", [k] { return pictures.brickBitmaps[k]; }, 40, 20});
-    }
-    return all;
-}
-
-// A colour of its own for picture `index`, so that a picture in the wrong slot shows.
-SDL_Color colourFor(std::size_t index)
-{
-    return {static_cast<Uint8>(10 + index * 5), static_cast<Uint8>(200 - index * 4), 77, 255};
-}
-
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// An icon file of one 32-bit entry, width x height, filled with `colour`, fully opaque.
-std::string iconFile(int width, int height, SDL_Color colour)
-{
-    const std::uint32_t maskRow = static_cast<std::uint32_t>((width + 31) / 32 * 4);
-    const std::uint32_t imageSize = 40 + static_cast<std::uint32_t>(width * height * 4) +
-                                    maskRow * static_cast<std::uint32_t>(height);
-    std::string out;
-    putLittleEndian(out, 0, 2);  // reserved
-    putLittleEndian(out, 1, 2);  // icon
-    putLittleEndian(out, 1, 2);  // one entry
-    out += static_cast<char>(width);
-    out += static_cast<char>(height);
-    putLittleEndian(out, 0, 2);   // no palette, reserved
-    putLittleEndian(out, 1, 2);   // planes
-    putLittleEndian(out, 32, 2);  // bits per pixel
-    putLittleEndian(out, imageSize, 4);
-    putLittleEndian(out, 22, 4);  // the entry's offset
-    putLittleEndian(out, 40, 4);  // BITMAPINFOHEADER
-    putLittleEndian(out, static_cast<std::uint32_t>(width), 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(height * 2), 4);  // image and mask
-    putLittleEndian(out, 1, 2);
-    putLittleEndian(out, 32, 2);
-    for (int i = 0; i < 6; ++i) putLittleEndian(out, 0, 4);
-    for (int i = 0; i < width * height; ++i) {
-        out += static_cast<char>(colour.b);
-        out += static_cast<char>(colour.g);
-        out += static_cast<char>(colour.r);
-        out += static_cast<char>(0xFF);
-    }
-    out += std::string(maskRow * static_cast<std::uint32_t>(height), '\0');
-    return out;
-}
-
-void writeBitmapFile(const std::string& path, int width, int height, SDL_Color colour)
-{
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
-    ASSERT_NE(surface, nullptr);
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, colour.r, colour.g, colour.b));
-    ASSERT_EQ(SDL_SaveBMP(surface, path.c_str()), 0);
-    SDL_FreeSurface(surface);
-}
-
-SDL_Color centrePixel(SDL_Surface* surface)
-{
-    SDL_Color colour{};
-    SDL_LockSurface(surface);
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + surface->pitch * (surface->h / 2);
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, row + surface->format->BytesPerPixel * (surface->w / 2), sizeof pixel);
-    SDL_GetRGBA(pixel, surface->format, &colour.r, &colour.g, &colour.b, &colour.a);
-    SDL_UnlockSurface(surface);
-    return colour;
+    return static_cast<std::uint32_t>((10 + index * 5) << 16 | (200 - index * 4) << 8 | 77);
 }
 
 class Assets : public ::testing::Test {
@@ -154,13 +54,14 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSize)
     // game's size (a bitmap stating another size is refused), each of its own colour.
     const std::string images = dataDirectory() + "/Images/";
     std::filesystem::create_directories(images);
-    const std::vector<ExpectedPicture> all = expectedPictures();
+    const std::vector<GamePicture> all = gamePictures();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].file.size() > 4 && all[i].file.substr(all[i].file.size() - 4) == ".ico") {
-            writeBytes(images + all[i].file, iconFile(7, 5, colourFor(i)));
-        } else {
-            writeBitmapFile(images + all[i].file, all[i].width, all[i].height, colourFor(i));
-        }
+        const std::uint32_t rgb = colourFor(i);
+        const PictureBytes bytes =
+            all[i].file.substr(all[i].file.size() - 4) == ".ico"
+                ? iconFile({{7, 5, 32, dibEntry(7, 5, 32, {}, [rgb](int, int) { return 0xFF000000u | rgb; }, [](int, int) { return false; })}})
+                : bitmapFile(all[i].width, all[i].height, [rgb](int, int) { return rgb; });
+        writeBytes(images + all[i].file, std::string(bytes.begin(), bytes.end()));
     }
     game.balls[0].icon = BallIcon::Fire;
 
@@ -170,19 +71,18 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSize)
     EXPECT_EQ(soundDir, directory + "/Tessaron Data/Sons/");
     for (std::size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(all[i].file);
-        SDL_Surface* picture = all[i].slot();
+        SDL_Surface* picture = *all[i].slot;
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->w, all[i].width);
         EXPECT_EQ(picture->h, all[i].height);
-        const SDL_Color want = colourFor(i);
-        const SDL_Color got = centrePixel(picture);
-        EXPECT_NEAR(got.r, want.r, 2);
-        EXPECT_NEAR(got.g, want.g, 2);
-        EXPECT_NEAR(got.b, want.b, 2);
+        const std::uint32_t want = colourFor(i);
+        const SDL_Color got = pixelAt(picture, picture->w / 2, picture->h / 2);
+        EXPECT_NEAR(got.r, want >> 16 & 255, 2);
+        EXPECT_NEAR(got.g, want >> 8 & 255, 2);
+        EXPECT_NEAR(got.b, want & 255, 2);
     }
-    EXPECT_EQ(pictures.bonusBitmaps[0], nullptr);
-    EXPECT_EQ(pictures.brickBitmaps[0], nullptr);
-    EXPECT_EQ(pictures.paddleIcons[0], nullptr);
+    for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
+        EXPECT_EQ(unused, nullptr);
     EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
 
     // The last composition was the eighth brick's path.
@@ -224,10 +124,7 @@ TEST_F(Assets, TheMenuButtonsAreSetUpAsTheMenuDrawsThem)
         EXPECT_EQ(button.y, places[i].y);
         EXPECT_EQ(button.textDx, places[i].textDx);
         EXPECT_STREQ(button.label.data(), places[i].label);
-        EXPECT_EQ(button.width, 128);
-        EXPECT_EQ(button.height, 24);
-        EXPECT_EQ(button.textDy, 3);
-        EXPECT_EQ(button.hovered, 0);
+        EXPECT_EQ(std::tie(button.width, button.height, button.textDy, button.hovered), std::tuple(128, 24, 3, 0));
         EXPECT_EQ(button.icon, pictures.buttonIcon);
         EXPECT_EQ(button.hoverIcon, pictures.buttonHoverIcon);
     }

@@ -17,116 +17,19 @@
 #include <vector>
 
 #include "shell/picture_files.h"
+#include "tests/test_pictures.h"
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = PictureBytes;
 
-void put(Bytes& out, std::uint32_t value, int bytes)
+// Writes `bytes` to `name` in a scratch directory of this process and returns the file's path.
+std::string saveTemp(const std::string& name, const Bytes& bytes)
 {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-}
-
-std::uint32_t pixelOf(SDL_Surface* surface, int x, int y)
-{
-    return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
-}
-
-// One icon entry as a device-independent bitmap: the header, a palette, the colour rows and
-// the AND mask rows, bottom up. `colourOf(x, y)` gives 0xAARRGGBB for 32 and 24 bits, a
-// palette index below 32 bits; `clearAt(x, y)` sets the mask bit.
-template <class Colour, class Clear>
-Bytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette, Colour colourOf,
-               Clear clearAt, bool withMask = true)
-{
-    Bytes out;
-    put(out, 40, 4);
-    put(out, static_cast<std::uint32_t>(width), 4);
-    put(out, static_cast<std::uint32_t>(height * 2), 4);
-    put(out, 1, 2);
-    put(out, static_cast<std::uint32_t>(depth), 2);
-    put(out, 0, 4);
-    put(out, 0, 4);
-    put(out, 0, 4);
-    put(out, 0, 4);
-    put(out, static_cast<std::uint32_t>(palette.size()), 4);
-    put(out, 0, 4);
-    for (const std::uint32_t c : palette) put(out, c, 4);
-    const int stride = (width * depth + 31) / 32 * 4;
-    for (int y = height - 1; y >= 0; --y) {
-        Bytes row(static_cast<std::size_t>(stride), 0);
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = colourOf(x, y);
-            if (depth == 32 || depth == 24)
-                for (int b = 0; b < depth / 8; ++b) row[static_cast<std::size_t>(x * depth / 8 + b)] = static_cast<unsigned char>(c >> (8 * b));
-            else
-                row[static_cast<std::size_t>(x * depth / 8)] |=
-                    static_cast<unsigned char>(c << (8 - depth - (x * depth) % 8));
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
-    if (withMask) {
-        const int maskStride = (width + 31) / 32 * 4;
-        for (int y = height - 1; y >= 0; --y) {
-            Bytes row(static_cast<std::size_t>(maskStride), 0);
-            for (int x = 0; x < width; ++x)
-                if (clearAt(x, y)) row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
-            out.insert(out.end(), row.begin(), row.end());
-        }
-    }
-    return out;
-}
-
-// An icon file around entries of the given sizes and depths.
-struct Entry {
-    int width;
-    int height;
-    int depth;
-    Bytes image;
-};
-
-Bytes iconFile(const std::vector<Entry>& entries)
-{
-    Bytes out;
-    put(out, 0, 2);
-    put(out, 1, 2);
-    put(out, static_cast<std::uint32_t>(entries.size()), 2);
-    std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
-    for (const Entry& e : entries) {
-        out.push_back(static_cast<unsigned char>(e.width));
-        out.push_back(static_cast<unsigned char>(e.height));
-        out.push_back(0);
-        out.push_back(0);
-        put(out, 1, 2);
-        put(out, static_cast<std::uint32_t>(e.depth), 2);
-        put(out, static_cast<std::uint32_t>(e.image.size()), 4);
-        put(out, offset, 4);
-        offset += static_cast<std::uint32_t>(e.image.size());
-    }
-    for (const Entry& e : entries) out.insert(out.end(), e.image.begin(), e.image.end());
-    return out;
-}
-
-// A 24-bit bitmap file whose pixel (x, y) is colourOf(x, y) (0xRRGGBB).
-template <class Colour>
-Bytes bitmapFile(int width, int height, Colour colourOf)
-{
-    const int stride = (width * 3 + 3) / 4 * 4;
-    Bytes out = {'B', 'M'};
-    put(out, static_cast<std::uint32_t>(54 + stride * height), 4);
-    put(out, 0, 4);
-    put(out, 54, 4);
-    put(out, 40, 4);
-    put(out, static_cast<std::uint32_t>(width), 4);
-    put(out, static_cast<std::uint32_t>(height), 4);
-    put(out, 1, 2);
-    put(out, 24, 2);
-    for (int i = 0; i < 6; ++i) put(out, 0, 4);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) put(out, colourOf(x, y), 3);
-        for (int pad = width * 3; pad < stride; ++pad) out.push_back(0);
-    }
-    return out;
+    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-pictures-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return (dir / name).string();
 }
 
 SDL_Surface* load(const Bytes& bytes, int width, int height)
@@ -151,23 +54,41 @@ Bytes ballIcon()
 
 TEST(IconFiles, ThirtyTwoBitEntriesKeepTheirAlpha)
 {
-    const Bytes file = ballIcon();
-    SDL_Surface* ball = load(file, 12, 12);
+    SDL_Surface* ball = load(ballIcon(), 12, 12);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(ball->format->format, SDL_PIXELFORMAT_ARGB8888);
-    EXPECT_EQ(pixelOf(ball, 0, 0), 0u);
-    EXPECT_EQ(pixelOf(ball, 6, 6), 0xFFD02010u);
-    EXPECT_EQ(pixelOf(ball, 1, 6) >> 24, 128u);  // the soft edge stays half transparent
+    EXPECT_EQ(argbAt(ball, 0, 0), 0u);
+    EXPECT_EQ(argbAt(ball, 6, 6), 0xFFD02010u);
+    EXPECT_EQ(argbAt(ball, 1, 6) >> 24, 128u);  // the soft edge stays half transparent
     SDL_BlendMode mode = SDL_BLENDMODE_NONE;
     SDL_GetSurfaceBlendMode(ball, &mode);
     EXPECT_EQ(mode, SDL_BLENDMODE_BLEND);
     SDL_FreeSurface(ball);
 }
 
+TEST(PictureFiles, StretchedIconsKeepCleanEdges)
+{
+    // Transparent pixels must neither darken nor tint the colours next to them when the icon is
+    // scaled: whatever is half covered or more keeps the ball's own colour.
+    SDL_Surface* ball = load(ballIcon(), 24, 24);
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(argbAt(ball, 0, 0), 0u);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+            const std::uint32_t p = argbAt(ball, x, y);
+            if (y == 12 && (p >> 24) > 0) {
+                EXPECT_GE((p >> 16) & 255, 0xC0u) << x;  // across the middle even the faintest edge stays red
+            }
+            if ((p >> 24) < 128) continue;
+            for (const int shift : {16, 8, 0}) EXPECT_NEAR(int((p >> shift) & 255), int((0xD02010u >> shift) & 255), 6) << x << "," << y;
+        }
+    SDL_FreeSurface(ball);
+}
+
 TEST(IconFiles, MaskedEntriesOfEveryDepthTakeTransparencyFromTheMask)
 {
     const auto clearLeft = [](int x, int) { return x < 3; };
-    const std::vector<Entry> entries = {
+    const std::vector<IconEntry> entries = {
         {8, 4, 24, dibEntry(8, 4, 24, {}, [](int, int) { return 0x3366CCu; }, clearLeft)},
         {8, 4, 8, dibEntry(8, 4, 8, {0x000000u, 0x11AA22u}, [](int, int) { return 1u; }, clearLeft)},
         {8, 4, 4, dibEntry(8, 4, 4, {0x000000u, 0x0000FFu, 0xFF0000u}, [](int x, int) { return x % 2 ? 2u : 1u; }, clearLeft)},
@@ -178,10 +99,10 @@ TEST(IconFiles, MaskedEntriesOfEveryDepthTakeTransparencyFromTheMask)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         SDL_Surface* icon = load(iconFile({entries[i]}), 8, 4);
         ASSERT_NE(icon, nullptr) << entries[i].depth;
-        EXPECT_EQ(pixelOf(icon, 0, 0), 0u) << entries[i].depth;
-        EXPECT_EQ(pixelOf(icon, 2, 3), 0u) << entries[i].depth;
-        EXPECT_EQ(pixelOf(icon, 7, 2), expectedAt7[i]) << entries[i].depth;
-        EXPECT_EQ(pixelOf(icon, 4, 0), expectedAt4[i]) << entries[i].depth;
+        EXPECT_EQ(argbAt(icon, 0, 0), 0u) << entries[i].depth;
+        EXPECT_EQ(argbAt(icon, 2, 3), 0u) << entries[i].depth;
+        EXPECT_EQ(argbAt(icon, 7, 2), expectedAt7[i]) << entries[i].depth;
+        EXPECT_EQ(argbAt(icon, 4, 0), expectedAt4[i]) << entries[i].depth;
         SDL_FreeSurface(icon);
     }
 }
@@ -192,8 +113,8 @@ TEST(IconFiles, AThirtyTwoBitEntryWithoutAlphaFallsBackOnItsMask)
                                                       [](int x, int y) { return x == y; })}});
     SDL_Surface* icon = load(file, 4, 4);
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(pixelOf(icon, 2, 2), 0u);
-    EXPECT_EQ(pixelOf(icon, 3, 1), 0xFFABCDEFu);
+    EXPECT_EQ(argbAt(icon, 2, 2), 0u);
+    EXPECT_EQ(argbAt(icon, 3, 1), 0xFFABCDEFu);
     SDL_FreeSurface(icon);
 }
 
@@ -215,7 +136,7 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosen)
         ASSERT_NE(icon, nullptr) << c.size;
         EXPECT_EQ(icon->w, c.size);
         EXPECT_EQ(icon->h, c.size);
-        EXPECT_EQ(pixelOf(icon, c.size / 2, c.size / 2), c.colour) << c.size;
+        EXPECT_EQ(argbAt(icon, c.size / 2, c.size / 2), c.colour) << c.size;
         SDL_FreeSurface(icon);
     }
 }
@@ -237,7 +158,7 @@ TEST(IconFiles, PngEntriesAreDecodedUnlessTheyAreHuge)
     ASSERT_FALSE(small.empty());
     SDL_Surface* icon = load(iconFile({{6, 6, 32, small}}), 6, 6);
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(pixelOf(icon, 3, 3), 0x80123456u);
+    EXPECT_EQ(argbAt(icon, 3, 3), 0x80123456u);
     SDL_FreeSurface(icon);
 
     // An entry wider than any icon is refused before it is decoded.
@@ -251,9 +172,9 @@ TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
     const Bytes file = bitmapFile(2, 2, [](int x, int y) { return x == 0 ? (y == 0 ? 0x000000u : 0x0000FFu) : 0xFFFFFFu; });
     SDL_Surface* same = load(file, 2, 2);
     ASSERT_NE(same, nullptr);
-    EXPECT_EQ(pixelOf(same, 0, 0), 0xFF000000u);
-    EXPECT_EQ(pixelOf(same, 0, 1), 0xFF0000FFu);
-    EXPECT_EQ(pixelOf(same, 1, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(argbAt(same, 0, 0), 0xFF000000u);
+    EXPECT_EQ(argbAt(same, 0, 1), 0xFF0000FFu);
+    EXPECT_EQ(argbAt(same, 1, 0), 0xFFFFFFFFu);
     SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
     SDL_GetSurfaceBlendMode(same, &mode);
     EXPECT_EQ(mode, SDL_BLENDMODE_NONE);
@@ -263,61 +184,38 @@ TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
     ASSERT_NE(big, nullptr);
     EXPECT_EQ(big->w, 8);
     EXPECT_EQ(big->h, 8);
-    const std::uint32_t middleTop = pixelOf(big, 4, 0) & 0xFF;  // between black and white
+    const std::uint32_t middleTop = argbAt(big, 4, 0) & 0xFF;  // between black and white
     EXPECT_GT(middleTop, 40u);
     EXPECT_LT(middleTop, 215u);
-    EXPECT_EQ(pixelOf(big, 0, 0) >> 24, 255u);
+    EXPECT_EQ(argbAt(big, 0, 0) >> 24, 255u);
     SDL_FreeSurface(big);
-}
-
-TEST(PictureFiles, StretchedIconsKeepCleanEdges)
-{
-    // Transparent pixels must not darken the colours next to them when the icon is scaled.
-    SDL_Surface* ball = load(ballIcon(), 24, 24);
-    ASSERT_NE(ball, nullptr);
-    EXPECT_EQ(pixelOf(ball, 0, 0), 0u);
-    for (int x = 0; x < 24; ++x) {
-        const std::uint32_t p = pixelOf(ball, x, 12);
-        if ((p >> 24) == 0) continue;
-        EXPECT_GE((p >> 16) & 0xFF, 0xC0u) << x;  // stays red, never blackened
-    }
-    SDL_FreeSurface(ball);
 }
 
 TEST(PictureFiles, PathsAreTheFileSystemsBytesAndOnlyRegularFilesOpen)
 {
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-pictures-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    const Bytes file = ballIcon();
     // A UTF-8 name and a name holding a byte that is not UTF-8: each opens as spelt.
+    std::string path;
     for (const std::string name : {"boutonSurvol\xC3\xA9.ico", "bouton\xE9.ico"}) {
-        std::ofstream(dir / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-        SDL_Surface* icon = loadPictureFile((dir / name).c_str(), 12, 12);
+        path = saveTemp(name, ballIcon());
+        SDL_Surface* icon = loadPictureFile(path.c_str(), 12, 12);
         EXPECT_NE(icon, nullptr) << name;
         SDL_FreeSurface(icon);
     }
+    EXPECT_EQ(loadPictureFile(path.c_str(), 0, 12), nullptr);
+    const std::filesystem::path dir = std::filesystem::path(path).parent_path();
     const std::string fifo = (dir / "fifo.ico").string();
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(loadPictureFile(fifo.c_str(), 12, 12), nullptr);  // refused at once, no wait for a writer
     EXPECT_EQ(loadPictureFile((dir / "absent.bmp").c_str(), 12, 12), nullptr);
     EXPECT_EQ(loadPictureFile(dir.c_str(), 12, 12), nullptr);  // a directory
     EXPECT_EQ(loadPictureFile(nullptr, 12, 12), nullptr);
-    EXPECT_EQ(loadPictureFile((dir / "bouton\xE9.ico").c_str(), 0, 12), nullptr);
     std::filesystem::remove_all(dir);
 }
 
 TEST(PictureFiles, ABitmapFileMustStateTheSizeItIsDrawnAt)
 {
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / ("tessaron-claims-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    const auto save = [&](const std::string& name, const Bytes& bytes) {
-        std::ofstream((dir / name).string(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return (dir / name).string();
-    };
     const Bytes grey = bitmapFile(5, 3, [](int, int) { return 0x808080u; });
-    const std::string right = save("right.bmp", grey);
+    const std::string right = saveTemp("right.bmp", grey);
     SDL_Surface* picture = loadPictureFile(right.c_str(), 5, 3);
     EXPECT_NE(picture, nullptr);
     SDL_FreeSurface(picture);
@@ -331,9 +229,8 @@ TEST(PictureFiles, ABitmapFileMustStateTheSizeItIsDrawnAt)
     for (const auto& [at, value] : fields)
         for (int i = 0; i < 4; ++i) bomb[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> (8 * i));
     bomb[28] = 8;  // 8 bits per pixel
-    const std::string claimed = save("bomb.bmp", bomb);
-    EXPECT_EQ(loadPictureFile(claimed.c_str(), 700, 550), nullptr);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(loadPictureFile(saveTemp("bomb.bmp", bomb).c_str(), 700, 550), nullptr);
+    std::filesystem::remove_all(std::filesystem::path(right).parent_path());
 }
 
 TEST(HostileFiles, EveryTruncationOfAnIconOrBitmapIsRefused)

@@ -5,51 +5,40 @@
 
 #include <cstdint>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "resources/cursors.h"
 #include "resources/program_icon.h"
 #include "shell/resource_pictures.h"
-
-namespace {
-
-std::uint32_t pixelOf(SDL_Surface* surface, int x, int y)
-{
-    return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
-}
-
-}  // namespace
+#include "tests/test_pictures.h"
 
 TEST(ResourcePictures, IconsAreOpaqueInsideTheirRoundedCorners)
 {
     for (const PixelArt* art : {&kProgramIcon32, &kProgramIcon16}) {
         SDL_Surface* icon = surfaceFromPixelArt(*art);
         ASSERT_NE(icon, nullptr);
-        EXPECT_EQ(icon->w, art->width);
-        EXPECT_EQ(icon->h, art->height);
-        EXPECT_EQ(pixelOf(icon, 0, 0) >> 24, 0u);  // the rounded corner
+        EXPECT_EQ(std::pair(icon->w, icon->h), std::pair(art->width, art->height));
+        EXPECT_EQ(argbAt(icon, 0, 0) >> 24, 0u);  // the rounded corner
         for (int y = 1; y < icon->h - 1; ++y)
-            for (int x = 1; x < icon->w - 1; ++x) ASSERT_EQ(pixelOf(icon, x, y) >> 24, 255u) << x << "," << y;
+            for (int x = 1; x < icon->w - 1; ++x) ASSERT_EQ(argbAt(icon, x, y) >> 24, 255u) << x << "," << y;
         SDL_FreeSurface(icon);
     }
 }
 
 TEST(ResourcePictures, PointersAreThirtyTwoSquareWithTheirHotSpotOnTheTip)
 {
-    EXPECT_EQ(kGameCursor.hotX, 1);
-    EXPECT_EQ(kGameCursor.hotY, 1);
-    EXPECT_EQ(kMenuCursor.hotX, 0);
-    EXPECT_EQ(kMenuCursor.hotY, 0);
+    EXPECT_EQ(std::tuple(kGameCursor.hotX, kGameCursor.hotY, kMenuCursor.hotX, kMenuCursor.hotY), std::tuple(1, 1, 0, 0));
     for (const PixelArt* art : {&kGameCursor, &kMenuCursor}) {
         SDL_Surface* pointer = surfaceFromPixelArt(*art);
         ASSERT_NE(pointer, nullptr);
-        EXPECT_EQ(pointer->w, 32);
-        EXPECT_EQ(pointer->h, 32);
+        EXPECT_EQ(std::pair(pointer->w, pointer->h), std::pair(32, 32));
         // The tip is drawn and nothing lies above or left of it.
-        EXPECT_EQ(pixelOf(pointer, art->hotX, art->hotY) >> 24, 255u);
+        EXPECT_EQ(argbAt(pointer, art->hotX, art->hotY) >> 24, 255u);
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
                 if (x < art->hotX || y < art->hotY) {
-                    EXPECT_EQ(pixelOf(pointer, x, y) >> 24, 0u) << x << "," << y;
+                    EXPECT_EQ(argbAt(pointer, x, y) >> 24, 0u) << x << "," << y;
                 }
         SDL_FreeSurface(pointer);
     }
@@ -58,7 +47,7 @@ TEST(ResourcePictures, PointersAreThirtyTwoSquareWithTheirHotSpotOnTheTip)
     std::set<std::uint32_t> colours;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            if (pixelOf(pointer, x, y) >> 24) colours.insert(pixelOf(pointer, x, y));
+            if (argbAt(pointer, x, y) >> 24) colours.insert(argbAt(pointer, x, y));
     EXPECT_EQ(colours, (std::set<std::uint32_t>{0xFF000000u, 0xFFFFFFFFu}));
     SDL_FreeSurface(pointer);
 }

@@ -1,6 +1,12 @@
-// Pictures of known colours and sizes for the drawing suites, and reading pixels back.
+// Pictures of known colours and sizes for the drawing suites, picture files built byte by byte
+// for the loader's suites, and reading pixels back.
 #pragma once
 #include <SDL_surface.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 // A picture of width x height in one colour: an icon (alpha blended) or a bitmap (copied).
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
@@ -10,6 +16,9 @@ SDL_Surface* makeTarget(int width, int height, SDL_Color colour);
 
 // The colour of one pixel of a surface; alpha included.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
+
+// The raw 32-bit value of pixel (x, y) of an ARGB8888 surface, as the loader returns them.
+std::uint32_t argbAt(SDL_Surface* surface, int x, int y);
 
 // Whether the pixel at (x, y) has the red, green and blue of `colour`.
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
@@ -38,9 +47,43 @@ SDL_Color brickColour(int kind);
 SDL_Color capsuleColour(int kind);
 SDL_Color paddleColour(int entry);
 
+// Every picture file of the game (name in UTF-8), the entry of `pictures` it is loaded into,
+// and the size the game draws it at.
+struct GamePicture {
+    std::string file;
+    SDL_Surface** slot;
+    int width;
+    int height;
+};
+std::vector<GamePicture> gamePictures();
+
 // Fills `pictures` with pictures of the right sizes in the colours above (backgrounds 700 x
 // 550 bitmaps, the menu's 285 x 445, icons alpha blended).
 void installTestPictures();
 
 // Frees the test pictures and leaves every entry of `pictures` null.
 void removeTestPictures();
+
+using PictureBytes = std::vector<unsigned char>;
+using PixelRule = std::function<std::uint32_t(int x, int y)>;
+
+// Appends `value` in `bytes` little-endian bytes.
+void putLittle(PictureBytes& out, std::uint32_t value, int bytes);
+
+// One icon entry as a device-independent bitmap: the header, a palette, the colour rows and
+// the AND mask rows, bottom up. `colourOf(x, y)` gives 0xAARRGGBB for 32 and 24 bits, a
+// palette index below 32 bits; `clearAt(x, y)` sets the mask bit.
+PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
+                      const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt);
+
+// An icon file around entries of the given sizes and depths.
+struct IconEntry {
+    int width;
+    int height;
+    int depth;
+    PictureBytes image;
+};
+PictureBytes iconFile(const std::vector<IconEntry>& entries);
+
+// A 24-bit bitmap file whose pixel (x, y) is colourOf(x, y) (0xRRGGBB).
+PictureBytes bitmapFile(int width, int height, const PixelRule& colourOf);
