@@ -103,17 +103,14 @@ TEST(Walls, SideWallsBounceScoreAndSetBack)
     EXPECT_NEAR(game.balls[0].angle, 0.0, 1e-9);
 }
 
-TEST(Walls, TopWallReversesAndStepsOnceMore)
+TEST(Walls, TopWallReversesAndStepsOnceMoreButLetsAFallingBallFall)
 {
     launchAt(200, 7, -kPi / 2);  // vy = -4: y reaches 3, then one step down to 7
     stepBall(1);
     EXPECT_NEAR(game.balls[0].y, 7, 1e-9);
     EXPECT_NEAR(game.balls[0].angle, kPi / 2, 1e-12);
     EXPECT_EQ(game.score, 1);
-}
 
-TEST(Walls, AFallingBallAboveTheTopWallIsNotTurnedBackUp)
-{
     // A slow ball lifted above the wall, already on its way down, keeps falling.
     launchAt(200, 2, kPi / 2);
     game.ballSpeed = 2;
@@ -230,10 +227,8 @@ TEST(Loss, FirstOfTwoBallsIsReplacedByTheSecondSilently)
     EXPECT_EQ(game.heldOffset[0], 3);
     EXPECT_TRUE(fake.sounds.empty());
     EXPECT_TRUE(fake.sleeps.empty());
-}
 
-TEST(Loss, SecondBallLeavesPlayWithACue)
-{
+    // The second ball leaves play with a cue and no wait.
     launchAt(100, 534, kPi / 2, 2);
     game.bonusTwoBalls = true;
     stepBall(2);

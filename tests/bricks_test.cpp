@@ -176,37 +176,31 @@ TEST(BrickStrike, NoBounceWithoutAStruckBrickOrForAShotThatMissed)
     EXPECT_FALSE(brickHit(120, 110, 0));
 }
 
-TEST(FireBall, GoesThroughBreakableBricksPlayingEachCue)
+// A fire ball goes through breakable bricks, a hard one in one strike, playing each cue; an
+// indestructible brick turns it back and silences the cues after it.
+TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
 {
-    emptyBoard();
-    game.bonusFireBall = true;
-    ballAt(1, 140, 130, -kPi / 2);
-    game.brickTable[0] = Brick{100, 100, 6, 0};
-    game.brickTable[1] = Brick{140, 100, 1, 0};
-    EXPECT_FALSE(brickHit(140, 126, 1));
-    EXPECT_EQ(game.brickTable[0].kind, 0);  // a hard brick goes in one strike
-    EXPECT_EQ(game.brickTable[1].kind, 0);
-    EXPECT_EQ(game.score, 300 + 500);
-    EXPECT_EQ(game.bricksBroken, 2);
-    EXPECT_EQ(cueCount("casse"), 1);
-    EXPECT_EQ(cueCount("brique"), 1);
-    EXPECT_NEAR(game.balls[0].angle, -kPi / 2, 1e-12);
-}
-
-TEST(FireBall, BouncesOffIndestructibleBricksWhichSilenceLaterCues)
-{
-    emptyBoard();
-    game.bonusFireBall = true;
-    ballAt(1, 140, 130, -kPi / 2);
-    game.brickTable[0] = Brick{100, 100, 8, 0};
-    game.brickTable[1] = Brick{140, 100, 3, 0};
-    EXPECT_TRUE(brickHit(140, 126, 1));
-    EXPECT_EQ(game.brickTable[0].kind, 8);
-    EXPECT_EQ(game.brickTable[1].kind, 0);
-    EXPECT_EQ(game.score, 10 + 500);
-    EXPECT_EQ(fake.sounds.size(), 1u);
-    EXPECT_EQ(cueCount("briquedure"), 1);
-    EXPECT_GT(game.balls[0].vy, 0);
+    const struct {
+        int first, second;
+        bool bounced;
+        int score, broken, sounds;
+    } cases[] = {{6, 1, false, 300 + 500, 2, 2}, {8, 3, true, 10 + 500, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("kinds " + std::to_string(c.first) + ", " + std::to_string(c.second));
+        emptyBoard();
+        game.bonusFireBall = true;
+        ballAt(1, 140, 130, -kPi / 2);
+        game.brickTable[0] = Brick{100, 100, c.first, 0};
+        game.brickTable[1] = Brick{140, 100, c.second, 0};
+        EXPECT_EQ(brickHit(140, 126, 1), c.bounced);
+        EXPECT_EQ(game.brickTable[0].kind, c.first == 8 ? 8 : 0);
+        EXPECT_EQ(game.brickTable[1].kind, 0);
+        EXPECT_EQ(game.score, c.score);
+        EXPECT_EQ(game.bricksBroken, c.broken);
+        EXPECT_EQ(fake.sounds.size(), static_cast<size_t>(c.sounds));
+        EXPECT_EQ(cueCount(c.bounced ? "briquedure" : "casse"), 1);
+        EXPECT_EQ(game.balls[0].vy > 0, c.bounced);
+    }
 }
 
 TEST(FireBall, ClimbsThroughAColumnOfBricksUntilAnIndestructibleOne)
@@ -277,17 +271,6 @@ TEST(CapsuleChance, TwoBricksDestroyedInOneCallCanReleaseTwoCapsules)
     EXPECT_NE(game.bonusTable[1].kind, 0);
     EXPECT_EQ(game.bonusTable[2].kind, 0);
 
-    // The first chance fails, the second comes up: one capsule, from the second brick.
-    const std::uint32_t other =
-        seedWhere([](const Draws& d) { return d.values[0] % 2 == 0 && d.values[1] % 2 == 1; });
-    emptyBoard(other);
-    ballAt(1, 140, 130, -kPi / 2);
-    game.brickTable[0] = Brick{100, 100, 1, 0};
-    game.brickTable[1] = Brick{140, 100, 5, 0};
-    brickHit(140, 126, 1);
-    EXPECT_EQ(game.bonusTable[0].x, 150);
-    EXPECT_NE(game.bonusTable[0].kind, 0);
-    EXPECT_EQ(game.bonusTable[1].kind, 0);
 }
 
 TEST(CapsuleChance, NoDrawWithoutADestroyedBrickNorForShots)
@@ -340,24 +323,6 @@ TEST(Groups, AGroupWithIndestructibleBricksVanishesWithItsLastBreakableBrick)
 
     clearEmptiedGroups();
     EXPECT_EQ(cueCount("disparition"), 1);
-}
-
-TEST(Groups, AGroupOfBreakableBricksOnlyPlaysItsCueOnce)
-{
-    emptyBoard();
-    game.brickTable[0] = Brick{100, 100, 1, 4};
-    game.brickTable[1] = Brick{300, 100, 1, 4};
-    clearEmptiedGroups();
-    EXPECT_EQ(cueCount("disparition"), 0);
-    EXPECT_TRUE(brickHit(120, 126, 0));
-    EXPECT_TRUE(brickHit(320, 126, 0));
-    // Destroyed bricks keep their group until it is cleared, which the shots' pass does.
-    EXPECT_EQ(game.brickTable[0].group, 4);
-    clearEmptiedGroups();
-    clearEmptiedGroups();
-    EXPECT_EQ(cueCount("disparition"), 1);
-    EXPECT_EQ(game.brickTable[0].group, 0);
-    EXPECT_EQ(game.brickTable[1].group, 0);
 }
 
 TEST(Groups, AGroupThatVanishesDuringAStrikeIsNotStruckAfterwards)

@@ -28,26 +28,21 @@ int count(const std::vector<std::string>& log, const std::string& entry)
 
 TEST(PlacePaddle, ClampsToThePlayfieldAndMirrors)
 {
-    newGameAtLevel(1000);
-    placePaddle(100);
-    EXPECT_EQ(game.paddleX, 100);
-    placePaddle(-50);
-    EXPECT_EQ(game.paddleX, 30);
-    placePaddle(900);
-    EXPECT_EQ(game.paddleX, 449);
-
-    game.bonusMirror = true;
-    placePaddle(100);
-    EXPECT_EQ(game.paddleX, 379);
-    placePaddle(-50);
-    EXPECT_EQ(game.paddleX, 449);
-
-    game.bonusMirror = false;
-    game.paddleWidth = 90;
-    placePaddle(0);
-    EXPECT_EQ(game.paddleX, 45);
-    placePaddle(479);
-    EXPECT_EQ(game.paddleX, 434);
+    const struct {
+        int x, width;
+        bool mirror;
+        int expected;
+    } cases[] = {
+        {100, 60, false, 100}, {-50, 60, false, 30}, {900, 60, false, 449}, {100, 60, true, 379},
+        {-50, 60, true, 449},  {0, 90, false, 45},   {479, 90, false, 434},
+    };
+    for (const auto& c : cases) {
+        newGameAtLevel(1000);
+        game.bonusMirror = c.mirror;
+        game.paddleWidth = c.width;
+        placePaddle(c.x);
+        EXPECT_EQ(game.paddleX, c.expected) << c.x << (c.mirror ? " mirrored" : "") << ", width " << c.width;
+    }
 }
 
 TEST(PlacePaddle, CarriesWaitingAndHeldBallsAndKeepsBallsOffTheWalls)

