@@ -14,7 +14,7 @@ PLAYER="tsr$$"
 INSTALLED=0
 purge() { apt-get purge -y -qq -o DPkg::Lock::Timeout=120 tessaron >"$WORK/purge.log" 2>&1; }
 finish() {
-  if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null; wait "$GAME_PID" 2>/dev/null; GAME_PID=""; fi
+  if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=""; fi
   if [ "$INSTALLED" = 1 ]; then purge || true; fi
   if id "$PLAYER" >/dev/null 2>&1; then userdel "$PLAYER" 2>/dev/null || true; fi
   cleanup

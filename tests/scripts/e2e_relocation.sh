@@ -20,6 +20,7 @@ xdotool mousemove 1000 700
 # menu_of GAME SHOT: starts GAME, screenshots its menu into SHOT, quits it; the menu's place
 # is left in $place.
 menu_of() {
+  xdotool mousemove 1000 700   # away from the buttons, which light up under the pointer
   (cd "$WORK/run" && SDL_AUDIODRIVER=dummy exec "$1" >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
   menu=$(wait_window 222x310) || fail "$1: no menu: $(cat "$WORK/game.log")"

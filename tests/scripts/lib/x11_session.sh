@@ -9,7 +9,8 @@ GAME_PID=""
 
 cleanup() {
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  # The X server is waited for: the next test must not find its display number still held.
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null; fi || true
   if [ "${KEEP_E2E:-0}" = 1 ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
@@ -19,8 +20,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Starts a private X server; its screen is 1024x768 unless a size is given ("3840x2160").
 start_display() {
   for n in $(seq 91 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+    { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
+    # -noreset: a server that resets when its last client leaves refuses the next game for a
+    # moment, and SDL then finds no display.
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do
