@@ -70,14 +70,14 @@ struct Wave {
 Wave readWave(const std::string& path)
 {
     Wave wave;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) return wave;
+    if (SDL_LoadWAV(path.c_str(), &audio, &buffer, &length) == nullptr) return wave;
     // SDL also decodes compressed formats to 16 bits: the format chunk, first, must say plain PCM.
-    wave.valid = spec.format == AUDIO_S16LSB && little(readBytes(path), 20, 2) == 1 && length % (2u * spec.channels) == 0;
-    wave.channels = spec.channels;
-    wave.rate = spec.freq;
+    wave.valid = audio.format == AUDIO_S16LSB && little(readBytes(path), 20, 2) == 1 && length % (2u * audio.channels) == 0;
+    wave.channels = audio.channels;
+    wave.rate = audio.freq;
     for (Uint32 i = 0; i + 1 < length; i += 2)
         wave.samples.push_back(static_cast<std::int16_t>(buffer[i] | buffer[i + 1] << 8) / 32768.0f);
     SDL_FreeWAV(buffer);
