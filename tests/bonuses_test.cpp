@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "game/ball.h"
 #include "game/bonuses.h"
@@ -41,62 +42,48 @@ std::uint32_t seedDrawing(int m, int r)
     }
 }
 
-double speedOf(const Ball& ball) { return std::hypot(ball.vx, ball.vy); }
-
 }  // namespace
 
+// A draw r of 0..67 gives kind k up to the k-th bound and k + 1 just past it.
 TEST(Release, TheKindFollowsTheSixtyEightWayTableAtEveryBoundary)
 {
-    const struct {
-        int r;
-        int kind;
-    } bounds[] = {
-        {0, 1},   {5, 1},   {6, 2},   {10, 2},  {11, 3},  {17, 3},  {18, 4},  {20, 4},  {21, 5},
-        {22, 5},  {23, 6},  {32, 6},  {33, 7},  {34, 7},  {35, 8},  {40, 8},  {41, 9},  {45, 9},
-        {46, 10}, {50, 10}, {51, 11}, {57, 11}, {58, 12}, {61, 12}, {62, 13}, {67, 13},
+    const auto kindFor = [](int r) {
+        resetWorld(seedDrawing(68, r));
+        return releaseCapsule(50, 60);
     };
-    for (const auto& bound : bounds) {
-        resetWorld(seedDrawing(68, bound.r));
-        EXPECT_EQ(releaseCapsule(50, 60), bound.kind) << "r = " << bound.r;
-        EXPECT_EQ(game.bonusTable[0].kind, bound.kind) << "r = " << bound.r;
-        EXPECT_EQ(game.bonusTable[0].x, 50);
-        EXPECT_EQ(game.bonusTable[0].y, 60);
+    EXPECT_EQ(kindFor(0), 1);
+    EXPECT_EQ(std::tie(game.bonusTable[0].x, game.bonusTable[0].y, game.bonusTable[0].kind), std::make_tuple(50, 60, 1));
+    const int lastDrawOfKind[13] = {5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
+    for (int kind = 1; kind <= 13; ++kind) {
+        const int r = lastDrawOfKind[kind - 1];
+        EXPECT_EQ(kindFor(r), kind) << "r = " << r;
+        if (kind < 13) EXPECT_EQ(kindFor(r + 1), kind + 1) << "r = " << r + 1;
     }
 }
 
+// A capsule takes the first free entry; with all of them falling it overwrites nothing.
 TEST(Release, TakesTheFirstFreeEntryAndOverwritesNothingWhenFull)
 {
     resetWorld();
     for (int i = 0; i < kBonusCount; ++i) game.bonusTable[i] = FallingBonus{i, 2 * i, 1 + i % 13};
     game.shotTable[0] = Shot{11, 22, 1};  // the record that follows the capsules
     EXPECT_EQ(releaseCapsule(300, 300), 0);
-    for (int i = 0; i < kBonusCount; ++i) {
-        EXPECT_EQ(game.bonusTable[i].x, i);
-        EXPECT_EQ(game.bonusTable[i].kind, 1 + i % 13);
-    }
+    for (int i = 0; i < kBonusCount; ++i) EXPECT_EQ(game.bonusTable[i].x, i);
     EXPECT_EQ(game.shotTable[0].x, 11);
-    EXPECT_EQ(game.shotTable[0].active, 1);
-
-    game.bonusTable[2].kind = 0;
-    game.bonusTable[3].kind = 0;
+    game.bonusTable[2].kind = game.bonusTable[3].kind = 0;
     const int kind = releaseCapsule(70, 80);
-    EXPECT_EQ(game.bonusTable[2].kind, kind);
-    EXPECT_EQ(game.bonusTable[2].x, 70);
-    EXPECT_EQ(game.bonusTable[3].kind, 0);
+    EXPECT_EQ(std::tie(game.bonusTable[2].x, game.bonusTable[2].kind, game.bonusTable[3].kind), std::make_tuple(70, kind, 0));
 }
 
+// The paddle (210..270, top at 520) catches a capsule its 20 x 10 box overlaps above y 535,
+// scoring 500 with the "bonus" cue; every touching capsule is caught, in index order.
 TEST(Catch, CapsuleEdgesAgainstThePaddle)
 {
-    // Paddle 240, width 60: it spans 210..270, its top edge at 520, the catch stops at 535.
     const struct {
         int x, y;
         bool caught;
-    } cases[] = {
-        {190, 521, false},  // right edge exactly at the paddle's left edge
-        {191, 521, true},  {270, 521, false},  // left edge exactly at the paddle's right edge
-        {269, 521, true},  {230, 510, false},  // bottom edge exactly at the paddle's top
-        {230, 511, true},  {230, 534, true},   {230, 535, false},
-    };
+    } cases[] = {{190, 521, false}, {191, 521, true},  {270, 521, false}, {269, 521, true},
+                 {230, 510, false}, {230, 511, true},  {230, 534, true},  {230, 535, false}};
     for (const auto& c : cases) {
         inPlay();
         game.livesLeft = 2;
@@ -108,186 +95,115 @@ TEST(Catch, CapsuleEdgesAgainstThePaddle)
         EXPECT_EQ(cueCount("bonus"), c.caught ? 1 : 0);
         EXPECT_EQ(game.livesLeft, c.caught ? 3 : 2);
     }
-}
-
-TEST(Catch, EveryTouchingCapsuleIsCaughtInIndexOrder)
-{
     inPlay();
+    game.livesLeft = 4;
     game.bonusTable[2] = FallingBonus{220, 525, 1};  // wider paddle first
     game.bonusTable[6] = FallingBonus{270, 525, 7};  // then within reach of the wider paddle
-    game.bonusTable[9] = FallingBonus{100, 525, 8};  // far from the paddle
     catchCapsules();
     EXPECT_EQ(game.paddleWidth, 90);
     EXPECT_EQ(game.bonusTable[6].kind, 0);
-    EXPECT_EQ(game.bonusTable[9].kind, 8);
-    EXPECT_EQ(game.score, 1000);
     EXPECT_EQ(cueCount("bonus"), 2);
+    catchKind(7);  // lives are capped at five and floored at zero, never ending the run
+    EXPECT_EQ(game.livesLeft, 5);
+    game.livesLeft = 1;
+    catchKind(8);
+    catchKind(8);
+    EXPECT_EQ(game.livesLeft, 0);
+    EXPECT_TRUE(game.ballLaunched && game.gameOverShown == 0 && fake.sleeps.empty());
 }
 
-TEST(Effects, WidthBonusesCapAtNinetyAndThirtyAndUndoEachOther)
+// Width and speed bonuses step by one size, capped, and undo each other; the flag marks a
+// paddle or speed off its usual size. Every speed catch updates the velocities.
+TEST(Effects, WidthAndSpeedBonusesCapAndUndoEachOther)
 {
     const struct {
-        int kind, width;
-        bool wide, narrow;
-    } steps[] = {{1, 90, true, false}, {1, 90, true, false}, {2, 60, false, false}, {2, 30, false, true},
-                 {2, 30, false, true}, {1, 60, false, false}};
+        int kind, width, speed;
+        std::string flag;
+    } steps[] = {{1, 90, 4, "wide"}, {1, 90, 4, "wide"}, {2, 60, 4, ""},     {2, 30, 4, "narrow"},
+                 {2, 30, 4, "narrow"}, {1, 60, 4, ""},  {3, 60, 8, "fast"}, {3, 60, 8, "fast"},
+                 {4, 60, 4, ""},      {4, 60, 2, "slow"}, {4, 60, 2, "slow"}, {3, 60, 4, ""}};
     inPlay();
+    const int tally = game.speedUpTally;
     for (const auto& step : steps) {
         catchKind(step.kind);
-        EXPECT_EQ(game.paddleWidth, step.width);
-        EXPECT_EQ(game.bonusWidePaddle, step.wide);
-        EXPECT_EQ(game.bonusNarrowPaddle, step.narrow);
+        EXPECT_EQ(std::tie(game.paddleWidth, game.ballSpeed), std::make_tuple(step.width, step.speed));
+        EXPECT_EQ(std::tie(game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall),
+                  std::make_tuple(step.flag == "wide", step.flag == "narrow", step.flag == "fast", step.flag == "slow"));
+        EXPECT_NEAR(std::hypot(game.balls[1].vx, game.balls[1].vy), step.speed, 1e-9);
     }
+    EXPECT_EQ(game.speedUpTally, tally + 6);  // every speed catch counts, capped or not
 }
 
+// Width, sticky, armed and random-bounce bonuses end the other paddle modes, reset the width
+// and release held balls; sticky, random bounce and the mirror toggle; arming adds 15 shots.
 TEST(Effects, PaddleBonusesEndThePaddleModesAndReleaseHeldBalls)
 {
     for (const int kind : {1, 2, 10, 11, 13}) {
         inPlay();
         game.bonusSticky = true;
-        game.bonusArmed = kind != 11;  // the armed bonus sets it again
-        game.bonusRandomBounce = kind != 13;  // the random-bounce bonus toggles it
-        game.balls[0].held = 1;
-        game.balls[1].held = 1;
+        game.bonusArmed = kind != 11;
+        game.bonusRandomBounce = kind != 13;
+        game.balls[0].held = game.balls[1].held = 1;
         catchKind(kind);
         SCOPED_TRACE("kind " + std::to_string(kind));
-        EXPECT_EQ(game.balls[0].held, 0);
-        EXPECT_EQ(game.balls[1].held, 0);
-        EXPECT_FALSE(game.bonusSticky);  // the sticky bonus toggles it off
+        EXPECT_EQ(game.balls[0].held + game.balls[1].held, 0);
+        EXPECT_FALSE(game.bonusSticky);
         EXPECT_EQ(game.bonusArmed, kind == 11);
         EXPECT_EQ(game.bonusRandomBounce, kind == 13);
     }
-}
-
-TEST(Effects, PaddleModesResetTheWidthAndReplaceOneAnother)
-{
     inPlay();
+    game.shotsLeft = 3;
     catchKind(1);
-    catchKind(10);  // sticky
-    EXPECT_EQ(game.paddleWidth, 60);
+    catchKind(11);
+    catchKind(11);
+    EXPECT_EQ(game.shotsLeft, 33);
     EXPECT_FALSE(game.bonusWidePaddle);
-    EXPECT_TRUE(game.bonusSticky);
-    catchKind(10);  // caught again, it switches off
-    EXPECT_FALSE(game.bonusSticky);
-
-    catchKind(2);
-    catchKind(13);  // random bounce
-    EXPECT_EQ(game.paddleWidth, 60);
-    EXPECT_FALSE(game.bonusNarrowPaddle);
-    EXPECT_TRUE(game.bonusRandomBounce);
     catchKind(10);
-    EXPECT_TRUE(game.bonusSticky);
-    EXPECT_FALSE(game.bonusRandomBounce);
+    EXPECT_EQ(game.paddleWidth, 60);
+    EXPECT_TRUE(game.bonusSticky && !game.bonusArmed);
+    catchKind(2);
     catchKind(13);
-    EXPECT_TRUE(game.bonusRandomBounce);
-    EXPECT_FALSE(game.bonusSticky);
+    EXPECT_TRUE(game.bonusRandomBounce && !game.bonusNarrowPaddle);
+    EXPECT_EQ(game.paddleWidth, 60);
     catchKind(13);
     EXPECT_FALSE(game.bonusRandomBounce);
-
-    catchKind(9);  // the mirror only toggles
+    catchKind(9);
     EXPECT_TRUE(game.bonusMirror);
     catchKind(9);
     EXPECT_FALSE(game.bonusMirror);
 }
 
-TEST(Effects, ArmedPaddleAddsFifteenShotsEachTime)
-{
-    inPlay();
-    game.shotsLeft = 3;
-    game.bonusSticky = true;
-    catchKind(2);
-    catchKind(11);
-    EXPECT_EQ(game.shotsLeft, 18);
-    EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(game.paddleWidth, 60);
-    EXPECT_FALSE(game.bonusNarrowPaddle);
-    catchKind(11);
-    EXPECT_EQ(game.shotsLeft, 33);
-}
-
-TEST(Effects, SpeedBonusesCapAtEightAndTwoAndUpdateTheVelocities)
-{
-    const struct {
-        int kind, speed;
-        bool fast, slow;
-    } steps[] = {{3, 8, true, false}, {3, 8, true, false}, {4, 4, false, false}, {4, 2, false, true},
-                 {4, 2, false, true}, {3, 4, false, false}};
-    inPlay();
-    const int tally = game.speedUpTally;
-    for (const auto& step : steps) {
-        catchKind(step.kind);
-        EXPECT_EQ(game.ballSpeed, step.speed);
-        EXPECT_EQ(game.bonusFastBall, step.fast);
-        EXPECT_EQ(game.bonusSlowBall, step.slow);
-        EXPECT_NEAR(speedOf(game.balls[0]), step.speed, 1e-9);
-        EXPECT_NEAR(speedOf(game.balls[1]), step.speed, 1e-9);
-    }
-    EXPECT_EQ(game.speedUpTally, tally + 6);  // every catch counts, capped or not
-}
-
-TEST(Effects, FireBallTogglesAndTakesTheSecondBallOutOfPlay)
+// The fire ball toggles and takes the second ball out of play; the second ball splits the
+// first 0.4 apart and ends a fire ball, which is all it does with two balls already in play.
+TEST(Effects, FireBallAndSecondBallEndEachOther)
 {
     inPlay();
     game.ballCount = 2;
     game.bonusTwoBalls = true;
     catchKind(5);
-    EXPECT_TRUE(game.bonusFireBall);
-    EXPECT_FALSE(game.bonusTwoBalls);
+    EXPECT_TRUE(game.bonusFireBall && !game.bonusTwoBalls);
     EXPECT_EQ(game.ballCount, 1);
     EXPECT_EQ(game.balls[0].icon, BallIcon::Fire);
     catchKind(5);
     EXPECT_FALSE(game.bonusFireBall);
-    EXPECT_EQ(game.ballCount, 1);
     EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
-}
 
-TEST(Effects, SecondBallSplitsTheFirstAndEndsTheFireBall)
-{
-    inPlay();
     game.bonusFireBall = true;
     game.balls[0].icon = BallIcon::Fire;
     const double angle = game.balls[0].angle;
     catchKind(12);
-    EXPECT_FALSE(game.bonusFireBall);
-    EXPECT_TRUE(game.bonusTwoBalls);
+    EXPECT_TRUE(!game.bonusFireBall && game.bonusTwoBalls);
     EXPECT_EQ(game.ballCount, 2);
     EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
     EXPECT_NEAR(game.balls[0].angle, angle + 0.2, 1e-12);
-    EXPECT_NEAR(game.balls[1].angle, angle - 0.2, 1e-12);
-    EXPECT_EQ(game.balls[1].x, game.balls[0].x);
-    EXPECT_EQ(game.balls[1].y, game.balls[0].y);
+    EXPECT_EQ(std::tie(game.balls[1].x, game.balls[1].y), std::tie(game.balls[0].x, game.balls[0].y));
     EXPECT_NEAR(game.balls[1].vy, 4 * std::sin(angle - 0.2), 1e-12);
-
-    // With two balls already in play it only ends a fire ball.
     game.bonusFireBall = true;
-    const Ball first = game.balls[0];
     const Ball second = game.balls[1];
     catchKind(12);
     EXPECT_FALSE(game.bonusFireBall);
-    EXPECT_EQ(game.ballCount, 2);
-    EXPECT_EQ(game.balls[0].angle, first.angle);
+    EXPECT_NEAR(game.balls[0].angle, angle + 0.2, 1e-12);
     EXPECT_EQ(game.balls[1].angle, second.angle);
-    EXPECT_EQ(game.balls[1].x, second.x);
-}
-
-TEST(Effects, LivesAreCappedAtFiveAndFlooredAtZeroWithoutEndingTheRun)
-{
-    inPlay();
-    game.livesLeft = 4;
-    catchKind(7);
-    EXPECT_EQ(game.livesLeft, 5);
-    catchKind(7);
-    EXPECT_EQ(game.livesLeft, 5);
-
-    game.livesLeft = 1;
-    catchKind(8);
-    EXPECT_EQ(game.livesLeft, 0);
-    catchKind(8);
-    EXPECT_EQ(game.livesLeft, 0);
-    EXPECT_TRUE(game.ballLaunched);
-    EXPECT_EQ(game.gameOverShown, 0);
-    EXPECT_TRUE(fake.sleeps.empty());
-    EXPECT_EQ(cueCount("vieperdu"), 0);
 }
 
 // Each ball gets a new direction; whatever the draw and the speed, it moves along it at its
@@ -295,8 +211,8 @@ TEST(Effects, LivesAreCappedAtFiveAndFlooredAtZeroWithoutEndingTheRun)
 TEST(Effects, RandomDirectionsNeverLeaveABallWithoutVerticalMotion)
 {
     int changed = 0;
-    for (const int speed : {2, 4, 8}) {
-        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+    for (const int speed : {2, 8}) {
+        for (std::uint32_t seed = 1; seed <= 200; ++seed) {
             inPlay(seed);
             game.ballSpeed = speed;
             const double before[2] = {game.balls[0].angle, game.balls[1].angle};
@@ -304,13 +220,11 @@ TEST(Effects, RandomDirectionsNeverLeaveABallWithoutVerticalMotion)
             for (int ball = 0; ball < 2; ++ball) {
                 const Ball& b = game.balls[ball];
                 EXPECT_NE(static_cast<int>(b.vy), 0) << "seed " << seed << ", ball " << ball + 1;
-                // The velocity is the one of the final direction, at the ball's speed.
                 EXPECT_NEAR(b.vx, speed * std::cos(b.angle), 1e-9) << "seed " << seed;
-                EXPECT_NEAR(b.vy, speed * std::sin(b.angle), 1e-9) << "seed " << seed;
                 EXPECT_TRUE(b.angle > -kPi - 1e-9 && b.angle <= kPi + 1e-9) << b.angle;
                 changed += b.angle != before[ball];
             }
         }
     }
-    EXPECT_GT(changed, 3 * 300 * 2 * 3 / 4);  // most draws turn the ball
+    EXPECT_GT(changed, 2 * 200 * 2 * 3 / 4);  // most draws turn the ball
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "game/ball.h"
 #include "game/controls.h"
@@ -11,231 +14,161 @@
 
 namespace {
 
+// A new game on `level` (1000: the random board), sounds on.
 void newGameAtLevel(int level)
 {
     resetWorld();
     game.currentLevel = level;
     newGameReset();
     startLevel();
+    game.soundEnabled = 1;
 }
 
-int count(const std::vector<std::string>& log, const std::string& entry)
-{
-    return static_cast<int>(std::count(log.begin(), log.end(), entry));
-}
+int logged(const char* entry) { return static_cast<int>(std::count(fake.log.begin(), fake.log.end(), entry)); }
 
 }  // namespace
 
-TEST(PlacePaddle, ClampsToThePlayfieldAndMirrors)
+// The paddle's centre stays half its width inside the playfield, then is mirrored; a waiting
+// or held ball in play rides along at its offset, and no ball is left on a side wall.
+TEST(PlacePaddle, ClampsMirrorsAndCarriesBalls)
 {
-    const struct {
-        int x, width;
-        bool mirror;
-        int expected;
-    } cases[] = {
-        {100, 60, false, 100}, {-50, 60, false, 30}, {900, 60, false, 449}, {100, 60, true, 379},
-        {-50, 60, true, 449},  {0, 90, false, 45},   {479, 90, false, 434},
-    };
+    const int cases[][4] = {{100, 60, 0, 100}, {-50, 60, 0, 30}, {900, 60, 0, 449},
+                            {100, 60, 1, 379}, {-50, 60, 1, 449}, {479, 90, 0, 434}};  // x, width, mirror, centre
     for (const auto& c : cases) {
         newGameAtLevel(1000);
-        game.bonusMirror = c.mirror;
-        game.paddleWidth = c.width;
-        placePaddle(c.x);
-        EXPECT_EQ(game.paddleX, c.expected) << c.x << (c.mirror ? " mirrored" : "") << ", width " << c.width;
+        game.paddleWidth = c[1];
+        game.bonusMirror = c[2] == 1;
+        placePaddle(c[0]);
+        EXPECT_EQ(game.paddleX, c[3]) << c[0] << (c[2] ? " mirrored" : "") << ", width " << c[1];
+        EXPECT_EQ(game.balls[0].x, c[3]);  // the waiting ball
     }
-}
-
-TEST(PlacePaddle, CarriesWaitingAndHeldBallsAndKeepsBallsOffTheWalls)
-{
-    newGameAtLevel(1000);
-    EXPECT_EQ(game.balls[0].x, 255);  // before the first pointer move
-    placePaddle(100);
-    EXPECT_EQ(game.balls[0].x, 100);
-
     game.ballLaunched = true;
     game.ballCount = 2;
-    game.balls[0].held = 1;
-    game.heldOffset[0] = -7;
-    game.balls[1].held = 1;
-    game.heldOffset[1] = 12;
+    game.balls[0].held = game.balls[1].held = 1;
+    game.heldOffset = {-7, 12};
     placePaddle(200);
-    EXPECT_EQ(game.balls[0].x, 193);
+    EXPECT_EQ(std::tie(game.balls[0].x, game.balls[1].x), std::make_tuple(193.0, 212.0));
+    game.ballCount = 1;  // a second ball out of play stays where it is
+    placePaddle(100);
     EXPECT_EQ(game.balls[1].x, 212);
-
-    game.balls[0].held = 0;
-    game.balls[1].held = 0;
+    game.balls[0].held = game.balls[1].held = 0;
     game.balls[0].x = 474;
     game.balls[1].x = 6;
     placePaddle(200);
-    EXPECT_EQ(game.balls[0].x, 473);
-    EXPECT_EQ(game.balls[1].x, 7);
+    EXPECT_EQ(std::tie(game.balls[0].x, game.balls[1].x), std::make_tuple(473.0, 7.0));
 }
 
-TEST(Controls, PointerMovesThePaddleOnlyBeforeTheLaunch)
+// The pointer moves the paddle, with a repaint, only before the launch and when not paused.
+TEST(Controls, PointerMovesThePaddleOnlyBeforeTheLaunchAndUnpaused)
 {
     newGameAtLevel(1000);
     fake.pointer = {120, 300};
     gamePointerMoved();
-    EXPECT_EQ(game.paddleX, 120);
-    EXPECT_EQ(game.cursorPos.x, 120);
-    EXPECT_EQ(fake.repaints, 1);
-
-    game.paused = true;
     fake.pointer = {300, 300};
+    game.paused = true;
     gamePointerMoved();
-    EXPECT_EQ(game.paddleX, 120);
     game.paused = false;
-
     gameLeftButtonDown();
     gamePointerMoved();
     EXPECT_EQ(game.paddleX, 120);
     EXPECT_EQ(fake.repaints, 1);
 }
 
+// A click launches even while paused (restarting the timer at the tick interval), but fires
+// and releases nothing until the game goes on; then it releases each held ball with its cue.
 TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
 {
     newGameAtLevel(1000);
-    game.soundEnabled = 1;
     gameKeyDown('P');
-    ASSERT_TRUE(game.paused);
     EXPECT_EQ(fake.timerStarts.back(), 20u);
-
     game.bonusArmed = true;
     game.shotsLeft = 5;
-    game.balls[0].held = 1;
+    game.ballCount = 2;
+    game.balls[1].held = 1;
     gameLeftButtonDown();
     EXPECT_TRUE(game.ballLaunched);
     EXPECT_EQ(fake.timerStarts.back(), 25u);
-    EXPECT_EQ(game.shotsLeft, 5);
-    EXPECT_EQ(game.balls[0].held, 1);
+    EXPECT_EQ(std::tie(game.shotsLeft, game.balls[1].held), std::make_tuple(5, 1));
     EXPECT_EQ(fake.sounds.size(), 1u);  // the launch cue only
-
-    // The tick does nothing while paused; the repaint still comes.
     const double y = game.balls[0].y;
-    gameTimerElapsed();
+    gameTimerElapsed();  // a paused tick moves nothing, the repaint still comes
     EXPECT_EQ(game.balls[0].y, y);
     EXPECT_EQ(fake.repaints, 1);
 
     gameKeyDown('P');
-    EXPECT_FALSE(game.paused);
     EXPECT_EQ(fake.timerStarts.back(), game.tickIntervalMs);
-    gameTimerElapsed();
-    EXPECT_EQ(game.balls[0].y, y);  // still held on the paddle
+    const std::size_t starts = fake.timerStarts.size();
     gameLeftButtonDown();
-    EXPECT_EQ(game.balls[0].held, 0);
+    EXPECT_EQ(std::tie(game.shotsLeft, game.balls[1].held), std::make_tuple(4, 0));
+    EXPECT_EQ(cueCount("balle decolle"), 2);
+    EXPECT_EQ(fake.timerStarts.size(), starts);  // already launched
     gameTimerElapsed();
     EXPECT_LT(game.balls[0].y, y);
 }
 
-TEST(Controls, ClickReleasesEachHeldBallWithItsCue)
+// F12 asks, and on Yes gives up the first ball only; Escape asks, and on Yes ends the run
+// whatever the lives. A No changes nothing.
+TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
 {
     newGameAtLevel(1000);
-    game.soundEnabled = 1;
-    game.ballLaunched = true;
-    game.ballCount = 2;
-    game.balls[0].held = 1;
-    game.balls[1].held = 1;
-    gameLeftButtonDown();
-    EXPECT_EQ(game.balls[0].held, 0);
-    EXPECT_EQ(game.balls[1].held, 0);
-    EXPECT_EQ(fake.sounds.size(), 2u);
-    EXPECT_TRUE(fake.timerStarts.empty());  // already launched
-
-    // A second ball out of play stays held.
-    game.ballCount = 1;
-    game.balls[1].held = 1;
-    gameLeftButtonDown();
-    EXPECT_EQ(game.balls[1].held, 1);
-}
-
-TEST(Controls, F12AsksAndOnYesGivesUpTheFirstBallOnly)
-{
-    newGameAtLevel(1000);
-    game.soundEnabled = 1;
     game.livesLeft = 2;
-    game.ballLaunched = true;
+    game.ballLaunched = game.bonusTwoBalls = true;
     game.ballCount = 2;
-    game.bonusTwoBalls = true;
     game.balls[1] = Ball{300, 200, 1, -2, -1.1, BallIcon::Normal, 0};
-    game.balls[0].x = 50;
-
     fake.answer = false;
     gameKeyDown(kKeyF12);
-    ASSERT_EQ(fake.questions.size(), 1u);
-    EXPECT_EQ(fake.questions[0], "Etes vous sur de vouloir detruire votre(vos) balle(s)?");
-    EXPECT_EQ(game.livesLeft, 2);
-    EXPECT_TRUE(game.ballLaunched);
-
+    gameKeyDown(kKeyEscape);
+    EXPECT_EQ(fake.questions, (std::vector<std::string>{"Etes vous sur de vouloir detruire votre(vos) balle(s)?",
+                                                        "Etes vous sur de vouloir quitter la partie?"}));
+    EXPECT_TRUE(game.livesLeft == 2 && game.ballLaunched);
     fake.answer = true;
     gameKeyDown(kKeyF12);
-    EXPECT_EQ(game.livesLeft, 1);
-    EXPECT_FALSE(game.ballLaunched);
-    EXPECT_EQ(game.balls[0].x, 255);
-    EXPECT_EQ(game.ballCount, 2);
-    EXPECT_TRUE(game.bonusTwoBalls);
+    EXPECT_TRUE(game.livesLeft == 1 && !game.ballLaunched && game.bonusTwoBalls);
     EXPECT_EQ(game.balls[1].x, 300);
-    EXPECT_FALSE(game.paused);
+    gameKeyDown(kKeyEscape);
+    EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::make_tuple(0, 1));
 }
 
-TEST(Controls, EscapeAsksAndOnYesEndsTheRunWhateverTheLives)
-{
-    newGameAtLevel(1000);
-    game.livesLeft = 3;
-    fake.answer = false;
-    gameKeyDown(kKeyEscape);
-    EXPECT_EQ(fake.questions.back(), "Etes vous sur de vouloir quitter la partie?");
-    EXPECT_EQ(game.livesLeft, 3);
-    EXPECT_EQ(game.gameOverShown, 0);
-
-    fake.answer = true;
-    gameKeyDown(kKeyEscape);
-    EXPECT_EQ(game.livesLeft, 0);
-    EXPECT_EQ(game.gameOverShown, 1);
-}
-
-TEST(Controls, WaitingScreensTakeAnyKeyOrClickAsLeaving)
-{
-    newGameAtLevel(1000);
-    game.gameOverShown = 1;
-    gameKeyDown(kKeyEscape);
-    EXPECT_TRUE(fake.questions.empty());
-    EXPECT_EQ(fake.windowCloses, 1);
-    gameLeftButtonDown();
-    EXPECT_EQ(fake.windowCloses, 2);
-
-    newGameAtLevel(3);
-    game.currentLevel = 4;
-    game.levelIntroShown = 1;
-    game.bricksBroken = 12;
-    game.ballLaunched = true;
-    gameLeftButtonDown();
-    EXPECT_EQ(game.levelIntroShown, 0);
-    EXPECT_EQ(game.bricksBroken, 0);  // the next level was laid
-    EXPECT_FALSE(game.ballLaunched);
-    EXPECT_TRUE(fake.timerStarts.empty());
-}
-
+// Ticks go on while a question is open: when the last ball falls out meanwhile, the Yes comes
+// too late and the run ends only once.
 TEST(Controls, AYesAfterTheRunEndedChangesNothing)
 {
     for (int key : {kKeyF12, kKeyEscape}) {
         newGameAtLevel(1000);
         game.livesLeft = 0;
         game.ballLaunched = true;
-        game.balls[0].x = 100;
-        game.balls[0].y = 534;
-        game.balls[0].angle = kPi / 2;
+        game.balls[0] = Ball{100, 534, 0, 0, kPi / 2, BallIcon::Normal, 0};
         updateVelocities();
-        fake.answer = true;
-        // While the question is open the last ball falls out and the run ends.
         fake.duringQuestion = [] { gameTimerElapsed(); };
         gameKeyDown(key);
         ASSERT_EQ(game.gameOverShown, 1);
         fake.duringQuestion = nullptr;
-        EXPECT_EQ(count(fake.log, "stop timer"), 1) << "the run ended once";
+        EXPECT_EQ(logged("stop timer"), 1);
         EXPECT_EQ(fake.windowCloses, 0);
     }
 }
 
+// On a waiting screen any key or click leaves it: the end screen closes the window, a level's
+// intro lays the next level, waiting for the launch.
+TEST(Controls, WaitingScreensTakeAnyKeyOrClickAsLeaving)
+{
+    newGameAtLevel(1000);
+    game.gameOverShown = 1;
+    gameKeyDown(kKeyEscape);
+    gameLeftButtonDown();
+    EXPECT_TRUE(fake.questions.empty());
+    EXPECT_EQ(fake.windowCloses, 2);
+    newGameAtLevel(3);
+    game.currentLevel = 4;
+    game.levelIntroShown = 1;
+    game.bricksBroken = 12;
+    game.ballLaunched = true;
+    gameLeftButtonDown();
+    EXPECT_TRUE(game.levelIntroShown == 0 && game.bricksBroken == 0 && !game.ballLaunched);
+    EXPECT_TRUE(fake.timerStarts.empty());
+}
+
+// Capsules fall 6 a tick and are freed below 540; a free entry stays put.
 TEST(Tick, CapsulesFallAndFreeThemselvesBelow540)
 {
     newGameAtLevel(1000);
@@ -243,42 +176,27 @@ TEST(Tick, CapsulesFallAndFreeThemselvesBelow540)
     game.bonusTable[1] = FallingBonus{100, 535, 0};
     game.bonusTable[2] = FallingBonus{0, 534, 5};
     dropCapsules();
-    EXPECT_EQ(game.bonusTable[0].y, 111);
-    EXPECT_EQ(game.bonusTable[1].y, 535);  // a free entry stays put: its y never overflows
-    EXPECT_EQ(game.bonusTable[1].kind, 0);
-    EXPECT_EQ(game.bonusTable[2].y, 540);
-    EXPECT_EQ(game.bonusTable[2].kind, 5);
+    EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind), std::make_tuple(111, 535, 5));
     dropCapsules();
     EXPECT_EQ(game.bonusTable[2].kind, 0);
 }
 
+// The level ends once only indestructible bricks remain; the tick ends with the paddle at the
+// pointer read then, and one repaint.
 TEST(Tick, LevelEndsWhenOnlyIndestructibleBricksRemain)
 {
     newGameAtLevel(1000);
-    for (Brick& brick : game.brickTable) brick.kind = 0;
+    game.brickTable = BrickTable{};
     game.brickTable[10] = Brick{0, 0, 8, 0};
     game.brickTable[11] = Brick{40, 0, 6, 0};
     EXPECT_EQ(countBricksLeft(), 1);
-    game.ballLaunched = true;
-    gameTick();
-    EXPECT_EQ(game.levelIntroShown, 0);
-
-    game.brickTable[11].kind = 0;
-    const int level = game.currentLevel;
-    gameTick();
-    EXPECT_EQ(countBricksLeft(), 0);
-    EXPECT_EQ(game.currentLevel, level + 1);
-}
-
-TEST(Tick, EndsWithThePaddleAtThePointer)
-{
-    newGameAtLevel(1000);
-    for (Brick& brick : game.brickTable) brick.kind = 0;
-    game.brickTable[0] = Brick{0, 0, 1, 0};
     fake.pointer = {333, 10};
     gameLeftButtonDown();
     gameTimerElapsed();
-    EXPECT_EQ(game.paddleX, 333);
-    EXPECT_EQ(game.cursorPos.y, 10);
-    EXPECT_EQ(count(fake.log, "repaint"), 1);
+    EXPECT_EQ(game.levelIntroShown, 0);
+    EXPECT_EQ(std::tie(game.paddleX, game.cursorPos.y), std::make_tuple(333, 10));
+    EXPECT_EQ(logged("repaint"), 1);
+    game.brickTable[11].kind = 0;
+    gameTick();
+    EXPECT_EQ(game.currentLevel, 1001);
 }

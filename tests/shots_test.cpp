@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 
 #include "game/ball.h"
 #include "game/controls.h"
@@ -34,169 +33,120 @@ int activeShots()
     return active;
 }
 
-// A shot at (x, y) meets ball n, placed just below the shot point, moving at `angle`; returns
-// the ball's angle afterwards.
-double pushedAngle(int n, double angle)
-{
-    armed(0);
-    if (n == 2) game.ballCount = 2;
-    Ball& ball = game.balls[n - 1];
-    ball.x = 240;
-    ball.y = 300;
-    ball.angle = angle;
-    updateVelocities();
-    game.shotTable[10] = Shot{240, 303, 1};
-    moveShots();
-    EXPECT_EQ(game.shotTable[10].active, 0);
-    EXPECT_EQ(ball.y, 292);
-    return ball.angle;
-}
-
 }  // namespace
 
-TEST(Firing, TheFifteenthShotDisarmsThePaddle)
+// Each click fires from the highest free entry at the paddle; the fifteenth disarms. With all
+// sixty entries in flight a shot is only counted.
+TEST(Firing, ShotsTakeTheHighestFreeEntryAndTheLastOneDisarms)
 {
     armed(15);
     game.paddleX = 200;
     for (int click = 1; click <= 14; ++click) gameLeftButtonDown();
     EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(game.shotsLeft, 1);
+    EXPECT_EQ(game.shotTable[59].y, 516);
+    EXPECT_EQ(game.shotTable[46].x, 200);
+    EXPECT_EQ(game.shotTable[45].active, 0);
     gameLeftButtonDown();
     EXPECT_FALSE(game.bonusArmed);
     EXPECT_EQ(game.shotsLeft, 0);
-    EXPECT_EQ(activeShots(), 15);
-    EXPECT_EQ(cueCount("tir"), 15);
-    EXPECT_EQ(game.paddleWidth, 60);
-
     gameLeftButtonDown();  // no longer armed: nothing more is fired
     EXPECT_EQ(activeShots(), 15);
-    EXPECT_EQ(game.shotsLeft, 0);
-}
+    EXPECT_EQ(cueCount("tir"), 15);
 
-TEST(Firing, TakesTheHighestFreeEntryAndWhenAllSixtyFlyOnlyCounts)
-{
-    armed(30);
-    fireShot();
-    EXPECT_EQ(game.shotTable[59].active, 1);
-    EXPECT_EQ(game.shotTable[59].y, 516);
-
-    for (int i = 1; i < kShotCount; ++i) game.shotTable[i] = Shot{i, 2 * i, 1};
-    game.paddleX = 123;
-    fireShot();
-    EXPECT_EQ(game.shotTable[0].active, 1);
-    EXPECT_EQ(game.shotTable[0].x, 123);
-    EXPECT_EQ(game.shotTable[0].y, 516);
-
-    // All sixty in flight: the shot is counted, nothing is fired or overwritten.
-    game.shotTable[0] = Shot{0, 0, 1};
+    for (int i = 0; i < kShotCount; ++i) game.shotTable[i] = Shot{i, 2 * i, 1};
     game.shotsLeft = 2;
-    const int cues = cueCount("tir");
+    game.bonusArmed = true;
     fireShot();
     EXPECT_EQ(game.shotsLeft, 1);
     EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(cueCount("tir"), cues);
+    EXPECT_EQ(cueCount("tir"), 15);
     for (int i = 0; i < kShotCount; ++i) EXPECT_EQ(game.shotTable[i].y, 2 * i);
     EXPECT_FALSE(game.bonusWidePaddle);  // the flags that follow the shots in the record
-    fireShot();
-    EXPECT_EQ(game.shotsLeft, 0);
-    EXPECT_FALSE(game.bonusArmed);
 }
 
-TEST(Climb, AShotMeetingNothingIsSpentInItsHundredAndFifthPassAtMinusFour)
+// A shot climbs 5 a pass and is spent in the pass after it reached -4; one striking bricks
+// strikes one, releases no capsule and is spent. Every pass clears emptied groups.
+TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
 {
     armed(15);
     fireShot();
-    moveShots();
-    EXPECT_EQ(game.shotTable[59].y, 511);
-    for (int pass = 2; pass <= 104; ++pass) moveShots();
-    EXPECT_EQ(game.shotTable[59].active, 1);
+    for (int pass = 1; pass <= 104; ++pass) moveShots();
     EXPECT_EQ(game.shotTable[59].y, -4);
     moveShots();
     EXPECT_EQ(game.shotTable[59].active, 0);
-}
 
-TEST(Climb, ShotsStrikeOneBrickEachWithoutCapsulesAndAreSpent)
-{
-    armed(15);
-    seedRandom(3);
+    armed(0);
     const int firstDraw = nextRandom();
-    seedRandom(3);
+    seedRandom(1);
     game.brickTable[0] = Brick{220, 300, 1, 0};
     game.brickTable[1] = Brick{220, 280, 1, 0};
     game.brickTable[2] = Brick{100, 300, 8, 0};
+    game.brickTable[4] = Brick{300, 100, 8, 3};
     game.shotTable[5] = Shot{240, 325, 1};  // its box reaches the lower brick only
     game.shotTable[6] = Shot{120, 325, 1};
     moveShots();
-    EXPECT_EQ(game.shotTable[5].active, 0);
-    EXPECT_EQ(game.shotTable[6].active, 0);
-    EXPECT_EQ(game.brickTable[0].kind, 0);
-    EXPECT_EQ(game.brickTable[1].kind, 1);
-    EXPECT_EQ(game.brickTable[2].kind, 8);
+    EXPECT_EQ(activeShots(), 0);
+    EXPECT_EQ(game.brickTable[0].kind + game.brickTable[1].kind + game.brickTable[2].kind, 1 + 8);
     EXPECT_EQ(game.score, 500 + 10);
     EXPECT_EQ(game.bricksBroken, 1);
     for (const FallingBonus& capsule : game.bonusTable) EXPECT_EQ(capsule.kind, 0);
     EXPECT_EQ(nextRandom(), firstDraw);
-}
-
-TEST(Climb, EveryPassClearsEmptiedGroupsEvenWithoutShots)
-{
-    armed(0);
-    game.brickTable[4] = Brick{100, 100, 8, 3};
-    game.brickTable[9] = Brick{140, 100, 8, 3};
-    moveShots();
     EXPECT_EQ(game.brickTable[4].kind, 0);
-    EXPECT_EQ(game.brickTable[9].kind, 0);
     EXPECT_EQ(cueCount("disparition"), 1);
 }
 
-// A pushed ball is lifted and turned 0.3 towards straight up, unless it goes down and left or
-// straight down; within 0.06 of straight up the first ball keeps its angle, the second turns right.
+// A shot whose point lies strictly inside a ball's box lifts the ball 8 and turns it 0.3
+// towards straight up, unless it goes down and left or straight down; within 0.06 of straight
+// up the first ball keeps its angle, the second turns right.
 TEST(Push, BallsAreTurnedTowardsStraightUpUnlessGoingDownLeft)
 {
     const struct {
         int ball;
         double before, after;
     } cases[] = {
-        {1, -kPi / 2, -kPi / 2}, {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05},
-        {2, -kPi / 2, -kPi / 2 + 0.3}, {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
-        {1, 0.5, 0.2}, {1, -0.5, -0.8}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23}, {1, -2.5, -2.2},
-        {1, 2.5, 2.5}, {1, kPi / 2, kPi / 2},
-        {2, 0.5, 0.2}, {2, -0.5, -0.8}, {2, -kPi / 2 + 0.07, -kPi / 2 - 0.23}, {2, -2.5, -2.2},
-        {2, 2.5, 2.5}, {2, kPi / 2, kPi / 2},
+        {1, -kPi / 2, -kPi / 2}, {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23},
+        {1, 0.5, 0.2},           {1, -2.5, -2.2},                       {1, 2.5, 2.5},
+        {1, kPi / 2, kPi / 2},   {2, -kPi / 2, -kPi / 2 + 0.3},         {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
+        {2, 0.5, 0.2},           {2, -2.5, -2.2},                       {2, 2.5, 2.5},
     };
     for (const auto& c : cases) {
-        EXPECT_NEAR(pushedAngle(c.ball, c.before), c.after, 1e-12) << "ball " << c.ball << " at " << c.before;
+        armed(0);
+        game.ballCount = c.ball;
+        Ball& ball = game.balls[c.ball - 1];
+        ball = Ball{240, 300, 0, 0, c.before, BallIcon::Normal, 0};
+        updateVelocities();
+        game.shotTable[10] = Shot{240, 303, 1};
+        moveShots();
+        EXPECT_EQ(game.shotTable[10].active, 0);
+        EXPECT_EQ(ball.y, 292);
+        EXPECT_NEAR(ball.angle, c.after, 1e-12) << "ball " << c.ball << " at " << c.before;
     }
 }
 
-TEST(Push, AShotThatStrikesABrickStillPushesTheFirstBallAndOnlyIt)
+// A shot that strikes a brick still pushes the first ball, and only it; the box's edges and a
+// second ball out of play are not met.
+TEST(Push, AShotPushesOneBallInPlayWhoseBoxHoldsItsPoint)
 {
     armed(0);
     game.ballCount = 2;
     game.brickTable[0] = Brick{220, 280, 2, 0};  // bottom edge at 300
-    game.balls[0].x = 240;
-    game.balls[0].y = 300;
-    game.balls[1].x = 240;
-    game.balls[1].y = 300;
+    game.balls[0].x = game.balls[1].x = 240;
+    game.balls[0].y = game.balls[1].y = 300;
     game.shotTable[0] = Shot{240, 303, 1};
     const int tally = game.speedUpTally;
     moveShots();
     EXPECT_EQ(game.brickTable[0].kind, 0);
     EXPECT_EQ(game.balls[0].y, 292);
     EXPECT_EQ(game.balls[1].y, 300);
-    EXPECT_EQ(game.shotTable[0].active, 0);
     EXPECT_EQ(game.speedUpTally, tally + 1);
-}
 
-TEST(Push, TheShotPointMustLieStrictlyInsideTheBallsBox)
-{
     armed(0);
-    game.balls[0].x = 240;
-    game.balls[0].y = 300;
+    game.balls[0] = Ball{240, 300, 0, 0, -1.0, BallIcon::Normal, 0};
+    game.balls[1] = Ball{100, 300, 0, 0, -1.0, BallIcon::Normal, 0};
     game.shotTable[0] = Shot{246, 300, 1};  // on the box's right edge
     game.shotTable[1] = Shot{240, 306, 1};  // on its bottom edge
+    game.shotTable[2] = Shot{100, 303, 1};  // inside the second ball, out of play
     moveShots();
-    EXPECT_EQ(game.balls[0].y, 300);
-    EXPECT_EQ(game.shotTable[0].active, 1);
-    EXPECT_EQ(game.shotTable[1].active, 1);
+    EXPECT_EQ(game.balls[0].y + game.balls[1].y, 600);
+    EXPECT_EQ(activeShots(), 3);
 }
