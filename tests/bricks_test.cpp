@@ -15,11 +15,10 @@
 
 namespace {
 
-// An empty board, sounds on, the generator seeded with `seed`, the first ball at (x, y).
+// An empty board, the generator seeded with `seed`, the first ball at (x, y).
 void ballAt(double x, double y, double angle, std::uint32_t seed = 1)
 {
     resetWorld(seed);
-    game.soundEnabled = 1;
     game.balls[0].x = x;
     game.balls[0].y = y;
     game.balls[0].angle = angle;
@@ -33,15 +32,6 @@ std::array<int, 5> drawsFor(std::uint32_t seed)
     std::array<int, 5> draws{};
     for (int& draw : draws) draw = nextRandom();
     return draws;
-}
-
-// The first seed from 1 on whose draws satisfy `wanted`.
-template <typename Wanted>
-std::uint32_t seedWhere(Wanted wanted)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        if (wanted(drawsFor(seed))) return seed;
-    }
 }
 
 }  // namespace
@@ -97,7 +87,7 @@ TEST(BrickStrike, BoxEdgesTouchingCountAsAStrike)
     game.brickTable[4] = Brick{140, 100, 1, 0};  // shares the joint at x 140
     game.score = 0;
     EXPECT_TRUE(brickHit(140, 110, 0));
-    EXPECT_EQ(game.brickTable[2].kind + game.brickTable[4].kind, 1);
+    EXPECT_EQ(std::tie(game.brickTable[2].kind, game.brickTable[4].kind), std::make_tuple(0, 1));
     EXPECT_EQ(game.score, 500);
 }
 
@@ -113,7 +103,7 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
     game.brickTable[7] = Brick{203, 178, 1, 0};  // gaps: x 2.66, y 1.66
     EXPECT_TRUE(brickHit(200, 200, 1));
     EXPECT_EQ(game.score, 300 + 500);
-    EXPECT_EQ(game.brickTable[3].kind + game.brickTable[7].kind, 7);
+    EXPECT_EQ(std::tie(game.brickTable[3].kind, game.brickTable[7].kind), std::make_tuple(7, 0));
     EXPECT_EQ(game.bricksBroken, 1);
     EXPECT_EQ(fake.sounds.size(), 1u);  // only the first brick by index plays its cue
     EXPECT_EQ(cueCount("casse"), 1);
@@ -136,25 +126,18 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
 // indestructible brick turns it back and silences the cues after it.
 TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
 {
-    const struct {
-        int first, second;
-        bool bounced;
-        int score, broken, sounds;
-    } cases[] = {{6, 1, false, 300 + 500, 2, 2}, {8, 3, true, 10 + 500, 1, 1}};
+    const int cases[][6] = {{6, 1, 0, 300 + 500, 2, 2}, {8, 3, 1, 10 + 500, 1, 1}};  // kinds, bounced, score, broken, cues
     for (const auto& c : cases) {
-        SCOPED_TRACE("kinds " + std::to_string(c.first) + ", " + std::to_string(c.second));
         ballAt(140, 130, -kPi / 2);
         game.bonusFireBall = true;
-        game.brickTable[0] = Brick{100, 100, c.first, 0};
-        game.brickTable[1] = Brick{140, 100, c.second, 0};
-        EXPECT_EQ(brickHit(140, 126, 1), c.bounced);
-        EXPECT_EQ(game.brickTable[0].kind, c.first == 8 ? 8 : 0);
-        EXPECT_EQ(game.brickTable[1].kind, 0);
-        EXPECT_EQ(game.score, c.score);
-        EXPECT_EQ(game.bricksBroken, c.broken);
-        EXPECT_EQ(fake.sounds.size(), static_cast<size_t>(c.sounds));
-        EXPECT_EQ(cueCount(c.bounced ? "briquedure" : "casse"), 1);
-        EXPECT_EQ(game.balls[0].vy > 0, c.bounced);
+        game.brickTable[0] = Brick{100, 100, c[0], 0};
+        game.brickTable[1] = Brick{140, 100, c[1], 0};
+        EXPECT_EQ(brickHit(140, 126, 1), c[2] == 1) << "kinds " << c[0] << ", " << c[1];
+        EXPECT_EQ(std::tie(game.brickTable[0].kind, game.brickTable[1].kind, game.score, game.bricksBroken),
+                  std::make_tuple(c[0] == 8 ? 8 : 0, 0, c[3], c[4]));
+        EXPECT_EQ(fake.sounds.size(), static_cast<size_t>(c[5]));
+        EXPECT_EQ(cueCount(c[2] ? "briquedure" : "casse"), 1);
+        EXPECT_EQ(game.balls[0].vy > 0, c[2] == 1);
     }
 }
 
@@ -163,10 +146,10 @@ TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
 TEST(CapsuleChance, DrawnOnceForEachBrickABallDestroys)
 {
     for (const bool lucky : {false, true}) {
-        const std::uint32_t seed = seedWhere([&](const std::array<int, 5>& d) {
-            return lucky ? d[0] % 2 == 1 && d[2] % 2 == 1 : d[0] % 2 == 0 && d[1] % 2 == 0;
-        });
-        const std::array<int, 5> draws = drawsFor(seed);
+        std::uint32_t seed = 0;
+        std::array<int, 5> draws{};
+        do draws = drawsFor(++seed);
+        while (lucky ? draws[0] % 2 == 0 || draws[2] % 2 == 0 : draws[0] % 2 == 1 || draws[1] % 2 == 1);
         ballAt(140, 130, -kPi / 2, seed);
         game.brickTable[0] = Brick{100, 100, 1, 0};
         game.brickTable[1] = Brick{140, 100, 5, 0};
@@ -194,13 +177,10 @@ TEST(Groups, AGroupVanishesWithItsLastBreakableBrick)
     EXPECT_EQ(cueCount("disparition"), 0);
     game.balls[0].y = 330;
     EXPECT_TRUE(brickHit(140, 326, 1));
-    EXPECT_EQ(cueCount("disparition"), 1);
-    EXPECT_EQ(cueCount("briquedure"), 0);
+    EXPECT_EQ(std::make_pair(cueCount("disparition"), cueCount("briquedure")), std::make_pair(1, 0));
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(game.brickTable[i].kind + game.brickTable[i].group, 0) << i;
-    EXPECT_EQ(game.brickTable[4].kind, 8);
-    EXPECT_EQ(game.brickTable[5].group, 3);
-    EXPECT_EQ(game.score, 500 + 300);
-    EXPECT_EQ(game.bricksBroken, 2);
+    EXPECT_EQ(std::tie(game.brickTable[4].kind, game.brickTable[5].group, game.score, game.bricksBroken),
+              std::make_tuple(8, 3, 500 + 300, 2));
     clearEmptiedGroups();  // a vanished group plays its cue once
     EXPECT_EQ(cueCount("disparition"), 1);
 }

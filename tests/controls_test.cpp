@@ -14,14 +14,13 @@
 
 namespace {
 
-// A new game on `level` (1000: the random board), sounds on.
+// A new game on `level` (1000: the random board).
 void newGameAtLevel(int level)
 {
     resetWorld();
     game.currentLevel = level;
     newGameReset();
     startLevel();
-    game.soundEnabled = 1;
 }
 
 int logged(const char* entry) { return static_cast<int>(std::count(fake.log.begin(), fake.log.end(), entry)); }

@@ -8,24 +8,22 @@
 
 namespace {
 
-// Both balls back at (255, 512) at speed 4: the first straight up, the second up and right.
+// The first ball waits at (255, 512) going straight up at speed 4, the paddle centred, the
+// timer at 25 ms after the reset's own velocity update.
 void expectBallsAtTheStart()
 {
-    EXPECT_DOUBLE_EQ(game.balls[0].x, 255.0);
-    EXPECT_DOUBLE_EQ(game.balls[0].y, 512.0);
+    EXPECT_EQ(std::tie(game.balls[0].x, game.balls[0].y, game.heldOffset[0]), std::make_tuple(255.0, 512.0, 0));
     EXPECT_NEAR(game.balls[0].vx, 0.0, 1e-9);
     EXPECT_NEAR(game.balls[0].vy, -4.0, 1e-12);
-    EXPECT_EQ(game.heldOffset[0], 0);
-    EXPECT_EQ(game.paddleX, 240);
-    EXPECT_EQ(game.tickIntervalMs, 25u);
+    EXPECT_EQ(std::tie(game.paddleX, game.tickIntervalMs, game.speedUpTally), std::make_tuple(240, 25u, 1));
     EXPECT_FALSE(game.ballLaunched);
-    EXPECT_EQ(game.speedUpTally, 1);  // the reset's own velocity update
 }
 
 }  // namespace
 
-// A level start resets the level's play and keeps the run: score, lives, shots, the second
-// ball's held offset and the intro flag.
+// A level start resets the level's play, the second ball up and to the right, and keeps the
+// run: score, lives, shots, the second ball's held offset and the intro flag. A new game
+// resets the run and keeps the chosen level.
 TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
 {
     resetWorld();
@@ -33,7 +31,7 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.livesLeft = 3;
     game.shotsLeft = 7;
     game.heldOffset = {9, 9};
-    game.levelIntroShown = 1;
+    game.levelIntroShown = game.balls[0].held = 1;
     game.paused = game.ballLaunched = game.bonusFireBall = game.bonusMirror = game.bonusArmed = true;
     game.ballSpeed = 8;
     game.ballCount = 2;
@@ -42,30 +40,26 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.bricksBroken = 40;
     game.shotTable[5].active = 1;
     game.bonusTable[3].kind = 4;
-    game.balls[0].held = 1;
     game.balls[0].icon = BallIcon::Fire;
     startLevel();
     EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.heldOffset[1], game.levelIntroShown),
               std::make_tuple(1234, 3, 7, 9, 1));
     expectBallsAtTheStart();
     EXPECT_FALSE(game.paused || game.bonusFireBall || game.bonusMirror || game.bonusArmed);
-    EXPECT_EQ(std::tie(game.ballSpeed, game.ballCount, game.paddleWidth, game.bricksBroken),
-              std::make_tuple(4, 1, 60, 0));
-    EXPECT_EQ(game.shotTable[5].active, 0);
-    EXPECT_EQ(game.bonusTable[3].kind, 0);
-    EXPECT_EQ(game.balls[0].held, 0);
+    EXPECT_EQ(std::tie(game.ballSpeed, game.ballCount, game.paddleWidth, game.bricksBroken, game.balls[0].held,
+                       game.shotTable[5].active, game.bonusTable[3].kind), std::make_tuple(4, 1, 60, 0, 0, 0, 0));
     EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
     EXPECT_NEAR(game.balls[1].vx, 2.8284271, 1e-6);
     EXPECT_NEAR(game.balls[1].vy, -2.8284271, 1e-6);
-
-    game.score = 99;
+    game.currentLevel = 7;
     game.gameOverShown = 1;
-    newGameReset();  // a new game keeps the chosen level
-    EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.gameOverShown), std::make_tuple(0, 1, 0, 0));
+    newGameReset();
+    EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.gameOverShown, game.currentLevel),
+              std::make_tuple(0, 1, 0, 0, 7));
 }
 
-// A lost life puts the first ball back and keeps every effect; only a paddle neither widened
-// nor narrowed gets its usual width back.
+// A lost life puts the first ball back, stops the timer and keeps every effect; only a paddle
+// neither widened nor narrowed gets its usual width back.
 TEST(GameState, LifeLostResetKeepsAWidenedOrNarrowedPaddleOnly)
 {
     const struct {
@@ -85,10 +79,8 @@ TEST(GameState, LifeLostResetKeepsAWidenedOrNarrowedPaddleOnly)
         game.balls[0] = Ball{40, 530, 1, 1, 0.7, BallIcon::Fire, 0};
         game.heldOffset[0] = 12;
         lifeLostReset();
-        EXPECT_EQ(game.paddleWidth, c.expected);
-        EXPECT_EQ(game.livesLeft, 1);
-        EXPECT_TRUE(game.bonusSticky);
-        EXPECT_FALSE(fake.timerRunning);
+        EXPECT_EQ(std::tie(game.paddleWidth, game.livesLeft), std::make_tuple(c.expected, 1));
+        EXPECT_TRUE(game.bonusSticky && !fake.timerRunning);
         expectBallsAtTheStart();
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "game/ball.h"
 #include "game/controls.h"
@@ -17,7 +18,6 @@ namespace {
 void armed(int shots)
 {
     resetWorld();
-    game.soundEnabled = 1;
     game.ballLaunched = true;
     game.bonusArmed = true;
     game.shotsLeft = shots;
@@ -43,22 +43,17 @@ TEST(Firing, ShotsTakeTheHighestFreeEntryAndTheLastOneDisarms)
     game.paddleX = 200;
     for (int click = 1; click <= 14; ++click) gameLeftButtonDown();
     EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(game.shotTable[59].y, 516);
-    EXPECT_EQ(game.shotTable[46].x, 200);
-    EXPECT_EQ(game.shotTable[45].active, 0);
+    EXPECT_EQ(std::tie(game.shotTable[59].y, game.shotTable[46].x, game.shotTable[45].active), std::make_tuple(516, 200, 0));
     gameLeftButtonDown();
-    EXPECT_FALSE(game.bonusArmed);
-    EXPECT_EQ(game.shotsLeft, 0);
     gameLeftButtonDown();  // no longer armed: nothing more is fired
-    EXPECT_EQ(activeShots(), 15);
+    EXPECT_FALSE(game.bonusArmed);
+    EXPECT_EQ(std::tie(game.shotsLeft, game.shotTable[45].active, game.shotTable[44].active), std::make_tuple(0, 1, 0));
     EXPECT_EQ(cueCount("tir"), 15);
-
     for (int i = 0; i < kShotCount; ++i) game.shotTable[i] = Shot{i, 2 * i, 1};
     game.shotsLeft = 2;
     game.bonusArmed = true;
     fireShot();
-    EXPECT_EQ(game.shotsLeft, 1);
-    EXPECT_TRUE(game.bonusArmed);
+    EXPECT_TRUE(game.shotsLeft == 1 && game.bonusArmed);
     EXPECT_EQ(cueCount("tir"), 15);
     for (int i = 0; i < kShotCount; ++i) EXPECT_EQ(game.shotTable[i].y, 2 * i);
     EXPECT_FALSE(game.bonusWidePaddle);  // the flags that follow the shots in the record
@@ -74,7 +69,6 @@ TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
     EXPECT_EQ(game.shotTable[59].y, -4);
     moveShots();
     EXPECT_EQ(game.shotTable[59].active, 0);
-
     armed(0);
     const int firstDraw = nextRandom();
     seedRandom(1);
@@ -86,7 +80,7 @@ TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
     game.shotTable[6] = Shot{120, 325, 1};
     moveShots();
     EXPECT_EQ(activeShots(), 0);
-    EXPECT_EQ(game.brickTable[0].kind + game.brickTable[1].kind + game.brickTable[2].kind, 1 + 8);
+    EXPECT_EQ(std::tie(game.brickTable[0].kind, game.brickTable[1].kind, game.brickTable[2].kind), std::make_tuple(0, 1, 8));
     EXPECT_EQ(game.score, 500 + 10);
     EXPECT_EQ(game.bricksBroken, 1);
     for (const FallingBonus& capsule : game.bonusTable) EXPECT_EQ(capsule.kind, 0);
@@ -135,11 +129,8 @@ TEST(Push, AShotPushesOneBallInPlayWhoseBoxHoldsItsPoint)
     game.shotTable[0] = Shot{240, 303, 1};
     const int tally = game.speedUpTally;
     moveShots();
-    EXPECT_EQ(game.brickTable[0].kind, 0);
-    EXPECT_EQ(game.balls[0].y, 292);
-    EXPECT_EQ(game.balls[1].y, 300);
+    EXPECT_EQ(std::tie(game.brickTable[0].kind, game.balls[0].y, game.balls[1].y), std::make_tuple(0, 292.0, 300.0));
     EXPECT_EQ(game.speedUpTally, tally + 1);
-
     armed(0);
     game.balls[0] = Ball{240, 300, 0, 0, -1.0, BallIcon::Normal, 0};
     game.balls[1] = Ball{100, 300, 0, 0, -1.0, BallIcon::Normal, 0};
@@ -147,6 +138,6 @@ TEST(Push, AShotPushesOneBallInPlayWhoseBoxHoldsItsPoint)
     game.shotTable[1] = Shot{240, 306, 1};  // on its bottom edge
     game.shotTable[2] = Shot{100, 303, 1};  // inside the second ball, out of play
     moveShots();
-    EXPECT_EQ(game.balls[0].y + game.balls[1].y, 600);
+    EXPECT_EQ(std::tie(game.balls[0].y, game.balls[1].y), std::make_tuple(300.0, 300.0));
     EXPECT_EQ(activeShots(), 3);
 }
