@@ -1,5 +1,4 @@
-// Ball motion: velocity updates and the timer speed-up, walls, the paddle rule, the sticky
-// catch, losing balls, and the sweep against the bricks.
+// Ball motion: velocities and the timer speed-up, walls, the paddle, losing balls, the sweep.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +12,6 @@
 #include "tests/fake_platform.h"
 
 namespace {
-
 // A level with no bricks: ball n in flight at (x, y) with the given angle.
 void launchAt(double x, double y, double angle, int n = 1)
 {
@@ -30,8 +28,7 @@ void launchAt(double x, double y, double angle, int n = 1)
 
 }  // namespace
 
-// Angles are folded once into -pi..pi; every tenth update shortens the tick by 1 ms, restarting
-// the timer, down to 10 ms.
+// Angles fold once into -pi..pi; every tenth update shortens the tick by 1 ms, down to 10 ms.
 TEST(Velocities, NormaliseOnceAndSpeedTheTimerUp)
 {
     for (const double angle : {3.3, -3.3, kPi, -kPi}) {
@@ -52,8 +49,7 @@ TEST(Velocities, NormaliseOnceAndSpeedTheTimerUp)
     EXPECT_GT(game.speedUpTally, 10);  // keeps counting at the floor
 }
 
-// Side walls set the ball back and turn it, the top wall turns only a rising ball and steps it
-// once more; each bounce scores 1 with the wall cue.
+// Side walls set the ball back, the top wall turns only a rising ball; each bounce scores 1 with its cue.
 TEST(Walls, WallsBounceScoreAndSetBack)
 {
     launchAt(472, 200, 0.0);
@@ -75,9 +71,7 @@ TEST(Walls, WallsBounceScoreAndSetBack)
     EXPECT_EQ(game.score, 0);
 }
 
-// Outside its dead zone (-3..5 for the first ball, -2..2 for the second) a ball turns 1.5
-// degrees per pixel from the paddle's centre, never closer than 0.06 to the horizontal. The
-// paddle reaches half its width plus 6; below the line every tick scores, caught or not.
+// 1.5 degrees a pixel off centre outside the dead zone, 0.06 from horizontal, within half the width + 6.
 TEST(Paddle, BounceAngleFollowsTheOffsetOutsideTheDeadZone)
 {
     const struct {
@@ -124,8 +118,7 @@ TEST(Paddle, StickyPaddleHoldsTheBallAtItsOffset)
     EXPECT_EQ(game.score, 1);
 }
 
-// The last ball waits 1.5 s and costs a life; the first of two is replaced silently by the
-// second; the second leaves with a cue and no wait.
+// The last ball waits 1.5 s and costs a life; a first of two gives way to the second, silently.
 TEST(Loss, LostBalls)
 {
     launchAt(100, 534, kPi / 2);
@@ -135,7 +128,6 @@ TEST(Loss, LostBalls)
     EXPECT_EQ(fake.sleeps, std::vector<std::uint32_t>{1500u});
     EXPECT_EQ(game.livesLeft, 1);
     EXPECT_FALSE(game.ballLaunched);
-
     launchAt(100, 534, kPi / 2);
     game.ballCount = 2;
     game.bonusTwoBalls = true;
@@ -144,7 +136,6 @@ TEST(Loss, LostBalls)
     EXPECT_TRUE(game.ballCount == 1 && !game.bonusTwoBalls);
     EXPECT_EQ(std::tie(game.balls[0].vx, game.balls[0].icon), std::make_tuple(1.5, BallIcon::Fire));
     EXPECT_TRUE(fake.sounds.empty() && fake.sleeps.empty());
-
     launchAt(100, 534, kPi / 2, 2);
     game.bonusTwoBalls = true;
     stepBall(2);
@@ -153,8 +144,7 @@ TEST(Loss, LostBalls)
     EXPECT_TRUE(fake.sleeps.empty());
 }
 
-// The sweep tests points of the path from near its start and stops before the first brick;
-// a struck ball is put back along its path from where the hit point lay.
+// The sweep stops at the first brick on the path and puts the ball back along it.
 TEST(Sweep, BallStopsBeforeTheFirstBrickOnItsPath)
 {
     launchAt(220, 152, -kPi / 2);

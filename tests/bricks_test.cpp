@@ -1,5 +1,4 @@
-// Brick strikes: points, cues and kind changes per kind, the strike box, the bounce decided by
-// the summed gaps, the fire ball, the capsule chance, and vanishing groups.
+// Brick strikes: points and cues by kind, the strike box, the bounce, the fire ball, capsules, groups.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,7 +13,6 @@
 #include "tests/fake_platform.h"
 
 namespace {
-
 // An empty board, the generator seeded with `seed`, the first ball at (x, y).
 void ballAt(double x, double y, double angle, std::uint32_t seed = 1)
 {
@@ -36,9 +34,7 @@ std::array<int, 5> drawsFor(std::uint32_t seed)
 
 }  // namespace
 
-// Ordinary kinds score 500, hard ones 300 (6 cracks into 7), indestructible 10, each with its
-// cue, struck by a shot (n = 0) or a ball. Only a brick a ball destroys draws a capsule chance
-// (seed 1 draws 41, odd: a capsule, whose kind is the next draw).
+// Points, cue and kind after a strike, by shot or ball; only a brick a ball destroys draws a chance.
 TEST(BrickStrike, EachKindScoresPlaysItsCueAndChangesByTheRules)
 {
     const struct {
@@ -67,8 +63,7 @@ TEST(BrickStrike, EachKindScoresPlaysItsCueAndChangesByTheRules)
     }
 }
 
-// The 12 x 12 box strikes a brick its edges touch; a shot strikes only the first brick by
-// index; an emptied entry keeps stale coordinates and is never struck.
+// The 12 x 12 box strikes a brick its edges touch; a shot strikes only the first brick by index.
 TEST(BrickStrike, BoxEdgesTouchingCountAsAStrike)
 {
     ballAt(300, 300, -kPi / 4);
@@ -91,8 +86,7 @@ TEST(BrickStrike, BoxEdgesTouchingCountAsAStrike)
     EXPECT_EQ(game.score, 500);
 }
 
-// The bounce reverses y when the gaps one step back, summed over the struck bricks, are wider
-// in y than in x, else x: with no gap or equal gaps the ball turns horizontally.
+// Gaps one step back, summed over struck bricks: y wider turns the ball in y, else in x.
 TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps)
 {
     ballAt(200, 200, -kPi / 4);  // up and to the right
@@ -109,7 +103,6 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
     EXPECT_EQ(cueCount("casse"), 1);
     // Summed, y (3.31) beats x (2.66), although the second brick alone would turn the ball in x.
     EXPECT_NEAR(game.balls[0].angle, kPi / 4, 1e-12);
-
     ballAt(120, 110, -kPi / 4);
     game.brickTable[0] = Brick{100, 100, 8, 0};  // the box already overlapped it one step back
     EXPECT_TRUE(brickHit(120, 110, 1));
@@ -122,8 +115,7 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
     EXPECT_NEAR(game.balls[0].angle, -3 * kPi / 4, 1e-12);
 }
 
-// A fire ball goes through breakable bricks, a hard one in one strike, playing each cue; an
-// indestructible brick turns it back and silences the cues after it.
+// A fire ball goes through breakable bricks with each cue; an indestructible one turns it back.
 TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
 {
     const int cases[][6] = {{6, 1, 0, 300 + 500, 2, 2}, {8, 3, 1, 10 + 500, 1, 1}};  // kinds, bounced, score, broken, cues
@@ -141,8 +133,7 @@ TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
     }
 }
 
-// Each brick a ball destroys draws its own chance: two bricks can release two capsules, each
-// centred on its brick, taking four draws; with no luck they take two.
+// Each brick a ball destroys draws its own chance, and a capsule its kind, centred on the brick.
 TEST(CapsuleChance, DrawnOnceForEachBrickABallDestroys)
 {
     for (const bool lucky : {false, true}) {
@@ -161,8 +152,7 @@ TEST(CapsuleChance, DrawnOnceForEachBrickABallDestroys)
     EXPECT_EQ(std::tie(game.bonusTable[1].x, game.bonusTable[1].y), std::make_tuple(150, 105));
 }
 
-// A group vanishes, indestructible bricks and all, with its last breakable brick, with one cue
-// and no points beyond the strike; a member touched in the same strike is gone before its turn.
+// A group vanishes with its last breakable brick, with one cue and no points of its own.
 TEST(Groups, AGroupVanishesWithItsLastBreakableBrick)
 {
     ballAt(120, 130, -kPi / 2);

@@ -1,5 +1,4 @@
-// The game window's controls and the tick: paddle placement, launching, pausing, the F12 and
-// Escape questions, waiting screens, capsules falling, and the end of a level.
+// The game window's controls and the tick: paddle, launch, pause, questions, waiting screens, level end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 #include "tests/fake_platform.h"
 
 namespace {
-
 // A new game on `level` (1000: the random board).
 void newGameAtLevel(int level)
 {
@@ -27,8 +25,7 @@ int logged(const char* entry) { return static_cast<int>(std::count(fake.log.begi
 
 }  // namespace
 
-// The paddle's centre stays half its width inside the playfield, then is mirrored; a waiting
-// or held ball in play rides along at its offset, and no ball is left on a side wall.
+// The paddle stays inside the playfield, then is mirrored; waiting and held balls ride along, off the walls.
 TEST(PlacePaddle, ClampsMirrorsAndCarriesBalls)
 {
     const int cases[][4] = {{100, 60, 0, 100}, {-50, 60, 0, 30}, {900, 60, 0, 449},
@@ -37,6 +34,7 @@ TEST(PlacePaddle, ClampsMirrorsAndCarriesBalls)
         newGameAtLevel(1000);
         game.paddleWidth = c[1];
         game.bonusMirror = c[2] == 1;
+        game.heldOffset[1] = 5;  // only a held second ball in play uses it
         placePaddle(c[0]);
         EXPECT_EQ(game.paddleX, c[3]) << c[0] << (c[2] ? " mirrored" : "") << ", width " << c[1];
         EXPECT_EQ(game.balls[0].x, c[3]);  // the waiting ball
@@ -73,8 +71,7 @@ TEST(Controls, PointerMovesThePaddleOnlyBeforeTheLaunchAndUnpaused)
     EXPECT_EQ(fake.repaints, 1);
 }
 
-// A click launches even while paused (restarting the timer at the tick interval), but fires
-// and releases nothing until the game goes on; then it releases each held ball with its cue.
+// A click launches even while paused, but fires and releases held balls only while the game goes on.
 TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
 {
     newGameAtLevel(1000);
@@ -93,7 +90,6 @@ TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
     gameTimerElapsed();  // a paused tick moves nothing, the repaint still comes
     EXPECT_EQ(game.balls[0].y, y);
     EXPECT_EQ(fake.repaints, 1);
-
     gameKeyDown('P');
     EXPECT_EQ(fake.timerStarts.back(), game.tickIntervalMs);
     const std::size_t starts = fake.timerStarts.size();
@@ -105,8 +101,7 @@ TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
     EXPECT_LT(game.balls[0].y, y);
 }
 
-// F12 asks, and on Yes gives up the first ball only; Escape asks, and on Yes ends the run
-// whatever the lives. A No changes nothing.
+// F12 and Escape ask; a Yes gives up the first ball or ends the run, a No changes nothing.
 TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
 {
     newGameAtLevel(1000);
@@ -128,8 +123,7 @@ TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
     EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::make_tuple(0, 1));
 }
 
-// Ticks go on while a question is open: when the last ball falls out meanwhile, the Yes comes
-// too late and the run ends only once.
+// A Yes that comes after the last ball fell out while the question was open changes nothing.
 TEST(Controls, AYesAfterTheRunEndedChangesNothing)
 {
     for (int key : {kKeyF12, kKeyEscape}) {
@@ -147,8 +141,7 @@ TEST(Controls, AYesAfterTheRunEndedChangesNothing)
     }
 }
 
-// On a waiting screen any key or click leaves it: the end screen closes the window, a level's
-// intro lays the next level, waiting for the launch.
+// Any key or click leaves a waiting screen: the end screen closes, a level's intro lays the next level.
 TEST(Controls, WaitingScreensTakeAnyKeyOrClickAsLeaving)
 {
     newGameAtLevel(1000);
@@ -167,34 +160,26 @@ TEST(Controls, WaitingScreensTakeAnyKeyOrClickAsLeaving)
     EXPECT_TRUE(fake.timerStarts.empty());
 }
 
-// Capsules fall 6 a tick and are freed below 540; a free entry stays put.
-TEST(Tick, CapsulesFallAndFreeThemselvesBelow540)
-{
-    newGameAtLevel(1000);
-    game.bonusTable[0] = FallingBonus{100, 105, 3};
-    game.bonusTable[1] = FallingBonus{100, 535, 0};
-    game.bonusTable[2] = FallingBonus{0, 534, 5};
-    dropCapsules();
-    EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind), std::make_tuple(111, 535, 5));
-    dropCapsules();
-    EXPECT_EQ(game.bonusTable[2].kind, 0);
-}
-
-// The level ends once only indestructible bricks remain; the tick ends with the paddle at the
-// pointer read then, and one repaint.
-TEST(Tick, LevelEndsWhenOnlyIndestructibleBricksRemain)
+// A tick drops capsules 6 (freed below 540), ends a level of indestructible bricks, moves the paddle.
+TEST(Tick, CapsulesFallAndTheLevelEndsWhenOnlyIndestructibleBricksRemain)
 {
     newGameAtLevel(1000);
     game.brickTable = BrickTable{};
     game.brickTable[10] = Brick{0, 0, 8, 0};
     game.brickTable[11] = Brick{40, 0, 6, 0};
+    game.bonusTable[0] = FallingBonus{100, 105, 3};
+    game.bonusTable[1] = FallingBonus{100, 535, 0};  // a free entry stays put
+    game.bonusTable[2] = FallingBonus{0, 534, 5};
     EXPECT_EQ(countBricksLeft(), 1);
     fake.pointer = {333, 10};
     gameLeftButtonDown();
     gameTimerElapsed();
+    EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind), std::make_tuple(111, 535, 5));
     EXPECT_EQ(game.levelIntroShown, 0);
     EXPECT_EQ(std::tie(game.paddleX, game.cursorPos.y), std::make_tuple(333, 10));
     EXPECT_EQ(logged("repaint"), 1);
+    dropCapsules();
+    EXPECT_EQ(game.bonusTable[2].kind, 0);
     game.brickTable[11].kind = 0;
     gameTick();
     EXPECT_EQ(game.currentLevel, 1001);

@@ -7,9 +7,7 @@
 #include "tests/fake_platform.h"
 
 namespace {
-
-// The first ball waits at (255, 512) going straight up at speed 4, the paddle centred, the
-// timer at 25 ms after the reset's own velocity update.
+// The first ball waiting straight up at speed 4 on the centred paddle, the timer at 25 ms.
 void expectBallsAtTheStart()
 {
     EXPECT_EQ(std::tie(game.balls[0].x, game.balls[0].y, game.heldOffset[0]), std::make_tuple(255.0, 512.0, 0));
@@ -21,9 +19,7 @@ void expectBallsAtTheStart()
 
 }  // namespace
 
-// A level start resets the level's play, the second ball up and to the right, and keeps the
-// run: score, lives, shots, the second ball's held offset and the intro flag. A new game
-// resets the run and keeps the chosen level.
+// A level start resets the level's play and keeps the run; a new game keeps the chosen level.
 TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
 {
     resetWorld();
@@ -58,28 +54,24 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
               std::make_tuple(0, 1, 0, 0, 7));
 }
 
-// A lost life puts the first ball back, stops the timer and keeps every effect; only a paddle
-// neither widened nor narrowed gets its usual width back.
+// A lost life puts the first ball back and keeps every effect and a widened or narrowed paddle.
 TEST(GameState, LifeLostResetKeepsAWidenedOrNarrowedPaddleOnly)
 {
-    const struct {
-        bool wide, narrow;
-        int width, expected;
-    } cases[] = {{true, false, 90, 90}, {false, true, 30, 30}, {false, false, 90, 60}};
+    const int cases[][4] = {{1, 0, 90, 90}, {0, 1, 30, 30}, {0, 0, 90, 60}};  // wide, narrow, width, width after
     for (const auto& c : cases) {
         resetWorld();
         startLevel();
         game.livesLeft = 2;
-        game.bonusWidePaddle = c.wide;
-        game.bonusNarrowPaddle = c.narrow;
+        game.bonusWidePaddle = c[0] == 1;
+        game.bonusNarrowPaddle = c[1] == 1;
         game.bonusSticky = game.ballLaunched = true;
-        game.paddleWidth = c.width;
+        game.paddleWidth = c[2];
         game.paddleX = 100;
         game.tickIntervalMs = 14;
         game.balls[0] = Ball{40, 530, 1, 1, 0.7, BallIcon::Fire, 0};
         game.heldOffset[0] = 12;
         lifeLostReset();
-        EXPECT_EQ(std::tie(game.paddleWidth, game.livesLeft), std::make_tuple(c.expected, 1));
+        EXPECT_EQ(std::tie(game.paddleWidth, game.livesLeft), std::make_tuple(c[3], 1));
         EXPECT_TRUE(game.bonusSticky && !fake.timerRunning);
         expectBallsAtTheStart();
     }

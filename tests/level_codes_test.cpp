@@ -1,5 +1,4 @@
-// The level codes: twenty-five different codes of six capitals or digits, each selecting its
-// level on an exact match only; anything else starts at level 1.
+// The level codes: twenty-five codes of six capitals or digits, each selecting its level on an exact match.
 #include <gtest/gtest.h>
 
 #include <set>

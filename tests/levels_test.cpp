@@ -1,5 +1,4 @@
-// The level boards: their entries, symmetry, bounds and overlaps, the placement helpers and
-// the random board. That every level can be cleared is played out by the autopilot checks.
+// The level boards and the random board; that every level can be cleared is the autopilot's check.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,7 +19,6 @@ static bool operator==(const Brick& a, const Brick& b)
 }
 
 namespace {
-
 struct Placed {
     int index;
     Brick brick;
@@ -45,9 +43,7 @@ bool overlap(const Brick& a, const Brick& b)
            b.y < a.y + kBrickHeight;
 }
 
-// Each level's brick count fills consecutive entries (level 1 from entry 1); bricks lie in the
-// playfield, only levels 14 and 25 reach beside the paddle, and bricks overlap only where a
-// level lays a row over another (4) or hides bricks under others (13, 20).
+// Counts in consecutive entries inside the playfield; only 14, 25 reach the paddle; overlaps in 4, 13, 20.
 TEST(Levels, EveryBoardFillsItsEntriesInsideThePlayfieldWithoutStrayOverlaps)
 {
     const int counts[kLevelCount + 1] = {0,   68, 76,  116, 228, 96, 124, 129, 87, 75, 73,  65, 115, 45,
@@ -87,8 +83,7 @@ TEST(Levels, SymmetricLevelsAreTheirOwnMirrorImage)
     }
 }
 
-// The helpers take the next entries in order and leave groups alone; nothing is written
-// outside the table, so a pair running off its end keeps only its first brick.
+// The helpers take the next entries in order, keep groups, and write nothing outside the table.
 TEST(Levels, PlacementHelpersFillTheNextEntriesInOrder)
 {
     resetWorld();
@@ -106,8 +101,7 @@ TEST(Levels, PlacementHelpersFillTheNextEntriesInOrder)
     EXPECT_EQ(game.bonusTable[0].kind, 0);  // the record that follows the bricks
 }
 
-// Any other number lays 12 by 12 bricks from y 100, column by column, each kind one draw;
-// starting a level clears every entry and group of the board before it.
+// Any other number lays a 12 x 12 random board from y 100 over a cleared table.
 TEST(Levels, NumbersOutsideOneToTwentyFiveGetTheRandomBoard)
 {
     for (const int level : {0, 26}) {

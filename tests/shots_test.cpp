@@ -1,7 +1,7 @@
-// Shots of the armed paddle: firing and disarming, the entries they take, their climb and end,
-// their strikes on bricks, and their pushes on the two balls.
+// Shots of the armed paddle: firing, climbing, striking bricks and pushing the balls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <tuple>
 
@@ -13,7 +13,6 @@
 #include "tests/fake_platform.h"
 
 namespace {
-
 // A launched level with no bricks: the paddle at 240, both balls far from the paddle's column.
 void armed(int shots)
 {
@@ -26,17 +25,14 @@ void armed(int shots)
     updateVelocities();
 }
 
-int activeShots()
+long activeShots()
 {
-    int active = 0;
-    for (const Shot& shot : game.shotTable) active += shot.active != 0 ? 1 : 0;
-    return active;
+    return std::count_if(game.shotTable.begin(), game.shotTable.end(), [](const Shot& shot) { return shot.active != 0; });
 }
 
 }  // namespace
 
-// Each click fires from the highest free entry at the paddle; the fifteenth disarms. With all
-// sixty entries in flight a shot is only counted.
+// Shots take the highest free entry; the fifteenth disarms; with all sixty flying a shot is only counted.
 TEST(Firing, ShotsTakeTheHighestFreeEntryAndTheLastOneDisarms)
 {
     armed(15);
@@ -59,8 +55,7 @@ TEST(Firing, ShotsTakeTheHighestFreeEntryAndTheLastOneDisarms)
     EXPECT_FALSE(game.bonusWidePaddle);  // the flags that follow the shots in the record
 }
 
-// A shot climbs 5 a pass and is spent in the pass after it reached -4; one striking bricks
-// strikes one, releases no capsule and is spent. Every pass clears emptied groups.
+// A shot climbs 5 a pass until spent past the top or on one brick, releasing no capsule.
 TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
 {
     armed(15);
@@ -89,15 +84,10 @@ TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
     EXPECT_EQ(cueCount("disparition"), 1);
 }
 
-// A shot whose point lies strictly inside a ball's box lifts the ball 8 and turns it 0.3
-// towards straight up, unless it goes down and left or straight down; within 0.06 of straight
-// up the first ball keeps its angle, the second turns right.
+// A shot inside a ball's box lifts it 8 and turns it 0.3 towards straight up unless it falls leftwards.
 TEST(Push, BallsAreTurnedTowardsStraightUpUnlessGoingDownLeft)
 {
-    const struct {
-        int ball;
-        double before, after;
-    } cases[] = {
+    const double cases[][3] = {  // ball, angle before, angle after
         {1, -kPi / 2, -kPi / 2}, {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23},
         {1, 0.5, 0.2},           {1, -2.5, -2.2},                       {1, 2.5, 2.5},
         {1, kPi / 2, kPi / 2},   {2, -kPi / 2, -kPi / 2 + 0.3},         {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
@@ -105,20 +95,19 @@ TEST(Push, BallsAreTurnedTowardsStraightUpUnlessGoingDownLeft)
     };
     for (const auto& c : cases) {
         armed(0);
-        game.ballCount = c.ball;
-        Ball& ball = game.balls[c.ball - 1];
-        ball = Ball{240, 300, 0, 0, c.before, BallIcon::Normal, 0};
+        game.ballCount = static_cast<int>(c[0]);
+        Ball& ball = game.balls[game.ballCount - 1];
+        ball = Ball{240, 300, 0, 0, c[1], BallIcon::Normal, 0};
         updateVelocities();
         game.shotTable[10] = Shot{240, 303, 1};
         moveShots();
         EXPECT_EQ(game.shotTable[10].active, 0);
         EXPECT_EQ(ball.y, 292);
-        EXPECT_NEAR(ball.angle, c.after, 1e-12) << "ball " << c.ball << " at " << c.before;
+        EXPECT_NEAR(ball.angle, c[2], 1e-12) << "ball " << c[0] << " at " << c[1];
     }
 }
 
-// A shot that strikes a brick still pushes the first ball, and only it; the box's edges and a
-// second ball out of play are not met.
+// A shot that strikes a brick still pushes the first ball; box edges and an out-of-play ball are missed.
 TEST(Push, AShotPushesOneBallInPlayWhoseBoxHoldsItsPoint)
 {
     armed(0);
