@@ -1,6 +1,9 @@
 // The drawing operations: fresh frames, pictures in their boxes, rectangles, pixels, copies.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "tests/test_pictures.h"
@@ -13,62 +16,44 @@ constexpr SDL_Color kSentinel{255, 0, 255, 255};
 
 }  // namespace
 
-TEST(Frame, EveryFrameStartsBlackEvenWhenItsSurfaceIsReused)
+// A frame reuses the surface of the last one of its size but shows nothing of it, whatever its
+// first drawing: blackening is left to that drawing, and an opaque picture at the corner only
+// blackens what it leaves uncovered. Frames drawn at once have surfaces of their own.
+TEST(Frame, AReusedFrameStartsBlackWhateverItsFirstDrawing)
 {
-    SDL_Surface* first = beginFrame(40, 30);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->format->format, SDL_PIXELFORMAT_ARGB8888);
-    fillRectangle(first, 0, 0, 40, 30, kRed);
-    endFrame(first, nullptr, 0);
-
-    // A frame that draws nothing copies black.
+    SDL_Surface* picture = makeSolidPicture(25, 20, kBlue, false);
+    // blue: the pixels drawn in blue, -1 for text
+    const struct { const char* what; std::function<void(SDL_Surface*)> draw; int blue; } cases[] = {
+        {"nothing", [](SDL_Surface*) {}, 0},
+        {"opaque picture at the corner", [&](SDL_Surface* f) { drawPicture(f, picture, 0, 0, 740, 560); }, 25 * 20},
+        {"picture off the corner", [&](SDL_Surface* f) { drawPicture(f, picture, 1, 0, 740, 560); }, 25 * 20},
+        {"pixel", [](SDL_Surface* f) { setPixel(f, 3, 3, kBlue); }, 1},
+        {"text", [](SDL_Surface* f) { drawText(f, openGameFont(12, 400), 0, 0, "i", 1, kBlue); }, -1},
+    };
     SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, 40, 30, 32, SDL_PIXELFORMAT_ARGB8888);
-    ASSERT_NE(target, nullptr);
-    SDL_Surface* second = beginFrame(40, 30);
-    ASSERT_NE(second, nullptr);
-    endFrame(second, target, 0);
-    EXPECT_EQ(countColour(target, 0, 0, 40, 30, kBlack), 40 * 30);
-    EXPECT_EQ(pixelAt(target, 39, 29).a, 255);
-
-    // Red again, then a frame whose first drawing is an opaque picture smaller than the
-    // frame: what the picture leaves uncovered is black, as in a new frame.
-    SDL_Surface* third = beginFrame(40, 30);
-    fillRectangle(third, 0, 0, 40, 30, kRed);
-    endFrame(third, nullptr, 0);
-    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, 25, 20, 32, SDL_PIXELFORMAT_ARGB8888);
-    ASSERT_NE(picture, nullptr);
-    SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, 0, 0, 255, 255));
-    SDL_SetSurfaceBlendMode(picture, SDL_BLENDMODE_NONE);
-    SDL_Surface* fourth = beginFrame(40, 30);
-    drawPicture(fourth, picture, 0, 0, 740, 560);
-    endFrame(fourth, target, 0);
-    EXPECT_EQ(countColour(target, 0, 0, 25, 20, SDL_Color{0, 0, 255, 255}), 25 * 20);
-    EXPECT_EQ(countColour(target, 25, 0, 15, 30, kBlack), 15 * 30);
-    EXPECT_EQ(countColour(target, 0, 20, 40, 10, kBlack), 40 * 10);
-
-    // Text as the first drawing also finds the frame black around it.
-    SDL_Surface* fifth = beginFrame(40, 30);
-    fillRectangle(fifth, 0, 0, 40, 30, kRed);
-    endFrame(fifth, nullptr, 0);
-    SDL_Surface* sixth = beginFrame(40, 30);
-    drawText(sixth, openGameFont(12, 400), 0, 0, "i", 1, kBlack);
-    endFrame(sixth, target, 0);
-    EXPECT_EQ(countColour(target, 0, 0, 40, 30, kRed), 0);
-    SDL_FreeSurface(picture);
-    SDL_FreeSurface(target);
-}
-
-TEST(Frame, NestedFramesOfOneSizeAreDistinct)
-{
+    for (const auto& c : cases) {
+        SDL_Surface* last = beginFrame(40, 30);
+        fillRectangle(last, 0, 0, 40, 30, kRed);
+        endFrame(last, nullptr, 0);
+        SDL_Surface* frame = beginFrame(40, 30);
+        ASSERT_EQ(frame, last) << c.what;
+        EXPECT_EQ(frame->format->format, SDL_PIXELFORMAT_ARGB8888);
+        c.draw(frame);
+        endFrame(frame, target, 0);
+        EXPECT_EQ(countColour(target, 0, 0, 40, 30, kRed), 0) << c.what;
+        EXPECT_TRUE(c.blue < 0 || countColour(target, 0, 0, 40, 30, kBlack) == 40 * 30 - c.blue) << c.what;
+        EXPECT_EQ(pixelAt(target, 39, 29).a, 255);
+    }
+    // A frame begun while another of its size is drawn gets its own surface.
     SDL_Surface* outer = beginFrame(16, 16);
     SDL_Surface* inner = beginFrame(16, 16);
-    ASSERT_NE(outer, nullptr);
-    ASSERT_NE(inner, nullptr);
-    EXPECT_NE(outer, inner);
+    ASSERT_NE(inner, outer);
     fillRectangle(inner, 0, 0, 16, 16, kRed);
     EXPECT_TRUE(hasColour(outer, 5, 5, kBlack));
     endFrame(inner, nullptr, 0);
     endFrame(outer, nullptr, 0);
+    SDL_FreeSurface(picture);
+    SDL_FreeSurface(target);
 }
 
 TEST(Frame, DegenerateSizesAndNullsAreHarmless)
@@ -79,43 +64,30 @@ TEST(Frame, DegenerateSizesAndNullsAreHarmless)
     drawPicture(nullptr, nullptr, 0, 0, 10, 10);
     fillRectangle(nullptr, 0, 0, 1, 1, kRed);
     setPixel(nullptr, 0, 0, kRed);
-
     SDL_Surface* target = makeTarget(8, 8, kSentinel);
     drawPicture(target, nullptr, 0, 0, 8, 8);
     EXPECT_EQ(countColour(target, 0, 0, 8, 8, kSentinel), 64);
     SDL_FreeSurface(target);
 }
 
-TEST(Frame, CopyLandsAtItsRowCutToTheTargetAndClearsNothing)
+// A 50 x 20 frame whose first row is red and row 15 blue lands at its row of a 60 x 50 target,
+// cut to it, and leaves the rest as it was; wholly above or below, it leaves all.
+TEST(Frame, CopyLandsAtItsRowCutToTheTarget)
 {
-    SDL_Surface* target = makeTarget(60, 50, kSentinel);
-    SDL_Surface* frame = beginFrame(50, 20);
-    fillRectangle(frame, 0, 0, 50, 1, kRed);  // the frame's first row
-    endFrame(frame, target, 10);
-    EXPECT_TRUE(hasColour(target, 0, 9, kSentinel));
-    EXPECT_TRUE(hasColour(target, 0, 10, kRed));
-    EXPECT_TRUE(hasColour(target, 49, 11, kBlack));
-    EXPECT_TRUE(hasColour(target, 49, 29, kBlack));
-    EXPECT_TRUE(hasColour(target, 50, 10, kSentinel));
-    EXPECT_TRUE(hasColour(target, 0, 30, kSentinel));
-
-    // Above the top edge only the frame's lower rows land.
-    frame = beginFrame(50, 20);
-    fillRectangle(frame, 0, 15, 50, 16, kBlue);  // row 15 lands on row 0
-    endFrame(frame, target, -15);
-    EXPECT_TRUE(hasColour(target, 0, 0, kBlue));
-    EXPECT_TRUE(hasColour(target, 0, 4, kBlack));
-    EXPECT_TRUE(hasColour(target, 0, 5, kSentinel));
-
-    // A frame wholly above or below the target leaves it as it was.
-    SDL_Surface* untouched = makeTarget(60, 50, kSentinel);
-    frame = beginFrame(50, 20);
-    endFrame(frame, untouched, -20);
-    frame = beginFrame(50, 20);
-    endFrame(frame, untouched, 50);
-    EXPECT_EQ(countColour(untouched, 0, 0, 60, 50, kSentinel), 60 * 50);
-    SDL_FreeSurface(untouched);
-    SDL_FreeSurface(target);
+    const struct { int y, red, blue, lastRow; } cases[] = {{10, 50, 50, 29}, {-15, 0, 50, 4}, {-20, 0, 0, -1}, {50, 0, 0, -1}};
+    for (const auto& c : cases) {
+        SDL_Surface* target = makeTarget(60, 50, kSentinel);
+        SDL_Surface* frame = beginFrame(50, 20);
+        fillRectangle(frame, 0, 0, 50, 1, kRed);
+        fillRectangle(frame, 0, 15, 50, 16, kBlue);
+        endFrame(frame, target, c.y);
+        const int landed = c.lastRow < 0 ? 0 : c.lastRow - std::max(c.y, 0) + 1;
+        EXPECT_EQ(countColour(target, 0, 0, 60, 50, kSentinel), 60 * 50 - 50 * landed) << c.y;
+        EXPECT_EQ(countColour(target, 0, c.y, 50, 1, kRed), c.red) << c.y;
+        EXPECT_EQ(countColour(target, 0, c.y + 15, 50, 1, kBlue), c.blue) << c.y;
+        EXPECT_TRUE(c.lastRow < 0 || (hasColour(target, 49, c.lastRow, kBlack) && hasColour(target, 50, c.lastRow, kSentinel)));
+        SDL_FreeSurface(target);
+    }
 }
 
 TEST(Picture, IsCutToItsBoxAndToTheSurface)
@@ -123,71 +95,45 @@ TEST(Picture, IsCutToItsBoxAndToTheSurface)
     SDL_Surface* surface = makeTarget(100, 40, kSentinel);
     SDL_Surface* wide = makeSolidPicture(90, 15, kBlue, true);
     drawPicture(surface, wide, 10, 5, 30, 15);
-    EXPECT_TRUE(hasColour(surface, 10, 5, kBlue));
-    EXPECT_TRUE(hasColour(surface, 39, 19, kBlue));
-    EXPECT_TRUE(hasColour(surface, 40, 5, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 10, 20, kSentinel));
-
-    // Partly off the left and bottom edges.
-    drawPicture(surface, wide, -85, 30, 90, 15);
-    EXPECT_TRUE(hasColour(surface, 4, 39, kBlue));
-    EXPECT_TRUE(hasColour(surface, 5, 39, kSentinel));
+    EXPECT_EQ(countColour(surface, 0, 0, 100, 40, kBlue), 30 * 15);
+    EXPECT_TRUE(hasColour(surface, 10, 5, kBlue) && hasColour(surface, 39, 19, kBlue));
+    drawPicture(surface, wide, -85, 30, 90, 15);  // partly off the left and bottom edges
+    EXPECT_TRUE(hasColour(surface, 4, 39, kBlue) && hasColour(surface, 5, 39, kSentinel));
     SDL_FreeSurface(wide);
     SDL_FreeSurface(surface);
 }
 
+// Icons are blended by their alpha; bitmaps are copied.
 TEST(Picture, IconsBlendAndBitmapsCopy)
 {
     SDL_Surface* surface = makeTarget(4, 1, kRed);
-    SDL_Surface* clearIcon = makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 0}, true);
-    SDL_Surface* halfIcon = makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 128}, true);
-    SDL_Surface* bitmap = makeSolidPicture(1, 1, kBlue, false);
-    drawPicture(surface, clearIcon, 0, 0, 1, 1);
-    drawPicture(surface, halfIcon, 1, 0, 1, 1);
-    drawPicture(surface, bitmap, 2, 0, 1, 1);
+    SDL_Surface* pictures[] = {makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 0}, true),
+                               makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 128}, true),
+                               makeSolidPicture(1, 1, kBlue, false)};
+    for (int i = 0; i < 3; ++i) drawPicture(surface, pictures[i], i, 0, 1, 1);
     EXPECT_TRUE(hasColour(surface, 0, 0, kRed));
-    const SDL_Color half = pixelAt(surface, 1, 0);
-    EXPECT_NEAR(half.r, 127, 2);
-    EXPECT_NEAR(half.b, 128, 2);
+    EXPECT_NEAR(pixelAt(surface, 1, 0).r, 127, 2);
+    EXPECT_NEAR(pixelAt(surface, 1, 0).b, 128, 2);
     EXPECT_TRUE(hasColour(surface, 2, 0, kBlue));
     EXPECT_TRUE(hasColour(surface, 3, 0, kRed));
-    SDL_FreeSurface(clearIcon);
-    SDL_FreeSurface(halfIcon);
-    SDL_FreeSurface(bitmap);
+    for (SDL_Surface* picture : pictures) SDL_FreeSurface(picture);
     SDL_FreeSurface(surface);
 }
 
+// A rectangle fills from its left and top corner up to, not including, its right and bottom,
+// whichever way its corners are given, cut to the surface; a pixel outside is ignored.
 TEST(Rectangle, FillsLeftAndTopInclusiveRightAndBottomExclusive)
 {
     SDL_Surface* surface = makeTarget(20, 20, kSentinel);
-    // A shot at (5, 3): corners (4, 3) and (6, 11).
     fillRectangle(surface, 4, 3, 6, 11, kShotGreen);
-    EXPECT_EQ(countColour(surface, 0, 0, 20, 20, kShotGreen), 2 * 8);
-    EXPECT_TRUE(hasColour(surface, 4, 3, kShotGreen));
-    EXPECT_TRUE(hasColour(surface, 5, 10, kShotGreen));
-    EXPECT_TRUE(hasColour(surface, 6, 3, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 4, 11, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 3, 3, kSentinel));
-    EXPECT_TRUE(hasColour(surface, 4, 2, kSentinel));
-
-    // Swapped corners mean the same rectangle; one cut by the edges fills what lies inside.
-    SDL_Surface* other = makeTarget(20, 20, kSentinel);
-    fillRectangle(other, 6, 11, 4, 3, kShotGreen);
-    EXPECT_EQ(countColour(other, 0, 0, 20, 20, kShotGreen), 16);
-    fillRectangle(other, 18, -5, 25, 2, kRed);
-    EXPECT_EQ(countColour(other, 0, 0, 20, 20, kRed), 2 * 2);
-    SDL_FreeSurface(other);
-    SDL_FreeSurface(surface);
-}
-
-TEST(Pixel, SetsOnePointAndIgnoresPointsOutside)
-{
-    SDL_Surface* surface = makeTarget(5, 5, kSentinel);
-    setPixel(surface, 2, 3, kGuideRed);
-    setPixel(surface, -1, 0, kGuideRed);
-    setPixel(surface, 5, 0, kGuideRed);
-    setPixel(surface, 0, 5, kGuideRed);
-    EXPECT_TRUE(hasColour(surface, 2, 3, kGuideRed));
-    EXPECT_EQ(countColour(surface, 0, 0, 5, 5, kGuideRed), 1);
+    EXPECT_EQ(countColour(surface, 4, 3, 2, 8, kShotGreen), 2 * 8);
+    fillRectangle(surface, 16, 11, 14, 3, kGuideRed);
+    EXPECT_EQ(countColour(surface, 14, 3, 2, 8, kGuideRed), 2 * 8);
+    fillRectangle(surface, 18, -5, 25, 2, kRed);
+    EXPECT_EQ(countColour(surface, 18, 0, 2, 2, kRed), 2 * 2);
+    EXPECT_EQ(countColour(surface, 0, 0, 20, 20, kSentinel), 400 - 16 - 16 - 4);
+    for (const SDL_Point p : {SDL_Point{2, 13}, {-1, 0}, {20, 0}, {0, 20}}) setPixel(surface, p.x, p.y, kBlue);
+    EXPECT_EQ(countColour(surface, 0, 0, 20, 20, kBlue), 1);
+    EXPECT_TRUE(hasColour(surface, 2, 13, kBlue));
     SDL_FreeSurface(surface);
 }

@@ -4,32 +4,21 @@
 
 #include <SDL.h>
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "screens/fonts.h"
+#include "tests/test_pictures.h"
 
 namespace {
 
-SDL_Surface* whiteSurface(int width, int height)
-{
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_FillRect(surface, nullptr, 0xFFFFFFFFu);
-    return surface;
-}
+constexpr SDL_Color kInk{0, 0, 0, 255};
 
-std::uint32_t pixel(SDL_Surface* surface, int x, int y)
-{
-    return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
-}
+SDL_Surface* whiteSurface(int width, int height) { return makeTarget(width, height, SDL_Color{255, 255, 255, 255}); }
 
-// The ink drawn on a white surface: the rows and columns holding a pixel darker than mid-grey.
+// The rows of a white surface holding a pixel darker than mid-grey, and the first such column.
 struct Ink {
-    int top = -1;
-    int bottom = -1;
-    int left = -1;
-    int right = -1;
+    int top = -1, bottom = -1, left = -1;
 };
 
 Ink inkOf(SDL_Surface* surface)
@@ -37,176 +26,109 @@ Ink inkOf(SDL_Surface* surface)
     Ink ink;
     for (int y = 0; y < surface->h; ++y)
         for (int x = 0; x < surface->w; ++x) {
-            if ((pixel(surface, x, y) & 0xFF) >= 128) continue;
+            if (pixelAt(surface, x, y).b >= 128) continue;
             if (ink.top < 0) ink.top = y;
             ink.bottom = y;
             if (ink.left < 0 || x < ink.left) ink.left = x;
-            if (x > ink.right) ink.right = x;
         }
     return ink;
 }
 
 // The game's fonts come from fonts-lato through the alias; without it these checks mean nothing.
-bool haveGameFace()
-{
-    return openGameFont(40, 700).face != nullptr;
-}
-
-std::string styleOf(const GameFont& font)
-{
-    const char* style = TTF_FontFaceStyleName(font.face);
-    return style ? style : "";
-}
+bool haveGameFace() { return openGameFont(40, 700).face != nullptr; }
 
 }  // namespace
 
-TEST(Windows1252, AccentsAndTheEuroBecomeUtf8AndBack)
+// Accented letters, the euro and the bytes 0x80 to 0x9F convert both ways, every byte survives
+// the round trip, and what Windows-1252 cannot hold or broken UTF-8 is refused, leaving nothing.
+TEST(Windows1252, ConvertsToUtf8AndBackAndRefusesTheRest)
 {
-    EXPECT_EQ(utf8FromWindows1252("\xE9"), "\xC3\xA9");              // é
-    EXPECT_EQ(utf8FromWindows1252("\xC9"), "\xC3\x89");              // É
-    EXPECT_EQ(utf8FromWindows1252("\x80"), "\xE2\x82\xAC");          // €
-    EXPECT_EQ(utf8FromWindows1252("\x9C"), "\xC5\x93");              // œ
-    EXPECT_EQ(utf8FromWindows1252("Tessas cass\xE9" "es"), "Tessas cass\xC3\xA9" "es");
-
+    const char* const pairs[][2] = {{"\xE9", "\xC3\xA9"}, {"\xC9", "\xC3\x89"}, {"\x80", "\xE2\x82\xAC"},
+                                    {"\x9C", "\xC5\x93"}, {"\x97", "\xE2\x80\x94"}, {"\x9F", "\xC5\xB8"}, {"", ""}};
     std::string back;
-    ASSERT_TRUE(windows1252FromUtf8("Niveau s\xC3\xA9lectionn\xC3\xA9 : 3", back));
-    EXPECT_EQ(back, "Niveau s\xE9lectionn\xE9 : 3");
-    ASSERT_TRUE(windows1252FromUtf8("\xE2\x82\xAC \xC3\x89t\xC3\xA9 \xE2\x80\x94 \xC5\xB8", back));
-    EXPECT_EQ(back, "\x80 \xC9t\xE9 \x97 \x9F");
-}
-
-TEST(Windows1252, EveryByteSurvivesTheRoundTrip)
-{
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(utf8FromWindows1252(pair[0]), pair[1]);
+        EXPECT_TRUE(windows1252FromUtf8(pair[1], back) && back == pair[0]) << pair[0];
+    }
     std::string all;
     for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
-    std::string back;
-    ASSERT_TRUE(windows1252FromUtf8(utf8FromWindows1252(all), back));
-    EXPECT_EQ(back, all);
+    EXPECT_TRUE(windows1252FromUtf8(utf8FromWindows1252(all), back) && back == all);
+    // A Chinese character after good text, U+0100, U+0080 (not the euro's byte), an emoji, a cut
+    // sequence, an overlong '/', a lone surrogate, a stray continuation byte.
+    for (const char* text : {"caf\xC3\xA9 \xE4\xB8\xAD", "\xC4\x80", "\xC2\x80", "\xF0\x9F\x8E\xB1", "abc\xC3", "\xC0\xAF",
+                             "\xED\xA0\x80", "\xA9"}) {
+        EXPECT_FALSE(windows1252FromUtf8(text, back)) << text;
+        EXPECT_TRUE(back.empty());
+    }
 }
 
-TEST(Windows1252, CharactersItCannotHoldAndBrokenUtf8AreRejected)
-{
-    std::string out = "left over";
-    EXPECT_FALSE(windows1252FromUtf8("caf\xC3\xA9 \xE4\xB8\xAD", out));  // a Chinese character
-    EXPECT_TRUE(out.empty());
-    EXPECT_FALSE(windows1252FromUtf8("\xC4\x80", out));          // A with macron, U+0100
-    EXPECT_FALSE(windows1252FromUtf8("\xC2\x80", out));          // U+0080: not the euro's byte
-    EXPECT_FALSE(windows1252FromUtf8("\xF0\x9F\x8E\xB1", out));  // an emoji
-    EXPECT_FALSE(windows1252FromUtf8("abc\xC3", out));           // cut short
-    EXPECT_FALSE(windows1252FromUtf8("\xC0\xAF", out));          // overlong '/'
-    EXPECT_FALSE(windows1252FromUtf8("\xED\xA0\x80", out));      // a lone surrogate
-    EXPECT_FALSE(windows1252FromUtf8("\xA9", out));              // a stray continuation byte
-    EXPECT_TRUE(windows1252FromUtf8("", out));
-    EXPECT_TRUE(out.empty());
-}
-
-TEST(GameFonts, EveryWeightPicksTheNearestFaceNeverThinnerThanRegular)
+// Each weight draws the nearest face, never thinner than regular (the side panel's thin weight 30
+// is unreadable otherwise), beyond 1000 clamped; one font per height and weight, whose cell is
+// the requested height with about 82 % of it above the baseline.
+TEST(GameFonts, WeightsPickTheNearestFaceAndHeightsAreCellHeights)
 {
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
-    // The side panel's thin weight 30, "don't care" 0 and the light weights draw the regular
-    // face: a thinner one is unreadable on the panel.
-    const struct {
-        int weight;
-        const char* style;
-    } faces[] = {{0, "Regular"},  {30, "Regular"}, {100, "Regular"}, {399, "Regular"},
-                 {400, "Regular"}, {650, "Bold"},   {700, "Bold"},    {1000, "Black"},
-                 {1200, "Black"}};
-    for (const auto& face : faces)
-        EXPECT_EQ(styleOf(openGameFont(25, face.weight)), face.style) << face.weight;
-    const char* family = TTF_FontFaceFamilyName(openGameFont(22, 700).face);
-    EXPECT_STREQ(family, "Lato");
-}
-
-TEST(GameFonts, OpenedOncePerHeightAndWeight)
-{
+    const struct { int weight; const char* style; } faces[] = {
+        {0, "Regular"}, {30, "Regular"}, {399, "Regular"}, {400, "Regular"}, {650, "Bold"}, {700, "Bold"}, {1000, "Black"}, {1200, "Black"}};
+    for (const auto& face : faces) EXPECT_STREQ(TTF_FontFaceStyleName(openGameFont(25, face.weight).face), face.style) << face.weight;
+    EXPECT_STREQ(TTF_FontFaceFamilyName(openGameFont(22, 700).face), "Lato");
     const GameFont& first = openGameFont(38, 700);
     EXPECT_EQ(&first, &openGameFont(38, 700));
     EXPECT_NE(&first, &openGameFont(40, 700));
-    EXPECT_EQ(&openGameFont(60, 1200), &openGameFont(60, 1000));  // beyond 1000 is clamped
-}
-
-TEST(GameFonts, TheRequestedHeightIsTheCellHeight)
-{
-    if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
+    EXPECT_EQ(&openGameFont(60, 1200), &openGameFont(60, 1000));
     for (const int height : {15, 19, 22, 25, 38, 40, 60, 140}) {
         const GameFont& font = openGameFont(height, 700);
-        ASSERT_NE(font.face, nullptr) << height;
         EXPECT_NEAR(TTF_FontLineSkip(font.face), height, 1) << height;
         EXPECT_EQ(font.cellHeight, height);
-        // Lato's cell puts about 82 % of it above the baseline.
         EXPECT_NEAR(font.cellAscent, height * 0.8225, 1.0) << height;
     }
-    // A capital H of the 40-pixel font stands as tall as the face's capital height at that
-    // cell: 1446 of 2400 units, 24 pixels.
-    SDL_Surface* surface = whiteSurface(80, 60);
-    drawText(surface, openGameFont(40, 700), 10, 5, "H", 1, SDL_Color{0, 0, 0, 255});
-    const Ink ink = inkOf(surface);
-    EXPECT_NEAR(ink.bottom - ink.top + 1, 24, 1);
-    SDL_FreeSurface(surface);
 }
 
+// The E sits on the baseline, cellAscent below the cell's top, as tall as the face's capitals
+// (1446 of 2400 units: 24 pixels); an accent reaches higher, still in the cell, and leaves the
+// letters exactly where they were.
 TEST(DrawText, TextLandsOnItsCellAndCapitalAccentsKeepTheBaseline)
 {
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
     const GameFont& font = openGameFont(40, 700);
     SDL_Surface* plain = whiteSurface(200, 100);
     SDL_Surface* accented = whiteSurface(200, 100);
-    drawText(plain, font, 30, 20, "Ea", 2, SDL_Color{0, 0, 0, 255});
-    drawText(accented, font, 30, 20, "\xC9" "a", 2, SDL_Color{0, 0, 0, 255});
+    drawText(plain, font, 30, 20, "Ea", 2, kInk);
+    drawText(accented, font, 30, 20, "\xC9" "a", 2, kInk);
     const Ink e = inkOf(plain);
     const Ink eAcute = inkOf(accented);
-    // The E sits on the baseline, cellAscent below the cell's top.
     EXPECT_NEAR(e.bottom, 20 + font.cellAscent - 1, 1);
     EXPECT_NEAR(e.top, 20 + font.cellAscent - 24, 1);
-    EXPECT_GE(e.left, 30);
-    EXPECT_LE(e.left, 30 + 5);
-    // The accent reaches higher; the letters stay exactly where they were.
+    EXPECT_TRUE(e.left >= 30 && e.left <= 35) << e.left;
     EXPECT_EQ(eAcute.bottom, e.bottom);
     EXPECT_LT(eAcute.top, e.top - 3);
-    EXPECT_GE(eAcute.top, 20);  // still inside the cell
+    EXPECT_GE(eAcute.top, 20);
     for (int y = e.top + 2; y < 100; ++y)
-        for (int x = 0; x < 200; ++x) ASSERT_EQ(pixel(plain, x, y), pixel(accented, x, y)) << x << "," << y;
+        for (int x = 0; x < 200; ++x) ASSERT_EQ(argbAt(plain, x, y), argbAt(accented, x, y)) << x << "," << y;
     SDL_FreeSurface(plain);
     SDL_FreeSurface(accented);
 }
 
-TEST(DrawText, BackgroundShowsBetweenLettersAndColourIsOpaque)
+// Text is opaque even in a colour written without alpha, and the background shows between and
+// inside its letters; a count limits the text and stops at its end.
+TEST(DrawText, OpaqueLettersOnTheBackgroundAndCountsLimitTheText)
 {
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 120, 50, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_FillRect(surface, nullptr, 0xFFC02020u);
-    // An SDL_Color written without alpha still draws: text has no transparency of its own.
+    SDL_Surface* surface = makeTarget(120, 50, SDL_Color{0xC0, 0x20, 0x20, 255});
     SDL_Color blueWithoutAlpha{};
     blueWithoutAlpha.b = 255;
-    drawText(surface, openGameFont(25, 700), 5, 5, "Oo", 2, blueWithoutAlpha);
-    int blue = 0;
-    int untouched = 0;
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 120; ++x) {
-            const std::uint32_t p = pixel(surface, x, y);
-            if (p == 0xFF0000FFu) ++blue;
-            if (p == 0xFFC02020u) ++untouched;
-        }
-    EXPECT_GT(blue, 20);
-    EXPECT_GT(untouched, 120 * 50 / 2);  // the inside of the O keeps the background too
-    const int insideO = 5 + textWidth(openGameFont(25, 700), "O", 1) / 2;
-    EXPECT_EQ(pixel(surface, insideO, 5 + openGameFont(25, 700).cellAscent - 8), 0xFFC02020u);
+    const GameFont& font = openGameFont(25, 700);
+    drawText(surface, font, 5, 5, "Oo", 2, blueWithoutAlpha);
+    EXPECT_GT(countColour(surface, 0, 0, 120, 50, SDL_Color{0, 0, 255, 255}), 20);
+    EXPECT_EQ(argbAt(surface, 5 + textWidth(font, "O", 1) / 2, 5 + font.cellAscent - 8), 0xFFC02020u);
     SDL_FreeSurface(surface);
-}
 
-TEST(DrawText, CountLimitsTheTextAndStopsAtTheEnd)
-{
-    if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
-    const GameFont& font = openGameFont(25, 30);
-    const char* label = "Vies restantes :    ";
-    EXPECT_EQ(textWidth(font, label, 3), textWidth(font, "Vie", 3));
-    EXPECT_EQ(textWidth(font, label, 17), textWidth(font, "Vies restantes : ", 17));
-
+    const GameFont& thin = openGameFont(25, 30);
+    EXPECT_EQ(textWidth(thin, "Vies restantes :    ", 17), textWidth(thin, "Vies restantes : ", 17));
     SDL_Surface* counted = whiteSurface(300, 40);
     SDL_Surface* whole = whiteSurface(300, 40);
-    const char shortText[] = "Pause";  // a count beyond the text stops at its end
-    drawText(counted, font, 0, 0, shortText, 9, SDL_Color{0, 0, 0, 255});
-    drawText(whole, font, 0, 0, shortText, 5, SDL_Color{0, 0, 0, 255});
+    drawText(counted, thin, 0, 0, "Pause", 9, kInk);
+    drawText(whole, thin, 0, 0, "Pause", 5, kInk);
     EXPECT_EQ(std::memcmp(counted->pixels, whole->pixels, static_cast<std::size_t>(whole->pitch) * 40), 0);
     SDL_FreeSurface(counted);
     SDL_FreeSurface(whole);
@@ -216,27 +138,23 @@ TEST(DrawText, WithoutAFontNothingIsDrawnAndNothingBreaks)
 {
     SDL_Surface* surface = whiteSurface(50, 30);
     const GameFont missing;
-    drawText(surface, missing, 0, 0, "Score", 5, SDL_Color{0, 0, 0, 255});
-    EXPECT_EQ(inkOf(surface).top, -1);
+    drawText(surface, missing, 0, 0, "Score", 5, kInk);
     EXPECT_EQ(textWidth(missing, "Score", 5), 0);
     EXPECT_EQ(openGameFont(0, 700).face, nullptr);
-    drawText(nullptr, openGameFont(25, 30), 0, 0, "x", 1, SDL_Color{0, 0, 0, 255});
-    drawText(surface, openGameFont(25, 30), 0, 0, nullptr, 4, SDL_Color{0, 0, 0, 255});
-    drawText(surface, openGameFont(25, 30), 0, 0, "x", 0, SDL_Color{0, 0, 0, 255});
-    drawText(surface, openGameFont(25, 30), -500, 9000, "far away", 8, SDL_Color{0, 0, 0, 255});
+    drawText(nullptr, openGameFont(25, 30), 0, 0, "x", 1, kInk);
+    drawText(surface, openGameFont(25, 30), 0, 0, nullptr, 4, kInk);
+    drawText(surface, openGameFont(25, 30), 0, 0, "x", 0, kInk);
+    drawText(surface, openGameFont(25, 30), -500, 9000, "far away", 8, kInk);
     EXPECT_EQ(inkOf(surface).top, -1);
     SDL_FreeSurface(surface);
 }
 
+// Closed fonts open again, and another part of the program starting and stopping SDL_ttf around
+// the lookup does not take the faces away from under it.
 TEST(GameFonts, ClosedFontsOpenAgainEvenAfterSdlTtfWasShutDownByOthers)
 {
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
     closeGameFonts();
-    ASSERT_NE(openGameFont(22, 700).face, nullptr);
-    closeGameFonts();
-
-    // Another part of the program starting and stopping SDL_ttf around the lookup does not
-    // take the faces away from under it.
     ASSERT_EQ(TTF_Init(), 0);
     const GameFont& kept = openGameFont(22, 700);
     ASSERT_NE(kept.face, nullptr);
@@ -244,11 +162,8 @@ TEST(GameFonts, ClosedFontsOpenAgainEvenAfterSdlTtfWasShutDownByOthers)
     EXPECT_GT(TTF_WasInit(), 0);
     EXPECT_GT(textWidth(kept, "Ok", 2), 0);
     closeGameFonts();
-
-    const GameFont& again = openGameFont(22, 700);
-    ASSERT_NE(again.face, nullptr);
     SDL_Surface* surface = whiteSurface(60, 30);
-    drawText(surface, again, 2, 2, "Ok", 2, SDL_Color{0, 0, 0, 255});
+    drawText(surface, openGameFont(22, 700), 2, 2, "Ok", 2, kInk);
     EXPECT_NE(inkOf(surface).top, -1);
     SDL_FreeSurface(surface);
 }
