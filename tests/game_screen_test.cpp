@@ -1,8 +1,8 @@
-// The game screen: where the things on the board, lives and effect marks land, the aiming guide,
-// the side panel's texts, the choice of screen and the won run's plate, the copy, the pause text.
+// The screens' pictures: the game screen, its pause text, the menu and the credits.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -11,8 +11,11 @@
 #include "game/ball.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
+#include "screens/credits_screen.h"
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
+#include "screens/menu_buttons.h"
+#include "screens/menu_screen.h"
 #include "screens/pictures.h"
 #include "shell/picture_files.h"
 #include "tests/fake_platform.h"
@@ -67,12 +70,33 @@ void hold(Ball& ball, double x, double y, double vx, double vy)
     ball.vy = vy;
 }
 
+// Five buttons of 128 x 24 at x = 40 as the game sets them up, labelled; entry 0 is none.
+class Menu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetWorld();
+        installTestPictures();
+        setUpButtons();
+    }
+    void TearDown() override
+    {
+        removeTestPictures();
+        setUpButtons();
+    }
+    static void setUpButtons()
+    {
+        const int tops[] = {0, 80, 140, 180, 220, 260};
+        for (std::size_t i = 0; i <= 5; ++i) {
+            menuButtons[i] = MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
+            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", i == 4 ? "Sons : ON" : "Credits");
+        }
+    }
+};
+
 }  // namespace
 
-// Every thing lands in its own box: bricks and capsules at their corner, the paddle half its
-// width left of its centre (its overlays 60 wide from the same edge), balls from their centre
-// less 6, shots two pixels wide from x - 1, lives 20 apart, effect marks at their place in the
-// panel (a later one covering an earlier one); the play area is 700 wide, the rest black.
+// Every thing lands in its box (paddle from its centre, balls and shots from theirs); later marks cover.
 TEST_F(GameScreen, EachThingLandsInItsBox)
 {
     using Flag = bool GameState::*;
@@ -137,16 +161,12 @@ TEST_F(GameScreen, BallCornerIsTruncatedTowardZero)
     EXPECT_TRUE(at(11, 94, kBallColour));
 }
 
-// The guide of a held ball, with the sticky paddle only: two pixels a step of 5.5, the first one
-// step ahead; it turns back past x = 474, below x = 6 and above y = 6, never at the bottom.
+// A held ball's guide, sticky paddle only: a step ahead, turned at x 474, x 6 and y 6, never at the bottom.
 TEST_F(GameScreen, AimingGuideStepsAheadAndTurnsOnlyAtTheWalls)
 {
     struct Pixel { int x, y; bool drawn; };
-    const struct {
-        double x, y, vx, vy;
-        int clearAbove;  // no guide in the ball's column above this row
-        std::vector<Pixel> pixels;
-    } cases[] = {
+    // clearAbove: no guide in the ball's column above this row
+    const struct { double x, y, vx, vy; int clearAbove; std::vector<Pixel> pixels; } cases[] = {
         {255, 512, 0, -4, 0, {{255, 506, true}, {255, 507, true}, {255, 501, true}, {256, 506, false}}},
         {468.5, 300, 4, 0, 0, {{474, 300, true}, {479, 300, true}, {480, 300, true}}},
         {11.5, 300, -4, 0, 0, {{6, 300, true}, {0, 300, true}}},
@@ -197,9 +217,7 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
     levelCodes[3] = savedCode;
 }
 
-// The flags choose the screen in their order. A won run's end screen hides the lost run's
-// plaque under a black box from (350, 10) to (650, 95) with the plate make-data writes in it:
-// gold letters on black, black along its top and bottom.
+// The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.
 TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
 {
     const struct { int over, intro, victory; SDL_Color colour; } screens[] = {
@@ -261,8 +279,7 @@ TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
         EXPECT_TRUE(at(p.x, p.y, kGameBackgroundColour)) << p.x << "," << p.y;
 }
 
-// The pause text steps 2 pixels a paint and turns back once a coordinate leaves 2 <= x < 346
-// (2 <= y < 506), both at once in a corner; the position itself is never clamped.
+// The pause text steps 2 pixels, turning back outside 2 <= x < 346 and 2 <= y < 506, never clamped.
 TEST(PauseText, StepsAndBouncesAtTheEdges)
 {
     using Step = std::array<int, 4>;  // x, y, dx, dy
@@ -278,8 +295,7 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
     }
 }
 
-// Only a paused paint of the play screen moves the text; its colour drifts with its place and
-// its shadow, two pixels down and right, is the complement.
+// Only a paused play screen moves the pause text; its colour follows its place, its shadow the complement.
 TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
 {
     pauseTextX = pauseTextY = 0;
@@ -304,4 +320,71 @@ TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
     game.gameOverShown = 1;
     draw();
     EXPECT_EQ(pauseTextX, 300);
+}
+
+// Bounds are inclusive, the later of two buttons wins, and only it is marked (entry 0 for none).
+TEST_F(Menu, HitTestFindsTheLastButtonUnderThePointerAndMarksOnlyIt)
+{
+    const struct { int x, y, button; } cases[] = {
+        {168, 104, 1}, {40, 80, 1}, {169, 104, 0}, {39, 80, 0}, {168, 105, 0},
+        {100, 79, 0},  {100, 284, 5}, {100, 230, 4}, {100, 160, 3},
+    };
+    for (const auto& c : cases) {
+        menuButtons[3].y = c.button == 3 ? 150 : 180;  // 150: over the lower part of button 2
+        EXPECT_EQ(hitTestButtons(c.x, c.y), c.button) << c.x << "," << c.y;
+        for (int i = c.button == 0 ? 0 : 1; i <= 5; ++i) EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == c.button ? 1 : 0) << i;
+    }
+}
+
+// Switching the sound off and on stops nothing that plays and relabels the fourth button.
+TEST_F(Menu, SoundSwitchedTwiceIsBackOn)
+{
+    toggleSound();
+    EXPECT_EQ(game.soundEnabled, 0);
+    EXPECT_STREQ(menuButtons[4].label.data(), "Sons : OFF");
+    toggleSound();
+    EXPECT_EQ(game.soundEnabled, 1);
+    EXPECT_STREQ(menuButtons[4].label.data(), "Sons : ON");
+    EXPECT_EQ(fake.soundStops, 0);
+}
+
+// The menu and credits pictures keep their sizes in their frames; the hovered button shows its own.
+TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
+{
+    SDL_Surface* menu = makeTarget(300, 500, kSentinel);
+    SDL_Surface* credits = makeTarget(800, 800, kSentinel);
+    hitTestButtons(50, 190);  // over button 3
+    game.currentLevel = 7;
+    drawMenu(menu);
+    drawCredits(credits);
+    const struct { SDL_Surface* surface; int x, y; SDL_Color colour; } pixels[] = {
+        {menu, 0, 0, kMenuBackgroundColour},       {menu, 219, 399, kMenuBackgroundColour}, {menu, 220, 0, kSentinel},
+        {menu, 0, 400, kSentinel},                 {menu, 41, 81, kButtonColour},          {menu, 41, 181, kButtonHoverColour},
+        {menu, 167, 203, kButtonHoverColour},      {menu, 168, 181, kMenuBackgroundColour}, {credits, 0, 0, kCreditsBackgroundColour},
+        {credits, 699, 549, kCreditsBackgroundColour}, {credits, 700, 0, kBlack},           {credits, 0, 699, kBlack},
+        {credits, 739, 0, kBlack},                 {credits, 740, 0, kSentinel},           {credits, 0, 700, kSentinel}};
+    for (const auto& p : pixels) EXPECT_TRUE(hasColour(p.surface, p.x, p.y, p.colour)) << p.x << "," << p.y;
+    EXPECT_STREQ(selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
+    SDL_FreeSurface(menu);
+    SDL_FreeSurface(credits);
+    drawMenu(nullptr);
+    drawCredits(nullptr);
+}
+
+// With the same picture at rest and under the pointer, only the label differs: one pixel higher.
+TEST_F(Menu, HoveredLabelStandsOnePixelHigher)
+{
+    SDL_FreeSurface(pictures.buttonHoverIcon);
+    pictures.buttonHoverIcon = makeSolidPicture(128, 24, kButtonColour, true);
+    setUpButtons();
+    SDL_Surface* atRest = makeTarget(220, 400, kSentinel);
+    SDL_Surface* underPointer = makeTarget(220, 400, kSentinel);
+    drawMenu(atRest);
+    hitTestButtons(50, 190);
+    drawMenu(underPointer);
+    ASSERT_GT(128 * 24 - countColour(atRest, 40, 180, 128, 24, kButtonColour), 20) << "no label drawn: is a font installed?";
+    for (int y = 180; y < 203; ++y)
+        for (int x = 40; x < 168; ++x) ASSERT_TRUE(hasColour(underPointer, x, y, pixelAt(atRest, x, y + 1))) << x << "," << y;
+    SDL_FreeSurface(atRest);
+    SDL_FreeSurface(underPointer);
 }

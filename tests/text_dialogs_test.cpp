@@ -1,5 +1,4 @@
-// The one-line dialogs: the menu's code entry, what the field takes, its 63-character limit,
-// OK as the only way out, and editing at the caret as in any text field.
+// The one-line dialogs: the code entry, what the field takes, its 63 characters, OK, editing at the caret.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,8 +28,7 @@ std::string shown(const TextField& field)
 
 }  // namespace
 
-// The code dialog opens on the current level's code (empty past the last level) and the code
-// handed back chooses the level: level 1 for one that is no level's.
+// The code dialog opens on the current level's code (none past the last) and the code given picks the level.
 TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
 {
     resetWorld();
@@ -52,8 +50,7 @@ TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
     }
 }
 
-// The field takes what Windows-1252 holds (the code field in capitals) and refuses the rest:
-// other characters, control characters, stray bytes and cut sequences.
+// The field takes what Windows-1252 holds, the code field in capitals, and refuses all else.
 TEST(TextField, TakesWhatWindows1252HoldsAndTheCodeFieldInCapitals)
 {
     const struct { TextDialog dialog; const char* typed; int taken; const char* text; } cases[] = {
@@ -72,9 +69,7 @@ TEST(TextField, TakesWhatWindows1252HoldsAndTheCodeFieldInCapitals)
     }
 }
 
-// The field keeps 63 characters, from the opening text or typed; a full one takes a character
-// again once one is erased; pasted in the middle, what fits goes in and the rest stays. Only OK
-// closes the dialog and hands its text over: closing the window does neither.
+// The field keeps 63 characters, typed, pasted or opened with; only OK closes it and hands its text over.
 TEST(TextField, Keeps63CharactersAndOnlyOkHandsThemOver)
 {
     setPathBuffer(std::string(100, 'q'));
@@ -86,12 +81,10 @@ TEST(TextField, Keeps63CharactersAndOnlyOkHandsThemOver)
     EXPECT_EQ(typeIntoField(field, "c"), 0);
     eraseBeforeCaret(field);
     EXPECT_EQ(typeIntoField(field, "\xC3\xA9"), 1);
-    EXPECT_TRUE(requestCloseTextField(field) && field.open);
-    EXPECT_STREQ(pathBuffer.data(), "");
+    EXPECT_TRUE(requestCloseTextField(field) && field.open && pathBuffer[0] == '\0');
     confirmTextField(field);
     EXPECT_FALSE(requestCloseTextField(field) || field.open);
     EXPECT_EQ(std::string(pathBuffer.data()), typed.substr(0, 62) + "\xE9");
-
     setPathBuffer(std::string(30, 'a') + std::string(30, 'b'));
     field = openTextField(TextDialog::PlayerName);
     placeCaret(field, 30, false);
@@ -99,8 +92,7 @@ TEST(TextField, Keeps63CharactersAndOnlyOkHandsThemOver)
     EXPECT_EQ(shown(field), std::string(30, 'a') + "xyz|" + std::string(30, 'b'));
 }
 
-// Steps: B Backspace, D Delete, L R H E the caret keys (lower case: with Shift), a digit n a
-// click before character n, "+text" typed or pasted text up to the next space.
+// Steps: B Backspace, D Delete, LRHE caret keys (lower case: Shift), digit n: click, "+text": typed text.
 TEST(TextField, KeysTypingAndClicksActAtTheCaretAndOverTheSelection)
 {
     const struct { const char* opening; const char* steps; const char* result; } cases[] = {
