@@ -122,9 +122,12 @@ TEST_F(GameScreen, EachThingLandsInItsBox)
          {294, 294, 12, 12}, kFireBallColour},
         {"third life", [] { game.livesLeft = 3; }, {560, 270, 12, 12}, kBallColour},
         {"wide paddle mark", flag(&GameState::bonusWidePaddle), {520, 330, 20, 10}, capsuleColour(1)},
+        {"narrow paddle mark", flag(&GameState::bonusNarrowPaddle), {520, 330, 20, 10}, capsuleColour(2)},
         {"fast ball mark", flag(&GameState::bonusFastBall), {560, 330, 20, 10}, capsuleColour(3)},
+        {"slow ball mark", flag(&GameState::bonusSlowBall), {560, 330, 20, 10}, capsuleColour(4)},
         {"fire ball mark", flag(&GameState::bonusFireBall), {600, 330, 20, 10}, capsuleColour(5)},
         {"mirror mark", flag(&GameState::bonusMirror), {640, 330, 20, 10}, capsuleColour(9)},
+        {"sticky mark", flag(&GameState::bonusSticky), {520, 330, 20, 10}, capsuleColour(10)},
         {"random bounce mark", flag(&GameState::bonusRandomBounce), {520, 330, 20, 10}, capsuleColour(13)},
         {"two balls over fire ball", flag(&GameState::bonusFireBall, &GameState::bonusTwoBalls), {600, 330, 20, 10}, capsuleColour(12)},
         {"armed over wide paddle", flag(&GameState::bonusWidePaddle, &GameState::bonusArmed), {520, 330, 20, 10}, capsuleColour(11)},
@@ -262,7 +265,6 @@ TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
     EXPECT_TRUE(hasColour(large, 0, 99, kSentinel) && hasColour(large, 0, 100, kGameBackgroundColour));
     EXPECT_TRUE(hasColour(large, 739, 649, kBlack) && hasColour(large, 740, 100, kSentinel) && hasColour(large, 0, 650, kSentinel));
     SDL_FreeSurface(large);
-    drawGameScreen(nullptr);
 }
 
 // Kinds and widths that have no picture, and empty slots, draw nothing.
@@ -367,8 +369,6 @@ TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
     EXPECT_STREQ(selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
     SDL_FreeSurface(menu);
     SDL_FreeSurface(credits);
-    drawMenu(nullptr);
-    drawCredits(nullptr);
 }
 
 // With the same picture at rest and under the pointer, only the label differs: one pixel higher.
