@@ -1,7 +1,8 @@
-// The one-line dialogs: the field's text, typing, capitals, the 63-character limit, OK as the
-// only way out, and the menu's code-entry step.
+// The one-line dialogs: the code entry, what the field takes, its 63 characters, OK, editing at the caret.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -12,125 +13,116 @@
 
 namespace {
 
-class TextDialogs : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        resetWorld();
-        fillLevelCodes();
-    }
-    static void setPathBuffer(const std::string& text)
-    {
-        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", text.c_str());
-    }
-    static std::string fieldText(const TextField& field) { return field.text.data(); }
-};
+void setPathBuffer(const std::string& text) { std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", text.c_str()); }
 
-TEST_F(TextDialogs, OpeningOnTheCurrentCodeAndPressingOkKeepsTheLevel)
+// The field's text with the caret as | or the selection in [ ].
+std::string shown(const TextField& field)
 {
-    game.currentLevel = 7;
-    enterLevelCode();
-    ASSERT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_EQ(fake.dialogs[0], TextDialog::LevelCode);
-    EXPECT_EQ(fake.dialogInitialText, levelCodes[7].data());
-    EXPECT_EQ(game.currentLevel, 7);
-
-    // The same through the field itself: it opens on the code and OK hands it back.
-    setPathBuffer(levelCodes[7].data());
-    TextField field = openTextField(TextDialog::LevelCode);
-    EXPECT_EQ(fieldText(field), levelCodes[7].data());
-    setPathBuffer("junk");
-    confirmTextField(field);
-    EXPECT_EQ(levelForCode(pathBuffer.data()), 7);
+    int start = 0;
+    int count = 0;
+    selectionOf(field, start, count);
+    std::string out(field.text.data());
+    if (count == 0) return out.insert(static_cast<std::size_t>(field.caret), "|");
+    return out.insert(static_cast<std::size_t>(start + count), "]").insert(static_cast<std::size_t>(start), "[");
 }
 
-TEST_F(TextDialogs, AfterTheLastLevelTheFieldOpensEmptyAndOkSelectsLevelOne)
+}  // namespace
+
+// The code dialog opens on the current level's code (none past the last) and the code given picks the level.
+TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
 {
-    for (const int level : {26, 0, -3}) {
-        SCOPED_TRACE(level);
+    resetWorld();
+    fillLevelCodes();
+    // typed: nullptr when the player presses OK on the opening text
+    const struct { int level; const char* typed; const char* opening; int chosen; } cases[] = {{7, nullptr, levelCodes[7].data(), 7}, {2, levelCodes[22].data(), levelCodes[2].data(), 22},
+                 {2, "no such code", levelCodes[2].data(), 1}, {26, nullptr, "", 1}, {0, nullptr, "", 1}, {-3, nullptr, "", 1}};
+    for (const auto& c : cases) {
         resetFakePlatform();
         setPathBuffer("left over from a path");
-        game.currentLevel = level;
+        game.currentLevel = c.level;
+        fake.typeText = c.typed != nullptr;
+        fake.typedText = c.typed ? c.typed : "";
         enterLevelCode();
-        EXPECT_EQ(fake.dialogInitialText, "");
-        EXPECT_EQ(game.currentLevel, 1);
+        ASSERT_EQ(fake.dialogs.size(), 1u);
+        EXPECT_EQ(fake.dialogs[0], TextDialog::LevelCode);
+        EXPECT_EQ(fake.dialogInitialText, c.opening) << c.level;
+        EXPECT_EQ(game.currentLevel, c.chosen) << c.level;
     }
 }
 
-TEST_F(TextDialogs, TheTypedCodeChoosesTheLevel)
+// The field takes what Windows-1252 holds, the code field in capitals, and refuses all else.
+TEST(TextField, TakesWhatWindows1252HoldsAndTheCodeFieldInCapitals)
 {
-    game.currentLevel = 2;
-    fake.typeText = true;
-    fake.typedText = levelCodes[22].data();
-    enterLevelCode();
-    EXPECT_EQ(game.currentLevel, 22);
-
-    fake.typedText = "no such code";
-    enterLevelCode();
-    EXPECT_EQ(game.currentLevel, 1);
+    const struct { TextDialog dialog; const char* typed; int taken; const char* text; } cases[] = {
+        {TextDialog::LevelCode, "a\xC3\xA9\xC5\x93\xC3\xBF\xC3\x9F\xC2\xB5\xC3\xB7z9", 9, "A\xC9\x8C\x9F\xDF\xB5\xF7Z9"},
+        {TextDialog::PlayerName, "Zo\xC3\xA9 ", 4, "Zo\xE9 "},
+        {TextDialog::PlayerName, "a\xE2\x82\xAC\xE2\x86\x92\xD0\x96\xF0\x9F\x98\x80\xC5\x92z", 4, "a\x80\x8Cz"},
+        {TextDialog::PlayerName, "\t\n\x7F\xFF\x80\xC3", 0, ""},
+        {TextDialog::PlayerName, "\xC2\x81", 0, ""},  // a byte Windows-1252 leaves unassigned
+        {TextDialog::PlayerName, nullptr, 0, ""},
+    };
+    for (const auto& c : cases) {
+        setPathBuffer("");
+        TextField field = openTextField(c.dialog);
+        EXPECT_EQ(typeIntoField(field, c.typed), c.taken) << c.text;
+        EXPECT_STREQ(field.text.data(), c.text);
+    }
 }
 
-TEST_F(TextDialogs, TheCodeFieldCapitalisesWindows1252LettersAndTheNameFieldDoesNot)
-{
-    setPathBuffer("");
-    TextField code = openTextField(TextDialog::LevelCode);
-    typeIntoField(code, "aé\xC5\x93\xC3\xBF\xC3\x9F\xC2\xB5\xC3\xB7z9");  // a é œ ÿ ß µ ÷ z 9
-    EXPECT_EQ(fieldText(code), "A\xC9\x8C\x9F\xDF\xB5\xF7Z9");
-
-    TextField name = openTextField(TextDialog::PlayerName);
-    typeIntoField(name, "Zoé ");
-    EXPECT_EQ(fieldText(name), "Zo\xE9 ");
-}
-
-TEST_F(TextDialogs, TheFieldKeeps63Characters)
+// The field keeps 63 characters, typed, pasted or opened with; only OK closes it and hands its text over.
+TEST(TextField, Keeps63CharactersAndOnlyOkHandsThemOver)
 {
     setPathBuffer(std::string(100, 'q'));
-    TextField opened = openTextField(TextDialog::PlayerName);
-    EXPECT_EQ(opened.length, 63);
-    EXPECT_EQ(fieldText(opened), std::string(63, 'q'));
-
+    EXPECT_STREQ(openTextField(TextDialog::PlayerName).text.data(), std::string(63, 'q').c_str());
     setPathBuffer("");
     TextField field = openTextField(TextDialog::PlayerName);
     const std::string typed = std::string(35, 'a') + std::string(35, 'b');
     EXPECT_EQ(typeIntoField(field, typed.c_str()), 63);
     EXPECT_EQ(typeIntoField(field, "c"), 0);
-    EXPECT_EQ(fieldText(field), typed.substr(0, 63));
-
-    // A full field takes a character again once one is erased.
     eraseBeforeCaret(field);
-    EXPECT_EQ(typeIntoField(field, "é"), 1);
-    EXPECT_EQ(field.length, 63);
+    EXPECT_EQ(typeIntoField(field, "\xC3\xA9"), 1);
+    EXPECT_TRUE(requestCloseTextField(field) && field.open && pathBuffer[0] == '\0');
     confirmTextField(field);
+    EXPECT_FALSE(requestCloseTextField(field) || field.open);
     EXPECT_EQ(std::string(pathBuffer.data()), typed.substr(0, 62) + "\xE9");
+    setPathBuffer(std::string(30, 'a') + std::string(30, 'b'));
+    field = openTextField(TextDialog::PlayerName);
+    placeCaret(field, 30, false);
+    EXPECT_EQ(typeIntoField(field, "xyz-and-more"), 3);
+    EXPECT_EQ(shown(field), std::string(30, 'a') + "xyz|" + std::string(30, 'b'));
 }
 
-TEST_F(TextDialogs, OnlyOkClosesTheDialog)
+// Steps: B Backspace, D Delete, LRHE caret keys (lower case: Shift), digit n: click, "+text": typed text.
+TEST(TextField, KeysTypingAndClicksActAtTheCaretAndOverTheSelection)
 {
-    setPathBuffer("KEEP");
-    TextField field = openTextField(TextDialog::PlayerName);
-    typeIntoField(field, "x");
-    EXPECT_TRUE(requestCloseTextField(field));
-    EXPECT_TRUE(field.open);
-    EXPECT_STREQ(pathBuffer.data(), "KEEP");  // nothing handed over before OK
-    confirmTextField(field);
-    EXPECT_FALSE(field.open);
-    EXPECT_FALSE(requestCloseTextField(field));
-    EXPECT_STREQ(pathBuffer.data(), "x");  // the opening text was selected: typing replaced it
+    const struct { const char* opening; const char* steps; const char* result; } cases[] = {
+        {"Ancien", "", "[Ancien]"}, {"Ancien", "+Zo\xC3\xA9", "Zo\xE9|"},  // opens all selected; typing replaces it
+        {"Ancien", "+\xE2\x86\x92", "[Ancien]"},                           // a refused character keeps it
+        {"abcdef", "3 B", "ab|def"}, {"abcdef", "3 D", "abc|ef"}, {"abcdef", "3 L L", "a|bcdef"}, {"abcdef", "3 R", "abcd|ef"},
+        {"abcdef", "H B", "|abcdef"}, {"abcdef", "E D", "abcdef|"},           // nothing before the start, after the end
+        {"abcdef", "3 l l", "a[bc]def"}, {"abcdef", "3 r h", "[abc]def"},     // the selection keeps its anchor
+        {"abcdef", "3 e L", "abc|def"}, {"abcdef", "3 h R", "abc|def"},       // Left and Right collapse it to its ends
+        {"abcdef", "3 l l B", "a|def"}, {"abcdef", "3 r D", "abc|ef"}, {"abcdef", "3 +XY", "abcXY|def"},
+        {"abcdef", "9", "abcdef|"},                                           // a click past the end
+        {"OLDONE", "+ab12cd\n", "AB12CD|"},                                  // code field: capitals, no line break
+    };
+    const CaretMove moves[] = {CaretMove::Left, CaretMove::Right, CaretMove::Home, CaretMove::End};
+    for (const auto& c : cases) {
+        setPathBuffer(c.opening);
+        TextField field = openTextField(c.opening[0] == 'O' ? TextDialog::LevelCode : TextDialog::PlayerName);
+        const std::string steps = c.steps;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const char step = steps[i];
+            const std::size_t key = std::string("LRHE").find(static_cast<char>(std::toupper(step)));
+            if (step == 'B') eraseBeforeCaret(field);
+            if (step == 'D') eraseAfterCaret(field);
+            if (key != std::string::npos) moveCaret(field, moves[key], std::islower(step) != 0);
+            if (std::isdigit(step)) placeCaret(field, step - '0', false);
+            if (step != '+') continue;
+            const std::size_t end = std::min(steps.find(' ', i), steps.size());
+            typeIntoField(field, steps.substr(i + 1, end - i - 1).c_str());
+            i = end;
+        }
+        EXPECT_EQ(shown(field), c.result) << c.opening << " / " << c.steps;
+    }
 }
-
-TEST_F(TextDialogs, CharactersWindows1252CannotHoldAreRefused)
-{
-    setPathBuffer("");
-    TextField field = openTextField(TextDialog::PlayerName);
-    // € and Œ are in Windows-1252; an arrow, a Cyrillic letter and an emoji are not.
-    EXPECT_EQ(typeIntoField(field, "a\xE2\x82\xAC\xE2\x86\x92\xD0\x96\xF0\x9F\x98\x80\xC5\x92z"), 4);
-    EXPECT_EQ(fieldText(field), "a\x80\x8Cz");
-
-    // Control characters, stray bytes and cut sequences do not enter the field either.
-    EXPECT_EQ(typeIntoField(field, "\t\n\x7F\xFF\x80\xC3"), 0);
-    EXPECT_EQ(typeIntoField(field, "\xC2\x81"), 0);  // a byte Windows-1252 leaves unassigned
-    EXPECT_EQ(typeIntoField(field, nullptr), 0);
-    EXPECT_EQ(fieldText(field), "a\x80\x8Cz");
-}
-
-}  // namespace

@@ -1,22 +1,14 @@
-// Where the windows land on screens of several sizes.
+// Where the windows land: centred on the screen, only a negative y raised to the top.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "shell/window_places.h"
 
-TEST(WindowPlaces, CentredOnAUsualScreen)
+TEST(WindowPlaces, CentredAndOnlyYIsRaisedToTheTop)
 {
-    const Point menu = menuWindowPlace(1024, 768);
-    EXPECT_EQ(menu.x, 401);
-    EXPECT_EQ(menu.y, 217);
-    const Point game = gameWindowPlace(1024, 768);
-    EXPECT_EQ(game.x, 142);
-    EXPECT_EQ(game.y, 71);
-}
-
-TEST(WindowPlaces, OnlyYIsRaisedToTheTop)
-{
-    EXPECT_EQ(gameWindowPlace(640, 480).x, -50);
-    EXPECT_EQ(gameWindowPlace(640, 600).y, 0);
-    EXPECT_EQ(menuWindowPlace(200, 300).x, -11);
-    EXPECT_EQ(menuWindowPlace(200, 300).y, 0);
+    const struct { Point place, expected; } cases[] = {
+        {menuWindowPlace(1024, 768), {401, 217}}, {gameWindowPlace(1024, 768), {142, 71}},
+        {gameWindowPlace(640, 600), {-50, 0}},    {menuWindowPlace(200, 300), {-11, 0}}};
+    for (const auto& c : cases) EXPECT_EQ((std::pair{c.place.x, c.place.y}), (std::pair{c.expected.x, c.expected.y}));
 }
