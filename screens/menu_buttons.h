@@ -1,5 +1,5 @@
-// The menu's buttons: entries 1 to 5 are drawn; entry 0 only takes the hover mark when the
-// pointer is over no button.
+// The menu's buttons: entries 1 to 5 are drawn; entry 0 is never drawn and takes the hover
+// mark when the pointer is over no button (only entries 1 to 5 are cleared at each move).
 #pragma once
 #include <array>
 #include <cstdint>
