@@ -13,10 +13,7 @@ SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon
     return picture;
 }
 
-SDL_Surface* makeTarget(int width, int height, SDL_Color colour)
-{
-    return makeSolidPicture(width, height, colour, false);
-}
+SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return makeSolidPicture(width, height, colour, false); }
 
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y)
 {
@@ -43,11 +40,8 @@ bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour)
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour)
 {
     int count = 0;
-    for (int row = y; row < y + h; ++row) {
-        for (int column = x; column < x + w; ++column) {
-            if (hasColour(surface, column, row, colour)) ++count;
-        }
-    }
+    for (int row = y; row < y + h; ++row)
+        for (int column = x; column < x + w; ++column) count += hasColour(surface, column, row, colour);
     return count;
 }
 
@@ -85,24 +79,15 @@ std::vector<GamePicture> gamePictures()
 void installTestPictures()
 {
     removeTestPictures();
-    pictures.gameBackground = makeSolidPicture(700, 550, kGameBackgroundColour, false);
-    pictures.lostBackground = makeSolidPicture(700, 550, kLostBackgroundColour, false);
-    pictures.levelBackground = makeSolidPicture(700, 550, kLevelBackgroundColour, false);
-    pictures.finishedBackground = makeSolidPicture(700, 550, kFinishedBackgroundColour, false);
-    pictures.creditsBackground = makeSolidPicture(700, 550, kCreditsBackgroundColour, false);
+    const std::pair<SDL_Surface**, SDL_Color> backgrounds[] = {
+        {&pictures.gameBackground, kGameBackgroundColour}, {&pictures.lostBackground, kLostBackgroundColour},
+        {&pictures.levelBackground, kLevelBackgroundColour}, {&pictures.finishedBackground, kFinishedBackgroundColour},
+        {&pictures.creditsBackground, kCreditsBackgroundColour}};
+    for (const auto& [slot, colour] : backgrounds) *slot = makeSolidPicture(700, 550, colour, false);
     pictures.menuBackground = makeSolidPicture(285, 445, kMenuBackgroundColour, false);
-    for (int kind = 1; kind <= 8; ++kind) {
-        pictures.brickBitmaps[static_cast<std::size_t>(kind)] =
-            makeSolidPicture(40, 20, brickColour(kind), false);
-    }
-    for (int kind = 1; kind <= 13; ++kind) {
-        pictures.bonusBitmaps[static_cast<std::size_t>(kind)] =
-            makeSolidPicture(20, 10, capsuleColour(kind), false);
-    }
-    for (int entry = 1; entry <= 3; ++entry) {
-        pictures.paddleIcons[static_cast<std::size_t>(entry)] =
-            makeSolidPicture(30 * entry, 15, paddleColour(entry), true);
-    }
+    for (std::size_t k = 1; k <= 8; ++k) pictures.brickBitmaps[k] = makeSolidPicture(40, 20, brickColour(int(k)), false);
+    for (std::size_t k = 1; k <= 13; ++k) pictures.bonusBitmaps[k] = makeSolidPicture(20, 10, capsuleColour(int(k)), false);
+    for (std::size_t k = 1; k <= 3; ++k) pictures.paddleIcons[k] = makeSolidPicture(30 * int(k), 15, paddleColour(int(k)), true);
     pictures.armedPaddleIcon = makeSolidPicture(60, 15, kArmedPaddleColour, true);
     pictures.stickyPaddleIcon = makeSolidPicture(60, 15, kStickyPaddleColour, true);
     pictures.bouncePaddleIcon = makeSolidPicture(60, 15, kBouncePaddleColour, true);
@@ -120,10 +105,15 @@ void removeTestPictures()
     }
 }
 
+namespace {
+
+// Appends `value` in `bytes` little-endian bytes.
 void putLittle(PictureBytes& out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
+
+}  // namespace
 
 PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
                       const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt)
