@@ -40,12 +40,14 @@ SDL_Color brickColour(int kind);
 SDL_Color capsuleColour(int kind);
 SDL_Color paddleColour(int entry);
 
-// Every picture file of the game (name in UTF-8), its entry in `pictures` and its drawn size.
+// Every picture file of the game (name in UTF-8), its entry in `pictures`, its drawn size and
+// the colour of its test picture (none for the victory plate, which the suites set themselves).
 struct GamePicture {
     std::string file;
     SDL_Surface** slot;
     int width;
     int height;
+    SDL_Color colour;
 };
 std::vector<GamePicture> gamePictures();
 
