@@ -44,11 +44,11 @@ std::set<std::string> filesUnder(const fs::path& dir)
     return names;
 }
 
-// How many pixels of `surface` in (x0, y0)-(x1, y1) satisfy `rule` on their ARGB value.
+// The sum of `rule` over the ARGB values of the pixels of `surface` in (x0, y0)-(x1, y1).
 template <typename Rule>
-int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Rule rule)
+long long countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Rule rule)
 {
-    int count = 0;
+    long long count = 0;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) count += rule(argbAt(surface, x, y));
     return count;
@@ -82,7 +82,8 @@ Wave readWave(const std::string& path)
 }  // namespace
 
 // Every picture is there, and nothing else; each of its kind (an icon of one 32-bit entry of the
-// load size, a 24-bit bitmap of it) and loaded at its size; icons are partly transparent.
+// load size, a 24-bit bitmap of it) and loaded at its size; icons have clear corners and soft
+// edges, and the paddle's overlays leave most of the paddle under them showing.
 TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
 {
     ASSERT_TRUE(fs::is_directory(kDataDir + "/Images")) << kDataDir;
@@ -92,70 +93,45 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
         names.insert(entry.file);
         const std::string bytes = readBytes(kDataDir + "/Images/" + entry.file);
         ASSERT_GT(bytes.size(), 40u);
-        const std::uint32_t w = static_cast<std::uint32_t>(entry.width), h = static_cast<std::uint32_t>(entry.height);
-        const bool icon = entry.file.substr(entry.file.size() - 4) == ".ico";
+        const int w = entry.width, h = entry.height;
+        const bool icon = entry.file.back() == 'o';
         if (icon)
-            EXPECT_EQ(std::tuple(little(bytes, 0, 4), little(bytes, 6, 1), little(bytes, 7, 1), little(bytes, 12, 2)), std::tuple(0x10000u, w, h, 32u));
+            EXPECT_EQ(std::tuple(little(bytes, 0, 4), little(bytes, 6, 1), little(bytes, 7, 1), little(bytes, 12, 2)), std::tuple(0x10000u, w + 0u, h + 0u, 32u));
         else
-            EXPECT_EQ(std::tuple(little(bytes, 0, 2), little(bytes, 18, 4), little(bytes, 22, 4), little(bytes, 28, 2)), std::tuple(0x4D42u, w, h, 24u));
-        SDL_Surface* picture = loadPicture(entry.file, entry.width, entry.height);
+            EXPECT_EQ(std::tuple(little(bytes, 0, 2), little(bytes, 18, 4), little(bytes, 22, 4), little(bytes, 28, 2)), std::tuple(0x4D42u, w + 0u, h + 0u, 24u));
+        SDL_Surface* picture = loadPicture(entry.file, w, h);
         ASSERT_NE(picture, nullptr);
-        EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(entry.width, entry.height));
-        if (icon) EXPECT_GT(countPixels(picture, 0, 0, picture->w, picture->h, [](std::uint32_t p) { return p >> 24 < 255; }), 0);
+        EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(w, h));
+        if (icon) {
+            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}}) EXPECT_EQ(argbAt(picture, x, y) >> 24, 0u);
+            EXPECT_GT(countPixels(picture, 0, 0, w, h, [](std::uint32_t p) { return (p >> 24) % 255 != 0; }), 8);
+            if (entry.file == "raquettearme.ico" || entry.file == "raquettegolf.ico")
+                EXPECT_GT(countPixels(picture, 0, 0, w, h, [](std::uint32_t p) { return p >> 24 < 128; }), w * h / 3);
+        }
         SDL_FreeSurface(picture);
     }
     EXPECT_EQ(filesUnder(kDataDir + "/Images"), names);
 }
 
-// Balls have transparent corners and a soft edge; overlays leave most of the paddle showing.
-TEST(MadePictures, IconsAreTransparentAroundTheirShapes)
-{
-    for (const char* name : {"ball.ico", "ballr.ico", "raquettearme.ico", "raquettegolf.ico"}) {
-        const bool ball = name[1] == 'a' && name[2] == 'l';
-        SDL_Surface* icon = loadPicture(name, ball ? 12 : 60, ball ? 12 : 15);
-        ASSERT_NE(icon, nullptr) << name;
-        const auto clear = [](std::uint32_t p) { return p >> 24 < 128; };
-        if (ball) {
-            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{11, 0}, std::pair{0, 11}, std::pair{11, 11}}) EXPECT_EQ(argbAt(icon, x, y) >> 24, 0u) << name;
-            EXPECT_EQ(argbAt(icon, 6, 6) >> 24, 255u) << name;
-            EXPECT_GT(countPixels(icon, 0, 0, 12, 12, [](std::uint32_t p) { return (p >> 24) % 255 != 0; }), 8) << name;
-        } else {
-            EXPECT_GT(countPixels(icon, 0, 0, 60, 15, clear), 60 * 15 / 3) << name;
-        }
-        SDL_FreeSurface(icon);
-    }
-}
-
 // Where each screen writes its black text is light; where balls fly is dark.
 TEST(MadePictures, BlackTextFallsOnLightGroundAndBallsOnDarkGround)
 {
-    const struct {
-        const char* name;
-        int width, height, x0, y0, x1, y1;
-        bool light;
-    } grounds[] = {
-        {"fond.bmp", 700, 550, 0, 0, 480, 550, false},       // the playfield
-        {"Perdu.bmp", 700, 550, 285, 135, 640, 175, true},    // best score
-        {"Perdu.bmp", 700, 550, 160, 190, 640, 230, true},    // its holder
-        {"Perdu.bmp", 700, 550, 255, 270, 640, 310, true},    // the score
-        {"Perdu.bmp", 700, 550, 90, 330, 680, 352, true},     // the rating
-        {"Niveau.bmp", 700, 550, 100, 140, 640, 230, true},   // the two lines
-        {"Niveau.bmp", 700, 550, 140, 340, 640, 450, true},   // the code
-        {"fondmenu.bmp", 285, 445, 35, 118, 215, 139, true},  // the chosen level
-        {"bouton.ico", 128, 24, 20, 4, 110, 20, true},
-        {"boutonSurvol\xC3\xA9.ico", 128, 24, 20, 4, 110, 20, true},
-    };
-    for (const auto& g : grounds) {
-        SDL_Surface* picture = loadPicture(g.name, g.width, g.height);
-        ASSERT_NE(picture, nullptr) << g.name;
-        double sum = 0;
-        for (int y = g.y0; y < g.y1; ++y)
-            for (int x = g.x0; x < g.x1; ++x) {
-                const std::uint32_t p = argbAt(picture, x, y);
-                sum += (0.299 * ((p >> 16) & 255) + 0.587 * ((p >> 8) & 255) + 0.114 * (p & 255)) / 255.0;
-            }
-        const double b = sum / ((g.x1 - g.x0) * (g.y1 - g.y0));
-        EXPECT_TRUE(g.light ? b > 0.7 : b < 0.3) << g.name << " at " << g.y0 << ": " << b;
+    // Picture, its size, the rectangle (x0, y0)-(x1, y1), and whether it must be light.
+    const std::tuple<const char*, int, int, int, int, int, int, bool> grounds[] = {
+        {"fond.bmp", 700, 550, 0, 0, 480, 550, false},                                               // the playfield
+        {"Perdu.bmp", 700, 550, 285, 135, 640, 175, true}, {"Perdu.bmp", 700, 550, 160, 190, 640, 230, true},  // best score, holder
+        {"Perdu.bmp", 700, 550, 255, 270, 640, 310, true}, {"Perdu.bmp", 700, 550, 90, 330, 680, 352, true},   // score, rating
+        {"Niveau.bmp", 700, 550, 100, 140, 640, 230, true}, {"Niveau.bmp", 700, 550, 140, 340, 640, 450, true},  // lines, code
+        {"fondmenu.bmp", 285, 445, 35, 118, 215, 139, true},                                         // the chosen level
+        {"bouton.ico", 128, 24, 20, 4, 110, 20, true}, {"boutonSurvol\xC3\xA9.ico", 128, 24, 20, 4, 110, 20, true}};
+    for (const auto& [name, width, height, x0, y0, x1, y1, light] : grounds) {
+        SDL_Surface* picture = loadPicture(name, width, height);
+        ASSERT_NE(picture, nullptr) << name;
+        // Mean luma, 0..255*255, over the rectangle.
+        const long long luma = countPixels(picture, x0, y0, x1, y1, [](std::uint32_t p) {
+            return int(77 * ((p >> 16) & 255) + 150 * ((p >> 8) & 255) + 29 * (p & 255));
+        }) / ((x1 - x0) * (y1 - y0));
+        EXPECT_TRUE(light ? luma > 179 * 256 : luma < 77 * 256) << name << " at " << y0 << ": " << luma / 256;
         SDL_FreeSurface(picture);
     }
 }
