@@ -24,29 +24,28 @@ void tick(int count)
     }
 }
 
-void key(int code, int answer = -1)
-{
-    if (answer >= 0) fake.answer = answer == 1;
-    runHandler(Handler::Key, code, fake.clockMs);
-}
-
+void key(int code) { runHandler(Handler::Key, code, fake.clockMs); }
 void click(int laterMs = 0) { runHandler(Handler::LeftButton, 0, fake.clockMs += laterMs); }
+
+// A fresh world on `level` with `seed`, changed by `setUp`, recording from its start.
+void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [] {})
+{
+    resetWorld(seed);
+    game.currentLevel = level;
+    newGameReset();
+    setUp();
+    fake.pointer = pointer;
+    beginRecording(pointer);
+    startLevel();
+}
 
 // A game on level 24 (few bricks), recorded: moves and a launch, an F12 answered No with ticks
 // while the question is open, play until the level is cleared, its intro left, a pause, an F12
 // answered Yes, Escape answered Yes and a record's name typed. Returns the replay's bytes.
 std::string recordScriptedGame(const std::string& scorePath)
 {
-    resetWorld(7);
+    startRecording(7, 24, Point{240, 0}, [] { game.bestScore = 100, game.livesLeft = 60, fake.clockStepMs = 10; });
     scoreFilePath = scorePath;
-    game.bestScore = 100;
-    game.currentLevel = 24;
-    newGameReset();
-    game.livesLeft = 60;
-    fake.clockStepMs = 10;
-    fake.pointer = Point{240, 0};
-    beginRecording(fake.pointer);
-    startLevel();
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
         runHandler(Handler::PointerMoved, 0, fake.clockMs += 40);
@@ -54,7 +53,8 @@ std::string recordScriptedGame(const std::string& scorePath)
     click();
     tick(50);
     fake.duringQuestion = [] { tick(3); };
-    key(kKeyF12, 0);
+    fake.answer = false;
+    key(kKeyF12);
     fake.duringQuestion = nullptr;
     fake.answer = true;
     for (int turns = 0, calm = 0, left = countBricksLeft(); turns < 1000 && !game.levelIntroShown && !game.gameOverShown; ++turns) {
@@ -72,7 +72,7 @@ std::string recordScriptedGame(const std::string& scorePath)
     key('P');
     tick(5);
     key('P');
-    key(kKeyF12, 1);
+    key(kKeyF12);
     click();
     tick(30);
     fake.typeText = true;
@@ -132,10 +132,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 // ways, makes the file refused or plays back to a stop (ASan and UBSan watch the second run).
 TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
 {
-    resetWorld(3);
-    newGameReset();
-    beginRecording(Point{240, 0});
-    startLevel();
+    startRecording(3, 1, Point{240, 0});
     fake.pointer = Point{250, 300};
     runHandler(Handler::LeftButton, 0, 0);
     fake.answer = false;
@@ -172,10 +169,7 @@ TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
 
 TEST_F(ReplayTest, FilesThatAreNotReplaysOfThisGameAreRefusedWithAReason)
 {
-    resetWorld(5);
-    newGameReset();
-    beginRecording(Point{240, 0});
-    startLevel();
+    startRecording(5, 1, Point{240, 0});
     runHandler(Handler::LeftButton, 0, 0);
     tick(150);
     runHandler(Handler::Close, 0, 900);

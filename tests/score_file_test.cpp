@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/game_state.h"
@@ -37,45 +38,27 @@ namespace fs = std::filesystem;
 bool asPlayer(const std::function<bool()>& check)
 {
     const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
-        _exit(check() ? 0 : 1);
-    }
+    if (child == 0) _exit(geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0) ? 2 : check() ? 0 : 1);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::optional<std::string> variable(const char* name)
-{
-    return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
-}
-
-void setVariable(const char* name, const std::optional<std::string>& value)
-{
-    value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-}
+void setVariable(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
 
 class ScoreFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
         resetWorld();
-        scratch = makeScratchDirectory();
         chmod(scratch.c_str(), 0777);  // the player of asPlayer works here too
-        path = scratch + "/Score.sco";
         scoreFilePath = path;
     }
     void TearDown() override
     {
-        setVariable("HOME", home);
-        setVariable("XDG_DATA_HOME", xdg);
+        setVariable("HOME", home ? home->c_str() : nullptr);
+        setVariable("XDG_DATA_HOME", xdg ? xdg->c_str() : nullptr);
         removeScratchDirectory(scratch);
-    }
-    void load(const std::string& content)
-    {
-        writeBytes(path, content);
-        loadScoreFile();
     }
     static void setBest(const char* name, int score)
     {
@@ -90,11 +73,11 @@ protected:
             if (entry.path().filename() != "Score.sco") names.push_back(entry.path().filename());
         return names;
     }
+    static std::optional<std::string> variable(const char* name) { return std::getenv(name) ? std::optional(std::string(std::getenv(name))) : std::nullopt; }
 
-    std::string scratch;
-    std::string path;
-    std::string reason;  // why a save failed
+    const std::string scratch = makeScratchDirectory(), path = scratch + "/Score.sco";
     const std::optional<std::string> home = variable("HOME"), xdg = variable("XDG_DATA_HOME");
+    std::string reason;  // why a save failed
 };
 
 // The words before the marker are the holder's name (a leading blank, single blanks between
@@ -105,40 +88,25 @@ TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 {
     std::string words, cut;  // 200 words of five
     for (int i = 0; i < 200; ++i) words += "abcd" + std::to_string(i % 10) + " ", cut += " abcd" + std::to_string(i % 10);
-    const struct {
-        std::string content;
-        std::string name;
-        int score;
-    } cases[] = {
-        {"Ace SCORE= 4200", " Ace", 4200},
-        {"SCORE= 17", "", 17},
+    // The file, the name and score read, 0 for the defaults.
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"Ace SCORE= 4200", " Ace", 4200}, {"SCORE= 17", "", 17}, {"a\vb\fc SCORE= 1", " a b c", 1},
         {"Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5", " Red Fox Jr", 99},
-        {"a\vb\fc SCORE= 1", " a b c", 1},
         {std::string("A\0B SCORE= 3", 12), " A B", 3},  // a NUL separates words like a blank
-        {"A SCORE= 4200abc", " A", 4200},
-        {"A SCORE= -12", " A", -12},
-        {"A SCORE= +8", " A", 8},
-        {"A SCORE= " + std::string(900 * 1024, '9'), " A", INT32_MAX},
-        {"Ace SCORE= lots", " Ace", 200000},
-        {"Ace SCORE=", " Ace", 200000},
+        {"A SCORE= 4200abc", " A", 4200}, {"A SCORE= -12", " A", -12}, {"A SCORE= +8", " A", 8},
+        {"A SCORE= " + std::string(900 * 1024, '9'), " A", INT32_MAX}, {"Ace SCORE= lots", " Ace", 200000}, {"Ace SCORE=", " Ace", 200000},
         {"Zo\xE9 \x80\xFF SCORE= 2", " Zo\xE9 \x80\xFF", 2},  // Windows-1252 text as it is
-        {std::string(900 * 1024, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3},
-        {words + "SCORE= 4", cut.substr(0, 63), 4},
-        {"Ace score= 4200", "", 0},
-        {"", "", 0},
-        {"   \n\t ", "", 0},
-        {"Ace 4200", "", 0},
-        {"SCORE=4200", "", 0},
-        {std::string(1 << 20, 'y') + " SCORE= 7", "", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.content.substr(0, 40));
+        {std::string(900 * 1024, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3}, {words + "SCORE= 4", cut.substr(0, 63), 4},
+        {"Ace score= 4200", "", 0}, {"", "", 0}, {"   \n\t ", "", 0}, {"Ace 4200", "", 0}, {"SCORE=4200", "", 0},
+        {std::string(1 << 20, 'y') + " SCORE= 7", "", 0}};
+    for (const auto& [content, name, score] : cases) {
+        SCOPED_TRACE(content.substr(0, 40));
         setBest("Someone", 200000);
-        load(c.content);
-        const bool defaults = c.score == 0;
-        EXPECT_EQ(game.bestScoreName.data(), defaults ? "Trimbalour" : c.name);
-        EXPECT_EQ(game.bestScore, defaults ? 1235 : c.score);
-        EXPECT_EQ(readBytes(path), defaults ? "Trimbalour SCORE= 1235" : c.content);
+        writeBytes(path, content);
+        loadScoreFile();
+        EXPECT_EQ(game.bestScoreName.data(), score ? name : "Trimbalour");
+        EXPECT_EQ(game.bestScore, score ? score : 1235);
+        EXPECT_EQ(readBytes(path), score ? content : "Trimbalour SCORE= 1235");
         EXPECT_LT(std::strlen(pathBuffer.data()), pathBuffer.size());
     }
     std::remove(path.c_str());
@@ -180,16 +148,15 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
 
     // Files may grow to 8 bytes only: the record's write fails part way, as on a full disk.
     setBest("Newcomer", 1000000);
-    rlimit saved{};
+    rlimit saved{}, small{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto savedSignal = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 8;
+    small = {8, saved.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     EXPECT_FALSE(saveScoreFile(reason));
-    EXPECT_EQ(reason, "disque plein");
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, savedSignal);
+    EXPECT_EQ(reason, "disque plein");
     EXPECT_EQ(readBytes(path), " Ace SCORE= 4200");
     EXPECT_TRUE(others().empty());
     EXPECT_EQ(game.bestScore, 1000000);  // the values in memory stay
@@ -198,8 +165,7 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
     const std::string fresh = "New SCORE= " + std::string(4000, '2');
     for (int kill = 0; kill < 100; ++kill) {
         const pid_t child = fork();
-        if (child == 0)
-            for (;;) writeFileAtomically(path, fresh, reason);
+        while (child == 0) writeFileAtomically(path, fresh, reason);
         usleep(static_cast<useconds_t>(200 + 37 * kill));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
@@ -207,9 +173,8 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
         ASSERT_TRUE(record == " Ace SCORE= 4200" || record == fresh) << "torn after kill " << kill;
     }
     // The dead saves' temporaries go at the next save; one whose save still runs (its lock held) stays.
-    const std::string running = path + ".tmp-1-feedfacefeedface";
-    writeBytes(running, "being written");
-    const int lock = open(running.c_str(), O_RDONLY);
+    writeBytes(path + ".tmp-1-feedfacefeedface", "being written");
+    const int lock = open((path + ".tmp-1-feedfacefeedface").c_str(), O_RDONLY);
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
     ASSERT_TRUE(writeFileAtomically(path, "Ace SCORE= 3", reason)) << reason;
     close(lock);
@@ -264,7 +229,7 @@ TEST_F(ScoreFile, AMissingDirectoryIsToldOnTheEndScreen)
 {
     scoreFilePath = scratch + "/gone/Score.sco";
     loadScoreFile();
-    EXPECT_EQ(std::pair(std::string(game.bestScoreName.data()), game.bestScore), std::pair(std::string("Trimbalour"), 1235));
+    EXPECT_EQ(game.bestScoreName.data() + std::to_string(game.bestScore), "Trimbalour1235");
     EXPECT_TRUE(fs::is_empty(scratch));
     game.score = game.bestScore = 100;
     testing::internal::CaptureStderr();
@@ -283,28 +248,21 @@ TEST_F(ScoreFile, AMissingDirectoryIsToldOnTheEndScreen)
 TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
 {
     enum class Beside { Writable, ReadOnly, Missing };
-    const std::string absoluteXdg = scratch + "/xdg";
-    const struct {
-        Beside beside;
-        const char* xdg;       // nullptr: unset
-        const char* expected;  // relative to the scratch directory
-    } cases[] = {
-        {Beside::Writable, absoluteXdg.c_str(), "/jeu/Tessaron Data/Score.sco"},
-        {Beside::ReadOnly, absoluteXdg.c_str(), "/xdg/tessaron/Score.sco"},
-        {Beside::Missing, absoluteXdg.c_str(), "/xdg/tessaron/Score.sco"},
-        {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
-        {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"},
-    };
+    const std::string absolute = scratch + "/xdg";
+    // Beside the game, XDG_DATA_HOME (nullptr: unset), where the record goes under the scratch directory.
+    const std::tuple<Beside, const char*, const char*> cases[] = {
+        {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"}, {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
+        {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"}, {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
+        {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"}};
     setenv("HOME", (scratch + "/home").c_str(), 1);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
+    for (const auto& [beside, xdgValue, where] : cases) {
         fs::remove_all(scratch + "/jeu");
         fs::create_directories(scratch + "/jeu");
-        if (c.beside != Beside::Missing) fs::create_directory(scratch + "/jeu/Tessaron Data");
-        chmod((scratch + "/jeu/Tessaron Data").c_str(), c.beside == Beside::Writable ? 0777 : 0555);
-        setVariable("XDG_DATA_HOME", c.xdg ? std::optional<std::string>(c.xdg) : std::nullopt);
-        const std::string expected = scratch + c.expected;
-        EXPECT_TRUE(asPlayer([&] { return chooseScoreFilePath(scratch + "/jeu") == expected; }));
+        if (beside != Beside::Missing) fs::create_directory(scratch + "/jeu/Tessaron Data");
+        chmod((scratch + "/jeu/Tessaron Data").c_str(), beside == Beside::Writable ? 0777 : 0555);
+        setVariable("XDG_DATA_HOME", xdgValue);
+        const std::string expected = scratch + where;
+        EXPECT_TRUE(asPlayer([&] { return chooseScoreFilePath(scratch + "/jeu") == expected; })) << where;
     }
     setenv("HOME", "relative/home", 1);
     unsetenv("XDG_DATA_HOME");
