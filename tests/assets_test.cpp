@@ -44,8 +44,7 @@ protected:
     std::string data;
 };
 
-// Every picture of its own colour, icons at a size other than the game's (their nearest entry is
-// stretched), bitmaps at the game's; the record and the level codes are read on the way.
+// Each picture, of its own colour, lands in its slot at its size; the record and codes are read too.
 TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
 {
     const std::vector<GamePicture> all = gamePictures();
@@ -125,8 +124,7 @@ TEST_F(Assets, SoundCuesPlayTheirFilesOnlyWithSoundsOn)
     }
 }
 
-// The exit note, relative to the current directory, holds exactly its word, and only where its
-// directory exists.
+// The exit note holds exactly its word, and only where its directory exists.
 TEST_F(Assets, TheExitNoteIsWrittenOnlyWhereItsDirectoryExists)
 {
     const std::filesystem::path previous = std::filesystem::current_path();

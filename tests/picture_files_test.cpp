@@ -59,8 +59,7 @@ Bytes patched(Bytes bytes, std::size_t at, std::uint32_t value, int size)
 
 }  // namespace
 
-// A 32-bit icon keeps its alpha (the soft edge half transparent); stretched, its transparent
-// pixels neither darken nor tint their neighbours.
+// A 32-bit icon keeps its alpha; stretched, its clear pixels neither darken nor tint their neighbours.
 TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
 {
     Picture ball = load(ballIcon(), 12, 12);
@@ -142,8 +141,7 @@ TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
     EXPECT_EQ(argbAt(big.get(), 0, 0) >> 24, 255u);
 }
 
-// Paths are the file system's bytes; only regular files open, and a bitmap must state the size
-// it is drawn at: a 1 KiB run-length file claiming 4096 x 4096 pixels is refused undecoded.
+// Paths are bytes; only regular files open, of the stated size; a run-length bomb is refused undecoded.
 TEST(PictureFiles, OnlyRegularFilesOfTheStatedSizeOpen)
 {
     const std::string dir = makeScratchDirectory();
@@ -169,7 +167,7 @@ TEST(PictureFiles, OnlyRegularFilesOfTheStatedSizeOpen)
     removeScratchDirectory(dir);
 }
 
-TEST(HostileFiles, TruncatedOrLyingFilesAreRefused)
+TEST(HostileFiles, TruncatedLyingOrDamagedFilesNeverBreakTheReader)
 {
     const Bytes icon = ballIcon();
     const Bytes bitmap = bitmapFile(5, 3, [](int x, int y) { return static_cast<std::uint32_t>(x * 40 + y); });
@@ -199,30 +197,17 @@ TEST(HostileFiles, TruncatedOrLyingFilesAreRefused)
         patched(patched(bitmap, 28, 8, 2), 46, 1000, 4),                   // palette too big
     };
     for (const Bytes& bad : badBitmaps) EXPECT_FALSE(load(bad, 5, 3));
+    // Any byte changed: reading stays within the bytes (the sanitizer build checks) and what loads has the asked size.
+    for (const auto& original : {icon, bitmap, iconFile({{8, 4, 4, dibEntry(8, 4, 4, {1, 2}, [](int x, int) { return x % 2u; }, noMask)}})})
+        for (std::size_t at = 0; at < original.size(); ++at)
+            for (const unsigned char change : {0x01, 0x80, 0xFF}) {
+                Bytes damaged = original;
+                damaged[at] ^= change;
+                if (const Picture picture = load(damaged, 9, 6)) EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6));
+            }
 }
 
-TEST(HostileFiles, RandomDamageNeverBreaksTheReader)
-{
-    // Reading damaged bytes stays within them (the sanitizer build checks every access) and
-    // whatever loads has the requested size.
-    const Bytes originals[] = {ballIcon(), bitmapFile(7, 5, [](int x, int y) { return static_cast<std::uint32_t>(x * y * 999); }),
-                               iconFile({{8, 4, 4, dibEntry(8, 4, 4, {0x1u, 0x2u}, [](int x, int) { return x % 2 ? 1u : 0u; },
-                                                           [](int x, int) { return x < 2; })}})};
-    std::uint32_t state = 12345;
-    const auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 8; };
-    for (const Bytes& original : originals)
-        for (int round = 0; round < 700; ++round) {
-            Bytes damaged = original;
-            for (int hits = 1 + static_cast<int>(next() % 4); hits > 0; --hits)
-                damaged[next() % std::min<std::size_t>(damaged.size(), 80)] = static_cast<unsigned char>(next());
-            if (next() % 5 == 0) damaged.resize(next() % damaged.size());
-            if (const Picture picture = load(damaged, 9, 6)) EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6));
-        }
-}
-
-// The program's icons are opaque inside their rounded corners; the 32 x 32 pointers have nothing
-// above or left of the hot spot on their tip; the game's is black and white; art characters
-// outside the palette and points outside the art are transparent.
+// Icons opaque inside their corners; pointers clear above and left of their tip.
 TEST(ResourcePictures, IconsAndPointersAreShapedAroundTheirHotSpots)
 {
     for (const PixelArt* art : {&kProgramIcon32, &kProgramIcon16, &kGameCursor, &kMenuCursor}) {
@@ -241,11 +226,4 @@ TEST(ResourcePictures, IconsAndPointersAreShapedAroundTheirHotSpots)
     }
     EXPECT_EQ(std::tuple(kGameCursor.hotX, kGameCursor.hotY, kMenuCursor.hotX, kMenuCursor.hotY, kGameCursor.width, kMenuCursor.height),
               std::tuple(1, 1, 0, 0, 32, 32));
-    static constexpr const char* rows[] = {"ab", "?a"};
-    static constexpr PixelArtColour palette[] = {{'a', 0xFF112233u}, {'b', 0x80445566u}};
-    constexpr PixelArt art = {2, 2, rows, palette, 2, 0, 0};
-    static_assert(pixelArtColour(art, 0, 0) == 0xFF112233u && pixelArtColour(art, 1, 0) == 0x80445566u);
-    static_assert(pixelArtColour(art, 0, 1) == 0 && pixelArtColour(art, -1, 0) == 0 && pixelArtColour(art, 2, 1) == 0);
-    static constexpr const char* ragged[] = {"abc", "a"};
-    static_assert(pixelArtWellFormed(art) && !pixelArtWellFormed(PixelArt{3, 2, ragged, palette, 2, 0, 0}));
 }

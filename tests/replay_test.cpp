@@ -127,9 +127,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     EXPECT_EQ(readBytes(dir + "/played.sco"), "Zo\xe9 SCORE= " + std::to_string(game.score));
 }
 
-// A No to an F12 changed to a Yes: a life is lost where the record kept it, named at the first
-// state check that differs; then every byte of the file and of its event stream, changed in three
-// ways, makes the file refused or plays back to a stop (ASan and UBSan watch the second run).
+// A changed answer is named at the first check that differs; any damaged byte is refused or stops.
 TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
 {
     startRecording(3, 1, Point{240, 0});

@@ -80,10 +80,7 @@ protected:
     std::string reason;  // why a save failed
 };
 
-// The words before the marker are the holder's name (a leading blank, single blanks between
-// words, 63 characters at most), the leading number after it the score, held at the limit when
-// too large; a score that is not a number keeps the value before; a file without the marker in
-// its first MiB is replaced by the defaults, a good one is left as it is, a missing one created.
+// Name words before the marker (63 characters), the number after it held in range; else the defaults.
 TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 {
     std::string words, cut;  // 200 words of five
@@ -114,8 +111,7 @@ TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
     EXPECT_EQ(readBytes(path), "Trimbalour SCORE= 1235");
 }
 
-// Whatever the name, the saved record reads back to the same score (the marker in a name is never
-// taken for the real one), and the name read back reads back the same.
+// Any name, even holding the marker, reads back with its score, and reads back the same again.
 TEST_F(ScoreFile, EveryRecordRoundTrips)
 {
     const std::pair<const char*, const char*> names[] = {
@@ -196,8 +192,7 @@ TEST_F(ScoreFile, PlantedLinksAreNeitherFollowedNorRemoved)
     for (std::size_t i = 1; i < std::size(names); ++i) EXPECT_TRUE(fs::is_symlink(scratch + "/" + names[i]));
 }
 
-// A score file that exists but cannot be read (no permission, a FIFO, a directory) is told and
-// never overwritten; the defaults stand in memory.
+// An unreadable score file (no permission, a FIFO, a directory) is told, never overwritten.
 TEST_F(ScoreFile, AScoreFileThatCannotBeReadIsNeverOverwritten)
 {
     const std::function<void()> makers[] = {
@@ -223,8 +218,7 @@ TEST_F(ScoreFile, AScoreFileThatCannotBeReadIsNeverOverwritten)
     chmod(path.c_str(), 0600);
 }
 
-// Without its directory the record is kept in memory, nothing is written, and the end screen
-// says why the record was not saved, until the next run's end screen.
+// Without its directory the record stays in memory and the end screen says why, until the next one.
 TEST_F(ScoreFile, AMissingDirectoryIsToldOnTheEndScreen)
 {
     scoreFilePath = scratch + "/gone/Score.sco";
@@ -243,8 +237,7 @@ TEST_F(ScoreFile, AMissingDirectoryIsToldOnTheEndScreen)
     EXPECT_STREQ(recordNotSavedText.data(), "");
 }
 
-// The record stays beside the game only while the player may write there, else it goes to the
-// player's data directory; the data is beside the game, else in the install's data directory.
+// The record beside the game only while the player may write there; the data beside it or installed.
 TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
 {
     enum class Beside { Writable, ReadOnly, Missing };

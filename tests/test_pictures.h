@@ -1,5 +1,5 @@
-// Pictures of known colours and sizes for the drawing suites, picture files built byte by byte
-// for the loader's suites, and reading pixels back.
+// Pictures of known colours for the drawing suites, picture files built byte by byte for the
+// loader's suites, and reading pixels back.
 #pragma once
 #include <SDL_surface.h>
 
@@ -12,13 +12,11 @@
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
 // A 32-bit surface filled with `colour`, the target of a screen in a test.
 SDL_Surface* makeTarget(int width, int height, SDL_Color colour);
-// The colour of one pixel of a surface, alpha included; all zero outside it.
+// A pixel's colour, alpha included (all zero outside the surface); its raw value on an ARGB8888
+// surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
-// The raw 32-bit value of pixel (x, y) of an ARGB8888 surface, as the loader returns them.
 std::uint32_t argbAt(SDL_Surface* surface, int x, int y);
-// Whether the pixel at (x, y) has the red, green and blue of `colour`.
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
-// Number of pixels in the rectangle (x, y, w, h) with the red, green and blue of `colour`.
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
 
 // The colours of the test pictures that installTestPictures puts in `pictures`.
@@ -45,15 +43,14 @@ SDL_Color paddleColour(int entry);
 struct GamePicture {
     std::string file;
     SDL_Surface** slot;
-    int width;
-    int height;
+    int width, height;
     SDL_Color colour;
 };
 std::vector<GamePicture> gamePictures();
 
-// Fills `pictures` with pictures of the right sizes in the colours above (icons alpha blended).
+// Fills `pictures` with pictures of the right sizes in the colours above (icons alpha blended);
+// frees them, leaving every entry null.
 void installTestPictures();
-// Frees the test pictures and leaves every entry of `pictures` null.
 void removeTestPictures();
 
 using PictureBytes = std::vector<unsigned char>;
@@ -66,9 +63,7 @@ PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::u
 
 // An icon file around entries of the given sizes and depths.
 struct IconEntry {
-    int width;
-    int height;
-    int depth;
+    int width, height, depth;
     PictureBytes image;
 };
 PictureBytes iconFile(const std::vector<IconEntry>& entries);
