@@ -2,13 +2,9 @@
 // first ball's picture, the menu's buttons, a missing data directory; sound cues and the exit note.
 #include <gtest/gtest.h>
 
-#include <SDL.h>
 
-#include <cstdint>
 #include <cstring>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "game/flow.h"
 #include "game/game_state.h"

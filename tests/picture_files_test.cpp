@@ -6,12 +6,8 @@
 #include <SDL_image.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "resources/cursors.h"
 #include "resources/program_icon.h"

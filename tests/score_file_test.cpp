@@ -10,14 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <optional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "game/game_state.h"
 #include "screens/game_screen.h"
