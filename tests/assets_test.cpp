@@ -1,7 +1,6 @@
-// Start-up loading: the data directories, every picture into its slot at its load size, the
-// first ball's picture, the menu's buttons, a missing data directory; sound cues and the exit note.
+// Start-up loading: every picture into its slot, the menu's buttons, a missing data directory;
+// sound cues and the exit note.
 #include <gtest/gtest.h>
-
 
 #include <cstring>
 #include <tuple>
@@ -25,19 +24,15 @@ protected:
     void SetUp() override
     {
         resetWorld();
-        directory = makeScratchDirectory();
         exeDir = directory;
-        data = directory + "/Tessaron Data";
-        // A record that cannot stay beside the executable goes to the player's data directory.
-        setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);
+        setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);  // for a record that cannot stay beside the game
     }
     void TearDown() override
     {
         unsetenv("XDG_DATA_HOME");
         removeScratchDirectory(directory);
     }
-    std::string directory;  // stands for the executable's directory
-    std::string data;
+    const std::string directory = makeScratchDirectory(), data = directory + "/Tessaron Data";  // beside the "executable"
 };
 
 // Each picture, of its own colour, lands in its slot at its size; the record and codes are read too.

@@ -1,5 +1,5 @@
-// The score file: words read back into the best score and its holder, the defaults, where the
-// record lives, and saves that never lose the old record nor touch what is not the game's.
+// The score file: reading it, where it lives, and saves that never lose the old record nor touch
+// what is not the game's.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <optional>
 #include <tuple>
 
 #include "game/game_state.h"
@@ -30,8 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs `check` in a child process as an ordinary player (the tests may run as root, whom no
-// permission stops) and returns whether it held.
+// Whether `check` holds in a child process run as an ordinary player (root ignores permissions).
 bool asPlayer(const std::function<bool()>& check)
 {
     const pid_t child = fork();
@@ -41,8 +39,6 @@ bool asPlayer(const std::function<bool()>& check)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void setVariable(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
-
 class ScoreFile : public ::testing::Test {
 protected:
     void SetUp() override
@@ -51,12 +47,7 @@ protected:
         chmod(scratch.c_str(), 0777);  // the player of asPlayer works here too
         scoreFilePath = path;
     }
-    void TearDown() override
-    {
-        setVariable("HOME", home ? home->c_str() : nullptr);
-        setVariable("XDG_DATA_HOME", xdg ? xdg->c_str() : nullptr);
-        removeScratchDirectory(scratch);
-    }
+    void TearDown() override { removeScratchDirectory(scratch); }
     static void setBest(const char* name, int score)
     {
         std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name);
@@ -70,10 +61,7 @@ protected:
             if (entry.path().filename() != "Score.sco") names.push_back(entry.path().filename());
         return names;
     }
-    static std::optional<std::string> variable(const char* name) { return std::getenv(name) ? std::optional(std::string(std::getenv(name))) : std::nullopt; }
-
     const std::string scratch = makeScratchDirectory(), path = scratch + "/Score.sco";
-    const std::optional<std::string> home = variable("HOME"), xdg = variable("XDG_DATA_HOME");
     std::string reason;  // why a save failed
 };
 
@@ -244,19 +232,22 @@ TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
         {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"}, {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
         {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"}, {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
         {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"}};
+    const std::string home = std::getenv("HOME"), xdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
     setenv("HOME", (scratch + "/home").c_str(), 1);
     for (const auto& [beside, xdgValue, where] : cases) {
         fs::remove_all(scratch + "/jeu");
         fs::create_directories(scratch + "/jeu");
         if (beside != Beside::Missing) fs::create_directory(scratch + "/jeu/Tessaron Data");
         chmod((scratch + "/jeu/Tessaron Data").c_str(), beside == Beside::Writable ? 0777 : 0555);
-        setVariable("XDG_DATA_HOME", xdgValue);
+        xdgValue ? setenv("XDG_DATA_HOME", xdgValue, 1) : unsetenv("XDG_DATA_HOME");
         const std::string expected = scratch + where;
         EXPECT_TRUE(asPlayer([&] { return chooseScoreFilePath(scratch + "/jeu") == expected; })) << where;
     }
     setenv("HOME", "relative/home", 1);
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(xdgUserDir("XDG_DATA_HOME", ".local/share"), "");  // nowhere to keep it
+    setenv("HOME", home.c_str(), 1);
+    xdg.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", xdg.c_str(), 1);
 
     const std::string bin = scratch + "/prefix/games";
     fs::create_directories(bin);
