@@ -39,13 +39,37 @@ void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [
     startLevel();
 }
 
-// A game on level 24 (few bricks), recorded: moves and a launch, an F12 answered No with ticks
-// while the question is open, play until the level is cleared, its intro left, a pause, an F12
-// answered Yes, Escape answered Yes and a record's name typed. Returns the replay's bytes.
-std::string recordScriptedGame(const std::string& scorePath)
+// Plays replay bytes back on a fresh world; false with the reason when they are refused.
+bool playBack(const std::string& bytes, std::string& reason)
+{
+    ReplayStart start;
+    std::string stream;
+    resetWorld(99);
+    if (!decodeReplay(bytes, start, stream, reason)) return false;
+    beginPlayback(start, stream, true);
+    playToEnd();
+    return true;
+}
+
+class ReplayTest : public ::testing::Test {
+protected:
+    void SetUp() override { dir = makeScratchDirectory(); }
+    void TearDown() override
+    {
+        scoreFilePath.clear();
+        replay = ReplaySession{};
+        removeScratchDirectory(dir);
+    }
+    std::string dir;
+    std::string reason;
+};
+
+// Level 24 recorded: moves, a launch, an F12 answered No with ticks while it is asked, play until
+// the level is cleared, its intro left, a pause, an F12 answered Yes, Escape and a record's name.
+TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 {
     startRecording(7, 24, Point{240, 0}, [] { game.bestScore = 100, game.livesLeft = 60, fake.clockStepMs = 10; });
-    scoreFilePath = scorePath;
+    scoreFilePath = dir + "/played.sco";
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
         runHandler(Handler::PointerMoved, 0, fake.clockMs += 40);
@@ -82,37 +106,7 @@ std::string recordScriptedGame(const std::string& scorePath)
     click();
     EXPECT_EQ(std::pair(game.gameOverShown, fake.windowCloses), std::pair(1, 1));
     endRecording();
-    return encodeReplay(replay.start, replay.stream);
-}
-
-// Plays replay bytes back on a fresh world; false with the reason when they are refused.
-bool playBack(const std::string& bytes, std::string& reason)
-{
-    ReplayStart start;
-    std::string stream;
-    resetWorld(99);
-    if (!decodeReplay(bytes, start, stream, reason)) return false;
-    beginPlayback(start, stream, true);
-    playToEnd();
-    return true;
-}
-
-class ReplayTest : public ::testing::Test {
-protected:
-    void SetUp() override { dir = makeScratchDirectory(); }
-    void TearDown() override
-    {
-        scoreFilePath.clear();
-        replay = ReplaySession{};
-        removeScratchDirectory(dir);
-    }
-    std::string dir;
-    std::string reason;
-};
-
-TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
-{
-    const std::string bytes = recordScriptedGame(dir + "/played.sco");
+    const std::string bytes = encodeReplay(replay.start, replay.stream);
     const StateCheck played = checkOf(game);
     const std::size_t sounds = fake.sounds.size(), questions = fake.questions.size();
     ASSERT_EQ(game.currentLevel, 25);
@@ -127,8 +121,9 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     EXPECT_EQ(readBytes(dir + "/played.sco"), "Zo\xe9 SCORE= " + std::to_string(game.score));
 }
 
-// A changed answer is named at the first check that differs; any damaged byte is refused or stops.
-TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
+// Other files are refused with a reason; a changed answer is named at the first check that differs;
+// any damaged byte is refused or stops.
+TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 {
     startRecording(3, 1, Point{240, 0});
     fake.pointer = Point{250, 300};
@@ -143,7 +138,18 @@ TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
     endRecording();
     const ReplayStart start = replay.start;
     const std::string stream = replay.stream, bytes = encodeReplay(start, stream);
-    std::string changed = stream;
+    std::string otherFormat = bytes, otherVersion = bytes, changed = stream;
+    otherFormat[8] = 2;
+    otherVersion[11] = '9';
+    const std::pair<std::string, const char*> refused[] = {
+        {"", "not a Tessaron replay"}, {"Ace SCORE= 0", "not a Tessaron replay"},
+        {otherFormat, "replay format 2, this game reads format 1"}, {otherVersion, "replay of Tessaron 9.0.0, this is Tessaron 1.0.0"},
+        {bytes.substr(0, bytes.size() - 1), "truncated replay"}, {bytes.substr(0, 40), "truncated replay"},
+        {bytes + "x", "bytes follow the end of the replay"}};
+    for (const auto& [file, why] : refused) {
+        EXPECT_FALSE(playBack(file, reason));
+        EXPECT_EQ(reason, why);
+    }
     const std::size_t answer = changed.find(static_cast<char>(Record::Answer));
     ASSERT_NE(answer, std::string::npos);
     changed[answer] = static_cast<char>(static_cast<int>(Record::Answer) | 1 << 4);
@@ -163,34 +169,6 @@ TEST_F(ReplayTest, AChangedOrDamagedReplayIsNamedRefusedOrStopped)
                 EXPECT_TRUE(read ? replay.stopped : !reason.empty()) << pass << " " << at;
             }
     }
-}
-
-TEST_F(ReplayTest, FilesThatAreNotReplaysOfThisGameAreRefusedWithAReason)
-{
-    startRecording(5, 1, Point{240, 0});
-    runHandler(Handler::LeftButton, 0, 0);
-    tick(150);
-    runHandler(Handler::Close, 0, 900);
-    endRecording();
-    const std::string bytes = encodeReplay(replay.start, replay.stream);
-    std::string otherFormat = bytes, otherVersion = bytes;
-    otherFormat[8] = 2;
-    otherVersion[11] = '9';
-    const std::pair<std::string, const char*> cases[] = {
-        {"", "not a Tessaron replay"},
-        {"Ace SCORE= 0", "not a Tessaron replay"},
-        {otherFormat, "replay format 2, this game reads format 1"},
-        {otherVersion, "replay of Tessaron 9.0.0, this is Tessaron 1.0.0"},
-        {bytes.substr(0, bytes.size() - 1), "truncated replay"},
-        {bytes.substr(0, 40), "truncated replay"},
-        {bytes + "x", "bytes follow the end of the replay"},
-    };
-    for (const auto& [refused, why] : cases) {
-        EXPECT_FALSE(playBack(refused, reason));
-        EXPECT_EQ(reason, why);
-    }
-    ASSERT_TRUE(playBack(bytes, reason)) << reason;
-    EXPECT_TRUE(replay.stopped);
 }
 
 TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)
