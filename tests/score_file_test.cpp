@@ -48,11 +48,7 @@ protected:
         scoreFilePath = path;
     }
     void TearDown() override { removeScratchDirectory(scratch); }
-    static void setBest(const char* name, int score)
-    {
-        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name);
-        game.bestScore = score;
-    }
+    static void setBest(const char* name, int score) { std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name); game.bestScore = score; }
     // Names in the scratch directory other than the score file: leftovers show here.
     std::vector<std::string> others() const
     {
@@ -126,7 +122,6 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
     EXPECT_TRUE(saveScoreFile(reason));
     EXPECT_EQ(readBytes(path), " Ace SCORE= 4200");
     EXPECT_TRUE(others().empty());
-
     // Files may grow to 8 bytes only: the record's write fails part way, as on a full disk.
     setBest("Newcomer", 1000000);
     rlimit saved{}, small{};
@@ -141,7 +136,6 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
     EXPECT_EQ(readBytes(path), " Ace SCORE= 4200");
     EXPECT_TRUE(others().empty());
     EXPECT_EQ(game.bestScore, 1000000);  // the values in memory stay
-
     // Saves killed midway leave the old record or the new one, never a torn one.
     const std::string fresh = "New SCORE= " + std::string(4000, '2');
     for (int kill = 0; kill < 100; ++kill) {
@@ -171,20 +165,20 @@ TEST_F(ScoreFile, PlantedLinksAreNeitherFollowedNorRemoved)
                                  "Score.sco.tmp-" + std::to_string(getpid()) + "-0000000000000000"};
     for (const std::string& name : names) fs::create_symlink(scratch + "/victim", scratch + "/" + name);
     ASSERT_TRUE(writeFileAtomically(path, "Ace SCORE= 1", reason)) << reason;
-    EXPECT_EQ(readBytes(scratch + "/victim"), "precious");
+    EXPECT_EQ(readBytes(scratch + "/victim") + readBytes(path), "preciousAce SCORE= 1");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
-    EXPECT_EQ(readBytes(path), "Ace SCORE= 1");
     for (std::size_t i = 1; i < std::size(names); ++i) EXPECT_TRUE(fs::is_symlink(scratch + "/" + names[i]));
+    fs::remove(path);  // a directory in the record's place is not replaced
+    fs::create_directory(path);
+    EXPECT_FALSE(writeFileAtomically(path, "Ace SCORE= 1", reason));
+    EXPECT_TRUE(fs::is_directory(path));
 }
 
 // An unreadable score file (no permission, a FIFO, a directory) is told, never overwritten.
 TEST_F(ScoreFile, AScoreFileThatCannotBeReadIsNeverOverwritten)
 {
-    const std::function<void()> makers[] = {
-        [&] { writeBytes(path, "Real SCORE= 777777"), chmod(path.c_str(), 0); },
-        [&] { mkfifo(path.c_str(), 0666); },
-        [&] { fs::create_directory(path); },
-    };
+    const std::function<void()> makers[] = {[&] { writeBytes(path, "Real SCORE= 777777"), chmod(path.c_str(), 0); },
+                                            [&] { mkfifo(path.c_str(), 0666); }, [&] { fs::create_directory(path); }};
     for (const auto& make : makers) {
         fs::remove_all(path);
         make();

@@ -14,8 +14,6 @@ SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon
     return picture;
 }
 
-SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return makeSolidPicture(width, height, colour, false); }
-
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y)
 {
     SDL_Color colour{0, 0, 0, 0};
@@ -26,8 +24,6 @@ SDL_Color pixelAt(SDL_Surface* surface, int x, int y)
     SDL_GetRGBA(value, surface->format, &colour.r, &colour.g, &colour.b, &colour.a);
     return colour;
 }
-
-std::uint32_t argbAt(SDL_Surface* surface, int x, int y) { return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x]; }
 
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour)
 {
@@ -42,10 +38,6 @@ int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colo
         for (int column = x; column < x + w; ++column) count += hasColour(surface, column, row, colour);
     return count;
 }
-
-SDL_Color brickColour(int kind) { return SDL_Color{static_cast<Uint8>(100 + kind), 0, 0, 255}; }
-SDL_Color capsuleColour(int kind) { return SDL_Color{0, static_cast<Uint8>(100 + kind), 0, 255}; }
-SDL_Color paddleColour(int entry) { return SDL_Color{0, 0, static_cast<Uint8>(100 + entry), 255}; }
 
 std::vector<GamePicture> gamePictures()
 {
@@ -78,10 +70,7 @@ void installTestPictures()
 
 void removeTestPictures()
 {
-    for (const GamePicture& picture : gamePictures()) {
-        SDL_FreeSurface(*picture.slot);
-        *picture.slot = nullptr;
-    }
+    for (const GamePicture& picture : gamePictures()) SDL_FreeSurface(std::exchange(*picture.slot, nullptr));
 }
 
 namespace {

@@ -11,11 +11,11 @@
 // A picture of width x height in one colour: an icon (alpha blended) or a bitmap (copied).
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
 // A 32-bit surface filled with `colour`, the target of a screen in a test.
-SDL_Surface* makeTarget(int width, int height, SDL_Color colour);
+inline SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return makeSolidPicture(width, height, colour, false); }
 // A pixel's colour, alpha included (all zero outside the surface); its raw value on an ARGB8888
 // surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
-std::uint32_t argbAt(SDL_Surface* surface, int x, int y);
+inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y) { return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x]; }
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
 
@@ -34,9 +34,9 @@ constexpr SDL_Color kFireBallColour{255, 128, 0, 255};
 constexpr SDL_Color kButtonColour{120, 120, 120, 255};
 constexpr SDL_Color kButtonHoverColour{160, 160, 160, 255};
 // Brick of kind k: (100 + k, 0, 0); capsule of kind k: (0, 100 + k, 0); paddle entry k: (0, 0, 100 + k).
-SDL_Color brickColour(int kind);
-SDL_Color capsuleColour(int kind);
-SDL_Color paddleColour(int entry);
+constexpr SDL_Color brickColour(int kind) { return SDL_Color{static_cast<Uint8>(100 + kind), 0, 0, 255}; }
+constexpr SDL_Color capsuleColour(int kind) { return SDL_Color{0, static_cast<Uint8>(100 + kind), 0, 255}; }
+constexpr SDL_Color paddleColour(int entry) { return SDL_Color{0, 0, static_cast<Uint8>(100 + entry), 255}; }
 
 // Every picture file of the game (name in UTF-8), its entry in `pictures`, its drawn size and
 // the colour of its test picture (none for the victory plate, which the suites set themselves).
