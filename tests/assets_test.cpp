@@ -53,8 +53,9 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     levelCodes = {};
     menuButtons[0].hovered = menuButtons[3].hovered = 1;
     loadAssets();
-
     EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
+    EXPECT_EQ(std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()), game.bestScore),
+              std::tuple(BallIcon::Normal, data + "/Images/8.bmp", " Ace", 4200));  // pathBuffer: the last path composed
     for (std::size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(all[i].file);
         SDL_Surface* picture = *all[i].slot;
@@ -65,10 +66,6 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
             EXPECT_NEAR(value, colourFor(i) >> shift & 255, 2);
     }
     for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]}) EXPECT_EQ(unused, nullptr);
-    EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
-    EXPECT_EQ(std::string(pathBuffer.data()), data + "/Images/8.bmp");  // the last path composed
-    EXPECT_STREQ(game.bestScoreName.data(), " Ace");
-    EXPECT_EQ(game.bestScore, 4200);
     for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
 
     const std::tuple<int, int, int, const char*> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
@@ -87,10 +84,8 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     testing::internal::CaptureStderr();
     loadAssets();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron: data directory not found: " + data + "\n");
-    EXPECT_EQ(pictures.gameBackground, nullptr);
-    EXPECT_EQ(pictures.brickBitmaps[8], nullptr);
-    EXPECT_STREQ(menuButtons[1].label.data(), "Commencer");
-    EXPECT_STREQ(game.bestScoreName.data(), "Trimbalour");
+    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[1].label.data()), std::string(game.bestScoreName.data())),
+              std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));
     // The defaults go to the player's own data directory, made private on the way.
     const std::string own = directory + "/home-data/tessaron";
     EXPECT_EQ(readBytes(own + "/Score.sco"), "Trimbalour SCORE= 1235");
@@ -98,7 +93,7 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
 }
 
 // A cue's path is composed in pathBuffer whatever the switch; only the value 1 lets it play.
-TEST_F(Assets, SoundCuesPlayTheirFilesOnlyWithSoundsOn)
+TEST_F(Assets, SoundCuesPlayOnlyWithSoundsOnAndTheExitNoteIsWrittenOnlyInItsDirectory)
 {
     soundDir = "/jeux/Sons/";
     for (const int enabled : {0, 2, 1}) {
@@ -113,11 +108,7 @@ TEST_F(Assets, SoundCuesPlayTheirFilesOnlyWithSoundsOn)
         EXPECT_EQ(fake.sounds, enabled == 1 ? cues : none);
         EXPECT_EQ(fake.loops, enabled == 1 ? music : none);
     }
-}
-
-// The exit note holds exactly its word, and only where its directory exists.
-TEST_F(Assets, TheExitNoteIsWrittenOnlyWhereItsDirectoryExists)
-{
+    // The exit note, relative to the current directory, holds exactly its word, and only where its directory exists.
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(directory);
     writeExitNote("EXIT");

@@ -53,14 +53,13 @@ bool playBack(const std::string& bytes, std::string& reason)
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void SetUp() override { dir = makeScratchDirectory(); }
     void TearDown() override
     {
         scoreFilePath.clear();
         replay = ReplaySession{};
         removeScratchDirectory(dir);
     }
-    std::string dir;
+    const std::string dir = makeScratchDirectory();
     std::string reason;
 };
 
@@ -113,8 +112,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     ASSERT_GE(questions, 3u);
     scoreFilePath = dir + "/replayed.sco";
     ASSERT_TRUE(playBack(bytes, reason)) << reason;
-    EXPECT_EQ(replay.failure, "");
-    EXPECT_TRUE(replay.stopped);
+    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
     EXPECT_EQ(checkOf(game), played);
     EXPECT_EQ(std::pair(fake.sounds.size(), fake.questions.size()), std::pair(sounds, questions));
     EXPECT_EQ(readBytes(dir + "/replayed.sco"), readBytes(dir + "/played.sco"));
@@ -154,7 +152,7 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     ASSERT_NE(answer, std::string::npos);
     changed[answer] = static_cast<char>(static_cast<int>(Record::Answer) | 1 << 4);
     ASSERT_TRUE(playBack(encodeReplay(start, changed), reason)) << reason;
-    EXPECT_NE(replay.failure.find("tick 100: "), std::string::npos) << replay.failure;
+    EXPECT_EQ(replay.failure.find("tick 100: "), 0u) << replay.failure;
     EXPECT_NE(replay.failure.find("livesLeft 0 (recorded 1)"), std::string::npos) << replay.failure;
     EXPECT_LT(replay.ticks, 200);
 
@@ -174,12 +172,10 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)
 {
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
-    writeBytes(dir + "/" + kRecordReplayName, "best");
-    writeBytes(dir + "/notes.txt", "mine");
+    for (const std::string other : {kRecordReplayName, "notes.txt"}) writeBytes(dir + "/" + other, "mine");
     pruneReplays(dir, kReplaysKept);
     for (int i = 0; i < 25; ++i) EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
-    EXPECT_TRUE(pathExists(dir + "/" + kRecordReplayName));
-    EXPECT_TRUE(pathExists(dir + "/notes.txt"));
+    for (const std::string other : {kRecordReplayName, "notes.txt"}) EXPECT_TRUE(pathExists(dir + "/" + other));
 }
 
 }  // namespace
