@@ -163,30 +163,20 @@ TEST(HostileFiles, TruncatedLyingOrDamagedFilesNeverBreakTheReader)
     const Bytes bitmap = bitmapFile(5, 3, [](int x, int y) { return static_cast<std::uint32_t>(x * 40 + y); });
     for (std::size_t size = 0; size < icon.size(); ++size) EXPECT_EQ(pictureFromBytes(icon.data(), size, 12, 12), nullptr) << size;
     for (std::size_t size = 0; size < bitmap.size(); ++size) EXPECT_EQ(pictureFromBytes(bitmap.data(), size, 5, 3), nullptr) << size;
-    const std::size_t dib = 6 + 16;
-    const Bytes badIcons[] = {
-        patched(icon, 4, 0xFFFF, 2), patched(icon, 4, 0, 2),  // more entries than the file holds; none
-        patched(icon, 2, 7, 2),                                // neither icon nor cursor
-        patched(icon, 6 + 8, 0xFFFFFFF0u, 4), patched(icon, 6 + 12, 0xFFFFFFF0u, 4),  // entry longer than, beyond the file
-        patched(icon, dib + 4, 0x7FFFFFFFu, 4), patched(icon, dib + 4, 0x80000000u, 4),  // absurd, negative width
-        patched(icon, dib + 8, 0xFFFFFFE8u, 4), patched(icon, dib + 8, 0x7FFFFFFEu, 4),  // negative, absurd height
-        patched(icon, dib + 8, 25, 4),                         // odd doubled height
-        patched(icon, dib + 14, 7, 2), patched(icon, dib + 16, 1, 4),  // no such depth; compressed
-        patched(icon, dib, 0xFFFFFFFFu, 4),                    // header longer than the entry
-        patched(patched(icon, dib + 14, 8, 2), dib + 32, 300, 4),  // palette too big
-    };
-    for (const Bytes& bad : badIcons) EXPECT_FALSE(load(bad, 12, 12));
-    const Bytes badBitmaps[] = {
-        patched(bitmap, 10, 0xFFFFFF00u, 4),                               // pixels beyond the file
-        patched(bitmap, 18, 0x7FFFFFFFu, 4), patched(bitmap, 18, 0, 4),    // absurd, no width
-        patched(bitmap, 22, 0x80000000u, 4),                               // the most negative height
-        patched(bitmap, 18, 4000, 4),                                      // rows longer than the file holds
-        patched(bitmap, 28, 13, 2), patched(bitmap, 26, 2, 2),             // no such depth; two planes
-        patched(bitmap, 30, 9, 4),                                         // unknown compression
-        patched(bitmap, 14, 0xFFFFFFFFu, 4),                               // header longer than the file
-        patched(patched(bitmap, 28, 8, 2), 46, 1000, 4),                   // palette too big
-    };
-    for (const Bytes& bad : badBitmaps) EXPECT_FALSE(load(bad, 5, 3));
+    // Lying fields (offset, value, size) of the icon: entries too many or none, neither icon nor cursor, an entry
+    // longer than or beyond the file, width or height absurd or negative, an odd doubled height, no such depth,
+    // compressed, a header longer than the entry; of the bitmap: pixels beyond the file, width absurd or none,
+    // the most negative height, rows longer than the file, no such depth, two planes, unknown compression, a
+    // header longer than the file.
+    const std::tuple<std::size_t, std::uint32_t, int> iconLies[] = {{4, 0xFFFF, 2}, {4, 0, 2}, {2, 7, 2}, {14, 0xFFFFFFF0u, 4},
+        {18, 0xFFFFFFF0u, 4}, {26, 0x7FFFFFFFu, 4}, {26, 0x80000000u, 4}, {30, 0xFFFFFFE8u, 4}, {30, 0x7FFFFFFEu, 4}, {30, 25, 4},
+        {36, 7, 2}, {38, 1, 4}, {22, 0xFFFFFFFFu, 4}};
+    const std::tuple<std::size_t, std::uint32_t, int> bitmapLies[] = {{10, 0xFFFFFF00u, 4}, {18, 0x7FFFFFFFu, 4}, {18, 0, 4},
+        {22, 0x80000000u, 4}, {18, 4000, 4}, {28, 13, 2}, {26, 2, 2}, {30, 9, 4}, {14, 0xFFFFFFFFu, 4}};
+    for (const auto& [at, value, size] : iconLies) EXPECT_FALSE(load(patched(icon, at, value, size), 12, 12)) << at;
+    for (const auto& [at, value, size] : bitmapLies) EXPECT_FALSE(load(patched(bitmap, at, value, size), 5, 3)) << at;
+    EXPECT_FALSE(load(patched(patched(icon, 36, 8, 2), 54, 300, 4), 12, 12));  // palettes too big
+    EXPECT_FALSE(load(patched(patched(bitmap, 28, 8, 2), 46, 1000, 4), 5, 3));
     // Any byte changed: reading stays within the bytes (the sanitizer build checks) and what loads has the asked size.
     for (const auto& original : {icon, bitmap, iconFile({{8, 4, 4, dibEntry(8, 4, 4, {1, 2}, [](int x, int) { return x % 2u; }, noMask)}})})
         for (std::size_t at = 0; at < original.size(); ++at)
