@@ -114,8 +114,8 @@ TEST_F(ScoreFile, EveryRecordRoundTrips)
     }
 }
 
-// A save replaces the record whole or not at all, and leaves no temporary file.
-TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
+// A save replaces the record whole or not at all, leaves no temporary file and follows no link.
+TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAllAndFollowsNoLink)
 {
     writeBytes(path, "Old SCORE= 1 and some words that were longer than the new record");
     setBest(" Ace", 4200);
@@ -155,11 +155,8 @@ TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAll)
     close(lock);
     EXPECT_EQ(others(), std::vector<std::string>{"Score.sco.tmp-1-feedfacefeedface"});
     EXPECT_EQ(readBytes(path), "Ace SCORE= 3");
-}
-
-// Links planted at the score file or at temporary names are neither followed nor removed.
-TEST_F(ScoreFile, PlantedLinksAreNeitherFollowedNorRemoved)
-{
+    // Links planted at the score file or at temporary names are neither followed nor removed.
+    fs::remove(path);
     writeBytes(scratch + "/victim", "precious");
     const std::string names[] = {"Score.sco", "Score.sco.tmp-" + std::to_string(getpid()),
                                  "Score.sco.tmp-" + std::to_string(getpid()) + "-0000000000000000"};
@@ -175,7 +172,7 @@ TEST_F(ScoreFile, PlantedLinksAreNeitherFollowedNorRemoved)
 }
 
 // An unreadable score file (no permission, a FIFO, a directory) is told, never overwritten.
-TEST_F(ScoreFile, AScoreFileThatCannotBeReadIsNeverOverwritten)
+TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
 {
     const std::function<void()> makers[] = {[&] { writeBytes(path, "Real SCORE= 777777"), chmod(path.c_str(), 0); },
                                             [&] { mkfifo(path.c_str(), 0666); }, [&] { fs::create_directory(path); }};
@@ -195,11 +192,8 @@ TEST_F(ScoreFile, AScoreFileThatCannotBeReadIsNeverOverwritten)
         EXPECT_TRUE(others().empty());
     }
     chmod(path.c_str(), 0600);
-}
-
-// Without its directory the record stays in memory and the end screen says why, until the next one.
-TEST_F(ScoreFile, AMissingDirectoryIsToldOnTheEndScreen)
-{
+    // Without its directory the record stays in memory and the end screen says why, until the next one.
+    fs::remove_all(path);
     scoreFilePath = scratch + "/gone/Score.sco";
     loadScoreFile();
     EXPECT_EQ(game.bestScoreName.data() + std::to_string(game.bestScore), "Trimbalour1235");
