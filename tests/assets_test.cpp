@@ -1,5 +1,4 @@
-// Start-up loading: every picture into its slot, the menu's buttons, a missing data directory;
-// sound cues and the exit note.
+// Start-up loading (pictures, the menu's buttons, a missing data directory), sound cues and the exit note.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -68,12 +67,11 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]}) EXPECT_EQ(unused, nullptr);
     for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
 
-    const std::tuple<int, int, int, const char*> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
+    const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
         {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
     for (std::size_t i = 0; i < 6; ++i) {
         const MenuButton& b = menuButtons[i];
-        EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())),
-                  std::tuple(std::get<0>(places[i]), std::get<1>(places[i]), std::get<2>(places[i]), std::string(std::get<3>(places[i]))));
+        EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
         EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
                   std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon)) << i;
     }

@@ -1,6 +1,4 @@
-// The data directory that make-data writes: every picture the game loads, of the right kind and
-// size, readable by the game's loader, light where the screens write black text; every sound a
-// sane 16-bit PCM WAV; the music a seamless loop; the same bytes on every run.
+// The data directory that make-data writes: every picture and sound the game loads, well made, the same on every run.
 #include <gtest/gtest.h>
 
 #include <SDL.h>

@@ -1,5 +1,4 @@
-// Loading picture files: icons of every depth, bitmaps, entry choice, scaling, odd paths, hostile
-// files; the program's own pictures.
+// Loading picture files (icons, bitmaps, entry choice, scaling, odd paths, hostile files); the program's pictures.
 #include <gtest/gtest.h>
 
 #include <SDL.h>

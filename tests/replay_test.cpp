@@ -1,5 +1,4 @@
-// Replays: a game recorded at the seam plays back to the same state and the same score file, a
-// changed answer is named where it shows, and a damaged replay is refused or stops, never crashes.
+// Replays recorded at the seam play back to the same game; changed ones are named, damaged ones refused or stopped.
 #include <gtest/gtest.h>
 
 #include "game/controls.h"
@@ -63,11 +62,10 @@ protected:
     std::string reason;
 };
 
-// Level 24 recorded: moves, a launch, an F12 answered No with ticks while it is asked, play until
-// the level is cleared, its intro left, a pause, an F12 answered Yes, Escape and a record's name.
+// Level 24 played to its end (F12 answered No, then Yes, a pause, the intro, a record's name), played back the same.
 TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 {
-    startRecording(7, 24, Point{240, 0}, [] { game.bestScore = 100, game.livesLeft = 60, fake.clockStepMs = 10; });
+    startRecording(7, 24, Point{240, 0}, [] { game.bestScore = 100; game.livesLeft = 60; fake.clockStepMs = 10; });
     scoreFilePath = dir + "/played.sco";
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
@@ -119,8 +117,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     EXPECT_EQ(readBytes(dir + "/played.sco"), "Zo\xe9 SCORE= " + std::to_string(game.score));
 }
 
-// Other files are refused with a reason; a changed answer is named at the first check that differs;
-// any damaged byte is refused or stops.
+// Other files are refused with a reason, a changed answer named where it shows, any damaged byte refused or stopped.
 TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 {
     startRecording(3, 1, Point{240, 0});

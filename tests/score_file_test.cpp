@@ -1,5 +1,4 @@
-// The score file: reading it, where it lives, and saves that never lose the old record nor touch
-// what is not the game's.
+// The score file: reading it, where it lives, and saves that never lose the record nor touch what is not ours.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -220,23 +219,23 @@ TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
         {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"}, {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
         {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"}, {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
         {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"}};
-    const std::string home = std::getenv("HOME"), xdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
-    setenv("HOME", (scratch + "/home").c_str(), 1);
     for (const auto& [beside, xdgValue, where] : cases) {
         fs::remove_all(scratch + "/jeu");
         fs::create_directories(scratch + "/jeu");
         if (beside != Beside::Missing) fs::create_directory(scratch + "/jeu/Tessaron Data");
         chmod((scratch + "/jeu/Tessaron Data").c_str(), beside == Beside::Writable ? 0777 : 0555);
-        xdgValue ? setenv("XDG_DATA_HOME", xdgValue, 1) : unsetenv("XDG_DATA_HOME");
         const std::string expected = scratch + where;
-        EXPECT_TRUE(asPlayer([&] { return chooseScoreFilePath(scratch + "/jeu") == expected; })) << where;
+        EXPECT_TRUE(asPlayer([&] {  // the environment changes in the child only
+            setenv("HOME", (scratch + "/home").c_str(), 1);
+            xdgValue ? setenv("XDG_DATA_HOME", xdgValue, 1) : unsetenv("XDG_DATA_HOME");
+            return chooseScoreFilePath(scratch + "/jeu") == expected;
+        })) << where;
     }
-    setenv("HOME", "relative/home", 1);
-    unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(xdgUserDir("XDG_DATA_HOME", ".local/share"), "");  // nowhere to keep it
-    setenv("HOME", home.c_str(), 1);
-    xdg.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", xdg.c_str(), 1);
-
+    EXPECT_TRUE(asPlayer([] {  // nowhere to keep it
+        setenv("HOME", "relative/home", 1);
+        unsetenv("XDG_DATA_HOME");
+        return xdgUserDir("XDG_DATA_HOME", ".local/share").empty();
+    }));
     const std::string bin = scratch + "/prefix/games";
     fs::create_directories(bin);
     EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");  // neither: missing, and said so there
