@@ -26,11 +26,7 @@ protected:
         exeDir = directory;
         setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);  // for a record that cannot stay beside the game
     }
-    void TearDown() override
-    {
-        unsetenv("XDG_DATA_HOME");
-        removeScratchDirectory(directory);
-    }
+    void TearDown() override { unsetenv("XDG_DATA_HOME"); removeScratchDirectory(directory); }
     const std::string directory = makeScratchDirectory(), data = directory + "/Tessaron Data";  // beside the "executable"
 };
 
@@ -38,7 +34,7 @@ protected:
 TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
 {
     const std::vector<GamePicture> all = gamePictures();
-    const auto colourFor = [](std::size_t i) { return static_cast<std::uint32_t>((10 + i * 5) << 16 | (200 - i * 4) << 8 | 77); };
+    const auto colourFor = [](std::size_t i) { return static_cast<std::uint32_t>((10 + i * 5) << 16 | (200 - i * 4) << 8 | 77); };  // each its own
     std::filesystem::create_directories(data + "/Images");
     for (std::size_t i = 0; i < all.size(); ++i) {
         const std::uint32_t rgb = colourFor(i);
@@ -50,7 +46,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     writeBytes(data + "/Score.sco", "Ace SCORE= 4200");
     game.balls[0].icon = BallIcon::Fire;
     levelCodes = {};
-    menuButtons[0].hovered = menuButtons[3].hovered = 1;
+    menuButtons[0].hovered = 1;
+    menuButtons[3].hovered = 1;
     loadAssets();
     EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
     EXPECT_EQ(std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()), game.bestScore),
@@ -66,7 +63,6 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     }
     for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]}) EXPECT_EQ(unused, nullptr);
     for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
-
     const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
         {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
     for (std::size_t i = 0; i < 6; ++i) {

@@ -26,10 +26,7 @@ std::uint32_t little(const std::string& bytes, std::size_t at, int size)
     return value;
 }
 
-Picture loadPicture(const std::string& name, int width, int height)
-{
-    return Picture(loadPictureFile((kDataDir + "/Images/" + name).c_str(), width, height), SDL_FreeSurface);
-}
+Picture loadPicture(const std::string& name, int w, int h) { return Picture(loadPictureFile((kDataDir + "/Images/" + name).c_str(), w, h), SDL_FreeSurface); }
 
 // The names of the files under `dir`, relative to it, but for make-data's hidden stamp.
 std::set<std::string> filesUnder(const fs::path& dir)

@@ -58,11 +58,8 @@ Bytes patched(Bytes bytes, std::size_t at, std::uint32_t value, int size)
 // A 32-bit icon keeps its alpha; stretched, its clear pixels neither darken nor tint their neighbours.
 TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
 {
-    Picture ball = load(ballIcon(), 12, 12);
-    ASSERT_TRUE(ball);
-    EXPECT_EQ(ball->format->format, SDL_PIXELFORMAT_ARGB8888);
-    EXPECT_EQ(look(ball, {{0, 0}, {6, 6}, {1, 6}}), Argb({12, 12, SDL_BLENDMODE_BLEND, 0u, 0xFFD02010u, 0x80D02010u}));
-    ball = load(ballIcon(), 24, 24);
+    EXPECT_EQ(look(load(ballIcon(), 12, 12), {{0, 0}, {6, 6}, {1, 6}}), Argb({12, 12, SDL_BLENDMODE_BLEND, 0u, 0xFFD02010u, 0x80D02010u}));
+    const Picture ball = load(ballIcon(), 24, 24);
     ASSERT_TRUE(ball);
     EXPECT_EQ(argbAt(ball.get(), 0, 0), 0u);
     for (int y = 0; y < 24; ++y)
@@ -76,22 +73,16 @@ TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
 
 TEST(IconFiles, EntriesWithoutAlphaTakeTransparencyFromTheMask)
 {
-    const struct {
-        int depth;
-        Argb palette;
-        PixelRule colour;
-        std::uint32_t at7, at4;
-    } cases[] = {
+    const std::tuple<int, Argb, PixelRule, std::uint32_t, std::uint32_t> cases[] = {  // depth, palette, colours, pixels (7, 2) and (4, 0)
         {32, {}, [](int, int) { return 0x00ABCDEFu; }, 0xFFABCDEFu, 0xFFABCDEFu},  // 32 bits, alpha all zero
         {24, {}, [](int, int) { return 0x3366CCu; }, 0xFF3366CCu, 0xFF3366CCu},
         {8, {0x000000u, 0x11AA22u}, [](int, int) { return 1u; }, 0xFF11AA22u, 0xFF11AA22u},
         {4, {0x000000u, 0x0000FFu, 0xFF0000u}, [](int x, int) { return x % 2 ? 2u : 1u; }, 0xFFFF0000u, 0xFF0000FFu},
         {1, {0x000000u, 0xFFFFFFu}, [](int x, int) { return x >= 6 ? 1u : 0u; }, 0xFFFFFFFFu, 0xFF000000u},
     };
-    for (const auto& c : cases) {
-        const Picture icon = load(iconFile({{8, 4, c.depth, dibEntry(8, 4, c.depth, c.palette, c.colour, [](int x, int) { return x < 3; })}}), 8, 4);
-        EXPECT_EQ(look(icon, {{0, 0}, {2, 3}, {7, 2}, {4, 0}}), Argb({8, 4, SDL_BLENDMODE_BLEND, 0u, 0u, c.at7, c.at4})) << c.depth;
-    }
+    for (const auto& [depth, palette, colour, at7, at4] : cases)
+        EXPECT_EQ(look(load(iconFile({{8, 4, depth, dibEntry(8, 4, depth, palette, colour, [](int x, int) { return x < 3; })}}), 8, 4), {{0, 0}, {2, 3}, {7, 2}, {4, 0}}),
+                  Argb({8, 4, SDL_BLENDMODE_BLEND, 0u, 0u, at7, at4})) << depth;
 }
 
 TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge)

@@ -25,7 +25,6 @@ void tick(int count)
 
 void key(int code) { runHandler(Handler::Key, code, fake.clockMs); }
 void click(int laterMs = 0) { runHandler(Handler::LeftButton, 0, fake.clockMs += laterMs); }
-
 // A fresh world on `level` with `seed`, changed by `setUp`, recording from its start.
 void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [] {})
 {
@@ -52,12 +51,7 @@ bool playBack(const std::string& bytes, std::string& reason)
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        scoreFilePath.clear();
-        replay = ReplaySession{};
-        removeScratchDirectory(dir);
-    }
+    void TearDown() override { scoreFilePath.clear(); replay = ReplaySession{}; removeScratchDirectory(dir); }
     const std::string dir = makeScratchDirectory();
     std::string reason;
 };
@@ -83,10 +77,13 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
         // A ball circling where no brick is left to break is given up.
         calm = countBricksLeft() == left ? calm + 1 : 0;
         left = countBricksLeft();
-        if (calm > 20) key(kKeyF12), calm = 0;
+        if (calm > 20) {
+            key(kKeyF12);
+            calm = 0;
+        }
         if (!game.ballLaunched) click();
     }
-    EXPECT_EQ(game.levelIntroShown, 1) << "the scripted player did not clear level 24";
+    ASSERT_EQ(game.levelIntroShown, 1) << "the scripted player did not clear level 24";
     click(500);
     click(100);
     tick(40);
@@ -106,8 +103,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     const std::string bytes = encodeReplay(replay.start, replay.stream);
     const StateCheck played = checkOf(game);
     const std::size_t sounds = fake.sounds.size(), questions = fake.questions.size();
-    ASSERT_EQ(game.currentLevel, 25);
-    ASSERT_GE(questions, 3u);
+    ASSERT_TRUE(game.currentLevel == 25 && questions >= 3) << game.currentLevel << " " << questions;
     scoreFilePath = dir + "/replayed.sco";
     ASSERT_TRUE(playBack(bytes, reason)) << reason;
     EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
@@ -153,17 +149,14 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     EXPECT_NE(replay.failure.find("livesLeft 0 (recorded 1)"), std::string::npos) << replay.failure;
     EXPECT_LT(replay.ticks, 200);
 
-    for (int pass = 0; pass < 2; ++pass) {
-        const std::string& original = pass == 0 ? bytes : stream;
-        for (std::size_t at = 0; at < original.size(); ++at)
-            for (int change : {0x01, 0x80, 0xff}) {
-                std::string damaged = original;
-                damaged[at] = static_cast<char>(damaged[at] ^ change);
+    for (const bool whole : {true, false})  // the file's bytes, then its event stream's
+        for (std::size_t at = 0; at < (whole ? bytes : stream).size(); ++at)
+            for (const char change : {'\x01', '\x80', '\xff'}) {
+                std::string damaged = whole ? bytes : stream;
+                damaged[at] ^= change;
                 reason.clear();
-                const bool read = playBack(pass == 0 ? damaged : encodeReplay(start, damaged), reason);
-                EXPECT_TRUE(read ? replay.stopped : !reason.empty()) << pass << " " << at;
+                EXPECT_TRUE(playBack(whole ? damaged : encodeReplay(start, damaged), reason) ? replay.stopped : !reason.empty()) << whole << at;
             }
-    }
 }
 
 TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)

@@ -48,8 +48,7 @@ protected:
     }
     void TearDown() override { removeScratchDirectory(scratch); }
     static void setBest(const char* name, int score) { std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name); game.bestScore = score; }
-    // Names in the scratch directory other than the score file: leftovers show here.
-    std::vector<std::string> others() const
+    std::vector<std::string> others() const  // names beside the score file: leftovers show here
     {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(scratch))

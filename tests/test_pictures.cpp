@@ -68,10 +68,7 @@ void installTestPictures()
         if (p.colour.a != 0) *p.slot = makeSolidPicture(p.width, p.height, p.colour, p.file.back() == 'o');
 }
 
-void removeTestPictures()
-{
-    for (const GamePicture& picture : gamePictures()) SDL_FreeSurface(std::exchange(*picture.slot, nullptr));
-}
+void removeTestPictures() { for (const GamePicture& picture : gamePictures()) SDL_FreeSurface(std::exchange(*picture.slot, nullptr)); }
 
 namespace {
 
@@ -85,7 +82,6 @@ void put(PictureBytes& out, Fields fields)
 }
 
 std::uint32_t u(std::size_t value) { return static_cast<std::uint32_t>(value); }
-
 }  // namespace
 
 PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
