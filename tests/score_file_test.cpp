@@ -1,245 +1,247 @@
-// The score file: reading words back into the best score and its holder, the defaults,
-// hostile files, and saves that never lose the old record.
+// The score file: reading it, where it lives, and saves that never lose the record nor touch what is not ours.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <string>
+#include <functional>
+#include <tuple>
 
 #include "game/game_state.h"
+#include "screens/game_screen.h"
+#include "screens/life_loss.h"
+#include "shell/atomic_file.h"
 #include "shell/data_paths.h"
 #include "shell/score_file.h"
+#include "shell/user_dirs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// Whether `check` holds in a child process run as an ordinary player (root ignores permissions).
+bool asPlayer(const std::function<bool()>& check)
+{
+    const pid_t child = fork();
+    if (child == 0) _exit(geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0) ? 2 : check() ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class ScoreFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
         resetWorld();
-        directory = makeScratchDirectory();
-        path = directory + "/Score.sco";
-        pointAt(path);
+        chmod(scratch.c_str(), 0777);  // the player of asPlayer works here too
+        scoreFilePath = path;
     }
-    void TearDown() override { removeScratchDirectory(directory); }
-
-    static void pointAt(const std::string& file)
-    {
-        scoreFilePath = file;
-    }
-
-    // Loads `content` as the score file.
-    void load(const std::string& content)
-    {
-        writeBytes(path, content);
-        loadScoreFile();
-    }
-
-    static void setBest(const char* name, int score)
-    {
-        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name);
-        game.bestScore = score;
-    }
-
-    static std::string bestName() { return game.bestScoreName.data(); }
-
-    // The files in the score file's directory, so that a left-over temporary shows.
-    std::vector<std::string> directoryEntries() const
+    void TearDown() override { removeScratchDirectory(scratch); }
+    static void setBest(const char* name, int score) { std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name); game.bestScore = score; }
+    std::vector<std::string> others() const  // names beside the score file: leftovers show here
     {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-            names.push_back(entry.path().filename().string());
-        }
+        for (const auto& entry : fs::directory_iterator(scratch))
+            if (entry.path().filename() != "Score.sco") names.push_back(entry.path().filename());
         return names;
     }
-
-    std::string directory;
-    std::string path;
+    const std::string scratch = makeScratchDirectory(), path = scratch + "/Score.sco";
     std::string reason;  // why a save failed
 };
 
-// The words before the marker are the holder's name (a leading blank, single blanks between
-// words), the leading decimal number after it the score, held at the limit when too large;
-// a score that is not a number keeps the program start value; a file without the marker is
-// replaced by the defaults, a good one is left as it is.
+// Name words before the marker (63 characters), the number after it held in range; else the defaults.
 TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 {
-    const struct {
-        std::string content;
-        std::string name;
-        int score;
-        bool defaultsWritten;
-    } cases[] = {
-        {"Ace SCORE= 4200", " Ace", 4200, false},
-        {"SCORE= 17", "", 17, false},
-        {"Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5", " Red Fox Jr", 99, false},
-        {"A SCORE= 4200abc", " A", 4200, false},
-        {"A SCORE= -12", " A", -12, false},
-        {"A SCORE= +8", " A", 8, false},
-        {"A SCORE= 99999999999999999999999", " A", INT32_MAX, false},
-        {"Ace SCORE= lots", " Ace", 200000, false},
-        {"Ace SCORE=", " Ace", 200000, false},
-        {std::string("A\0B SCORE= 3", 12), " A B", 3, false},  // a NUL separates words like a blank
-        {"Zo\xE9 \x80\xFF SCORE= 2", " Zo\xE9 \x80\xFF", 2, false},  // Windows-1252 text as it is
-        {std::string(1000, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3, false},
-        {"Ace score= 4200", "Trimbalour", 1235, true},
-        {"", "Trimbalour", 1235, true},
-        {"   \n\t ", "Trimbalour", 1235, true},
-        {"Ace 4200", "Trimbalour", 1235, true},
-        {"SCORE=4200", "Trimbalour", 1235, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.content.substr(0, 40));
-        setBest("Someone", 5);
-        game.bestScore = 200000;
-        load(c.content);
-        EXPECT_EQ(bestName(), c.name);
-        EXPECT_EQ(game.bestScore, c.score);
-        EXPECT_EQ(readBytes(path), c.defaultsWritten ? "Trimbalour SCORE= 1235" : c.content);
+    std::string words, cut;  // 200 words of five
+    for (int i = 0; i < 200; ++i) words += "abcd" + std::to_string(i % 10) + " ", cut += " abcd" + std::to_string(i % 10);
+    // The file, the name and score read, 0 for the defaults.
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"Ace SCORE= 4200", " Ace", 4200}, {"SCORE= 17", "", 17}, {"a\vb\fc SCORE= 1", " a b c", 1},
+        {"Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5", " Red Fox Jr", 99},
+        {std::string("A\0B SCORE= 3", 12), " A B", 3},  // a NUL separates words like a blank
+        {"A SCORE= 4200abc", " A", 4200}, {"A SCORE= -12", " A", -12}, {"A SCORE= +8", " A", 8},
+        {"A SCORE= " + std::string(900 * 1024, '9'), " A", INT32_MAX}, {"Ace SCORE= lots", " Ace", 200000}, {"Ace SCORE=", " Ace", 200000},
+        {"Zo\xE9 \x80\xFF SCORE= 2", " Zo\xE9 \x80\xFF", 2},  // Windows-1252 text as it is
+        {std::string(900 * 1024, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3}, {words + "SCORE= 4", cut.substr(0, 63), 4},
+        {"Ace score= 4200", "", 0}, {"", "", 0}, {"   \n\t ", "", 0}, {"Ace 4200", "", 0}, {"SCORE=4200", "", 0},
+        {std::string(1 << 20, 'y') + " SCORE= 7", "", 0}};
+    for (const auto& [content, name, score] : cases) {
+        SCOPED_TRACE(content.substr(0, 40));
+        setBest("Someone", 200000);
+        writeBytes(path, content);
+        loadScoreFile();
+        EXPECT_EQ(game.bestScoreName.data(), score ? name : "Trimbalour");
+        EXPECT_EQ(game.bestScore, score ? score : 1235);
+        EXPECT_EQ(readBytes(path), score ? content : "Trimbalour SCORE= 1235");
+        EXPECT_LT(std::strlen(pathBuffer.data()), pathBuffer.size());
     }
     std::remove(path.c_str());
-    loadScoreFile();  // a missing file is created with the defaults
+    loadScoreFile();
     EXPECT_EQ(readBytes(path), "Trimbalour SCORE= 1235");
 }
 
-TEST_F(ScoreFile, AnEmptyNameIsWrittenWithALeadingBlankAndReadBackEmpty)
+// Any name, even holding the marker, reads back with its score, and reads back the same again.
+TEST_F(ScoreFile, EveryRecordRoundTrips)
 {
-    setBest("", 300);
-    EXPECT_TRUE(saveScoreFile(reason));
-    EXPECT_EQ(readBytes(path), " SCORE= 300");
-    setBest("x", 0);
-    loadScoreFile();
-    EXPECT_EQ(bestName(), "");
-    EXPECT_EQ(game.bestScore, 300);
-}
-
-TEST_F(ScoreFile, ANameSavedAgainUnchangedKeepsOneLeadingBlank)
-{
-    load("Red  Fox SCORE= 10");
-    ASSERT_EQ(bestName(), " Red Fox");
-    for (int round = 0; round < 3; ++round) {
-        EXPECT_TRUE(saveScoreFile(reason));
-        EXPECT_EQ(readBytes(path), " Red Fox SCORE= 10");
+    const std::pair<const char*, const char*> names[] = {
+        {"", " SCORE= 4321"}, {" Red Fox", " Red Fox SCORE= 4321"}, {"Bob SCORE= 999999", nullptr}, {"SCORE=", nullptr},
+        {" SCORE= SCORE= ", nullptr}, {"a\tSCORE=\t5", nullptr}, {"SCORE=1 x", nullptr}, {"score= SCORE", nullptr},
+        {"\xA0SCORE=\xA0", nullptr}, {"abcd0 abcd1 abcd2 abcd3 abcd4 abcd5 abcd6 abcd7 abcd8 abcd9 abc", nullptr}};
+    for (const auto& [name, record] : names) {
+        SCOPED_TRACE(name);
+        setBest(name, 4321);
+        ASSERT_TRUE(saveScoreFile(reason)) << reason;
+        if (record) EXPECT_EQ(readBytes(path), record);
+        setBest("x", 0);
         loadScoreFile();
-        EXPECT_EQ(bestName(), " Red Fox");
+        EXPECT_EQ(game.bestScore, 4321);
+        const std::string once = game.bestScoreName.data();
+        ASSERT_TRUE(saveScoreFile(reason));
+        loadScoreFile();
+        EXPECT_EQ(game.bestScoreName.data(), once);
     }
 }
 
-TEST_F(ScoreFile, AHugeWordIsConsumedWithoutOverflow)
-{
-    // 900 KiB in one word: pathBuffer keeps its first 999 bytes, the name its first 63.
-    load(std::string(900 * 1024, 'x') + " SCORE= 7");
-    EXPECT_EQ(bestName(), " " + std::string(62, 'x'));
-    EXPECT_EQ(game.bestScore, 7);
-
-    // The same word as the score: a number far too large, held at the limit.
-    load("Big SCORE= " + std::string(900 * 1024, '9'));
-    EXPECT_EQ(bestName(), " Big");
-    EXPECT_EQ(game.bestScore, INT32_MAX);
-
-    // Only the first MiB is read: a marker beyond it is not seen, and the defaults are set.
-    load(std::string(1024 * 1024, 'y') + " SCORE= 7");
-    EXPECT_EQ(bestName(), "Trimbalour");
-    EXPECT_LT(std::strlen(pathBuffer.data()), pathBuffer.size());
-}
-
-TEST_F(ScoreFile, ALongNameIsCutTo63Characters)
-{
-    // 200 words of five.
-    std::string words;
-    std::string expected;
-    for (int i = 0; i < 200; ++i) {
-        words += "abcd" + std::to_string(i % 10) + " ";
-        expected += " abcd" + std::to_string(i % 10);
-    }
-    load(words + "SCORE= 4");
-    EXPECT_EQ(bestName(), expected.substr(0, 63));
-    EXPECT_EQ(game.bestScore, 4);
-
-    // Saved and read again, the cut name is stable.
-    EXPECT_TRUE(saveScoreFile(reason));
-    loadScoreFile();
-    EXPECT_EQ(bestName(), expected.substr(0, 63));
-}
-
-TEST_F(ScoreFile, BinaryBytesAreCharactersOrSeparators)
-{
-    // Every byte value, twice over: the name holds single blanks between words and no control
-    // separator, and it stops at 63 characters.
-    std::string bytes;
-    for (int round = 0; round < 2; ++round) {
-        for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
-    }
-    load(bytes + " SCORE= 11");
-    const std::string name = bestName();
-    EXPECT_EQ(game.bestScore, 11);
-    EXPECT_LE(name.size(), 63u);
-    EXPECT_EQ(name.substr(0, 2), " \x01");
-    for (const char c : {'\t', '\n', '\r', '\v', '\f'}) EXPECT_EQ(name.find(c), std::string::npos);
-    EXPECT_EQ(name.find("  "), std::string::npos);
-}
-
-TEST_F(ScoreFile, ASaveReplacesTheRecordAndLeavesNoTemporaryFile)
+// A save replaces the record whole or not at all, leaves no temporary file and follows no link.
+TEST_F(ScoreFile, ASaveReplacesTheRecordWholeOrNotAtAllAndFollowsNoLink)
 {
     writeBytes(path, "Old SCORE= 1 and some words that were longer than the new record");
     setBest(" Ace", 4200);
     EXPECT_TRUE(saveScoreFile(reason));
     EXPECT_EQ(readBytes(path), " Ace SCORE= 4200");
-    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"Score.sco"});
-}
-
-TEST_F(ScoreFile, AFailedWriteKeepsTheOldFileWhole)
-{
-    const std::string old = "Old Holder SCORE= 999999";
-    writeBytes(path, old);
-    setBest("Newcomer", 1000000);
-
+    EXPECT_TRUE(others().empty());
     // Files may grow to 8 bytes only: the record's write fails part way, as on a full disk.
-    rlimit saved{};
+    setBest("Newcomer", 1000000);
+    rlimit saved{}, small{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto savedSignal = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 8;
+    small = {8, saved.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     EXPECT_FALSE(saveScoreFile(reason));
-    EXPECT_EQ(reason, "disque plein");
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, savedSignal);
-
-    EXPECT_EQ(readBytes(path), old);
-    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"Score.sco"});
+    EXPECT_EQ(reason, "disque plein");
+    EXPECT_EQ(readBytes(path), " Ace SCORE= 4200");
+    EXPECT_TRUE(others().empty());
     EXPECT_EQ(game.bestScore, 1000000);  // the values in memory stay
+    // Saves killed midway leave the old record or the new one, never a torn one.
+    const std::string fresh = "New SCORE= " + std::string(4000, '2');
+    for (int kill = 0; kill < 100; ++kill) {
+        const pid_t child = fork();
+        while (child == 0) writeFileAtomically(path, fresh, reason);
+        usleep(static_cast<useconds_t>(200 + 37 * kill));
+        ::kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string record = readBytes(path);
+        ASSERT_TRUE(record == " Ace SCORE= 4200" || record == fresh) << "torn after kill " << kill;
+    }
+    // The dead saves' temporaries go at the next save; one whose save still runs (its lock held) stays.
+    writeBytes(path + ".tmp-1-feedfacefeedface", "being written");
+    const int lock = open((path + ".tmp-1-feedfacefeedface").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    ASSERT_TRUE(writeFileAtomically(path, "Ace SCORE= 3", reason)) << reason;
+    close(lock);
+    EXPECT_EQ(others(), std::vector<std::string>{"Score.sco.tmp-1-feedfacefeedface"});
+    EXPECT_EQ(readBytes(path), "Ace SCORE= 3");
+    // Links planted at the score file or at temporary names are neither followed nor removed.
+    fs::remove(path);
+    writeBytes(scratch + "/victim", "precious");
+    const std::string names[] = {"Score.sco", "Score.sco.tmp-" + std::to_string(getpid()),
+                                 "Score.sco.tmp-" + std::to_string(getpid()) + "-0000000000000000"};
+    for (const std::string& name : names) fs::create_symlink(scratch + "/victim", scratch + "/" + name);
+    ASSERT_TRUE(writeFileAtomically(path, "Ace SCORE= 1", reason)) << reason;
+    EXPECT_EQ(readBytes(scratch + "/victim") + readBytes(path), "preciousAce SCORE= 1");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+    for (std::size_t i = 1; i < std::size(names); ++i) EXPECT_TRUE(fs::is_symlink(scratch + "/" + names[i]));
+    fs::remove(path);  // a directory in the record's place is not replaced
+    fs::create_directory(path);
+    EXPECT_FALSE(writeFileAtomically(path, "Ace SCORE= 1", reason));
+    EXPECT_TRUE(fs::is_directory(path));
 }
 
-TEST_F(ScoreFile, AFailedRenameKeepsWhatWasThere)
+// An unreadable score file (no permission, a FIFO, a directory) is told, never overwritten.
+TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
 {
-    // The score file's place is taken by a directory: the temporary cannot replace it.
-    std::filesystem::create_directory(path);
-    writeBytes(path + "/inside", "kept");
-    setBest("Ace", 1);
-    EXPECT_FALSE(saveScoreFile(reason));
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(readBytes(path + "/inside"), "kept");
-    EXPECT_EQ(directoryEntries(), std::vector<std::string>{"Score.sco"});
-}
-
-TEST_F(ScoreFile, NoDataDirectoryMeansDefaultsInMemoryAndNothingWritten)
-{
-    const std::string missing = directory + "/gone/Score.sco";
-    pointAt(missing);
+    const std::function<void()> makers[] = {[&] { writeBytes(path, "Real SCORE= 777777"), chmod(path.c_str(), 0); },
+                                            [&] { mkfifo(path.c_str(), 0666); }, [&] { fs::create_directory(path); }};
+    for (const auto& make : makers) {
+        fs::remove_all(path);
+        make();
+        const auto before = fs::symlink_status(path).type();
+        EXPECT_TRUE(asPlayer([&] {
+            testing::internal::CaptureStderr();
+            loadScoreFile();
+            game.bestScore = 5000;
+            const bool refused = !saveScoreFile(reason);
+            const bool told = testing::internal::GetCapturedStderr().find(path) != std::string::npos;
+            return refused && told && game.bestScoreName.data() == std::string("Trimbalour");
+        }));
+        EXPECT_EQ(fs::symlink_status(path).type(), before);
+        EXPECT_TRUE(others().empty());
+    }
+    chmod(path.c_str(), 0600);
+    // Without its directory the record stays in memory and the end screen says why, until the next one.
+    fs::remove_all(path);
+    scoreFilePath = scratch + "/gone/Score.sco";
     loadScoreFile();
-    EXPECT_EQ(bestName(), "Trimbalour");
-    EXPECT_EQ(game.bestScore, 1235);
-    EXPECT_FALSE(pathExists(directory + "/gone"));
-    EXPECT_TRUE(directoryEntries().empty());
+    EXPECT_EQ(game.bestScoreName.data() + std::to_string(game.bestScore), "Trimbalour1235");
+    EXPECT_TRUE(fs::is_empty(scratch));
+    game.score = game.bestScore = 100;
+    testing::internal::CaptureStderr();
+    checkRecord();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("dossier introuvable"), std::string::npos);
+    EXPECT_STREQ(recordNotSavedText.data(), "Record non enregistr\xE9 : dossier introuvable");
+    scoreFilePath = path;
+    game.livesLeft = 0;
+    game.gameOverShown = 0;
+    lifeLost();
+    EXPECT_STREQ(recordNotSavedText.data(), "");
 }
 
+// The record beside the game only while the player may write there; the data beside it or installed.
+TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
+{
+    enum class Beside { Writable, ReadOnly, Missing };
+    const std::string absolute = scratch + "/xdg";
+    // Beside the game, XDG_DATA_HOME (nullptr: unset), where the record goes under the scratch directory.
+    const std::tuple<Beside, const char*, const char*> cases[] = {
+        {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"}, {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
+        {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"}, {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
+        {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"}};
+    for (const auto& [beside, xdgValue, where] : cases) {
+        fs::remove_all(scratch + "/jeu");
+        fs::create_directories(scratch + "/jeu");
+        if (beside != Beside::Missing) fs::create_directory(scratch + "/jeu/Tessaron Data");
+        chmod((scratch + "/jeu/Tessaron Data").c_str(), beside == Beside::Writable ? 0777 : 0555);
+        const std::string expected = scratch + where;
+        EXPECT_TRUE(asPlayer([&] {  // the environment changes in the child only
+            setenv("HOME", (scratch + "/home").c_str(), 1);
+            xdgValue ? setenv("XDG_DATA_HOME", xdgValue, 1) : unsetenv("XDG_DATA_HOME");
+            return chooseScoreFilePath(scratch + "/jeu") == expected;
+        })) << where;
+    }
+    EXPECT_TRUE(asPlayer([] {  // nowhere to keep it
+        setenv("HOME", "relative/home", 1);
+        unsetenv("XDG_DATA_HOME");
+        return xdgUserDir("XDG_DATA_HOME", ".local/share").empty();
+    }));
+    const std::string bin = scratch + "/prefix/games";
+    fs::create_directories(bin);
+    EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");  // neither: missing, and said so there
+    fs::create_directories(installedDataDir(bin));
+    EXPECT_EQ(chooseDataDir(bin), installedDataDir(bin));
+    fs::create_directories(bin + "/Tessaron Data");
+    EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");
+}
 
 }  // namespace

@@ -1,18 +1,30 @@
 // Scratch files for the tests: a private temporary directory and whole-file reads and writes.
 #pragma once
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
-// Makes a new empty directory under the system's temporary directory and returns its path.
-std::string makeScratchDirectory();
-
-// Removes `path` and everything under it.
-void removeScratchDirectory(const std::string& path);
-
+// A new empty directory under the system's temporary directory.
+inline std::string makeScratchDirectory()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessaron-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make " + pattern);
+    return pattern;
+}
+inline void removeScratchDirectory(const std::string& path) { std::error_code ignored; std::filesystem::remove_all(path, ignored); }
 // Replaces the file at `path` with exactly `bytes`.
-void writeBytes(const std::string& path, const std::string& bytes);
-
+inline void writeBytes(const std::string& path, const std::string& bytes)
+{
+    if (!std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()))) throw std::runtime_error("cannot write " + path);
+}
 // The whole content of the file at `path`; empty when it cannot be read.
-std::string readBytes(const std::string& path);
-
+inline std::string readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 // Whether anything (file, directory, link) exists at `path`.
-bool pathExists(const std::string& path);
+inline bool pathExists(const std::string& path) { std::error_code ignored; return std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found; }

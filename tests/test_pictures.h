@@ -1,5 +1,5 @@
-// Pictures of known colours and sizes for the drawing suites, picture files built byte by byte
-// for the loader's suites, and reading pixels back.
+// Pictures of known colours for the drawing suites, picture files built byte by byte for the
+// loader's suites, and reading pixels back.
 #pragma once
 #include <SDL_surface.h>
 
@@ -10,21 +10,13 @@
 
 // A picture of width x height in one colour: an icon (alpha blended) or a bitmap (copied).
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
-
 // A 32-bit surface filled with `colour`, the target of a screen in a test.
-SDL_Surface* makeTarget(int width, int height, SDL_Color colour);
-
-// The colour of one pixel of a surface; alpha included.
+inline SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return makeSolidPicture(width, height, colour, false); }
+// A pixel's colour, alpha included (all zero outside the surface); its raw value on an ARGB8888
+// surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
-
-// The raw 32-bit value of pixel (x, y) of an ARGB8888 surface, as the loader returns them.
-std::uint32_t argbAt(SDL_Surface* surface, int x, int y);
-
-// Whether the pixel at (x, y) has the red, green and blue of `colour`.
+inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y) { return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x]; }
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
-
-// Number of pixels of `surface` in the rectangle (x, y, w, h) with the red, green and blue of
-// `colour`.
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
 
 // The colours of the test pictures that installTestPictures puts in `pictures`.
@@ -41,46 +33,37 @@ constexpr SDL_Color kBallColour{250, 250, 250, 255};
 constexpr SDL_Color kFireBallColour{255, 128, 0, 255};
 constexpr SDL_Color kButtonColour{120, 120, 120, 255};
 constexpr SDL_Color kButtonHoverColour{160, 160, 160, 255};
-// Brick of kind k: (100 + k, 0, 0); capsule of kind k: (0, 100 + k, 0); paddle entry k:
-// (0, 0, 100 + k).
-SDL_Color brickColour(int kind);
-SDL_Color capsuleColour(int kind);
-SDL_Color paddleColour(int entry);
+// Brick of kind k: (100 + k, 0, 0); capsule of kind k: (0, 100 + k, 0); paddle entry k: (0, 0, 100 + k).
+constexpr SDL_Color brickColour(int kind) { return SDL_Color{static_cast<Uint8>(100 + kind), 0, 0, 255}; }
+constexpr SDL_Color capsuleColour(int kind) { return SDL_Color{0, static_cast<Uint8>(100 + kind), 0, 255}; }
+constexpr SDL_Color paddleColour(int entry) { return SDL_Color{0, 0, static_cast<Uint8>(100 + entry), 255}; }
 
-// Every picture file of the game (name in UTF-8), the entry of `pictures` it is loaded into,
-// and the size the game draws it at.
+// Every picture file of the game (name in UTF-8), its entry in `pictures`, its drawn size and
+// the colour of its test picture (none for the victory plate, which the suites set themselves).
 struct GamePicture {
     std::string file;
     SDL_Surface** slot;
-    int width;
-    int height;
+    int width, height;
+    SDL_Color colour;
 };
 std::vector<GamePicture> gamePictures();
 
-// Fills `pictures` with pictures of the right sizes in the colours above (backgrounds 700 x
-// 550 bitmaps, the menu's 285 x 445, icons alpha blended).
+// Fills `pictures` with pictures of the right sizes in the colours above (icons alpha blended);
+// frees them, leaving every entry null.
 void installTestPictures();
-
-// Frees the test pictures and leaves every entry of `pictures` null.
 void removeTestPictures();
 
 using PictureBytes = std::vector<unsigned char>;
 using PixelRule = std::function<std::uint32_t(int x, int y)>;
 
-// Appends `value` in `bytes` little-endian bytes.
-void putLittle(PictureBytes& out, std::uint32_t value, int bytes);
-
-// One icon entry as a device-independent bitmap: the header, a palette, the colour rows and
-// the AND mask rows, bottom up. `colourOf(x, y)` gives 0xAARRGGBB for 32 and 24 bits, a
-// palette index below 32 bits; `clearAt(x, y)` sets the mask bit.
+// One icon entry as a device-independent bitmap, bottom up: `colourOf(x, y)` gives 0xAARRGGBB
+// for 32 and 24 bits, a palette index below; `clearAt(x, y)` sets the AND mask bit.
 PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
                       const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt);
 
 // An icon file around entries of the given sizes and depths.
 struct IconEntry {
-    int width;
-    int height;
-    int depth;
+    int width, height, depth;
     PictureBytes image;
 };
 PictureBytes iconFile(const std::vector<IconEntry>& entries);
