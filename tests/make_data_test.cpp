@@ -73,13 +73,14 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
         const long long luma = sumOver(picture, 0, 0, entry.file == "fond.bmp" ? 480 : w, h, [](std::uint32_t p) {
             return 77 * ((p >> 16) & 255) + 150 * ((p >> 8) & 255) + 29 * (p & 255);  // 256 times the pixel's luma
         }) / ((entry.file == "fond.bmp" ? 480 : w) * h * 256);
-        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "credits.bmp", "bouton.ico", "boutonSurvol\xC3\xA9.ico"}.count(entry.file)) EXPECT_GT(luma, 178);
-        if (entry.file == "fond.bmp") EXPECT_LT(luma, 77);
+        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "credits.bmp", "bouton.ico", "boutonSurvol\xC3\xA9.ico"}.count(entry.file)) { EXPECT_GT(luma, 178); }
+        if (entry.file == "fond.bmp") { EXPECT_LT(luma, 77); }
         if (!icon) continue;
         for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}}) EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u);
         EXPECT_GT(sumOver(picture, 0, 0, w, h, [](std::uint32_t p) { return (p >> 24) % 255 != 0; }), 8);
-        if (entry.file == "raquettearme.ico" || entry.file == "raquettegolf.ico")
+        if (entry.file == "raquettearme.ico" || entry.file == "raquettegolf.ico") {
             EXPECT_GT(sumOver(picture, 0, 0, w, h, [](std::uint32_t p) { return p >> 24 < 128; }), w * h / 3);
+        }
     }
     EXPECT_EQ(filesUnder(kDataDir + "/Images"), names);
 }
@@ -111,7 +112,7 @@ TEST(MadeSounds, EveryCueIsAShortPcmSoundAndTheMusicALongSeamlessLoop)
         EXPECT_TRUE(cue == "musique" ? seconds >= 20 : seconds > 0.05 && seconds <= (cue == "CLAP" ? 1.6 : 0.7)) << cue << ": " << seconds;
         for (std::size_t c = 0; c < channels; ++c) {
             const int first = samples[c], last = samples[count - channels + c];
-            if (cue == "musique") EXPECT_LT(std::abs(first - last), 3 * step) << c;  // the loop's seam is no larger than its steps
+            if (cue == "musique") { EXPECT_LT(std::abs(first - last), 3 * step) << c; }  // the loop's seam is no larger than its steps
             else EXPECT_LT(std::abs(last), 328) << cue;  // no click at the end
         }
         SDL_FreeWAV(buffer);
@@ -123,7 +124,9 @@ TEST(MakeData, WritesTheSameBytesOnEveryRun)
     const std::string again = makeScratchDirectory() + "/data";
     ASSERT_EQ(std::system(("\"" TESSARON_BIN_DIR "/make-data\" \"" + again + "\"").c_str()), 0);
     const std::set<std::string> files = filesUnder(again);
-    EXPECT_EQ(files, filesUnder(kDataDir));
+    std::set<std::string> built = filesUnder(kDataDir);
+    built.erase("Score.sco");  // a record kept beside a game started from the build tree
+    EXPECT_EQ(files, built);
     for (const std::string& file : files) EXPECT_EQ(readBytes(again + "/" + file), readBytes(kDataDir + "/" + file)) << file;
     removeScratchDirectory(fs::path(again).parent_path());
 }

@@ -65,7 +65,7 @@ TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
     for (int y = 0; y < 24; ++y)
         for (int x = 0; x < 24; ++x) {
             const std::uint32_t p = argbAt(ball.get(), x, y);
-            if (y == 12 && (p >> 24) > 0) EXPECT_GE((p >> 16) & 255, 0xC0u) << x;  // even the faintest edge stays red
+            if (y == 12 && (p >> 24) > 0) { EXPECT_GE((p >> 16) & 255, 0xC0u) << x; }  // even the faintest edge stays red
             if ((p >> 24) < 128) continue;
             for (const int shift : {16, 8, 0}) EXPECT_NEAR(int((p >> shift) & 255), int((0xD02010u >> shift) & 255), 6) << x << "," << y;
         }
@@ -173,7 +173,7 @@ TEST(HostileFiles, TruncatedLyingOrDamagedFilesNeverBreakTheReader)
             for (const unsigned char change : {0x01, 0x80, 0xFF}) {
                 Bytes damaged = original;
                 damaged[at] ^= change;
-                if (const Picture picture = load(damaged, 9, 6)) EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6));
+                if (const Picture picture = load(damaged, 9, 6)) { EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6)); }
             }
 }
 
@@ -188,8 +188,8 @@ TEST(ResourcePictures, PicturesHoldTheirArtAndPointersTheirTip)
         for (int y = 0; y < art->height; ++y)
             for (int x = 0; x < art->width; ++x) {
                 EXPECT_EQ(argbAt(picture.get(), x, y), pixelArtColour(*art, x, y)) << x << "," << y;
-                if (pointer && (x < art->hotX || y < art->hotY)) EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u) << x << "," << y;
+                if (pointer && (x < art->hotX || y < art->hotY)) { EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u) << x << "," << y; }
             }
-        if (pointer) EXPECT_EQ(argbAt(picture.get(), art->hotX, art->hotY) >> 24, 255u);
+        if (pointer) { EXPECT_EQ(argbAt(picture.get(), art->hotX, art->hotY) >> 24, 255u); }
     }
 }

@@ -101,7 +101,7 @@ TEST_F(ScoreFile, EveryRecordRoundTrips)
         SCOPED_TRACE(name);
         setBest(name, 4321);
         ASSERT_TRUE(saveScoreFile(reason)) << reason;
-        if (record) EXPECT_EQ(readBytes(path), record);
+        if (record) { EXPECT_EQ(readBytes(path), record); }
         setBest("x", 0);
         loadScoreFile();
         EXPECT_EQ(game.bestScore, 4321);
