@@ -43,27 +43,27 @@ xdotool mousemove 1000 700   # away from the buttons, which light up under the p
 start_game; open_menu
 import -window root -crop "222x70+$mx+$my" +repage "png:$WORK/menu-top.png"
 open_game
-screenshot "$WORK/start.png"
-bricks_drawn "$WORK/start.png" "$gx" "$gy" 1
+screenshot "$WORK/start.miff"
+bricks_drawn "$WORK/start.miff" "$gx" "$gy" 1
 # The ball waits on the paddle at x 240; a click launches it.
 click_at $((gx + 240)) $((gy + 400)) sleep 2
-screenshot "$WORK/flying.png"
-moved=$(region_diff "$WORK/start.png" "$WORK/flying.png" "14x14+$((gx + 233))+$((gy + 505))")
+screenshot "$WORK/flying.miff"
+moved=$(region_diff "$WORK/start.miff" "$WORK/flying.miff" "14x14+$((gx + 233))+$((gy + 505))")
 [ "$moved" -gt 20 ] || fail "the ball did not leave the paddle ($moved pixels changed)"
 for x in 150 300 220 240; do xdotool mousemove $((gx + x)) $((gy + 420)); sleep 0.2; done
 # Any key pauses: the pause text moves (2 pixels a paint on each axis, a paint every 20 ms: it
 # stays above y 300 for a second and a half) while the board below it stands still.
 xdotool key p sleep 0.3
-screenshot "$WORK/paused1.png"; sleep 0.4; screenshot "$WORK/paused2.png"
-[ "$(region_diff "$WORK/paused1.png" "$WORK/paused2.png" "480x300+$gx+$gy")" -gt 200 ] || fail "no moving pause text"
-[ "$(region_diff "$WORK/paused1.png" "$WORK/paused2.png" "480x215+$gx+$((gy + 320))")" = 0 ] || fail "the board moved during the pause"
+screenshot "$WORK/paused1.miff"; sleep 0.4; screenshot "$WORK/paused2.miff"
+[ "$(region_diff "$WORK/paused1.miff" "$WORK/paused2.miff" "480x300+$gx+$gy")" -gt 200 ] || fail "no moving pause text"
+[ "$(region_diff "$WORK/paused1.miff" "$WORK/paused2.miff" "480x215+$gx+$((gy + 320))")" = 0 ] || fail "the board moved during the pause"
 xdotool key p sleep 1
-screenshot "$WORK/resumed.png"
-[ "$(region_diff "$WORK/paused2.png" "$WORK/resumed.png" "480x300+$gx+$gy")" -gt 200 ] || fail "the pause text stayed"
+screenshot "$WORK/resumed.miff"
+[ "$(region_diff "$WORK/paused2.miff" "$WORK/resumed.miff" "480x300+$gx+$gy")" -gt 200 ] || fail "the pause text stayed"
 # Escape and "Oui" end the run; its record takes a name with an accent (Windows-1252 on disk).
 end_run_with_escape
 type_into 227x24 "Zoé Lune"
-screenshot "$WORK/played-end.png"
+screenshot "$WORK/played-end.miff"
 record=$(iconv -f WINDOWS-1252 -t UTF-8 "$WORK/game/Tessaron Data/Score.sco")
 score=${record##*= }
 [ "$record" = "Zoé Lune SCORE= $score" ] || fail "the score file holds '$record'"
@@ -71,24 +71,24 @@ score=${record##*= }
 for part in "500x30 90 330 300 rating" "120x45 255 270 50 score"; do
   set -- $part
   convert "$IMAGES/Perdu.bmp" -crop "$1+$2+$3" +repage "$WORK/perdu.png"
-  shown=$(region_vs_picture "$WORK/played-end.png" "$1+$((gx + $2))+$((gy + $3))" "$WORK/perdu.png")
+  shown=$(region_vs_picture "$WORK/played-end.miff" "$1+$((gx + $2))+$((gy + $3))" "$WORK/perdu.png")
   [ "$shown" -gt "$4" ] || fail "no $5 on the end screen ($shown pixels)"
 done
 leave_end_screen
 # "Entrer un code": level 7's code typed in lower case changes the menu's level line, and the
 # next game starts at level 7; a desktop's close request ends it.
 sleep 0.5
-screenshot "$WORK/menu-before.png"
+screenshot "$WORK/menu-before.miff"
 code=$("$BIN/tessaron-lab" codes | sed -n 7p | tr 'A-Z' 'a-z')
 click_at $((mx + 100)) $((my + 152))
 type_into 106x24 "$code"
 xdotool mousemove $((mx + 5)) $((my + 300)) sleep 0.5
-screenshot "$WORK/menu-after.png"
-[ "$(region_diff "$WORK/menu-before.png" "$WORK/menu-after.png" "180x24+$((mx + 35))+$((my + 118))")" -gt 10 ] \
+screenshot "$WORK/menu-after.miff"
+[ "$(region_diff "$WORK/menu-before.miff" "$WORK/menu-after.miff" "180x24+$((mx + 35))+$((my + 118))")" -gt 10 ] \
   || fail "the menu's level line did not change"
 open_game
-screenshot "$WORK/level7.png"
-bricks_drawn "$WORK/level7.png" "$gx" "$gy" 7
+screenshot "$WORK/level7.miff"
+bricks_drawn "$WORK/level7.miff" "$gx" "$gy" 7
 close_game_window "$gamewin"
 quit_from_menu
 [ "$(cat "$WORK/run/Korvel900 data/Sons/MusicCfg.cfg")" = "EXIT" ] || fail "the exit note is not EXIT"
@@ -104,8 +104,8 @@ start_game --replay "$file"
 watched=$(wait_window 700x550) || fail "the replay's window did not appear"
 [ "$(window_origin "$watched")" = "$gx $gy" ] || fail "the replay's window stands elsewhere"
 for _ in $(seq 1 40); do
-  sleep 0.5; screenshot "$WORK/watched-end.png"
-  differ=$(region_diff "$WORK/played-end.png" "$WORK/watched-end.png" "700x550+$gx+$gy"); [ "$differ" = 0 ] && break
+  sleep 0.5; screenshot "$WORK/watched-end.miff"
+  differ=$(region_diff "$WORK/played-end.miff" "$WORK/watched-end.miff" "700x550+$gx+$gy"); [ "$differ" = 0 ] && break
 done
 [ "$differ" = 0 ] || fail "the watched replay did not end on the played end screen ($differ pixels differ)"
 # (Without a window manager nobody gives the new window the keyboard.)
@@ -126,7 +126,7 @@ start_game
 # find_on_screen PICTURE [TRIES]: waits until PICTURE shows on the screen; prints its places.
 find_on_screen() {
   for _ in $(seq 1 "${2:-50}"); do
-    screenshot "$WORK/screen.png"
+    import -window root "png:$WORK/screen.png"   # read by find-picture
     "$BIN/find-picture" "$WORK/screen.png" "$1" && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended: $(cat "$WORK/game.log")"
     sleep 0.2

@@ -12,14 +12,14 @@ mkdir "$WORK/elsewhere"; mv "$WORK/first" "$prefix"
 [ ! -e "$prefix/games/Tessaron Data" ] || fail "the install put a data directory beside the game"
 start_display
 mkdir -p "$WORK/run/Korvel900 data/Sons"
-# menu_of GAME: starts GAME, whose menu must be drawn as the build tree's ($WORK/build.png).
+# menu_of GAME: starts GAME, whose menu must be drawn as the build tree's ($WORK/build.miff).
 menu_of() {
   xdotool mousemove 1000 700   # away from the buttons, which light up under the pointer
   GAME="$1" start_game; open_menu
-  screenshot "$WORK/menu.png"
-  [ -f "$WORK/build.png" ] || { cp "$WORK/menu.png" "$WORK/build.png"; menuplace="222x310+$mx+$my"; }
+  screenshot "$WORK/menu.miff"
+  [ -f "$WORK/build.miff" ] || { cp "$WORK/menu.miff" "$WORK/build.miff"; menuplace="222x310+$mx+$my"; }
   [ "$menuplace" = "222x310+$mx+$my" ] || fail "$1: the menu stands at $mx,$my, not at $menuplace"
-  differ=$(region_diff "$WORK/build.png" "$WORK/menu.png" "$menuplace")
+  differ=$(region_diff "$WORK/build.miff" "$WORK/menu.miff" "$menuplace")
   [ "$differ" = 0 ] || fail "$1: the menu differs in $differ pixels: the game did not find its pictures"
 }
 menu_of "$BIN/tessaron"; quit_from_menu

@@ -39,16 +39,11 @@ desktop-file-validate /usr/share/applications/tessaron.desktop || fail "desktop-
 appstreamcli validate --no-net --pedantic /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml \
   >"$WORK/appstream.log" 2>&1 || fail "appstreamcli: $(cat "$WORK/appstream.log")"
 ! grep -q '^[EW]:' "$WORK/appstream.log" || fail "appstreamcli: $(cat "$WORK/appstream.log")"
-for icon in $icons; do
-  size=${icon#*hicolor/}; size=${size%%/*}
-  [ "$(identify -format %wx%h "$icon")" = "$size" ] || fail "$icon is not $size pixels"
-done
+for icon in $icons; do size=${icon#*hicolor/}; [ "$(identify -format %wx%h "$icon")" = "${size%%/*}" ] || fail "$icon: wrong size"; done
 # A new player, whose data directory already holds a record of 0: any game beats it.
-home="$WORK/home"
+home="$WORK/home"; record_file="$home/.local/share/tessaron/Score.sco"
 useradd -M -d "$home" -s /bin/sh "$PLAYER"
-mkdir -p "$home/.local/share/tessaron"
-printf 'Zed SCORE= 0' >"$home/.local/share/tessaron/Score.sco"
-chown -R "$PLAYER" "$home"
+mkdir -p "$home/.local/share/tessaron"; printf 'Zed SCORE= 0' >"$record_file"; chown -R "$PLAYER" "$home"
 start_display
 (cd "$home" && exec setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
   env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/games:/usr/bin:/bin SDL_AUDIODRIVER=dummy \
@@ -56,15 +51,15 @@ start_display
 GAME_PID=$!
 open_menu
 # The menu's picture is drawn: its region differs from a blank one in most pixels.
-screenshot "$WORK/menu.png"
+screenshot "$WORK/menu.miff"
 convert -size 222x310 xc:black "$WORK/black.png"
-drawn=$(region_vs_picture "$WORK/menu.png" "222x310+$mx+$my" "$WORK/black.png")
+drawn=$(region_vs_picture "$WORK/menu.miff" "222x310+$mx+$my" "$WORK/black.png")
 [ "$drawn" -gt 30000 ] || fail "the menu looks empty ($drawn pixels drawn): $(cat "$WORK/game.log")"
 open_game; end_run_with_escape
 type_into 227x24 "Nouvelle"
-record=$(cat "$home/.local/share/tessaron/Score.sco")
+record=$(cat "$record_file")
 [ "$record" = "Nouvelle SCORE= 0" ] || fail "the player's record holds '$record': $(cat "$WORK/game.log")"
-[ "$(stat -c %U "$home/.local/share/tessaron/Score.sco")" = "$PLAYER" ] || fail "the record is not the player's"
+[ "$(stat -c %U "$record_file")" = "$PLAYER" ] || fail "the record is not the player's"
 stop_game
 purge || fail "purge: $(cat "$WORK/purge.log")"
 INSTALLED=0
