@@ -84,8 +84,8 @@ TEST(WindowPicture, EnlargedCopyIsNearestNeighbourAndOnlyOfTheArea)
     SDL_FreeSurface(picture);
 }
 
-// After taking the changes of an area, the copy matches the picture there, every pixel that
-// differed lies in a returned rectangle, and nothing outside the area was copied.
+// After taking the changes of an area, the copy matches the picture there, nothing outside the
+// area was copied, and the returned rectangles hold every pixel that differed and reach no further.
 TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
 {
     std::mt19937 dice(5);
@@ -93,21 +93,27 @@ TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
         SDL_Surface* picture = noisePicture(120, 90, round);
         SDL_Surface* shown = noisePicture(120, 90, round);
         SDL_Surface* before = noisePicture(120, 90, round);
-        for (int change = static_cast<int>(dice() % 40); change > 0; --change) 
+        for (int change = static_cast<int>(dice() % 40); change > 0; --change)
             at(picture, static_cast<int>(dice() % 120), static_cast<int>(dice() % 90)) ^= 0x10101u;
         const SDL_Rect area{10, 5, 90, 70};
         SDL_Rect rects[3];
         const int count = takeChangedRects(picture, shown, area, rects, 3);
+        SDL_Rect changes{0, 0, 0, 0};  // the smallest rectangle that holds every change in the area
         for (int y = 0; y < 90; ++y) {
             for (int x = 0; x < 120; ++x) {
                 const SDL_Point point{x, y};
                 const bool inArea = SDL_PointInRect(&point, &area);
                 ASSERT_EQ(at(shown, x, y), inArea ? at(picture, x, y) : at(before, x, y));
+                const SDL_Rect dot{x, y, 1, 1};
+                if (inArea && at(picture, x, y) != at(before, x, y)) SDL_UnionRect(&changes, &dot, &changes);
                 bool held = !inArea || at(picture, x, y) == at(before, x, y);
                 for (int i = 0; i < count; ++i) held = held || SDL_PointInRect(&point, &rects[i]);
                 ASSERT_TRUE(held) << "a change at " << x << "," << y << " was not reported";
             }
         }
+        SDL_Rect reported = count > 0 ? rects[0] : SDL_Rect{0, 0, 0, 0};
+        for (int i = 1; i < count; ++i) SDL_UnionRect(&reported, &rects[i], &reported);
+        EXPECT_TRUE(SDL_RectEquals(&reported, &changes)) << "round " << round << ": the rectangles reach past the changes";
         for (SDL_Surface* surface : {picture, shown, before}) SDL_FreeSurface(surface);
     }
 }

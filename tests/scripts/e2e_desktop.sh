@@ -4,8 +4,7 @@
 # larger and F11's full screen, centred on black, without pausing.
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
-start_display
-start_window_manager
+start_desktop
 prepare_game "" 'Ace SCORE= 0'   # a best score of 0: the lost run is a record
 # F12 gives up the first ball; the last one rises at the right edge, and the paddle goes left,
 # where it cannot catch it, before Escape asks.
@@ -58,8 +57,7 @@ for way in minimise focus; do
   [ "$(region_diff "$WORK/away-2.miff" "$WORK/away-3.miff" "$panel")" -gt 0 ] || fail "$way: a key did not resume play"
   stop_game
 done
-start_display 3840x2160
-start_window_manager
+start_desktop 3840x2160
 start_game; open_menu 666x930
 click_at $((mx + 300)) $((my + 276))   # "Commencer", at three times its place
 game=$(wait_window 2100x1650) || fail "the game window is not 2100 x 1650"

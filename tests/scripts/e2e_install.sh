@@ -36,8 +36,7 @@ for place in "$long" "$WORK/Łódź" "$WORK/$(printf 'caf\351')"; do
   [ "$read_back" = "$(printf '[ Zed SCORE\302\240= 9] 0')" ] || fail "the record read back from $place is '$read_back'"
 done
 # FIFOs in place of the score file, the game's background, the launch's sound and the exit note.
-place="$WORK/fifos"
-prepare_game "$place"
+place="$WORK/fifos"; prepare_game "$place"
 fifos="$place/Tessaron Data/Score.sco|$place/Tessaron Data/Images/fond.bmp|$place/Tessaron Data/Sons/balle decolle.wav|$WORK/run/Korvel900 data/Sons/MusicCfg.cfg"
 IFS='|'; for file in $fifos; do rm -f "$file"; mkfifo "$file"; done; unset IFS
 started=$(date +%s)

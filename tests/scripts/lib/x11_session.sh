@@ -32,7 +32,9 @@ start_display() {
   done
   fail "no X server could be started"
 }
-start_window_manager() {
+# A private X server (of the size $1, if given) with a window manager.
+start_desktop() {
+  start_display "$@"
   HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
   OTHERS="$OTHERS $!"
   for _ in $(seq 1 300); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
