@@ -114,8 +114,7 @@ game_exits "Escape in the watched replay"
 # Wayland: weston nested in the X server (the headless backend gives SDL no input seat), with
 # no panel, whose terminal a misplaced click could start over the game.
 export XDG_RUNTIME_DIR="$WORK/xdg"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-printf '[shell]\npanel-position=none\n' >"$WORK/weston.ini"
+mkdir -m 700 "$XDG_RUNTIME_DIR"; printf '[shell]\npanel-position=none\n' >"$WORK/weston.ini"
 weston --backend=x11-backend.so --socket=tessaron-e2e --width=1000 --height=740 \
   --config="$WORK/weston.ini" --idle-time=0 >"$WORK/weston.log" 2>&1 &
 OTHERS=$!

@@ -10,7 +10,6 @@ for n in $(seq 1 25) "26 --seed 9"; do
   "$lab" level $n >"$work/level" || fail "level $n: status $?"
   ! grep -vqE '^[0-9]+ -?[0-9]+ -?[0-9]+ [1-8] [0-5]$' "$work/level" || fail "level $n: $(grep -vE '^[0-9]+ -?[0-9]+ -?[0-9]+ [1-8] [0-5]$' "$work/level" | head -n 1)"
 done
-[ "$("$lab" level 1 | head -n 1)" = "1 120 60 5 0" ] || fail "level 1 does not start with its brick at (120, 60)"
 # Any number outside 1..25 is the random board, the same for the same seed (1 by default).
 [ "$("$lab" level 26 --seed 9)" = "$("$lab" level -5 --seed 9)" ] || fail "levels 26 and -5 differ for seed 9"
 [ "$("$lab" level 26 --seed 9)" != "$("$lab" level 26 --seed 10)" ] || fail "seeds 9 and 10 give the same board"
