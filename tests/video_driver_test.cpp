@@ -1,6 +1,5 @@
-// Which video drivers show the game: SDL's fallbacks count only when they were asked for.
-// The command line and the start without a display are checked on the real game by
-// e2e_command_line.sh.
+// Which video drivers show the game: SDL's fallbacks count only when they were asked for (the
+// start without a display is checked on the real game by e2e_game.sh).
 #include <gtest/gtest.h>
 
 #include "shell/video_driver.h"

@@ -1,0 +1,79 @@
+#!/bin/sh
+# End to end under a window manager (openbox): modal windows stacked at a record, a pause when
+# the game window is minimised or loses the focus; on a 3840 x 2160 screen, windows three times
+# larger and F11's full screen, centred on black, without pausing.
+BIN="$1"
+. "$(dirname "$0")/lib/x11_session.sh"
+start_desktop
+prepare_game "" 'Ace SCORE= 0'   # a best score of 0: the lost run is a record
+# F12 gives up the first ball; the last one rises at the right edge, and the paddle goes left,
+# where it cannot catch it, before Escape asks.
+start_game; open_menu; open_game
+xdotool mousemove $((gx + 470)) $((gy + 400)) sleep 0.3 key F12
+wait_question; answer_question Oui
+xdotool sleep 0.5 mousemove $((gx + 470)) $((gy + 400)) sleep 0.3 click 1 sleep 0.1 mousemove $((gx + 5)) $((gy + 400)) sleep 0.2 key Escape
+# The question stays open while the last ball is lost: the name dialog opens over it, and a
+# click on the question does not keep the dialog from coming back in front with the focus.
+wait_question
+dialog=$(wait_window 227x24 || wait_window 227x24) || fail "the name dialog did not open over the question"
+set -- $(window_origin "$dialog"); dx=$1; dy=$2
+sleep 0.5
+screenshot "$WORK/dialog-on-top.miff"
+click_at $((qx + 8)) $((qy + 8))   # on the question, outside the dialog
+sleep 0.8
+screenshot "$WORK/stacked-modals.miff"
+front=$(region_diff "$WORK/dialog-on-top.miff" "$WORK/stacked-modals.miff" "227x24+$dx+$dy")
+[ "$front" -lt 40 ] || fail "the name dialog did not come back in front ($front pixels differ)"
+[ "$(xdotool getactivewindow)" = "$dialog" ] || fail "the name dialog did not get the focus back"
+painted=$(convert "$WORK/stacked-modals.miff" -crop "40x40+$((qx + qw - 50))+$((qy + 5))" -format '%[fx:int(mean*255)]' info:)
+[ "$painted" -gt 200 ] || fail "the question under the dialog is not painted (mean level $painted)"
+# The opening name is selected: typing replaces it.
+xdotool type --delay 60 "Zoe"; xdotool key Return
+wait_window_gone 227x24 || fail "the name dialog did not take the name and Return"
+record=$(iconv -f WINDOWS-1252 -t UTF-8 "$WORK/game/Tessaron Data/Score.sco")
+case "$record" in "Zoe SCORE= "*) ;; *) fail "the score file holds '$record'" ;; esac
+wait_question; answer_question Non
+sleep 0.5; screenshot "$WORK/end-screen.miff"
+convert "$IMAGES/Perdu.bmp" -crop 200x30+200+452 +repage "$WORK/thanks.png"
+thanks=$(region_vs_picture "$WORK/end-screen.miff" "200x30+$((gx + 200))+$((gy + 452))" "$WORK/thanks.png")
+[ "$thanks" -lt 30 ] || fail "the end screen is not shown ($thanks pixels differ)"
+leave_end_screen; quit_from_menu
+# The ball rises towards the bricks and reaches them in under 2 s: paused, the side panel
+# (which the pause text never crosses) keeps its score and bricks broken for 3 s.
+xmessage -geometry +0+0 "ailleurs" &
+OTHERS="$OTHERS $!"
+for way in minimise focus; do
+  start_game; open_menu; open_game
+  xdotool sleep 0.5 click 1 sleep 0.15
+  if [ $way = minimise ]; then xdotool windowminimize "$gamewin" sleep 0.5; wmctrl -i -a "$gamewin"
+  else wmctrl -i -a "$(xdotool search --onlyvisible --class xmessage | head -n 1)"; fi
+  panel="190x100+$((gx + 505))+$((gy + 135))"
+  sleep 0.3; screenshot "$WORK/away-1.miff"; sleep 3; screenshot "$WORK/away-2.miff"
+  [ "$(region_diff "$WORK/away-1.miff" "$WORK/away-2.miff" "$panel")" = 0 ] || fail "$way: play went on while away"
+  [ "$(region_diff "$WORK/away-1.miff" "$WORK/away-2.miff" "480x550+$gx+$gy")" -gt 200 ] || fail "$way: no pause text"
+  wmctrl -i -a "$gamewin"
+  xdotool sleep 0.3 key p sleep 2.5
+  screenshot "$WORK/away-3.miff"
+  [ "$(region_diff "$WORK/away-2.miff" "$WORK/away-3.miff" "$panel")" -gt 0 ] || fail "$way: a key did not resume play"
+  stop_game
+done
+start_desktop 3840x2160
+start_game; open_menu 666x930
+click_at $((mx + 300)) $((my + 276))   # "Commencer", at three times its place
+game=$(wait_window 2100x1650) || fail "the game window is not 2100 x 1650"
+set -- $(window_origin "$game"); gx=$1; gy=$2
+xdotool mousemove $((gx + 720)) $((gy + 1200)) sleep 1
+screenshot "$WORK/window.miff"
+bricks_drawn "$WORK/window.miff" "$gx" "$gy" 1 3
+# F11 turns the game window into a full screen of the size $1, or back.
+f11() { xdotool windowactivate --sync "$game" 2>/dev/null || true; xdotool key F11; wait_window "$1" >/dev/null || fail "F11 did not make the game window $1"; }
+f11 3840x2160
+sleep 0.5; screenshot "$WORK/full1.miff"
+bricks_drawn "$WORK/full1.miff" 870 255 1 3
+black=$(convert "$WORK/full1.miff" -crop 860x2160+0+0 +repage -format '%[fx:maxima.intensity]' info:)
+[ "$black" = 0 ] || fail "the full screen is not black beside the picture"
+# Paused, the pause text would move: nothing may change while the ball waits.
+sleep 0.3; screenshot "$WORK/full2.miff"
+[ "$(region_diff "$WORK/full1.miff" "$WORK/full2.miff" 3840x2160+0+0)" = 0 ] || fail "F11 paused the game"
+f11 2100x1650
+echo "three times larger on a 3840 x 2160 screen; F11 to full screen and back without a pause"
