@@ -34,12 +34,15 @@ protected:
 TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
 {
     const std::vector<GamePicture> all = gamePictures();
-    const auto colourFor = [](std::size_t i) { return static_cast<std::uint32_t>((10 + i * 5) << 16 | (200 - i * 4) << 8 | 77); };  // each its own
+    const auto colourFor = [](std::size_t i) {  // each picture its own
+        return static_cast<std::uint32_t>((10 + i * 5) << 16 | (200 - i * 4) << 8 | 77);
+    };
     std::filesystem::create_directories(data + "/Images");
     for (std::size_t i = 0; i < all.size(); ++i) {
         const std::uint32_t rgb = colourFor(i);
         const PictureBytes bytes = all[i].file.substr(all[i].file.size() - 4) == ".ico"
-            ? iconFile({{7, 5, 32, dibEntry(7, 5, 32, {}, [rgb](int, int) { return 0xFF000000u | rgb; }, [](int, int) { return false; })}})
+            ? iconFile({{7, 5, 32, dibEntry(7, 5, 32, {}, [rgb](int, int) { return 0xFF000000u | rgb; },
+                                            [](int, int) { return false; })}})
             : bitmapFile(all[i].width, all[i].height, [rgb](int, int) { return rgb; });
         writeBytes(data + "/Images/" + all[i].file, std::string(bytes.begin(), bytes.end()));
     }
@@ -50,8 +53,10 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     menuButtons[3].hovered = 1;
     loadAssets();
     EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
-    EXPECT_EQ(std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()), game.bestScore),
-              std::tuple(BallIcon::Normal, data + "/Images/8.bmp", " Ace", 4200));  // pathBuffer: the last path composed
+    EXPECT_EQ(
+        std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()),
+                   game.bestScore),
+        std::tuple(BallIcon::Normal, data + "/Images/8.bmp", " Ace", 4200));  // pathBuffer: the last path composed
     for (std::size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(all[i].file);
         SDL_Surface* picture = *all[i].slot;
@@ -61,7 +66,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         for (const auto& [value, shift] : {std::pair(got.r, 16), std::pair(got.g, 8), std::pair(got.b, 0)})
             EXPECT_NEAR(value, colourFor(i) >> shift & 255, 2);
     }
-    for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]}) EXPECT_EQ(unused, nullptr);
+    for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
+        EXPECT_EQ(unused, nullptr);
     for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
     const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
         {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
@@ -78,7 +84,8 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     testing::internal::CaptureStderr();
     loadAssets();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron: data directory not found: " + data + "\n");
-    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[1].label.data()), std::string(game.bestScoreName.data())),
+    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[1].label.data()),
+                         std::string(game.bestScoreName.data())),
               std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));
     // The defaults go to the player's own data directory, made private on the way.
     const std::string own = directory + "/home-data/tessaron";
@@ -98,7 +105,8 @@ TEST_F(Assets, SoundCuesPlayOnlyWithSoundsOnAndTheExitNoteIsWrittenOnlyInItsDire
         playCue("CLAP");
         startMusic();
         EXPECT_STREQ(pathBuffer.data(), "/jeux/Sons/musique.wav");
-        const std::vector<std::string> none, cues = {"/jeux/Sons/balle pause.wav", "/jeux/Sons/CLAP.wav"}, music = {"/jeux/Sons/musique.wav"};
+        const std::vector<std::string> none, cues = {"/jeux/Sons/balle pause.wav", "/jeux/Sons/CLAP.wav"},
+                                             music = {"/jeux/Sons/musique.wav"};
         EXPECT_EQ(fake.sounds, enabled == 1 ? cues : none);
         EXPECT_EQ(fake.loops, enabled == 1 ? music : none);
     }

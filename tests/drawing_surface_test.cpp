@@ -188,7 +188,8 @@ TEST(GameFonts, WeightsPickTheNearestFaceAndHeightsAreCellHeights)
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
     const struct { int weight; const char* style; } faces[] = {
         {0, "Regular"}, {30, "Regular"}, {399, "Regular"}, {400, "Regular"}, {650, "Bold"}, {700, "Bold"}, {1000, "Black"}, {1200, "Black"}};
-    for (const auto& face : faces) EXPECT_STREQ(TTF_FontFaceStyleName(openGameFont(25, face.weight).face), face.style) << face.weight;
+    for (const auto& face : faces)
+        EXPECT_STREQ(TTF_FontFaceStyleName(openGameFont(25, face.weight).face), face.style) << face.weight;
     EXPECT_STREQ(TTF_FontFaceFamilyName(openGameFont(22, 700).face), "Lato");
     const GameFont& first = openGameFont(38, 700);
     EXPECT_EQ(&first, &openGameFont(38, 700));

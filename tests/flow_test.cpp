@@ -70,7 +70,12 @@ void recordOverlay(SDL_Surface*) { overlayOffsets.push_back(slideOffset); }
 TEST_F(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
 {
     // clockStepMs: added at every reading of the clock, beyond each frame's 5 ms sleep
-    const struct { bool timed; int step, clockStepMs; std::size_t frames; int secondOffset; } cases[] = {{false, 2, 7, 301, -2}, {true, 2, 0, 150, -4},  {true, 2, 10, 67, -9},
+    const struct {
+        bool timed;
+        int step, clockStepMs;
+        std::size_t frames;
+        int secondOffset;
+    } cases[] = {{false, 2, 7, 301, -2}, {true, 2, 0, 150, -4},  {true, 2, 10, 67, -9},
                  {true, 2, -5, 300, -2}, {true, 0, -5, 600, -1}, {true, 2, -1000, 300, -2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frames);
@@ -206,7 +211,8 @@ TEST_F(Flow, ARecordAsksForTheNameAndSavesIt)
         EXPECT_EQ(game.bestScore, c.best);
         EXPECT_STREQ(game.bestScoreName.data(), c.name);
         const int asked = c.file ? 1 : 0;
-        EXPECT_EQ((std::array{pathExists(scorePath) ? 1 : 0, static_cast<int>(fake.dialogs.size()), fake.repaints}), (std::array{asked, asked, asked}));
+        EXPECT_EQ((std::array{pathExists(scorePath) ? 1 : 0, static_cast<int>(fake.dialogs.size()), fake.repaints}),
+                  (std::array{asked, asked, asked}));
         if (!c.file) continue;
         EXPECT_EQ(readBytes(scorePath), c.file);
         EXPECT_EQ(fake.dialogInitialText, " Ace");
@@ -218,8 +224,10 @@ TEST_F(Flow, ARecordAsksForTheNameAndSavesIt)
 // Clearing a level: the clap, the intro's five sets, 800 ms on the intro; the last plays the music first.
 TEST_F(Flow, LevelCompleteShowsEachIntroSetAndTheLastPlaysTheMusic)
 {
-    const char* const sets[][2] = {{"reprenons notre soufle avant ", "le terrifiant niveau 2?"}, {"Pret pour l'attaque du niveau 2?", " "},
-                                   {"Plongeons ensemble dans ", "le niveau 2 !"}, {"Le niveau 1 etait facile...", "Mais le niveau 2 l'est moins !!"},
+    const char* const sets[][2] = {{"reprenons notre soufle avant ", "le terrifiant niveau 2?"},
+                                   {"Pret pour l'attaque du niveau 2?", " "},
+                                   {"Plongeons ensemble dans ", "le niveau 2 !"},
+                                   {"Le niveau 1 etait facile...", "Mais le niveau 2 l'est moins !!"},
                                    {"Le niveau 2 vous attend !!", " "}};
     for (int draw = 0; draw < 5; ++draw) {
         SCOPED_TRACE(draw);

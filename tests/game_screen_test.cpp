@@ -88,7 +88,8 @@ protected:
     {
         const int tops[] = {0, 80, 140, 180, 220, 260};
         for (std::size_t i = 0; i <= 5; ++i) {
-            menuButtons[i] = MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
+            menuButtons[i] =
+                MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
             std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", i == 4 ? "Sons : ON" : "Credits");
         }
     }
@@ -181,7 +182,8 @@ TEST_F(GameScreen, AimingGuideStepsAheadAndTurnsOnlyAtTheWalls)
         hold(game.balls[0], c.x, c.y, c.vx, c.vy);
         draw();
         EXPECT_EQ(countColour(target, static_cast<int>(c.x), 0, 1, c.clearAbove, kGuideRed), 0);
-        for (const Pixel& p : c.pixels) EXPECT_EQ(at(p.x, p.y, kGuideRed), p.drawn) << c.x << "," << c.y << ": " << p.x << "," << p.y;
+        for (const Pixel& p : c.pixels)
+            EXPECT_EQ(at(p.x, p.y, kGuideRed), p.drawn) << c.x << "," << c.y << ": " << p.x << "," << p.y;
     }
     // The second ball's guide is dark green, and only with two balls in play; none unless sticky.
     game.balls[0].held = 0;
@@ -252,7 +254,8 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
         pictures.victoryPlate = e.plate;
         draw();
         EXPECT_EQ(countColour(target, 350, 10, 300, 85, kBlack), e.black) << e.won;
-        EXPECT_TRUE(at(400, 95, kLostBackgroundColour) && at(650, 50, kLostBackgroundColour) && at(349, 50, kLostBackgroundColour));
+        EXPECT_TRUE(at(400, 95, kLostBackgroundColour) && at(650, 50, kLostBackgroundColour) &&
+                    at(349, 50, kLostBackgroundColour));
     }
 }
 
@@ -263,7 +266,8 @@ TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
     slideOffset = 100;
     drawGameScreen(large);
     EXPECT_TRUE(hasColour(large, 0, 99, kSentinel) && hasColour(large, 0, 100, kGameBackgroundColour));
-    EXPECT_TRUE(hasColour(large, 739, 649, kBlack) && hasColour(large, 740, 100, kSentinel) && hasColour(large, 0, 650, kSentinel));
+    EXPECT_TRUE(hasColour(large, 739, 649, kBlack) && hasColour(large, 740, 100, kSentinel) &&
+                hasColour(large, 0, 650, kSentinel));
     SDL_FreeSurface(large);
 }
 
@@ -334,7 +338,8 @@ TEST_F(Menu, HitTestFindsTheLastButtonUnderThePointerAndMarksOnlyIt)
     for (const auto& c : cases) {
         menuButtons[3].y = c.button == 3 ? 150 : 180;  // 150: over the lower part of button 2
         EXPECT_EQ(hitTestButtons(c.x, c.y), c.button) << c.x << "," << c.y;
-        for (int i = c.button == 0 ? 0 : 1; i <= 5; ++i) EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == c.button ? 1 : 0) << i;
+        for (int i = c.button == 0 ? 0 : 1; i <= 5; ++i)
+            EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == c.button ? 1 : 0) << i;
     }
 }
 

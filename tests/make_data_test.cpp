@@ -22,18 +22,23 @@ const std::string kDataDir = TESSARON_BIN_DIR "/Tessaron Data";
 std::uint32_t little(const std::string& bytes, std::size_t at, int size)
 {
     std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
     return value;
 }
 
-Picture loadPicture(const std::string& name, int w, int h) { return Picture(loadPictureFile((kDataDir + "/Images/" + name).c_str(), w, h), SDL_FreeSurface); }
+Picture loadPicture(const std::string& name, int w, int h)
+{
+    return Picture(loadPictureFile((kDataDir + "/Images/" + name).c_str(), w, h), SDL_FreeSurface);
+}
 
 // The names of the files under `dir`, relative to it, but for make-data's hidden stamp.
 std::set<std::string> filesUnder(const fs::path& dir)
 {
     std::set<std::string> names;
     for (const auto& item : fs::recursive_directory_iterator(dir))
-        if (item.is_regular_file() && item.path().filename().string()[0] != '.') names.insert(fs::relative(item.path(), dir).string());
+        if (item.is_regular_file() && item.path().filename().string()[0] != '.')
+            names.insert(fs::relative(item.path(), dir).string());
     return names;
 }
 
@@ -62,9 +67,11 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
         const int w = entry.width, h = entry.height;
         const bool icon = entry.file.back() == 'o';
         if (icon)
-            EXPECT_EQ(std::tuple(little(bytes, 0, 4), little(bytes, 6, 1), little(bytes, 7, 1), little(bytes, 12, 2)), std::tuple(0x10000u, w + 0u, h + 0u, 32u));
+            EXPECT_EQ(std::tuple(little(bytes, 0, 4), little(bytes, 6, 1), little(bytes, 7, 1), little(bytes, 12, 2)),
+                      std::tuple(0x10000u, w + 0u, h + 0u, 32u));
         else
-            EXPECT_EQ(std::tuple(little(bytes, 0, 2), little(bytes, 18, 4), little(bytes, 22, 4), little(bytes, 28, 2)), std::tuple(0x4D42u, w + 0u, h + 0u, 24u));
+            EXPECT_EQ(std::tuple(little(bytes, 0, 2), little(bytes, 18, 4), little(bytes, 22, 4), little(bytes, 28, 2)),
+                      std::tuple(0x4D42u, w + 0u, h + 0u, 24u));
         const Picture picture = loadPicture(entry.file, w, h);
         ASSERT_TRUE(picture);
         EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(w, h));
@@ -73,10 +80,14 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
         const long long luma = sumOver(picture, 0, 0, entry.file == "fond.bmp" ? 480 : w, h, [](std::uint32_t p) {
             return 77 * ((p >> 16) & 255) + 150 * ((p >> 8) & 255) + 29 * (p & 255);  // 256 times the pixel's luma
         }) / ((entry.file == "fond.bmp" ? 480 : w) * h * 256);
-        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "credits.bmp", "bouton.ico", "boutonSurvol\xC3\xA9.ico"}.count(entry.file)) { EXPECT_GT(luma, 178); }
+        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "credits.bmp", "bouton.ico", "boutonSurvol\xC3\xA9.ico"}
+                .count(entry.file)) {
+            EXPECT_GT(luma, 178);
+        }
         if (entry.file == "fond.bmp") { EXPECT_LT(luma, 77); }
         if (!icon) continue;
-        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}}) EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u);
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}})
+            EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u);
         EXPECT_GT(sumOver(picture, 0, 0, w, h, [](std::uint32_t p) { return (p >> 24) % 255 != 0; }), 8);
         if (entry.file == "raquettearme.ico" || entry.file == "raquettegolf.ico") {
             EXPECT_GT(sumOver(picture, 0, 0, w, h, [](std::uint32_t p) { return p >> 24 < 128; }), w * h / 3);
@@ -100,20 +111,27 @@ TEST(MadeSounds, EveryCueIsAShortPcmSoundAndTheMusicALongSeamlessLoop)
         Uint32 length = 0;
         ASSERT_NE(SDL_LoadWAV(path.c_str(), &audio, &buffer, &length), nullptr) << cue;
         // SDL also decodes compressed formats to 16 bits: the format chunk must say plain PCM.
-        EXPECT_EQ(std::tuple(audio.format, little(readBytes(path), 20, 2), audio.freq % 22050), std::tuple(AUDIO_S16LSB, 1u, 0)) << cue;
+        EXPECT_EQ(std::tuple(audio.format, little(readBytes(path), 20, 2), audio.freq % 22050),
+                  std::tuple(AUDIO_S16LSB, 1u, 0))
+            << cue;
         const auto* samples = reinterpret_cast<const std::int16_t*>(buffer);
         const std::size_t count = length / 2, channels = audio.channels;
         const double seconds = static_cast<double>(count / channels) / audio.freq;
         int peak = 0;
         double step = 0;  // the mean step between a channel's samples
         for (std::size_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(int(samples[i])));
-        for (std::size_t i = channels; i < count; ++i) step += std::abs(samples[i] - samples[i - channels]) / double(count - channels);
+        for (std::size_t i = channels; i < count; ++i)
+            step += std::abs(samples[i] - samples[i - channels]) / double(count - channels);
         EXPECT_TRUE(peak > 8192 && peak < 32440) << cue << ": " << peak;  // heard, never clipped
-        EXPECT_TRUE(cue == "musique" ? seconds >= 20 : seconds > 0.05 && seconds <= (cue == "CLAP" ? 1.6 : 0.7)) << cue << ": " << seconds;
+        EXPECT_TRUE(cue == "musique" ? seconds >= 20 : seconds > 0.05 && seconds <= (cue == "CLAP" ? 1.6 : 0.7))
+            << cue << ": " << seconds;
         for (std::size_t c = 0; c < channels; ++c) {
             const int first = samples[c], last = samples[count - channels + c];
-            if (cue == "musique") { EXPECT_LT(std::abs(first - last), 3 * step) << c; }  // the loop's seam is no larger than its steps
-            else EXPECT_LT(std::abs(last), 328) << cue;  // no click at the end
+            if (cue == "musique") {
+                EXPECT_LT(std::abs(first - last), 3 * step) << c;  // the loop's seam is no larger than its steps
+            } else {
+                EXPECT_LT(std::abs(last), 328) << cue;  // no click at the end
+            }
         }
         SDL_FreeWAV(buffer);
     }

@@ -21,8 +21,14 @@ using Bytes = PictureBytes;
 using Picture = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 using Argb = std::vector<std::uint32_t>;
 
-Picture load(const Bytes& bytes, int width, int height) { return Picture(pictureFromBytes(bytes.data(), bytes.size(), width, height), SDL_FreeSurface); }
-Picture open(const std::string& path, int width, int height) { return Picture(loadPictureFile(path.c_str(), width, height), SDL_FreeSurface); }
+Picture load(const Bytes& bytes, int width, int height)
+{
+    return Picture(pictureFromBytes(bytes.data(), bytes.size(), width, height), SDL_FreeSurface);
+}
+Picture open(const std::string& path, int width, int height)
+{
+    return Picture(loadPictureFile(path.c_str(), width, height), SDL_FreeSurface);
+}
 const auto noMask = [](int, int) { return false; };
 
 // The ARGB values at `points`, preceded by the picture's width, height and blend mode; none without a picture.
@@ -58,7 +64,8 @@ Bytes patched(Bytes bytes, std::size_t at, std::uint32_t value, int size)
 // A 32-bit icon keeps its alpha; stretched, its clear pixels neither darken nor tint their neighbours.
 TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
 {
-    EXPECT_EQ(look(load(ballIcon(), 12, 12), {{0, 0}, {6, 6}, {1, 6}}), Argb({12, 12, SDL_BLENDMODE_BLEND, 0u, 0xFFD02010u, 0x80D02010u}));
+    EXPECT_EQ(look(load(ballIcon(), 12, 12), {{0, 0}, {6, 6}, {1, 6}}),
+              Argb({12, 12, SDL_BLENDMODE_BLEND, 0u, 0xFFD02010u, 0x80D02010u}));
     const Picture ball = load(ballIcon(), 24, 24);
     ASSERT_TRUE(ball);
     EXPECT_EQ(argbAt(ball.get(), 0, 0), 0u);
@@ -67,13 +74,15 @@ TEST(IconFiles, ThirtyTwoBitIconsKeepTheirAlphaAndCleanEdgesWhenStretched)
             const std::uint32_t p = argbAt(ball.get(), x, y);
             if (y == 12 && (p >> 24) > 0) { EXPECT_GE((p >> 16) & 255, 0xC0u) << x; }  // even the faintest edge stays red
             if ((p >> 24) < 128) continue;
-            for (const int shift : {16, 8, 0}) EXPECT_NEAR(int((p >> shift) & 255), int((0xD02010u >> shift) & 255), 6) << x << "," << y;
+            for (const int shift : {16, 8, 0})
+                EXPECT_NEAR(int((p >> shift) & 255), int((0xD02010u >> shift) & 255), 6) << x << "," << y;
         }
 }
 
 TEST(IconFiles, EntriesWithoutAlphaTakeTransparencyFromTheMask)
 {
-    const std::tuple<int, Argb, PixelRule, std::uint32_t, std::uint32_t> cases[] = {  // depth, palette, colours, pixels (7, 2) and (4, 0)
+    const std::tuple<int, Argb, PixelRule, std::uint32_t, std::uint32_t> cases[] = {
+        // depth, palette, colours, pixels (7, 2) and (4, 0)
         {32, {}, [](int, int) { return 0x00ABCDEFu; }, 0xFFABCDEFu, 0xFFABCDEFu},  // 32 bits, alpha all zero
         {24, {}, [](int, int) { return 0x3366CCu; }, 0xFF3366CCu, 0xFF3366CCu},
         {8, {0x000000u, 0x11AA22u}, [](int, int) { return 1u; }, 0xFF11AA22u, 0xFF11AA22u},
@@ -81,8 +90,12 @@ TEST(IconFiles, EntriesWithoutAlphaTakeTransparencyFromTheMask)
         {1, {0x000000u, 0xFFFFFFu}, [](int x, int) { return x >= 6 ? 1u : 0u; }, 0xFFFFFFFFu, 0xFF000000u},
     };
     for (const auto& [depth, palette, colour, at7, at4] : cases)
-        EXPECT_EQ(look(load(iconFile({{8, 4, depth, dibEntry(8, 4, depth, palette, colour, [](int x, int) { return x < 3; })}}), 8, 4), {{0, 0}, {2, 3}, {7, 2}, {4, 0}}),
-                  Argb({8, 4, SDL_BLENDMODE_BLEND, 0u, 0u, at7, at4})) << depth;
+        EXPECT_EQ(look(load(iconFile({{8, 4, depth,
+                                       dibEntry(8, 4, depth, palette, colour, [](int x, int) { return x < 3; })}}),
+                            8, 4),
+                       {{0, 0}, {2, 3}, {7, 2}, {4, 0}}),
+                  Argb({8, 4, SDL_BLENDMODE_BLEND, 0u, 0u, at7, at4}))
+            << depth;
 }
 
 TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge)
@@ -93,9 +106,11 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
         {32, 32, 32, dibEntry(32, 32, 32, {}, [](int, int) { return 0xFFFF0000u; }, noMask)},  // deeper wins a tie
         {48, 48, 32, dibEntry(48, 48, 32, {}, [](int, int) { return 0xFFFFFF00u; }, noMask)},
     });
-    for (const auto& [size, colour] : {std::pair(16, 0xFF0000FFu), {32, 0xFFFF0000u}, {24, 0xFFFF0000u}, {40, 0xFFFFFF00u}, {64, 0xFFFFFF00u}}) {
+    for (const auto& [size, colour] :
+         {std::pair(16, 0xFF0000FFu), {32, 0xFFFF0000u}, {24, 0xFFFF0000u}, {40, 0xFFFFFF00u}, {64, 0xFFFFFF00u}}) {
         const Picture icon = load(file, size, size);
-        EXPECT_EQ(look(icon, {{size / 2, size / 2}}), Argb({std::uint32_t(size), std::uint32_t(size), SDL_BLENDMODE_BLEND, colour}));
+        EXPECT_EQ(look(icon, {{size / 2, size / 2}}),
+                  Argb({std::uint32_t(size), std::uint32_t(size), SDL_BLENDMODE_BLEND, colour}));
     }
     const std::string dir = makeScratchDirectory();
     const auto pngOf = [&dir](int width, int height, std::uint32_t argb) {
@@ -106,7 +121,8 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
         const std::string png = readBytes(dir + "/entry.png");
         return Bytes(png.begin(), png.end());
     };
-    EXPECT_EQ(look(load(iconFile({{6, 6, 32, pngOf(6, 6, 0x80123456u)}}), 6, 6), {{3, 3}}), Argb({6, 6, SDL_BLENDMODE_BLEND, 0x80123456u}));
+    EXPECT_EQ(look(load(iconFile({{6, 6, 32, pngOf(6, 6, 0x80123456u)}}), 6, 6), {{3, 3}}),
+              Argb({6, 6, SDL_BLENDMODE_BLEND, 0x80123456u}));
     EXPECT_FALSE(load(iconFile({{0, 2, 32, pngOf(1100, 2, 0xFF00FF00u)}}), 6, 6));  // wider than any icon: not decoded
     removeScratchDirectory(dir);
 }
@@ -119,7 +135,8 @@ TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
     EXPECT_EQ(look(same, {{0, 0}, {0, 1}, {1, 0}}), Argb({2, 2, SDL_BLENDMODE_NONE, 0xFF000000u, 0xFF0000FFu, 0xFFFFFFFFu}));
     EXPECT_EQ(look(big, {}), Argb({8, 8, SDL_BLENDMODE_NONE}));
     const std::uint32_t middleTop = argbAt(big.get(), 4, 0);
-    EXPECT_TRUE((middleTop >> 24) == 255 && (middleTop & 255) > 40 && (middleTop & 255) < 215) << middleTop;  // between black and white
+    EXPECT_TRUE((middleTop >> 24) == 255 && (middleTop & 255) > 40 && (middleTop & 255) < 215)
+        << middleTop;  // between black and white
 }
 
 // Paths are bytes; only regular files open, of the stated size; a run-length bomb is refused undecoded.
@@ -142,7 +159,8 @@ TEST(PictureFiles, OnlyRegularFilesOfTheStatedSizeOpen)
     for (const auto& [at, value] : {std::pair<std::size_t, std::uint32_t>{10, 62}, {18, 4096}, {22, 4096}, {30, 1}, {46, 2}})
         bomb = patched(bomb, at, value, 4);  // pixels, width, height, run-length, palette
     bomb[28] = 8;
-    for (const std::string& path : {right, dir + "/fifo.ico", dir + "/absent.bmp", dir, save("bomb.bmp", bomb)}) EXPECT_FALSE(open(path, 700, 550)) << path;
+    for (const std::string& path : {right, dir + "/fifo.ico", dir + "/absent.bmp", dir, save("bomb.bmp", bomb)})
+        EXPECT_FALSE(open(path, 700, 550)) << path;
     EXPECT_EQ(loadPictureFile(nullptr, 12, 12), nullptr);
     removeScratchDirectory(dir);
 }
@@ -151,8 +169,10 @@ TEST(HostileFiles, TruncatedLyingOrDamagedFilesNeverBreakTheReader)
 {
     const Bytes icon = ballIcon();
     const Bytes bitmap = bitmapFile(5, 3, [](int x, int y) { return static_cast<std::uint32_t>(x * 40 + y); });
-    for (std::size_t size = 0; size < icon.size(); ++size) EXPECT_EQ(pictureFromBytes(icon.data(), size, 12, 12), nullptr) << size;
-    for (std::size_t size = 0; size < bitmap.size(); ++size) EXPECT_EQ(pictureFromBytes(bitmap.data(), size, 5, 3), nullptr) << size;
+    for (std::size_t size = 0; size < icon.size(); ++size)
+        EXPECT_EQ(pictureFromBytes(icon.data(), size, 12, 12), nullptr) << size;
+    for (std::size_t size = 0; size < bitmap.size(); ++size)
+        EXPECT_EQ(pictureFromBytes(bitmap.data(), size, 5, 3), nullptr) << size;
     // Lying fields (offset, value, size) of the icon: entries too many or none, neither icon nor cursor, an entry
     // longer than or beyond the file, width or height absurd or negative, an odd doubled height, no such depth,
     // compressed, a header longer than the entry; of the bitmap: pixels beyond the file, width absurd or none,
@@ -168,12 +188,16 @@ TEST(HostileFiles, TruncatedLyingOrDamagedFilesNeverBreakTheReader)
     EXPECT_FALSE(load(patched(patched(icon, 36, 8, 2), 54, 300, 4), 12, 12));  // palettes too big
     EXPECT_FALSE(load(patched(patched(bitmap, 28, 8, 2), 46, 1000, 4), 5, 3));
     // Any byte changed: reading stays within the bytes (the sanitizer build checks) and what loads has the asked size.
-    for (const auto& original : {icon, bitmap, iconFile({{8, 4, 4, dibEntry(8, 4, 4, {1, 2}, [](int x, int) { return x % 2u; }, noMask)}})})
+    for (const auto& original : {icon, bitmap,
+                                 iconFile({{8, 4, 4,
+                                            dibEntry(8, 4, 4, {1, 2}, [](int x, int) { return x % 2u; }, noMask)}})})
         for (std::size_t at = 0; at < original.size(); ++at)
             for (const unsigned char change : {0x01, 0x80, 0xFF}) {
                 Bytes damaged = original;
                 damaged[at] ^= change;
-                if (const Picture picture = load(damaged, 9, 6)) { EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6)); }
+                if (const Picture picture = load(damaged, 9, 6)) {
+                    EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(9, 6));
+                }
             }
 }
 
@@ -188,7 +212,9 @@ TEST(ResourcePictures, PicturesHoldTheirArtAndPointersTheirTip)
         for (int y = 0; y < art->height; ++y)
             for (int x = 0; x < art->width; ++x) {
                 EXPECT_EQ(argbAt(picture.get(), x, y), pixelArtColour(*art, x, y)) << x << "," << y;
-                if (pointer && (x < art->hotX || y < art->hotY)) { EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u) << x << "," << y; }
+                if (pointer && (x < art->hotX || y < art->hotY)) {
+                    EXPECT_EQ(argbAt(picture.get(), x, y) >> 24, 0u) << x << "," << y;
+                }
             }
         if (pointer) { EXPECT_EQ(argbAt(picture.get(), art->hotX, art->hotY) >> 24, 255u); }
     }

@@ -72,7 +72,8 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     key(kKeyF12);
     fake.duringQuestion = nullptr;
     fake.answer = true;
-    for (int turns = 0, calm = 0, left = countBricksLeft(); turns < 1000 && !game.levelIntroShown && !game.gameOverShown; ++turns) {
+    for (int turns = 0, calm = 0, left = countBricksLeft();
+         turns < 1000 && !game.levelIntroShown && !game.gameOverShown; ++turns) {
         tick(100);
         // A ball circling where no brick is left to break is given up.
         calm = countBricksLeft() == left ? calm + 1 : 0;
@@ -155,7 +156,8 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
                 std::string damaged = whole ? bytes : stream;
                 damaged[at] ^= change;
                 reason.clear();
-                EXPECT_TRUE(playBack(whole ? damaged : encodeReplay(start, damaged), reason) ? replay.stopped : !reason.empty()) << whole << at;
+                const bool played = playBack(whole ? damaged : encodeReplay(start, damaged), reason);
+                EXPECT_TRUE(played ? replay.stopped : !reason.empty()) << whole << at;
             }
 }
 

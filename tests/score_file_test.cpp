@@ -47,7 +47,11 @@ protected:
         scoreFilePath = path;
     }
     void TearDown() override { removeScratchDirectory(scratch); }
-    static void setBest(const char* name, int score) { std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name); game.bestScore = score; }
+    static void setBest(const char* name, int score)
+    {
+        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", name);
+        game.bestScore = score;
+    }
     std::vector<std::string> others() const  // names beside the score file: leftovers show here
     {
         std::vector<std::string> names;

@@ -55,9 +55,14 @@ std::vector<GamePicture> gamePictures()
                                     {"raquetteRebonds.ico", &pictures.bouncePaddleIcon, 60, 15, kBouncePaddleColour},
                                     {"ball.ico", &pictures.ballIconNormal, 12, 12, kBallColour},
                                     {"ballr.ico", &pictures.ballIconFire, 12, 12, kFireBallColour}};
-    for (int k = 1; k <= 13; ++k) all.push_back({"bonus" + std::to_string(k) + ".bmp", &pictures.bonusBitmaps[std::size_t(k)], 20, 10, capsuleColour(k)});
-    for (int k = 1; k <= 3; ++k) all.push_back({"raquette" + std::to_string(k) + ".ico", &pictures.paddleIcons[std::size_t(k)], 30 * k, 15, paddleColour(k)});
-    for (int k = 1; k <= 8; ++k) all.push_back({std::to_string(k) + ".bmp", &pictures.brickBitmaps[std::size_t(k)], 40, 20, brickColour(k)});
+    for (int k = 1; k <= 13; ++k)
+        all.push_back(
+            {"bonus" + std::to_string(k) + ".bmp", &pictures.bonusBitmaps[std::size_t(k)], 20, 10, capsuleColour(k)});
+    for (int k = 1; k <= 3; ++k)
+        all.push_back({"raquette" + std::to_string(k) + ".ico", &pictures.paddleIcons[std::size_t(k)], 30 * k, 15,
+                       paddleColour(k)});
+    for (int k = 1; k <= 8; ++k)
+        all.push_back({std::to_string(k) + ".bmp", &pictures.brickBitmaps[std::size_t(k)], 40, 20, brickColour(k)});
     return all;
 }
 
@@ -68,7 +73,10 @@ void installTestPictures()
         if (p.colour.a != 0) *p.slot = makeSolidPicture(p.width, p.height, p.colour, p.file.back() == 'o');
 }
 
-void removeTestPictures() { for (const GamePicture& picture : gamePictures()) SDL_FreeSurface(std::exchange(*picture.slot, nullptr)); }
+void removeTestPictures()
+{
+    for (const GamePicture& picture : gamePictures()) SDL_FreeSurface(std::exchange(*picture.slot, nullptr));
+}
 
 namespace {
 
@@ -97,7 +105,8 @@ PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::u
             for (int x = 0; x < width; ++x) {
                 const std::uint32_t c = pass == 0 ? colourOf(x, y) : clearAt(x, y);
                 if (bits >= 24)
-                    for (int b = 0; b < bits / 8; ++b) row[static_cast<std::size_t>(x * bits / 8 + b)] = static_cast<unsigned char>(c >> (8 * b));
+                    for (int b = 0; b < bits / 8; ++b)
+                        row[static_cast<std::size_t>(x * bits / 8 + b)] = static_cast<unsigned char>(c >> (8 * b));
                 else
                     row[static_cast<std::size_t>(x * bits / 8)] |= static_cast<unsigned char>(c << (8 - bits - (x * bits) % 8));
             }

@@ -15,7 +15,10 @@ inline SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return
 // A pixel's colour, alpha included (all zero outside the surface); its raw value on an ARGB8888
 // surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
-inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y) { return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x]; }
+inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y)
+{
+    return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
+}
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
 

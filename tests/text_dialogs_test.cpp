@@ -34,8 +34,17 @@ TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
     resetWorld();
     fillLevelCodes();
     // typed: nullptr when the player presses OK on the opening text
-    const struct { int level; const char* typed; const char* opening; int chosen; } cases[] = {{7, nullptr, levelCodes[7].data(), 7}, {2, levelCodes[22].data(), levelCodes[2].data(), 22},
-                 {2, "no such code", levelCodes[2].data(), 1}, {26, nullptr, "", 1}, {0, nullptr, "", 1}, {-3, nullptr, "", 1}};
+    const struct {
+        int level;
+        const char* typed;
+        const char* opening;
+        int chosen;
+    } cases[] = {{7, nullptr, levelCodes[7].data(), 7},
+                 {2, levelCodes[22].data(), levelCodes[2].data(), 22},
+                 {2, "no such code", levelCodes[2].data(), 1},
+                 {26, nullptr, "", 1},
+                 {0, nullptr, "", 1},
+                 {-3, nullptr, "", 1}};
     for (const auto& c : cases) {
         resetFakePlatform();
         setPathBuffer("left over from a path");
