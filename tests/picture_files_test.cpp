@@ -159,8 +159,11 @@ TEST(PictureFiles, OnlyRegularFilesOfTheStatedSizeOpen)
     for (const auto& [at, value] : {std::pair<std::size_t, std::uint32_t>{10, 62}, {18, 4096}, {22, 4096}, {30, 1}, {46, 2}})
         bomb = patched(bomb, at, value, 4);  // pixels, width, height, run-length, palette
     bomb[28] = 8;
+    const auto descriptors = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = descriptors();
     for (const std::string& path : {right, dir + "/fifo.ico", dir + "/absent.bmp", dir, save("bomb.bmp", bomb)})
         EXPECT_FALSE(open(path, 700, 550)) << path;
+    EXPECT_EQ(descriptors(), before);  // no file read or refused is left open
     EXPECT_EQ(loadPictureFile(nullptr, 12, 12), nullptr);
     removeScratchDirectory(dir);
 }
