@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/ball.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "game/platform.h"
@@ -34,7 +35,7 @@ namespace {
 constexpr int kBackdropBoxWidth = 740;
 constexpr int kBackdropBoxHeight = 560;
 
-constexpr int kBallSize = 12;
+constexpr int kBallSize = 2 * static_cast<int>(kBallRadius);  // the ball's picture spans its box
 constexpr int kPaddleHeight = 15;
 constexpr int kOverlayPaddleWidth = 60;
 
@@ -265,7 +266,7 @@ void drawPlayLayers(SDL_Surface* surface)
 SDL_Rect ballBox(const Ball& ball)
 {
     // Truncated toward zero after the subtraction, as the ball's corner.
-    return SDL_Rect{static_cast<int>(ball.x - 6), static_cast<int>(ball.y - 6), kBallSize, kBallSize};
+    return SDL_Rect{static_cast<int>(ball.x - kBallRadius), static_cast<int>(ball.y - kBallRadius), kBallSize, kBallSize};
 }
 
 SDL_Rect paddleBox()
