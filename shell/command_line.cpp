@@ -2,7 +2,11 @@
 #include "shell/command_line.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <string_view>
+
+#include "shell/replay_store.h"
 
 #ifndef TESSARON_VERSION
 #define TESSARON_VERSION "inconnue"
@@ -12,15 +16,17 @@ namespace {
 
 struct CommandLineOption {
     std::string_view name;
+    std::string_view shortName;  // "" when the option has none
     CommandLineAction action;
     std::string_view help;
-    bool takesFile = false;  // the next argument is the option's file
+    bool takesFile = false;  // the next argument, or the text after '=', is the option's file
 };
 
-constexpr std::array<CommandLineOption, 3> kOptions = {{
-    {"--replay", CommandLineAction::WatchReplay, "FICHIER : rejoue une partie enregistrée", true},
-    {"--help", CommandLineAction::ShowHelp, "affiche cette aide et quitte"},
-    {"--version", CommandLineAction::ShowVersion, "affiche la version et quitte"},
+constexpr std::array<CommandLineOption, 4> kOptions = {{
+    {"--replay", "", CommandLineAction::WatchReplay, "FICHIER : rejoue une partie enregistrée", true},
+    {"--replay-last", "", CommandLineAction::WatchLastReplay, "rejoue la dernière partie jouée"},
+    {"--help", "-h", CommandLineAction::ShowHelp, "affiche cette aide et quitte"},
+    {"--version", "", CommandLineAction::ShowVersion, "affiche la version et quitte"},
 }};
 
 // Help outranks version when both are given, as most programs do.
@@ -29,12 +35,38 @@ int priority(CommandLineAction action)
     switch (action) {
     case CommandLineAction::ShowHelp: return 3;
     case CommandLineAction::ShowVersion: return 2;
-    case CommandLineAction::WatchReplay: return 1;
+    case CommandLineAction::WatchReplay:
+    case CommandLineAction::WatchLastReplay: return 1;
     default: return 0;
     }
 }
 
-constexpr const char* kUsage = "Usage : tessaron [--help | --version | --replay FICHIER]\n";
+constexpr const char* kUsage =
+    "Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n";
+
+// The option an argument names, by its long or short name, or "--replay=FILE" for an option
+// that takes a file (`attached` then holds FILE).
+const CommandLineOption* findOption(std::string_view argument, std::string_view& attached, bool& hasAttached)
+{
+    for (const CommandLineOption& option : kOptions) {
+        if (argument == option.name || (!option.shortName.empty() && argument == option.shortName)) return &option;
+        if (option.takesFile && argument.size() > option.name.size() && argument.substr(0, option.name.size()) == option.name &&
+            argument[option.name.size()] == '=') {
+            attached = argument.substr(option.name.size() + 1);
+            hasAttached = true;
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+CommandLine refusal(std::string reason)
+{
+    CommandLine command;
+    command.action = CommandLineAction::Refuse;
+    command.refusal = std::move(reason);
+    return command;
+}
 
 }  // namespace
 
@@ -43,23 +75,22 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
     CommandLine command;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i] != nullptr ? argv[i] : "";
-        const CommandLineOption* known = nullptr;
-        for (const CommandLineOption& option : kOptions)
-            if (option.name == argument) known = &option;
+        std::string_view attached;
+        bool hasAttached = false;
+        const CommandLineOption* known = findOption(argument, attached, hasAttached);
         if (known == nullptr) {
-            command.action = CommandLineAction::Refuse;
-            command.refusal = argument.size() > 1 && argument[0] == '-'
-                                  ? "option inconnue : " + std::string(argument)
-                                  : "argument inattendu : " + std::string(argument);
-            return command;
+            return refusal(argument.size() > 1 && argument[0] == '-' ? "option inconnue : " + std::string(argument)
+                                                                     : "argument inattendu : " + std::string(argument));
         }
         if (known->takesFile) {
-            if (i + 1 >= argc || argv[i + 1] == nullptr) {
-                command.action = CommandLineAction::Refuse;
-                command.refusal = "fichier manquant après " + std::string(argument);
-                return command;
+            const std::string name(known->name);
+            if (hasAttached) {
+                if (attached.empty()) return refusal("fichier manquant après " + name);
+                command.replayPath = std::string(attached);
+            } else {
+                if (i + 1 >= argc || argv[i + 1] == nullptr) return refusal("fichier manquant après " + name);
+                command.replayPath = argv[++i];
             }
-            command.replayPath = argv[++i];
         }
         if (priority(known->action) > priority(command.action)) command.action = known->action;
     }
@@ -73,8 +104,9 @@ std::string commandLineHelp()
         "Sans option, le jeu s'ouvre sur son menu.\n\n"
         "Options :\n";
     for (const CommandLineOption& option : kOptions) {
-        std::string line = "  " + std::string(option.name);
-        line.resize(14, ' ');
+        std::string line = "  " + (option.shortName.empty() ? "" : std::string(option.shortName) + ", ") +
+                           std::string(option.name);
+        line.resize(18, ' ');
         text += line + std::string(option.help) + "\n";
     }
     return text;
@@ -84,18 +116,39 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
 {
     switch (command.action) {
     case CommandLineAction::ShowHelp:
-        std::fputs(commandLineHelp().c_str(), out);
-        return 0;
-    case CommandLineAction::ShowVersion:
-        std::fprintf(out, "tessaron %s\n", TESSARON_VERSION);
-        return 0;
+    case CommandLineAction::ShowVersion: {
+        const std::string answer = command.action == CommandLineAction::ShowHelp
+                                       ? commandLineHelp()
+                                       : std::string("tessaron ") + TESSARON_VERSION + "\n";
+        // An answer that never reached its reader (a full disk, a closed pipe) is a failure.
+        errno = 0;
+        const bool written = std::fputs(answer.c_str(), out) >= 0 && std::fflush(out) == 0 && !std::ferror(out);
+        if (written) return 0;
+        std::fprintf(err, "tessaron : impossible d'écrire la réponse sur la sortie standard : %s\n",
+                     errno != 0 ? std::strerror(errno) : "erreur d'écriture");
+        return 1;
+    }
     case CommandLineAction::Refuse:
         std::fprintf(err, "tessaron : %s\n%sEssayez « tessaron --help » pour la liste des options.\n",
                      command.refusal.c_str(), kUsage);
         return 2;
     case CommandLineAction::Play:
     case CommandLineAction::WatchReplay:
+    case CommandLineAction::WatchLastReplay:
         break;
     }
     return 0;
+}
+
+bool chooseLastReplay(CommandLine& command, const std::string& directory, std::FILE* err)
+{
+    const std::string newest = directory.empty() ? "" : newestReplay(directory);
+    if (newest.empty()) {
+        std::fprintf(err, "tessaron : aucune partie enregistrée à revoir%s%s\n", directory.empty() ? "" : " dans ",
+                     directory.c_str());
+        return false;
+    }
+    command.action = CommandLineAction::WatchReplay;
+    command.replayPath = newest;
+    return true;
 }

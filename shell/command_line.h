@@ -1,10 +1,11 @@
-// The game's command line: with no argument the game starts; --help and --version answer and
-// end; --replay FILE shows a recorded game; anything else is refused with the usage.
+// The game's command line: with no argument the game starts; --help (-h) and --version answer
+// and end; --replay FILE (or --replay=FILE) shows a recorded game, --replay-last the newest one
+// of the replay store; anything else is refused with the usage.
 #pragma once
 #include <cstdio>
 #include <string>
 
-enum class CommandLineAction { Play, WatchReplay, ShowHelp, ShowVersion, Refuse };
+enum class CommandLineAction { Play, WatchReplay, WatchLastReplay, ShowHelp, ShowVersion, Refuse };
 
 // What the command line asks for. New options add their fields here.
 struct CommandLine {
@@ -20,5 +21,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv);
 std::string commandLineHelp();
 
 // Prints the answer to a command line that does not start the game (help and version on
-// `out`, a refusal and the usage on `err`) and gives the process's exit status: 0 or 2.
+// `out`, a refusal and the usage on `err`) and gives the process's exit status: 0, 2 for a
+// refusal, 1 when `out` cannot be written (with the reason on `err`).
 int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err);
+
+// Turns --replay-last into the replay to watch: the newest dated replay of `directory`.
+// Without one, says so on `err` and returns false.
+bool chooseLastReplay(CommandLine& command, const std::string& directory, std::FILE* err);

@@ -1,6 +1,6 @@
 // Tessaron's entry: answers --help and --version; otherwise finds its data, loads the assets,
-// seeds the generator and either shows a recorded game (--replay FILE) or opens the menu and
-// runs the program's loop; the exit note is written when that loop ends.
+// seeds the generator and either shows a recorded game (--replay FILE, --replay-last) or
+// opens the menu and runs the program's loop; the exit note is written when that loop ends.
 #include <malloc.h>
 
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
 #include "shell/program_look.h"
+#include "shell/replay_store.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
@@ -18,7 +19,9 @@
 
 int main(int argc, char** argv)
 {
-    const CommandLine command = parseCommandLine(argc, argv);
+    CommandLine command = parseCommandLine(argc, argv);
+    if (command.action == CommandLineAction::WatchLastReplay && !chooseLastReplay(command, replayDirectory(), stderr))
+        return 1;
     const bool watching = command.action == CommandLineAction::WatchReplay;
     if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
 

@@ -82,6 +82,18 @@ void pruneReplays(const std::string& directory, int keep)
     }
 }
 
+std::string newestReplay(const std::string& directory)
+{
+    DIR* listing = opendir(directory.c_str());
+    if (listing == nullptr) return "";
+    std::string newest;
+    while (const dirent* entry = readdir(listing)) {
+        if (isDatedReplay(entry->d_name) && entry->d_name > newest) newest = entry->d_name;
+    }
+    closedir(listing);
+    return newest.empty() ? "" : directory + "/" + newest;
+}
+
 std::string saveGameReplay(const std::string& directory)
 {
     if (replay.mode != ReplayMode::Recording) return "";

@@ -19,6 +19,10 @@ std::string replayFileName(std::time_t when, int level, int score);
 // Files of other names, the record's copy among them, are left alone.
 void pruneReplays(const std::string& directory, int keep);
 
+// The path of the newest dated replay of `directory` (the last game played), or "" when it
+// holds none.
+std::string newestReplay(const std::string& directory);
+
 // Ends the game being recorded and writes its replay into `directory` (created if need be),
 // with a copy as the record's replay when the game set the record; then prunes. Returns the
 // path written, or "" with a message on stderr.
