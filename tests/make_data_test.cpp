@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cmath>
@@ -147,4 +148,19 @@ TEST(MakeData, WritesTheSameBytesOnEveryRun)
     EXPECT_EQ(files, built);
     for (const std::string& file : files) EXPECT_EQ(readBytes(again + "/" + file), readBytes(kDataDir + "/" + file)) << file;
     removeScratchDirectory(fs::path(again).parent_path());
+}
+
+// Without the Lato faces make-data draws nothing and says why: a fontconfig set-up with no
+// font directory stands for a machine without fonts-lato.
+TEST(MakeData, RefusesToDrawWithoutLato)
+{
+    const std::string dir = makeScratchDirectory();
+    writeBytes(dir + "/fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + dir + "/cache</cachedir></fontconfig>\n");
+    const std::string command = "FONTCONFIG_FILE=\"" + dir + "/fonts.conf\" \"" TESSARON_BIN_DIR "/make-data\" \"" + dir +
+                                "/data\" 2>\"" + dir + "/err\"";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(readBytes(dir + "/err").find("Lato"), std::string::npos) << readBytes(dir + "/err");
+    EXPECT_FALSE(pathExists(dir + "/data/Images")) << "pictures drawn without Lato";
+    removeScratchDirectory(dir);
 }

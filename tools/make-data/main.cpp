@@ -11,6 +11,7 @@
 
 #include "screens/fonts.h"
 #include "tools/make-data/contact_sheet.h"
+#include "tools/make-data/font_check.h"
 #include "tools/make-data/music.h"
 #include "tools/make-data/picture_catalogue.h"
 #include "tools/make-data/picture_writers.h"
@@ -68,8 +69,16 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) return usage();
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeProgramIcons(argv[2]) ? 0 : 1;
-    if (openGameFont(25, 30).face == nullptr)
-        std::fprintf(stderr, "make-data: no font found for the game's face; pictures will have no text\n");
+    std::string missing;
+    if (!latoFacesFound(missing)) {
+        // Drawn in another face, the pictures' texts would be clipped or misplaced.
+        std::fprintf(stderr,
+                     "make-data: the Lato font is needed to draw the pictures' texts, and fontconfig has no Lato "
+                     "%s face; install it (Debian: fonts-lato) and build again\n",
+                     missing.c_str());
+        closeGameFonts();
+        return 1;
+    }
 
     int status = 0;
     if (argc == 3) {
