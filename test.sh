@@ -9,7 +9,8 @@ jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
-(cd build && ctest --output-on-failure -j"$jobs")
+# Here the package test runs too: it installs the packages system-wide, then purges them.
+(cd build && TESSARON_PACKAGE_TEST=1 ctest --output-on-failure -j"$jobs")
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTESSARON_SANITIZE=ON -DTESSARON_GAME=OFF >/dev/null
 cmake --build build-asan -j"$jobs" --target unit-tests autopilot-tests tessaron-lab game-data

@@ -43,20 +43,21 @@ Tessaron is a single-player brick-breaker with 25 levels and 13 kinds of
 capsules. This package holds its pictures, sounds and icons, which are the
 same on every architecture.")
 
-# The copyright and the changelog, in each package's documentation directory.
-configure_file(${PROJECT_SOURCE_DIR}/dist/changelog.in ${PROJECT_BINARY_DIR}/dist/changelog @ONLY)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/dist/changelog.gz
-  COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_BINARY_DIR}/dist/changelog
-          ${PROJECT_BINARY_DIR}/dist/changelog.gz
-  DEPENDS ${PROJECT_BINARY_DIR}/dist/changelog VERBATIM)
-add_custom_target(package-changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/dist/changelog.gz)
+# The copyright and the changelog, in each package's documentation directory. The changelog
+# is signed by the maintainer, so cpack writes it (package_maintainer_check.cmake) just before
+# it installs the packages' files.
+set(CPACK_TESSARON_CHANGELOG_SOURCE ${PROJECT_SOURCE_DIR}/dist/changelog.in)
+set(CPACK_TESSARON_CHANGELOG ${PROJECT_BINARY_DIR}/dist/changelog)
+set(CPACK_TESSARON_VERSION ${PROJECT_VERSION})
 foreach(component game data)
   set(package tessaron)
   if(component STREQUAL data)
     set(package tessaron-data)
   endif()
-  install(FILES ${PROJECT_SOURCE_DIR}/dist/copyright ${PROJECT_BINARY_DIR}/dist/changelog.gz
-          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
+  install(FILES ${PROJECT_SOURCE_DIR}/dist/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
+          COMPONENT ${component})
+  install(FILES ${CPACK_TESSARON_CHANGELOG}.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
+          COMPONENT ${component} OPTIONAL)
 endforeach()
 
 include(CPack)

@@ -1,6 +1,8 @@
 # Shared steps of the end-to-end tests (tests/scripts/e2e_*.sh, which set BIN, the build's bin
 # directory): a private X server, copies of the game, windows found, screenshots compared.
 set -eu
+# Without Xvfb there is no display to play on: the test is skipped (ctest's SKIP), not failed.
+if ! command -v Xvfb >/dev/null 2>&1; then echo "skipped: Xvfb is not installed (Debian: xvfb)"; exit 77; fi
 WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
 IMAGES="$BIN/Tessaron Data/Images"
 XVFB_PID=""; GAME_PID=""; OTHERS=""   # OTHERS: the window manager, compositor, other programs
