@@ -1,6 +1,7 @@
 #!/bin/sh
 # tessaron-lab's level and replay commands, whose output the end-to-end tests read: a level's
-# lines INDEX X Y KIND GROUP, the random board's seed, and refused arguments (status 2).
+# lines INDEX X Y KIND GROUP, the random board's seed, and refused arguments (status 2); the
+# usage, on stdout for --help.
 set -u
 lab="$1/tessaron-lab"
 work=$(mktemp -d)
@@ -21,4 +22,11 @@ done
 printf 'Ace SCORE= 0' >"$work/not-a-replay"
 status=0; reason=$("$lab" replay "$work/not-a-replay" 2>&1 >/dev/null) || status=$?
 [ "$status" = 2 ] && [ "$(echo "$reason" | wc -l)" = 1 ] || fail "not a replay: status $status, '$reason'"
+# --help answers on stdout with every command; a missing or unknown command is refused on stderr.
+"$lab" --help >"$work/help.out" 2>"$work/help.err" || fail "--help: status $?"
+[ ! -s "$work/help.err" ] && grep -q "^  tessaron-lab replay FICHIER" "$work/help.out" || fail "--help: $(cat "$work/help.out" "$work/help.err")"
+for args in "" "aide"; do
+  status=0; "$lab" $args >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" = 2 ] && [ ! -s "$work/out" ] && grep -q "^Usage : tessaron-lab" "$work/err" || fail "'$args': status $status"
+done
 echo "lab commands ok"

@@ -11,7 +11,7 @@
 int runScoreCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "usage: tessaron-lab score FILE\n");
+        std::fprintf(stderr, "Usage : tessaron-lab score FICHIER\n");
         return 2;
     }
     scoreFilePath = argv[0];
@@ -25,7 +25,7 @@ int runScoreCommand(int argc, char** argv)
 int runCodeCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "usage: tessaron-lab code TEXT\n");
+        std::fprintf(stderr, "Usage : tessaron-lab code TEXTE\n");
         return 2;
     }
     fillLevelCodes();

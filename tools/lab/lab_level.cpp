@@ -25,9 +25,9 @@ bool readNumber(const char* text, long long low, long long high, long long& valu
 
 int usage()
 {
-    std::fprintf(stderr, "usage: tessaron-lab level N [--seed S]\n"
-                         "  N: any level number (outside 1..25 the random board)\n"
-                         "  S: the generator's seed, 0..4294967295 (default 1)\n");
+    std::fprintf(stderr, "Usage : tessaron-lab level N [--seed S]\n"
+                         "  N : un numéro de niveau (hors de 1..25, le tableau au hasard)\n"
+                         "  S : la graine du générateur, 0..4294967295 (1 par défaut)\n");
     return 2;
 }
 

@@ -10,7 +10,7 @@
 int runPlayCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "usage: tessaron-lab play N [--seed S] [--ticks T] [--lives L] [--record FILE]\n");
+        std::fprintf(stderr, "Usage : tessaron-lab play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]\n");
         return 2;
     }
     const int level = static_cast<int>(std::strtol(argv[0], nullptr, 10));

@@ -8,7 +8,7 @@
 int runRandCommand(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tessaron-lab rand SEED COUNT\n");
+        std::fprintf(stderr, "Usage : tessaron-lab rand GRAINE NOMBRE\n");
         return 2;
     }
     seedRandom(static_cast<std::uint32_t>(std::strtoul(argv[0], nullptr, 10)));

@@ -25,14 +25,14 @@ int runReplayCommand(int argc, char** argv)
         }
     }
     if (path == nullptr) {
-        std::fprintf(stderr, "usage: tessaron-lab replay FILE [--check]\n");
+        std::fprintf(stderr, "Usage : tessaron-lab replay FICHIER [--check]\n");
         return 2;
     }
     ReplayStart start;
     std::string stream;
     std::string reason;
     if (!loadReplay(path, start, stream, reason)) {
-        std::fprintf(stderr, "tessaron-lab: %s: %s\n", path, reason.c_str());
+        std::fprintf(stderr, "tessaron-lab : %s : %s\n", path, reason.c_str());
         return 2;
     }
     nullPlatform = NullPlatform{};
@@ -53,6 +53,6 @@ bool saveRecordedGame(const char* path)
     endRecording();
     std::string reason;
     if (writeFileAtomically(path, encodeReplay(replay.start, replay.stream), reason)) return true;
-    std::fprintf(stderr, "tessaron-lab: %s: %s\n", path, reason.c_str());
+    std::fprintf(stderr, "tessaron-lab : %s : %s\n", path, reason.c_str());
     return false;
 }

@@ -14,20 +14,28 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"rand", runRandCommand, "rand SEED COUNT"},
+    {"rand", runRandCommand, "rand GRAINE NOMBRE"},
     {"level", runLevelCommand, "level N [--seed S]"},
-    {"score", runScoreCommand, "score FILE"},
-    {"code", runCodeCommand, "code TEXT"},
+    {"score", runScoreCommand, "score FICHIER"},
+    {"code", runCodeCommand, "code TEXTE"},
     {"codes", runCodesCommand, "codes"},
-    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L] [--record FILE]"},
-    {"replay", runReplayCommand, "replay FILE [--check]"},
+    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]"},
+    {"replay", runReplayCommand, "replay FICHIER [--check]"},
     {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
 };
 
+// The commands and their arguments, on `out`. False when they could not be written.
+bool printUsage(std::FILE* out)
+{
+    std::fprintf(out, "Usage : tessaron-lab COMMANDE ...\n");
+    for (const Command& command : kCommands) std::fprintf(out, "  tessaron-lab %s\n", command.usage);
+    std::fprintf(out, "  tessaron-lab -h | --help\n");
+    return std::fflush(out) == 0 && !std::ferror(out);
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: tessaron-lab COMMAND ...\n");
-    for (const Command& command : kCommands) std::fprintf(stderr, "  tessaron-lab %s\n", command.usage);
+    printUsage(stderr);
     return 2;
 }
 
@@ -50,6 +58,11 @@ long optionValue(int argc, char** argv, const char* name, long fallback)
 int main(int argc, char** argv)
 {
     if (argc < 2) return usage();
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        if (printUsage(stdout)) return 0;
+        std::fprintf(stderr, "tessaron-lab : impossible d'écrire l'aide sur la sortie standard\n");
+        return 1;
+    }
     for (const Command& command : kCommands) {
         if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);
     }
