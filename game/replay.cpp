@@ -95,7 +95,7 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
                   std::string& reason)
 {
     if (at >= in.size()) {
-        reason = "the events stop before their end record";
+        reason = "les événements s'arrêtent avant leur fin";
         return false;
     }
     const auto tag = static_cast<std::uint8_t>(in[at++]);
@@ -164,7 +164,7 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
     default:
         break;
     }
-    reason = "malformed record (byte " + std::to_string(at) + " of the events)";
+    reason = "événement mal formé (octet " + std::to_string(at) + " des événements)";
     return false;
 }
 
@@ -411,7 +411,7 @@ Point seamPointer(Point live)
             const std::int64_t x = std::int64_t{replay.lastPointer.x} + event.point.x;
             const std::int64_t y = std::int64_t{replay.lastPointer.y} + event.point.y;
             if (x < -kFarthestPointer || x > kFarthestPointer || y < -kFarthestPointer || y > kFarthestPointer) {
-                stopPlayback("a pointer reading lies outside any screen");
+                stopPlayback("une position du pointeur hors de tout écran");
             } else {
                 replay.lastPointer = Point{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
             }
@@ -499,7 +499,7 @@ bool playNextRecord()
     case Record::Check: compareCheck(event); break;
     case Record::End:
         replay.stopped = true;
-        if (replay.readAt != replay.stream.size()) stopPlayback("bytes follow the end record");
+        if (replay.readAt != replay.stream.size()) stopPlayback("des octets suivent l'événement de fin");
         break;
     default: departure("a call", event.kind); break;
     }
@@ -536,13 +536,13 @@ bool validateStream(const std::string& stream, std::string& reason)
         case Record::Ticks:
             ticks += event.value;
             if (ticks > kLongestGameTicks) {
-                reason = "more ticks than any game";
+                reason = "plus de pas de jeu qu'aucune partie";
                 return false;
             }
             break;
         case Record::Check:
             if (event.value != ticks) {
-                reason = "a state check at tick " + std::to_string(event.value) + " follows tick " +
+                reason = "une vérification d'état au pas " + std::to_string(event.value) + " suit le pas " +
                          std::to_string(ticks);
                 return false;
             }
@@ -552,23 +552,23 @@ bool validateStream(const std::string& stream, std::string& reason)
             x += event.point.x;
             y += event.point.y;
             if (x < -kFarthestPointer || x > kFarthestPointer || y < -kFarthestPointer || y > kFarthestPointer) {
-                reason = "a pointer reading lies outside any screen";
+                reason = "une position du pointeur hors de tout écran";
                 return false;
             }
             break;
         case Record::Clock:
             clock += event.value;
             if (clock < -kLatestClock || clock > kLatestClock) {
-                reason = "a clock reading out of range";
+                reason = "une lecture de l'horloge hors limites";
                 return false;
             }
             break;
         case Record::End:
             if (at != stream.size()) {
-                reason = "bytes follow the end record";
+                reason = "des octets suivent l'événement de fin";
                 return false;
             }
-            if (!checkedLast) reason = "the end record does not follow the last state check";
+            if (!checkedLast) reason = "l'événement de fin ne suit pas la dernière vérification d'état";
             return checkedLast;
         default: break;
         }

@@ -107,7 +107,7 @@ void reportMissingDataDirectory()
 {
     struct stat status {};
     if (stat(dataDir.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
-    std::fprintf(stderr, "Tessaron: data directory not found: %s\n", dataDir.c_str());
+    std::fprintf(stderr, "Tessaron : dossier de données introuvable : %s\n", dataDir.c_str());
 }
 
 }  // namespace

@@ -93,19 +93,19 @@ std::string encodeReplay(const ReplayStart& start, const std::string& stream)
 bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& stream, std::string& reason)
 {
     if (bytes.size() < sizeof kMagic || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
-        return fail(reason, "not a Tessaron replay");
+        return fail(reason, "pas une partie enregistrée de Tessaron");
     }
     HeaderReader in{bytes, sizeof kMagic};
     const std::uint32_t format = in.word(2);
     if (in.ok && format != kReplayFormatVersion) {
-        return fail(reason, "replay format " + std::to_string(format) + ", this game reads format " +
+        return fail(reason, "partie enregistrée au format " + std::to_string(format) + ", ce jeu lit le format " +
                                 std::to_string(kReplayFormatVersion));
     }
     const std::string version = in.text(in.word(1));
     if (in.ok && version != gameVersion()) {
         std::string shown;
         for (char c : version) shown += c >= ' ' && c < 127 ? c : '?';
-        return fail(reason, "replay of Tessaron " + shown.substr(0, kLongestVersion) + ", this is Tessaron " +
+        return fail(reason, "partie enregistrée par Tessaron " + shown.substr(0, kLongestVersion) + ", ce jeu est Tessaron " +
                                 gameVersion());
     }
     start.randomState = in.word(4);
@@ -122,21 +122,21 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     start.cursor.y = in.number();
     const std::uint32_t streamSize = in.word(4);
     const std::uint32_t packedSize = in.word(4);
-    if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, "truncated replay");
-    if (bytes.size() - in.at > packedSize) return fail(reason, "bytes follow the end of the replay");
+    if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, "partie enregistrée tronquée");
+    if (bytes.size() - in.at > packedSize) return fail(reason, "des octets suivent la fin de la partie enregistrée");
     if (start.level < 0 || start.level > kLevelCount || start.livesLeft < 0 || start.livesLeft > 99 ||
         start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 || name.find('\0') == std::string::npos) {
-        return fail(reason, "damaged replay header");
+        return fail(reason, "en-tête de la partie enregistrée abîmé");
     }
     std::memcpy(start.bestScoreName.data(), name.data(), start.bestScoreName.size());
-    if (streamSize > kLargestStream) return fail(reason, "damaged replay header");
+    if (streamSize > kLargestStream) return fail(reason, "en-tête de la partie enregistrée abîmé");
     stream.assign(streamSize, '\0');
     uLongf unpackedSize = streamSize;
     const int unpacked = uncompress(reinterpret_cast<Bytef*>(stream.data()), &unpackedSize,
                                     reinterpret_cast<const Bytef*>(bytes.data() + in.at), packedSize);
-    if (unpacked != Z_OK || unpackedSize != streamSize) return fail(reason, "damaged replay events");
+    if (unpacked != Z_OK || unpackedSize != streamSize) return fail(reason, "événements de la partie enregistrée abîmés");
     std::string why;
-    if (!validateStream(stream, why)) return fail(reason, "damaged replay events: " + why);
+    if (!validateStream(stream, why)) return fail(reason, "événements de la partie enregistrée abîmés : " + why);
     return true;
 }
 
@@ -144,8 +144,8 @@ bool loadReplay(const std::string& path, ReplayStart& start, std::string& stream
 {
     std::string bytes;
     if (!readRegularFile(path, kLargestReplayFile + 1, bytes)) {
-        return fail(reason, "cannot read " + path + " as a regular file");
+        return fail(reason, "impossible de lire " + path + " comme fichier ordinaire");
     }
-    if (bytes.size() > kLargestReplayFile) return fail(reason, "too large for a replay");
+    if (bytes.size() > kLargestReplayFile) return fail(reason, "trop grand pour une partie enregistrée");
     return decodeReplay(bytes, start, stream, reason);
 }

@@ -101,7 +101,7 @@ std::string saveGameReplay(const std::string& directory)
     const bool setRecord = game.gameOverShown == 1 && game.score == game.bestScore &&
                            game.score >= replay.start.bestScore;
     if (directory.empty() || !makeDirectories(directory)) {
-        std::fprintf(stderr, "Tessaron: replay not saved: no directory %s\n", directory.c_str());
+        std::fprintf(stderr, "Tessaron : partie non enregistrée : pas de dossier %s\n", directory.c_str());
         return "";
     }
     const int level = std::min(game.currentLevel, kLevelCount);
@@ -114,7 +114,7 @@ std::string saveGameReplay(const std::string& directory)
     std::string reason;
     if (!writeFileAtomically(path, bytes, reason) ||
         (setRecord && !writeFileAtomically(directory + "/" + kRecordReplayName, bytes, reason))) {
-        std::fprintf(stderr, "Tessaron: replay not saved in %s: %s\n", directory.c_str(), reason.c_str());
+        std::fprintf(stderr, "Tessaron : partie non enregistrée dans %s : %s\n", directory.c_str(), reason.c_str());
         return "";
     }
     pruneReplays(directory, kReplaysKept);

@@ -124,7 +124,7 @@ int reportXError(Display* display, XErrorEvent* error)
 {
     char text[128] = "";
     XGetErrorText(display, error->error_code, text, sizeof text);
-    std::fprintf(stderr, "Tessaron: X error ignored: %s (request %d)\n", text, error->request_code);
+    std::fprintf(stderr, "Tessaron : erreur X ignorée : %s (requête %d)\n", text, error->request_code);
     return 0;
 }
 

@@ -78,7 +78,7 @@ int watchReplay(const char* path)
     std::string stream;
     std::string reason;
     if (!loadReplay(path, start, stream, reason)) {
-        std::fprintf(stderr, "tessaron: %s: %s\n", path, reason.c_str());
+        std::fprintf(stderr, "tessaron : %s : %s\n", path, reason.c_str());
         return 2;
     }
     watch = Watch{};
@@ -95,6 +95,6 @@ int watchReplay(const char* path)
         if (replay.stopped && !watch.leave) watch.ended = true;
     }
     closeWindow(WindowKind::Game);
-    if (!replay.failure.empty()) std::fprintf(stderr, "tessaron: %s: replay stopped at %s\n", path, replay.failure.c_str());
+    if (!replay.failure.empty()) std::fprintf(stderr, "tessaron : %s : lecture arrêtée : %s\n", path, replay.failure.c_str());
     return 0;
 }

@@ -83,7 +83,7 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
 {
     testing::internal::CaptureStderr();
     loadAssets();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron: data directory not found: " + data + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron : dossier de données introuvable : " + data + "\n");
     EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[1].label.data()),
                          std::string(game.bestScoreName.data())),
               std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));

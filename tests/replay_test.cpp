@@ -134,10 +134,11 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     otherFormat[8] = 2;
     otherVersion[11] = '9';
     const std::pair<std::string, const char*> refused[] = {
-        {"", "not a Tessaron replay"}, {"Ace SCORE= 0", "not a Tessaron replay"},
-        {otherFormat, "replay format 2, this game reads format 1"}, {otherVersion, "replay of Tessaron 9.0.0, this is Tessaron 1.0.0"},
-        {bytes.substr(0, bytes.size() - 1), "truncated replay"}, {bytes.substr(0, 40), "truncated replay"},
-        {bytes + "x", "bytes follow the end of the replay"}};
+        {"", "pas une partie enregistrée de Tessaron"}, {"Ace SCORE= 0", "pas une partie enregistrée de Tessaron"},
+        {otherFormat, "partie enregistrée au format 2, ce jeu lit le format 1"},
+        {otherVersion, "partie enregistrée par Tessaron 9.0.0, ce jeu est Tessaron 1.0.0"},
+        {bytes.substr(0, bytes.size() - 1), "partie enregistrée tronquée"}, {bytes.substr(0, 40), "partie enregistrée tronquée"},
+        {bytes + "x", "des octets suivent la fin de la partie enregistrée"}};
     for (const auto& [file, why] : refused) {
         EXPECT_FALSE(playBack(file, reason));
         EXPECT_EQ(reason, why);
