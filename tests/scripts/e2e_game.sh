@@ -10,6 +10,7 @@ display=""
 run() {
   status=0
   env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ${display:+DISPLAY=$display} XDG_RUNTIME_DIR="$WORK" \
+    XDG_STATE_HOME="$WORK/no-games-yet" \
     SDL_AUDIODRIVER=dummy timeout 10 "$BIN/tessaron" "$@" >"$WORK/run.out" 2>"$WORK/run.err" || status=$?
 }
 # ARGUMENTS(comma-separated) STATUS STREAM-THAT-SPEAKS TEXT-IT-HOLDS
@@ -26,7 +27,15 @@ done <<'CASES'
 niveau 2 err argument inattendu : niveau
 --help,--niveau 2 err option inconnue : --niveau
 --version,--help 0 out Usage : tessaron
+-h 0 out Usage : tessaron
+--replay= 2 err fichier manquant après --replay
+--replay-last 1 err aucune partie enregistrée
 CASES
+# An answer that cannot be written is a failure, told on stderr.
+for argument in --help --version; do
+  status=0; "$BIN/tessaron" $argument >/dev/full 2>"$WORK/full.err" || status=$?
+  [ "$status" = 1 ] && grep -q "sortie standard" "$WORK/full.err" || fail "$argument into /dev/full: status $status"
+done
 # No DISPLAY at all, then a DISPLAY whose server is not there: one line and status 1 at once.
 for display in "" ":$(( $$ % 500 + 500 ))"; do
   start=$(date +%s%N)
@@ -93,14 +102,15 @@ close_game_window "$gamewin"
 quit_from_menu
 [ "$(cat "$WORK/run/Korvel900 data/Sons/MusicCfg.cfg")" = "EXIT" ] || fail "the exit note is not EXIT"
 # The first game's replay, kept as the record's too, replays with every state check to the
-# score the score file holds; watched, it ends on the same end screen, and Escape leaves.
+# score the score file holds; watched (named as --replay=FILE), it ends on the same end
+# screen, and Escape leaves.
 replays="$WORK/state/tessaron/replays"
 file=$(ls "$replays"/2*.replay 2>/dev/null | head -n 1)
 [ -n "$file" ] || fail "no replay in $replays"
 cmp -s "$file" "$replays/record.replay" || fail "the record's replay was not kept beside it"
 line=$("$BIN/tessaron-lab" replay --check "$file" | tail -n 1) || fail "the replay did not check: $line"
 case "$line" in *" score $score "*) ;; *) fail "the replay ends with '$line', the record is $score" ;; esac
-start_game --replay "$file"
+start_game --replay="$file"
 watched=$(wait_window 700x550) || fail "the replay's window did not appear"
 [ "$(window_origin "$watched")" = "$gx $gy" ] || fail "the replay's window stands elsewhere"
 for _ in $(seq 1 40); do
