@@ -58,7 +58,7 @@ done
 # lintian: no error and no warning (its infos are allowed); the shipped binaries hardened and
 # stripped. Debian 12's C start-up files carry no CET marks, so no program of it can show
 # control-flow protection to hardening-check: that one check is left out.
-lintian --pedantic --info "$deb" "$data" "$dbgsym" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
+lintian --pedantic --display-info "$deb" "$data" "$dbgsym" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 ! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
 mkdir "$WORK/unpacked" && dpkg-deb -x "$deb" "$WORK/unpacked"
 for program in tessaron tessaron-lab; do
