@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "shell/replay_store.h"
 
