@@ -26,23 +26,23 @@ int main(int argc, char** argv)
     // given back to the system when freed instead of staying in the heap (3.5 MB at the menu).
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     findExeDir();
-    loadMenuAssets();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
     if (watching) {
-        loadRemainingAssets();
-        startSdlAudio();
+        loadMenuAssets();
+        finishStartUp();
         const int status = watchReplay(command.replayPath.c_str());
         releaseProgramLook();
         shutdownSdlPlatform();
         return status;
     }
 
-    // The menu shows first; what it does not need is made ready behind its first frame.
+    // The menu's window shows first, then its pictures are read and its first frame drawn; what
+    // it does not need is made ready a step at a time between its events, so that it answers
+    // the player from that first frame on.
     openWindow(WindowKind::Menu);
+    loadMenuAssets();
     paintWindow(WindowKind::Menu);
-    loadRemainingAssets();
-    startSdlAudio();
     runMessageLoop(WindowKind::Menu);
     closeWindow(WindowKind::Menu);
 
