@@ -127,6 +127,39 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
     removeScratchDirectory(dir);
 }
 
+// A PNG entry is read pixel for pixel as the picture library reads the same file, straight
+// alpha and all; a cut or damaged one gives no picture.
+TEST(IconFiles, PngEntriesReadAsThePictureLibraryReadsThemAndDamagedOnesNotAtAll)
+{
+    const int width = 7, height = 5;
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(source, nullptr);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            static_cast<std::uint32_t*>(source->pixels)[y * source->pitch / 4 + x] =
+                (std::uint32_t(x * 42) << 24) | (std::uint32_t(y * 60) << 16) | (std::uint32_t(x * 30 + y) << 8) | 0x5Au;
+    const std::string dir = makeScratchDirectory();
+    const std::string path = dir + "/entry.png";
+    ASSERT_EQ(IMG_SavePNG(source, path.c_str()), 0);
+    SDL_FreeSurface(source);
+    const std::string png = readBytes(path);
+    const Picture expected(SDL_ConvertSurfaceFormat(Picture(IMG_Load(path.c_str()), SDL_FreeSurface).get(),
+                                                    SDL_PIXELFORMAT_ARGB8888, 0),
+                           SDL_FreeSurface);
+    removeScratchDirectory(dir);
+    ASSERT_TRUE(expected);
+    const Bytes whole(png.begin(), png.end());
+    const Picture read = load(iconFile({{width, height, 32, whole}}), width, height);
+    ASSERT_TRUE(read);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) EXPECT_EQ(argbAt(read.get(), x, y), argbAt(expected.get(), x, y)) << x << "," << y;
+
+    Bytes damaged = whole;
+    damaged[damaged.size() - 20] ^= 0x55;  // inside the picture's data: its check sum fails
+    for (const Bytes& entry : {Bytes(whole.begin(), whole.begin() + 40), damaged})
+        EXPECT_FALSE(load(iconFile({{width, height, 32, entry}}), width, height)) << entry.size();
+}
+
 TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
 {
     const Bytes file = bitmapFile(2, 2, [](int x, int y) { return x == 0 ? (y == 0 ? 0x000000u : 0x0000FFu) : 0xFFFFFFu; });
