@@ -2,6 +2,8 @@
 # directory): a private X server, copies of the game, windows found, screenshots compared.
 set -eu
 WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
+# The game keeps its fonts' paths in the player's cache: a scratch one here.
+export XDG_CACHE_HOME="$WORK/cache"
 IMAGES="$BIN/Tessaron Data/Images"
 XVFB_PID=""; GAME_PID=""; OTHERS=""   # OTHERS: the window manager, compositor, other programs
 stop_game() { if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=""; fi; }
