@@ -131,33 +131,22 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
 // alpha and all; a cut or damaged one gives no picture.
 TEST(IconFiles, PngEntriesReadAsThePictureLibraryReadsThemAndDamagedOnesNotAtAll)
 {
-    const int width = 7, height = 5;
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    ASSERT_NE(source, nullptr);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            static_cast<std::uint32_t*>(source->pixels)[y * source->pitch / 4 + x] =
-                (std::uint32_t(x * 42) << 24) | (std::uint32_t(y * 60) << 16) | (std::uint32_t(x * 30 + y) << 8) | 0x5Au;
-    const std::string dir = makeScratchDirectory();
-    const std::string path = dir + "/entry.png";
-    ASSERT_EQ(IMG_SavePNG(source, path.c_str()), 0);
-    SDL_FreeSurface(source);
+    const Picture source(SDL_CreateRGBSurfaceWithFormat(0, 7, 5, 32, SDL_PIXELFORMAT_ARGB8888), SDL_FreeSurface);
+    for (int i = 0; i < 35; ++i)
+        static_cast<std::uint32_t*>(source->pixels)[i / 7 * source->pitch / 4 + i % 7] = std::uint32_t(i * 7) << 24 | i * 0x030507u;
+    const std::string dir = makeScratchDirectory(), path = dir + "/entry.png";
+    ASSERT_EQ(IMG_SavePNG(source.get(), path.c_str()), 0);
     const std::string png = readBytes(path);
     const Picture expected(SDL_ConvertSurfaceFormat(Picture(IMG_Load(path.c_str()), SDL_FreeSurface).get(),
-                                                    SDL_PIXELFORMAT_ARGB8888, 0),
-                           SDL_FreeSurface);
+                                                    SDL_PIXELFORMAT_ARGB8888, 0), SDL_FreeSurface);
     removeScratchDirectory(dir);
-    ASSERT_TRUE(expected);
-    const Bytes whole(png.begin(), png.end());
-    const Picture read = load(iconFile({{width, height, 32, whole}}), width, height);
-    ASSERT_TRUE(read);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) EXPECT_EQ(argbAt(read.get(), x, y), argbAt(expected.get(), x, y)) << x << "," << y;
-
-    Bytes damaged = whole;
+    Bytes whole(png.begin(), png.end()), damaged = whole;
     damaged[damaged.size() - 20] ^= 0x55;  // inside the picture's data: its check sum fails
+    const Picture read = load(iconFile({{7, 5, 32, whole}}), 7, 5);
+    ASSERT_TRUE(read && expected);
+    for (int i = 0; i < 35; ++i) EXPECT_EQ(argbAt(read.get(), i % 7, i / 7), argbAt(expected.get(), i % 7, i / 7)) << i;
     for (const Bytes& entry : {Bytes(whole.begin(), whole.begin() + 40), damaged})
-        EXPECT_FALSE(load(iconFile({{width, height, 32, entry}}), width, height)) << entry.size();
+        EXPECT_FALSE(load(iconFile({{7, 5, 32, entry}}), 7, 5)) << entry.size();
 }
 
 TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
