@@ -124,7 +124,7 @@ bool startLookup() {
 }
 
 // Fontconfig is started only when a face must be asked of it: reading its configuration and
-// caches costs more than the rest of the menu's first frame.
+// caches is the dearest part of opening the menu's font.
 bool startFontconfig() {
     if (fontLookup.config == nullptr) {
         fontLookup.config = FcInitLoadConfigAndFonts();
