@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     loadAssets();
     seedRandom(1);
     if (!initSdlPlatform()) return 1;
-    startSdlAudio();
+    finishStartUp();
     game.soundEnabled = 0;
 
     newGameReset();

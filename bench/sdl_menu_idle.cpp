@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     const long assetsResident = residentKilobytes();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
-    startSdlAudio();
+    finishStartUp();
     const double platformUp = secondsSince(start);
     const long platformResident = residentKilobytes();
     openWindow(WindowKind::Menu);

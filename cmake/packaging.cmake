@@ -29,7 +29,9 @@ capsules falling from broken bricks change the paddle, the balls, the lives
 or the rules. Every level has a code that starts the next game there.
 The game's texts are in French.")
 set(CPACK_DEBIAN_GAME_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "tessaron-data (= ${PROJECT_VERSION}), fonts-lato")
+# SDL2_mixer is opened at run time, so the packaging tool cannot find it among the libraries.
+set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS
+    "tessaron-data (= ${PROJECT_VERSION}), fonts-lato, libsdl2-mixer-2.0-0 (>= 2.6)")
 # Title bars for the game and credits windows on Wayland desktops that leave them to the program.
 set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "libdecor-0-plugin-1-cairo")
 # The binaries are shipped stripped; their symbols go to tessaron-dbgsym.

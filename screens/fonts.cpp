@@ -2,6 +2,7 @@
 #include "screens/fonts.h"
 
 #include "screens/drawing_surface.h"
+#include "screens/font_paths.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -119,6 +120,12 @@ bool startLookup() {
         if (TTF_Init() != 0) return false;
         fontLookup.ttfHeld = true;
     }
+    return true;
+}
+
+// Fontconfig is started only when a face must be asked of it: reading its configuration and
+// caches is the dearest part of opening the menu's font.
+bool startFontconfig() {
     if (fontLookup.config == nullptr) {
         fontLookup.config = FcInitLoadConfigAndFonts();
         if (fontLookup.config == nullptr) return false;
@@ -142,11 +149,11 @@ int fontconfigWeight(int weight) {
     return static_cast<int>(std::lround(FcWeightFromOpenTypeDouble(named)));
 }
 
-// The file and face index that fontconfig picks for the game's face at a mapper weight.
+// The file and face index that fontconfig picks for the game's face at a fontconfig weight.
 bool matchFace(int weight, std::string& file, int& faceIndex) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(kFaceName));
-    FcPatternAddInteger(pattern, FC_WEIGHT, fontconfigWeight(weight));
+    FcPatternAddInteger(pattern, FC_WEIGHT, weight);
     FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
     FcConfigSubstitute(fontLookup.config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -187,7 +194,11 @@ GameFont openFace(int height, int weight) {
     if (height <= 0 || !startLookup()) return font;
     std::string file;
     int faceIndex = 0;
-    if (!matchFace(weight, file, faceIndex)) return font;
+    const int faceWeight = fontconfigWeight(weight);
+    if (!cachedFacePath(faceWeight, file, faceIndex)) {
+        if (!startFontconfig() || !matchFace(faceWeight, file, faceIndex)) return font;
+        rememberFacePath(faceWeight, file, faceIndex);
+    }
 
     CellMetrics metrics;
     if (readCellMetrics(file.c_str(), faceIndex, metrics)) {

@@ -2,6 +2,7 @@
 // directories, level codes, pictures, the first ball's picture, the menu's buttons.
 #include "shell/assets.h"
 
+#include <iterator>
 #include <string>
 
 #include <SDL.h>
@@ -39,27 +40,46 @@ void loadMenuPictures()
     loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
 }
 
-// Everything else: the game's, the transitions' and the credits' pictures.
-void loadOtherPictures()
+// Everything else, one picture a step: the game's, the transitions' and the credits' pictures.
+struct PictureStep {
+    const char* name;
+    int width;
+    int height;
+    SDL_Surface*& (*slot)();
+};
+
+constexpr PictureStep kSinglePictures[] = {
+    {"credits.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.creditsBackground; }},
+    {"Perdu.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.lostBackground; }},
+    {"Victoire.bmp", 300, 85, []() -> SDL_Surface*& { return pictures.victoryPlate; }},
+    {"Niveau.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.levelBackground; }},
+    {"Fini.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.finishedBackground; }},
+    {"fond.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.gameBackground; }},
+    {"raquette1.ico", 30, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[1]; }},
+    {"raquette2.ico", 60, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[2]; }},
+    {"raquette3.ico", 90, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[3]; }},
+    {"raquettearme.ico", 60, 15, []() -> SDL_Surface*& { return pictures.armedPaddleIcon; }},
+    {"raquettegolf.ico", 60, 15, []() -> SDL_Surface*& { return pictures.stickyPaddleIcon; }},
+    {"raquetteRebonds.ico", 60, 15, []() -> SDL_Surface*& { return pictures.bouncePaddleIcon; }},
+    {"ball.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconNormal; }},
+    {"ballr.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconFire; }},
+};
+constexpr int kCapsuleKinds = 13;
+constexpr int kSingleSteps = static_cast<int>(std::size(kSinglePictures));
+constexpr int kBrickKinds = 8;
+constexpr int kPictureSteps = kCapsuleKinds + kSingleSteps + kBrickKinds;
+
+// Step 0 is the first capsule, then the single pictures in the table's order, then the bricks.
+void loadPictureStep(int step)
 {
-    for (int kind = 1; kind <= 13; ++kind) {
+    if (step < kCapsuleKinds) {
+        const int kind = step + 1;
         loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", 20, 10);
-    }
-    loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
-    loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
-    loadNamed(pictures.victoryPlate, "Victoire.bmp", 300, 85);
-    loadNamed(pictures.levelBackground, "Niveau.bmp", 700, 550);
-    loadNamed(pictures.finishedBackground, "Fini.bmp", 700, 550);
-    loadNamed(pictures.gameBackground, "fond.bmp", 700, 550);
-    loadNamed(pictures.paddleIcons[1], "raquette1.ico", 30, 15);
-    loadNamed(pictures.paddleIcons[2], "raquette2.ico", 60, 15);
-    loadNamed(pictures.paddleIcons[3], "raquette3.ico", 90, 15);
-    loadNamed(pictures.armedPaddleIcon, "raquettearme.ico", 60, 15);
-    loadNamed(pictures.stickyPaddleIcon, "raquettegolf.ico", 60, 15);
-    loadNamed(pictures.bouncePaddleIcon, "raquetteRebonds.ico", 60, 15);
-    loadNamed(pictures.ballIconNormal, "ball.ico", 12, 12);
-    loadNamed(pictures.ballIconFire, "ballr.ico", 12, 12);
-    for (int kind = 1; kind <= 8; ++kind) {
+    } else if (step < kCapsuleKinds + kSingleSteps) {
+        const PictureStep& picture = kSinglePictures[step - kCapsuleKinds];
+        loadNamed(picture.slot(), picture.name, picture.width, picture.height);
+    } else {
+        const int kind = step - kCapsuleKinds - kSingleSteps + 1;
         loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", 40, 20);
     }
 }
@@ -120,6 +140,7 @@ void loadAssets()
 
 void loadMenuAssets()
 {
+    assetLoading = AssetLoading{};
     composeScoreFilePath();
     loadScoreFile();
     composeDataDirs();
@@ -130,4 +151,16 @@ void loadMenuAssets()
     setUpMenuButtons();
 }
 
-void loadRemainingAssets() { loadOtherPictures(); }
+AssetLoading assetLoading;
+
+bool loadNextAsset()
+{
+    if (assetLoading.nextStep < kPictureSteps) loadPictureStep(assetLoading.nextStep++);
+    return assetLoading.nextStep < kPictureSteps;
+}
+
+void loadRemainingAssets()
+{
+    while (loadNextAsset()) {
+    }
+}

@@ -9,7 +9,18 @@
 // goes on without it. Loading again (tools, tests) releases the pictures loaded before.
 void loadAssets();
 
-// The same in two steps, so that the menu shows as soon as it can: first everything but the
-// pictures the menu does not show, then those.
+// The same in two parts, so that the menu shows as soon as it can: first everything but the
+// pictures the menu does not show (which also starts the loading of those afresh), then those,
+// all at once or one picture a step between the menu's events.
 void loadMenuAssets();
 void loadRemainingAssets();
+
+// Loads the next picture that the menu does not show, if any is left; true while some are
+// still left to load after it.
+bool loadNextAsset();
+
+// How far the loading of the pictures the menu does not show has gone.
+struct AssetLoading {
+    int nextStep = 0;  // the next picture to load, in loading order
+};
+extern AssetLoading assetLoading;

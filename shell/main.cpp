@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "game/random.h"
+#include "screens/font_paths.h"
 #include "shell/assets.h"
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
@@ -16,6 +18,7 @@
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
 #include "shell/sound_cues.h"
+#include "shell/user_dirs.h"
 
 int main(int argc, char** argv)
 {
@@ -29,23 +32,26 @@ int main(int argc, char** argv)
     // given back to the system when freed instead of staying in the heap (3.5 MB at the menu).
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     findExeDir();
-    loadMenuAssets();
+    // The fonts' files as fontconfig found them last time, kept in the player's cache.
+    const std::string cacheDir = xdgUserDir("XDG_CACHE_HOME", ".cache");
+    if (makeUserDir(cacheDir)) useFontPathCache(cacheDir + "/font-paths");
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
     if (watching) {
-        loadRemainingAssets();
-        startSdlAudio();
+        loadMenuAssets();
+        finishStartUp();
         const int status = watchReplay(command.replayPath.c_str());
         releaseProgramLook();
         shutdownSdlPlatform();
         return status;
     }
 
-    // The menu shows first; what it does not need is made ready behind its first frame.
+    // The menu's window shows first, then its pictures are read and its first frame drawn; what
+    // it does not need is made ready a step at a time between its events, so that it answers
+    // the player from that first frame on.
     openWindow(WindowKind::Menu);
+    loadMenuAssets();
     paintWindow(WindowKind::Menu);
-    loadRemainingAssets();
-    startSdlAudio();
     runMessageLoop(WindowKind::Menu);
     closeWindow(WindowKind::Menu);
 

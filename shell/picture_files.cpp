@@ -3,7 +3,7 @@
 #include "shell/picture_files.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
+#include <png.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -160,13 +160,22 @@ SDL_Surface* pngEntry(const unsigned char* data, std::uint32_t length) {
     const std::uint32_t height = (std::uint32_t{data[20]} << 24) | (std::uint32_t{data[21]} << 16) |
                                  (std::uint32_t{data[22]} << 8) | data[23];
     if (width < 1 || height < 1 || width > kLargestIconSide || height > kLargestIconSide) return nullptr;
-    SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(length));
-    if (stream == nullptr) return nullptr;
-    SDL_Surface* loaded = IMG_LoadPNG_RW(stream);
-    SDL_RWclose(stream);
-    if (loaded == nullptr) return nullptr;
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
+    // libpng is in the process already (the font renderer reads PNG glyphs with it): no other
+    // picture library is loaded for the rare icon that holds a PNG entry.
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_memory(&image, data, length) == 0) return nullptr;
+    image.format = PNG_FORMAT_RGBA;
+    SDL_Surface* decoded = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(width), static_cast<int>(height), 32,
+                                                          SDL_PIXELFORMAT_RGBA32);
+    if (decoded == nullptr) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    const bool read = png_image_finish_read(&image, nullptr, decoded->pixels, decoded->pitch, nullptr) != 0;
+    png_image_free(&image);
+    SDL_Surface* picture = read ? SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    SDL_FreeSurface(decoded);
     return picture;
 }
 

@@ -2,7 +2,6 @@
 // the pointer, waits, the clock and sounds through SDL2_mixer.
 #include "shell/sdl_platform.h"
 
-#include <SDL_mixer.h>
 #include <X11/Xlib.h>
 
 #include <array>
@@ -15,6 +14,7 @@
 #include "game/platform.h"
 #include "game/replay.h"
 #include "screens/fonts.h"
+#include "shell/assets.h"
 #include "shell/regular_file.h"
 #include "shell/replay_store.h"
 #include "shell/sdl_presentation.h"
@@ -38,7 +38,7 @@ Mix_Chunk* loadSoundFile(const char* path)
     std::string bytes;
     if (!readRegularFile(path, kLargestSoundFile + 1, bytes) || bytes.size() > kLargestSoundFile) return nullptr;
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    return stream == nullptr ? nullptr : Mix_LoadWAV_RW(stream, 1);
+    return stream == nullptr ? nullptr : sdl.mixer.loadWav(stream, 1);
 }
 
 // Sounds are read once per path and kept; several may sound at once.
@@ -66,19 +66,27 @@ Mix_Chunk* soundFor(const char* path)
 
 bool openAudio()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
+    if (sdl.mixer.library == nullptr && !openMixerLibrary(sdl.mixer)) return false;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && sdl.mixer.openAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
         return true;
     }
     // No sound device: the same code runs on SDL's silent driver.
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && sdl.mixer.openAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) {
         return true;
     }
     return false;
 }
+
+void startSdlAudio()
+{
+    sdl.audioOpen = openAudio();
+    if (sdl.audioOpen) sdl.mixer.allocateChannels(kMixChannels);
+}
+
+// The steps of the start-up that come after the menu's first frame.
+enum StartUpStep { kLoadPictures, kOpenMixer, kStartAudio, kStartedUp };
 
 // Delivers the game timer's tick when its deadline has passed; a late tick is delivered
 // once, and the next one is counted from now (late ticks are coalesced).
@@ -111,6 +119,14 @@ int waitTimeoutMs()
 bool waitForEvent(SDL_Event& event)
 {
     paintWantedWindows();
+    // What is left of the start-up runs while no event waits: an event always comes first.
+    while (sdl.startUpStep != kStartedUp) {
+        if (SDL_PollEvent(&event) == 1) {
+            if (event.type == SDL_QUIT) sdl.quitRequested = true;
+            return true;
+        }
+        stepStartUp();
+    }
     const int timeout = waitTimeoutMs();
     const bool got = timeout < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, timeout) == 1;
     if (got && event.type == SDL_QUIT) sdl.quitRequested = true;
@@ -159,22 +175,45 @@ bool initSdlPlatform()
     return true;
 }
 
-void startSdlAudio()
+bool stepStartUp()
 {
-    sdl.audioOpen = openAudio();
-    if (sdl.audioOpen) Mix_AllocateChannels(kMixChannels);
+    switch (sdl.startUpStep) {
+    case kLoadPictures:
+        if (!loadNextAsset()) sdl.startUpStep = kOpenMixer;
+        break;
+    case kOpenMixer:
+        // Loading the library and the many it needs is a step of its own.
+        openMixerLibrary(sdl.mixer);
+        sdl.startUpStep = kStartAudio;
+        break;
+    case kStartAudio:
+        startSdlAudio();
+        sdl.startUpStep = kStartedUp;
+        break;
+    default:
+        break;
+    }
+    return sdl.startUpStep != kStartedUp;
+}
+
+void finishStartUp()
+{
+    while (stepStartUp()) {
+    }
 }
 
 void shutdownSdlPlatform()
 {
     if (sdl.audioOpen) {
-        Mix_HaltChannel(-1);
+        sdl.mixer.haltChannel(-1);
         for (CachedSound& sound : soundCache) {
-            if (sound.chunk != nullptr) Mix_FreeChunk(sound.chunk);
+            if (sound.chunk != nullptr) sdl.mixer.freeChunk(sound.chunk);
             sound = CachedSound{};
         }
-        Mix_CloseAudio();
+        sdl.mixer.closeAudio();
     }
+    sdl.audioOpen = false;
+    closeMixerLibrary(sdl.mixer);
     closeGameFonts();
     SDL_Quit();
 }
@@ -237,20 +276,20 @@ void playSoundFile(const char* path)
 {
     if (!sdl.audioOpen) return;
     Mix_Chunk* chunk = soundFor(path);
-    if (chunk != nullptr) Mix_PlayChannel(-1, chunk, 0);
+    if (chunk != nullptr) sdl.mixer.playChannel(-1, chunk, 0);
 }
 
 void loopSoundFile(const char* path)
 {
     if (!sdl.audioOpen) return;
     Mix_Chunk* chunk = soundFor(path);
-    if (chunk != nullptr) Mix_PlayChannel(-1, chunk, -1);
+    if (chunk != nullptr) sdl.mixer.playChannel(-1, chunk, -1);
 }
 
 void stopSounds()
 {
     if (!sdl.audioOpen) return;
-    Mix_HaltChannel(-1);
+    sdl.mixer.haltChannel(-1);
 }
 
 void closeGameWindow()
@@ -261,6 +300,7 @@ void closeGameWindow()
 
 void openGameWindow()
 {
+    finishStartUp();  // a game needs every picture and its sounds from its first frame
     showWindow(WindowKind::Menu, false);
     windows.pointer = SDL_Point{240, 0};
     newGameReset();
@@ -275,6 +315,7 @@ void openGameWindow()
 
 void openCreditsWindow()
 {
+    finishStartUp();
     showWindow(WindowKind::Menu, false);
     openWindow(WindowKind::Credits);
     runMessageLoop(WindowKind::Credits);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "shell/sdl_mixer_library.h"
 #include "shell/sdl_windows.h"
 
 struct SdlPlatform {
@@ -14,6 +15,8 @@ struct SdlPlatform {
     bool quitRequested = false;       // the program is ending (quit button, menu closed, signal)
     std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
     bool audioOpen = false;
+    MixerCalls mixer;                 // SDL2_mixer, opened with the sound
+    int startUpStep = 0;              // how far the start-up behind the menu's first frame has gone
     std::uint64_t loopEndsAt = 0;     // SDL_GetTicks64 time at which loops return; 0 never
     void (*tickObserver)() = nullptr; // called after every delivered tick (measurements)
 };
@@ -22,8 +25,13 @@ extern SdlPlatform sdl;
 
 // Starts SDL's video and events, stops text input and picks the windows' enlargement.
 bool initSdlPlatform();
-// Starts the sound (falling back to silent audio); sounds asked for before are not heard.
-void startSdlAudio();
+// What the menu does not need for its first frame, done a small step at a time between the
+// events of the program's windows: the remaining pictures, then the sound (SDL2_mixer opened,
+// falling back to silent audio; sounds asked for before it are not heard). Each call does one
+// step; false once everything is done.
+bool stepStartUp();
+// Finishes what is left of it at once (before a game or the credits need it).
+void finishStartUp();
 void shutdownSdlPlatform();
 
 // Runs the loop of one window until it is closed or the program quits: its events, the game

@@ -47,35 +47,52 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         writeBytes(data + "/Images/" + all[i].file, std::string(bytes.begin(), bytes.end()));
     }
     writeBytes(data + "/Score.sco", "Ace SCORE= 4200");
-    game.balls[0].icon = BallIcon::Fire;
-    levelCodes = {};
-    menuButtons[0].hovered = 1;
-    menuButtons[3].hovered = 1;
-    loadAssets();
-    EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
-    EXPECT_EQ(
-        std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()),
-                   game.bestScore),
-        std::tuple(BallIcon::Normal, data + "/Images/8.bmp", " Ace", 4200));  // pathBuffer: the last path composed
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        SCOPED_TRACE(all[i].file);
-        SDL_Surface* picture = *all[i].slot;
-        ASSERT_NE(picture, nullptr);
-        EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(all[i].width, all[i].height));
-        const SDL_Color got = pixelAt(picture, picture->w / 2, picture->h / 2);
-        for (const auto& [value, shift] : {std::pair(got.r, 16), std::pair(got.g, 8), std::pair(got.b, 0)})
-            EXPECT_NEAR(value, colourFor(i) >> shift & 255, 2);
-    }
-    for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
-        EXPECT_EQ(unused, nullptr);
-    for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
-    const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
-        {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
-    for (std::size_t i = 0; i < 6; ++i) {
-        const MenuButton& b = menuButtons[i];
-        EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
-        EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
-                  std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon)) << i;
+    // All at once, or the menu's first and then the rest one picture a step, as the game's start
+    // does between the menu's events; a new start begins the steps again.
+    for (const bool inSteps : {false, true, true}) {
+        SCOPED_TRACE(inSteps ? "in steps" : "at once");
+        for (const GamePicture& picture : all) {
+            SDL_FreeSurface(*picture.slot);
+            *picture.slot = nullptr;
+        }
+        game.balls[0].icon = BallIcon::Fire;
+        levelCodes = {};
+        menuButtons[0].hovered = 1;
+        menuButtons[3].hovered = 1;
+        if (inSteps) {
+            loadMenuAssets();
+            std::size_t steps = 1;
+            while (loadNextAsset()) ++steps;
+            EXPECT_EQ(steps, all.size() - 3);  // all but the menu's button, lit button and background
+            EXPECT_FALSE(loadNextAsset());
+        } else {
+            loadAssets();
+        }
+        EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
+        EXPECT_EQ(
+            std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()),
+                       game.bestScore),
+            std::tuple(BallIcon::Normal, data + "/Images/8.bmp", " Ace", 4200));  // pathBuffer: the last path composed
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            SCOPED_TRACE(all[i].file);
+            SDL_Surface* picture = *all[i].slot;
+            ASSERT_NE(picture, nullptr);
+            EXPECT_EQ(std::pair(picture->w, picture->h), std::pair(all[i].width, all[i].height));
+            const SDL_Color got = pixelAt(picture, picture->w / 2, picture->h / 2);
+            for (const auto& [value, shift] : {std::pair(got.r, 16), std::pair(got.g, 8), std::pair(got.b, 0)})
+                EXPECT_NEAR(value, colourFor(i) >> shift & 255, 2);
+        }
+        for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
+            EXPECT_EQ(unused, nullptr);
+        for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
+        const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
+            {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
+        for (std::size_t i = 0; i < 6; ++i) {
+            const MenuButton& b = menuButtons[i];
+            EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
+            EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
+                      std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon)) << i;
+        }
     }
 }
 

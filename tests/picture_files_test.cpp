@@ -127,6 +127,28 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
     removeScratchDirectory(dir);
 }
 
+// A PNG entry is read pixel for pixel as the picture library reads the same file, straight
+// alpha and all; a cut or damaged one gives no picture.
+TEST(IconFiles, PngEntriesReadAsThePictureLibraryReadsThemAndDamagedOnesNotAtAll)
+{
+    const Picture source(SDL_CreateRGBSurfaceWithFormat(0, 7, 5, 32, SDL_PIXELFORMAT_ARGB8888), SDL_FreeSurface);
+    for (int i = 0; i < 35; ++i)
+        static_cast<std::uint32_t*>(source->pixels)[i / 7 * source->pitch / 4 + i % 7] = std::uint32_t(i * 7) << 24 | i * 0x030507u;
+    const std::string dir = makeScratchDirectory(), path = dir + "/entry.png";
+    ASSERT_EQ(IMG_SavePNG(source.get(), path.c_str()), 0);
+    const std::string png = readBytes(path);
+    const Picture expected(SDL_ConvertSurfaceFormat(Picture(IMG_Load(path.c_str()), SDL_FreeSurface).get(),
+                                                    SDL_PIXELFORMAT_ARGB8888, 0), SDL_FreeSurface);
+    removeScratchDirectory(dir);
+    Bytes whole(png.begin(), png.end()), damaged = whole;
+    damaged[damaged.size() - 20] ^= 0x55;  // inside the picture's data: its check sum fails
+    const Picture read = load(iconFile({{7, 5, 32, whole}}), 7, 5);
+    ASSERT_TRUE(read && expected);
+    for (int i = 0; i < 35; ++i) EXPECT_EQ(argbAt(read.get(), i % 7, i / 7), argbAt(expected.get(), i % 7, i / 7)) << i;
+    for (const Bytes& entry : {Bytes(whole.begin(), whole.begin() + 40), damaged})
+        EXPECT_FALSE(load(iconFile({{7, 5, 32, entry}}), 7, 5)) << entry.size();
+}
+
 TEST(PictureFiles, BitmapsComeBackOpaqueAndStretchSmoothly)
 {
     const Bytes file = bitmapFile(2, 2, [](int x, int y) { return x == 0 ? (y == 0 ? 0x000000u : 0x0000FFu) : 0xFFFFFFu; });

@@ -4,6 +4,8 @@ set -eu
 # Without Xvfb there is no display to play on: the test is skipped (ctest's SKIP), not failed.
 if ! command -v Xvfb >/dev/null 2>&1; then echo "skipped: Xvfb is not installed (Debian: xvfb)"; exit 77; fi
 WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
+# The game keeps its fonts' paths in the player's cache: a scratch one here.
+export XDG_CACHE_HOME="$WORK/cache"
 IMAGES="$BIN/Tessaron Data/Images"
 XVFB_PID=""; GAME_PID=""; OTHERS=""   # OTHERS: the window manager, compositor, other programs
 stop_game() { if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=""; fi; }

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The font path cache: a small text file, one face a line, rewritten whole through a
+// temporary file so that a reader never sees half of it.
+#include "screens/font_paths.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+FontPathCache fontPathCache;
+
+namespace {
+
+// The file's size and last change; false when it is no regular file.
+bool fileState(const std::string& path, long long& size, long long& modifiedNs)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    size = static_cast<long long>(status.st_size);
+    modifiedNs = static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec;
+    return true;
+}
+
+void loadCacheFile()
+{
+    fontPathCache.loaded = true;
+    fontPathCache.count = 0;
+    std::ifstream in(fontPathCache.cacheFile);
+    std::string line;
+    while (fontPathCache.count < static_cast<int>(fontPathCache.faces.size()) && std::getline(in, line)) {
+        FacePath face;
+        if (parseFacePathLine(line, face)) fontPathCache.faces[static_cast<std::size_t>(fontPathCache.count++)] = face;
+    }
+}
+
+void writeCacheFile()
+{
+    const std::string& path = fontPathCache.cacheFile;
+    std::string text;
+    for (int i = 0; i < fontPathCache.count; ++i) text += facePathLine(fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
+    const std::string temporary = path + "." + std::to_string(getpid());
+    std::FILE* out = std::fopen(temporary.c_str(), "w");
+    if (out == nullptr) return;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (std::fclose(out) == 0 && written && std::rename(temporary.c_str(), path.c_str()) == 0) return;
+    std::remove(temporary.c_str());
+}
+
+}  // namespace
+
+void useFontPathCache(const std::string& cacheFile)
+{
+    fontPathCache = FontPathCache{};
+    fontPathCache.cacheFile = cacheFile;
+}
+
+bool cachedFacePath(int weight, std::string& file, int& index)
+{
+    if (fontPathCache.cacheFile.empty()) return false;
+    if (!fontPathCache.loaded) loadCacheFile();
+    for (int i = 0; i < fontPathCache.count; ++i) {
+        const FacePath& face = fontPathCache.faces[static_cast<std::size_t>(i)];
+        if (face.weight != weight) continue;
+        long long size = 0;
+        long long modifiedNs = 0;
+        if (!fileState(face.file, size, modifiedNs) || size != face.size || modifiedNs != face.modifiedNs) return false;
+        file = face.file;
+        index = face.index;
+        return true;
+    }
+    return false;
+}
+
+void rememberFacePath(int weight, const std::string& file, int index)
+{
+    if (fontPathCache.cacheFile.empty()) return;
+    if (!fontPathCache.loaded) loadCacheFile();
+    FacePath face;
+    face.weight = weight;
+    face.index = index;
+    face.file = file;
+    if (!fileState(file, face.size, face.modifiedNs) || facePathLine(face).empty()) return;
+    int slot = 0;
+    while (slot < fontPathCache.count && fontPathCache.faces[static_cast<std::size_t>(slot)].weight != weight) ++slot;
+    if (slot == static_cast<int>(fontPathCache.faces.size())) return;
+    if (slot == fontPathCache.count) ++fontPathCache.count;
+    fontPathCache.faces[static_cast<std::size_t>(slot)] = face;
+    writeCacheFile();
+}
+
+std::string facePathLine(const FacePath& face)
+{
+    if (face.file.empty() || face.file[0] != '/' || face.file.find_first_of("\n\r") != std::string::npos) return "";
+    return std::to_string(face.weight) + " " + std::to_string(face.index) + " " + std::to_string(face.size) + " " +
+           std::to_string(face.modifiedNs) + " " + face.file;
+}
+
+bool parseFacePathLine(std::string_view line, FacePath& face)
+{
+    const std::string text(line);
+    int weight = 0;
+    int index = 0;
+    long long size = 0;
+    long long modifiedNs = 0;
+    int pathStart = -1;
+    if (std::sscanf(text.c_str(), "%d %d %lld %lld %n", &weight, &index, &size, &modifiedNs, &pathStart) != 4 ||
+        pathStart < 0 || static_cast<std::size_t>(pathStart) >= text.size() || text[static_cast<std::size_t>(pathStart)] != '/' ||
+        index < 0 || size < 0 || text.find('\r') != std::string::npos) {
+        return false;
+    }
+    face.weight = weight;
+    face.index = index;
+    face.size = size;
+    face.modifiedNs = modifiedNs;
+    face.file = text.substr(static_cast<std::size_t>(pathStart));
+    return true;
+}
