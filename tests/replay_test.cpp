@@ -67,7 +67,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     }
     click();
     tick(50);
-    fake.duringQuestion = [] { tick(3); };
+    fake.duringQuestion = [] { fake.clockMs += 900; };  // the player thinks it over: the game holds
     fake.answer = false;
     key(kKeyF12);
     fake.duringQuestion = nullptr;
