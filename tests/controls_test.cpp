@@ -9,6 +9,7 @@
 #include "game/ball.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/replay_check.h"
 #include "tests/fake_platform.h"
 
 namespace {
@@ -123,21 +124,49 @@ TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
     EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::make_tuple(0, 1));
 }
 
-// A Yes that comes after the last ball fell out while the question was open changes nothing.
-TEST(Controls, AYesAfterTheRunEndedChangesNothing)
+// The F12 and Escape questions hold the game: a question open for 100 timer events changes nothing of the world
+// (ball, capsules, shots), an F12 or Escape under it asks nothing; No goes on from there, Yes acts.
+TEST(Controls, AnOpenQuestionHoldsTheGame)
 {
-    for (int key : {kKeyF12, kKeyEscape}) {
+    struct Case {
+        int key;
+        bool yes;
+        int livesAfter;     // livesLeft once answered
+        int gameOverAfter;  // gameOverShown once answered
+    };
+    const Case cases[] = {{kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
+    for (const Case& c : cases) {
         newGameAtLevel(1000);
-        game.livesLeft = 0;
-        game.ballLaunched = true;
-        game.balls[0] = Ball{100, 534, 0, 0, kPi / 2, BallIcon::Normal, 0};
-        updateVelocities();
-        fake.duringQuestion = [] { gameTimerElapsed(); };
-        gameKeyDown(key);
-        ASSERT_EQ(game.gameOverShown, 1);
+        game.livesLeft = 2;
+        gameLeftButtonDown();
+        for (int i = 0; i < 5; ++i) gameTimerElapsed();
+        game.bonusTable[3] = FallingBonus{100, 200, 4};
+        game.shotTable[0] = Shot{200, 300, 1};
+        const StateCheck before = checkOf(game);
+        const Ball ballBefore = game.balls[0];
+        static StateCheck during;
+        static std::pair<int, int> capsuleAndShotY;  // the state check keeps their kinds, not where they are
+        fake.duringQuestion = [] {
+            for (int i = 0; i < 100; ++i) gameTimerElapsed();
+            gameKeyDown(kKeyEscape);
+            gameKeyDown(kKeyF12);
+            during = checkOf(game);
+            capsuleAndShotY = {game.bonusTable[3].y, game.shotTable[0].y};
+        };
+        fake.answer = c.yes;
+        gameKeyDown(c.key);
         fake.duringQuestion = nullptr;
-        EXPECT_EQ(logged("stop timer"), 1);
-        EXPECT_EQ(fake.windowCloses, 0);
+        const std::string which = std::string(c.key == kKeyF12 ? "F12" : "Escape") + (c.yes ? " Oui" : " Non");
+        EXPECT_EQ(during, before) << which;
+        EXPECT_EQ(capsuleAndShotY, std::pair(200, 300)) << which;
+        EXPECT_EQ(fake.questions.size(), 1u) << which;
+        EXPECT_FALSE(game.questionOpen) << which;
+        EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::tie(c.livesAfter, c.gameOverAfter)) << which;
+        if (c.yes) continue;
+        EXPECT_EQ(checkOf(game), before) << which;
+        gameTimerElapsed();
+        EXPECT_NE(game.balls[0].y, ballBefore.y) << which << ": the game did not go on after No";
+        EXPECT_EQ(game.bonusTable[3].y, 200 + kCapsuleFall) << which;
     }
 }
 

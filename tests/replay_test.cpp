@@ -161,6 +161,62 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
             }
 }
 
+// Streams a sender could craft, each in a real file: played to their end or stopped with a one-line reason, never
+// a question asked inside a question (100,000 Escape or F12 records used to recurse once per record).
+TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
+{
+    // A real game: launched, a question answered No with a pause (the focus gone elsewhere) under it, Escape and Oui.
+    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });
+    click();
+    tick(20);
+    fake.answer = false;
+    fake.duringQuestion = [] { key('P'); fake.clockMs += 400; key('P'); };
+    key(kKeyF12);
+    fake.duringQuestion = nullptr;
+    tick(20);
+    fake.answer = true;
+    key(kKeyEscape);
+    endRecording();
+    const ReplayStart start = replay.start;
+    const std::string game = replay.stream;
+    auto records = [](Record kind, int value, int count) {
+        std::string out;
+        for (int i = 0; i < count; ++i) out += std::string{static_cast<char>(kind), static_cast<char>(value)};
+        return out;
+    };
+    const std::size_t answer = game.find(static_cast<char>(Record::Answer));
+    const std::size_t text = game.find(static_cast<char>(Record::Text));
+    ASSERT_NE(answer, std::string::npos);
+    ASSERT_NE(text, std::string::npos);
+    const std::string ticks(3, static_cast<char>(static_cast<int>(Record::Ticks) | 1 << 4));
+    struct Case {
+        const char* what;
+        std::string stream;
+        bool stops;  // stopped, or refused by the stream check; false: played to its end
+    };
+    const Case cases[] = {
+        {"the real game", game, false},
+        {"100,000 Escape records before it", records(Record::Key, kKeyEscape, 100000) + game, true},
+        {"100,000 F12 records before it", records(Record::Key, kKeyF12, 100000) + game, true},
+        {"Escape under the recorded question", game.substr(0, answer) + records(Record::Key, kKeyEscape, 1) + game.substr(answer), true},
+        {"ticks under the recorded question", game.substr(0, answer) + ticks + game.substr(answer), true},
+        {"keys while the name is awaited", game.substr(0, text) + records(Record::Key, kKeyF12, 1000) + game.substr(text), true},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = encodeReplay(start, c.stream);
+        EXPECT_LT(bytes.size(), 4000u) << c.what;
+        reason.clear();
+        if (!playBack(bytes, reason)) {
+            EXPECT_TRUE(c.stops && !reason.empty() && reason.find('\n') == std::string::npos) << c.what << ": " << reason;
+            continue;
+        }
+        EXPECT_TRUE(replay.stopped) << c.what;
+        EXPECT_EQ(!replay.failure.empty(), c.stops) << c.what << ": " << replay.failure;
+        EXPECT_EQ(replay.failure.find('\n'), std::string::npos) << c.what;
+        EXPECT_LE(fake.questions.size(), 2u) << c.what;
+    }
+}
+
 TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)
 {
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
