@@ -48,7 +48,9 @@ bool makeDirectories(const std::string& path)
         if (slash == std::string::npos) break;
     }
     struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (stat(path.c_str(), &status) != 0) return false;
+    if (!S_ISDIR(status.st_mode)) errno = ENOTDIR;
+    return S_ISDIR(status.st_mode);
 }
 
 // A dated replay as a file of the player's folder: a regular file, not a link or a folder.

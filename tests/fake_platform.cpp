@@ -107,6 +107,7 @@ void runTextDialog(TextDialog dialog)
     fake.dialogs.push_back(dialog);
     fake.dialogInitialText = pathBuffer.data();
     fake.log.push_back("dialog");
+    if (fake.duringDialog) fake.duringDialog();
     if (fake.typeText) {
         std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
     }

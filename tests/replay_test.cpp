@@ -1,9 +1,21 @@
 // Replays recorded at the seam play back to the same game; changed ones are named, damaged ones refused or stopped.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <tuple>
+
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/replay.h"
+#include "screens/fonts.h"
+#include "screens/game_screen.h"
+#include "screens/life_loss.h"
 #include "shell/replay_file.h"
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
@@ -217,13 +229,103 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
     }
 }
 
-TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)
+// Only the store's exact dated names count as its replays; a name the player gave never does.
+TEST(ReplayNames, OnlyTheStoresExactDatedShapeIsItsOwn)
+{
+    const std::string dated = replayFileName(1700000000, 5, 12340);
+    const std::string stem = dated.substr(0, dated.size() - 7);
+    const std::pair<std::string, bool> names[] = {
+        {dated, true}, {stem + "-2.replay", true}, {stem + "-99.replay", true}, {replayFileName(0, 25, 0), true},
+        {"2019 ma meilleure partie.replay", false}, {"9999-a-garder.replay", false}, {kRecordReplayName, false},
+        {stem + "-1.replay", false}, {stem + "-0.replay", false}, {stem + "-02.replay", false}, {stem + "-100.replay", false},
+        {stem + "-2-3.replay", false}, {stem + ".replay.tmp-12-0123456789abcdef", false}, {stem, false},
+        {stem + " copie.replay", false}, {"2026-12-07_21-04-59_niveau-5_score-1.replay", false},
+        {"2026-12-07_21-04-59_niveau-05_score-.replay", false}, {"x" + dated, false}};
+    for (const auto& [name, own] : names) EXPECT_EQ(isDatedReplayName(name), own) << name;
+}
+
+// Beyond the twenty newest dated replays the oldest go, and killed saves' temporaries; the player's renamed replays,
+// links and folders of any name, other files and a temporary still being written stay.
+TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
 {
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
-    for (const std::string other : {kRecordReplayName, "notes.txt"}) writeBytes(dir + "/" + other, "mine");
+    const std::string oldest = replayFileName(1600000000, 1, 0), older = replayFileName(1600000060, 1, 0);
+    const std::string kept[] = {kRecordReplayName, "notes.txt", "2019 ma meilleure partie.replay", "9999-a-garder.replay",
+                                oldest, older, "notes.txt.tmp-12-0123456789abcdef", older + ".tmp-7-00000000000000aa"};
+    for (const char* name : {kRecordReplayName, "notes.txt", "2019 ma meilleure partie.replay", "9999-a-garder.replay",
+                             "notes.txt.tmp-12-0123456789abcdef"})
+        writeBytes(dir + "/" + name, "mine");
+    std::filesystem::create_symlink(dir + "/notes.txt", dir + "/" + oldest);  // a link of the dated shape
+    std::filesystem::create_directory(dir + "/" + older);                    // a folder of the dated shape
+    writeBytes(dir + "/" + older + ".tmp-7-00000000000000aa", "being written");
+    const int writing = open((dir + "/" + older + ".tmp-7-00000000000000aa").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(writing, LOCK_EX), 0);
+    const std::string dead[] = {replayFileName(1700000000, 3, 0) + ".tmp-4242-0123456789abcdef",
+                                std::string(kRecordReplayName) + ".tmp-1-fedcba9876543210"};
+    for (const std::string& name : dead) writeBytes(dir + "/" + name, "killed midway");
     pruneReplays(dir, kReplaysKept);
+    close(writing);
     for (int i = 0; i < 25; ++i) EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
-    for (const std::string other : {kRecordReplayName, "notes.txt"}) EXPECT_TRUE(pathExists(dir + "/" + other));
+    for (const std::string& name : kept) EXPECT_TRUE(pathExists(dir + "/" + name)) << name;
+    for (const std::string& name : dead) EXPECT_FALSE(pathExists(dir + "/" + name)) << name;
+    EXPECT_EQ(readBytes(dir + "/notes.txt"), "mine");
+}
+
+// A replay is saved under a name nothing else holds, beside files already there; what could not be saved is told in
+// one French line that names it.
+TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
+{
+    auto recordedRun = [] {
+        startRecording(2, 3, Point{240, 0}, [] { game.bestScore = 0; });
+        game.score = game.bestScore = 10;  // the run set the record
+        game.gameOverShown = 1;
+    };
+    // Files already holding the names of this second and the next keep their bytes; the save takes a copy's name.
+    const std::time_t now = std::time(nullptr);
+    for (std::time_t when : {now, now + 1}) writeBytes(dir + "/" + replayFileName(when, 3, 10), "another game");
+    std::string told;
+    recordedRun();
+    const std::string first = saveGameReplay(dir, told);
+    recordedRun();
+    const std::string second = saveGameReplay(dir, told);
+    EXPECT_EQ(told, "");
+    ASSERT_TRUE(!first.empty() && !second.empty() && first != second) << first << " " << second;
+    for (const std::string& saved : {first, second}) {
+        EXPECT_TRUE(isDatedReplayName(saved.substr(dir.size() + 1))) << saved;
+        EXPECT_EQ(readBytes(saved).substr(0, 8), "TESSRPL\n");
+    }
+    for (std::time_t when : {now, now + 1}) EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
+    EXPECT_EQ(readBytes(dir + "/" + kRecordReplayName), readBytes(second));
+    // Nowhere to save, a file in the folder's place, a folder in the record's copy's place.
+    writeBytes(dir + "/file", "x");
+    std::filesystem::remove(dir + "/" + kRecordReplayName);
+    std::filesystem::create_directory(dir + "/" + kRecordReplayName);
+    const std::tuple<std::string, const char*, bool> failures[] = {
+        {"", "Partie non enregistrée : aucun dossier pour la garder", false},
+        {dir + "/file/replays", "Partie non enregistrée : dossier introuvable", false},
+        {dir, "Partie enregistrée, mais pas sa copie du record : un dossier porte son nom", true}};
+    for (const auto& [where, line, written] : failures) {
+        recordedRun();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(saveGameReplay(where, told).empty(), !written) << where;
+        EXPECT_FALSE(testing::internal::GetCapturedStderr().empty()) << where;
+        EXPECT_EQ(told, line) << where;
+    }
+}
+
+// The end of a run saves its replay while the end screen shows, and tells there, under the record's line, what
+// failed; the next run's end screen starts without it.
+TEST_F(ReplayTest, TheEndScreenTellsAReplayThatWasNotSaved)
+{
+    for (const char* line : {"Partie non enregistrée : disque plein", ""}) {
+        resetWorld();
+        game.bestScore = 1000000;
+        game.livesLeft = 0;
+        fake.replayNotSaved = line;
+        lifeLost();
+        EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "save replay"), 1);
+        EXPECT_EQ(utf8FromWindows1252(replayNotSavedText.data()), line);
+    }
 }
 
 }  // namespace

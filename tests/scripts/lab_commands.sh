@@ -21,4 +21,9 @@ done
 printf 'Ace SCORE= 0' >"$work/not-a-replay"
 status=0; reason=$("$lab" replay "$work/not-a-replay" 2>&1 >/dev/null) || status=$?
 [ "$status" = 2 ] && [ "$(echo "$reason" | wc -l)" = 1 ] || fail "not a replay: status $status, '$reason'"
+# score only reads: a missing file shows the defaults and stays missing, one without the marker stays as it was.
+[ "$("$lab" score "$work/none.sco")" = "[Trimbalour] 1235" ] && [ ! -e "$work/none.sco" ] || fail "score made a missing file"
+printf 'Ace score= 4200' >"$work/lower.sco"
+[ "$("$lab" score "$work/lower.sco")" = "[Trimbalour] 1235" ] && [ "$(cat "$work/lower.sco")" = "Ace score= 4200" ] \
+  || fail "score rewrote a file without the marker: $(cat "$work/lower.sco")"
 echo "lab commands ok"
