@@ -371,12 +371,13 @@ void drawEndScreen(SDL_Surface* surface)
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.score);
     drawWholeText(surface, large, 255, 270, pathBuffer.data());
     drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
-    // The lines of what could not be saved, in the order things were saved: record, replay.
-    int failedY = 370;
+    // The lines of what could not be saved, in the order things were saved: the record's above
+    // the frieze, the replay's there too or, when both failed, under the frieze.
+    constexpr int kFailedLineY[] = {370, 418};
+    int failedLine = 0;
     for (const auto* line : {&recordNotSavedText, &replayNotSavedText}) {
         if ((*line)[0] == '\0') continue;
-        drawWholeText(surface, openGameFont(18, 700), 90, failedY, line->data());
-        failedY += 26;
+        drawWholeText(surface, openGameFont(18, 700), 90, kFailedLineY[failedLine++], line->data());
     }
     if (runWon == 1) {
         // The box covers the lost run's plaque; the won run's plate is written in it.

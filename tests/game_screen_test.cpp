@@ -259,6 +259,29 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     }
 }
 
+// What could not be saved stands on the end screen: one line, the record's first, the replay's under it when both.
+TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
+{
+    const char* record = "Record non enregistr\xe9 : disque plein";
+    const char* replayLine = "Partie non enregistr\xe9" "e : disque plein";
+    game.gameOverShown = 1;
+    auto ink = [&](int y) { return 560 * 26 - countColour(target, 90, y, 560, 26, kLostBackgroundColour); };
+    const struct { const char* record; const char* replay; bool first, second; } cases[] = {
+        {"", "", false, false}, {record, "", true, false}, {"", replayLine, true, false}, {record, replayLine, true, true}};
+    std::array<int, 4> firstInk{};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", cases[i].record);
+        std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", cases[i].replay);
+        draw();
+        firstInk[i] = ink(366);
+        EXPECT_EQ(firstInk[i] > 100, cases[i].first) << i;
+        EXPECT_EQ(ink(414) > 100, cases[i].second) << i;
+    }
+    EXPECT_EQ(firstInk[3], firstInk[1]);  // both: the record's line stays on top, the replay's goes under it
+    EXPECT_NE(firstInk[2], firstInk[1]);
+    recordNotSavedText[0] = replayNotSavedText[0] = '\0';
+}
+
 // The screen lands at the slide offset and leaves the rest of the target as it was.
 TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
 {
