@@ -229,6 +229,37 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
     }
 }
 
+// A record another game wrote while this one ran is read at the run's end and kept in the replay, which then plays
+// back the same without the score file; without that record the playback departs.
+TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
+{
+    startRecording(4, 1, Point{240, 0}, [] {
+        game.bestScore = 1000;
+        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
+    });
+    scoreFilePath = dir + "/other.sco";
+    writeBytes(scoreFilePath, "AAA SCORE= 900000");
+    click();
+    tick(30);
+    key(kKeyEscape);
+    ASSERT_EQ(std::pair(game.bestScore, std::string(game.bestScoreName.data())), std::pair(900000, std::string(" AAA")));
+    EXPECT_TRUE(fake.dialogs.empty());
+    endRecording();
+    const StateCheck played = checkOf(game);
+    const std::string stream = replay.stream;
+    const std::string bestRecord = "\x0d\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, the name's length and bytes
+    ASSERT_EQ(static_cast<char>(Record::Best), bestRecord[0]);
+    const std::size_t best = stream.find(bestRecord);
+    ASSERT_NE(best, std::string::npos);
+    scoreFilePath.clear();
+    ASSERT_TRUE(playBack(encodeReplay(replay.start, stream), reason)) << reason;
+    EXPECT_EQ(replay.failure, "");
+    EXPECT_EQ(checkOf(game), played);
+    const std::string without = stream.substr(0, best) + stream.substr(best + bestRecord.size());
+    ASSERT_TRUE(playBack(encodeReplay(replay.start, without), reason)) << reason;
+    EXPECT_NE(replay.failure, "");
+}
+
 // Only the store's exact dated names count as its replays; a name the player gave never does.
 TEST(ReplayNames, OnlyTheStoresExactDatedShapeIsItsOwn)
 {
