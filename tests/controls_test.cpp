@@ -124,49 +124,35 @@ TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
     EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::make_tuple(0, 1));
 }
 
-// The F12 and Escape questions hold the game: a question open for 100 timer events changes nothing of the world
-// (ball, capsules, shots), an F12 or Escape under it asks nothing; No goes on from there, Yes acts.
+// A question holds the game: open for 100 timer events (and an F12 and an Escape under it, which ask nothing), it
+// changes nothing of the ball, capsules or shots; Non goes on from there, Oui acts.
 TEST(Controls, AnOpenQuestionHoldsTheGame)
 {
-    struct Case {
-        int key;
-        bool yes;
-        int livesAfter;     // livesLeft once answered
-        int gameOverAfter;  // gameOverShown once answered
-    };
-    const Case cases[] = {{kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
-    for (const Case& c : cases) {
+    const std::tuple<int, bool, int, int> cases[] = {  // key, answer, then livesLeft and gameOverShown
+        {kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
+    for (const auto& [key, yes, lives, over] : cases) {
         newGameAtLevel(1000);
         game.livesLeft = 2;
         gameLeftButtonDown();
-        for (int i = 0; i < 5; ++i) gameTimerElapsed();
+        gameTimerElapsed();
         game.bonusTable[3] = FallingBonus{100, 200, 4};
         game.shotTable[0] = Shot{200, 300, 1};
-        const StateCheck before = checkOf(game);
-        const Ball ballBefore = game.balls[0];
-        static StateCheck during;
-        static std::pair<int, int> capsuleAndShotY;  // the state check keeps their kinds, not where they are
+        static std::tuple<StateCheck, double, int, int> before, during;  // the state check keeps no capsule or shot place
+        before = {checkOf(game), game.balls[0].y, 200, 300};
         fake.duringQuestion = [] {
             for (int i = 0; i < 100; ++i) gameTimerElapsed();
-            gameKeyDown(kKeyEscape);
-            gameKeyDown(kKeyF12);
-            during = checkOf(game);
-            capsuleAndShotY = {game.bonusTable[3].y, game.shotTable[0].y};
+            gameKeyDown(kKeyEscape), gameKeyDown(kKeyF12);
+            during = {checkOf(game), game.balls[0].y, game.bonusTable[3].y, game.shotTable[0].y};
         };
-        fake.answer = c.yes;
-        gameKeyDown(c.key);
+        fake.answer = yes;
+        gameKeyDown(key);
         fake.duringQuestion = nullptr;
-        const std::string which = std::string(c.key == kKeyF12 ? "F12" : "Escape") + (c.yes ? " Oui" : " Non");
-        EXPECT_EQ(during, before) << which;
-        EXPECT_EQ(capsuleAndShotY, std::pair(200, 300)) << which;
-        EXPECT_EQ(fake.questions.size(), 1u) << which;
-        EXPECT_FALSE(game.questionOpen) << which;
-        EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::tie(c.livesAfter, c.gameOverAfter)) << which;
-        if (c.yes) continue;
-        EXPECT_EQ(checkOf(game), before) << which;
+        EXPECT_EQ(during, before) << key << yes;
+        EXPECT_EQ(std::tuple(fake.questions.size(), game.questionOpen, game.livesLeft, game.gameOverShown),
+                  std::tuple(std::size_t{1}, false, lives, over)) << key << yes;
+        if (yes) continue;
         gameTimerElapsed();
-        EXPECT_NE(game.balls[0].y, ballBefore.y) << which << ": the game did not go on after No";
-        EXPECT_EQ(game.bonusTable[3].y, 200 + kCapsuleFall) << which;
+        EXPECT_NE(game.balls[0].y, std::get<1>(before)) << key << ": the game did not go on after Non";
     }
 }
 

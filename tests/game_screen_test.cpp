@@ -259,26 +259,24 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     }
 }
 
-// What could not be saved stands on the end screen: one line, the record's first, the replay's under it when both.
+// What could not be saved stands on the end screen, one line each: the record's first, the replay's under it.
 TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
 {
-    const char* record = "Record non enregistr\xe9 : disque plein";
-    const char* replayLine = "Partie non enregistr\xe9" "e : disque plein";
+    const char *record = "Record non enregistr\xe9 : disque plein", *replayLine = "Partie non enregistr\xe9" "e : disque plein";
     game.gameOverShown = 1;
-    auto ink = [&](int y) { return 560 * 26 - countColour(target, 90, y, 560, 26, kLostBackgroundColour); };
-    const struct { const char* record; const char* replay; bool first, second; } cases[] = {
-        {"", "", false, false}, {record, "", true, false}, {"", replayLine, true, false}, {record, replayLine, true, true}};
-    std::array<int, 4> firstInk{};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", cases[i].record);
-        std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", cases[i].replay);
+    const std::pair<const char*, const char*> cases[] = {{"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
+    std::vector<std::pair<int, int>> ink;  // in the first line's band and in the second's
+    for (const auto& [recordLine, replayText] : cases) {
+        std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", recordLine);
+        std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", replayText);
         draw();
-        firstInk[i] = ink(366);
-        EXPECT_EQ(firstInk[i] > 100, cases[i].first) << i;
-        EXPECT_EQ(ink(414) > 100, cases[i].second) << i;
+        ink.emplace_back(560 * 26 - countColour(target, 90, 366, 560, 26, kLostBackgroundColour),
+                         560 * 26 - countColour(target, 90, 414, 560, 26, kLostBackgroundColour));
     }
-    EXPECT_EQ(firstInk[3], firstInk[1]);  // both: the record's line stays on top, the replay's goes under it
-    EXPECT_NE(firstInk[2], firstInk[1]);
+    EXPECT_TRUE(ink[0] == std::pair(0, 0) && ink[1].first > 100 && ink[2].first > 100 && ink[1].first != ink[2].first);
+    EXPECT_EQ(ink[1].second + ink[2].second, 0);
+    EXPECT_EQ(ink[3], std::pair(ink[1].first, ink[3].second));
+    EXPECT_GT(ink[3].second, 100);
     recordNotSavedText[0] = replayNotSavedText[0] = '\0';
 }
 

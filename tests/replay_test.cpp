@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <set>
 #include <tuple>
 
 #include "game/controls.h"
@@ -173,123 +174,86 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
             }
 }
 
-// Streams a sender could craft, each in a real file: played to their end or stopped with a one-line reason, never
-// a question asked inside a question (100,000 Escape or F12 records used to recurse once per record).
+// Crafted streams in a real file are played to their end or stopped (or refused) with one line, never a question
+// inside a question: 100,000 Escape or F12 records before a real game used to recurse once per record.
 TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 {
-    // A real game: launched, a question answered No with a pause (the focus gone elsewhere) under it, Escape and Oui.
-    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });
+    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });  // a real game, ending with a record
     click();
     tick(20);
     fake.answer = false;
-    fake.duringQuestion = [] { key('P'); fake.clockMs += 400; key('P'); };
+    fake.duringQuestion = [] { key('P'), fake.clockMs += 400, key('P'); };  // a pause under the question is kept
     key(kKeyF12);
     fake.duringQuestion = nullptr;
-    tick(20);
     fake.answer = true;
     key(kKeyEscape);
     endRecording();
-    const ReplayStart start = replay.start;
-    const std::string game = replay.stream;
-    auto records = [](Record kind, int value, int count) {
-        std::string out;
-        for (int i = 0; i < count; ++i) out += std::string{static_cast<char>(kind), static_cast<char>(value)};
-        return out;
+    const std::string real = replay.stream;
+    auto before = [&](Record at, const std::string& inserted) {
+        const std::size_t where = real.find(static_cast<char>(at));
+        return real.substr(0, where) + inserted + real.substr(where);
     };
-    const std::size_t answer = game.find(static_cast<char>(Record::Answer));
-    const std::size_t text = game.find(static_cast<char>(Record::Text));
-    ASSERT_NE(answer, std::string::npos);
-    ASSERT_NE(text, std::string::npos);
-    const std::string ticks(3, static_cast<char>(static_cast<int>(Record::Ticks) | 1 << 4));
-    struct Case {
-        const char* what;
-        std::string stream;
-        bool stops;  // stopped, or refused by the stream check; false: played to its end
-    };
-    const Case cases[] = {
-        {"the real game", game, false},
-        {"100,000 Escape records before it", records(Record::Key, kKeyEscape, 100000) + game, true},
-        {"100,000 F12 records before it", records(Record::Key, kKeyF12, 100000) + game, true},
-        {"Escape under the recorded question", game.substr(0, answer) + records(Record::Key, kKeyEscape, 1) + game.substr(answer), true},
-        {"ticks under the recorded question", game.substr(0, answer) + ticks + game.substr(answer), true},
-        {"keys while the name is awaited", game.substr(0, text) + records(Record::Key, kKeyF12, 1000) + game.substr(text), true},
-    };
-    for (const Case& c : cases) {
-        const std::string bytes = encodeReplay(start, c.stream);
-        EXPECT_LT(bytes.size(), 4000u) << c.what;
+    std::string escapes, f12s;
+    for (int i = 0; i < 100000; ++i) escapes += {char(Record::Key), char(kKeyEscape)}, f12s += {char(Record::Key), char(kKeyF12)};
+    const std::pair<std::string, bool> cases[] = {  // the stream, whether it stops
+        {real, false}, {escapes + real, true}, {f12s + real, true}, {before(Record::Answer, escapes.substr(0, 2)), true},
+        {before(Record::Answer, std::string(3, char(int(Record::Ticks) | 1 << 4))), true}, {before(Record::Text, f12s.substr(0, 2000)), true}};
+    for (const auto& [stream, stops] : cases) {
+        const std::string bytes = encodeReplay(replay.start, stream);
+        EXPECT_LT(bytes.size(), 4000u);
         reason.clear();
-        if (!playBack(bytes, reason)) {
-            EXPECT_TRUE(c.stops && !reason.empty() && reason.find('\n') == std::string::npos) << c.what << ": " << reason;
+        if (!playBack(bytes, reason)) {  // refused by the stream check
+            EXPECT_TRUE(stops && !reason.empty() && reason.find('\n') == std::string::npos) << reason;
             continue;
         }
-        EXPECT_TRUE(replay.stopped) << c.what;
-        EXPECT_EQ(!replay.failure.empty(), c.stops) << c.what << ": " << replay.failure;
-        EXPECT_EQ(replay.failure.find('\n'), std::string::npos) << c.what;
-        EXPECT_LE(fake.questions.size(), 2u) << c.what;
+        EXPECT_TRUE(replay.stopped && replay.failure.find('\n') == std::string::npos) << replay.failure;
+        EXPECT_EQ(!replay.failure.empty(), stops) << stream.size() << ": " << replay.failure;
+        EXPECT_LE(fake.questions.size(), 2u);
     }
 }
 
-// A record another game wrote while this one ran is read at the run's end and kept in the replay, which then plays
-// back the same without the score file; without that record the playback departs.
+// A higher record that another game wrote meanwhile, read at the run's end, is kept in the replay: it plays back the
+// same without the score file, and departs without that record.
 TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
 {
-    startRecording(4, 1, Point{240, 0}, [] {
-        game.bestScore = 1000;
-        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-    });
-    scoreFilePath = dir + "/other.sco";
-    writeBytes(scoreFilePath, "AAA SCORE= 900000");
+    startRecording(4, 1, Point{240, 0}, [] { game.bestScore = 1000; });
+    writeBytes(scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
     click();
     tick(30);
     key(kKeyEscape);
-    ASSERT_EQ(std::pair(game.bestScore, std::string(game.bestScoreName.data())), std::pair(900000, std::string(" AAA")));
-    EXPECT_TRUE(fake.dialogs.empty());
+    ASSERT_TRUE(game.bestScore == 900000 && fake.dialogs.empty());
     endRecording();
     const StateCheck played = checkOf(game);
-    const std::string stream = replay.stream;
-    const std::string bestRecord = "\x0d\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, the name's length and bytes
-    ASSERT_EQ(static_cast<char>(Record::Best), bestRecord[0]);
-    const std::size_t best = stream.find(bestRecord);
-    ASSERT_NE(best, std::string::npos);
+    const std::string stream = replay.stream, best = "\x0d\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, " AAA"
+    const std::size_t at = stream.find(best);
+    ASSERT_TRUE(at != std::string::npos && best[0] == char(Record::Best));
     scoreFilePath.clear();
-    ASSERT_TRUE(playBack(encodeReplay(replay.start, stream), reason)) << reason;
-    EXPECT_EQ(replay.failure, "");
-    EXPECT_EQ(checkOf(game), played);
-    const std::string without = stream.substr(0, best) + stream.substr(best + bestRecord.size());
-    ASSERT_TRUE(playBack(encodeReplay(replay.start, without), reason)) << reason;
-    EXPECT_NE(replay.failure, "");
+    for (const bool kept : {true, false}) {
+        ASSERT_TRUE(playBack(encodeReplay(replay.start, kept ? stream : stream.substr(0, at) + stream.substr(at + best.size())), reason));
+        EXPECT_EQ(replay.failure.empty(), kept) << replay.failure;
+        EXPECT_EQ(checkOf(game) == played, kept);
+    }
 }
 
-// Only the store's exact dated names count as its replays; a name the player gave never does.
-TEST(ReplayNames, OnlyTheStoresExactDatedShapeIsItsOwn)
-{
-    const std::string dated = replayFileName(1700000000, 5, 12340);
-    const std::string stem = dated.substr(0, dated.size() - 7);
-    const std::pair<std::string, bool> names[] = {
-        {dated, true}, {stem + "-2.replay", true}, {stem + "-99.replay", true}, {replayFileName(0, 25, 0), true},
-        {"2019 ma meilleure partie.replay", false}, {"9999-a-garder.replay", false}, {kRecordReplayName, false},
-        {stem + "-1.replay", false}, {stem + "-0.replay", false}, {stem + "-02.replay", false}, {stem + "-100.replay", false},
-        {stem + "-2-3.replay", false}, {stem + ".replay.tmp-12-0123456789abcdef", false}, {stem, false},
-        {stem + " copie.replay", false}, {"2026-12-07_21-04-59_niveau-5_score-1.replay", false},
-        {"2026-12-07_21-04-59_niveau-05_score-.replay", false}, {"x" + dated, false}};
-    for (const auto& [name, own] : names) EXPECT_EQ(isDatedReplayName(name), own) << name;
-}
-
-// Beyond the twenty newest dated replays the oldest go, and killed saves' temporaries; the player's renamed replays,
-// links and folders of any name, other files and a temporary still being written stay.
+// The store prunes only its own exact dated names beyond the twenty newest, and killed saves' temporaries; the
+// player's renamed replays, links and folders, other files and a temporary still being written stay.
 TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
 {
+    const std::string dated = replayFileName(1700000000, 5, 12340), stem = dated.substr(0, dated.size() - 7);
+    const std::pair<std::string, bool> names[] = {
+        {stem + ".replay", true}, {stem + "-2.replay", true}, {stem + "-99.replay", true}, {"2019 ma meilleure partie.replay", false},
+        {"9999-a-garder.replay", false}, {stem + "-1.replay", false}, {stem + "-02.replay", false}, {stem + "-100.replay", false},
+        {stem + " copie.replay", false}, {stem, false}, {"2026-12-07_21-04-59_niveau-5_score-1.replay", false}};
+    for (const auto& [name, own] : names) EXPECT_EQ(isDatedReplayName(name), own) << name;
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
     const std::string oldest = replayFileName(1600000000, 1, 0), older = replayFileName(1600000060, 1, 0);
-    const std::string kept[] = {kRecordReplayName, "notes.txt", "2019 ma meilleure partie.replay", "9999-a-garder.replay",
-                                oldest, older, "notes.txt.tmp-12-0123456789abcdef", older + ".tmp-7-00000000000000aa"};
-    for (const char* name : {kRecordReplayName, "notes.txt", "2019 ma meilleure partie.replay", "9999-a-garder.replay",
-                             "notes.txt.tmp-12-0123456789abcdef"})
-        writeBytes(dir + "/" + name, "mine");
-    std::filesystem::create_symlink(dir + "/notes.txt", dir + "/" + oldest);  // a link of the dated shape
-    std::filesystem::create_directory(dir + "/" + older);                    // a folder of the dated shape
-    writeBytes(dir + "/" + older + ".tmp-7-00000000000000aa", "being written");
-    const int writing = open((dir + "/" + older + ".tmp-7-00000000000000aa").c_str(), O_RDONLY);
+    const std::string kept[] = {kRecordReplayName, "2019 ma meilleure partie.replay", "9999-a-garder.replay", "a.tmp-12-0123456789abcdef",
+                                oldest, older, older + ".tmp-7-00000000000000aa"};
+    for (int i : {0, 1, 2, 3}) writeBytes(dir + "/" + kept[i], "mine");
+    std::filesystem::create_symlink(dir + "/" + kept[1], dir + "/" + oldest);  // a link and a folder of the dated shape
+    std::filesystem::create_directory(dir + "/" + older);
+    writeBytes(dir + "/" + kept[6], "being written");
+    const int writing = open((dir + "/" + kept[6]).c_str(), O_RDONLY);
     ASSERT_EQ(flock(writing, LOCK_EX), 0);
     const std::string dead[] = {replayFileName(1700000000, 3, 0) + ".tmp-4242-0123456789abcdef",
                                 std::string(kRecordReplayName) + ".tmp-1-fedcba9876543210"};
@@ -299,64 +263,40 @@ TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
     for (int i = 0; i < 25; ++i) EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
     for (const std::string& name : kept) EXPECT_TRUE(pathExists(dir + "/" + name)) << name;
     for (const std::string& name : dead) EXPECT_FALSE(pathExists(dir + "/" + name)) << name;
-    EXPECT_EQ(readBytes(dir + "/notes.txt"), "mine");
 }
 
-// A replay is saved under a name nothing else holds, beside files already there; what could not be saved is told in
-// one French line that names it.
+// A replay takes a name nothing holds, beside files holding this second's and the next one's; a failed save is told
+// in one French line that names what was and was not saved, and the end screen shows it.
 TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
 {
-    auto recordedRun = [] {
+    const std::time_t now = std::time(nullptr);
+    for (std::time_t when : {now, now + 1}) writeBytes(dir + "/" + replayFileName(when, 3, 10), "another game");
+    writeBytes(dir + "/file", "x");
+    const std::tuple<std::string, const char*, bool> saves[] = {  // where, what is told, whether a replay is written
+        {dir, "", true}, {dir, "", true}, {"", "Partie non enregistrée : aucun dossier pour la garder", false},
+        {dir + "/file/replays", "Partie non enregistrée : dossier introuvable", false},
+        {dir, "Partie enregistrée, mais pas sa copie du record : un dossier porte son nom", true}};
+    std::vector<std::string> written;
+    std::string told;
+    for (const auto& [where, line, saved] : saves) {
+        if (*line == 'P' && saved) std::filesystem::remove(dir + "/" + kRecordReplayName), std::filesystem::create_directory(dir + "/" + kRecordReplayName);
         startRecording(2, 3, Point{240, 0}, [] { game.bestScore = 0; });
         game.score = game.bestScore = 10;  // the run set the record
         game.gameOverShown = 1;
-    };
-    // Files already holding the names of this second and the next keep their bytes; the save takes a copy's name.
-    const std::time_t now = std::time(nullptr);
-    for (std::time_t when : {now, now + 1}) writeBytes(dir + "/" + replayFileName(when, 3, 10), "another game");
-    std::string told;
-    recordedRun();
-    const std::string first = saveGameReplay(dir, told);
-    recordedRun();
-    const std::string second = saveGameReplay(dir, told);
-    EXPECT_EQ(told, "");
-    ASSERT_TRUE(!first.empty() && !second.empty() && first != second) << first << " " << second;
-    for (const std::string& saved : {first, second}) {
-        EXPECT_TRUE(isDatedReplayName(saved.substr(dir.size() + 1))) << saved;
-        EXPECT_EQ(readBytes(saved).substr(0, 8), "TESSRPL\n");
-    }
-    for (std::time_t when : {now, now + 1}) EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
-    EXPECT_EQ(readBytes(dir + "/" + kRecordReplayName), readBytes(second));
-    // Nowhere to save, a file in the folder's place, a folder in the record's copy's place.
-    writeBytes(dir + "/file", "x");
-    std::filesystem::remove(dir + "/" + kRecordReplayName);
-    std::filesystem::create_directory(dir + "/" + kRecordReplayName);
-    const std::tuple<std::string, const char*, bool> failures[] = {
-        {"", "Partie non enregistrée : aucun dossier pour la garder", false},
-        {dir + "/file/replays", "Partie non enregistrée : dossier introuvable", false},
-        {dir, "Partie enregistrée, mais pas sa copie du record : un dossier porte son nom", true}};
-    for (const auto& [where, line, written] : failures) {
-        recordedRun();
         testing::internal::CaptureStderr();
-        EXPECT_EQ(saveGameReplay(where, told).empty(), !written) << where;
-        EXPECT_FALSE(testing::internal::GetCapturedStderr().empty()) << where;
-        EXPECT_EQ(told, line) << where;
+        const std::string path = saveGameReplay(where, told);
+        EXPECT_EQ(testing::internal::GetCapturedStderr().empty(), *line == '\0');
+        EXPECT_EQ(std::pair(told, path.empty()), std::pair(std::string(line), !saved)) << where;
+        if (saved) written.push_back(path);
     }
-}
-
-// The end of a run saves its replay while the end screen shows, and tells there, under the record's line, what
-// failed; the next run's end screen starts without it.
-TEST_F(ReplayTest, TheEndScreenTellsAReplayThatWasNotSaved)
-{
-    for (const char* line : {"Partie non enregistrée : disque plein", ""}) {
-        resetWorld();
-        game.bestScore = 1000000;
-        game.livesLeft = 0;
-        fake.replayNotSaved = line;
-        lifeLost();
-        EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "save replay"), 1);
-        EXPECT_EQ(utf8FromWindows1252(replayNotSavedText.data()), line);
-    }
+    EXPECT_EQ(std::set<std::string>(written.begin(), written.end()).size(), 3u);
+    for (std::time_t when : {now, now + 1}) EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
+    resetWorld();
+    game.bestScore = 1000000;
+    game.livesLeft = 0;
+    fake.replayNotSaved = std::get<1>(saves[3]);
+    lifeLost();
+    EXPECT_EQ(utf8FromWindows1252(replayNotSavedText.data()), fake.replayNotSaved);
 }
 
 }  // namespace

@@ -212,69 +212,45 @@ TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
     EXPECT_STREQ(recordNotSavedText.data(), "");
 }
 
-// Another game of the same player writing its record before this run's end, or while its name is typed, never
-// loses it: the record is read again before the comparison and again under the lock of the save; the best is shown.
+// Another game's record, written before this run's end, while its name is typed, or while this save waits for that
+// game's lock, is never lost: read again before the comparison and under the lock of the save, it is kept and shown.
 TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
 {
-    struct Case {
-        const char* beforeEnd;     // what another game writes before this run ends ("" nothing)
-        const char* duringName;    // what it writes while the name is typed ("" nothing)
-        int runScore;
-        bool named;                // the name dialog opened
-        const char* file;          // the score file afterwards
-        const char* shown;         // holder and best on the end screen
-    };
-    const Case cases[] = {
-        {"AAA SCORE= 900000", "", 6504, false, "AAA SCORE= 900000", " AAA 900000"},
-        {"", "AAA SCORE= 900000", 6504, true, "AAA SCORE= 900000", " AAA 900000"},
-        {"BBB SCORE= 5000", "", 6504, true, "Z SCORE= 6504", "Z 6504"},
-        {"", "", 500, false, "Ace SCORE= 1000", " Ace 1000"},
-        {"", "", 1000, true, "Z SCORE= 1000", "Z 1000"},  // a tie counts
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.beforeEnd) + "|" + c.duringName + "|" + std::to_string(c.runScore));
+    const std::tuple<const char*, const char*, int, const char*, const char*> cases[] = {
+        // another game writes before the end | while the name is typed; this run's score; the file; shown on screen
+        {"AAA SCORE= 900000", "", 6504, "AAA SCORE= 900000", " AAA 900000"}, {"", "AAA SCORE= 900000", 6504, "AAA SCORE= 900000", " AAA 900000"},
+        {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"}, {"", "", 500, "Ace SCORE= 1000", " Ace 1000"}, {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
+    static std::string duringName;
+    for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
         resetWorld();
         writeBytes(path, "Ace SCORE= 1000");
         loadScoreFile();
-        if (*c.beforeEnd) writeBytes(path, c.beforeEnd);
-        static std::string duringName;
-        duringName = path + "|" + c.duringName;
-        fake.duringDialog = [] {
-            const std::size_t bar = duringName.find('|');
-            if (bar + 1 < duringName.size()) writeBytes(duringName.substr(0, bar), duringName.substr(bar + 1));
-        };
+        if (*beforeEnd) writeBytes(path, beforeEnd);
+        duringName = whileNamed;
+        fake.duringDialog = [this] { if (!duringName.empty()) writeBytes(path, duringName); };
         fake.typeText = true;
         fake.typedText = "Z";
-        game.score = c.runScore;
+        game.score = score;
         checkRecord();
         fake.duringDialog = nullptr;
-        EXPECT_EQ(fake.dialogs.size(), c.named ? 1u : 0u);
-        EXPECT_EQ(readBytes(path), c.file);
-        EXPECT_EQ(game.bestScoreName.data() + (" " + std::to_string(game.bestScore)), c.shown);
+        EXPECT_EQ(fake.dialogs.size(), game.bestScoreName[0] == 'Z' || *whileNamed ? 1u : 0u) << file;
+        EXPECT_EQ(readBytes(path) + "|" + game.bestScoreName.data() + " " + std::to_string(game.bestScore), file + ("|" + std::string(shown)));
     }
-    // The save waits for another game that holds the lock, then keeps the record it wrote meanwhile.
-    writeBytes(path, "Ace SCORE= 1000");
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
-    const pid_t other = fork();
-    if (other == 0) {
-        const int directory = open(scratch.c_str(), O_RDONLY | O_DIRECTORY);
-        flock(directory, LOCK_EX);
+    if (fork() == 0) {  // another game holds the lock, then writes its higher record
+        flock(open(scratch.c_str(), O_RDONLY | O_DIRECTORY), LOCK_EX);
         (void)!write(ready[1], "x", 1);
         usleep(300000);
-        std::string why;
-        _exit(writeFileAtomically(path, "AAA SCORE= 900000", why) ? 0 : 1);
+        _exit(writeFileAtomically(path, "AAA SCORE= 900000", reason) ? 0 : 1);
     }
     char go = 0;
     ASSERT_EQ(read(ready[0], &go, 1), 1);
     setBest("Z", 6504);
     EXPECT_TRUE(saveScoreFile(reason)) << reason;
-    int status = 0;
-    waitpid(other, &status, 0);
-    close(ready[0]);
-    close(ready[1]);
-    EXPECT_EQ(readBytes(path), "AAA SCORE= 900000");
-    EXPECT_EQ(game.bestScore, 900000);
+    wait(nullptr);
+    close(ready[0]), close(ready[1]);
+    EXPECT_EQ(readBytes(path) + " " + std::to_string(game.bestScore), "AAA SCORE= 900000 900000");
 }
 
 // The record beside the game only while the player may write there; the data beside it or installed.

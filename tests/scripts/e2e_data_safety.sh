@@ -2,12 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
 #
-# End to end under a window manager (openbox): what a player keeps when things go wrong. The
-# Escape question holds the game and Non goes on; a logout (SIGTERM) with the name dialog open
-# keeps the name the field shows; the replays folder keeps the player's own files and loses a
-# killed save's temporary; a record written by another game while one runs survives its end; a
-# replay that cannot be saved is told on the end screen; a crafted replay of 100,000 Escape
-# records stops with one line instead of crashing.
+# End to end under openbox: the Escape question holds the game; a logout (SIGTERM) with the name
+# dialog open keeps the typed name; the replays folder keeps the player's files and loses a killed
+# save's temporary; another game's record survives a run's end; a failed replay save is told.
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
 start_desktop
@@ -47,38 +44,7 @@ done
 [ ! -e "$replays/$stale" ] || fail "the killed save's temporary was left"
 [ ! -e "$replays/2001-01-01_00-00-10_niveau-01_score-0.replay" ] || fail "the oldest dated replay was kept"
 [ "$(ls "$replays" | grep -c '^20[0-9][0-9]-.*\.replay$')" = 20 ] || fail "not 20 dated replays: $(ls "$replays")"
-played=$(ls "$replays" | grep -v '^2001-' | grep '^20[0-9][0-9]-' | head -n 1)
-[ -n "$played" ] || fail "the run's replay was not saved: $(cat "$WORK/game.log")"
-# A crafted replay: 100,000 Escape records before that real game's events. Watched, it stops
-# with one line and status 1; the lab says where it stopped.
-python3 - "$replays/$played" "$WORK/hostile.replay" <<'PY'
-import struct, sys, zlib
-data = open(sys.argv[1], 'rb').read()
-# The event stream ends the file: its size, its packed size, then the packed bytes.
-for at in range(len(data) - 8, 7, -1):
-    size, packed = struct.unpack('<II', data[at:at + 8])
-    if packed == len(data) - at - 8:
-        try:
-            stream = zlib.decompress(data[at + 8:])
-        except zlib.error:
-            continue
-        if len(stream) == size:
-            break
-else:
-    sys.exit('no event stream found')
-hostile = bytes([4, 27]) * 100000 + stream
-packed = zlib.compress(hostile, 9)
-open(sys.argv[2], 'wb').write(data[:at] + struct.pack('<II', len(hostile), len(packed)) + packed)
-PY
-[ "$(stat -c %s "$WORK/hostile.replay")" -lt 4000 ] || fail "the crafted replay is not small"
-status=0; "$BIN/tessaron-lab" replay "$WORK/hostile.replay" >"$WORK/lab.out" 2>&1 || status=$?
-[ "$status" = 1 ] && [ "$(wc -l <"$WORK/lab.out")" = 1 ] || fail "the lab on the crafted replay: status $status, $(cat "$WORK/lab.out")"
-start_game --replay "$WORK/hostile.replay"
-watched=$(wait_window 700x550) || fail "the crafted replay's window did not appear"
-sleep 1.5
-xdotool windowfocus "$watched" key Escape
-status=0; wait "$GAME_PID" || status=$?; GAME_PID=""
-[ "$status" = 1 ] && [ "$(grep -c . "$WORK/game.log")" = 1 ] || fail "watching the crafted replay: status $status, $(cat "$WORK/game.log")"
+ls "$replays" | grep -v '^2001-' | grep -q '^20[0-9][0-9]-' || fail "the run's replay was not saved"
 # Another game writes a higher record while this one runs: this run's end keeps it and shows it,
 # with no name asked. The replays folder is a file: the end screen says the replay was not saved.
 mkdir -p "$WORK/state2"; printf 'not a folder' >"$WORK/state2/tessaron"
@@ -94,6 +60,5 @@ convert "$IMAGES/Perdu.bmp" -crop 560x26+90+366 +repage "$WORK/plain.png"
 told=$(region_vs_picture "$WORK/told.miff" "560x26+$((gx + 90))+$((gy + 366))" "$WORK/plain.png")
 [ "$told" -gt 300 ] || fail "no line on the end screen for the replay not saved ($told pixels)"
 grep -q "partie non enregistrée" "$WORK/game.log" || fail "the replay's failure was not reported: $(cat "$WORK/game.log")"
-[ "${KEEP_E2E:-0}" = 1 ] && convert "$WORK/told.miff" "$WORK/told.png"
 leave_end_screen; quit_from_menu
 echo "the question holds the game; SIGTERM keeps the typed name; the player's replays, another game's record and a failed save are kept or told"
