@@ -28,6 +28,16 @@ void leaveWaitingScreen()
     }
 }
 
+// The F12 and Escape questions hold the game while they are open: no tick runs, so the ball,
+// the capsules and the shots stand still, and a No goes on from exactly there.
+bool askHoldingTheGame(const char* text)
+{
+    game.questionOpen = true;
+    const bool yes = askYesNo(text);
+    game.questionOpen = false;
+    return yes;
+}
+
 void releaseHeldBall(Ball& ball)
 {
     ball.held = 0;
@@ -119,20 +129,18 @@ void gameLeftButtonDown()
 
 void gameKeyDown(int virtualKey)
 {
+    // Under an open question only the pause key acts (the focus gone to another program).
+    if (game.questionOpen && (virtualKey == kKeyF12 || virtualKey == kKeyEscape)) return;
     if (waitingScreenShown()) {
         leaveWaitingScreen();
         return;
     }
     if (virtualKey == kKeyF12) {
-        if (!askYesNo("Etes vous sur de vouloir detruire votre(vos) balle(s)?")) return;
-        // Ticks go on while the question is open: if the run ended or the level was cleared
-        // meanwhile, a Yes comes too late and changes nothing (a run never ends twice).
-        if (waitingScreenShown()) return;
+        if (!askHoldingTheGame("Etes vous sur de vouloir detruire votre(vos) balle(s)?")) return;
         playCue("vieperdu");
         lifeLost();
     } else if (virtualKey == kKeyEscape) {
-        if (!askYesNo("Etes vous sur de vouloir quitter la partie?")) return;
-        if (waitingScreenShown()) return;
+        if (!askHoldingTheGame("Etes vous sur de vouloir quitter la partie?")) return;
         playCue("vieperdu");
         game.livesLeft = 0;
         lifeLost();
@@ -149,6 +157,7 @@ void gameKeyDown(int virtualKey)
 
 void gameTimerElapsed()
 {
+    if (game.questionOpen) return;
     if (game.ballLaunched && !game.paused) gameTick();
     requestRepaint();
 }

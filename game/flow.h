@@ -22,7 +22,17 @@ void playCue(const char* cue);
 // are stopped (after the last level).
 void startMusic();
 
+// The record on disk read again into bestScore and bestScoreName (under the lock of the
+// player's games), just before a run's score is compared with it: another game of the
+// player's may have set a higher one. A file that cannot be read leaves them as they are.
+void reloadBestScore();
+
 // Writes the best score and its holder to the score file (the end of a run with a record).
 // False when the record could not be written, with a short French reason (UTF-8) for the
 // player in `reason`.
 bool saveScoreFile(std::string& reason);
+
+// The run has ended and its end screen shows: its replay is saved now, while the player can
+// still be told. "" when it was saved or nothing was recorded; else one French line (UTF-8)
+// that names what was and was not saved, for the end screen.
+std::string saveRunReplay();

@@ -65,6 +65,7 @@ struct GameState {
     // Level and run.
     bool ballLaunched = false;          // set by the launching click
     bool paused = false;                // ticks do nothing while set
+    bool questionOpen = false;          // the F12 or Escape question is open: the game holds
     std::uint32_t tickIntervalMs = 25;  // game timer interval, ms; 10 at the fastest
     std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
     std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8

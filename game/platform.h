@@ -20,8 +20,9 @@ Point pointerPosition();
 // Asks for one repaint of the game window's client area; the loop paints it before it waits.
 void requestRepaint();
 
-// A modal Yes/No question over the game window; true means Yes. The game timer keeps
-// ticking and the game window keeps repainting while it is open.
+// A modal Yes/No question over the game window; true means Yes. The game window keeps
+// repainting while it is open; the game timer holds (no tick is delivered) and goes on
+// afterwards with what was left of its interval.
 bool askYesNo(const char* text);
 
 // Blocks the one thread for `ms` milliseconds; no tick or event is handled meanwhile.

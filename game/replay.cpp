@@ -1,6 +1,7 @@
 // Replays: the recorder and the player of the event stream.
 #include "game/replay.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -79,6 +80,7 @@ const char* recordName(Record kind)
     case Record::Clock: return "a clock reading";
     case Record::Check: return "a state check";
     case Record::Wait: return "a wait";
+    case Record::Best: return "a record read again";
     default: return "the end";
     }
 }
@@ -137,6 +139,13 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
     }
     case Record::Text:
         if (small != 0 || !getNumber(in, at, number) || number > kLongestText || number > in.size() - at) break;
+        event.text.assign(in, at, static_cast<std::size_t>(number));
+        at += static_cast<std::size_t>(number);
+        if (event.text.find('\0') != std::string::npos) break;
+        return true;
+    case Record::Best:
+        if (small != 0 || !getSigned(in, at, event.value) || event.value < INT32_MIN || event.value > INT32_MAX) break;
+        if (!getNumber(in, at, number) || number > 63 || number > in.size() - at) break;
         event.text.assign(in, at, static_cast<std::size_t>(number));
         at += static_cast<std::size_t>(number);
         if (event.text.find('\0') != std::string::npos) break;
@@ -304,14 +313,24 @@ bool takeRecord(ReplayEvent& event)
     return true;
 }
 
-// While playing, a seam answer first plays the calls recorded before it (ticks go on while a
-// question is open), then takes the answer, which must be of the kind asked for.
+// Whether a call may be played while a question is open. The game holds under a question, so
+// a recorded game holds nothing there but the pause that the focus gone elsewhere gives; a key
+// that would ask again inside the open question, or any other call, is not from this game.
+bool callAllowedUnderQuestion(const ReplayEvent& call)
+{
+    return call.kind == Record::Key && call.value != kKeyF12 && call.value != kKeyEscape;
+}
+
+// While playing, a seam answer takes the records up to it in a loop at this one depth: the waits
+// the player took to answer and, under a question, the pauses. Anything else before the answer
+// is a departure, so no record can open a question inside the question awaiting it.
 bool takeAnswer(Record wanted, const char* wantedName, ReplayEvent& answer)
 {
     while (!replay.stopped) {
         const ReplayEvent next = peekReplay();
         if (next.kind == wanted) return takeRecord(answer);
-        if (!isCall(next.kind) && next.kind != Record::Wait && next.kind != Record::Check) {
+        const bool pause = wanted == Record::Answer && callAllowedUnderQuestion(next);
+        if (next.kind != Record::Wait && !pause) {
             departure(wantedName, next.kind);
             return false;
         }
@@ -324,6 +343,8 @@ bool takeAnswer(Record wanted, const char* wantedName, ReplayEvent& answer)
 
 void runHandler(Handler handler, int argument, std::int64_t atMs)
 {
+    // A question holds the game: a timer call under it is no tick, and no record.
+    if (handler == Handler::Timer && game.questionOpen) return;
     if (replay.mode == ReplayMode::Recording) recordCall(handler, argument, atMs);
     switch (handler) {
     case Handler::Timer: gameTimerElapsed(); break;
@@ -469,6 +490,24 @@ std::int64_t seamClock(std::int64_t live)
     return replay.lastClock;
 }
 
+void seamBestScore(std::int32_t scoreBefore, const char* nameBefore)
+{
+    if (replay.mode == ReplayMode::Recording) {
+        if (game.bestScore == scoreBefore && std::strncmp(game.bestScoreName.data(), nameBefore, 64) == 0) return;
+        const std::size_t length = strnlen(game.bestScoreName.data(), game.bestScoreName.size() - 1);
+        putTag(Record::Best, 0);
+        putNumber(replay.stream, zigzag(game.bestScore));
+        putNumber(replay.stream, length);
+        replay.stream.append(game.bestScoreName.data(), length);
+        return;
+    }
+    if (replay.mode != ReplayMode::Playing || replay.stopped || replay.runLeft > 0) return;
+    ReplayEvent best;
+    if (peekReplay().kind != Record::Best || !takeRecord(best)) return;
+    game.bestScore = static_cast<std::int32_t>(best.value);
+    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", best.text.c_str());
+}
+
 ReplayEvent peekReplay()
 {
     ReplayEvent event;
@@ -489,6 +528,10 @@ bool playNextRecord()
     if (replay.stopped || replay.mode != ReplayMode::Playing) return false;
     ReplayEvent event;
     if (!takeRecord(event)) return false;
+    if (game.questionOpen && isCall(event.kind) && !callAllowedUnderQuestion(event)) {
+        departure("an answer", event.kind);
+        return false;
+    }
     switch (event.kind) {
     case Record::Ticks: runHandler(Handler::Timer, 0, 0); break;
     case Record::Moves: runHandler(Handler::PointerMoved, 0, 0); break;

@@ -44,6 +44,7 @@ enum class Record : std::uint8_t {
     Check,        // the state check after a tick (tick number, changed fields)
     Wait,         // milliseconds the player let pass before the next call or answer
     End,          // the game window closed; nothing may follow
+    Best,         // the record read again at the end of a run, when another game had changed it
 };
 
 enum class ReplayMode : std::uint8_t { Off, Recording, Playing };
@@ -103,6 +104,10 @@ Point seamPointer(Point live);
 bool seamAnswer(bool live, std::int64_t atMs);
 void seamDialogText(std::int64_t atMs);  // the text left in pathBuffer
 std::int64_t seamClock(std::int64_t live);
+// The record as the shell left it in game.bestScore and game.bestScoreName, read again from the
+// score file: recorded when it differs from the values before (`scoreBefore`, `nameBefore`);
+// while playing, the recorded values are set again.
+void seamBestScore(std::int32_t scoreBefore, const char* nameBefore);
 
 // Playback. The next record, without taking it; End once stopped.
 ReplayEvent peekReplay();

@@ -20,6 +20,7 @@ std::int32_t slideOffset = 0;
 std::int32_t runWon = 0;
 std::array<char, 128> ratingText{};
 std::array<char, 128> recordNotSavedText{};
+std::array<char, 128> replayNotSavedText{};
 std::array<char, 200> introLine1{};
 std::array<char, 200> introLine2{};
 std::int32_t pauseTextX = 0;
@@ -370,7 +371,14 @@ void drawEndScreen(SDL_Surface* surface)
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.score);
     drawWholeText(surface, large, 255, 270, pathBuffer.data());
     drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
-    if (recordNotSavedText[0] != '\0') drawWholeText(surface, openGameFont(18, 700), 90, 370, recordNotSavedText.data());
+    // The lines of what could not be saved, in the order things were saved: the record's above
+    // the frieze, the replay's there too or, when both failed, under the frieze.
+    constexpr int kFailedLineY[] = {370, 418};
+    int failedLine = 0;
+    for (const auto* line : {&recordNotSavedText, &replayNotSavedText}) {
+        if ((*line)[0] == '\0') continue;
+        drawWholeText(surface, openGameFont(18, 700), 90, kFailedLineY[failedLine++], line->data());
+    }
     if (runWon == 1) {
         // The box covers the lost run's plaque; the won run's plate is written in it.
         fillRectangle(surface, 350, 10, 650, 95, kBlack);

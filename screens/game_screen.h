@@ -24,6 +24,9 @@ extern std::array<char, 128> ratingText;  // the end screen's rating sentence, W
 // The end screen's line under the score when the record could not be saved, Windows-1252;
 // empty otherwise.
 extern std::array<char, 128> recordNotSavedText;
+// The end screen's line when the run's replay could not be saved, Windows-1252, under the
+// record's line when both failed; empty otherwise.
+extern std::array<char, 128> replayNotSavedText;
 extern std::array<char, 200> introLine1;  // first line of the level intro
 extern std::array<char, 200> introLine2;  // second line of the level intro (" " when unused)
 extern std::int32_t pauseTextX;           // top-left of the pause text; kept across pauses

@@ -35,6 +35,7 @@ void rateRun()
 {
     std::snprintf(ratingText.data(), ratingText.size(), "%s", ratingFor(game.score));
     recordNotSavedText[0] = '\0';
+    replayNotSavedText[0] = '\0';
 }
 
 // The end screen's line telling that the record was not saved and why (the reason is UTF-8;
@@ -66,8 +67,34 @@ const char* ratingFor(int score)
     return kBestRating;
 }
 
+namespace {
+
+// The end screen's line telling that the replay was not saved, under the record's line when
+// both failed (the line is UTF-8 and names what was and was not saved).
+void tellReplayNotSaved(const std::string& line)
+{
+    std::string shown;
+    if (line.empty() || !windows1252FromUtf8(line, shown)) shown.clear();
+    std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", shown.c_str());
+    if (!shown.empty()) requestRepaint();
+}
+
+// The record settled, the run's replay is saved while its end screen shows.
+void finishRun()
+{
+    checkRecord();
+    tellReplayNotSaved(saveRunReplay());
+}
+
+}  // namespace
+
 void checkRecord()
 {
+    // Another game of the player's may have set a higher record since this one started.
+    const std::int32_t scoreBefore = game.bestScore;
+    const std::array<char, 64> nameBefore = game.bestScoreName;
+    if (replay.mode != ReplayMode::Playing) reloadBestScore();
+    seamBestScore(scoreBefore, nameBefore.data());
     if (game.score < game.bestScore) return;
     game.bestScore = game.score;
     // The dialog opens on the previous holder's name.
@@ -76,7 +103,11 @@ void checkRecord()
     // The holder's name keeps at most 63 characters.
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
     std::string reason;
+    const std::int32_t savedScore = game.bestScore;
+    const std::array<char, 64> savedName = game.bestScoreName;
     if (!replay.keepsNoRecord && !saveScoreFile(reason)) tellRecordNotSaved(reason);
+    // The save keeps a higher record written meanwhile by another game, and shows it.
+    seamBestScore(savedScore, savedName.data());
     requestRepaint();
 }
 
@@ -94,7 +125,7 @@ void lifeLost()
     stopGameTimer();
     // The board as it was at the loss slides up and off the end screen.
     uncoverEndScreen(drawGameScreen);
-    checkRecord();
+    finishRun();
 }
 
 void victoryEnd()
@@ -106,5 +137,5 @@ void victoryEnd()
     runWon = 1;
     // The final picture slides up and off the end screen, black box included.
     uncoverEndScreen(drawSlidingFinalPicture);
-    checkRecord();
+    finishRun();
 }

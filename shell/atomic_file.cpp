@@ -56,25 +56,32 @@ std::string temporaryName(const std::string& name)
     return name + tail;
 }
 
+// Whether `name` is one of our temporaries: "<final>.tmp-<pid>-<16 hex digits>"; `final` is
+// then set to the name it was to take.
+bool isTemporaryName(std::string_view name, std::string_view& final)
+{
+    constexpr std::size_t kHexDigits = 16;
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) return false;
+    const std::string_view tail = name.substr(mark + std::strlen(kTemporaryMark));
+    const std::size_t dash = tail.find('-');
+    if (dash == 0 || dash == std::string_view::npos || tail.size() - dash - 1 != kHexDigits) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char c = tail[i];
+        const bool ok = i < dash ? (c >= '0' && c <= '9')
+                        : i == dash ? true
+                                    : ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'));
+        if (!ok) return false;
+    }
+    final = name.substr(0, mark);
+    return true;
+}
+
 // Removes the leftovers of killed saves of `name` in `directory`: regular files named like
 // our temporaries whose lock nobody holds. Links and other files are left where they are.
 void clearLeftovers(const SplitPath& target)
 {
-    DIR* directory = opendir(target.directory.c_str());
-    if (directory == nullptr) return;
-    const std::string prefix = target.name + kTemporaryMark;
-    while (const dirent* entry = readdir(directory)) {
-        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
-        const int fd = openat(dirfd(directory), entry->d_name,
-                              O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) continue;
-        struct stat status {};
-        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            unlinkat(dirfd(directory), entry->d_name, 0);
-        }
-        close(fd);
-    }
-    closedir(directory);
+    clearStaleTemporaries(target.directory, [&](std::string_view final) { return final == target.name; });
 }
 
 void syncDirectory(const std::string& directory)
@@ -85,10 +92,23 @@ void syncDirectory(const std::string& directory)
     close(fd);
 }
 
+// Gives the temporary its final name: over whatever holds it, or, with `noReplace`, only while
+// the name is free (EEXIST otherwise), which no other save can take between test and act.
+bool placeTemporary(const std::string& temporary, const std::string& path, bool noReplace)
+{
+    if (!noReplace) return rename(temporary.c_str(), path.c_str()) == 0;
+    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without the flag: a second link is refused as surely on a taken name.
+    if (link(temporary.c_str(), path.c_str()) != 0) return false;
+    unlink(temporary.c_str());
+    return true;
+}
+
 // One attempt: ENOENT from the rename means a concurrent clean-up took our temporary before
 // we locked it, and the caller tries again with a new one.
 bool saveThroughTemporary(const std::string& path, const SplitPath& target, std::string_view bytes,
-                          int& error)
+                          bool noReplace, int& error)
 {
     std::string temporary;
     int fd = -1;
@@ -102,7 +122,7 @@ bool saveThroughTemporary(const std::string& path, const SplitPath& target, std:
         return false;
     }
     bool done = flock(fd, LOCK_EX) == 0 && writeAllBytes(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
-    done = done && rename(temporary.c_str(), path.c_str()) == 0;
+    done = done && placeTemporary(temporary, path, noReplace);
     error = errno;
     if (!done) unlink(temporary.c_str());
     close(fd);  // releases the lock once the temporary's name is gone
@@ -134,23 +154,56 @@ const char* saveFailureReason(int error)
     }
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& reason)
+namespace {
+
+int writeWhole(const std::string& path, std::string_view bytes, bool noReplace, std::string& reason)
 {
     reason.clear();
     const SplitPath target = splitPath(path);
     if (target.name.empty()) {
         reason = saveFailureReason(EISDIR);
-        return false;
+        return EISDIR;
     }
     clearLeftovers(target);
     int error = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (saveThroughTemporary(path, target, bytes, error)) {
+        if (saveThroughTemporary(path, target, bytes, noReplace, error)) {
             syncDirectory(target.directory);
-            return true;
+            return 0;
         }
         if (error != ENOENT || access(target.directory.c_str(), F_OK) != 0) break;
     }
     reason = saveFailureReason(error);
-    return false;
+    return error == 0 ? EIO : error;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& reason)
+{
+    return writeWhole(path, bytes, false, reason) == 0;
+}
+
+int writeNewFileAtomically(const std::string& path, std::string_view bytes, std::string& reason)
+{
+    return writeWhole(path, bytes, true, reason);
+}
+
+void clearStaleTemporaries(const std::string& directoryPath, const std::function<bool(std::string_view)>& ours)
+{
+    DIR* directory = opendir(directoryPath.c_str());
+    if (directory == nullptr) return;
+    while (const dirent* entry = readdir(directory)) {
+        std::string_view final;
+        if (!isTemporaryName(entry->d_name, final) || !ours(final)) continue;
+        const int fd = openat(dirfd(directory), entry->d_name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        // A running save holds its temporary's lock: only a leftover's can be taken.
+        struct stat status {};
+        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            unlinkat(dirfd(directory), entry->d_name, 0);
+        }
+        close(fd);
+    }
+    closedir(directory);
 }

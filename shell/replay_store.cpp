@@ -2,6 +2,7 @@
 #include "shell/replay_store.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "game/game_state.h"
@@ -22,12 +24,19 @@ namespace {
 
 constexpr const char* kReplaySuffix = ".replay";
 
-bool isDatedReplay(const std::string& name)
+bool digitsAt(std::string_view name, std::size_t at, std::size_t count)
 {
-    const std::size_t suffix = std::strlen(kReplaySuffix);
-    return name.size() > suffix + 4 && std::all_of(name.begin(), name.begin() + 4, [](char c) {
-               return c >= '0' && c <= '9';
-           }) && name.compare(name.size() - suffix, suffix, kReplaySuffix) == 0;
+    if (at + count > name.size()) return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at),
+                       name.begin() + static_cast<std::ptrdiff_t>(at + count), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The number of digits from `at` on (at most `most`).
+std::size_t digitRun(std::string_view name, std::size_t at, std::size_t most)
+{
+    std::size_t count = 0;
+    while (count < most && at + count < name.size() && name[at + count] >= '0' && name[at + count] <= '9') ++count;
+    return count;
 }
 
 // Creates the directory and its missing parents, private to the player.
@@ -39,14 +48,20 @@ bool makeDirectories(const std::string& path)
         if (slash == std::string::npos) break;
     }
     struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (stat(path.c_str(), &status) != 0) return false;
+    if (!S_ISDIR(status.st_mode)) errno = ENOTDIR;
+    return S_ISDIR(status.st_mode);
 }
 
-bool exists(const std::string& path)
+// A dated replay as a file of the player's folder: a regular file, not a link or a folder.
+bool isRegularFileAt(int directory, const char* name)
 {
     struct stat status {};
-    return lstat(path.c_str(), &status) == 0;
+    return fstatat(directory, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode);
 }
+
+// Whether the store wrote `name`: one of its dated replays or the record's copy.
+bool isStoreFile(std::string_view name) { return name == kRecordReplayName || isDatedReplayName(name); }
 
 }  // namespace
 
@@ -67,16 +82,49 @@ std::string replayFileName(std::time_t when, int level, int score)
     return name;
 }
 
-void pruneReplays(const std::string& directory, int keep)
+bool isDatedReplayName(std::string_view name)
 {
-    DIR* listing = opendir(directory.c_str());
-    if (listing == nullptr) return;
+    // "YYYY-MM-DD_HH-MM-SS_niveau-NN_score-N", then "-C" for a copy (2 to 99), then ".replay".
+    constexpr std::string_view kDateShape = "dddd-dd-dd_dd-dd-dd_niveau-dd_score-";
+    if (name.size() <= kDateShape.size()) return false;
+    for (std::size_t i = 0; i < kDateShape.size(); ++i) {
+        if (kDateShape[i] == 'd' ? !digitsAt(name, i, 1) : name[i] != kDateShape[i]) return false;
+    }
+    std::size_t at = kDateShape.size();
+    const std::size_t score = digitRun(name, at, 10);
+    if (score == 0) return false;
+    at += score;
+    if (at < name.size() && name[at] == '-') {
+        const std::size_t copy = digitRun(name, at + 1, 2);
+        if (copy == 0 || name[at + 1] == '0' || (copy == 1 && name[at + 1] == '1')) return false;
+        at += 1 + copy;
+    }
+    return name.substr(at) == kReplaySuffix;
+}
+
+namespace {
+// The dated replays of `directory` (regular files of the store's exact shape), newest first.
+std::vector<std::string> datedReplays(const std::string& directory)
+{
     std::vector<std::string> names;
+    DIR* listing = opendir(directory.c_str());
+    if (listing == nullptr) return names;
     while (const dirent* entry = readdir(listing)) {
-        if (isDatedReplay(entry->d_name)) names.emplace_back(entry->d_name);
+        if (isDatedReplayName(entry->d_name) && isRegularFileAt(dirfd(listing), entry->d_name)) {
+            names.emplace_back(entry->d_name);
+        }
     }
     closedir(listing);
     std::sort(names.begin(), names.end(), std::greater<>());
+    return names;
+}
+}  // namespace
+
+void pruneReplays(const std::string& directory, int keep)
+{
+    // Temporaries of the store's saves that were killed midway: their dated names never recur.
+    clearStaleTemporaries(directory, isStoreFile);
+    const std::vector<std::string> names = datedReplays(directory);
     for (std::size_t i = static_cast<std::size_t>(keep); i < names.size(); ++i) {
         unlink((directory + "/" + names[i]).c_str());
     }
@@ -84,38 +132,49 @@ void pruneReplays(const std::string& directory, int keep)
 
 std::string newestReplay(const std::string& directory)
 {
-    DIR* listing = opendir(directory.c_str());
-    if (listing == nullptr) return "";
-    std::string newest;
-    while (const dirent* entry = readdir(listing)) {
-        if (isDatedReplay(entry->d_name) && entry->d_name > newest) newest = entry->d_name;
-    }
-    closedir(listing);
-    return newest.empty() ? "" : directory + "/" + newest;
+    const std::vector<std::string> names = datedReplays(directory);
+    return names.empty() ? "" : directory + "/" + names.front();
 }
 
-std::string saveGameReplay(const std::string& directory)
+std::string saveGameReplay(const std::string& directory, std::string& told)
 {
+    told.clear();
     if (replay.mode != ReplayMode::Recording) return "";
     endRecording();
     const bool setRecord = game.gameOverShown == 1 && game.score == game.bestScore &&
                            game.score >= replay.start.bestScore;
-    if (directory.empty() || !makeDirectories(directory)) {
-        std::fprintf(stderr, "Tessaron : partie non enregistrée : pas de dossier %s\n", directory.c_str());
+    std::string reason;
+    if (directory.empty()) {
+        reason = "aucun dossier pour la garder";
+    } else if (!makeDirectories(directory)) {
+        reason = saveFailureReason(errno);
+    }
+    if (!reason.empty()) {
+        told = "Partie non enregistrée : " + reason;
+        std::fprintf(stderr, "Tessaron : partie non enregistrée (%s) : %s\n", reason.c_str(), directory.c_str());
         return "";
     }
     const int level = std::min(game.currentLevel, kLevelCount);
-    std::string path = directory + "/" + replayFileName(std::time(nullptr), level, game.score);
-    for (int copy = 2; exists(path) && copy < 100; ++copy) {
-        path = directory + "/" + replayFileName(std::time(nullptr), level, game.score);
-        path.insert(path.size() - std::strlen(kReplaySuffix), "-" + std::to_string(copy));
-    }
+    const std::string first = replayFileName(std::time(nullptr), level, game.score);
     const std::string bytes = encodeReplay(replay.start, replay.stream);
-    std::string reason;
-    if (!writeFileAtomically(path, bytes, reason) ||
-        (setRecord && !writeFileAtomically(directory + "/" + kRecordReplayName, bytes, reason))) {
-        std::fprintf(stderr, "Tessaron : partie non enregistrée dans %s : %s\n", directory.c_str(), reason.c_str());
+    // A name is taken only while free: two games ending in the same second keep both replays.
+    std::string path;
+    int error = EEXIST;
+    for (int copy = 1; error == EEXIST && copy < 100; ++copy) {
+        path = directory + "/" + first;
+        if (copy > 1) path.insert(path.size() - std::strlen(kReplaySuffix), "-" + std::to_string(copy));
+        error = writeNewFileAtomically(path, bytes, reason);
+    }
+    if (error != 0) {
+        if (reason.empty()) reason = saveFailureReason(error);
+        told = "Partie non enregistrée : " + reason;
+        std::fprintf(stderr, "Tessaron : partie non enregistrée (%s) : %s\n", reason.c_str(), directory.c_str());
         return "";
+    }
+    if (setRecord && !writeFileAtomically(directory + "/" + kRecordReplayName, bytes, reason)) {
+        told = "Partie enregistrée, mais pas sa copie du record : " + reason;
+        std::fprintf(stderr, "Tessaron : %s enregistrée, pas sa copie %s (%s)\n", path.c_str(), kRecordReplayName,
+                     reason.c_str());
     }
     pruneReplays(directory, kReplaysKept);
     return path;

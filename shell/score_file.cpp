@@ -2,6 +2,8 @@
 // record saved whole so that a failed save never loses the old one.
 #include "shell/score_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -134,44 +136,105 @@ std::string scoreRecord(const char* name, int score)
     return record + " SCORE= " + std::to_string(score);
 }
 
+namespace {
+
+enum class ScoreRead { Read, Missing, Unreadable };
+
+// Reads the record of the score file into `name` and `score`, writing nothing. Missing: no file
+// (or no directory), or a file without the marker; `score` keeps its value when the word after
+// the marker is not a number. Unreadable: the file exists but cannot be read, with its errno.
+ScoreRead readScoreFile(std::array<char, 64>& name, std::int32_t& score, int& error)
+{
+    std::string bytes;
+    error = 0;
+    if (scoreFilePath.empty() || !readRegularFile(scoreFilePath, kLargestScoreFile, bytes)) {
+        error = scoreFilePath.empty() ? ENOENT : errno;
+        return error == ENOENT || error == ENOTDIR ? ScoreRead::Missing : ScoreRead::Unreadable;
+    }
+    std::array<char, kNameGatherSize> gathered{};
+    std::size_t gatheredLength = 0;
+    std::size_t at = 0;
+    for (;;) {
+        readWord(bytes, at);
+        const bool marker = kScoreMarker == pathBuffer.data();
+        if (!marker) appendToName(gathered, gatheredLength, pathBuffer.data());
+        if (pathBuffer[0] == '\0') return ScoreRead::Missing;
+        if (marker) break;
+    }
+    // The name's first 63 bytes; Windows-1252 has one byte per character, so any cut is whole.
+    const std::size_t kept = std::min(gatheredLength, name.size() - 1);
+    std::memcpy(name.data(), gathered.data(), kept);
+    name[kept] = '\0';
+    readWord(bytes, at);
+    parseScore(pathBuffer.data(), score);
+    return ScoreRead::Read;
+}
+
+// The lock that games of the same player take to compare and save the record: the score
+// file's directory, locked whole (the file itself is replaced by each save, so it cannot carry
+// the lock). -1 when it cannot be had (no directory yet): the save that follows makes it or
+// fails on its own.
+int lockScoreFile()
+{
+    if (scoreFilePath.empty()) return -1;
+    const int fd = open(directoryOf(scoreFilePath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (flock(fd, LOCK_EX) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void unlockScoreFile(int fd)
+{
+    if (fd >= 0) close(fd);
+}
+
+}  // namespace
+
 void loadScoreFile()
 {
     scoreFileUnreadable = false;
-    std::string bytes;
-    if (scoreFilePath.empty() || !readRegularFile(scoreFilePath, kLargestScoreFile, bytes)) {
-        const int error = scoreFilePath.empty() ? ENOENT : errno;
+    int error = 0;
+    switch (readScoreFile(game.bestScoreName, game.bestScore, error)) {
+    case ScoreRead::Read:
+        return;
+    case ScoreRead::Missing: {
         setDefaults();
-        if (error == ENOENT || error == ENOTDIR) {
-            std::string reason;
-            saveScoreFile(reason);
-            return;
-        }
+        std::string reason;
+        saveScoreFile(reason);
+        return;
+    }
+    case ScoreRead::Unreadable:
+        setDefaults();
         scoreFileUnreadable = true;
         std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n", readFailureReason(error),
                      scoreFilePath.c_str());
         return;
     }
-    std::array<char, kNameGatherSize> name{};
-    std::size_t nameLength = 0;
-    std::size_t at = 0;
-    for (;;) {
-        readWord(bytes, at);
-        const bool marker = kScoreMarker == pathBuffer.data();
-        if (!marker) appendToName(name, nameLength, pathBuffer.data());
-        if (pathBuffer[0] == '\0') {
-            setDefaults();
-            std::string reason;
-            saveScoreFile(reason);
-            return;
-        }
-        if (marker) break;
+}
+
+bool peekScoreFile()
+{
+    int error = 0;
+    if (readScoreFile(game.bestScoreName, game.bestScore, error) == ScoreRead::Read) return true;
+    setDefaults();
+    return false;
+}
+
+void reloadBestScore()
+{
+    if (scoreFilePath.empty() || scoreFileUnreadable) return;
+    const int lock = lockScoreFile();
+    std::array<char, 64> name{};
+    std::int32_t score = game.bestScore;
+    int error = 0;
+    if (readScoreFile(name, score, error) == ScoreRead::Read) {
+        game.bestScoreName = name;
+        game.bestScore = score;
     }
-    // The name's first 63 bytes; Windows-1252 has one byte per character, so any cut is whole.
-    const std::size_t kept = std::min(nameLength, game.bestScoreName.size() - 1);
-    std::memcpy(game.bestScoreName.data(), name.data(), kept);
-    game.bestScoreName[kept] = '\0';
-    readWord(bytes, at);
-    parseScore(pathBuffer.data(), game.bestScore);
+    unlockScoreFile(lock);
 }
 
 bool saveScoreFile(std::string& reason)
@@ -183,8 +246,23 @@ bool saveScoreFile(std::string& reason)
     } else {
         const std::string directory = directoryOf(scoreFilePath);
         if (inPlayersDataDirectory(scoreFilePath)) makeUserDir(directory);
-        const std::string record = scoreRecord(game.bestScoreName.data(), game.bestScore);
-        if (writeFileAtomically(scoreFilePath, record, reason)) return true;
+        // Under the lock, a higher record that another game of the player's wrote meanwhile
+        // stays, and becomes the best shown; otherwise this one replaces it.
+        const int lock = lockScoreFile();
+        std::array<char, 64> onDisk{};
+        std::int32_t diskScore = 0;
+        int error = 0;
+        bool saved = false;
+        if (readScoreFile(onDisk, diskScore, error) == ScoreRead::Read && diskScore > game.bestScore) {
+            game.bestScoreName = onDisk;
+            game.bestScore = diskScore;
+            saved = true;
+        } else {
+            const std::string record = scoreRecord(game.bestScoreName.data(), game.bestScore);
+            saved = writeFileAtomically(scoreFilePath, record, reason);
+        }
+        unlockScoreFile(lock);
+        if (saved) return true;
     }
     std::fprintf(stderr, "Tessaron : record non enregistré (%s) : %s\n", reason.c_str(), scoreFilePath.c_str());
     return false;

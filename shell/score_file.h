@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "game/flow.h"  // saveScoreFile, the hand-over at the end of a run with a record
+#include "game/flow.h"  // reloadBestScore and saveScoreFile, the hand-overs at the end of a run
 
 // Path of the score file as the file system spells it; "" when there is nowhere to keep it.
 // composeScoreFilePath sets it; tools and tests may point it at any other file.
@@ -29,6 +29,11 @@ void composeScoreFilePath();
 // leaves bestScore as it was. Uses pathBuffer for the words read.
 void loadScoreFile();
 
+// The record of the score file in game.bestScoreName and game.bestScore, read only: a missing
+// or unreadable file, or one without the marker, gives the defaults and is left as it is.
+// False when the defaults were given.
+bool peekScoreFile();
+
 // The record as the score file holds it: "NAME SCORE= N". A word of the name equal to the
 // marker is written with a no-break space before its '=' so that reading it back never
 // stops inside the name.
@@ -36,5 +41,7 @@ std::string scoreRecord(const char* name, int score);
 
 // saveScoreFile(reason) replaces the score file with the record of game.bestScoreName and
 // game.bestScore through writeFileAtomically, creating the player's data directory (mode
-// 0700) when the record lives there. A failed save leaves the old file whole, says why on
+// 0700) when the record lives there. Under the lock of the player's games it reads the file
+// again first: a higher record found there is kept and taken into game.bestScoreName and
+// game.bestScore (the true best, which the end screen shows), and nothing is written. A failed save leaves the old file whole, says why on
 // standard error and in `reason` (French, UTF-8), and returns false.

@@ -1,7 +1,7 @@
 // The modal windows of the game: the Yes/No questions over the game window and the two
 // one-line text dialogs (level code, best score's holder). Each runs a nested loop in which
-// the game's timer keeps ticking and the other windows keep repainting; a dialog opened from a
-// tick under an open question stacks over it, and the newest one always takes the input.
+// the other windows keep repainting (a question holds the game's timer); when modals stack,
+// the newest one always takes the input.
 #include <SDL.h>
 
 #include <algorithm>
@@ -453,6 +453,9 @@ void runTextDialog(TextDialog kind)
     }
     SDL_StartTextInput();
     runModal(ModalWindow{dialog.window, paintTextDialog, textDialogEvent, &dialog}, textDialogDone);
+    // Left by a quit request (a signal, the desktop's close, a logout): the name the field shows
+    // is kept exactly as OK would keep it, never whatever pathBuffer held last.
+    if (dialog.field.open) confirmTextField(dialog.field);
     // A question under this dialog takes no text.
     SDL_StopTextInput();
     seamDialogText(SDL_GetTicks64());

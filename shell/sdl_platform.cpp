@@ -94,6 +94,16 @@ void deliverDueTick()
 {
     if (!sdl.timerRunning || windows.game.window == nullptr) return;
     const std::uint64_t now = SDL_GetTicks64();
+    // While a question holds the game its timer stands still; afterwards the next tick comes
+    // after what was left of the interval when the question opened.
+    if (game.questionOpen) {
+        if (sdl.timerHeldAt == 0) sdl.timerHeldAt = now;
+        return;
+    }
+    if (sdl.timerHeldAt != 0) {
+        sdl.timerDeadline += now - sdl.timerHeldAt;
+        sdl.timerHeldAt = 0;
+    }
     if (now < sdl.timerDeadline) return;
     sdl.timerDeadline += sdl.timerIntervalMs;
     if (sdl.timerDeadline <= now) sdl.timerDeadline = now + sdl.timerIntervalMs;
@@ -108,7 +118,7 @@ int waitTimeoutMs()
 {
     const std::uint64_t now = SDL_GetTicks64();
     std::uint64_t until = 0;
-    if (sdl.timerRunning && windows.game.window != nullptr) until = sdl.timerDeadline;
+    if (sdl.timerRunning && windows.game.window != nullptr && !game.questionOpen) until = sdl.timerDeadline;
     if (sdl.loopEndsAt != 0 && (until == 0 || sdl.loopEndsAt < until)) until = sdl.loopEndsAt;
     if (until == 0) return -1;
     return now >= until ? 0 : static_cast<int>(until - now);
@@ -251,6 +261,7 @@ void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
 void startGameTimer(std::uint32_t ms)
 {
     sdl.timerRunning = true;
+    sdl.timerHeldAt = 0;
     sdl.timerIntervalMs = ms;
     sdl.timerDeadline = SDL_GetTicks64() + ms;
 }
@@ -309,8 +320,17 @@ void openGameWindow()
     openWindow(WindowKind::Game);
     runMessageLoop(WindowKind::Game);
     closeWindow(WindowKind::Game);
-    saveGameReplay(replayDirectory());
+    // A game left before its end screen (closed, a quit request) saves its replay here.
+    std::string told;
+    saveGameReplay(replayDirectory(), told);
     showWindow(WindowKind::Menu, true);
+}
+
+std::string saveRunReplay()
+{
+    std::string told;
+    saveGameReplay(replayDirectory(), told);
+    return told;
 }
 
 void openCreditsWindow()

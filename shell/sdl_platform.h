@@ -12,6 +12,7 @@ struct SdlPlatform {
     bool timerRunning = false;        // the game window's timer
     std::uint32_t timerIntervalMs = 0;
     std::uint64_t timerDeadline = 0;  // SDL_GetTicks64 time of the next tick
+    std::uint64_t timerHeldAt = 0;    // SDL_GetTicks64 time a question began holding it; 0 not held
     bool quitRequested = false;       // the program is ending (quit button, menu closed, signal)
     std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
     bool audioOpen = false;
@@ -39,7 +40,8 @@ void shutdownSdlPlatform();
 void runMessageLoop(WindowKind kind);
 
 // One pass of waiting and dispatching for a modal window's loop: waits at most until the next
-// game tick, delivers ticks and repaints of the program's windows, and hands every event, of
+// game tick, delivers ticks (none while the F12 or Escape question holds the game) and repaints
+// of the program's windows, and hands every event, of
 // whichever window, to `onEvent`, which routes it among the open modal windows.
 void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context);
 

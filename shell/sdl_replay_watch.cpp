@@ -95,6 +95,10 @@ int watchReplay(const char* path)
         if (replay.stopped && !watch.leave) watch.ended = true;
     }
     closeWindow(WindowKind::Game);
-    if (!replay.failure.empty()) std::fprintf(stderr, "tessaron : %s : lecture arrêtée : %s\n", path, replay.failure.c_str());
+    // A replay that departs from its game (a crafted one among them) stops there: one line, status 1.
+    if (!replay.failure.empty()) {
+        std::fprintf(stderr, "tessaron : %s : lecture arrêtée : %s\n", path, replay.failure.c_str());
+        return 1;
+    }
     return 0;
 }

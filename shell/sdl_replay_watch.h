@@ -4,7 +4,8 @@
 #pragma once
 
 // Plays the replay at `path` in the game window; returns the process's exit status (2 with
-// a one-line reason on stderr when the file is not a readable replay).
+// a one-line reason on stderr when the file is not a readable replay, 1 with one when the
+// replay departed from its game and stopped).
 int watchReplay(const char* path);
 
 // One step of the watched replay: waits for the next record's time (or the watcher's input),

@@ -9,6 +9,7 @@
 #include "game/ball.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/replay_check.h"
 #include "tests/fake_platform.h"
 
 namespace {
@@ -123,21 +124,35 @@ TEST(Controls, F12AndEscapeAskAndActOnYesOnly)
     EXPECT_EQ(std::tie(game.livesLeft, game.gameOverShown), std::make_tuple(0, 1));
 }
 
-// A Yes that comes after the last ball fell out while the question was open changes nothing.
-TEST(Controls, AYesAfterTheRunEndedChangesNothing)
+// A question holds the game: open for 100 timer events (and an F12 and an Escape under it, which ask nothing), it
+// changes nothing of the ball, capsules or shots; Non goes on from there, Oui acts.
+TEST(Controls, AnOpenQuestionHoldsTheGame)
 {
-    for (int key : {kKeyF12, kKeyEscape}) {
+    const std::tuple<int, bool, int, int> cases[] = {  // key, answer, then livesLeft and gameOverShown
+        {kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
+    for (const auto& [key, yes, lives, over] : cases) {
         newGameAtLevel(1000);
-        game.livesLeft = 0;
-        game.ballLaunched = true;
-        game.balls[0] = Ball{100, 534, 0, 0, kPi / 2, BallIcon::Normal, 0};
-        updateVelocities();
-        fake.duringQuestion = [] { gameTimerElapsed(); };
+        game.livesLeft = 2;
+        gameLeftButtonDown();
+        gameTimerElapsed();
+        game.bonusTable[3] = FallingBonus{100, 200, 4};
+        game.shotTable[0] = Shot{200, 300, 1};
+        static std::tuple<StateCheck, double, int, int> before, during;  // the state check keeps no capsule or shot place
+        before = {checkOf(game), game.balls[0].y, 200, 300};
+        fake.duringQuestion = [] {
+            for (int i = 0; i < 100; ++i) gameTimerElapsed();
+            gameKeyDown(kKeyEscape), gameKeyDown(kKeyF12);
+            during = {checkOf(game), game.balls[0].y, game.bonusTable[3].y, game.shotTable[0].y};
+        };
+        fake.answer = yes;
         gameKeyDown(key);
-        ASSERT_EQ(game.gameOverShown, 1);
         fake.duringQuestion = nullptr;
-        EXPECT_EQ(logged("stop timer"), 1);
-        EXPECT_EQ(fake.windowCloses, 0);
+        EXPECT_EQ(during, before) << key << yes;
+        EXPECT_EQ(std::tuple(fake.questions.size(), game.questionOpen, game.livesLeft, game.gameOverShown),
+                  std::tuple(std::size_t{1}, false, lives, over)) << key << yes;
+        if (yes) continue;
+        gameTimerElapsed();
+        EXPECT_NE(game.balls[0].y, std::get<1>(before)) << key << ": the game did not go on after Non";
     }
 }
 

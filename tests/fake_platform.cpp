@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay.h"
@@ -106,8 +107,15 @@ void runTextDialog(TextDialog dialog)
     fake.dialogs.push_back(dialog);
     fake.dialogInitialText = pathBuffer.data();
     fake.log.push_back("dialog");
+    if (fake.duringDialog) fake.duringDialog();
     if (fake.typeText) {
         std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
     }
     seamDialogText(fake.clockMs);
+}
+
+std::string saveRunReplay()
+{
+    fake.log.push_back("save replay");
+    return fake.replayNotSaved;
 }

@@ -22,7 +22,7 @@ struct FakePlatform {
     std::int64_t clockStepMs = 0;          // added at every time reading
     std::vector<std::string> questions;    // texts of Yes/No questions
     bool answer = true;                    // answer to every question
-    std::function<void()> duringQuestion;  // runs while a question is open (ticks go on)
+    std::function<void()> duringQuestion;  // runs while a question is open (the game holds)
     int repaints = 0;
     int windowCloses = 0;
     Point pointer{0, 0};
@@ -30,6 +30,8 @@ struct FakePlatform {
     std::string dialogInitialText;         // pathBuffer when the last dialog opened
     std::string typedText;                 // text the player types (replaces the field)
     bool typeText = false;                 // whether typedText replaces the field at all
+    std::string replayNotSaved;            // what saving a finished run's replay tells ("" saved)
+    std::function<void()> duringDialog;    // runs while a dialog is open
 };
 
 // How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...

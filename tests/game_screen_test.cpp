@@ -259,6 +259,27 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     }
 }
 
+// What could not be saved stands on the end screen, one line each: the record's first, the replay's under it.
+TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
+{
+    const char *record = "Record non enregistr\xe9 : disque plein", *replayLine = "Partie non enregistr\xe9" "e : disque plein";
+    game.gameOverShown = 1;
+    const std::pair<const char*, const char*> cases[] = {{"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
+    std::vector<std::pair<int, int>> ink;  // in the first line's band and in the second's
+    for (const auto& [recordLine, replayText] : cases) {
+        std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", recordLine);
+        std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", replayText);
+        draw();
+        ink.emplace_back(560 * 26 - countColour(target, 90, 366, 560, 26, kLostBackgroundColour),
+                         560 * 26 - countColour(target, 90, 414, 560, 26, kLostBackgroundColour));
+    }
+    EXPECT_TRUE(ink[0] == std::pair(0, 0) && ink[1].first > 100 && ink[2].first > 100 && ink[1].first != ink[2].first);
+    EXPECT_EQ(ink[1].second + ink[2].second, 0);
+    EXPECT_EQ(ink[3], std::pair(ink[1].first, ink[3].second));
+    EXPECT_GT(ink[3].second, 100);
+    recordNotSavedText[0] = replayNotSavedText[0] = '\0';
+}
+
 // The screen lands at the slide offset and leaves the rest of the target as it was.
 TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
 {

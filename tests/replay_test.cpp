@@ -1,9 +1,22 @@
 // Replays recorded at the seam play back to the same game; changed ones are named, damaged ones refused or stopped.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <set>
+#include <tuple>
+
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/replay.h"
+#include "screens/fonts.h"
+#include "screens/game_screen.h"
+#include "screens/life_loss.h"
 #include "shell/replay_file.h"
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
@@ -67,7 +80,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     }
     click();
     tick(50);
-    fake.duringQuestion = [] { tick(3); };
+    fake.duringQuestion = [] { fake.clockMs += 900; };  // the player thinks it over: the game holds
     fake.answer = false;
     key(kKeyF12);
     fake.duringQuestion = nullptr;
@@ -162,13 +175,129 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
             }
 }
 
-TEST_F(ReplayTest, TheTwentyNewestDatedReplaysAreKeptAndOtherFilesLeftAlone)
+// Crafted streams in a real file are played to their end or stopped (or refused) with one line, never a question
+// inside a question: 100,000 Escape or F12 records before a real game used to recurse once per record.
+TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 {
+    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });  // a real game, ending with a record
+    click();
+    tick(20);
+    fake.answer = false;
+    fake.duringQuestion = [] { key('P'), fake.clockMs += 400, key('P'); };  // a pause under the question is kept
+    key(kKeyF12);
+    fake.duringQuestion = nullptr;
+    fake.answer = true;
+    key(kKeyEscape);
+    endRecording();
+    const std::string real = replay.stream;
+    auto before = [&](Record at, const std::string& inserted) {
+        const std::size_t where = real.find(static_cast<char>(at));
+        return real.substr(0, where) + inserted + real.substr(where);
+    };
+    std::string escapes, f12s;
+    for (int i = 0; i < 100000; ++i) escapes += {char(Record::Key), char(kKeyEscape)}, f12s += {char(Record::Key), char(kKeyF12)};
+    const std::pair<std::string, bool> cases[] = {  // the stream, whether it stops
+        {real, false}, {escapes + real, true}, {f12s + real, true}, {before(Record::Answer, escapes.substr(0, 2)), true},
+        {before(Record::Answer, std::string(3, char(int(Record::Ticks) | 1 << 4))), true}, {before(Record::Text, f12s.substr(0, 2000)), true}};
+    for (const auto& [stream, stops] : cases) {
+        const std::string bytes = encodeReplay(replay.start, stream);
+        EXPECT_LT(bytes.size(), 4000u);
+        reason.clear();
+        if (!playBack(bytes, reason)) {  // refused by the stream check
+            EXPECT_TRUE(stops && !reason.empty() && reason.find('\n') == std::string::npos) << reason;
+            continue;
+        }
+        EXPECT_TRUE(replay.stopped && replay.failure.find('\n') == std::string::npos) << replay.failure;
+        EXPECT_EQ(!replay.failure.empty(), stops) << stream.size() << ": " << replay.failure;
+        EXPECT_LE(fake.questions.size(), 2u);
+    }
+}
+
+// A higher record that another game wrote meanwhile, read at the run's end, is kept in the replay: it plays back the
+// same without the score file, and departs without that record.
+TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
+{
+    startRecording(4, 1, Point{240, 0}, [] { game.bestScore = 1000; });
+    writeBytes(scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
+    click();
+    tick(30);
+    key(kKeyEscape);
+    ASSERT_TRUE(game.bestScore == 900000 && fake.dialogs.empty());
+    endRecording();
+    const StateCheck played = checkOf(game);
+    const std::string stream = replay.stream, best = "\x0d\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, " AAA"
+    const std::size_t at = stream.find(best);
+    ASSERT_TRUE(at != std::string::npos && best[0] == char(Record::Best));
+    scoreFilePath.clear();
+    for (const bool kept : {true, false}) {
+        ASSERT_TRUE(playBack(encodeReplay(replay.start, kept ? stream : stream.substr(0, at) + stream.substr(at + best.size())), reason));
+        EXPECT_EQ(replay.failure.empty(), kept) << replay.failure;
+        EXPECT_EQ(checkOf(game) == played, kept);
+    }
+}
+
+// The store prunes only its own exact dated names beyond the twenty newest, and killed saves' temporaries; the
+// player's renamed replays, links and folders, other files and a temporary still being written stay.
+TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
+{
+    const std::string dated = replayFileName(1700000000, 5, 12340), stem = dated.substr(0, dated.size() - 7);
+    const std::pair<std::string, bool> names[] = {
+        {stem + ".replay", true}, {stem + "-2.replay", true}, {stem + "-99.replay", true}, {"2019 ma meilleure partie.replay", false},
+        {"9999-a-garder.replay", false}, {stem + "-1.replay", false}, {stem + "-02.replay", false}, {stem + "-100.replay", false},
+        {stem + " copie.replay", false}, {stem, false}, {"2026-12-07_21-04-59_niveau-5_score-1.replay", false}};
+    for (const auto& [name, own] : names) EXPECT_EQ(isDatedReplayName(name), own) << name;
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
-    for (const std::string other : {kRecordReplayName, "notes.txt"}) writeBytes(dir + "/" + other, "mine");
+    const std::string oldest = replayFileName(1600000000, 1, 0), older = replayFileName(1600000060, 1, 0);
+    const std::string kept[] = {kRecordReplayName, "2019 ma meilleure partie.replay", "9999-a-garder.replay", "a.tmp-12-0123456789abcdef",
+                                oldest, older, older + ".tmp-7-00000000000000aa"};
+    for (int i : {0, 1, 2, 3}) writeBytes(dir + "/" + kept[i], "mine");
+    std::filesystem::create_symlink(dir + "/" + kept[1], dir + "/" + oldest);  // a link and a folder of the dated shape
+    std::filesystem::create_directory(dir + "/" + older);
+    writeBytes(dir + "/" + kept[6], "being written");
+    const int writing = open((dir + "/" + kept[6]).c_str(), O_RDONLY);
+    ASSERT_EQ(flock(writing, LOCK_EX), 0);
+    const std::string dead[] = {replayFileName(1700000000, 3, 0) + ".tmp-4242-0123456789abcdef",
+                                std::string(kRecordReplayName) + ".tmp-1-fedcba9876543210"};
+    for (const std::string& name : dead) writeBytes(dir + "/" + name, "killed midway");
     pruneReplays(dir, kReplaysKept);
+    close(writing);
     for (int i = 0; i < 25; ++i) EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
-    for (const std::string other : {kRecordReplayName, "notes.txt"}) EXPECT_TRUE(pathExists(dir + "/" + other));
+    for (const std::string& name : kept) EXPECT_TRUE(pathExists(dir + "/" + name)) << name;
+    for (const std::string& name : dead) EXPECT_FALSE(pathExists(dir + "/" + name)) << name;
+}
+
+// A replay takes a name nothing holds, beside files holding this second's and the next one's; a failed save is told
+// in one French line that names what was and was not saved, and the end screen shows it.
+TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
+{
+    const std::time_t now = std::time(nullptr);
+    for (std::time_t when : {now, now + 1}) writeBytes(dir + "/" + replayFileName(when, 3, 10), "another game");
+    writeBytes(dir + "/file", "x");
+    const std::tuple<std::string, const char*, bool> saves[] = {  // where, what is told, whether a replay is written
+        {dir, "", true}, {dir, "", true}, {"", "Partie non enregistrée : aucun dossier pour la garder", false},
+        {dir + "/file/replays", "Partie non enregistrée : dossier introuvable", false},
+        {dir, "Partie enregistrée, mais pas sa copie du record : un dossier porte son nom", true}};
+    std::vector<std::string> written;
+    std::string told;
+    for (const auto& [where, line, saved] : saves) {
+        if (*line == 'P' && saved) std::filesystem::remove(dir + "/" + kRecordReplayName), std::filesystem::create_directory(dir + "/" + kRecordReplayName);
+        startRecording(2, 3, Point{240, 0}, [] { game.bestScore = 0; });
+        game.score = game.bestScore = 10;  // the run set the record
+        game.gameOverShown = 1;
+        testing::internal::CaptureStderr();
+        const std::string path = saveGameReplay(where, told);
+        EXPECT_EQ(testing::internal::GetCapturedStderr().empty(), *line == '\0');
+        EXPECT_EQ(std::pair(told, path.empty()), std::pair(std::string(line), !saved)) << where;
+        if (saved) written.push_back(path);
+    }
+    EXPECT_EQ(std::set<std::string>(written.begin(), written.end()).size(), 3u);
+    for (std::time_t when : {now, now + 1}) EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
+    resetWorld();
+    game.bestScore = 1000000;
+    game.livesLeft = 0;
+    fake.replayNotSaved = std::get<1>(saves[3]);
+    lifeLost();
+    EXPECT_EQ(utf8FromWindows1252(replayNotSavedText.data()), fake.replayNotSaved);
 }
 
 }  // namespace

@@ -212,6 +212,47 @@ TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
     EXPECT_STREQ(recordNotSavedText.data(), "");
 }
 
+// Another game's record, written before this run's end, while its name is typed, or while this save waits for that
+// game's lock, is never lost: read again before the comparison and under the lock of the save, it is kept and shown.
+TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
+{
+    const std::tuple<const char*, const char*, int, const char*, const char*> cases[] = {
+        // another game writes before the end | while the name is typed; this run's score; the file; shown on screen
+        {"AAA SCORE= 900000", "", 6504, "AAA SCORE= 900000", " AAA 900000"}, {"", "AAA SCORE= 900000", 6504, "AAA SCORE= 900000", " AAA 900000"},
+        {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"}, {"", "", 500, "Ace SCORE= 1000", " Ace 1000"}, {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
+    static std::string duringName;
+    for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
+        resetWorld();
+        writeBytes(path, "Ace SCORE= 1000");
+        loadScoreFile();
+        if (*beforeEnd) writeBytes(path, beforeEnd);
+        duringName = whileNamed;
+        fake.duringDialog = [this] { if (!duringName.empty()) writeBytes(path, duringName); };
+        fake.typeText = true;
+        fake.typedText = "Z";
+        game.score = score;
+        checkRecord();
+        fake.duringDialog = nullptr;
+        EXPECT_EQ(fake.dialogs.size(), game.bestScoreName[0] == 'Z' || *whileNamed ? 1u : 0u) << file;
+        EXPECT_EQ(readBytes(path) + "|" + game.bestScoreName.data() + " " + std::to_string(game.bestScore), file + ("|" + std::string(shown)));
+    }
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    if (fork() == 0) {  // another game holds the lock, then writes its higher record
+        flock(open(scratch.c_str(), O_RDONLY | O_DIRECTORY), LOCK_EX);
+        (void)!write(ready[1], "x", 1);
+        usleep(300000);
+        _exit(writeFileAtomically(path, "AAA SCORE= 900000", reason) ? 0 : 1);
+    }
+    char go = 0;
+    ASSERT_EQ(read(ready[0], &go, 1), 1);
+    setBest("Z", 6504);
+    EXPECT_TRUE(saveScoreFile(reason)) << reason;
+    wait(nullptr);
+    close(ready[0]), close(ready[1]);
+    EXPECT_EQ(readBytes(path) + " " + std::to_string(game.bestScore), "AAA SCORE= 900000 900000");
+}
+
 // The record beside the game only while the player may write there; the data beside it or installed.
 TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
 {

@@ -29,4 +29,9 @@ for args in "" "aide"; do
   status=0; "$lab" $args >"$work/out" 2>"$work/err" || status=$?
   [ "$status" = 2 ] && [ ! -s "$work/out" ] && grep -q "^Usage : tessaron-lab" "$work/err" || fail "'$args': status $status"
 done
+# score only reads: a missing file shows the defaults and stays missing, one without the marker stays as it was.
+[ "$("$lab" score "$work/none.sco")" = "[Trimbalour] 1235" ] && [ ! -e "$work/none.sco" ] || fail "score made a missing file"
+printf 'Ace score= 4200' >"$work/lower.sco"
+[ "$("$lab" score "$work/lower.sco")" = "[Trimbalour] 1235" ] && [ "$(cat "$work/lower.sco")" = "Ace score= 4200" ] \
+  || fail "score rewrote a file without the marker: $(cat "$work/lower.sco")"
 echo "lab commands ok"

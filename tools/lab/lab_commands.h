@@ -8,8 +8,8 @@ int runRandCommand(int argc, char** argv);
 // level N [--seed S]: the board of level N, one line per brick: INDEX X Y KIND GROUP.
 int runLevelCommand(int argc, char** argv);
 
-// score FILE: reads FILE as the score file (rewriting it with the defaults when it holds no
-// record, as the game does) and prints "[NAME] SCORE".
+// score FILE: reads FILE as the score file and prints "[NAME] SCORE"; a missing file or one
+// without a record prints the defaults. FILE is only read, never made or rewritten.
 int runScoreCommand(int argc, char** argv);
 
 // code TEXT: the level that TEXT selects.

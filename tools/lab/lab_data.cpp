@@ -15,7 +15,8 @@ int runScoreCommand(int argc, char** argv)
         return 2;
     }
     scoreFilePath = argv[0];
-    loadScoreFile();
+    // Only reads: a missing or damaged file shows the defaults and is left as it is.
+    peekScoreFile();
     // The name is Windows-1252, as the file holds it; the terminal reads UTF-8.
     const std::string name = utf8FromWindows1252(game.bestScoreName.data());
     std::printf("[%s] %d\n", name.c_str(), game.bestScore);

@@ -1,6 +1,7 @@
 // The null platform of tessaron-lab.
 #include "tools/lab/null_platform.h"
 
+#include "game/flow.h"
 #include "game/replay.h"
 #include "screens/window_target.h"
 
@@ -22,6 +23,8 @@ void loopSoundFile(const char*) {}
 void stopSounds() {}
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
 void runTextDialog(TextDialog) { seamDialogText(nullPlatform.clockMs); }
+// The lab keeps no replays of the games it plays.
+std::string saveRunReplay() { return ""; }
 
 // No window: the screens' transitions draw on nothing.
 SDL_Surface* gameWindowSurface() { return nullptr; }
