@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "game/game_state.h"
 #include "game/random.h"
+#include "screens/menu_screen.h"
 #include "shell/assets.h"
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
@@ -14,6 +16,7 @@
 #include "shell/sdl_platform.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
+#include "shell/settings_file.h"
 #include "shell/sound_cues.h"
 
 int main(int argc, char** argv)
@@ -27,6 +30,9 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     findExeDir();
     loadMenuAssets();
+    playerSettings = readSettingsFile(settingsFilePath(), stderr);
+    game.soundEnabled = playerSettings.values.soundOn ? 1 : 0;
+    labelSoundButton();
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
     if (watching) {

@@ -153,9 +153,10 @@ Point picturePointOf(SDL_Window* window, int x, int y)
     return picturePoint(Point{x, y}, view->place);
 }
 
-void toggleFullScreen(SDL_Window* window)
+bool toggleFullScreen(SDL_Window* window)
 {
     const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool switched = SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     windowPictureLost(window);
+    return switched ? !full : full;
 }

@@ -13,6 +13,7 @@
 #include "screens/window_target.h"
 #include "shell/program_look.h"
 #include "shell/sdl_presentation.h"
+#include "shell/settings_file.h"
 #include "shell/text_dialogs.h"
 #include "shell/window_places.h"
 
@@ -69,7 +70,11 @@ WindowRequest menuEvent(const SDL_Event& event)
         windows.pressedMenuButton = 0;
         requestMenuRepaint();
         if (button == kButtonCode) enterLevelCode();
-        if (button == kButtonSound) toggleSound();
+        if (button == kButtonSound) {
+            toggleSound();
+            playerSettings.values.soundOn = game.soundEnabled == 1;
+            writeSettingsFile(playerSettings, stderr);
+        }
         if (button == kButtonCredits) return WindowRequest::ShowCredits;
         if (button == kButtonStart) return WindowRequest::PlayGame;
         if (button == kButtonQuit) {
@@ -113,7 +118,10 @@ void gameEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         // F11 belongs to the window, not to the game: it never pauses.
         if (event.key.keysym.sym == SDLK_F11) {
-            if (event.key.repeat == 0) toggleFullScreen(windows.game.window);
+            if (event.key.repeat == 0) {
+                playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
+                writeSettingsFile(playerSettings, stderr);
+            }
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
@@ -176,6 +184,7 @@ void openWindow(WindowKind kind)
     w.repaintWanted = true;
     if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
+    if (kind == WindowKind::Game && playerSettings.values.fullScreen) toggleFullScreen(window);
     setProgramLook(window, kind);
     SDL_RaiseWindow(window);
 }
