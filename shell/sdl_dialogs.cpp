@@ -115,9 +115,11 @@ SDL_Window* openModalWindow(const char* title, int width, int height, std::uint3
     return window;
 }
 
+// Keys and gamepad buttons go to the newest modal, whichever window they came to.
 bool isKeyboardEvent(const SDL_Event& event)
 {
-    return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT;
+    return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT ||
+           event.type == SDL_CONTROLLERBUTTONDOWN;
 }
 
 // Brings a modal window back in front with the focus, out of the taskbar if it was minimised.
@@ -320,6 +322,9 @@ void textDialogEvent(const SDL_Event& event, void* context)
     case SDL_KEYDOWN:
         textDialogKey(dialog.field, event.key.keysym);
         break;
+    case SDL_CONTROLLERBUTTONDOWN:
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) confirmTextField(dialog.field);  // A is OK
+        break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         dialog.okHovered = inside(dialog.okRect, point.x, point.y);
@@ -397,6 +402,10 @@ void questionEvent(const SDL_Event& event, void* context)
         if (key == SDLK_n) question.answer = 2;
         break;
     }
+    case SDL_CONTROLLERBUTTONDOWN:  // the gamepad's A is "Oui", its B "Non"
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) question.answer = 1;
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_B) question.answer = 2;
+        break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         question.hovered = inside(question.yesRect, point.x, point.y) ? 1
