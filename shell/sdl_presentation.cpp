@@ -104,7 +104,8 @@ void showWindowPicture(SDL_Window* window, const SDL_Rect* areas, int count)
         // A new size (full screen, a desktop's own scale): the picture is placed anew on black.
         view->surfaceWidth = surface->w;
         view->surfaceHeight = surface->h;
-        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h);
+        const bool fullScreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h, fullScreen);
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
         view->wholePending = true;
     }

@@ -29,5 +29,6 @@ void windowPictureLost(SDL_Window* window);
 Point picturePointOf(SDL_Window* window, int x, int y);
 
 // Toggles the window between its own size and the full screen, where the picture is shown
-// centred on black, as large as a whole factor allows. Returns whether it is now full screen.
+// centred on black, as large as the screen allows, keeping its shape. Returns whether it is
+// now full screen.
 bool toggleFullScreen(SDL_Window* window);

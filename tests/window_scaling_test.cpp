@@ -118,4 +118,103 @@ TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
     }
 }
 
+// A full screen takes the largest size that keeps the picture's shape; where that is a whole
+// factor, nothing but nearest neighbour is used.
+TEST(FullScreenPicture, FillsTheScreenKeepingItsShape)
+{
+    const struct {
+        int screenWidth, screenHeight;
+        int width, height, scale;
+    } table[] = {
+        {1920, 1080, 1374, 1080, 2}, {3840, 2160, 2749, 2160, 4}, {1024, 768, 977, 768, 2},
+        {1400, 1100, 1400, 1100, 2}, {1400, 2000, 1400, 1100, 2}, {640, 480, 700, 550, 1},
+    };
+    for (const auto& row : table) {
+        const PicturePlace place = picturePlaceIn(row.screenWidth, row.screenHeight, 700, 550, true);
+        EXPECT_TRUE(place.width == row.width && place.height == row.height && place.scale == row.scale)
+            << row.screenWidth << "x" << row.screenHeight << ": " << place.width << "x" << place.height;
+        EXPECT_EQ(place.x, std::max(0, (row.screenWidth - row.width) / 2));
+        EXPECT_EQ(wholeFactorPlace(place), row.width == row.scale * 700);
+        EXPECT_EQ(picturePlaceIn(row.screenWidth, row.screenHeight, 700, 550).width % 700, 0);  // a window: whole
+    }
+}
+
+// Between two whole factors every picture pixel shows as a sharp block of nearly the same size
+// as its neighbours, with at most one mixed window pixel where two meet (stripes across each
+// axis in turn); the pointer reads the pixel a sharp window pixel shows.
+TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
+{
+    const int pw = 41;
+    const int ph = 29;
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, pw, ph, 32, SDL_PIXELFORMAT_ARGB8888);
+    for (const bool across : {true, false}) {
+        for (int y = 0; y < ph; ++y)
+            for (int x = 0; x < pw; ++x) at(picture, x, y) = ((across ? x : y) % 2 == 0) ? 0xFF000000u : 0xFFFFFFFFu;
+        for (const int shownWidth : {78, 111, 160}) {
+            const PicturePlace place = picturePlaceIn(shownWidth + 6, 1000, pw, ph, true);
+            ASSERT_FALSE(wholeFactorPlace(place)) << shownWidth;
+            SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, shownWidth + 6, 1000, 32, SDL_PIXELFORMAT_ARGB8888);
+            copyEnlarged(picture, SDL_Rect{0, 0, pw, ph}, window, place);
+            const int length = across ? place.width : place.height;
+            const int pixels = across ? pw : ph;
+            const double size = static_cast<double>(length) / pixels;
+            for (int line = 0; line < (across ? place.height : place.width); line += 5) {
+                const auto shownAt = [&](int i) {
+                    const int x = place.x + (across ? i : line);
+                    const int y = place.y + (across ? line : i);
+                    return std::pair<Uint32, Point>{at(window, x, y) & 0xFFFFFFu, picturePoint(Point{x, y}, place)};
+                };
+                int mixed = 0;
+                int run = 0;
+                for (int i = 0; i < length; ++i) {
+                    const auto [shown, read] = shownAt(i);
+                    const bool pure = shown == 0 || shown == 0xFFFFFFu;
+                    mixed += pure ? 0 : 1;
+                    if (pure && shown == (at(picture, read.x, read.y) & 0xFFFFFFu)) {
+                        run += 1;
+                    } else if (pure) {
+                        ADD_FAILURE() << "a sharp pixel shows another picture pixel than the pointer reads at " << i;
+                    }
+                    const bool ends = i + 1 == length || shownAt(i + 1).second.x != read.x || shownAt(i + 1).second.y != read.y;
+                    if (ends) {
+                        // Every block but the two at the picture's edges is as large as its neighbours, within one pixel.
+                        if (i + 1 != length && i + 1 > run) {
+                            EXPECT_TRUE(run >= static_cast<int>(size) - 1 && run <= static_cast<int>(size) + 1)
+                                << "size " << shownWidth << ": a block of " << run << " at " << i;
+                        }
+                        run = 0;
+                    }
+                }
+                EXPECT_LE(mixed, pixels - 1) << "size " << shownWidth << " line " << line;
+            }
+            SDL_FreeSurface(window);
+        }
+    }
+    SDL_FreeSurface(picture);
+}
+
+// Only the changed area is sent, and the window then shows exactly what a whole copy shows:
+// the pixels an area shares with its neighbours are redrawn with it.
+TEST(FullScreenPicture, PartialCopiesMatchAWholeCopy)
+{
+    std::mt19937 dice(11);
+    SDL_Surface* picture = noisePicture(70, 55, 3);
+    const PicturePlace place = picturePlaceIn(300, 170, 70, 55, true);
+    SDL_Surface* partial = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* whole = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
+    copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, partial, place);
+    for (int round = 0; round < 30; ++round) {
+        const SDL_Rect area{static_cast<int>(dice() % 65), static_cast<int>(dice() % 50), 1 + static_cast<int>(dice() % 6),
+                            1 + static_cast<int>(dice() % 6)};
+        for (int y = area.y; y < std::min(55, area.y + area.h); ++y)
+            for (int x = area.x; x < std::min(70, area.x + area.w); ++x) at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
+        copyEnlarged(picture, area, partial, place);
+        copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, whole, place);
+        for (int y = 0; y < 170; ++y)
+            for (int x = 0; x < 300; ++x)
+                ASSERT_EQ(at(partial, x, y), at(whole, x, y)) << "round " << round << " at " << x << "," << y;
+    }
+    for (SDL_Surface* surface : {picture, partial, whole}) SDL_FreeSurface(surface);
+}
+
 }  // namespace
