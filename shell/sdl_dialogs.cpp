@@ -20,6 +20,11 @@
 
 namespace {
 
+// Where the record's name dialog opens on the end screen, in game pixels: centred under the
+// rating line (y 330), clear of the best score, its holder and the player's score above it.
+constexpr int kNameDialogCentreX = 350;
+constexpr int kNameDialogTop = 380;
+
 constexpr SDL_Color kInk{0, 0, 0, 255};
 constexpr std::uint32_t kFace = 0xFFF0F0F0;    // dialog background
 constexpr std::uint32_t kShade = 0xFFA0A0A0;   // sunken edges
@@ -103,9 +108,10 @@ SDL_Window* modalOwner()
     return windows.menu.window;
 }
 
-SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags)
+SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags,
+                            SDL_Point place = SDL_Point{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED})
 {
-    SDL_Window* window = openPictureWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    SDL_Window* window = openPictureWindow(title, place.x, place.y, width, height,
                                           flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (window == nullptr) return nullptr;
     // A window manager keeps a modal window above its owner and hands it the focus the owner gets.
@@ -454,7 +460,13 @@ void runTextDialog(TextDialog kind)
     const int fieldWidth = unitsX(code ? 42 : 112);
     dialog.fieldRect = SDL_Rect{0, 0, fieldWidth, height};
     dialog.okRect = SDL_Rect{fieldWidth, 0, width - fieldWidth, height};
-    dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS);
+    // The record's name is typed below the end screen's score lines, which stay in sight.
+    SDL_Point place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED};
+    if (!code && windows.game.window != nullptr) {
+        place = screenPointOfPicture(windows.game.window, Point{kNameDialogCentreX, kNameDialogTop});
+        place.x -= width * windowScale() / 2;
+    }
+    dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS, place);
     if (dialog.window == nullptr) {
         confirmTextField(dialog.field);  // no window: the text stays as it was opened
         seamDialogText(SDL_GetTicks64());

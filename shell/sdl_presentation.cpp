@@ -154,6 +154,29 @@ Point picturePointOf(SDL_Window* window, int x, int y)
     return picturePoint(Point{x, y}, view->place);
 }
 
+SDL_Point screenPointOfPicture(SDL_Window* window, Point point)
+{
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    PictureView* view = viewOf(window);
+    if (view == nullptr || view->picture == nullptr) return SDL_Point{x + point.x * scale, y + point.y * scale};
+    const PicturePlace& place = view->place;
+    const int shownWidth = place.width > 0 ? place.width : place.scale * view->picture->w;
+    const int shownHeight = place.height > 0 ? place.height : place.scale * view->picture->h;
+    int pixelX = place.x + point.x * shownWidth / view->picture->w;
+    int pixelY = place.y + point.y * shownHeight / view->picture->h;
+    // Window units, which a desktop scale may set apart from the surface's pixels.
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    if (view->surfaceWidth > 0 && view->surfaceHeight > 0) {
+        pixelX = pixelX * width / view->surfaceWidth;
+        pixelY = pixelY * height / view->surfaceHeight;
+    }
+    return SDL_Point{x + pixelX, y + pixelY};
+}
+
 bool toggleFullScreen(SDL_Window* window)
 {
     const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
