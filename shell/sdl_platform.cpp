@@ -201,6 +201,8 @@ void runMessageLoop(WindowKind kind)
             deliverDueTick();
         }
         const WindowRequest request = got ? dispatchWindowEvent(kind, event) : WindowRequest::Continue;
+        // An arrow key just pressed moves the paddle at once, not at the next wake.
+        if (got && kind == WindowKind::Game) steerGamePaddle();
         if (request == WindowRequest::PlayGame) openGameWindow();
         if (request == WindowRequest::ShowCredits) openCreditsWindow();
         if (request == WindowRequest::Quit) sdl.quitRequested = true;
