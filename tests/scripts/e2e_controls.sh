@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Tessaron developers
 # End to end under openbox on a 1920 x 1080 screen: the sound switch survives a restart, the
 # arrow keys move the paddle before and after the launch without pausing, F11 fills the
-# screen's height (and is remembered), and the record's name dialog leaves the score in sight.
+# screen's height (and is remembered), the record's name dialog leaves the score in sight, and
+# the game played with the keys replays exactly.
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
 CONF="$XDG_CONFIG_HOME/tessaron/tessaron.conf"
@@ -71,4 +72,8 @@ seen=$(region_vs_picture "$WORK/name.miff" "180x30+$((gx + 60))+$((gy + 268))" "
 [ "$seen" -lt 30 ] || fail "the score line is hidden while the name is typed ($seen pixels differ)"
 type_into 227x24 "Zoe"
 leave_end_screen; quit_from_menu
+# The game steered by keys replays from its pointer readings alone, every state check passing.
+file=$(ls "$XDG_STATE_HOME"/tessaron/replays/2*.replay 2>/dev/null | head -n 1)
+[ -n "$file" ] || fail "the game was not recorded"
+line=$("$BIN/tessaron-lab" replay --check "$file" | tail -n 1) || fail "the keyboard game's replay departs: $line"
 echo "sound remembered; arrows steer without pausing; F11 fills 1920 x 1080; the score stays in sight"

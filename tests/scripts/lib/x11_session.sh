@@ -2,8 +2,9 @@
 # directory): a private X server, copies of the game, windows found, screenshots compared.
 set -eu
 WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
-# The game's settings are the run's own: nothing is read from or written to the player's home.
-export XDG_CONFIG_HOME="$WORK/config"
+# The game's settings and replays are the run's own: nothing is read from or written to the
+# player's home.
+export XDG_CONFIG_HOME="$WORK/config" XDG_STATE_HOME="$WORK/state"
 IMAGES="$BIN/Tessaron Data/Images"
 XVFB_PID=""; GAME_PID=""; OTHERS=""   # OTHERS: the window manager, compositor, other programs
 stop_game() { if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=""; fi; }
