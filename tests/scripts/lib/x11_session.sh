@@ -108,6 +108,17 @@ bricks_drawn() {
     [ "$differ" = 0 ] || fail "level $4's brick $index of kind $kind at ($x, $y): $differ pixels differ"
   done <"$WORK/bricks.txt"
 }
+# The full screen's screenshot $1 (of $2 x $3 pixels, wider than 700:550) shows the picture
+# filling the height, centred, on black beside it.
+fills_height() {
+  shown=$(($3 * 700 / 550)); left=$((($2 - shown) / 2))
+  black=$(convert "$1" -crop "$((left - 4))x$3+0+0" +repage -format '%[fx:maxima.intensity]' info:)
+  [ "$black" = 0 ] || fail "the full screen is not black beside the picture"
+  for row in 0 $(($3 - 1)); do
+    lit=$(convert "$1" -crop "$((shown - 60))x1+$((left + 30))+$row" +repage -format '%[fx:mean.intensity > 0.05]' info:)
+    [ "$lit" = 1 ] || fail "the full screen's picture does not reach row $row"
+  done
+}
 click_at() { xdotool mousemove "$1" "$2" sleep 0.15 click 1; }
 # Sends the game window a desktop's close request, which must lead back to the menu.
 close_game_window() { "$BIN/send-close-request" "$1" || fail "could not send the close request"; back_to_menu "a close request"; }
