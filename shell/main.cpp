@@ -30,11 +30,13 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     findExeDir();
     loadMenuAssets();
+    seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!initSdlPlatform()) return 1;
+    // Read once a display is there: without one the player hears of that alone.
     playerSettings = readSettingsFile(settingsFilePath(), stderr);
     game.soundEnabled = playerSettings.values.soundOn ? 1 : 0;
     labelSoundButton();
-    seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
-    if (!initSdlPlatform()) return 1;
+    if (playerSettings.values.gamepad) startGamepads();
     if (watching) {
         loadRemainingAssets();
         startSdlAudio();

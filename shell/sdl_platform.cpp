@@ -163,11 +163,15 @@ bool initSdlPlatform()
     if (SDL_strcmp(driver, "wayland") == 0) shareFontconfig();
     SDL_StopTextInput();
     chooseWindowScale();
+    return true;
+}
+
+void startGamepads()
+{
     // Gamepads already plugged in arrive as events of their own, like those plugged in later.
-    if (playerSettings.values.gamepad && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         std::fprintf(stderr, "Tessaron : manettes indisponibles : %s\n", SDL_GetError());
     }
-    return true;
 }
 
 void startSdlAudio()

@@ -22,6 +22,8 @@ extern SdlPlatform sdl;
 
 // Starts SDL's video and events, stops text input and picks the windows' enlargement.
 bool initSdlPlatform();
+// Starts the gamepads' events: those plugged in now and later are opened as they arrive.
+void startGamepads();
 // Starts the sound (falling back to silent audio); sounds asked for before are not heard.
 void startSdlAudio();
 void shutdownSdlPlatform();
