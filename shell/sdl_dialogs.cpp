@@ -194,6 +194,8 @@ void runModal(ModalWindow modal, bool (*done)(void*))
         return;
     }
     modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
+    // Keys and buttons let go while a modal has them never reach the game: nothing stays held.
+    releaseSteering(windows.input.steering);
     // A watched replay closes the window by itself when the recorded answer is due.
     while (!done(modal.context) && !sdl.quitRequested && !replayAnswerDue()) {
         modal.paint(modal.context);
