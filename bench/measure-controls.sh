@@ -41,10 +41,15 @@ xdotool mousemove $((gx + 240)) $((gy + 400)) sleep 0.5
 echo "before the launch:"
 "$BIN/input-lag" pointer "$COUNT" "$gx" "$gy"
 "$BIN/input-lag" key "$COUNT" "$gx" "$gy"
-echo "in play (the ball launched with Space; a lost ball waits on the paddle again):"
-xdotool key space sleep 0.2
-"$BIN/input-lag" key "$COUNT" "$gx" "$gy"
-"$BIN/input-lag" pointer "$COUNT" "$gx" "$gy"
+# In play the paddle moves at the ticks (every 25 ms at first). A ball lasts a few seconds, so
+# the samples come in short turns, each right after a launch with Space, mouse and keys in turn.
+echo "in play, turns of 5 moves right after a launch:"
+for turn in 1 2 3; do
+  for way in pointer key; do
+    xdotool key space sleep 0.2
+    "$BIN/input-lag" "$way" 5 "$gx" "$gy"
+  done
+done
 kill "$GAME"; wait "$GAME" 2>/dev/null || true; GAME=""
 
 # The CPU in play, ball kept in play at the fastest interval.
