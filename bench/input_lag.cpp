@@ -80,7 +80,9 @@ int main(int argc, char** argv)
             XFlush(display);
         }
         if (lag < 0) missed += 1; else lags.push_back(lag);
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        // A pause of no fixed length: a whole number of the game's ticks would meet every input
+        // at the same point between two ticks.
+        std::this_thread::sleep_for(std::chrono::milliseconds(150 + std::rand() % 37));
     }
     XCloseDisplay(display);
     if (lags.empty()) {
