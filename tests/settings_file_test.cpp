@@ -5,6 +5,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+
 #include "shell/settings_file.h"
 #include "tests/scratch_files.h"
 
