@@ -11,6 +11,8 @@ RUNS="${2:-5}"
 SAMPLE=10
 PATH="$PATH:/usr/games"
 WORK=$(mktemp -d /tmp/tessaron-bench.XXXXXX)
+# The game reads and writes its settings here, never in the home of whoever measures.
+export XDG_CONFIG_HOME="$WORK/config"
 XVFB=""
 trap '[ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
 HZ=$(getconf CLK_TCK)

@@ -1,11 +1,14 @@
 // Measures the running game in its window: ticks and repaints per second at the fastest
 // interval (10 ms) and the CPU the game process spends, over 10 seconds of play on level 1.
 // The pointer follows the ball, as a player's hand would; run it under Xvfb.
+// Usage: sdl-game-pace [SECONDS] [mouse|keys] [full]: "keys" steers with held arrow keys
+// instead of the mouse, "full" plays in the full screen.
 #include <SDL.h>
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "bench/process_usage.h"
 #include "game/controls.h"
@@ -20,11 +23,22 @@
 
 namespace {
 
-// After every tick the hand moves under the first ball, and clicks when a new ball waits.
+bool steerWithKeys = false;
+
+// After every tick the hand moves under the first ball, and clicks when a new ball waits. With
+// the keys it holds the arrow towards the ball, as a player would.
 void followBall()
 {
     const int x = static_cast<int>(game.balls[0].x);
-    SDL_WarpMouseInWindow(windows.game.window, x * windowScale(), 400 * windowScale());
+    if (steerWithKeys) {
+        PaddleSteering& steering = windows.input.steering;
+        steering.leftKey = x < game.paddleX - 8;
+        steering.rightKey = x > game.paddleX + 8;
+    } else if ((SDL_GetWindowFlags(windows.game.window) & SDL_WINDOW_FULLSCREEN) != 0) {
+        windows.pointer.x = x;  // the full screen's picture is not at the window's corner
+    } else {
+        SDL_WarpMouseInWindow(windows.game.window, x * windowScale(), 400 * windowScale());
+    }
     if (!game.ballLaunched) gameLeftButtonDown();
 }
 
@@ -33,6 +47,8 @@ void followBall()
 int main(int argc, char** argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
+    steerWithKeys = argc > 2 && std::strcmp(argv[2], "keys") == 0;
+    const bool fullScreen = argc > 3 && std::strcmp(argv[3], "full") == 0;
     findExeDir();
     loadAssets();
     seedRandom(1);
@@ -45,6 +61,15 @@ int main(int argc, char** argv)
     game.currentLevel = 1;
     startLevel();
     openWindow(WindowKind::Game);
+    if (fullScreen) {
+        toggleFullScreen(windows.game.window);
+        // The full screen is in place once the window manager has answered.
+        for (int i = 0; i < 50; ++i) {
+            SDL_PumpEvents();
+            SDL_Delay(10);
+        }
+        paintWindow(WindowKind::Game);
+    }
     SDL_WarpMouseInWindow(windows.game.window, 255 * windowScale(), 400 * windowScale());
     SDL_PumpEvents();
     game.tickIntervalMs = 10;  // the pace the game reaches after its speed-ups
@@ -65,6 +90,10 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(windows.framesPresented - framesStart),
                 (windows.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
                 game.bricksBroken);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(windows.game.window, &width, &height);
+    std::printf("window %dx%d\n", width, height);
     closeWindow(WindowKind::Game);
     shutdownSdlPlatform();
     return 0;

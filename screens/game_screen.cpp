@@ -29,6 +29,7 @@ std::int32_t pauseTextDx = 2;
 std::int32_t pauseTextDy = 2;
 std::int64_t frameStartTime = 0;
 std::int64_t frameEndTime = 0;
+bool watchingReplay = false;
 
 namespace {
 
@@ -240,6 +241,36 @@ void drawPauseText(SDL_Surface* surface)
     drawText(surface, font, x, y, kPauseText, kPauseTextCount, colour);
 }
 
+// A watched replay's card: a plain panel over the background's help lines, with lines centred on it.
+constexpr SDL_Color kReplayCard{251, 246, 234, 255};
+constexpr SDL_Color kReplayInk{92, 58, 34, 255};
+constexpr const char* kReplayHelpLines[] = {"Partie enregistr\xe9" "e", "Tab : vitesse x4 ou x1", "\xc9" "chap : quitter"};
+constexpr const char* kReplayEndLine = "Partie enregistr\xe9" "e : une touche ou un clic pour quitter";
+
+void drawCard(SDL_Surface* surface, const SDL_Rect& card)
+{
+    fillRectangle(surface, card.x, card.y, card.x + card.w, card.y + card.h, kReplayInk);
+    fillRectangle(surface, card.x + 1, card.y + 1, card.x + card.w - 1, card.y + card.h - 1, kReplayCard);
+}
+
+void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const char* text)
+{
+    const int count = static_cast<int>(std::strlen(text));
+    drawText(surface, font, centreX - textWidth(font, text, count) / 2, y, text, count, kReplayInk);
+}
+
+// The side panel's help lines say that a recorded game is shown and how to speed it up or leave it.
+void drawReplayHelp(SDL_Surface* surface)
+{
+    drawCard(surface, kReplayHelpCard);
+    const GameFont& heading = openGameFont(20, 700);
+    const GameFont& lines = openGameFont(17, 700);
+    const int centre = kReplayHelpCard.x + kReplayHelpCard.w / 2;
+    drawCentredText(surface, heading, centre, kReplayHelpCard.y + 8, kReplayHelpLines[0]);
+    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 40, kReplayHelpLines[1]);
+    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 64, kReplayHelpLines[2]);
+}
+
 }  // namespace
 
 void drawPlayLayers(SDL_Surface* surface)
@@ -258,6 +289,7 @@ void drawPlayLayers(SDL_Surface* surface)
         }
     }
     drawSidePanel(surface);
+    if (watchingReplay) drawReplayHelp(surface);
     drawLives(surface);
     drawEffectMarks(surface);
     if (game.bonusArmed) drawShotsLeft(surface);
@@ -378,6 +410,12 @@ void drawEndScreen(SDL_Surface* surface)
     for (const auto* line : {&recordNotSavedText, &replayNotSavedText}) {
         if ((*line)[0] == '\0') continue;
         drawWholeText(surface, openGameFont(18, 700), 90, kFailedLineY[failedLine++], line->data());
+    }
+    if (watchingReplay) {
+        // The background's last line leads back to a menu a watched replay does not have.
+        drawCard(surface, kReplayEndCard);
+        drawCentredText(surface, openGameFont(18, 700), kReplayEndCard.x + kReplayEndCard.w / 2, kReplayEndCard.y + 6,
+                        kReplayEndLine);
     }
     if (runWon == 1) {
         // The box covers the lost run's plaque; the won run's plate is written in it.

@@ -35,6 +35,12 @@ extern std::int32_t pauseTextDx;          // step of the pause text per paint, 2
 extern std::int32_t pauseTextDy;
 extern std::int64_t frameStartTime;       // local time read when a slide frame starts, ms
 extern std::int64_t frameEndTime;         // local time read when it has ended, ms
+// The game window shows a recorded game: the side panel's help and the end screen's last line
+// say so and tell how to leave it.
+extern bool watchingReplay;
+// The cards that say so: over the side panel's help lines, and over the end screen's last line.
+constexpr SDL_Rect kReplayHelpCard{504, 428, 184, 94};
+constexpr SDL_Rect kReplayEndCard{60, 488, 580, 34};
 
 // Paints the screen the flags choose (end screen, level intro, play screen or final picture)
 // on a 740 x 550 frame and copies it to `target` at (0, slideOffset), leaving the rest of the

@@ -61,6 +61,11 @@ int hitTestButtons(int x, int y)
 void toggleSound()
 {
     game.soundEnabled = game.soundEnabled == 0 ? 1 : 0;
+    labelSoundButton();
+}
+
+void labelSoundButton()
+{
     std::array<char, 64>& label = menuButtons[kSoundButton].label;
     std::snprintf(label.data(), label.size(), "%s",
                   game.soundEnabled == 1 ? "Sons : ON" : "Sons : OFF");

@@ -25,3 +25,6 @@ int hitTestButtons(int x, int y);
 // The fourth button: switches the sound cues on or off and relabels the button "Sons : ON"
 // or "Sons : OFF". Stops nothing already playing.
 void toggleSound();
+
+// Labels the fourth button after the sound switch: "Sons : ON" or "Sons : OFF".
+void labelSoundButton();

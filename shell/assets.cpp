@@ -13,6 +13,7 @@
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "screens/menu_buttons.h"
+#include "screens/menu_screen.h"
 #include "screens/pictures.h"
 #include "shell/data_paths.h"
 #include "shell/picture_files.h"
@@ -119,6 +120,8 @@ void setUpMenuButtons()
         button.textDx = place.textDx;
         std::snprintf(button.label.data(), button.label.size(), "%s", place.label);
     }
+    // The sound button says what the player's settings chose.
+    labelSoundButton();
 }
 
 // Says once on standard error when no data directory was found: the game then runs without

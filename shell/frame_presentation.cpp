@@ -2,6 +2,8 @@
 #include "shell/frame_presentation.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -39,6 +41,79 @@ void addRect(SDL_Rect rect, SDL_Rect* out, int max, int& count)
         return;
     }
     out[count++] = rect;
+}
+
+// One window column (or row) of a picture shown between two whole factors: the two picture
+// pixels it mixes and the share of the second, 0 to 256. The picture is taken as enlarged
+// `k` times by nearest neighbour, then sampled linearly at the window pixel's centre: inside
+// a picture pixel both are the same pixel (sharp), at its edge the two neighbours meet.
+struct Mix {
+    int first;
+    int second;
+    int share;
+};
+
+Mix mixAt(int windowIndex, int shownSize, int pictureSize, int k)
+{
+    const double centre = (windowIndex + 0.5) * pictureSize / shownSize;  // in picture pixels
+    const double enlarged = centre * k - 0.5;                              // in enlarged pixels
+    const int left = static_cast<int>(std::floor(enlarged));
+    const double fraction = enlarged - left;
+    const auto pictureOf = [&](int enlargedIndex) {
+        return std::clamp(enlargedIndex >= 0 ? enlargedIndex / k : -1, 0, pictureSize - 1);
+    };
+    Mix mix{pictureOf(left), pictureOf(left + 1), static_cast<int>(std::lround(fraction * 256))};
+    if (mix.first == mix.second || mix.share == 0) return Mix{mix.first, mix.first, 0};
+    if (mix.share == 256) return Mix{mix.second, mix.second, 0};
+    return mix;
+}
+
+Uint32 blend(Uint32 a, Uint32 b, int share)
+{
+    if (share == 0) return a;
+    const Uint32 keep = static_cast<Uint32>(256 - share);
+    const Uint32 take = static_cast<Uint32>(share);
+    const Uint32 redBlue = (((a & 0xFF00FFu) * keep + (b & 0xFF00FFu) * take) >> 8) & 0xFF00FFu;
+    const Uint32 green = (((a & 0x00FF00u) * keep + (b & 0x00FF00u) * take) >> 8) & 0x00FF00u;
+    return 0xFF000000u | redBlue | green;
+}
+
+// The window pixels a change of `area` touches when the picture is shown at place.width x
+// place.height, recomputed whole from the picture. A window pixel samples at most half an
+// enlarged pixel beyond its own picture pixel; the area grows by one picture pixel on each
+// side, a margin that covers every window pixel its edges reach.
+SDL_Rect copyReduced(const SDL_Surface* picture, SDL_Rect area, SDL_Surface* window, const PicturePlace& place)
+{
+    const int pw = picture->w;
+    const int ph = picture->h;
+    const int k = std::max(1, place.scale);
+    const int left = std::max(0, area.x - 1);
+    const int top = std::max(0, area.y - 1);
+    const int right = std::min(pw, area.x + area.w + 1);
+    const int bottom = std::min(ph, area.y + area.h + 1);
+    const int x0 = std::max({0, static_cast<int>(static_cast<long>(left) * place.width / pw), -place.x});
+    const int y0 = std::max({0, static_cast<int>(static_cast<long>(top) * place.height / ph), -place.y});
+    const int x1 = std::min({place.width, static_cast<int>((static_cast<long>(right) * place.width + pw - 1) / pw),
+                             window->w - place.x});
+    const int y1 = std::min({place.height, static_cast<int>((static_cast<long>(bottom) * place.height + ph - 1) / ph),
+                             window->h - place.y});
+    if (x1 <= x0 || y1 <= y0) return SDL_Rect{0, 0, 0, 0};
+    std::array<Mix, 8192> columns{};
+    const int count = std::min(x1 - x0, static_cast<int>(columns.size()));
+    for (int i = 0; i < count; ++i) columns[static_cast<std::size_t>(i)] = mixAt(x0 + i, place.width, pw, k);
+    for (int y = y0; y < y1; ++y) {
+        const Mix row = mixAt(y, place.height, ph, k);
+        const Uint32* upper = constRow(picture, row.first);
+        const Uint32* lower = constRow(picture, row.second);
+        Uint32* to = rowOf(window, place.y + y) + place.x + x0;
+        for (int i = 0; i < count; ++i) {
+            const Mix& column = columns[static_cast<std::size_t>(i)];
+            const Uint32 above = blend(upper[column.first], upper[column.second], column.share);
+            to[i] = row.share == 0 ? above
+                                   : blend(above, blend(lower[column.first], lower[column.second], column.share), row.share);
+        }
+    }
+    return SDL_Rect{place.x + x0, place.y + y0, count, y1 - y0};
 }
 
 }  // namespace
@@ -88,6 +163,9 @@ SDL_Rect copyEnlarged(const SDL_Surface* picture, SDL_Rect area, SDL_Surface* wi
     const int k = std::max(1, place.scale);
     const SDL_Rect bounds{0, 0, picture->w, picture->h};
     if (SDL_IntersectRect(&area, &bounds, &area) != SDL_TRUE) return SDL_Rect{0, 0, 0, 0};
+    if (!wholeFactorPlace(place) && wordPixels(picture) && wordPixels(window)) {
+        return copyReduced(picture, area, window, place);
+    }
     // Only whole enlarged pixels that lie inside the window are drawn.
     const int right = std::min(area.x + area.w, (window->w - place.x) / k);
     const int bottom = std::min(area.y + area.h, (window->h - place.y) / k);

@@ -14,5 +14,8 @@ int takeChangedRects(const SDL_Surface* picture, SDL_Surface* shown, SDL_Rect ar
 
 // Copies `area` of `picture` onto `window`, each pixel as a square of place.scale pixels with
 // the picture's corner at (place.x, place.y): nearest neighbour, never blurred; what falls
-// outside the window is cut. Returns the window's rectangle that received it.
+// outside the window is cut. A place between two whole factors (a full screen filled) is
+// enlarged `place.scale` times and reduced smoothly to its size, sharp inside each picture
+// pixel; the window pixels the area's edges share with its neighbours are redrawn too.
+// Returns the window's rectangle that received it.
 SDL_Rect copyEnlarged(const SDL_Surface* picture, SDL_Rect area, SDL_Surface* window, const PicturePlace& place);

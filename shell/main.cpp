@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 
+#include "game/game_state.h"
 #include "game/random.h"
 #include "screens/font_paths.h"
 #include "shell/assets.h"
@@ -17,6 +18,7 @@
 #include "shell/sdl_platform.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
+#include "shell/settings_file.h"
 #include "shell/sound_cues.h"
 #include "shell/user_dirs.h"
 
@@ -37,6 +39,10 @@ int main(int argc, char** argv)
     if (makeUserDir(cacheDir)) useFontPathCache(cacheDir + "/font-paths");
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
+    // Read once a display is there: without one the player hears of that alone.
+    playerSettings = readSettingsFile(settingsFilePath(), stderr);
+    game.soundEnabled = playerSettings.values.soundOn ? 1 : 0;
+    if (playerSettings.values.gamepad) startGamepads();
     if (watching) {
         loadMenuAssets();
         finishStartUp();

@@ -20,6 +20,11 @@
 
 namespace {
 
+// Where the record's name dialog opens on the end screen, in game pixels: centred under the
+// rating line (y 330), clear of the best score, its holder and the player's score above it.
+constexpr int kNameDialogCentreX = 350;
+constexpr int kNameDialogTop = 380;
+
 constexpr SDL_Color kInk{0, 0, 0, 255};
 constexpr std::uint32_t kFace = 0xFFF0F0F0;    // dialog background
 constexpr std::uint32_t kShade = 0xFFA0A0A0;   // sunken edges
@@ -103,9 +108,10 @@ SDL_Window* modalOwner()
     return windows.menu.window;
 }
 
-SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags)
+SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags,
+                            SDL_Point place = SDL_Point{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED})
 {
-    SDL_Window* window = openPictureWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    SDL_Window* window = openPictureWindow(title, place.x, place.y, width, height,
                                           flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (window == nullptr) return nullptr;
     // A window manager keeps a modal window above its owner and hands it the focus the owner gets.
@@ -115,9 +121,11 @@ SDL_Window* openModalWindow(const char* title, int width, int height, std::uint3
     return window;
 }
 
+// Keys and gamepad buttons go to the newest modal, whichever window they came to.
 bool isKeyboardEvent(const SDL_Event& event)
 {
-    return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT;
+    return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT ||
+           event.type == SDL_CONTROLLERBUTTONDOWN;
 }
 
 // Brings a modal window back in front with the focus, out of the taskbar if it was minimised.
@@ -186,6 +194,8 @@ void runModal(ModalWindow modal, bool (*done)(void*))
         return;
     }
     modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
+    // Keys and buttons let go while a modal has them never reach the game: nothing stays held.
+    releaseSteering(windows.input.steering);
     // A watched replay closes the window by itself when the recorded answer is due.
     while (!done(modal.context) && !sdl.quitRequested && !replayAnswerDue()) {
         modal.paint(modal.context);
@@ -320,6 +330,9 @@ void textDialogEvent(const SDL_Event& event, void* context)
     case SDL_KEYDOWN:
         textDialogKey(dialog.field, event.key.keysym);
         break;
+    case SDL_CONTROLLERBUTTONDOWN:
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) confirmTextField(dialog.field);  // A is OK
+        break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         dialog.okHovered = inside(dialog.okRect, point.x, point.y);
@@ -397,6 +410,10 @@ void questionEvent(const SDL_Event& event, void* context)
         if (key == SDLK_n) question.answer = 2;
         break;
     }
+    case SDL_CONTROLLERBUTTONDOWN:  // the gamepad's A is "Oui", its B "Non"
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) question.answer = 1;
+        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_B) question.answer = 2;
+        break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         question.hovered = inside(question.yesRect, point.x, point.y) ? 1
@@ -445,7 +462,13 @@ void runTextDialog(TextDialog kind)
     const int fieldWidth = unitsX(code ? 42 : 112);
     dialog.fieldRect = SDL_Rect{0, 0, fieldWidth, height};
     dialog.okRect = SDL_Rect{fieldWidth, 0, width - fieldWidth, height};
-    dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS);
+    // The record's name is typed below the end screen's score lines, which stay in sight.
+    SDL_Point place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED};
+    if (!code && windows.game.window != nullptr) {
+        place = screenPointOfPicture(windows.game.window, Point{kNameDialogCentreX, kNameDialogTop});
+        place.x -= width * windowScale() / 2;
+    }
+    dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS, place);
     if (dialog.window == nullptr) {
         confirmTextField(dialog.field);  // no window: the text stays as it was opened
         seamDialogText(SDL_GetTicks64());

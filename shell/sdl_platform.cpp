@@ -19,6 +19,7 @@
 #include "shell/replay_store.h"
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_replay_watch.h"
+#include "shell/settings_file.h"
 #include "shell/video_driver.h"
 
 SdlPlatform sdl;
@@ -120,6 +121,8 @@ int waitTimeoutMs()
     std::uint64_t until = 0;
     if (sdl.timerRunning && windows.game.window != nullptr && !game.questionOpen) until = sdl.timerDeadline;
     if (sdl.loopEndsAt != 0 && (until == 0 || sdl.loopEndsAt < until)) until = sdl.loopEndsAt;
+    // A held arrow key or a tilted stick moves the paddle between ticks and before the launch.
+    if (gamePaddleSteered() && (until == 0 || now + kSteerStepMs < until)) until = now + kSteerStepMs;
     if (until == 0) return -1;
     return now >= until ? 0 : static_cast<int>(until - now);
 }
@@ -140,6 +143,10 @@ bool waitForEvent(SDL_Event& event)
     const int timeout = waitTimeoutMs();
     const bool got = timeout < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, timeout) == 1;
     if (got && event.type == SDL_QUIT) sdl.quitRequested = true;
+    // Gamepads plugged in or out are opened or closed whichever loop runs, a dialog's included.
+    if (got && (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED)) {
+        takeInputEvent(windows.input, event, playerSettings.values);
+    }
     return got;
 }
 
@@ -185,6 +192,14 @@ bool initSdlPlatform()
     return true;
 }
 
+void startGamepads()
+{
+    // Gamepads already plugged in arrive as events of their own, like those plugged in later.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "Tessaron : manettes indisponibles : %s\n", SDL_GetError());
+    }
+}
+
 bool stepStartUp()
 {
     switch (sdl.startUpStep) {
@@ -225,6 +240,7 @@ void shutdownSdlPlatform()
     sdl.audioOpen = false;
     closeMixerLibrary(sdl.mixer);
     closeGameFonts();
+    closeGamepads(windows.input);
     SDL_Quit();
 }
 
@@ -233,8 +249,13 @@ void runMessageLoop(WindowKind kind)
     while (windowOf(kind).window != nullptr && !sdl.quitRequested && !loopTimeUp()) {
         SDL_Event event;
         const bool got = waitForEvent(event);
-        if (kind == WindowKind::Game) deliverDueTick();
+        if (kind == WindowKind::Game) {
+            steerGamePaddle();
+            deliverDueTick();
+        }
         const WindowRequest request = got ? dispatchWindowEvent(kind, event) : WindowRequest::Continue;
+        // An arrow key just pressed moves the paddle at once, not at the next wake.
+        if (got && kind == WindowKind::Game) steerGamePaddle();
         if (request == WindowRequest::PlayGame) openGameWindow();
         if (request == WindowRequest::ShowCredits) openCreditsWindow();
         if (request == WindowRequest::Quit) sdl.quitRequested = true;

@@ -33,6 +33,8 @@ bool initSdlPlatform();
 bool stepStartUp();
 // Finishes what is left of it at once (before a game or the credits need it).
 void finishStartUp();
+// Starts the gamepads' events: those plugged in now and later are opened as they arrive.
+void startGamepads();
 void shutdownSdlPlatform();
 
 // Runs the loop of one window until it is closed or the program quits: its events, the game

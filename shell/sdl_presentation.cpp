@@ -104,7 +104,8 @@ void showWindowPicture(SDL_Window* window, const SDL_Rect* areas, int count)
         // A new size (full screen, a desktop's own scale): the picture is placed anew on black.
         view->surfaceWidth = surface->w;
         view->surfaceHeight = surface->h;
-        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h);
+        const bool fullScreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h, fullScreen);
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
         view->wholePending = true;
     }
@@ -153,9 +154,33 @@ Point picturePointOf(SDL_Window* window, int x, int y)
     return picturePoint(Point{x, y}, view->place);
 }
 
-void toggleFullScreen(SDL_Window* window)
+SDL_Point screenPointOfPicture(SDL_Window* window, Point point)
+{
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    PictureView* view = viewOf(window);
+    if (view == nullptr || view->picture == nullptr) return SDL_Point{x + point.x * scale, y + point.y * scale};
+    const PicturePlace& place = view->place;
+    const int shownWidth = place.width > 0 ? place.width : place.scale * view->picture->w;
+    const int shownHeight = place.height > 0 ? place.height : place.scale * view->picture->h;
+    int pixelX = place.x + point.x * shownWidth / view->picture->w;
+    int pixelY = place.y + point.y * shownHeight / view->picture->h;
+    // Window units, which a desktop scale may set apart from the surface's pixels.
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    if (view->surfaceWidth > 0 && view->surfaceHeight > 0) {
+        pixelX = pixelX * width / view->surfaceWidth;
+        pixelY = pixelY * height / view->surfaceHeight;
+    }
+    return SDL_Point{x + pixelX, y + pixelY};
+}
+
+bool toggleFullScreen(SDL_Window* window)
 {
     const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool switched = SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     windowPictureLost(window);
+    return switched ? !full : full;
 }

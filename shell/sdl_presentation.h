@@ -28,6 +28,10 @@ void windowPictureLost(SDL_Window* window);
 // A point of the window's events in the picture's pixels.
 Point picturePointOf(SDL_Window* window, int x, int y);
 
+// The screen point where a picture point of the window lies (its window's place added).
+SDL_Point screenPointOfPicture(SDL_Window* window, Point picturePoint);
+
 // Toggles the window between its own size and the full screen, where the picture is shown
-// centred on black, as large as a whole factor allows.
-void toggleFullScreen(SDL_Window* window);
+// centred on black, as large as the screen allows, keeping its shape. Returns whether it is
+// now full screen.
+bool toggleFullScreen(SDL_Window* window);

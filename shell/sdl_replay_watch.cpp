@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/replay.h"
+#include "screens/game_screen.h"
 #include "shell/replay_file.h"
 #include "shell/score_file.h"
 #include "shell/sdl_platform.h"
@@ -82,6 +83,7 @@ int watchReplay(const char* path)
         return 2;
     }
     watch = Watch{};
+    watchingReplay = true;
     windows.pointer = SDL_Point{start.pointer.x, start.pointer.y};
     openWindow(WindowKind::Game);
     if (windows.game.window == nullptr) return 1;

@@ -2,6 +2,9 @@
 // the screen, its events and its paint.
 #include "shell/sdl_windows.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
@@ -9,10 +12,12 @@
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
+#include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/window_target.h"
 #include "shell/program_look.h"
 #include "shell/sdl_presentation.h"
+#include "shell/settings_file.h"
 #include "shell/text_dialogs.h"
 #include "shell/window_places.h"
 
@@ -46,8 +51,53 @@ void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 // The pointer of a mouse event in the window's picture pixels.
 Point eventPoint(SDL_Window* window, int x, int y) { return picturePointOf(window, x, y); }
 
+WindowRequest pressMenuButton(int button)
+{
+    if (button == kButtonCode) enterLevelCode();
+    if (button == kButtonSound) {
+        toggleSound();
+        playerSettings.values.soundOn = game.soundEnabled == 1;
+        writeSettingsFile(playerSettings, stderr);
+    }
+    if (button == kButtonCredits) return WindowRequest::ShowCredits;
+    if (button == kButtonStart) return WindowRequest::PlayGame;
+    if (button == kButtonQuit) {
+        closeWindow(WindowKind::Menu);
+        return WindowRequest::Quit;
+    }
+    return WindowRequest::Continue;
+}
+
+int hoveredMenuButton()
+{
+    for (int i = kButtonStart; i <= kButtonQuit; ++i) {
+        if (menuButtons[static_cast<std::size_t>(i)].hovered == 1) return i;
+    }
+    return 0;
+}
+
+// The gamepad in the menu: the d-pad lights the button above or below, A presses the lit one.
+WindowRequest menuGamepad(const SDL_Event& event)
+{
+    const InputAction action = takeInputEvent(windows.input, event, playerSettings.values);
+    const int lit = hoveredMenuButton();
+    if (action == InputAction::Confirm && lit != 0) {
+        requestMenuRepaint();
+        return pressMenuButton(lit);
+    }
+    if (action == InputAction::Previous || action == InputAction::Next) {
+        const int step = action == InputAction::Next ? 1 : -1;
+        const int next = lit == 0 ? kButtonStart : std::clamp(lit + step, kButtonStart, kButtonQuit);
+        const MenuButton& button = menuButtons[static_cast<std::size_t>(next)];
+        hitTestButtons(button.x + button.width / 2, button.y + button.height / 2);
+        requestMenuRepaint();
+    }
+    return WindowRequest::Continue;
+}
+
 WindowRequest menuEvent(const SDL_Event& event)
 {
+    if (isGamepadEvent(event)) return menuGamepad(event);
     switch (event.type) {
     case SDL_MOUSEMOTION:
         game.cursorPos = eventPoint(windows.menu.window, event.motion.x, event.motion.y);
@@ -68,15 +118,7 @@ WindowRequest menuEvent(const SDL_Event& event)
         const int button = windows.pressedMenuButton;
         windows.pressedMenuButton = 0;
         requestMenuRepaint();
-        if (button == kButtonCode) enterLevelCode();
-        if (button == kButtonSound) toggleSound();
-        if (button == kButtonCredits) return WindowRequest::ShowCredits;
-        if (button == kButtonStart) return WindowRequest::PlayGame;
-        if (button == kButtonQuit) {
-            closeWindow(WindowKind::Menu);
-            return WindowRequest::Quit;
-        }
-        break;
+        return pressMenuButton(button);
     }
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
@@ -96,11 +138,31 @@ void gamePointerAt(int x, int y)
     windows.pointer = SDL_Point{point.x, point.y};
 }
 
+bool waitingScreenShown() { return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0; }
+
+// The keyboard's steering keys and the gamepad: the steering moves the pointer, their buttons
+// are the click, the pause key and the Escape key. False when the event is not theirs.
+bool gameInput(const SDL_Event& event)
+{
+    // On a waiting screen every key is a key that leaves it, arrows included.
+    if (event.type == SDL_KEYDOWN && waitingScreenShown()) return false;
+    switch (takeInputEvent(windows.input, event, playerSettings.values)) {
+    case InputAction::None: return false;
+    case InputAction::Confirm: runHandler(Handler::LeftButton, 0, SDL_GetTicks64()); break;
+    case InputAction::Pause: runHandler(Handler::Key, kKeyPause, SDL_GetTicks64()); break;
+    case InputAction::Quit: runHandler(Handler::Key, kKeyEscape, SDL_GetTicks64()); break;
+    default: break;
+    }
+    return true;
+}
+
 void gameEvent(const SDL_Event& event)
 {
+    if (gameInput(event)) return;
     switch (event.type) {
     case SDL_MOUSEMOTION:
         gamePointerAt(event.motion.x, event.motion.y);
+        followMouse(windows.input.steering, windows.pointer.x);
         runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -113,7 +175,10 @@ void gameEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         // F11 belongs to the window, not to the game: it never pauses.
         if (event.key.keysym.sym == SDLK_F11) {
-            if (event.key.repeat == 0) toggleFullScreen(windows.game.window);
+            if (event.key.repeat == 0) {
+                playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
+                writeSettingsFile(playerSettings, stderr);
+            }
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
@@ -125,10 +190,11 @@ void gameEvent(const SDL_Event& event)
         // (The game's own questions and dialogs take the focus inside their loops, which never
         // hand this window its focus events: they do not pause the game.)
         if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
-            game.ballLaunched && !game.paused && game.gameOverShown == 0 && game.levelIntroShown == 0 &&
-            game.victoryShown == 0) {
+            game.ballLaunched && !game.paused && !waitingScreenShown()) {
             runHandler(Handler::Key, kKeyPause, SDL_GetTicks64());
         }
+        // Keys let go in another window never reach this one.
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseSteering(windows.input.steering);
         break;
     default:
         break;
@@ -137,7 +203,11 @@ void gameEvent(const SDL_Event& event)
 
 void creditsEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) {
+    // The gamepad's A, B or Back closes the credits, as the close box does.
+    const InputAction action = isGamepadEvent(event) ? takeInputEvent(windows.input, event, playerSettings.values)
+                                                     : InputAction::None;
+    const bool padCloses = action == InputAction::Confirm || action == InputAction::Cancel || action == InputAction::Quit;
+    if (padCloses || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
         closeWindow(WindowKind::Credits);
     }
 }
@@ -176,6 +246,7 @@ void openWindow(WindowKind kind)
     w.repaintWanted = true;
     if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
+    if (kind == WindowKind::Game && playerSettings.values.fullScreen) toggleFullScreen(window);
     setProgramLook(window, kind);
     SDL_RaiseWindow(window);
 }
@@ -278,7 +349,8 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
 {
     const SdlWindow& w = windowOf(kind);
     if (w.window == nullptr) return WindowRequest::Continue;
-    const std::uint32_t id = eventWindowId(event);
+    // A gamepad's events belong to the window whose loop runs.
+    const std::uint32_t id = isGamepadEvent(event) ? SDL_GetWindowID(w.window) : eventWindowId(event);
     const bool uncovered = event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event);
     if (id != SDL_GetWindowID(w.window) || uncovered) {
         // Events of other windows wait in the original; here only their repaints matter.
@@ -308,6 +380,34 @@ void closeGameWindowAfterClick()
     }
     windows.game.closePending = true;
     windows.game.closeAskedAt = SDL_GetTicks64();
+}
+
+bool isGamepadEvent(const SDL_Event& event)
+{
+    return event.type >= SDL_CONTROLLERAXISMOTION && event.type <= SDL_CONTROLLERDEVICEREMAPPED;
+}
+
+bool gamePaddleSteered()
+{
+    return windows.game.window != nullptr && !windows.game.closePending && !game.paused && !waitingScreenShown() &&
+           steeringDirection(windows.input.steering) != 0.0;
+}
+
+void steerGamePaddle()
+{
+    PaddleSteering& steering = windows.input.steering;
+    if (!gamePaddleSteered()) {
+        steering.lastStepMs = 0;  // a pause or a screen in between is no time to catch up
+        return;
+    }
+    // The pointer stays within the paddle's reach, so a reversal moves the paddle at once.
+    const int half = game.paddleWidth / 2;
+    if (!stepSteering(steering, SDL_GetTicks64(), playerSettings.values.keyCrossingMs, half, kPlayfieldWidth - 1 - half)) {
+        return;
+    }
+    windows.pointer.x = static_cast<int>(std::lround(steering.x));
+    // Before the launch the paddle follows a moved pointer; after it, the next tick reads it.
+    if (!game.ballLaunched) runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
 }
 
 void gameWindowTimer() { runHandler(Handler::Timer, 0, SDL_GetTicks64()); }

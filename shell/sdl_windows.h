@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "shell/player_input.h"
+
 // The three top-level windows.
 enum class WindowKind { Menu, Game, Credits };
 
@@ -24,6 +26,7 @@ struct SdlWindows {
     int pressedMenuButton = 0;        // the menu button a click went down on, acted upon at its release
     SDL_Point pointer{0, 0};          // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
+    PlayerInput input;                // the keyboard's and gamepads' steering, and the open gamepads
 };
 
 extern SdlWindows windows;
@@ -42,6 +45,16 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event);
 
 // The id of the window an event belongs to, or 0 for events of no window.
 std::uint32_t eventWindowId(const SDL_Event& event);
+
+// Whether an event comes from a gamepad (such events belong to no window).
+bool isGamepadEvent(const SDL_Event& event);
+
+// Moves the game's pointer while an arrow key, the d-pad or the stick holds it moving; before
+// the launch the paddle follows it at once. Called by the game window's loop before each tick.
+void steerGamePaddle();
+
+// Whether the game's pointer is being steered: the loop must wake every kSteerStepMs.
+bool gamePaddleSteered();
 
 // The game timer's tick, delivered by a loop, through the replay's record of handler calls.
 void gameWindowTimer();

@@ -53,18 +53,44 @@ Point gameWindowPlace(int screenWidth, int screenHeight, int scale)
     return raisedToTop(Point{(screenWidth - scale * kPlacedWidth) / 2, (screenHeight - scale * kPlacedHeight) / 2});
 }
 
-PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height)
+PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height, bool fill)
 {
     PicturePlace place;
-    if (width > 0 && height > 0) {
-        place.scale = std::max(1, std::min(windowWidth / width, windowHeight / height));
+    if (width <= 0 || height <= 0) return place;
+    place.pictureWidth = width;
+    place.pictureHeight = height;
+    place.scale = std::max(1, std::min(windowWidth / width, windowHeight / height));
+    place.width = place.scale * width;
+    place.height = place.scale * height;
+    if (fill && windowWidth >= width && windowHeight >= height) {
+        // The side that runs out first sets the size; the other keeps the picture's shape.
+        if (static_cast<long>(windowWidth) * height <= static_cast<long>(windowHeight) * width) {
+            place.width = windowWidth;
+            place.height = static_cast<int>(static_cast<long>(windowWidth) * height / width);
+        } else {
+            place.height = windowHeight;
+            place.width = static_cast<int>(static_cast<long>(windowHeight) * width / height);
+        }
+        place.scale = (place.width + width - 1) / width;
     }
-    place.x = std::max(0, (windowWidth - place.scale * width) / 2);
-    place.y = std::max(0, (windowHeight - place.scale * height) / 2);
+    place.x = std::max(0, (windowWidth - place.width) / 2);
+    place.y = std::max(0, (windowHeight - place.height) / 2);
     return place;
+}
+
+bool wholeFactorPlace(const PicturePlace& place)
+{
+    return place.width == 0 || place.pictureWidth == 0 ||
+           (place.width == place.scale * place.pictureWidth && place.height == place.scale * place.pictureHeight);
 }
 
 Point picturePoint(Point windowPoint, const PicturePlace& place)
 {
-    return Point{floorDiv(windowPoint.x - place.x, place.scale), floorDiv(windowPoint.y - place.y, place.scale)};
+    if (wholeFactorPlace(place)) {
+        return Point{floorDiv(windowPoint.x - place.x, place.scale), floorDiv(windowPoint.y - place.y, place.scale)};
+    }
+    // The picture pixel under the window pixel's centre, which is the one it shows.
+    const long x = (2L * (windowPoint.x - place.x) + 1) * place.pictureWidth;
+    const long y = (2L * (windowPoint.y - place.y) + 1) * place.pictureHeight;
+    return Point{floorDiv(static_cast<int>(x), 2 * place.width), floorDiv(static_cast<int>(y), 2 * place.height)};
 }

@@ -27,19 +27,29 @@ Point menuWindowPlace(int screenWidth, int screenHeight, int scale = 1);
 Point gameWindowPlace(int screenWidth, int screenHeight, int scale = 1);
 
 // How a window's picture of the game's own size lies in the window's pixels: enlarged a whole
-// `scale` times, its top-left corner at (x, y).
+// `scale` times, its top-left corner at (x, y). A full screen may show it at a size between
+// two whole factors (width x height window pixels, for a picture of pictureWidth x
+// pictureHeight): it is then enlarged `scale` times, the next whole factor up, and reduced
+// smoothly to that size. Width 0 means the whole factor's own size.
 struct PicturePlace {
     int scale = 1;
     int x = 0;
     int y = 0;
+    int width = 0;
+    int height = 0;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
 };
 
-// The largest whole enlargement (at least 1) of a picture of
-// width x height that fits a window of windowWidth x windowHeight pixels, centred in it (a full
-// screen shows it on black around).
-PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height);
+// Whether the place shows the picture at exactly its whole factor (nearest neighbour only).
+bool wholeFactorPlace(const PicturePlace& place);
+
+// The largest whole enlargement (at least 1) of a picture of width x height that fits a
+// window of windowWidth x windowHeight pixels, centred in it. With `fill` (a full screen) the
+// picture takes the largest size that fits, keeping its shape, whole factor or not.
+PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height, bool fill = false);
 
 // A point of the window in the picture's own pixels: the offset taken off and the result
-// divided by the scale, rounding down, so that every window pixel of one picture pixel gives
-// that pixel and points left of or above the picture stay outside it.
+// scaled down, rounding down, so that every window pixel of one picture pixel gives that
+// pixel and points left of or above the picture stay outside it.
 Point picturePoint(Point windowPoint, const PicturePlace& place);

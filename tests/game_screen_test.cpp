@@ -37,11 +37,13 @@ protected:
         game.livesLeft = 0;
         slideOffset = 0;
         runWon = 0;
+        watchingReplay = false;
         installTestPictures();
         target = makeTarget(kGameScreenWidth, kGameScreenHeight, kSentinel);
     }
     void TearDown() override
     {
+        watchingReplay = false;
         SDL_FreeSurface(target);
         removeTestPictures();
     }
@@ -307,6 +309,41 @@ TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
 }
 
 // The pause text steps 2 pixels, turning back outside 2 <= x < 346 and 2 <= y < 506, never clamped.
+// A watched replay says so on its card and nowhere else: the play screen's help lines and the
+// end screen's last line are covered by a card with its lines written on it.
+TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
+{
+    const struct {
+        int gameOverShown;
+        SDL_Rect card;
+    } table[] = {{0, kReplayHelpCard}, {1, kReplayEndCard}};
+    for (const auto& row : table) {
+        game.gameOverShown = row.gameOverShown;
+        watchingReplay = false;
+        draw();
+        SDL_Surface* played = SDL_DuplicateSurface(target);
+        watchingReplay = true;
+        draw();
+        int outside = 0;
+        int inside = 0;
+        for (int y = 0; y < target->h; ++y) {
+            for (int x = 0; x < target->w; ++x) {
+                const Uint32 now = static_cast<const Uint32*>(target->pixels)[y * target->pitch / 4 + x];
+                const Uint32 before = static_cast<const Uint32*>(played->pixels)[y * played->pitch / 4 + x];
+                const SDL_Point point{x, y};
+                if (now != before) (SDL_PointInRect(&point, &row.card) ? inside : outside) += 1;
+            }
+        }
+        EXPECT_EQ(outside, 0) << "screen " << row.gameOverShown;
+        EXPECT_GT(inside, row.card.w * row.card.h / 2) << "screen " << row.gameOverShown << ": the card is not drawn";
+        // Its lines: the card's own colour does not fill it.
+        EXPECT_LT(countColour(target, row.card.x + 2, row.card.y + 2, row.card.w - 4, row.card.h - 4, SDL_Color{251, 246, 234, 255}),
+                  (row.card.w - 4) * (row.card.h - 4) - 100)
+            << "screen " << row.gameOverShown << ": no line on the card";
+        SDL_FreeSurface(played);
+    }
+}
+
 TEST(PauseText, StepsAndBouncesAtTheEdges)
 {
     using Step = std::array<int, 4>;  // x, y, dx, dy

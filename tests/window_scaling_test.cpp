@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "game/controls.h"
@@ -116,6 +117,83 @@ TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
         EXPECT_TRUE(SDL_RectEquals(&reported, &changes)) << "round " << round << ": the rectangles reach past the changes";
         for (SDL_Surface* surface : {picture, shown, before}) SDL_FreeSurface(surface);
     }
+}
+
+// A full screen takes the largest size that keeps the picture's shape; where that is a whole
+// factor, nothing but nearest neighbour is used; a window keeps whole factors.
+TEST(FullScreenPicture, FillsTheScreenKeepingItsShape)
+{
+    const int table[][5] = {  // screen width and height, then the picture's width, height and factor
+        {1920, 1080, 1374, 1080, 2}, {3840, 2160, 2749, 2160, 4}, {1024, 768, 977, 768, 2},
+        {1400, 2000, 1400, 1100, 2}, {640, 480, 700, 550, 1},
+    };
+    for (const auto& row : table) {
+        const PicturePlace place = picturePlaceIn(row[0], row[1], 700, 550, true);
+        EXPECT_TRUE(place.width == row[2] && place.height == row[3] && place.scale == row[4] &&
+                    place.x == std::max(0, (row[0] - row[2]) / 2) && wholeFactorPlace(place) == (row[2] == row[4] * 700))
+            << row[0] << "x" << row[1] << ": " << place.width << "x" << place.height;
+        EXPECT_EQ(picturePlaceIn(row[0], row[1], 700, 550).width % 700, 0);
+    }
+}
+
+// Between two whole factors every picture pixel shows as a sharp block as large as its
+// neighbours within a pixel, with at most one mixed window pixel where two meet (stripes
+// across each axis in turn), and the pointer reads the pixel a sharp window pixel shows.
+TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
+{
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, 41, 29, 32, SDL_PIXELFORMAT_ARGB8888);
+    for (const bool across : {true, false}) {
+        for (int y = 0; y < 29; ++y)
+            for (int x = 0; x < 41; ++x) at(picture, x, y) = ((across ? x : y) % 2 == 0) ? 0xFF000000u : 0xFFFFFFFFu;
+        for (const int shown : {78, 111, 160}) {
+            const PicturePlace place = picturePlaceIn(shown + 6, 1000, 41, 29, true);
+            SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, shown + 6, 1000, 32, SDL_PIXELFORMAT_ARGB8888);
+            copyEnlarged(picture, SDL_Rect{0, 0, 41, 29}, window, place);
+            const int length = across ? place.width : place.height;
+            const int block = length / (across ? 41 : 29);
+            int mixed = 0;
+            int run = 0;
+            for (int i = 0; i < length; ++i) {
+                const Point point{place.x + (across ? i : 0), place.y + (across ? 0 : i)};
+                const Point next{point.x + (across ? 1 : 0), point.y + (across ? 0 : 1)};
+                const Uint32 colour = at(window, point.x, point.y) & 0xFFFFFFu;
+                const Point read = picturePoint(point, place);
+                const bool sharp = colour == 0 || colour == 0xFFFFFFu;
+                mixed += sharp ? 0 : 1;
+                EXPECT_TRUE(!sharp || colour == (at(picture, read.x, read.y) & 0xFFFFFFu)) << shown << " at " << i;
+                run += sharp ? 1 : 0;
+                const Point after = picturePoint(next, place);
+                if (i + 1 < length && (after.x != read.x || after.y != read.y)) {
+                    EXPECT_TRUE(i + 1 == run || (run >= block - 1 && run <= block + 1)) << shown << ": block of " << run;
+                    run = 0;
+                }
+            }
+            EXPECT_LE(mixed, (across ? 41 : 29) - 1) << shown;
+            SDL_FreeSurface(window);
+        }
+    }
+    SDL_FreeSurface(picture);
+}
+
+// Only the changed area is sent, and the window then shows exactly what a whole copy shows.
+TEST(FullScreenPicture, PartialCopiesMatchAWholeCopy)
+{
+    std::mt19937 dice(11);
+    SDL_Surface* picture = noisePicture(70, 55, 3);
+    const PicturePlace place = picturePlaceIn(300, 170, 70, 55, true);
+    SDL_Surface* partial = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* whole = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
+    copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, partial, place);
+    for (int round = 0; round < 30; ++round) {
+        const SDL_Rect area{static_cast<int>(dice() % 65), static_cast<int>(dice() % 50), 1 + static_cast<int>(dice() % 6),
+                            1 + static_cast<int>(dice() % 6)};
+        for (int y = area.y; y < std::min(55, area.y + area.h); ++y)
+            for (int x = area.x; x < std::min(70, area.x + area.w); ++x) at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
+        copyEnlarged(picture, area, partial, place);
+        copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, whole, place);
+        ASSERT_EQ(std::memcmp(partial->pixels, whole->pixels, static_cast<std::size_t>(170 * partial->pitch)), 0) << round;
+    }
+    for (SDL_Surface* surface : {picture, partial, whole}) SDL_FreeSurface(surface);
 }
 
 }  // namespace

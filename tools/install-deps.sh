@@ -3,7 +3,7 @@
 set -eu
 packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev
   libfontconfig-dev zlib1g-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool wmctrl imagemagick x11-utils
+  xvfb xauth xdotool wmctrl imagemagick x11-utils libxtst-dev
   dpkg-dev file desktop-file-utils appstream weston libdecor-0-plugin-1-cairo openbox
   lintian devscripts"
 missing=""

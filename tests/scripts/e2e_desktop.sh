@@ -1,7 +1,7 @@
 #!/bin/sh
 # End to end under a window manager (openbox): the name dialog at a record, a pause when
 # the game window is minimised or loses the focus; on a 3840 x 2160 screen, windows three times
-# larger and F11's full screen, centred on black, without pausing.
+# larger and F11's full screen, filling the screen's height on black, without pausing.
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
 start_desktop
@@ -52,11 +52,9 @@ bricks_drawn "$WORK/window.miff" "$gx" "$gy" 1 3
 f11() { xdotool windowactivate --sync "$game" 2>/dev/null || true; xdotool key F11; wait_window "$1" >/dev/null || fail "F11 did not make the game window $1"; }
 f11 3840x2160
 sleep 0.5; screenshot "$WORK/full1.miff"
-bricks_drawn "$WORK/full1.miff" 870 255 1 3
-black=$(convert "$WORK/full1.miff" -crop 860x2160+0+0 +repage -format '%[fx:maxima.intensity]' info:)
-[ "$black" = 0 ] || fail "the full screen is not black beside the picture"
+fills_height "$WORK/full1.miff" 3840 2160
 # Paused, the pause text would move: nothing may change while the ball waits.
 sleep 0.3; screenshot "$WORK/full2.miff"
 [ "$(region_diff "$WORK/full1.miff" "$WORK/full2.miff" 3840x2160+0+0)" = 0 ] || fail "F11 paused the game"
 f11 2100x1650
-echo "three times larger on a 3840 x 2160 screen; F11 to full screen and back without a pause"
+echo "three times larger on a 3840 x 2160 screen; F11 fills the screen and back without a pause"

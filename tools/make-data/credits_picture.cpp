@@ -31,13 +31,15 @@ constexpr std::array<const char*, 13> kCapsuleLines = {
 };
 
 // The controls: the key or gesture, then what it does.
-constexpr std::array<std::array<const char*, 2>, 7> kControls = {{
+constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
     {"Souris", "déplace la raquette"},
-    {"Clic", "lance la balle, tire si armée"},
-    {"Une touche", "met le jeu en pause"},
+    {"Flèches", "déplacent la raquette"},
+    {"Clic", "lance, tire si armée (Espace)"},
+    {"P", "met le jeu en pause"},
     {"F12", "rend les balles en jeu"},
     {"Échap", "termine la partie"},
     {"F11", "plein écran"},
+    {"Manette", "croix ou stick, A lance"},
     {"Codes", "menu « Entrer un code »"},
 }};
 
@@ -69,16 +71,16 @@ SDL_Surface* drawCreditsBackground() {
     for (const auto& control : kControls) {
         drawLabel(picture, leftX + 96, y, control[0], 18, 1000, hexColour(0x7A2E18), Align::Right);
         drawLabel(picture, leftX + 106, y, control[1], 18, 700, ink);
-        y += 25;
+        y += 21;
     }
-    heading(picture, leftX, 328, leftWidth, "Les tessas");
+    heading(picture, leftX, 344, leftWidth, "Les tessas");
     const int brickKinds[4] = {3, 6, 7, 8};
     const char* brickLines[4] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
-    y = 368;
+    y = 384;
     for (int i = 0; i < 4; ++i) {
         stampPicture(picture, drawBrick(brickKinds[i]), leftX + 12, y);
         drawLabel(picture, leftX + 62, y, brickLines[i], 18, 700, ink);
-        y += 26;
+        y += 22;
     }
 
     // Right column: the thirteen capsules, each shown at twice its size.

@@ -78,14 +78,14 @@ void paintPanel(SDL_Surface* picture) {
     // The keys, as a reminder at the foot of the panel.
     paintRule(picture, 512, 680, 424, faded(ink, 0.45f));
     const Colour hint = faded(ink, 0.85f);
-    const char* lines[] = {"Clic : lancer la balle, tirer", "Une touche : pause",
+    const char* lines[] = {"Clic, Espace : lancer, tirer", "Flèches : raquette", "Autre touche : pause",
                            "F12 : rendre les balles", "Échap : quitter la partie"};
-    int y = 434;
+    int y = 431;
     for (const char* line : lines) {
-        drawLabel(picture, 596, y, line, 17, 700, hint, Align::Centre);
-        y += 21;
+        drawLabel(picture, 596, y, line, 16, 700, hint, Align::Centre);
+        y += 18;
     }
-    paintRosette(picture, 596, 528, 5.0f, 3);
+    paintRosette(picture, 596, 534, 5.0f, 3);
 }
 
 }  // namespace

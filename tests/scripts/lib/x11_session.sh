@@ -6,6 +6,9 @@ if ! command -v Xvfb >/dev/null 2>&1; then echo "skipped: Xvfb is not installed 
 WORK=$(mktemp -d /tmp/tessaron-e2e.XXXXXX)
 # The game keeps its fonts' paths in the player's cache: a scratch one here.
 export XDG_CACHE_HOME="$WORK/cache"
+# The game's settings and replays are the run's own: nothing is read from or written to the
+# player's home.
+export XDG_CONFIG_HOME="$WORK/config" XDG_STATE_HOME="$WORK/state"
 IMAGES="$BIN/Tessaron Data/Images"
 XVFB_PID=""; GAME_PID=""; OTHERS=""   # OTHERS: the window manager, compositor, other programs
 stop_game() { if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=""; fi; }
@@ -108,6 +111,17 @@ bricks_drawn() {
     differ=$(region_vs_picture "$WORK/shot.mpc" "$((40 * s))x$((20 * s))+$(($2 + s * x))+$(($3 + s * y))" "$WORK/brick.png")
     [ "$differ" = 0 ] || fail "level $4's brick $index of kind $kind at ($x, $y): $differ pixels differ"
   done <"$WORK/bricks.txt"
+}
+# The full screen's screenshot $1 (of $2 x $3 pixels, wider than 700:550) shows the picture
+# filling the height, centred, on black beside it.
+fills_height() {
+  shown=$(($3 * 700 / 550)); left=$((($2 - shown) / 2))
+  black=$(convert "$1" -crop "$((left - 4))x$3+0+0" +repage -format '%[fx:maxima.intensity]' info:)
+  [ "$black" = 0 ] || fail "the full screen is not black beside the picture"
+  for row in 0 $(($3 - 1)); do
+    lit=$(convert "$1" -crop "$((shown - 60))x1+$((left + 30))+$row" +repage -format '%[fx:mean.intensity > 0.05]' info:)
+    [ "$lit" = 1 ] || fail "the full screen's picture does not reach row $row"
+  done
 }
 click_at() { xdotool mousemove "$1" "$2" sleep 0.15 click 1; }
 # Sends the game window a desktop's close request, which must lead back to the menu.

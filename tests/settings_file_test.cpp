@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The settings file: read back as written, and damaged files refused whole and left alone.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+
+#include "shell/settings_file.h"
+#include "tests/scratch_files.h"
+
+namespace {
+
+bool same(const Settings& a, const Settings& b)
+{
+    return std::tie(a.soundOn, a.fullScreen, a.arrowKeys, a.gamepad, a.keyCrossingMs) ==
+           std::tie(b.soundOn, b.fullScreen, b.arrowKeys, b.gamepad, b.keyCrossingMs);
+}
+
+// Every setting reads back as written, a newer game's lines kept; a player's spacing, comments
+// and line ends are read too.
+TEST(SettingsFile, ReadsBackAsWrittenAndAsAPlayerWritesIt)
+{
+    for (const Settings& written : {Settings{}, Settings{false, true, false, false, 200}, Settings{true, false, true, false, 5000}}) {
+        Settings read{false, false, false, false, 999};
+        std::string unknown, problem;
+        const std::string text = formatSettings(written, "future_key = 7\n");
+        ASSERT_EQ(parseSettings(text, read, unknown, problem), SettingsRead::Read) << text << problem;
+        EXPECT_TRUE(same(read, written) && unknown == "future_key = 7\n" && formatSettings(read, unknown) == text) << text;
+    }
+    Settings read;
+    std::string unknown, problem;
+    ASSERT_EQ(parseSettings("# mine\r\n\n   sound=off\r\n\tfullscreen   =   yes  \nkey_crossing_ms = 0600", read, unknown, problem),
+              SettingsRead::Read);
+    EXPECT_TRUE(same(read, Settings{false, true, true, true, 600}));
+}
+
+// A line that is neither blank, a comment nor "key = value" with a value the key takes damages
+// the whole file: the defaults are used, and the line is named.
+TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
+{
+    using namespace std::string_literals;
+    const std::pair<std::string, int> table[] = {
+        {"sound = off\nsound\n", 2},  {"sound = maybe\n", 1},         {"fullscreen = on\n= on\n", 2},
+        {"sound off\n", 1},           {"key_crossing_ms = 10\n", 1},  {"key_crossing_ms = 99999999\n", 1},
+        {"\n\nSound = off\n", 3},     {"sound = off\nsou\0nd = on\n"s, 2},
+    };
+    for (const auto& [text, line] : table) {
+        Settings read{false, true, false, false, 300};
+        std::string unknown = "stale\n", problem;
+        EXPECT_EQ(parseSettings(text, read, unknown, problem), SettingsRead::Damaged) << text;
+        EXPECT_TRUE(same(read, Settings{}) && unknown.empty()) << text;
+        EXPECT_NE(problem.find("ligne " + std::to_string(line)), std::string::npos) << text << ": " << problem;
+    }
+}
+
+// A missing file gives the defaults and is written, in a private directory, on the first
+// change; one damaged, too large or not a file gives them too and is never overwritten. Each
+// failed read says so in one line.
+TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
+{
+    const std::string scratch = makeScratchDirectory();
+    const std::pair<const char*, bool> table[] = {{"missing", true}, {"damaged", false}, {"large", false}, {"directory", false}};
+    for (const auto& [kind, writable] : table) {
+        const std::string path = scratch + "/" + kind + "/tessaron/tessaron.conf";
+        std::filesystem::create_directories(scratch + "/" + kind);
+        if (std::string(kind) != "missing") std::filesystem::create_directories(scratch + "/" + kind + "/tessaron");
+        if (std::string(kind) == "damaged") writeBytes(path, "sound = off\nfullscreen = sometimes\n");
+        if (std::string(kind) == "large") writeBytes(path, std::string(70000, '#'));
+        if (std::string(kind) == "directory") std::filesystem::create_directory(path);
+        const std::string before = std::filesystem::is_regular_file(path) ? readBytes(path) : "";
+        char* text = nullptr;
+        std::size_t size = 0;
+        std::FILE* report = open_memstream(&text, &size);
+        StoredSettings stored = readSettingsFile(path, report);
+        stored.values.soundOn = false;
+        EXPECT_TRUE(same(readSettingsFile(path, report).values, Settings{}) && stored.writable == writable) << kind;
+        EXPECT_EQ(writeSettingsFile(stored, report), writable) << kind;
+        std::fclose(report);
+        EXPECT_EQ(std::count(text, text + size, '\n'), 2) << kind << ": " << text;  // one a read
+        std::free(text);
+        struct stat status {};
+        stat((scratch + "/" + kind + "/tessaron").c_str(), &status);
+        const std::string after = std::filesystem::is_regular_file(path) ? readBytes(path) : "";
+        EXPECT_TRUE(writable ? !readSettingsFile(path, stderr).values.soundOn && (status.st_mode & 0777) == 0700
+                             : after == before) << kind;
+    }
+    removeScratchDirectory(scratch);
+}
+
+}  // namespace
