@@ -35,8 +35,6 @@ protected:
         startLevel();
         for (Brick& brick : game.brickTable) brick.kind = 0;
         game.livesLeft = 0;
-        slideOffset = 0;
-        runWon = 0;
         installTestPictures();
         target = makeTarget(kGameScreenWidth, kGameScreenHeight, kSentinel);
     }
@@ -79,11 +77,7 @@ protected:
         installTestPictures();
         setUpButtons();
     }
-    void TearDown() override
-    {
-        removeTestPictures();
-        setUpButtons();
-    }
+    void TearDown() override { removeTestPictures(); }
     static void setUpButtons()
     {
         const int tops[] = {0, 80, 140, 180, 220, 260};

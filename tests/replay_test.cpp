@@ -37,12 +37,14 @@ void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [
     startLevel();
 }
 
-// Plays replay bytes back on a fresh world; false with the reason when they are refused.
-bool playBack(const std::string& bytes, std::string& reason)
+// Plays replay bytes back on a fresh world (keeping its record in `scorePath`, if any); false with the reason
+// when they are refused.
+bool playBack(const std::string& bytes, std::string& reason, const std::string& scorePath = "")
 {
     ReplayStart start;
     std::string stream;
     resetWorld(99);
+    scoreFilePath = scorePath;
     if (!decodeReplay(bytes, start, stream, reason)) return false;
     beginPlayback(start, stream, true);
     playToEnd();
@@ -105,8 +107,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     const StateCheck played = checkOf(game);
     const std::size_t sounds = fake.sounds.size(), questions = fake.questions.size();
     ASSERT_TRUE(game.currentLevel == 25 && questions >= 3) << game.currentLevel << " " << questions;
-    scoreFilePath = dir + "/replayed.sco";
-    ASSERT_TRUE(playBack(bytes, reason)) << reason;
+    ASSERT_TRUE(playBack(bytes, reason, dir + "/replayed.sco")) << reason;
     EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
     EXPECT_EQ(checkOf(game), played);
     EXPECT_EQ(std::pair(fake.sounds.size(), fake.questions.size()), std::pair(sounds, questions));
