@@ -71,6 +71,32 @@ TEST(Walls, WallsBounceScoreAndSetBack)
     EXPECT_EQ(game.score, 0);
 }
 
+// A copy flown by flyBall (as the autopilot foresees a ball) ends where the game's own tick puts the ball, for
+// every wall the tick can meet, and the flight itself scores, sounds and counts nothing.
+TEST(Walls, AFlownCopyMatchesTheGamesTickAndLeavesTheGameAlone)
+{
+    const struct {
+        double x, y, angle;
+        int held, contacts;
+    } cases[] = {{472, 200, 0.0, 0, 1},    {8, 200, kPi, 0, 1},       {200, 7, -kPi / 2, 0, 1}, {200, -2, kPi / 2, 0, 0},
+                 {472, 7, -0.3, 0, 2},     {9, 7, -2.5, 0, 2},        {240, 300, -1.0, 0, 0},   {3, 3, -2.0, 1, 2}};
+    for (const auto& c : cases) {
+        launchAt(c.x, c.y, c.angle);
+        game.balls[0].held = c.held;
+        Ball copy = game.balls[0];
+        const std::size_t logged = fake.log.size();
+        const WallContacts met = flyBall(copy, game.ballSpeed);
+        EXPECT_EQ(std::tuple(game.score, fake.log.size()), std::tuple(0, logged)) << c.x << "," << c.y;
+        stepBall(1);
+        const Ball& ball = game.balls[0];
+        EXPECT_EQ(std::tuple(copy.x, copy.y, copy.angle, copy.vx, copy.vy), std::tuple(ball.x, ball.y, ball.angle, ball.vx, ball.vy))
+            << c.x << "," << c.y;
+        EXPECT_EQ(std::tuple(int(met.side) + int(met.top), game.score, cueCount("murs")),
+                  std::tuple(c.contacts, c.contacts, c.contacts))
+            << c.x << "," << c.y;
+    }
+}
+
 // 1.5 degrees a pixel off centre outside the dead zone, 0.06 from horizontal, within half the width + 6.
 TEST(Paddle, BounceAngleFollowsTheOffsetOutsideTheDeadZone)
 {

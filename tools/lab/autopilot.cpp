@@ -57,13 +57,6 @@ long boardSignature()
     return sum;
 }
 
-double normalised(double angle)
-{
-    if (angle > kPi) angle -= 2.0 * kPi;
-    if (angle < -kPi) angle += 2.0 * kPi;
-    return angle;
-}
-
 // What the coming tick will leave of the paddle and the ball speed, from the capsules that
 // the paddle as it now stands will catch in it.
 struct PaddleForecast {
@@ -120,47 +113,19 @@ PaddleForecast forecastPaddle()
     return next;
 }
 
-// A ball's flight as the ball motion moves it: step, side walls, top wall (the sweep below
-// adds the bricks).
+// A ball's flight as the player foresees it: the game's own flight of a ball through a tick
+// (step and walls) at the ball speed it expects; the sweep below adds the bricks.
 struct Flight {
-    double x;
-    double y;
-    double angle;
-    double vx;
-    double vy;
-    double speed;
+    Ball ball;
+    int speed;
 };
-
-void setSpeed(Flight& flight, double speed)
-{
-    flight.speed = speed;
-    flight.vx = std::cos(flight.angle) * speed;
-    flight.vy = std::sin(flight.angle) * speed;
-}
-
-void advance(Flight& flight)
-{
-    flight.x += flight.vx;
-    flight.y += flight.vy;
-    if (flight.x < kBallLeftWall || flight.x > kBallRightWall) {
-        flight.x = flight.x < kBallLeftWall ? kBallLeftWall : kBallRightWall;
-        flight.angle = normalised(kPi - flight.angle);
-        setSpeed(flight, flight.speed);
-    }
-    if (flight.y < kBallTopWall) {
-        flight.angle = normalised(-flight.angle);
-        setSpeed(flight, flight.speed);
-        flight.x += flight.vx;
-        flight.y += flight.vy;
-    }
-}
 
 // The brick sweep as the ball motion makes it: the points of this tick's path are tested
 // from near its start; on the first that strikes a brick the ball bounces by the gaps one step
 // back and is put back along its path. Strikes do not change the board here.
 void sweep(Flight& flight, const Board& board)
 {
-    const Flight start = flight;
+    const Ball start = flight.ball;
     for (double t = 0.95; t >= 0; t -= 0.05) {
         const int x = static_cast<int>(start.x - t * start.vx);
         const int y = static_cast<int>(start.y - t * start.vy);
@@ -189,10 +154,10 @@ void sweep(Flight& flight, const Board& board)
             if (gapY > 0) sumY += gapY;
         }
         if (bounce) {
-            flight.angle = normalised(sumY > sumX ? -start.angle : kPi - start.angle);
-            setSpeed(flight, start.speed);
-            flight.x = start.x - (t + 0.1) * start.vx;
-            flight.y = start.y - (t + 0.1) * start.vy;
+            flight.ball.angle = sumY > sumX ? -start.angle : kPi - start.angle;
+            aimBall(flight.ball, flight.speed);
+            flight.ball.x = start.x - (t + 0.1) * start.vx;
+            flight.ball.y = start.y - (t + 0.1) * start.vy;
             return;
         }
     }
@@ -214,22 +179,25 @@ Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next
     const Ball& b = game.balls[ball];
     Landing landing{false, ball, 0, 0, 0, false};
     if (b.held == 1) return landing;
-    Flight flight{b.x, b.y, b.angle, b.vx, b.vy, static_cast<double>(game.ballSpeed)};
-    advance(flight);
-    if (flight.y > kPaddleLine) {
-        const int d = static_cast<int>(flight.x - game.paddleX);
+    Flight flight{b, game.ballSpeed};
+    flyBall(flight.ball, flight.speed);
+    if (flight.ball.y > kPaddleLine) {
+        const int d = static_cast<int>(flight.ball.x - game.paddleX);
         if (std::abs(d) <= game.paddleWidth / 2 + kBallRadius) return landing;  // met where it stands
-        if (flight.y > kLossLine) return landing;                     // too late
+        if (flight.ball.y > kLossLine) return landing;                     // too late
     }
     sweep(flight, board);
-    if (next.ballSpeed != game.ballSpeed) setSpeed(flight, next.ballSpeed);
-    advance(flight);
-    if (flight.y <= kPaddleLine) return landing;
+    if (next.ballSpeed != game.ballSpeed) {
+        flight.speed = next.ballSpeed;
+        aimBall(flight.ball, flight.speed);
+    }
+    flyBall(flight.ball, flight.speed);
+    if (flight.ball.y <= kPaddleLine) return landing;
     landing.due = true;
-    landing.x = flight.x;
-    landing.y = flight.y;
-    landing.angle = flight.angle;
-    landing.lostIfMissed = flight.y > kLossLine;
+    landing.x = flight.ball.x;
+    landing.y = flight.ball.y;
+    landing.angle = flight.ball.angle;
+    landing.lostIfMissed = flight.ball.y > kLossLine;
     return landing;
 }
 
