@@ -42,8 +42,9 @@ void loadMenuPictures()
 // Everything else: the game's, the transitions' and the credits' pictures.
 void loadOtherPictures()
 {
-    for (int kind = 1; kind <= 13; ++kind) {
-        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", 20, 10);
+    for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
+        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp",
+                  kCapsuleWidth, kCapsuleHeight);
     }
     loadNamed(pictures.creditsBackground, "credits.bmp", 700, 550);
     loadNamed(pictures.lostBackground, "Perdu.bmp", 700, 550);
@@ -59,8 +60,9 @@ void loadOtherPictures()
     loadNamed(pictures.bouncePaddleIcon, "raquetteRebonds.ico", 60, 15);
     loadNamed(pictures.ballIconNormal, "ball.ico", 12, 12);
     loadNamed(pictures.ballIconFire, "ballr.ico", 12, 12);
-    for (int kind = 1; kind <= 8; ++kind) {
-        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", 40, 20);
+    for (int kind = 1; kind <= kBrickKinds; ++kind) {
+        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", kBrickWidth,
+                  kBrickHeight);
     }
 }
 

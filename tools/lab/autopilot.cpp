@@ -34,7 +34,7 @@ int roll(Autopilot& pilot, int n)
     return static_cast<int>((pilot.dice >> 16) % static_cast<std::uint32_t>(n));
 }
 
-bool breakable(int kind) { return kind >= 1 && kind <= 7; }
+bool breakable(int kind) { return kind != kNoBrick && kind != kIndestructibleBrick; }
 
 struct Board {
     std::array<Brick, kBrickCount> bricks;  // the bricks on the board, in index order
@@ -45,7 +45,7 @@ Board readBoard()
 {
     Board board{};
     for (const Brick& brick : game.brickTable) {
-        if (brick.kind != 0) board.bricks[board.count++] = brick;
+        if (brick.kind != kNoBrick) board.bricks[board.count++] = brick;
     }
     return board;
 }
@@ -76,34 +76,34 @@ PaddleForecast forecastPaddle()
 {
     PaddleForecast next{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
     for (const FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         const int y = capsule.y + kCapsuleFall;
         if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
         switch (capsule.kind) {
-        case 1:
+        case kWiderPaddleCapsule:
             next.width = next.width + 30 > 90 ? 90 : next.width + 30;
             next.randomBounce = false;
             break;
-        case 2:
+        case kNarrowerPaddleCapsule:
             next.width = next.width - 30 < 30 ? 30 : next.width - 30;
             next.randomBounce = false;
             break;
-        case 3:
+        case kFasterBallCapsule:
             next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2;
             break;
-        case 4:
+        case kSlowerBallCapsule:
             next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2;
             break;
-        case 9:
+        case kMirroredPaddleCapsule:
             next.mirror = !next.mirror;
             break;
-        case 10:
-        case 11:
-            next.width = 60;
+        case kStickyPaddleCapsule:
+        case kArmedPaddleCapsule:
+            next.width = kPaddleStartWidth;
             next.randomBounce = false;
             break;
-        case 13:
-            next.width = 60;
+        case kRandomBounceCapsule:
+            next.width = kPaddleStartWidth;
             next.randomBounce = !next.randomBounce;
             break;
         default:
@@ -138,7 +138,7 @@ void sweep(Flight& flight, const Board& board)
                 y - kBallRadius > brick.y + kBrickHeight) {
                 continue;
             }
-            if (game.bonusFireBall && brick.kind != 8) continue;
+            if (game.bonusFireBall && brick.kind != kIndestructibleBrick) continue;
             const double left = x - kBallRadius - start.vx;
             const double right = x + kBallRadius - start.vx;
             const double top = y - kBallRadius - start.vy;
@@ -314,16 +314,16 @@ int capsuleWish(const Autopilot& pilot, int kind)
 {
     if (pilot.habit == CapsuleHabit::Greedy) return 1;
     switch (kind) {
-    case 1: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
-    case 2: return -2;
-    case 5: return game.bonusFireBall ? -3 : 3;
-    case 6: return -1;
-    case 7: return game.livesLeft < kMaxLives ? 3 : 0;
-    case 8: return -4;
-    case 10: return game.bonusSticky || game.bonusArmed ? 0 : 1;
-    case 11: return 2;
-    case 12: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
-    case 13: return game.bonusRandomBounce ? 2 : -2;
+    case kWiderPaddleCapsule: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
+    case kNarrowerPaddleCapsule: return -2;
+    case kFireBallCapsule: return game.bonusFireBall ? -3 : 3;
+    case kRandomDirectionsCapsule: return -1;
+    case kExtraLifeCapsule: return game.livesLeft < kMaxLives ? 3 : 0;
+    case kLostLifeCapsule: return -4;
+    case kStickyPaddleCapsule: return game.bonusSticky || game.bonusArmed ? 0 : 1;
+    case kArmedPaddleCapsule: return 2;
+    case kSecondBallCapsule: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
+    case kRandomBounceCapsule: return game.bonusRandomBounce ? 2 : -2;
     default: return 0;
     }
 }
@@ -338,7 +338,7 @@ CapsuleSight sightCapsules()
 {
     CapsuleSight sight{};
     for (const FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         const int comingY = capsule.y + kCapsuleFall;
         if (comingY <= kCapsuleGone &&
             capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
@@ -414,7 +414,7 @@ Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sigh
     const int half = next.width / 2;
     const int reach = half + static_cast<int>(kBallRadius);
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double cost = 0;
         int met = 0;
         for (int i = 0; i < count; ++i) {
@@ -450,7 +450,7 @@ Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sig
     const int half = next.width / 2;
     const Ball& b = game.balls[ball];
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double x = paddleX + game.heldOffset[ball];
         if (x >= kBallRightWall) x = kBallRightWall - 1;
         if (x <= kBallLeftWall) x = kBallLeftWall + 1;
@@ -470,11 +470,11 @@ Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
     const bool firing = game.bonusArmed && game.shotsLeft > 0;
     int stay = game.paddleX;
     if (stay < half) stay = half;
-    if (stay > 479 - half) stay = 479 - half;
+    if (stay > kPlayfieldRight - half) stay = kPlayfieldRight - half;
     if (sight.count == 0 && !firing) return Choice{stay, 0};
     if (firing) updateShotMap(pilot, board);
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double cost = capsuleCost(pilot, sight, paddleX, next) + 0.5 * std::abs(paddleX - stay);
         if (firing && pilot.shotFinds[paddleX]) cost -= 150;
         if (cost < best.cost) best = Choice{paddleX, cost};
@@ -487,7 +487,7 @@ int launchSpot(Autopilot& pilot, const Board& board)
 {
     const int half = game.paddleWidth / 2;
     Choice best{half, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double x = paddleX + game.heldOffset[0];
         if (x >= kBallRightWall) x = kBallRightWall - 1;
         if (x <= kBallLeftWall) x = kBallLeftWall + 1;
@@ -500,7 +500,7 @@ int launchSpot(Autopilot& pilot, const Board& board)
 // Puts the pointer where the paddle placement turns it into paddleX.
 void pointAt(int paddleX, bool mirror)
 {
-    nullPlatform.pointer.x = mirror ? 479 - paddleX : paddleX;
+    nullPlatform.pointer.x = mirror ? kPlayfieldRight - paddleX : paddleX;
     runHandler(Handler::PointerMoved, 0, nullPlatform.clockMs);
 }
 
@@ -592,7 +592,7 @@ bool autopilotTurn(Autopilot& pilot)
     }
     if (due > 0 && pilot.ticks < pilot.droppingUntil) {
         const int half = next.width / 2;
-        choice = Choice{landings[0].x < kPlayfieldWidth / 2 ? 479 - half : half, 0};
+        choice = Choice{landings[0].x < kPlayfieldWidth / 2 ? kPlayfieldRight - half : half, 0};
     } else if (due > 0) {
         choice = catchBalls(pilot, board, sight, landings.data(), due, next);
     } else if (ballHeld(0) || ballHeld(1)) {
