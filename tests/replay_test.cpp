@@ -4,6 +4,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/replay.h"
+#include "game/rules_version.h"
 #include "shell/replay_file.h"
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
@@ -131,12 +132,17 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     endRecording();
     const ReplayStart start = replay.start;
     const std::string stream = replay.stream, bytes = encodeReplay(start, stream);
-    std::string otherFormat = bytes, otherVersion = bytes, changed = stream;
-    otherFormat[8] = 2;
-    otherVersion[11] = '9';
-    const std::pair<std::string, const char*> refused[] = {
+    std::string otherFormat = bytes, otherRules = bytes, otherVersion = bytes, changed = stream;
+    otherFormat[8] = 7;
+    otherRules[10] = static_cast<char>(kRulesVersion + 1);
+    otherVersion[13] = '9';  // recorded by another version under the same rules: played
+    ASSERT_TRUE(playBack(otherVersion, reason)) << reason;
+    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
+    const std::string rules = "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) +
+                              ", ce jeu suit les règles " + std::to_string(kRulesVersion);
+    const std::pair<std::string, std::string> refused[] = {
         {"", "not a Tessaron replay"}, {"Ace SCORE= 0", "not a Tessaron replay"},
-        {otherFormat, "replay format 2, this game reads format 1"}, {otherVersion, "replay of Tessaron 9.0.0, this is Tessaron 1.0.0"},
+        {otherFormat, "replay format 7, this game reads format " + std::to_string(kReplayFormatVersion)}, {otherRules, rules},
         {bytes.substr(0, bytes.size() - 1), "truncated replay"}, {bytes.substr(0, 40), "truncated replay"},
         {bytes + "x", "bytes follow the end of the replay"}};
     for (const auto& [file, why] : refused) {
