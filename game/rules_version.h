@@ -8,5 +8,5 @@
 // Raise it with any change that makes a recorded game play out differently (the ball's motion,
 // the bricks, the capsules, the shots, the boards, the generator, the controls, the timing of
 // the ticks, what the replay records), then record the golden replays again
-// (tests/golden/record.sh) and commit them with the change.
+// (tools/record-golden-replays.sh) and commit them with the change.
 constexpr int kRulesVersion = 1;

@@ -11,11 +11,7 @@
 
 FakePlatform fake;
 
-void resetFakePlatform()
-{
-    fake = FakePlatform{};
-    resetScreenAndShellGlobals();
-}
+void resetFakePlatform() { fake = FakePlatform{}; resetScreenAndShellGlobals(); }
 
 int cueCount(const char* cue)
 {

@@ -298,8 +298,6 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
 // Only a paused play screen moves the pause text; its colour follows its place, its shadow the complement.
 TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
 {
-    pauseTextX = pauseTextY = 0;
-    pauseTextDx = pauseTextDy = 2;
     draw();
     EXPECT_EQ(pauseTextX, 0);
     game.paused = true;

@@ -54,7 +54,7 @@ bool playBack(const std::string& bytes, std::string& reason, const std::string& 
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void TearDown() override { scoreFilePath.clear(); replay = ReplaySession{}; removeScratchDirectory(dir); }
+    void TearDown() override { replay = ReplaySession{}; removeScratchDirectory(dir); }
     const std::string dir = makeScratchDirectory();
     std::string reason;
 };
@@ -138,11 +138,11 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     otherVersion[13] = '9';  // recorded by another version under the same rules: played
     ASSERT_TRUE(playBack(otherVersion, reason)) << reason;
     EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
-    const std::string rules = "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) +
-                              ", ce jeu suit les règles " + std::to_string(kRulesVersion);
     const std::pair<std::string, std::string> refused[] = {
         {"", "not a Tessaron replay"}, {"Ace SCORE= 0", "not a Tessaron replay"},
-        {otherFormat, "replay format 7, this game reads format " + std::to_string(kReplayFormatVersion)}, {otherRules, rules},
+        {otherFormat, "replay format 7, this game reads format " + std::to_string(kReplayFormatVersion)},
+        {otherRules, "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) + ", ce jeu suit les règles " +
+                         std::to_string(kRulesVersion)},
         {bytes.substr(0, bytes.size() - 1), "truncated replay"}, {bytes.substr(0, 40), "truncated replay"},
         {bytes + "x", "bytes follow the end of the replay"}};
     for (const auto& [file, why] : refused) {

@@ -2,34 +2,22 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
 # Every committed golden replay (tests/golden) plays to the final line stored beside it: a rule
-# that drifts shows as the replay's name and the first field that differs, or as the state check
-# inside the replay that first disagrees. tests/golden/record.sh records them again on purpose.
+# that drifts shows as the replay's name and the first field that differs, or the state check
+# inside the replay that first disagrees. tools/record-golden-replays.sh records them again.
 lab="$1/tessaron-lab"
-golden="$(dirname "$0")/../golden"
 failures=0
 count=0
-for file in "$golden"/*.replay; do
-  [ -e "$file" ] || break
-  count=$((count + 1))
-  name=$(basename "$file")
-  expected=$(cat "${file%.replay}.expected" 2>/dev/null) || { echo "$name: no expected line beside it"; failures=$((failures + 1)); continue; }
+for file in "$(dirname "$0")"/../golden/*.replay; do
+    count=$((count + 1))
+  expected=$(cat "${file%.replay}.expected" 2>/dev/null) || { echo "$(basename "$file"): no expected line"; exit 1; }
   got=$("$lab" replay "$file" --check 2>&1)
   [ "$got" = "$expected" ] && continue
   failures=$((failures + 1))
-  case "$got" in
-    "difference at "*|*"tessaron-lab:"*) echo "$name: $got"; continue ;;
-  esac
-  # Both lines are "field value" pairs: name the first pair that differs.
-  set -- $got
-  for field in $expected; do
-    if [ -z "${want_field:-}" ]; then want_field=$field; continue; fi
-    if [ "$1" != "$want_field" ] || [ "$2" != "$field" ]; then
-      echo "$name: $want_field is $2, expected $field (got '$got')"; break
-    fi
-    shift 2; want_field=
-  done
-  want_field=
+  # Final lines are "field value" pairs: name the first pair that differs, else show the line.
+  echo "$(basename "$file"): $(printf '%s\n%s\n' "$expected" "$got" | awk 'NR == 1 { split($0, want) }
+    NR == 2 { for (i = 1; i < length(want); i += 2) if ($i != want[i] || $(i + 1) != want[i + 1]) {
+                if ($i == want[i]) { print want[i] " is " $(i + 1) ", expected " want[i + 1]; exit }
+                print $0; exit } }')"
 done
-if [ $count -eq 0 ]; then echo "no golden replay in $golden"; exit 1; fi
 [ $failures -eq 0 ] && echo "all $count golden replays play to their stored end"
 exit $failures

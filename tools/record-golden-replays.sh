@@ -4,10 +4,11 @@
 # Records the golden replays again: one autopilot game per level (seed 1), each with the final
 # line `tessaron-lab replay --check` gives for it. Run it after changing a rule on purpose (and
 # raising kRulesVersion in game/rules_version.h), then commit the files it wrote with the change.
-#   tests/golden/record.sh [BUILD_DIR]     (default: build; tessaron-lab is built there first)
+#   tools/record-golden-replays.sh [BUILD_DIR]   (default: build; tessaron-lab is built there first)
 set -eu
-here=$(cd "$(dirname "$0")" && pwd)
-build=${1:-"$here/../../build"}
+top=$(cd "$(dirname "$0")/.." && pwd)
+here="$top/tests/golden"
+build=${1:-"$top/build"}
 cmake --build "$build" --target tessaron-lab game-data >/dev/null
 lab="$build/bin/tessaron-lab"
 rm -f "$here"/*.replay "$here"/*.expected
