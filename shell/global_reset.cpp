@@ -5,7 +5,7 @@
 
 #include <SDL_surface.h>
 
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "screens/game_screen.h"
@@ -18,7 +18,8 @@
 
 namespace {
 
-// Frees each loaded picture once (a surface in two slots is freed once) and empties its slots.
+// Frees each loaded picture and empties its slot (every slot owns its surface: the loader never
+// puts one surface in two slots).
 void releasePictures()
 {
     std::vector<SDL_Surface**> slots = {&pictures.buttonIcon, &pictures.buttonHoverIcon, &pictures.menuBackground,
@@ -28,15 +29,7 @@ void releasePictures()
     for (SDL_Surface*& slot : pictures.bonusBitmaps) slots.push_back(&slot);
     for (SDL_Surface*& slot : pictures.paddleIcons) slots.push_back(&slot);
     for (SDL_Surface*& slot : pictures.brickBitmaps) slots.push_back(&slot);
-    std::vector<SDL_Surface*> freed;
-    for (SDL_Surface** slot : slots) {
-        if (*slot != nullptr && std::find(freed.begin(), freed.end(), *slot) == freed.end()) {
-            freed.push_back(*slot);
-            SDL_FreeSurface(*slot);
-        }
-        *slot = nullptr;
-    }
-    pictures = Pictures{};
+    for (SDL_Surface** slot : slots) SDL_FreeSurface(std::exchange(*slot, nullptr));
 }
 
 }  // namespace

@@ -29,11 +29,6 @@ int logIndex(const std::string& entry)
 // A game in play at `level`, timer running, window painted over, score file in a scratch directory.
 class Flow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        scratch = makeScratchDirectory();
-        scorePath = scratch + "/Score.sco";
-    }
     void TearDown() override
     {
         removeTestPictures();
@@ -54,7 +49,7 @@ protected:
     }
     bool windowShows(int x, int y, SDL_Color colour) { return hasColour(fakeWindowSurface(), x, y, colour); }
 
-    std::string scratch, scorePath;
+    std::string scratch = makeScratchDirectory(), scorePath = scratch + "/Score.sco";
 };
 
 std::vector<std::int32_t> backdropOffsets, overlayOffsets;

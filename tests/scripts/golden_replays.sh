@@ -1,9 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
-# Every committed golden replay (tests/golden) plays to the final line stored beside it: a rule
-# that drifts shows as the replay's name and the first field that differs, or the state check
-# inside the replay that first disagrees. tools/record-golden-replays.sh records them again.
+# Every golden replay (tests/golden) plays to the final line stored beside it; a drifting rule shows as the
+# replay's name and its first differing field or state check. tools/record-golden-replays.sh records them.
 lab="$1/tessaron-lab"
 failures=0
 count=0
