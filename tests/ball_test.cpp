@@ -74,7 +74,7 @@ TEST(Walls, WallsBounceScoreAndSetBackAndAFlownCopyMatchesTheTick)
         EXPECT_EQ(std::tuple(copy.x, copy.y, copy.angle, copy.vx, copy.vy, int(met.side) + int(met.top), cueCount("murs")),
                   std::tuple(ball.x, ball.y, ball.angle, ball.vx, ball.vy, c.contacts, game.score))
             << c.x << "," << c.y;
-        for (const auto& [got, want] : {std::pair(ball.x, c.endX), std::pair(ball.y, c.endY), std::pair(ball.angle, c.endAngle)}) {
+        for (auto [got, want] : {std::pair(ball.x, c.endX), std::pair(ball.y, c.endY), std::pair(ball.angle, c.endAngle)}) {
             if (!std::isnan(want)) { EXPECT_NEAR(got, want, 1e-9) << c.x << "," << c.y; }
         }
     }

@@ -2,9 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
 # The layer check on planted trees: one line planted in one layer per case, and whether the check passes.
-tree=$(mktemp -d)
+tree=$(mktemp -d) failures=0
 trap 'rm -rf "$tree"' EXIT
-failures=0
 while IFS='|' read -r layer line expected; do
   rm -rf "$tree"/* && mkdir "$tree/game" "$tree/screens" "$tree/shell"
   printf '%s\n' "$line" >"$tree/$layer/planted.cpp"
@@ -18,7 +17,6 @@ game|#include "tools/lab/autopilot.h"|fail
 game|#include <SDL_surface.h>|fail
 game|#include "../shell/assets.h"|fail
 screens|#include "game/game_state.h"|pass
-screens|#include <SDL_surface.h>|pass
 screens|#include "shell/data_paths.h"|fail
 screens|#include "tools/make-data/drawing.h"|fail
 shell|#include "screens/pictures.h"|pass

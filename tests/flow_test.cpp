@@ -29,11 +29,7 @@ int logIndex(const std::string& entry)
 // A game in play at `level`, timer running, window painted over, score file in a scratch directory.
 class Flow : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        removeTestPictures();
-        removeScratchDirectory(scratch);
-    }
+    void TearDown() override { removeTestPictures(); removeScratchDirectory(scratch); }
     void playAtLevel(int level)
     {
         resetWorld();

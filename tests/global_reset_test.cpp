@@ -16,8 +16,7 @@
 TEST(GlobalReset, PutsEveryScreenAndShellGlobalBackAsAtStart)
 {
     installTestPictures();
-    slideOffset = runWon = pauseTextX = pauseTextY = pauseTextDx = pauseTextDy = 7;
-    frameStartTime = frameEndTime = 9;
+    frameStartTime = frameEndTime = slideOffset = runWon = pauseTextX = pauseTextY = pauseTextDx = pauseTextDy = 7;
     menuButtons[3] = MenuButton{1, 1, 1, 1, 1, 1, 1, nullptr, nullptr, {'x'}};
     char* const texts[] = {ratingText.data(), recordNotSavedText.data(), introLine1.data(), introLine2.data(),
                            selectedLevelText.data()};

@@ -3,9 +3,7 @@
 # Copyright (C) 2026 The Tessaron developers
 # Every golden replay (tests/golden) plays to the final line stored beside it; a drifting rule shows as the
 # replay's name and its first differing field or state check. tools/record-golden-replays.sh records them.
-lab="$1/tessaron-lab"
-failures=0
-count=0
+lab="$1/tessaron-lab" failures=0 count=0
 for file in "$(dirname "$0")"/../golden/*.replay; do
     count=$((count + 1))
   expected=$(cat "${file%.replay}.expected" 2>/dev/null) || { echo "$(basename "$file"): no expected line"; exit 1; }
