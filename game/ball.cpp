@@ -87,14 +87,17 @@ double paddleBounceAngle(double incoming, int d, int n)
 
 double degToRad(double degrees) { return (kPi / 180.0) * degrees; }
 
+void aimBall(Ball& ball, int speed)
+{
+    if (ball.angle > kPi) ball.angle -= 2.0 * kPi;
+    if (ball.angle < -kPi) ball.angle += 2.0 * kPi;
+    ball.vx = std::cos(ball.angle) * static_cast<double>(speed);
+    ball.vy = std::sin(ball.angle) * static_cast<double>(speed);
+}
+
 void updateVelocities()
 {
-    for (Ball& ball : game.balls) {
-        if (ball.angle > kPi) ball.angle -= 2.0 * kPi;
-        if (ball.angle < -kPi) ball.angle += 2.0 * kPi;
-        ball.vx = std::cos(ball.angle) * static_cast<double>(game.ballSpeed);
-        ball.vy = std::sin(ball.angle) * static_cast<double>(game.ballSpeed);
-    }
+    for (Ball& ball : game.balls) aimBall(ball, game.ballSpeed);
     game.speedUpTally += 1;
     if (game.tickIntervalMs > kFastestTickMs && game.speedUpTally >= 10) {
         game.speedUpTally = 0;
@@ -104,32 +107,46 @@ void updateVelocities()
     }
 }
 
-void stepBall(int n)
+WallContacts flyBall(Ball& ball, int speed)
 {
-    Ball& ball = game.balls[n - 1];
+    WallContacts met{false, false};
     if (ball.held == 0) {
         ball.x += ball.vx;
         ball.y += ball.vy;
     }
-
     if (ball.x < kBallLeftWall || ball.x > kBallRightWall) {
         ball.x = ball.x < kBallLeftWall ? kBallLeftWall : kBallRightWall;
         ball.angle = kPi - ball.angle;
-        game.score += 1;
-        playCue("murs");
-        updateVelocities();
+        aimBall(ball, speed);
+        met.side = true;
     }
-
     // Only a rising ball bounces off the top wall. The wall does not set y back, so a ball
     // pushed above it (by a shot, or the extra step) and already falling would otherwise be
     // turned up again every tick, caught there for good.
     if (ball.y < kBallTopWall && ball.vy < 0) {
-        game.score += 1;
         ball.angle = -ball.angle;
-        updateVelocities();
-        playCue("murs");
+        aimBall(ball, speed);
         ball.x += ball.vx;
         ball.y += ball.vy;
+        met.top = true;
+    }
+    return met;
+}
+
+void stepBall(int n)
+{
+    Ball& ball = game.balls[n - 1];
+    const WallContacts met = flyBall(ball, game.ballSpeed);
+    // Each contact scores, sounds and counts as a velocity update, in the order the ball met them.
+    if (met.side) {
+        game.score += 1;
+        playCue("murs");
+        updateVelocities();
+    }
+    if (met.top) {
+        game.score += 1;
+        updateVelocities();
+        playCue("murs");
     }
 
     if (ball.y > kPaddleLine) bounceOnPaddle(ball, n);

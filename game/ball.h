@@ -20,6 +20,25 @@ constexpr double kAngleMargin = 0.06;
 // horizontal.
 double paddleBounceAngle(double incoming, int d, int n);
 
+struct Ball;
+
+// Brings `ball`'s angle back into [-pi, pi] (one correction of 2 pi) and sets its velocity
+// from that angle at `speed` pixels a tick. The velocity update does this for both balls.
+void aimBall(Ball& ball, int speed);
+
+// The walls a ball met in its flight of one tick.
+struct WallContacts {
+    bool side;  // a side wall: x set back onto it and the angle turned (pi - angle)
+    bool top;   // the top wall, rising: the angle turned (-angle) and one more step taken
+};
+
+// A ball's flight through one tick before the paddle and the bricks: the step (none for a held
+// ball), the side walls, and the top wall while the ball rises. After each bounce the ball is
+// aimed anew at `speed`. It changes `ball` and nothing else, so that whoever foresees a ball's
+// path (the autopilot) moves it exactly as the game does; the game adds the score, the cues
+// and the velocity updates that each contact costs.
+WallContacts flyBall(Ball& ball, int speed);
+
 // One tick of ball n (1: game.balls[0], 2: game.balls[1]): step, walls, paddle, loss at
 // the bottom, and the sweep of its path against the bricks. May hand over to lifeLost.
 void stepBall(int n);

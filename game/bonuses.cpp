@@ -11,15 +11,16 @@
 namespace {
 
 // Upper bounds of rand() % 68 for kinds 1 to 13: kind 6 the most frequent, 5 and 7 the rarest.
-constexpr std::array<int, 13> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
-constexpr int kPaddleBottom = 535;
+constexpr int kKindDrawWays = 68;
+constexpr std::array<int, kCapsuleKinds> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
+static_assert(kKindDrawBounds.back() == kKindDrawWays - 1, "the last kind takes every draw left");
 // Turns of 0.08 that bring any direction round the whole circle.
 constexpr int kMaxFlatTurns = 80;
 
 int drawCapsuleKind()
 {
-    const int r = nextRandom() % 68;
-    int kind = 1;
+    const int r = nextRandom() % kKindDrawWays;
+    int kind = kWiderPaddleCapsule;
     while (r > kKindDrawBounds[kind - 1]) ++kind;
     return kind;
 }
@@ -34,7 +35,7 @@ void releaseHeldBalls()
 // the paddle is back to its normal width and lets its held balls go.
 void leavePaddleModes()
 {
-    game.paddleWidth = 60;
+    game.paddleWidth = kPaddleStartWidth;
     releaseHeldBalls();
     game.bonusNarrowPaddle = false;
     game.bonusWidePaddle = false;
@@ -82,7 +83,7 @@ int releaseCapsule(int x, int y)
 void applyBonus(int kind)
 {
     switch (kind) {
-    case 1:  // wider paddle
+    case kWiderPaddleCapsule:
         game.paddleWidth += 30;
         game.bonusArmed = false;
         game.bonusSticky = false;
@@ -92,7 +93,7 @@ void applyBonus(int kind)
         if (game.bonusNarrowPaddle) game.bonusNarrowPaddle = false;
         else game.bonusWidePaddle = true;
         break;
-    case 2:  // narrower paddle
+    case kNarrowerPaddleCapsule:
         game.paddleWidth -= 30;
         game.bonusSticky = false;
         game.bonusArmed = false;
@@ -102,48 +103,48 @@ void applyBonus(int kind)
         if (game.bonusWidePaddle) game.bonusWidePaddle = false;
         else game.bonusNarrowPaddle = true;
         break;
-    case 3:  // faster ball
+    case kFasterBallCapsule:
         game.ballSpeed *= 2;
         if (game.ballSpeed > 8) game.ballSpeed = 8;
         if (game.ballSpeed == 8) game.bonusFastBall = true;
         game.bonusSlowBall = false;
         updateVelocities();
         break;
-    case 4:  // slower ball
+    case kSlowerBallCapsule:
         game.ballSpeed /= 2;
         if (game.ballSpeed < 2) game.ballSpeed = 2;
         if (game.ballSpeed == 2) game.bonusSlowBall = true;
         game.bonusFastBall = false;
         updateVelocities();
         break;
-    case 5:  // fire ball
+    case kFireBallCapsule:
         game.bonusFireBall = !game.bonusFireBall;
         game.bonusTwoBalls = false;
         game.ballCount = 1;
         game.balls[0].icon = game.bonusFireBall ? BallIcon::Fire : BallIcon::Normal;
         break;
-    case 6:  // random directions
+    case kRandomDirectionsCapsule:
         randomDirection(game.balls[0]);
         randomDirection(game.balls[1]);
         break;
-    case 7:  // extra life
+    case kExtraLifeCapsule:
         if (game.livesLeft < kMaxLives) game.livesLeft += 1;
         break;
-    case 8:  // lost life
+    case kLostLifeCapsule:
         if (game.livesLeft > 0) game.livesLeft -= 1;
         break;
-    case 9:  // mirrored paddle
+    case kMirroredPaddleCapsule:
         game.bonusMirror = !game.bonusMirror;
         break;
-    case 10:  // sticky paddle
+    case kStickyPaddleCapsule:
         togglePaddleMode(&GameState::bonusSticky);
         break;
-    case 11:  // armed paddle
+    case kArmedPaddleCapsule:
         game.shotsLeft += 15;
         leavePaddleModes();
         game.bonusArmed = true;
         break;
-    case 12:  // second ball
+    case kSecondBallCapsule:
         game.bonusFireBall = false;
         if (!game.bonusTwoBalls) {
             game.bonusTwoBalls = true;
@@ -158,7 +159,7 @@ void applyBonus(int kind)
             updateVelocities();
         }
         break;
-    case 13:  // random bounce
+    case kRandomBounceCapsule:
         togglePaddleMode(&GameState::bonusRandomBounce);
         break;
     default:
@@ -169,16 +170,17 @@ void applyBonus(int kind)
 void catchCapsules()
 {
     for (FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         // An effect may change the paddle's width, so each capsule sees the paddle as it is now.
+        // The paddle catches from its top edge down to the line below which balls are lost.
         const int left = game.paddleX - game.paddleWidth / 2;
         const int right = game.paddleX + game.paddleWidth / 2;
         const bool caught = capsule.x + kCapsuleWidth > left && capsule.x < right &&
-                            capsule.y + kCapsuleHeight > kPaddleTop && capsule.y < kPaddleBottom;
+                            capsule.y + kCapsuleHeight > kPaddleTop && capsule.y < static_cast<int>(kLossLine);
         if (!caught) continue;
         game.score += 500;
         playCue("bonus");
         applyBonus(capsule.kind);
-        capsule.kind = 0;
+        capsule.kind = kNoCapsule;
     }
 }

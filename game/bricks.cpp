@@ -10,31 +10,30 @@
 
 namespace {
 
-constexpr int kIndestructible = 8;
 constexpr int kBallHalf = 6;
 constexpr int kGroupCount = 5;
 
-bool breakable(int kind) { return kind != 0 && kind != kIndestructible; }
+bool breakable(int kind) { return kind != kNoBrick && kind != kIndestructibleBrick; }
 
 int pointsFor(int kind)
 {
-    if (kind <= 5) return 500;
-    if (kind <= 7) return 300;
+    if (kind <= kLastOrdinaryBrick) return 500;
+    if (kind <= kCrackedBrick) return 300;
     return 10;
 }
 
 const char* cueFor(int kind)
 {
-    if (kind <= 5) return "brique";
-    if (kind <= 7) return "casse";
+    if (kind <= kLastOrdinaryBrick) return "brique";
+    if (kind <= kCrackedBrick) return "casse";
     return "briquedure";
 }
 
 int kindAfterStrike(int kind)
 {
-    if (kind == 6) return 7;
-    if (kind == kIndestructible) return kIndestructible;
-    return 0;
+    if (kind == kHardBrick) return kCrackedBrick;
+    if (kind == kIndestructibleBrick) return kIndestructibleBrick;
+    return kNoBrick;
 }
 
 // How far the ball's box, one step back, lay from the brick along one axis; 0 if overlapping.
@@ -54,7 +53,7 @@ bool brickHit(int x, int y, int n)
     double sumY = 0;
 
     for (Brick& brick : game.brickTable) {
-        if (brick.kind == 0) continue;
+        if (brick.kind == kNoBrick) continue;
         const bool struck = x + kBallHalf >= brick.x && x - kBallHalf <= brick.x + kBrickWidth &&
                             y + kBallHalf >= brick.y && y - kBallHalf <= brick.y + kBrickHeight;
         if (!struck) continue;
@@ -64,12 +63,12 @@ bool brickHit(int x, int y, int n)
         brick.kind = kindAfterStrike(brick.kind);
 
         if (n == 0) {
-            if (brick.kind == 0) game.bricksBroken += 1;
+            if (brick.kind == kNoBrick) game.bricksBroken += 1;
             return true;
         }
 
-        if (game.bonusFireBall && brick.kind != kIndestructible) {
-            brick.kind = 0;
+        if (game.bonusFireBall && brick.kind != kIndestructibleBrick) {
+            brick.kind = kNoBrick;
         } else {
             const Ball& ball = game.balls[n - 1];
             const double gapX = gapBetween(x - kBallHalf - ball.vx, x + kBallHalf - ball.vx,
@@ -81,7 +80,7 @@ bool brickHit(int x, int y, int n)
             if (gapX > 0) sumX += gapX;
         }
 
-        if (brick.kind == 0) {
+        if (brick.kind == kNoBrick) {
             game.bricksBroken += 1;
             if (nextRandom() % 2 == 1) releaseCapsule(brick.x + 10, brick.y + 5);
             clearEmptiedGroups();
@@ -108,7 +107,7 @@ void clearEmptiedGroups()
         if (remaining != 0) continue;
         for (Brick& brick : game.brickTable) {
             if (brick.group != group) continue;
-            brick.kind = 0;
+            brick.kind = kNoBrick;
             brick.group = 0;
         }
         if (present) playCue("disparition");

@@ -51,8 +51,8 @@ void placePaddle(int pointerX)
     const int half = game.paddleWidth / 2;
     game.paddleX = pointerX;
     if (game.paddleX < half) game.paddleX = half;
-    if (game.paddleX > 479 - half) game.paddleX = 479 - half;
-    if (game.bonusMirror) game.paddleX = 479 - game.paddleX;
+    if (game.paddleX > kPlayfieldRight - half) game.paddleX = kPlayfieldRight - half;
+    if (game.bonusMirror) game.paddleX = kPlayfieldRight - game.paddleX;
 
     Ball& first = game.balls[0];
     Ball& second = game.balls[1];
@@ -72,7 +72,7 @@ int countBricksLeft()
 {
     int left = 0;
     for (const Brick& brick : game.brickTable) {
-        if (brick.kind != 0 && brick.kind != 8) ++left;
+        if (brick.kind != kNoBrick && brick.kind != kIndestructibleBrick) ++left;
     }
     return left;
 }
@@ -81,9 +81,9 @@ void dropCapsules()
 {
     // Only capsules fall: a free entry keeps its place, so its y never grows without end.
     for (FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         capsule.y += kCapsuleFall;
-        if (capsule.y > kCapsuleGone) capsule.kind = 0;
+        if (capsule.y > kCapsuleGone) capsule.kind = kNoCapsule;
     }
 }
 

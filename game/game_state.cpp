@@ -32,13 +32,13 @@ void startLevel()
     for (Shot& shot : game.shotTable) shot.active = 0;
 
     Ball& first = game.balls[0];
-    first.x = 255.0;
-    first.y = 512.0;
+    first.x = kBallStartX;
+    first.y = kBallStartY;
     first.angle = -kPi / 2;
     first.held = 0;
     Ball& second = game.balls[1];
-    second.x = 255.0;
-    second.y = 512.0;
+    second.x = kBallStartX;
+    second.y = kBallStartY;
     second.angle = -kPi / 4;
     second.held = 0;
     first.icon = BallIcon::Normal;
@@ -46,14 +46,14 @@ void startLevel()
 
     updateVelocities();
 
-    game.paddleX = 240;
-    game.paddleWidth = 60;
+    game.paddleX = kPaddleStartX;
+    game.paddleWidth = kPaddleStartWidth;
     game.bricksBroken = 0;
 
-    for (FallingBonus& capsule : game.bonusTable) capsule.kind = 0;
+    for (FallingBonus& capsule : game.bonusTable) capsule.kind = kNoCapsule;
     // x and y stay: an entry of kind 0 is ignored everywhere.
     for (Brick& brick : game.brickTable) {
-        brick.kind = 0;
+        brick.kind = kNoBrick;
         brick.group = 0;
     }
 
@@ -77,12 +77,12 @@ void lifeLostReset()
     game.speedUpTally = 0;
 
     Ball& first = game.balls[0];
-    first.x = 255.0;
-    first.y = 512.0;
+    first.x = kBallStartX;
+    first.y = kBallStartY;
     game.heldOffset[0] = 0;
     first.angle = -kPi / 2.0;
     updateVelocities();
 
-    game.paddleX = 240;
-    if (!game.bonusNarrowPaddle && !game.bonusWidePaddle) game.paddleWidth = 60;
+    game.paddleX = kPaddleStartX;
+    if (!game.bonusNarrowPaddle && !game.bonusWidePaddle) game.paddleWidth = kPaddleStartWidth;
 }

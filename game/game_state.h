@@ -13,11 +13,51 @@ constexpr int kBonusCount = 80;
 constexpr int kShotCount = 60;
 
 constexpr int kPlayfieldWidth = 480;  // x 0..479
+constexpr int kPlayfieldRight = kPlayfieldWidth - 1;  // the last column the paddle may cover
 constexpr int kPaddleTop = 520;       // the paddle's top edge
 constexpr int kBrickWidth = 40;
 constexpr int kBrickHeight = 20;
 constexpr int kCapsuleWidth = 20;
 constexpr int kCapsuleHeight = 10;
+// Where a level and a new life put the paddle and the first ball (resting on the paddle), and
+// the paddle's width when no capsule has changed it.
+constexpr int kPaddleStartX = 240;
+constexpr int kPaddleStartWidth = 60;
+constexpr double kBallStartX = 255.0;
+constexpr double kBallStartY = 512.0;
+
+// The levels are numbered 1 to kLevelCount; a game that clears the last one ends won.
+constexpr int kLevelCount = 25;
+
+// What a brick entry holds (Brick::kind). Kinds 1 to 5 are ordinary bricks, one strike each.
+enum BrickKind : std::int32_t {
+    kNoBrick = 0,              // an empty entry: ignored everywhere, x and y may be stale
+    kFirstOrdinaryBrick = 1,
+    kLastOrdinaryBrick = 5,
+    kHardBrick = 6,            // cracked by its first strike
+    kCrackedBrick = 7,         // a hard brick struck once
+    kIndestructibleBrick = 8,  // never broken, never counted among the bricks left
+};
+constexpr int kBrickKinds = kIndestructibleBrick;  // kinds 1 to 8, each with its picture
+
+// What a capsule entry holds (FallingBonus::kind): its effect once the paddle catches it.
+enum CapsuleKind : std::int32_t {
+    kNoCapsule = 0,  // a free entry
+    kWiderPaddleCapsule = 1,
+    kNarrowerPaddleCapsule = 2,
+    kFasterBallCapsule = 3,
+    kSlowerBallCapsule = 4,
+    kFireBallCapsule = 5,
+    kRandomDirectionsCapsule = 6,
+    kExtraLifeCapsule = 7,
+    kLostLifeCapsule = 8,
+    kMirroredPaddleCapsule = 9,
+    kStickyPaddleCapsule = 10,
+    kArmedPaddleCapsule = 11,
+    kSecondBallCapsule = 12,
+    kRandomBounceCapsule = 13,
+};
+constexpr int kCapsuleKinds = kRandomBounceCapsule;  // kinds 1 to 13, each with its picture
 
 // Which ball picture a ball is drawn with.
 enum class BallIcon : std::uint8_t { Normal, Fire };
@@ -35,7 +75,7 @@ struct Ball {
 struct Brick {
     std::int32_t x;      // left edge, pixels
     std::int32_t y;      // top edge, pixels
-    std::int32_t kind;   // 0 empty; 1-5 ordinary, 6 hard, 7 cracked, 8 indestructible
+    std::int32_t kind;   // a BrickKind: 0 empty; 1-5 ordinary, 6 hard, 7 cracked, 8 indestructible
     std::int32_t group;  // 0 none; 1-5 a group that vanishes once it holds no breakable brick
 };
 using BrickTable = std::array<Brick, kBrickCount>;
@@ -43,7 +83,7 @@ using BrickTable = std::array<Brick, kBrickCount>;
 struct FallingBonus {
     std::int32_t x;     // left edge, pixels
     std::int32_t y;     // top edge, pixels
-    std::int32_t kind;  // 0 free; 1-13 bonus kind
+    std::int32_t kind;  // a CapsuleKind: 0 free; 1-13 bonus kind
 };
 
 struct Shot {
@@ -58,7 +98,7 @@ struct GameState {
     std::int32_t bestScore = 200000;    // best score, from the score file
     std::array<char, 64> bestScoreName{};  // holder of the best score, Windows-1252
     std::int32_t livesLeft = 1;         // spare balls
-    std::int32_t currentLevel = 1;      // level being played; above 25 once every level is done
+    std::int32_t currentLevel = 1;      // level being played; above kLevelCount once every level is done
     std::int32_t soundEnabled = 1;      // 1: cues play
     std::int32_t shotsLeft = 0;         // shots the armed paddle may still fire
 
@@ -70,8 +110,8 @@ struct GameState {
     std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
     std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8
     std::int32_t ballCount = 1;         // balls in play, 1 or 2
-    std::int32_t paddleX = 240;         // paddle centre x, pixels
-    std::int32_t paddleWidth = 60;      // paddle width, pixels: 30, 60 or 90
+    std::int32_t paddleX = kPaddleStartX;  // paddle centre x, pixels
+    std::int32_t paddleWidth = kPaddleStartWidth;  // paddle width, pixels: 30, 60 or 90
     std::array<std::int32_t, 2> heldOffset{};  // x offset of a ball resting on the paddle
     std::int32_t bricksBroken = 0;      // bricks destroyed by strikes in this level
     Point cursorPos{};                  // last pointer position read, client pixels

@@ -3,8 +3,10 @@
 #pragma once
 #include <array>
 
-// Entries 1 to 25 hold the codes of levels 1 to 25; entry 0 stays empty.
-extern std::array<std::array<char, 9>, 26> levelCodes;
+#include "game/game_state.h"
+
+// Entries 1 to kLevelCount hold the codes of those levels; entry 0 stays empty.
+extern std::array<std::array<char, 9>, kLevelCount + 1> levelCodes;
 
 // Fills levelCodes from the built-in table.
 void fillLevelCodes();

@@ -569,6 +569,15 @@ constexpr std::array<LevelPlan, kLevelCount + 1> levelPlans = {{
     plan(level21),   plan(level22), plan(level23), plan(level24), plan(level25),
 }};
 
+constexpr bool everyLevelHasAPlan()
+{
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (levelPlans[static_cast<std::size_t>(level)].placements == nullptr) return false;
+    }
+    return true;
+}
+static_assert(everyLevelHasAPlan(), "a level without its board would be silently empty");
+
 constexpr int kindOf(char c) { return c - '0'; }
 
 void setGroups(int first, int end, int group)

@@ -57,11 +57,16 @@ struct EffectMark {
 };
 constexpr int kEffectMarkY = 330;
 constexpr EffectMark kEffectMarks[] = {
-    {&GameState::bonusWidePaddle, 1, 520},   {&GameState::bonusNarrowPaddle, 2, 520},
-    {&GameState::bonusFastBall, 3, 560},     {&GameState::bonusSlowBall, 4, 560},
-    {&GameState::bonusFireBall, 5, 600},     {&GameState::bonusTwoBalls, 12, 600},
-    {&GameState::bonusMirror, 9, 640},       {&GameState::bonusSticky, 10, 520},
-    {&GameState::bonusArmed, 11, 520},       {&GameState::bonusRandomBounce, 13, 520},
+    {&GameState::bonusWidePaddle, kWiderPaddleCapsule, 520},
+    {&GameState::bonusNarrowPaddle, kNarrowerPaddleCapsule, 520},
+    {&GameState::bonusFastBall, kFasterBallCapsule, 560},
+    {&GameState::bonusSlowBall, kSlowerBallCapsule, 560},
+    {&GameState::bonusFireBall, kFireBallCapsule, 600},
+    {&GameState::bonusTwoBalls, kSecondBallCapsule, 600},
+    {&GameState::bonusMirror, kMirroredPaddleCapsule, 640},
+    {&GameState::bonusSticky, kStickyPaddleCapsule, 520},
+    {&GameState::bonusArmed, kArmedPaddleCapsule, 520},
+    {&GameState::bonusRandomBounce, kRandomBounceCapsule, 520},
 };
 
 // The pause text and the area it bounces in.
@@ -365,7 +370,7 @@ SDL_Rect pauseTextBox()
 
 const char* levelCodeText(int level)
 {
-    if (level < 1 || level > 25) return "";
+    if (level < 1 || level > kLevelCount) return "";
     return levelCodes[static_cast<std::size_t>(level)].data();
 }
 

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kLastLevel = 25;
-
 // Fills the two intro lines with set `draw` (0 to 4) for the level `level` that comes next.
 void fillIntroLines(int draw, int level)
 {
@@ -47,7 +45,7 @@ void levelComplete()
     playCue("CLAP");
     sleepMs(1000);
     game.currentLevel += 1;
-    if (game.currentLevel > kLastLevel) {
+    if (game.currentLevel > kLevelCount) {
         startMusic();
         // The cleared board slides up and off the final picture.
         slideTransition(Slide{drawFinalPicture, drawGameScreen, 0, true, 2, -600});

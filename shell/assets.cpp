@@ -65,9 +65,7 @@ constexpr PictureStep kSinglePictures[] = {
     {"ball.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconNormal; }},
     {"ballr.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconFire; }},
 };
-constexpr int kCapsuleKinds = 13;
 constexpr int kSingleSteps = static_cast<int>(std::size(kSinglePictures));
-constexpr int kBrickKinds = 8;
 constexpr int kPictureSteps = kCapsuleKinds + kSingleSteps + kBrickKinds;
 
 // Step 0 is the first capsule, then the single pictures in the table's order, then the bricks.
@@ -75,13 +73,13 @@ void loadPictureStep(int step)
 {
     if (step < kCapsuleKinds) {
         const int kind = step + 1;
-        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", 20, 10);
+        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", kCapsuleWidth, kCapsuleHeight);
     } else if (step < kCapsuleKinds + kSingleSteps) {
         const PictureStep& picture = kSinglePictures[step - kCapsuleKinds];
         loadNamed(picture.slot(), picture.name, picture.width, picture.height);
     } else {
         const int kind = step - kCapsuleKinds - kSingleSteps + 1;
-        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", 40, 20);
+        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", kBrickWidth, kBrickHeight);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "game/levels.h"
+#include "game/rules_version.h"
 #include "shell/regular_file.h"
 
 #ifndef TESSARON_VERSION
@@ -16,7 +17,6 @@ namespace {
 
 constexpr char kMagic[8] = {'T', 'E', 'S', 'S', 'R', 'P', 'L', '\n'};
 constexpr std::size_t kLargestStream = 64u << 20;
-constexpr std::size_t kLongestVersion = 32;
 
 void putWord(std::string& out, std::uint32_t value, int bytes)
 {
@@ -65,6 +65,7 @@ std::string encodeReplay(const ReplayStart& start, const std::string& stream)
 {
     std::string out(kMagic, sizeof kMagic);
     putWord(out, kReplayFormatVersion, 2);
+    putWord(out, kRulesVersion, 2);
     const std::string version = gameVersion();
     putWord(out, static_cast<std::uint32_t>(version.size()), 1);
     out += version;
@@ -101,13 +102,12 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
         return fail(reason, "partie enregistrée au format " + std::to_string(format) + ", ce jeu lit le format " +
                                 std::to_string(kReplayFormatVersion));
     }
-    const std::string version = in.text(in.word(1));
-    if (in.ok && version != gameVersion()) {
-        std::string shown;
-        for (char c : version) shown += c >= ' ' && c < 127 ? c : '?';
-        return fail(reason, "partie enregistrée par Tessaron " + shown.substr(0, kLongestVersion) + ", ce jeu est Tessaron " +
-                                gameVersion());
+    const std::uint32_t rules = in.word(2);
+    if (in.ok && rules != kRulesVersion) {
+        return fail(reason, "partie enregistrée sous les règles " + std::to_string(rules) + ", ce jeu suit les règles " +
+                                std::to_string(kRulesVersion));
     }
+    in.text(in.word(1));  // the version that recorded it: any, under the same rules
     start.randomState = in.word(4);
     start.level = in.number();
     start.livesLeft = in.number();

@@ -1,22 +1,25 @@
-// The replay file: a fixed header (magic word, format version, game version, the values the
-// game started from) followed by the event stream, deflated.
+// The replay file: a fixed header (magic word, format version, rules version, the version of the
+// game that recorded it, the values the game started from) followed by the event stream,
+// deflated.
 #pragma once
 #include <string>
 
 #include "game/replay.h"
 
-constexpr int kReplayFormatVersion = 1;
+constexpr int kReplayFormatVersion = 2;
 // No replay of a real game comes near this; a larger file is refused before it is read.
 constexpr std::size_t kLargestReplayFile = 16u << 20;
 
-// The game version replays are recorded and played by.
+// The game version written into the replays it records (for information: the rules version
+// decides which replays a build plays).
 const char* gameVersion();
 
 // The bytes of a replay file for a recorded game.
 std::string encodeReplay(const ReplayStart& start, const std::string& stream);
 
 // Reads a replay file's bytes; false and a one-line reason when they are not a replay of this
-// format and game version, or are damaged. The stream is checked whole before it is accepted.
+// format, were recorded under other rules (whatever the version that recorded them), or are
+// damaged. The stream is checked whole before it is accepted.
 bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& stream, std::string& reason);
 
 // Reads and decodes the replay file at `path`.

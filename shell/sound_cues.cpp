@@ -38,8 +38,6 @@ void startMusic()
     if (game.soundEnabled == 1) loopSoundFile(path.c_str());
 }
 
-void stopMusic() { stopSounds(); }
-
 void writeExitNote(const char* word)
 {
     // Only ever a regular file: a FIFO, a device or a link in its place is left alone.

@@ -4,8 +4,5 @@
 // Composes the path of the music into pathBuffer and, with sounds on, loops it.
 void startMusic();
 
-// Stops whatever sound is playing, with sounds on or off.
-void stopMusic();
-
 // Writes `word` (no line end) as the exit note, where its directory exists.
 void writeExitNote(const char* word);

@@ -160,7 +160,7 @@ bool requestCloseTextField(const TextField& field) { return field.open; }
 void enterLevelCode()
 {
     pathBuffer[0] = '\0';
-    if (game.currentLevel >= 1 && game.currentLevel <= 25) {
+    if (game.currentLevel >= 1 && game.currentLevel <= kLevelCount) {
         const auto& code = levelCodes[static_cast<std::size_t>(game.currentLevel)];
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1),
                       code.data());

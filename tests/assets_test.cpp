@@ -113,9 +113,9 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
 // A cue's path is composed in pathBuffer whatever the switch; only the value 1 lets it play.
 TEST_F(Assets, SoundCuesPlayOnlyWithSoundsOnAndTheExitNoteIsWrittenOnlyInItsDirectory)
 {
-    soundDir = "/jeux/Sons/";
     for (const int enabled : {0, 2, 1}) {
         resetWorld();
+        soundDir = "/jeux/Sons/";
         game.soundEnabled = enabled;
         playCue("balle pause");
         EXPECT_STREQ(pathBuffer.data(), "/jeux/Sons/balle pause.wav");

@@ -49,26 +49,35 @@ TEST(Velocities, NormaliseOnceAndSpeedTheTimerUp)
     EXPECT_GT(game.speedUpTally, 10);  // keeps counting at the floor
 }
 
-// Side walls set the ball back, the top wall turns only a rising ball; each bounce scores 1 with its cue.
-TEST(Walls, WallsBounceScoreAndSetBack)
+// Side walls set the ball back, the top wall turns only a rising ball (one more step, no set-back); each bounce
+// scores 1 with its cue. A copy flown by flyBall (as the autopilot foresees a ball) ends exactly where the game's
+// tick puts the ball, and the flight alone scores, sounds and counts nothing.
+TEST(Walls, WallsBounceScoreAndSetBackAndAFlownCopyMatchesTheTick)
 {
-    launchAt(472, 200, 0.0);
-    stepBall(1);
-    EXPECT_EQ(game.balls[0].x, 474);
-    EXPECT_NEAR(game.balls[0].angle, kPi, 1e-12);
-    EXPECT_EQ(std::make_pair(game.score, cueCount("murs")), std::make_pair(1, 1));
-    launchAt(8, 200, kPi);
-    stepBall(1);
-    EXPECT_EQ(game.balls[0].x, 6);
-    launchAt(200, 7, -kPi / 2);  // y reaches 3, then one step down to 7
-    stepBall(1);
-    EXPECT_NEAR(game.balls[0].y, 7, 1e-9);
-    EXPECT_NEAR(game.balls[0].angle, kPi / 2, 1e-12);
-    EXPECT_EQ(std::make_pair(game.score, cueCount("murs")), std::make_pair(1, 1));
-    launchAt(200, -2, kPi / 2);  // lifted above the wall, already falling: it keeps falling
-    stepBall(1);
-    EXPECT_NEAR(game.balls[0].y, 2, 1e-9);
-    EXPECT_EQ(game.score, 0);
+    const struct {
+        double x, y, angle;
+        int held, contacts;
+        double endX, endY, endAngle;  // NAN: not checked here
+    } cases[] = {{472, 200, 0.0, 0, 1, 474, 200, kPi},     {8, 200, kPi, 0, 1, 6, 200, 0},
+                 {200, 7, -kPi / 2, 0, 1, 200, 7, kPi / 2}, {200, -2, kPi / 2, 0, 0, 200, 2, kPi / 2},
+                 {472, 7, -0.3, 0, 2, NAN, NAN, NAN},      {9, 7, -2.5, 0, 2, NAN, NAN, NAN},
+                 {240, 300, -1.0, 0, 0, NAN, NAN, NAN},    {3, 3, -2.0, 1, 2, NAN, NAN, NAN}};
+    for (const auto& c : cases) {
+        launchAt(c.x, c.y, c.angle);
+        game.balls[0].held = c.held;
+        Ball copy = game.balls[0];
+        const int tally = game.speedUpTally;
+        const WallContacts met = flyBall(copy, game.ballSpeed);
+        EXPECT_TRUE(game.score == 0 && cueCount("murs") == 0 && game.speedUpTally == tally) << c.x << "," << c.y;
+        stepBall(1);
+        const Ball& ball = game.balls[0];
+        EXPECT_EQ(std::tuple(copy.x, copy.y, copy.angle, copy.vx, copy.vy, int(met.side) + int(met.top), cueCount("murs")),
+                  std::tuple(ball.x, ball.y, ball.angle, ball.vx, ball.vy, c.contacts, game.score))
+            << c.x << "," << c.y;
+        for (auto [got, want] : {std::pair(ball.x, c.endX), std::pair(ball.y, c.endY), std::pair(ball.angle, c.endAngle)}) {
+            if (!std::isnan(want)) { EXPECT_NEAR(got, want, 1e-9) << c.x << "," << c.y; }
+        }
+    }
 }
 
 // 1.5 degrees a pixel off centre outside the dead zone, 0.06 from horizontal, within half the width + 6.

@@ -1,9 +1,17 @@
 #!/bin/sh
-# Fails when the game world includes SDL or the screens reach for windows, events or audio.
+# Fails when a layer reaches above itself: the game world includes SDL or anything of the
+# screens, the shell or the tools; the screens include anything of the shell or the tools, or
+# reach for windows, events or audio.
 top="$1"
 bad=0
 if grep -rn -E '#include *[<"]SDL' "$top/game"; then
   echo "game/ must not include SDL"; bad=1
+fi
+if grep -rn -E '#include *[<"](\./|\.\./)*(screens|shell|tools)/' "$top/game"; then
+  echo "game/ must not include screens/, shell/ or tools/"; bad=1
+fi
+if grep -rn -E '#include *[<"](\./|\.\./)*(shell|tools)/' "$top/screens"; then
+  echo "screens/ must not include shell/ or tools/"; bad=1
 fi
 if grep -rn -E 'SDL_(CreateWindow|PollEvent|WaitEvent|GetWindow|ShowWindow|HideWindow|OpenAudio|Delay|GetTicks)|Mix_|#include *[<"]SDL_(mixer|audio|video|events)' "$top/screens"; then
   echo "screens/ must not touch windows, events, timing or audio"; bad=1

@@ -8,10 +8,11 @@
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay.h"
+#include "shell/global_reset.h"
 
 FakePlatform fake;
 
-void resetFakePlatform() { fake = FakePlatform{}; }
+void resetFakePlatform() { fake = FakePlatform{}; resetScreenAndShellGlobals(); }
 
 int cueCount(const char* cue)
 {

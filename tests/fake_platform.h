@@ -37,7 +37,7 @@ struct FakePlatform {
 // How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...
 int cueCount(const char* cue);
 
-// The one fake the tests share; resetFakePlatform() clears it.
+// The one fake the tests share; resetFakePlatform() clears it and every global of the screens and shell.
 extern FakePlatform fake;
 void resetFakePlatform();
 

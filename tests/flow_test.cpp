@@ -29,24 +29,12 @@ int logIndex(const std::string& entry)
 // A game in play at `level`, timer running, window painted over, score file in a scratch directory.
 class Flow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        scratch = makeScratchDirectory();
-        savedScoreFilePath = scoreFilePath;
-        scoreFilePath = scorePath = scratch + "/Score.sco";
-    }
-    void TearDown() override
-    {
-        removeTestPictures();
-        scoreFilePath = savedScoreFilePath;
-        removeScratchDirectory(scratch);
-    }
+    void TearDown() override { removeTestPictures(); removeScratchDirectory(scratch); }
     void playAtLevel(int level)
     {
         resetWorld();
+        scoreFilePath = scorePath;
         installTestPictures();
-        slideOffset = 0;
-        ratingText.fill('\0');
         fakeWindowPresents = 0;
         SDL_FillRect(fakeWindowSurface(), nullptr, SDL_MapRGBA(fakeWindowSurface()->format, 255, 0, 255, 255));
         game.currentLevel = level;
@@ -57,7 +45,7 @@ protected:
     }
     bool windowShows(int x, int y, SDL_Color colour) { return hasColour(fakeWindowSurface(), x, y, colour); }
 
-    std::string scratch, scorePath, savedScoreFilePath;
+    std::string scratch = makeScratchDirectory(), scorePath = scratch + "/Score.sco";
 };
 
 std::vector<std::int32_t> backdropOffsets, overlayOffsets;

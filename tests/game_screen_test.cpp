@@ -35,9 +35,6 @@ protected:
         startLevel();
         for (Brick& brick : game.brickTable) brick.kind = 0;
         game.livesLeft = 0;
-        slideOffset = 0;
-        runWon = 0;
-        watchingReplay = false;
         installTestPictures();
         target = makeTarget(kGameScreenWidth, kGameScreenHeight, kSentinel);
     }
@@ -81,11 +78,7 @@ protected:
         installTestPictures();
         setUpButtons();
     }
-    void TearDown() override
-    {
-        removeTestPictures();
-        setUpButtons();
-    }
+    void TearDown() override { removeTestPictures(); }
     static void setUpButtons()
     {
         const int tops[] = {0, 80, 140, 180, 220, 260};
@@ -362,8 +355,6 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
 // Only a paused play screen moves the pause text; its colour follows its place, its shadow the complement.
 TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
 {
-    pauseTextX = pauseTextY = 0;
-    pauseTextDx = pauseTextDy = 2;
     draw();
     EXPECT_EQ(pauseTextX, 0);
     game.paused = true;

@@ -1,6 +1,7 @@
 // The resets: level start, new game and a new life.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 
 #include "game/game_state.h"
@@ -28,7 +29,9 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.shotsLeft = 7;
     game.heldOffset = {9, 9};
     game.levelIntroShown = game.balls[0].held = 1;
-    game.paused = game.ballLaunched = game.bonusFireBall = game.bonusMirror = game.bonusArmed = true;
+    game.paused = game.ballLaunched = game.bonusWidePaddle = game.bonusNarrowPaddle = game.bonusFastBall = true;
+    game.bonusSlowBall = game.bonusFireBall = game.bonusMirror = game.bonusSticky = game.bonusArmed = true;
+    game.bonusTwoBalls = game.bonusRandomBounce = true;
     game.ballSpeed = 8;
     game.ballCount = 2;
     game.tickIntervalMs = 12;
@@ -37,16 +40,19 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.shotTable[5].active = 1;
     game.bonusTable[3].kind = 4;
     game.balls[0].icon = BallIcon::Fire;
+    game.balls[1] = Ball{1, 1, 0, 0, 0, BallIcon::Fire, 1};
     startLevel();
     EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.heldOffset[1], game.levelIntroShown),
               std::make_tuple(1234, 3, 7, 9, 1));
     expectBallsAtTheStart();
-    EXPECT_FALSE(game.paused || game.bonusFireBall || game.bonusMirror || game.bonusArmed);
+    EXPECT_FALSE(game.paused || game.bonusWidePaddle || game.bonusNarrowPaddle || game.bonusFastBall || game.bonusSlowBall ||
+                 game.bonusFireBall || game.bonusMirror || game.bonusSticky || game.bonusArmed || game.bonusTwoBalls ||
+                 game.bonusRandomBounce);
     EXPECT_EQ(std::tie(game.ballSpeed, game.ballCount, game.paddleWidth, game.bricksBroken, game.balls[0].held,
                        game.shotTable[5].active, game.bonusTable[3].kind), std::make_tuple(4, 1, 60, 0, 0, 0, 0));
-    EXPECT_EQ(game.balls[0].icon, BallIcon::Normal);
-    EXPECT_NEAR(game.balls[1].vx, 2.8284271, 1e-6);
-    EXPECT_NEAR(game.balls[1].vy, -2.8284271, 1e-6);
+    EXPECT_EQ(std::tuple(game.balls[0].icon, game.balls[1].icon, game.balls[1].x, game.balls[1].y, game.balls[1].held),
+              std::tuple(BallIcon::Normal, BallIcon::Normal, 255.0, 512.0, 0));
+    EXPECT_TRUE(std::fabs(game.balls[1].vx - 2.8284271) < 1e-6 && std::fabs(game.balls[1].vy + 2.8284271) < 1e-6);
     game.currentLevel = 7;
     game.gameOverShown = 1;
     newGameReset();

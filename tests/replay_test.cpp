@@ -14,6 +14,7 @@
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/replay.h"
+#include "game/rules_version.h"
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
@@ -50,12 +51,14 @@ void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [
     startLevel();
 }
 
-// Plays replay bytes back on a fresh world; false with the reason when they are refused.
-bool playBack(const std::string& bytes, std::string& reason)
+// Plays replay bytes back on a fresh world (keeping its record in `scorePath`, if any); false with the reason
+// when they are refused.
+bool playBack(const std::string& bytes, std::string& reason, const std::string& scorePath = "")
 {
     ReplayStart start;
     std::string stream;
     resetWorld(99);
+    scoreFilePath = scorePath;
     if (!decodeReplay(bytes, start, stream, reason)) return false;
     beginPlayback(start, stream, true);
     playToEnd();
@@ -64,7 +67,7 @@ bool playBack(const std::string& bytes, std::string& reason)
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void TearDown() override { scoreFilePath.clear(); replay = ReplaySession{}; removeScratchDirectory(dir); }
+    void TearDown() override { replay = ReplaySession{}; removeScratchDirectory(dir); }
     const std::string dir = makeScratchDirectory();
     std::string reason;
 };
@@ -118,8 +121,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     const StateCheck played = checkOf(game);
     const std::size_t sounds = fake.sounds.size(), questions = fake.questions.size();
     ASSERT_TRUE(game.currentLevel == 25 && questions >= 3) << game.currentLevel << " " << questions;
-    scoreFilePath = dir + "/replayed.sco";
-    ASSERT_TRUE(playBack(bytes, reason)) << reason;
+    ASSERT_TRUE(playBack(bytes, reason, dir + "/replayed.sco")) << reason;
     EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
     EXPECT_EQ(checkOf(game), played);
     EXPECT_EQ(std::pair(fake.sounds.size(), fake.questions.size()), std::pair(sounds, questions));
@@ -143,13 +145,17 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     endRecording();
     const ReplayStart start = replay.start;
     const std::string stream = replay.stream, bytes = encodeReplay(start, stream);
-    std::string otherFormat = bytes, otherVersion = bytes, changed = stream;
-    otherFormat[8] = 2;
-    otherVersion[11] = '9';
-    const std::pair<std::string, const char*> refused[] = {
+    std::string otherFormat = bytes, otherRules = bytes, otherVersion = bytes, changed = stream;
+    otherFormat[8] = 7;
+    otherRules[10] = static_cast<char>(kRulesVersion + 1);
+    otherVersion[13] = '9';  // recorded by another version under the same rules: played
+    ASSERT_TRUE(playBack(otherVersion, reason)) << reason;
+    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
+    const std::pair<std::string, std::string> refused[] = {
         {"", "pas une partie enregistrée de Tessaron"}, {"Ace SCORE= 0", "pas une partie enregistrée de Tessaron"},
-        {otherFormat, "partie enregistrée au format 2, ce jeu lit le format 1"},
-        {otherVersion, "partie enregistrée par Tessaron 9.0.0, ce jeu est Tessaron 1.0.0"},
+        {otherFormat, "partie enregistrée au format 7, ce jeu lit le format " + std::to_string(kReplayFormatVersion)},
+        {otherRules, "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) + ", ce jeu suit les règles " +
+                         std::to_string(kRulesVersion)},
         {bytes.substr(0, bytes.size() - 1), "partie enregistrée tronquée"}, {bytes.substr(0, 40), "partie enregistrée tronquée"},
         {bytes + "x", "des octets suivent la fin de la partie enregistrée"}};
     for (const auto& [file, why] : refused) {

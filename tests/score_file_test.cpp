@@ -222,7 +222,8 @@ TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
         {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"}, {"", "", 500, "Ace SCORE= 1000", " Ace 1000"}, {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
     static std::string duringName;
     for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
-        resetWorld();
+        resetWorld();  // which forgets the record's place too
+        scoreFilePath = path;
         writeBytes(path, "Ace SCORE= 1000");
         loadScoreFile();
         if (*beforeEnd) writeBytes(path, beforeEnd);

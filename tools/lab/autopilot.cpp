@@ -34,7 +34,7 @@ int roll(Autopilot& pilot, int n)
     return static_cast<int>((pilot.dice >> 16) % static_cast<std::uint32_t>(n));
 }
 
-bool breakable(int kind) { return kind >= 1 && kind <= 7; }
+bool breakable(int kind) { return kind != kNoBrick && kind != kIndestructibleBrick; }
 
 struct Board {
     std::array<Brick, kBrickCount> bricks;  // the bricks on the board, in index order
@@ -45,7 +45,7 @@ Board readBoard()
 {
     Board board{};
     for (const Brick& brick : game.brickTable) {
-        if (brick.kind != 0) board.bricks[board.count++] = brick;
+        if (brick.kind != kNoBrick) board.bricks[board.count++] = brick;
     }
     return board;
 }
@@ -55,13 +55,6 @@ long boardSignature()
     long sum = 0;
     for (const Brick& brick : game.brickTable) sum += brick.kind;
     return sum;
-}
-
-double normalised(double angle)
-{
-    if (angle > kPi) angle -= 2.0 * kPi;
-    if (angle < -kPi) angle += 2.0 * kPi;
-    return angle;
 }
 
 // What the coming tick will leave of the paddle and the ball speed, from the capsules that
@@ -83,34 +76,34 @@ PaddleForecast forecastPaddle()
 {
     PaddleForecast next{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
     for (const FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         const int y = capsule.y + kCapsuleFall;
         if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
         switch (capsule.kind) {
-        case 1:
+        case kWiderPaddleCapsule:
             next.width = next.width + 30 > 90 ? 90 : next.width + 30;
             next.randomBounce = false;
             break;
-        case 2:
+        case kNarrowerPaddleCapsule:
             next.width = next.width - 30 < 30 ? 30 : next.width - 30;
             next.randomBounce = false;
             break;
-        case 3:
+        case kFasterBallCapsule:
             next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2;
             break;
-        case 4:
+        case kSlowerBallCapsule:
             next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2;
             break;
-        case 9:
+        case kMirroredPaddleCapsule:
             next.mirror = !next.mirror;
             break;
-        case 10:
-        case 11:
-            next.width = 60;
+        case kStickyPaddleCapsule:
+        case kArmedPaddleCapsule:
+            next.width = kPaddleStartWidth;
             next.randomBounce = false;
             break;
-        case 13:
-            next.width = 60;
+        case kRandomBounceCapsule:
+            next.width = kPaddleStartWidth;
             next.randomBounce = !next.randomBounce;
             break;
         default:
@@ -120,47 +113,19 @@ PaddleForecast forecastPaddle()
     return next;
 }
 
-// A ball's flight as the ball motion moves it: step, side walls, top wall (the sweep below
-// adds the bricks).
+// A ball's flight as the player foresees it: the game's own flight of a ball through a tick
+// (step and walls) at the ball speed it expects; the sweep below adds the bricks.
 struct Flight {
-    double x;
-    double y;
-    double angle;
-    double vx;
-    double vy;
-    double speed;
+    Ball ball;
+    int speed;
 };
-
-void setSpeed(Flight& flight, double speed)
-{
-    flight.speed = speed;
-    flight.vx = std::cos(flight.angle) * speed;
-    flight.vy = std::sin(flight.angle) * speed;
-}
-
-void advance(Flight& flight)
-{
-    flight.x += flight.vx;
-    flight.y += flight.vy;
-    if (flight.x < kBallLeftWall || flight.x > kBallRightWall) {
-        flight.x = flight.x < kBallLeftWall ? kBallLeftWall : kBallRightWall;
-        flight.angle = normalised(kPi - flight.angle);
-        setSpeed(flight, flight.speed);
-    }
-    if (flight.y < kBallTopWall) {
-        flight.angle = normalised(-flight.angle);
-        setSpeed(flight, flight.speed);
-        flight.x += flight.vx;
-        flight.y += flight.vy;
-    }
-}
 
 // The brick sweep as the ball motion makes it: the points of this tick's path are tested
 // from near its start; on the first that strikes a brick the ball bounces by the gaps one step
 // back and is put back along its path. Strikes do not change the board here.
 void sweep(Flight& flight, const Board& board)
 {
-    const Flight start = flight;
+    const Ball start = flight.ball;
     for (double t = 0.95; t >= 0; t -= 0.05) {
         const int x = static_cast<int>(start.x - t * start.vx);
         const int y = static_cast<int>(start.y - t * start.vy);
@@ -173,7 +138,7 @@ void sweep(Flight& flight, const Board& board)
                 y - kBallRadius > brick.y + kBrickHeight) {
                 continue;
             }
-            if (game.bonusFireBall && brick.kind != 8) continue;
+            if (game.bonusFireBall && brick.kind != kIndestructibleBrick) continue;
             const double left = x - kBallRadius - start.vx;
             const double right = x + kBallRadius - start.vx;
             const double top = y - kBallRadius - start.vy;
@@ -189,10 +154,10 @@ void sweep(Flight& flight, const Board& board)
             if (gapY > 0) sumY += gapY;
         }
         if (bounce) {
-            flight.angle = normalised(sumY > sumX ? -start.angle : kPi - start.angle);
-            setSpeed(flight, start.speed);
-            flight.x = start.x - (t + 0.1) * start.vx;
-            flight.y = start.y - (t + 0.1) * start.vy;
+            flight.ball.angle = sumY > sumX ? -start.angle : kPi - start.angle;
+            aimBall(flight.ball, flight.speed);
+            flight.ball.x = start.x - (t + 0.1) * start.vx;
+            flight.ball.y = start.y - (t + 0.1) * start.vy;
             return;
         }
     }
@@ -214,22 +179,25 @@ Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next
     const Ball& b = game.balls[ball];
     Landing landing{false, ball, 0, 0, 0, false};
     if (b.held == 1) return landing;
-    Flight flight{b.x, b.y, b.angle, b.vx, b.vy, static_cast<double>(game.ballSpeed)};
-    advance(flight);
-    if (flight.y > kPaddleLine) {
-        const int d = static_cast<int>(flight.x - game.paddleX);
+    Flight flight{b, game.ballSpeed};
+    flyBall(flight.ball, flight.speed);
+    if (flight.ball.y > kPaddleLine) {
+        const int d = static_cast<int>(flight.ball.x - game.paddleX);
         if (std::abs(d) <= game.paddleWidth / 2 + kBallRadius) return landing;  // met where it stands
-        if (flight.y > kLossLine) return landing;                     // too late
+        if (flight.ball.y > kLossLine) return landing;                     // too late
     }
     sweep(flight, board);
-    if (next.ballSpeed != game.ballSpeed) setSpeed(flight, next.ballSpeed);
-    advance(flight);
-    if (flight.y <= kPaddleLine) return landing;
+    if (next.ballSpeed != game.ballSpeed) {
+        flight.speed = next.ballSpeed;
+        aimBall(flight.ball, flight.speed);
+    }
+    flyBall(flight.ball, flight.speed);
+    if (flight.ball.y <= kPaddleLine) return landing;
     landing.due = true;
-    landing.x = flight.x;
-    landing.y = flight.y;
-    landing.angle = flight.angle;
-    landing.lostIfMissed = flight.y > kLossLine;
+    landing.x = flight.ball.x;
+    landing.y = flight.ball.y;
+    landing.angle = flight.ball.angle;
+    landing.lostIfMissed = flight.ball.y > kLossLine;
     return landing;
 }
 
@@ -346,16 +314,16 @@ int capsuleWish(const Autopilot& pilot, int kind)
 {
     if (pilot.habit == CapsuleHabit::Greedy) return 1;
     switch (kind) {
-    case 1: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
-    case 2: return -2;
-    case 5: return game.bonusFireBall ? -3 : 3;
-    case 6: return -1;
-    case 7: return game.livesLeft < kMaxLives ? 3 : 0;
-    case 8: return -4;
-    case 10: return game.bonusSticky || game.bonusArmed ? 0 : 1;
-    case 11: return 2;
-    case 12: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
-    case 13: return game.bonusRandomBounce ? 2 : -2;
+    case kWiderPaddleCapsule: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
+    case kNarrowerPaddleCapsule: return -2;
+    case kFireBallCapsule: return game.bonusFireBall ? -3 : 3;
+    case kRandomDirectionsCapsule: return -1;
+    case kExtraLifeCapsule: return game.livesLeft < kMaxLives ? 3 : 0;
+    case kLostLifeCapsule: return -4;
+    case kStickyPaddleCapsule: return game.bonusSticky || game.bonusArmed ? 0 : 1;
+    case kArmedPaddleCapsule: return 2;
+    case kSecondBallCapsule: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
+    case kRandomBounceCapsule: return game.bonusRandomBounce ? 2 : -2;
     default: return 0;
     }
 }
@@ -370,7 +338,7 @@ CapsuleSight sightCapsules()
 {
     CapsuleSight sight{};
     for (const FallingBonus& capsule : game.bonusTable) {
-        if (capsule.kind == 0) continue;
+        if (capsule.kind == kNoCapsule) continue;
         const int comingY = capsule.y + kCapsuleFall;
         if (comingY <= kCapsuleGone &&
             capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
@@ -446,7 +414,7 @@ Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sigh
     const int half = next.width / 2;
     const int reach = half + static_cast<int>(kBallRadius);
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double cost = 0;
         int met = 0;
         for (int i = 0; i < count; ++i) {
@@ -482,7 +450,7 @@ Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sig
     const int half = next.width / 2;
     const Ball& b = game.balls[ball];
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double x = paddleX + game.heldOffset[ball];
         if (x >= kBallRightWall) x = kBallRightWall - 1;
         if (x <= kBallLeftWall) x = kBallLeftWall + 1;
@@ -502,11 +470,11 @@ Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
     const bool firing = game.bonusArmed && game.shotsLeft > 0;
     int stay = game.paddleX;
     if (stay < half) stay = half;
-    if (stay > 479 - half) stay = 479 - half;
+    if (stay > kPlayfieldRight - half) stay = kPlayfieldRight - half;
     if (sight.count == 0 && !firing) return Choice{stay, 0};
     if (firing) updateShotMap(pilot, board);
     Choice best{-1, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double cost = capsuleCost(pilot, sight, paddleX, next) + 0.5 * std::abs(paddleX - stay);
         if (firing && pilot.shotFinds[paddleX]) cost -= 150;
         if (cost < best.cost) best = Choice{paddleX, cost};
@@ -519,7 +487,7 @@ int launchSpot(Autopilot& pilot, const Board& board)
 {
     const int half = game.paddleWidth / 2;
     Choice best{half, kFar};
-    for (int paddleX = half; paddleX <= 479 - half; ++paddleX) {
+    for (int paddleX = half; paddleX <= kPlayfieldRight - half; ++paddleX) {
         double x = paddleX + game.heldOffset[0];
         if (x >= kBallRightWall) x = kBallRightWall - 1;
         if (x <= kBallLeftWall) x = kBallLeftWall + 1;
@@ -532,7 +500,7 @@ int launchSpot(Autopilot& pilot, const Board& board)
 // Puts the pointer where the paddle placement turns it into paddleX.
 void pointAt(int paddleX, bool mirror)
 {
-    nullPlatform.pointer.x = mirror ? 479 - paddleX : paddleX;
+    nullPlatform.pointer.x = mirror ? kPlayfieldRight - paddleX : paddleX;
     runHandler(Handler::PointerMoved, 0, nullPlatform.clockMs);
 }
 
@@ -624,7 +592,7 @@ bool autopilotTurn(Autopilot& pilot)
     }
     if (due > 0 && pilot.ticks < pilot.droppingUntil) {
         const int half = next.width / 2;
-        choice = Choice{landings[0].x < kPlayfieldWidth / 2 ? 479 - half : half, 0};
+        choice = Choice{landings[0].x < kPlayfieldWidth / 2 ? kPlayfieldRight - half : half, 0};
     } else if (due > 0) {
         choice = catchBalls(pilot, board, sight, landings.data(), due, next);
     } else if (ballHeld(0) || ballHeld(1)) {

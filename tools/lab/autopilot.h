@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/game_state.h"
+
 // What the player does with falling capsules: choosy catches the helpful ones and dodges the
 // harmful ones; greedy catches every capsule it can (the soak uses it to reach every effect).
 enum class CapsuleHabit { Choosy, Greedy };
@@ -22,7 +24,7 @@ struct Autopilot {
     long ballsGivenUp = 0;             // balls given up with F12, caught in a loop
     int releaseSpot = -1;              // paddle centre wanted before releasing a held ball
     int heldTurns = 0;                 // turns a ball has waited on the sticky paddle
-    std::array<bool, 480> shotFinds{};  // per paddle centre: a shot from there breaks a brick
+    std::array<bool, kPlayfieldWidth> shotFinds{};  // per paddle centre: a shot from there breaks a brick
     long shotFindsSignature = -1;      // the board those were worked out on
 };
 

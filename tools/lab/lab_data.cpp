@@ -37,7 +37,7 @@ int runCodeCommand(int argc, char** argv)
 int runCodesCommand(int, char**)
 {
     fillLevelCodes();
-    for (int level = 1; level <= 25; ++level) {
+    for (int level = 1; level <= kLevelCount; ++level) {
         std::printf("%s\n", levelCodes[static_cast<std::size_t>(level)].data());
     }
     return 0;

@@ -43,7 +43,7 @@ void checkInvariants(const SoakRun& run)
     if (game.ballCount != 1 && game.ballCount != 2) fault(run, "ballCount", game.ballCount);
     const int half = game.paddleWidth / 2;
     if (game.paddleX - half < 0) fault(run, "paddle past the left edge", game.paddleX);
-    if (game.paddleX + half > 479) fault(run, "paddle past the right edge", game.paddleX);
+    if (game.paddleX + half > kPlayfieldRight) fault(run, "paddle past the right edge", game.paddleX);
     if (game.paddleWidth != 30 && game.paddleWidth != 60 && game.paddleWidth != 90) {
         fault(run, "paddleWidth", game.paddleWidth);
     }
@@ -64,11 +64,11 @@ void checkInvariants(const SoakRun& run)
     }
     if (game.livesLeft < 0 || game.livesLeft > kMaxLives) fault(run, "livesLeft", game.livesLeft);
     for (const Brick& brick : game.brickTable) {
-        if (!within(brick.kind, 0, 8)) fault(run, "brick kind", brick.kind);
+        if (!within(brick.kind, kNoBrick, kBrickKinds)) fault(run, "brick kind", brick.kind);
         if (!within(brick.group, 0, 5)) fault(run, "brick group", brick.group);
     }
     for (const FallingBonus& capsule : game.bonusTable) {
-        if (!within(capsule.kind, 0, 13)) fault(run, "capsule kind", capsule.kind);
+        if (!within(capsule.kind, kNoCapsule, kCapsuleKinds)) fault(run, "capsule kind", capsule.kind);
     }
     for (const Shot& shot : game.shotTable) {
         if (shot.active != 0 && shot.active != 1) fault(run, "shot active", shot.active);

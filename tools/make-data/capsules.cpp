@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -33,7 +34,7 @@ constexpr const char* kArmed[] = {"..#...#..", ".###.###.", "#.#.#.#.#", "..#...
 constexpr const char* kTwoBalls[] = {".###..###.", "#####+####", "#####+####", "#####+####", ".###..###."};
 constexpr const char* kBounce[] = {"#.......#", ".#.....#.", "..#...#..", "...#.#...", "#########"};
 
-constexpr std::array<CapsuleLook, 13> kLooks = {{
+constexpr std::array<CapsuleLook, kCapsuleKinds> kLooks = {{
     {0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},       // 1 wider paddle
     {0xE07A1F, 0xFFFFFF, 0xFFFFFF, kNarrower, 5},    // 2 narrower paddle
     {0xD8302C, 0xFFFFFF, 0xFFFFFF, kFaster, 5},      // 3 faster ball
@@ -48,11 +49,12 @@ constexpr std::array<CapsuleLook, 13> kLooks = {{
     {0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},    // 12 second ball
     {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},      // 13 random bounce
 }};
+static_assert(kLooks.back().rows != nullptr, "a look for every capsule kind");
 
 }  // namespace
 
 SDL_Surface* drawCapsule(int kind, int scale) {
-    if (kind < 1 || kind > 13) return nullptr;
+    if (kind < 1 || kind > kCapsuleKinds) return nullptr;
     const CapsuleLook& look = kLooks[static_cast<std::size_t>(kind - 1)];
     const float s = static_cast<float>(scale);
     const float w = 20 * s;

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "game/game_state.h"
 #include "tools/make-data/bricks.h"
 #include "tools/make-data/capsules.h"
 #include "tools/make-data/drawing.h"
@@ -14,7 +15,7 @@ constexpr int kWidth = 700;
 constexpr int kHeight = 550;
 
 // What each capsule does, kinds 1 to 13, in a few words.
-constexpr std::array<const char*, 13> kCapsuleLines = {
+constexpr std::array<const char*, kCapsuleKinds> kCapsuleLines = {
     "Raquette élargie",
     "Raquette rétrécie",
     "Balle plus rapide",
@@ -29,6 +30,7 @@ constexpr std::array<const char*, 13> kCapsuleLines = {
     "Une seconde balle",
     "Rebonds imprévisibles sur la raquette",
 };
+static_assert(kCapsuleLines.back() != nullptr, "a line for every capsule kind");
 
 // The controls: the key or gesture, then what it does.
 constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
@@ -88,7 +90,7 @@ SDL_Surface* drawCreditsBackground() {
     const int rightWidth = 334;
     heading(picture, rightX, 112, rightWidth, "Les capsules");
     y = 152;
-    for (int kind = 1; kind <= 13; ++kind) {
+    for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
         stampPicture(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
         drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)], 17, 700, ink);
         y += 25;

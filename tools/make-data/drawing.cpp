@@ -129,29 +129,6 @@ float segmentDistance(float px, float py, float ax, float ay, float bx, float by
     return lengthOf(px - ax - abx * t, py - ay - aby * t) - halfWidth;
 }
 
-float triangleDistance(float px, float py, float ax, float ay, float bx, float by, float cx,
-                       float cy) {
-    const float edges[3][4] = {{ax, ay, bx, by}, {bx, by, cx, cy}, {cx, cy, ax, ay}};
-    float nearest = 1e30f;
-    int crossings = 0;
-    for (const auto& e : edges) {
-        nearest = std::min(nearest, segmentDistance(px, py, e[0], e[1], e[2], e[3], 0));
-        if ((e[1] > py) != (e[3] > py) &&
-            px < (e[2] - e[0]) * (py - e[1]) / (e[3] - e[1]) + e[0])
-            ++crossings;
-    }
-    return crossings % 2 ? -nearest : nearest;
-}
-
-void fillRoundedBox(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius,
-                    Colour colour) {
-    fillShape(
-        picture, static_cast<int>(x0) - 1, static_cast<int>(y0) - 1, static_cast<int>(x1) + 2,
-        static_cast<int>(y1) + 2,
-        [&](float px, float py) { return roundedBoxDistance(px, py, x0, y0, x1, y1, radius); },
-        [&](float, float, float) { return colour; });
-}
-
 void fillDisc(SDL_Surface* picture, float cx, float cy, float radius, Colour colour) {
     fillShape(
         picture, static_cast<int>(cx - radius) - 1, static_cast<int>(cy - radius) - 1,

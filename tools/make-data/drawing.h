@@ -90,13 +90,7 @@ float discDistance(float px, float py, float cx, float cy, float radius);
 // Signed distance from (px, py) to a segment thickened to `halfWidth` on each side.
 float segmentDistance(float px, float py, float ax, float ay, float bx, float by, float halfWidth);
 
-// Signed distance to a triangle given by its three corners.
-float triangleDistance(float px, float py, float ax, float ay, float bx, float by, float cx,
-                       float cy);
-
 // Solid anti-aliased shapes in one colour.
-void fillRoundedBox(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius,
-                    Colour colour);
 void fillDisc(SDL_Surface* picture, float cx, float cy, float radius, Colour colour);
 void drawSegment(SDL_Surface* picture, float ax, float ay, float bx, float by, float width,
                  Colour colour);

@@ -1,6 +1,7 @@
 // Every picture of the data directory, in the order the game loads them.
 #include "tools/make-data/picture_catalogue.h"
 
+#include "game/game_state.h"
 #include "tools/make-data/bricks.h"
 #include "tools/make-data/capsules.h"
 #include "tools/make-data/credits_picture.h"
@@ -14,8 +15,8 @@ std::vector<PictureRecipe> pictureRecipes() {
         {"bouton.ico", PictureKind::Icon, 128, 24, [] { return drawButton(false); }},
         {"boutonSurvolé.ico", PictureKind::Icon, 128, 24, [] { return drawButton(true); }},
     };
-    for (int kind = 1; kind <= 13; ++kind)
-        recipes.push_back({"bonus" + std::to_string(kind) + ".bmp", PictureKind::Bitmap, 20, 10,
+    for (int kind = 1; kind <= kCapsuleKinds; ++kind)
+        recipes.push_back({"bonus" + std::to_string(kind) + ".bmp", PictureKind::Bitmap, kCapsuleWidth, kCapsuleHeight,
                            [kind] { return drawCapsule(kind); }});
     const std::vector<PictureRecipe> singles = {
         {"fondmenu.bmp", PictureKind::Bitmap, 285, 445, drawMenuBackground},
@@ -35,8 +36,8 @@ std::vector<PictureRecipe> pictureRecipes() {
         {"ballr.ico", PictureKind::Icon, 12, 12, [] { return drawBall(true); }},
     };
     recipes.insert(recipes.end(), singles.begin(), singles.end());
-    for (int kind = 1; kind <= 8; ++kind)
-        recipes.push_back({std::to_string(kind) + ".bmp", PictureKind::Bitmap, 40, 20,
+    for (int kind = 1; kind <= kBrickKinds; ++kind)
+        recipes.push_back({std::to_string(kind) + ".bmp", PictureKind::Bitmap, kBrickWidth, kBrickHeight,
                            [kind] { return drawBrick(kind); }});
     return recipes;
 }

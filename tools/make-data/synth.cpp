@@ -126,10 +126,6 @@ float filterStep(Filter& f, float x) {
     return static_cast<float>(y);
 }
 
-double decayEnvelope(double t, double seconds) {
-    return t < 0 ? 0.0 : std::exp(-t / seconds);
-}
-
 double attackDecay(double t, double attack, double decay) {
     if (t < 0) return 0.0;
     if (t < attack) return t / attack;

@@ -56,8 +56,7 @@ void retune(Filter& filter, double frequency, double q, int rate);
 // Runs one sample through the filter.
 float filterStep(Filter& filter, float x);
 
-// Envelopes: exp(-t / seconds) for t >= 0; a linear attack into an exponential decay.
-double decayEnvelope(double t, double seconds);
+// Envelope: a linear attack into an exponential decay.
 double attackDecay(double t, double attack, double decay);
 
 // A sine at a phase given in cycles.
