@@ -13,9 +13,10 @@ run() {
     XDG_STATE_HOME="$WORK/no-games-yet" \
     SDL_AUDIODRIVER=dummy timeout 10 "$BIN/tessaron" "$@" >"$WORK/run.out" 2>"$WORK/run.err" || status=$?
 }
-# ARGUMENTS(comma-separated) STATUS STREAM-THAT-SPEAKS TEXT-IT-HOLDS
+# ARGUMENT STATUS STREAM-THAT-SPEAKS TEXT-IT-HOLDS: the game's streams and status as its main
+# gives them; which option wins and what is refused is the command-line suite's.
 while read -r argument want stream text; do
-  run $(echo "$argument" | tr , ' ')
+  run "$argument"
   [ "$status" = "$want" ] || fail "$argument: status $status, not $want"
   other=out; [ "$stream" = out ] && other=err
   grep -qF -- "$text" "$WORK/run.$stream" || fail "$argument: no '$text' on std$stream"
@@ -24,18 +25,8 @@ done <<'CASES'
 --help 0 out --version
 --version 0 out tessaron 1.0.0
 --niveau 2 err Usage : tessaron
-niveau 2 err argument inattendu : niveau
---help,--niveau 2 err option inconnue : --niveau
---version,--help 0 out Usage : tessaron
--h 0 out Usage : tessaron
---replay= 2 err fichier manquant après --replay
 --replay-last 1 err aucune partie enregistrée
 CASES
-# An answer that cannot be written is a failure, told on stderr.
-for argument in --help --version; do
-  status=0; "$BIN/tessaron" $argument >/dev/full 2>"$WORK/full.err" || status=$?
-  [ "$status" = 1 ] && grep -q "sortie standard" "$WORK/full.err" || fail "$argument into /dev/full: status $status"
-done
 # No DISPLAY at all, then a DISPLAY whose server is not there: one line and status 1 at once.
 for display in "" ":$(( $$ % 500 + 500 ))"; do
   start=$(date +%s%N)
