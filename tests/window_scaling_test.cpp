@@ -6,11 +6,8 @@
 #include <cstring>
 #include <random>
 
-#include "game/controls.h"
-#include "game/game_state.h"
 #include "shell/frame_presentation.h"
 #include "shell/window_places.h"
-#include "tests/fake_platform.h"
 
 namespace {
 
@@ -38,49 +35,58 @@ TEST(WindowScale, LargestFactorThatFitsTheScreenAndItsPlaceInAWindow)
     EXPECT_EQ(picturePlaceIn(640, 480, 700, 550).scale, 1);  // never below the game's own size
 }
 
-// Every window pixel of a game pixel moves the paddle where that game pixel would, and a
-// pointer left of a full screen's picture does not count as its left edge.
-TEST(WindowScale, PaddleFollowsThePointerToTheSameGamePixel)
+// Every window pixel of a game pixel reads as that game pixel (where the paddle then goes is
+// the controls suite's), and a pointer left of a full screen's picture is not its left edge.
+TEST(WindowScale, EveryWindowPixelReadsAsItsGamePixel)
 {
     for (const PicturePlace place : {PicturePlace{2, 0, 0}, PicturePlace{3, 870, 255}}) {
-        for (const int x : {0, 1, 29, 30, 240, 449, 450, 479, 520}) {
-            resetFakePlatform();
-            newGameReset();
-            startLevel();
-            fake.pointer = Point{x, 300};
-            gamePointerMoved();
-            const int expected = game.paddleX;
+        for (const int x : {0, 1, 29, 240, 479, 520})
             for (int part = 0; part < place.scale; ++part) {
-                fake.pointer = picturePoint(Point{place.x + x * place.scale + part, place.y + 300 * place.scale + part},
-                                            place);
-                EXPECT_TRUE(fake.pointer.x == x && fake.pointer.y == 300);
-                gamePointerMoved();
-                EXPECT_EQ(game.paddleX, expected) << "scale " << place.scale << " x " << x;
+                const Point read = picturePoint(Point{place.x + x * place.scale + part, place.y + 300 * place.scale + part}, place);
+                EXPECT_TRUE(read.x == x && read.y == 300) << "scale " << place.scale << " x " << x << " part " << part;
             }
-        }
         EXPECT_EQ(picturePoint(Point{place.x - 1, place.y - 1}, place).x, -1);
     }
 }
 
-TEST(WindowPicture, EnlargedCopyIsNearestNeighbourAndOnlyOfTheArea)
+// A copy reaches only the window rectangle it returns: at a whole factor each picture pixel is
+// a square of its colour (nearest neighbour); at any place, copies of changed areas leave the
+// window as a whole copy leaves it.
+TEST(WindowPicture, CopiesReachOnlyTheirAreaAndAddUpToAWholeCopy)
 {
+    std::mt19937 dice(11);
     SDL_Surface* picture = noisePicture(37, 23, 1);
-    for (const int scale : {1, 2, 3, 4}) {
-        const PicturePlace place{scale, 5, 7};
-        SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, 37 * scale + 12, 23 * scale + 9, 32, SDL_PIXELFORMAT_RGB888);
-        SDL_FillRect(window, nullptr, 0x123456);
+    const auto blank = [] {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 160, 101, 32, SDL_PIXELFORMAT_RGB888);
+        SDL_FillRect(surface, nullptr, 0x123456);
+        return surface;
+    };
+    for (const PicturePlace& place : {PicturePlace{1, 5, 7}, {2, 5, 7}, {3, 5, 7}, {4, 5, 7}, picturePlaceIn(160, 101, 37, 23, true)}) {
+        SDL_Surface *window = blank(), *whole = blank();
+        copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, whole, place);
         const SDL_Rect sent = copyEnlarged(picture, SDL_Rect{4, 3, 10, 6}, window, place);
-        EXPECT_TRUE(sent.x == 5 + 4 * scale && sent.w == 10 * scale) << "scale " << scale;
-        for (int y = 0; y < window->h; ++y) {
+        const bool sharp = wholeFactorPlace(place);
+        EXPECT_TRUE(!sharp || (sent.x == 5 + 4 * place.scale && sent.w == 10 * place.scale)) << "scale " << place.scale;
+        for (int y = 0; y < window->h; ++y)
             for (int x = 0; x < window->w; ++x) {
                 const SDL_Point point{x, y};
-                const Uint32 expected = SDL_PointInRect(&point, &sent)
-                                            ? at(picture, (x - place.x) / scale, (y - place.y) / scale) & 0xFFFFFFu
-                                            : 0x123456u;
-                ASSERT_EQ(at(window, x, y) & 0xFFFFFFu, expected) << "scale " << scale << " at " << x << "," << y;
+                const Uint32 expected = !SDL_PointInRect(&point, &sent) ? 0x123456u
+                                        : sharp ? at(picture, (x - place.x) / place.scale, (y - place.y) / place.scale)
+                                                : at(whole, x, y);
+                ASSERT_EQ(at(window, x, y) & 0xFFFFFFu, expected & 0xFFFFFFu) << "scale " << place.scale << " at " << x << "," << y;
             }
+        copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, window, place);
+        for (int round = 0; round < 30; ++round) {
+            const SDL_Rect area{static_cast<int>(dice() % 33), static_cast<int>(dice() % 20), 1 + static_cast<int>(dice() % 6),
+                                1 + static_cast<int>(dice() % 6)};
+            for (int y = area.y; y < std::min(23, area.y + area.h); ++y)
+                for (int x = area.x; x < std::min(37, area.x + area.w); ++x) at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
+            copyEnlarged(picture, area, window, place);
+            copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, whole, place);
+            ASSERT_EQ(std::memcmp(window->pixels, whole->pixels, static_cast<std::size_t>(101 * window->pitch)), 0) << round;
         }
         SDL_FreeSurface(window);
+        SDL_FreeSurface(whole);
     }
     SDL_FreeSurface(picture);
 }
@@ -173,27 +179,6 @@ TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
         }
     }
     SDL_FreeSurface(picture);
-}
-
-// Only the changed area is sent, and the window then shows exactly what a whole copy shows.
-TEST(FullScreenPicture, PartialCopiesMatchAWholeCopy)
-{
-    std::mt19937 dice(11);
-    SDL_Surface* picture = noisePicture(70, 55, 3);
-    const PicturePlace place = picturePlaceIn(300, 170, 70, 55, true);
-    SDL_Surface* partial = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Surface* whole = SDL_CreateRGBSurfaceWithFormat(0, 300, 170, 32, SDL_PIXELFORMAT_ARGB8888);
-    copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, partial, place);
-    for (int round = 0; round < 30; ++round) {
-        const SDL_Rect area{static_cast<int>(dice() % 65), static_cast<int>(dice() % 50), 1 + static_cast<int>(dice() % 6),
-                            1 + static_cast<int>(dice() % 6)};
-        for (int y = area.y; y < std::min(55, area.y + area.h); ++y)
-            for (int x = area.x; x < std::min(70, area.x + area.w); ++x) at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
-        copyEnlarged(picture, area, partial, place);
-        copyEnlarged(picture, SDL_Rect{0, 0, 70, 55}, whole, place);
-        ASSERT_EQ(std::memcmp(partial->pixels, whole->pixels, static_cast<std::size_t>(170 * partial->pitch)), 0) << round;
-    }
-    for (SDL_Surface* surface : {picture, partial, whole}) SDL_FreeSurface(surface);
 }
 
 }  // namespace

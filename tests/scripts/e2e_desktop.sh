@@ -1,7 +1,8 @@
 #!/bin/sh
-# End to end under a window manager (openbox): the name dialog at a record, a pause when
-# the game window is minimised or loses the focus; on a 3840 x 2160 screen, windows three times
-# larger and F11's full screen, filling the screen's height on black, without pausing.
+# End to end under a window manager (openbox): the name dialog at a record, with the focus and
+# its opening name selected; a pause when the game window is minimised or loses the focus; on a
+# 3840 x 2160 screen, windows three times larger and F11's full screen, filling the screen's
+# height on black, without pausing. (The end screen after the name is e2e_game's.)
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
 start_desktop
@@ -16,10 +17,6 @@ xdotool type --delay 60 "Zoe"; xdotool key Return
 wait_window_gone 227x24 || fail "the name dialog did not take the name and Return"
 record=$(iconv -f WINDOWS-1252 -t UTF-8 "$WORK/game/Tessaron Data/Score.sco")
 case "$record" in "Zoe SCORE= "*) ;; *) fail "the score file holds '$record'" ;; esac
-sleep 0.5; screenshot "$WORK/end-screen.miff"
-convert "$IMAGES/Perdu.bmp" -crop 200x30+200+452 +repage "$WORK/thanks.png"
-thanks=$(region_vs_picture "$WORK/end-screen.miff" "200x30+$((gx + 200))+$((gy + 452))" "$WORK/thanks.png")
-[ "$thanks" -lt 30 ] || fail "the end screen is not shown ($thanks pixels differ)"
 leave_end_screen; quit_from_menu
 # The ball rises towards the bricks and reaches them in under 2 s: paused, the side panel
 # (which the pause text never crosses) keeps its score and bricks broken for 3 s.
