@@ -8,7 +8,7 @@ statements), rebuilds the unit-test binary, runs it and restores the file. A mut
 the tests fail or time out, survives when they pass; one that does not compile is not counted.
 The pick of mutants is seeded by the file's path, so every run of one commit plants the same ones.
 
-  nice -n 10 tests/tools/mutate.py [--rev COMMIT] [--tests-rev COMMIT] [--cap N] [--scratch DIR] [files...]
+  nice -n 10 tools/mutate.py [--rev COMMIT] [--tests-rev COMMIT] [--cap N] [--scratch DIR] [files...]
 """
 import argparse, glob, os, random, re, shutil, subprocess, sys, zlib
 
