@@ -9,7 +9,7 @@
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "game/replay.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "screens/game_screen.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "game/game_state.h"
 #include "game/replay.h"
 #include "game/rules_version.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
 #include "shell/replay_file.h"
