@@ -11,7 +11,7 @@
 
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay.h"
+#include "game/replay_player.h"
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"

@@ -12,7 +12,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay.h"
+#include "game/replay_recorder.h"
 #include "screens/fonts.h"
 #include "shell/assets.h"
 #include "shell/regular_file.h"
