@@ -25,26 +25,30 @@ void runHandler(Handler handler, int argument, std::int64_t atMs)
     if (replay.mode == ReplayMode::Recording) recordTickEnd();
 }
 
-Point seamPointer(Point live)
+Point seamPointer()
 {
+    const Point live = pointerPosition();
     if (replay.mode == ReplayMode::Recording) recordPointer(live);
     return replay.mode == ReplayMode::Playing ? playedPointer() : live;
 }
 
-bool seamAnswer(bool live, std::int64_t atMs)
+bool seamAnswer(const char* text)
 {
-    if (replay.mode == ReplayMode::Recording) recordAnswer(live, atMs);
+    const bool live = askYesNo(text);
+    if (replay.mode == ReplayMode::Recording) recordAnswer(live, inputTimeMs());
     return replay.mode == ReplayMode::Playing ? playedAnswer() : live;
 }
 
-void seamDialogText(std::int64_t atMs)
+void seamDialogText(TextDialog dialog)
 {
-    if (replay.mode == ReplayMode::Recording) recordDialogText(atMs);
+    runTextDialog(dialog);
+    if (replay.mode == ReplayMode::Recording) recordDialogText(inputTimeMs());
     if (replay.mode == ReplayMode::Playing) playedDialogText();
 }
 
-std::int64_t seamClock(std::int64_t live)
+std::int64_t seamClock()
 {
+    const std::int64_t live = localTimeMs();
     if (replay.mode == ReplayMode::Recording) recordClock(live);
     return replay.mode == ReplayMode::Playing ? playedClock() : live;
 }

@@ -63,12 +63,13 @@ extern ReplaySession replay;
 // used only for the waits between calls.
 void runHandler(Handler handler, int argument, std::int64_t atMs);
 
-// The seam's answers pass through these: while recording they are appended and returned
-// unchanged; while playing they come from the stream (and `live` is ignored).
-Point seamPointer(Point live);
-bool seamAnswer(bool live, std::int64_t atMs);
-void seamDialogText(std::int64_t atMs);  // the text left in pathBuffer
-std::int64_t seamClock(std::int64_t live);
+// The seam's answers, asked of the platform and passed through the replay: while recording
+// they are appended and returned unchanged; while playing the platform is still asked (its
+// question or dialog closes at once) but the answer comes from the stream.
+Point seamPointer();                       // pointerPosition
+bool seamAnswer(const char* text);         // askYesNo, timed by inputTimeMs
+void seamDialogText(TextDialog dialog);    // runTextDialog: the text left in pathBuffer
+std::int64_t seamClock();                  // localTimeMs
 // The record as the shell left it in game.bestScore and game.bestScoreName, read again from the
 // score file: recorded when it differs from the values before (`scoreBefore`, `nameBefore`);
 // while playing, the recorded values are set again.

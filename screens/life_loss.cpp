@@ -99,7 +99,7 @@ void checkRecord()
     game.bestScore = game.score;
     // The dialog opens on the previous holder's name.
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", game.bestScoreName.data());
-    runTextDialog(TextDialog::PlayerName);
+    seamDialogText(TextDialog::PlayerName);
     // The holder's name keeps at most 63 characters.
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
     std::string reason;
