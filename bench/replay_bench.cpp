@@ -5,7 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/game_state.h"
-#include "game/replay.h"
+#include "game/replay_player.h"
+#include "game/replay_recorder.h"
 #include "shell/replay_file.h"
 #include "tools/lab/autopilot.h"
 #include "tools/lab/null_platform.h"

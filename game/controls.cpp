@@ -5,6 +5,7 @@
 #include "game/bonuses.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/replay.h"
 #include "game/shots.h"
 
 namespace {
@@ -33,7 +34,7 @@ void leaveWaitingScreen()
 bool askHoldingTheGame(const char* text)
 {
     game.questionOpen = true;
-    const bool yes = askYesNo(text);
+    const bool yes = seamAnswer(text);
     game.questionOpen = false;
     return yes;
 }
@@ -95,7 +96,7 @@ void gameTick()
     catchCapsules();
     moveShots();
     if (countBricksLeft() == 0) levelComplete();
-    game.cursorPos = pointerPosition();
+    game.cursorPos = seamPointer();
     placePaddle(game.cursorPos.x);
 }
 
@@ -104,7 +105,7 @@ void gamePointerMoved()
     if (game.ballLaunched || game.paused || game.levelIntroShown != 0 || game.gameOverShown != 0) {
         return;
     }
-    game.cursorPos = pointerPosition();
+    game.cursorPos = seamPointer();
     placePaddle(game.cursorPos.x);
     requestRepaint();
 }

@@ -31,6 +31,10 @@ void sleepMs(std::uint32_t ms);
 // Local wall-clock time in milliseconds, for measuring the frames of a slide.
 std::int64_t localTimeMs();
 
+// When the input being handled arrived, in milliseconds on the clock of localTimeMs, read
+// without moving any clock; a recorded game keeps the player's pauses by it.
+std::int64_t inputTimeMs();
+
 // Sounds: a file played once without waiting, a file looped without waiting, and the stop
 // of whatever is playing. A missing or unreadable file is silent. Paths are the file
 // system's bytes.

@@ -10,6 +10,7 @@
 
 #include "game/platform.h"
 #include "game/replay_check.h"
+#include "game/replay_codec.h"
 
 // The game window's handlers, as the stream names them.
 enum class Handler : std::uint8_t { Timer, PointerMoved, LeftButton, Key, Close };
@@ -30,34 +31,7 @@ struct ReplayStart {
     Point cursor{};                 // game.cursorPos as the game opened (left by the menu)
 };
 
-// The stream's records, in the low four bits of each record's first byte.
-enum class Record : std::uint8_t {
-    Ticks = 1,    // a run of timer calls (count)
-    Moves,        // a run of pointer-moved calls (count)
-    Clicks,       // a run of left-button calls (count)
-    Key,          // a key call (virtual-key code)
-    Close,        // a close request
-    Pointer,      // the pointer read by the game, when it differs from the previous reading
-    Answer,       // a Yes/No question's answer
-    Text,         // the text a dialog was closed with
-    Clock,        // a clock reading (difference from the previous reading)
-    Check,        // the state check after a tick (tick number, changed fields)
-    Wait,         // milliseconds the player let pass before the next call or answer
-    End,          // the game window closed; nothing may follow
-    Best,         // the record read again at the end of a run, when another game had changed it
-};
-
 enum class ReplayMode : std::uint8_t { Off, Recording, Playing };
-
-// One record read from the stream (a run is read one call at a time).
-struct ReplayEvent {
-    Record kind = Record::End;
-    std::int64_t value = 0;  // key code, answer, wait, clock difference, tick of a check
-    Point point{};           // pointer difference
-    std::string text;        // dialog text
-    std::uint64_t changed = 0;  // check: the fields that changed since the previous check
-    StateCheck check{};         // check: every field's value (unchanged ones carried over)
-};
 
 // The recorder or the player of the one game being replayed.
 struct ReplaySession {
@@ -85,45 +59,18 @@ struct ReplaySession {
 
 extern ReplaySession replay;
 
-// Starts recording the game that is about to lay its first level (after newGameReset).
-void beginRecording(Point pointer);
-
-// Ends the recording: pending runs, a last check and the end record.
-void endRecording();
-
-// Sets up the game from `start` and lays its first level, ready to play `stream` back.
-void beginPlayback(const ReplayStart& start, const std::string& stream, bool checking);
-
 // Calls a game window handler: recorded first while recording; `atMs` is the caller's clock,
 // used only for the waits between calls.
 void runHandler(Handler handler, int argument, std::int64_t atMs);
 
-// The seam's answers pass through these: while recording they are appended and returned
-// unchanged; while playing they come from the stream (and `live` is ignored).
-Point seamPointer(Point live);
-bool seamAnswer(bool live, std::int64_t atMs);
-void seamDialogText(std::int64_t atMs);  // the text left in pathBuffer
-std::int64_t seamClock(std::int64_t live);
+// The seam's answers, asked of the platform and passed through the replay: while recording
+// they are appended and returned unchanged; while playing the platform is still asked (its
+// question or dialog closes at once) but the answer comes from the stream.
+Point seamPointer();                       // pointerPosition
+bool seamAnswer(const char* text);         // askYesNo, timed by inputTimeMs
+void seamDialogText(TextDialog dialog);    // runTextDialog: the text left in pathBuffer
+std::int64_t seamClock();                  // localTimeMs
 // The record as the shell left it in game.bestScore and game.bestScoreName, read again from the
 // score file: recorded when it differs from the values before (`scoreBefore`, `nameBefore`);
 // while playing, the recorded values are set again.
 void seamBestScore(std::int32_t scoreBefore, const char* nameBefore);
-
-// Playback. The next record, without taking it; End once stopped.
-ReplayEvent peekReplay();
-// Plays the next record: a handler call, a wait (skipped) or a check (compared when
-// checking). Returns false once stopped.
-bool playNextRecord();
-// Plays every record to the end headless.
-void playToEnd();
-
-// Stops the playback where it stands (the watcher left).
-void stopReplay();
-
-// While playing: the next record answers a question or a dialog (or the playback stopped), so
-// an open question or dialog closes and takes its answer.
-bool replayAnswerDue();
-
-// Checks a whole stream without playing it; false and a one-line reason in `reason` when a
-// record is malformed, a check names unknown fields, or the stream does not end with End.
-bool validateStream(const std::string& stream, std::string& reason);

@@ -1,18 +1,19 @@
-// The game's font lookup and text drawing: fontconfig finds the face, SDL_ttf draws it.
+// The game's font cache: fontconfig finds the face, SDL_ttf opens it once per cell height and
+// weight, and text is drawn through it.
 #include "screens/fonts.h"
 
 #include "screens/drawing_surface.h"
 #include "screens/font_paths.h"
+#include "screens/truetype_tables.h"
+#include "screens/windows1252.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -28,13 +29,6 @@ constexpr const char* kFaceAlias = R"(<?xml version="1.0"?>
   </alias>
 </fontconfig>
 )";
-
-// Unicode code points of the bytes 0x80..0x9F; the rest of Windows-1252 is Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // One opened font and what it was asked for.
 struct FontSlot {
@@ -55,63 +49,6 @@ struct FontLookup {
     GameFont noFont;             // handed out when the table is full: draws nothing
 };
 FontLookup fontLookup;
-
-// A font file's vertical metrics in font units: the cell is winAscent + winDescent.
-struct CellMetrics {
-    int unitsPerEm = 0;
-    int winAscent = 0;
-    int winDescent = 0;
-};
-
-std::uint32_t readBig(const unsigned char* p, int bytes) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i) value = (value << 8) | p[i];
-    return value;
-}
-
-// Reads `size` bytes at `offset` of the file; false when the file is shorter.
-bool readAt(std::ifstream& file, std::uint32_t offset, unsigned char* out, std::size_t size) {
-    file.seekg(offset);
-    file.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(size));
-    return static_cast<std::size_t>(file.gcount()) == size;
-}
-
-// Reads unitsPerEm from 'head' and usWinAscent/usWinDescent from 'OS/2' of the face
-// `faceIndex` of a TrueType/OpenType file or collection.
-bool readCellMetrics(const char* path, int faceIndex, CellMetrics& metrics) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    unsigned char header[12];
-    if (!readAt(file, 0, header, sizeof header)) return false;
-    std::uint32_t directory = 0;
-    if (std::memcmp(header, "ttcf", 4) == 0) {
-        const std::uint32_t faces = readBig(header + 8, 4);
-        if (faceIndex < 0 || static_cast<std::uint32_t>(faceIndex) >= faces) return false;
-        unsigned char entry[4];
-        if (!readAt(file, 12 + 4 * static_cast<std::uint32_t>(faceIndex), entry, 4)) return false;
-        directory = readBig(entry, 4);
-        if (!readAt(file, directory, header, sizeof header)) return false;
-    }
-    const std::uint32_t tables = readBig(header + 4, 2);
-    std::uint32_t headOffset = 0;
-    std::uint32_t os2Offset = 0;
-    for (std::uint32_t i = 0; i < tables; ++i) {
-        unsigned char record[16];
-        if (!readAt(file, directory + 12 + 16 * i, record, sizeof record)) return false;
-        const std::uint32_t length = readBig(record + 12, 4);
-        if (std::memcmp(record, "head", 4) == 0 && length >= 54) headOffset = readBig(record + 8, 4);
-        if (std::memcmp(record, "OS/2", 4) == 0 && length >= 78) os2Offset = readBig(record + 8, 4);
-    }
-    if (headOffset == 0 || os2Offset == 0) return false;
-    unsigned char head[20];
-    unsigned char os2[78];
-    if (!readAt(file, headOffset, head, sizeof head) || !readAt(file, os2Offset, os2, sizeof os2))
-        return false;
-    metrics.unitsPerEm = static_cast<int>(readBig(head + 18, 2));
-    metrics.winAscent = static_cast<int>(readBig(os2 + 74, 2));
-    metrics.winDescent = static_cast<int>(readBig(os2 + 76, 2));
-    return metrics.unitsPerEm > 0 && metrics.winAscent + metrics.winDescent > 0;
-}
 
 bool startLookup() {
     // SDL_ttf counts its users: the lookup holds a use of its own while it keeps faces, so
@@ -232,49 +169,6 @@ GameFont openFace(int height, int weight) {
     return font;
 }
 
-void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `pos`, strictly (no overlong forms, surrogates or truncation).
-bool decodeUtf8(std::string_view text, std::size_t& pos, std::uint32_t& code) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    int extra = 0;
-    std::uint32_t minimum = 0;
-    if (lead < 0x80) {
-        code = lead;
-        ++pos;
-        return true;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1; code = lead & 0x1F; minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2; code = lead & 0x0F; minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3; code = lead & 0x07; minimum = 0x10000;
-    } else {
-        return false;
-    }
-    if (pos + extra >= text.size()) return false;
-    for (int i = 1; i <= extra; ++i) {
-        const unsigned char next = byte(pos + i);
-        if ((next & 0xC0) != 0x80) return false;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    pos += 1 + extra;
-    return true;
-}
-
 // Where the baseline lies in a surface that SDL_ttf rendered for `utf8`: at the face's
 // ascent, pushed down by as much as the tallest glyph rises above that ascent.
 int baselineInRendering(TTF_Font* face, const std::string& utf8) {
@@ -339,42 +233,6 @@ int textWidth(const GameFont& font, const char* text, int count) {
     int height = 0;
     if (TTF_SizeUTF8(font.face, utf8FromWindows1252(bytes).c_str(), &width, &height) != 0) return 0;
     return width;
-}
-
-std::string utf8FromWindows1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte < 0xA0)
-            appendUtf8(out, kHighControls[byte - 0x80]);
-        else
-            appendUtf8(out, byte);
-    }
-    return out;
-}
-
-bool windows1252FromUtf8(std::string_view utf8, std::string& out) {
-    out.clear();
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        std::uint32_t code = 0;
-        if (!decodeUtf8(utf8, pos, code)) {
-            out.clear();
-            return false;
-        }
-        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-            out += static_cast<char>(code);
-            continue;
-        }
-        const auto slot = std::find(kHighControls.begin(), kHighControls.end(), code);
-        if (slot == kHighControls.end()) {
-            out.clear();
-            return false;
-        }
-        out += static_cast<char>(0x80 + (slot - kHighControls.begin()));
-    }
-    return true;
 }
 
 void shareFontconfig() { fontLookup.fontconfigShared = true; }

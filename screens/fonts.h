@@ -30,14 +30,6 @@ void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const cha
 // Width in pixels of the first `count` bytes of a Windows-1252 text in `font`; 0 without a face.
 int textWidth(const GameFont& font, const char* text, int count);
 
-// Windows-1252 to UTF-8; every byte maps (the five unassigned bytes 0x81, 0x8D, 0x8F, 0x90
-// and 0x9D to the control characters of the same number, as Windows does).
-std::string utf8FromWindows1252(std::string_view text);
-
-// UTF-8 to Windows-1252 into `out`. False, with `out` emptied, when the text is not valid
-// UTF-8 or holds a character that Windows-1252 cannot hold.
-bool windows1252FromUtf8(std::string_view utf8, std::string& out);
-
 // Closes every cached font, releases fontconfig and gives up the lookup's use of SDL_ttf
 // (SDL_ttf is started at the first font and counts its users). Runs by itself when the
 // program ends; later calls to openGameFont open the fonts afresh.

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
@@ -483,7 +484,7 @@ void slideTransition(const Slide& slide)
 {
     slideOffset = slide.start;
     while (slideOffset > slide.stopAtOrBelow) {
-        if (slide.timed) frameStartTime = localTimeMs();
+        if (slide.timed) frameStartTime = seamClock();
         SDL_Surface* window = gameWindowSurface();
         // Without a window (the headless tools) the frames are timed and counted, not drawn.
         SDL_Surface* buffer =
@@ -498,7 +499,7 @@ void slideTransition(const Slide& slide)
         sleepMs(kSlideFrameSleepMs);
         std::int64_t step = slide.fixedStep;
         if (slide.timed) {
-            frameEndTime = localTimeMs();
+            frameEndTime = seamClock();
             step += elapsedMs(frameStartTime, frameEndTime) / 2;
         }
         // A frame always moves: a stalled clock must not hold the game window forever.

@@ -9,7 +9,7 @@
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "game/replay.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "screens/game_screen.h"
 
 namespace {
@@ -99,7 +99,7 @@ void checkRecord()
     game.bestScore = game.score;
     // The dialog opens on the previous holder's name.
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", game.bestScoreName.data());
-    runTextDialog(TextDialog::PlayerName);
+    seamDialogText(TextDialog::PlayerName);
     // The holder's name keeps at most 63 characters.
     std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%.63s", pathBuffer.data());
     std::string reason;

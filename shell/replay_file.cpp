@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "game/levels.h"
+#include "game/replay_validator.h"
 #include "game/rules_version.h"
 #include "shell/regular_file.h"
 

@@ -15,7 +15,7 @@
 
 #include "game/game_state.h"
 #include "game/levels.h"
-#include "game/replay.h"
+#include "game/replay_recorder.h"
 #include "shell/atomic_file.h"
 #include "shell/replay_file.h"
 #include "shell/user_dirs.h"

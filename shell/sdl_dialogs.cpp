@@ -11,7 +11,7 @@
 
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay.h"
+#include "game/replay_player.h"
 #include "screens/fonts.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
@@ -445,11 +445,11 @@ bool askYesNo(const char* text)
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
     question.window = openModalWindow("app", width, height, 0);
-    if (question.window == nullptr) return seamAnswer(false, SDL_GetTicks64());
+    if (question.window == nullptr) return false;
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
     runModal(ModalWindow{question.window, paintQuestion, questionEvent, &question}, questionDone);
-    return seamAnswer(question.answer == 1, SDL_GetTicks64());
+    return question.answer == 1;
 }
 
 void runTextDialog(TextDialog kind)
@@ -471,7 +471,6 @@ void runTextDialog(TextDialog kind)
     dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS, place);
     if (dialog.window == nullptr) {
         confirmTextField(dialog.field);  // no window: the text stays as it was opened
-        seamDialogText(SDL_GetTicks64());
         return;
     }
     SDL_StartTextInput();
@@ -481,5 +480,4 @@ void runTextDialog(TextDialog kind)
     if (dialog.field.open) confirmTextField(dialog.field);
     // A question under this dialog takes no text.
     SDL_StopTextInput();
-    seamDialogText(SDL_GetTicks64());
 }

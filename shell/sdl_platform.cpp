@@ -12,7 +12,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay.h"
+#include "game/replay_recorder.h"
 #include "screens/fonts.h"
 #include "shell/assets.h"
 #include "shell/regular_file.h"
@@ -291,7 +291,7 @@ void stopGameTimer() { sdl.timerRunning = false; }
 
 // The pointer as the game window last saw it move. (SDL's global pointer state is refreshed
 // only by some X servers' raw input, so the window's own motion events are the reliable source.)
-Point pointerPosition() { return seamPointer(Point{windows.pointer.x, windows.pointer.y}); }
+Point pointerPosition() { return Point{windows.pointer.x, windows.pointer.y}; }
 
 void requestRepaint()
 {
@@ -302,7 +302,8 @@ void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
 
 // A steady clock: slide frames measure their duration with it, and a frame that spans
 // midnight or a clock change must not move a slide backwards.
-std::int64_t localTimeMs() { return seamClock(static_cast<std::int64_t>(SDL_GetTicks64())); }
+std::int64_t localTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+std::int64_t inputTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
 void playSoundFile(const char* path)
 {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/replay.h"
+#include "game/replay_player.h"
 #include "screens/game_screen.h"
 #include "shell/replay_file.h"
 #include "shell/score_file.h"

@@ -8,7 +8,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay.h"
+#include "game/window_events.h"
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
@@ -148,9 +148,9 @@ bool gameInput(const SDL_Event& event)
     if (event.type == SDL_KEYDOWN && waitingScreenShown()) return false;
     switch (takeInputEvent(windows.input, event, playerSettings.values)) {
     case InputAction::None: return false;
-    case InputAction::Confirm: runHandler(Handler::LeftButton, 0, SDL_GetTicks64()); break;
-    case InputAction::Pause: runHandler(Handler::Key, kKeyPause, SDL_GetTicks64()); break;
-    case InputAction::Quit: runHandler(Handler::Key, kKeyEscape, SDL_GetTicks64()); break;
+    case InputAction::Confirm: gameWindowLeftButton(); break;
+    case InputAction::Pause: gameWindowKey(kKeyPause); break;
+    case InputAction::Quit: gameWindowKey(kKeyEscape); break;
     default: break;
     }
     return true;
@@ -163,13 +163,13 @@ void gameEvent(const SDL_Event& event)
     case SDL_MOUSEMOTION:
         gamePointerAt(event.motion.x, event.motion.y);
         followMouse(windows.input.steering, windows.pointer.x);
-        runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
+        gameWindowPointerMoved();
         break;
     case SDL_MOUSEBUTTONDOWN:
         gamePointerAt(event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_LEFT) {
             windows.game.buttonHeld = true;
-            runHandler(Handler::LeftButton, 0, SDL_GetTicks64());
+            gameWindowLeftButton();
         }
         break;
     case SDL_KEYDOWN:
@@ -182,16 +182,16 @@ void gameEvent(const SDL_Event& event)
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0) runHandler(Handler::Key, virtualKeyOf(event.key.keysym.sym), SDL_GetTicks64());
+        if (event.key.repeat == 0) gameWindowKey(virtualKeyOf(event.key.keysym.sym));
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) runHandler(Handler::Close, 0, SDL_GetTicks64());
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameWindowCloseRequest();
         // Minimised, or the focus gone to another program: play stops as a pause key stops it.
         // (The game's own questions and dialogs take the focus inside their loops, which never
         // hand this window its focus events: they do not pause the game.)
         if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
             game.ballLaunched && !game.paused && !waitingScreenShown()) {
-            runHandler(Handler::Key, kKeyPause, SDL_GetTicks64());
+            gameWindowKey(kKeyPause);
         }
         // Keys let go in another window never reach this one.
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseSteering(windows.input.steering);
@@ -407,10 +407,10 @@ void steerGamePaddle()
     }
     windows.pointer.x = static_cast<int>(std::lround(steering.x));
     // Before the launch the paddle follows a moved pointer; after it, the next tick reads it.
-    if (!game.ballLaunched) runHandler(Handler::PointerMoved, 0, SDL_GetTicks64());
+    if (!game.ballLaunched) gameWindowPointerMoved();
 }
 
-void gameWindowTimer() { runHandler(Handler::Timer, 0, SDL_GetTicks64()); }
+void gameWindowTimer() { gameWindowTick(); }
 
 SDL_Surface* gameWindowSurface() { return windowPicture(windows.game.window); }
 

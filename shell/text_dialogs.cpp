@@ -10,8 +10,9 @@
 #include <string_view>
 
 #include "game/game_state.h"
+#include "game/replay.h"
 #include "game/level_codes.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 
 namespace {
 
@@ -165,6 +166,6 @@ void enterLevelCode()
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1),
                       code.data());
     }
-    runTextDialog(TextDialog::LevelCode);
+    seamDialogText(TextDialog::LevelCode);
     game.currentLevel = levelForCode(pathBuffer.data());
 }

@@ -8,6 +8,7 @@
 
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "tests/test_pictures.h"
 
 namespace {

@@ -50,7 +50,7 @@ void stopGameTimer()
     fake.log.push_back("stop timer");
 }
 
-Point pointerPosition() { return seamPointer(fake.pointer); }
+Point pointerPosition() { return fake.pointer; }
 
 void requestRepaint()
 {
@@ -63,7 +63,7 @@ bool askYesNo(const char* text)
     fake.questions.emplace_back(text);
     fake.log.push_back(std::string("ask ") + text);
     if (fake.duringQuestion) fake.duringQuestion();
-    return seamAnswer(fake.answer, fake.clockMs);
+    return fake.answer;
 }
 
 void sleepMs(std::uint32_t ms)
@@ -76,8 +76,10 @@ void sleepMs(std::uint32_t ms)
 std::int64_t localTimeMs()
 {
     fake.clockMs += fake.clockStepMs;
-    return seamClock(fake.clockMs);
+    return fake.clockMs;
 }
+
+std::int64_t inputTimeMs() { return fake.clockMs; }
 
 void playSoundFile(const char* path)
 {
@@ -112,7 +114,6 @@ void runTextDialog(TextDialog dialog)
     if (fake.typeText) {
         std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
     }
-    seamDialogText(fake.clockMs);
 }
 
 std::string saveRunReplay()

@@ -13,9 +13,11 @@
 #include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
-#include "game/replay.h"
+#include "game/replay_player.h"
+#include "game/replay_recorder.h"
+#include "game/window_events.h"
 #include "game/rules_version.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
 #include "shell/replay_file.h"
@@ -32,13 +34,13 @@ void tick(int count)
         // The player keeps the paddle under the first ball, a little to one side or the other.
         const auto drift = static_cast<int>((static_cast<std::uint32_t>(replay.ticks / 37) * 2654435761u >> 16) % 45);
         fake.pointer.x = static_cast<int>(game.balls[0].x) + drift - 22;
-        if (fake.timerRunning) runHandler(Handler::Timer, 0, fake.clockMs);  // ticks only while the timer runs
+        if (fake.timerRunning) gameWindowTick();  // ticks only while the timer runs
         fake.clockMs += 25;
     }
 }
 
-void key(int code) { runHandler(Handler::Key, code, fake.clockMs); }
-void click(int laterMs = 0) { runHandler(Handler::LeftButton, 0, fake.clockMs += laterMs); }
+void key(int code) { gameWindowKey(code); }
+void click(int laterMs = 0) { fake.clockMs += laterMs; gameWindowLeftButton(); }
 // A fresh world on `level` with `seed`, changed by `setUp`, recording from its start.
 void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [] {})
 {
@@ -79,7 +81,8 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     scoreFilePath = dir + "/played.sco";
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
-        runHandler(Handler::PointerMoved, 0, fake.clockMs += 40);
+        fake.clockMs += 40;
+        gameWindowPointerMoved();
     }
     click();
     tick(50);

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/replay.h"
+#include "game/replay_player.h"
 #include "shell/replay_file.h"
 #include "tools/lab/null_platform.h"
 

@@ -11,7 +11,7 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/random.h"
-#include "game/replay.h"
+#include "game/replay_recorder.h"
 #include "game/shots.h"
 #include "tools/lab/null_platform.h"
 

@@ -4,7 +4,7 @@
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
-#include "screens/fonts.h"
+#include "screens/windows1252.h"
 #include "shell/score_file.h"
 #include "tools/lab/lab_commands.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "game/game_state.h"
-#include "game/replay.h"
+#include "game/replay_player.h"
+#include "game/replay_recorder.h"
 #include "shell/atomic_file.h"
 #include "shell/replay_file.h"
 #include "tools/lab/lab_commands.h"

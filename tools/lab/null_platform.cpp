@@ -2,7 +2,6 @@
 #include "tools/lab/null_platform.h"
 
 #include "game/flow.h"
-#include "game/replay.h"
 #include "screens/window_target.h"
 
 NullPlatform nullPlatform;
@@ -13,16 +12,17 @@ void startGameTimer(std::uint32_t ms)
     nullPlatform.timerRunning = true;
 }
 void stopGameTimer() { nullPlatform.timerRunning = false; }
-Point pointerPosition() { return seamPointer(nullPlatform.pointer); }
+Point pointerPosition() { return nullPlatform.pointer; }
 void requestRepaint() {}
-bool askYesNo(const char*) { return seamAnswer(nullPlatform.answerYes, nullPlatform.clockMs); }
+bool askYesNo(const char*) { return nullPlatform.answerYes; }
 void sleepMs(std::uint32_t ms) { nullPlatform.clockMs += ms; }
-std::int64_t localTimeMs() { return seamClock(nullPlatform.clockMs); }
+std::int64_t localTimeMs() { return nullPlatform.clockMs; }
+std::int64_t inputTimeMs() { return nullPlatform.clockMs; }
 void playSoundFile(const char*) {}
 void loopSoundFile(const char*) {}
 void stopSounds() {}
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
-void runTextDialog(TextDialog) { seamDialogText(nullPlatform.clockMs); }
+void runTextDialog(TextDialog) {}
 // The lab keeps no replays of the games it plays.
 std::string saveRunReplay() { return ""; }
 

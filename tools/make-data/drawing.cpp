@@ -4,6 +4,7 @@
 #include <string>
 
 #include "screens/fonts.h"
+#include "screens/windows1252.h"
 
 namespace {
 
