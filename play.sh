@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Installs what is missing (Debian 12, as root), builds Tessaron and starts the game.
 set -eu
 cd "$(dirname "$0")"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Installs what is missing (Debian 12, as root), builds Tessaron with warnings as errors and runs
 # the whole test suite: first the normal build, then the unit and autopilot suites once more in
 # one process each, shuffled and repeated (so that no test leans on another's leftovers), then

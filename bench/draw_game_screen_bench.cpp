@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // How long one paint of the play screen takes on a full board: level 4 with two balls, ten
 // capsules, twenty shots, the armed paddle and the side panel, with make-data's pictures when
 // they are built beside the benchmark: drawn whole, and as the game window paints it after a

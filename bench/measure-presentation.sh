@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # The presentation figures, side by side with a peer brick game when it is installed
 # (lbreakout2, measured from outside as a black box), under one private Xvfb:
 #   start to the first window mapped and to its first drawn pixel (median of RUNS, the two

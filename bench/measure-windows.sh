@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Runs the window measurements under a private Xvfb: the game's pace at a 10 ms interval with
 # its CPU, and the idle menu (first frame, CPU, resident memory). Usage: measure-windows.sh BIN
 set -eu

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // What the measured process has spent: CPU seconds and resident memory.
 #pragma once
 #include <sys/resource.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // What recording a replay costs: the autopilot plays ten minutes of game time (from level 1 on,
 // level after level, at the game timer's own intervals) without and with the recorder, and the
 // recorded game is played back headless. Counters: the replay file's size and the game time

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Measures the running game in its window: ticks and repaints per second at the fastest
 // interval (10 ms) and the CPU the game process spends, over 10 seconds of play on level 1.
 // The pointer follows the ball, as a player's hand would; run it under Xvfb.

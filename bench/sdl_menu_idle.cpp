@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Measures the menu: the time from the program's start to the menu's first frame, the CPU
 // the idle menu spends over 10 seconds, and the resident memory meanwhile. Run under Xvfb.
 #include <SDL.h>

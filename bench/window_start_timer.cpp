@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Times a program's start from outside, as a player sees it: from its launch to its first
 // window mapped on the X server, and to the first pixel drawn in that window (any pixel of the
 // window's middle row or column that is no longer black), with the CPU the program has used

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Ball motion: walls, paddle bounce, sticky catch, loss, and the sweep against the bricks.
 #include "game/ball.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Ball motion: one tick of one ball, the velocity update with the timer speed-up, degrees,
 // and the geometry a ball moves in.
 #pragma once

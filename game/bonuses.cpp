@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Bonus capsules: the 68-way kind draw, the catch by the paddle, and the thirteen effects.
 #include "game/bonuses.h"
 

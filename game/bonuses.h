@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Bonus capsules: their release from destroyed bricks and their catch by the paddle.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Brick strikes: points and cues by kind, hard bricks cracking, the fire ball, the bounce
 // decided by the gaps one step back, capsules, and vanishing groups.
 #include "game/bricks.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Brick strikes by balls and shots, and the groups of bricks that vanish together.
 #pragma once
 

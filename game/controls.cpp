@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's behaviour and the game tick.
 #include "game/controls.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The hand-overs from the game world to the screens and the sound cues. The game world
 // calls them; the screens and the shell implement them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The running game's record and the resets at a new game, a new level and a new life.
 #include "game/game_state.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The one record of the running game, its tables, and the two resets other parts call.
 #pragma once
 #include <array>

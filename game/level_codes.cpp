@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The level codes: the built-in table and the match of a typed text against it.
 #include "game/level_codes.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The level codes: six characters of A-Z and 0-9 for each level, shown in play and typed in
 // the menu to choose the level.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The 25 level boards, kept as constant placement tables, and the random board.
 #include "game/levels.h"
 

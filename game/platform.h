@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The platform seam: every service of the operating system that the game world and the
 // screens need, as free functions in the game's terms. The shell implements it on SDL2;
 // the tests link a recording fake; tessaron-lab links a null platform that does nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's one pseudo-random generator: a linear congruential generator giving 0..32767.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Replays: the game's handler calls and the seam's answers routed to the recorder or the player.
 #include "game/replay.h"
 

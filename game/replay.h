@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Replays: a game recorded at the platform seam and played back through it. While a game is
 // recorded, every call of a game window handler and every answer the seam gives the game (the
 // pointer, a question's answer, a dialog's text, a clock reading) is appended, in order, to an

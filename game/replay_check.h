@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The state check of a replay: the game state reduced to a short list of named values, so
 // that a replayed game can be compared with the recorded one and a difference named.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Shots of the armed paddle: firing, and their climb through bricks and balls.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's two pointers: a black-and-white arrow over the game and credits windows (hot
 // spot (1, 1)), and a gold arrow with a soft shadow over the menu (hot spot (0, 0)), 32 x 32.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Small pictures kept as text in the program itself: one character a pixel, looked up in a
 // palette (the program's icon and its two cursors).
 #pragma once

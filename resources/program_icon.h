@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's icon, 32 x 32 and 16 x 16: a wall of tiles, the ball and the paddle on the
 // game's dark mosaic, in a gold frame.
 #pragma once

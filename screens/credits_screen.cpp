@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The credits window's picture: the credits and the help are part of it.
 #include "screens/credits_screen.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The drawing operations every screen composes its frames with: an off-screen frame of the
 // screen's size, pictures in their boxes, filled rectangles, pixels, and the copy of a whole
 // frame to its target. All on 32-bit ARGB8888 software surfaces.

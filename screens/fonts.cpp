@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's font cache: fontconfig finds the face, SDL_ttf opens it once per cell height and
 // weight, and text is drawn through it.
 #include "screens/fonts.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's font lookup and text drawing: the face "Trebuchet MS" (Lato stands in for it
 // through a fontconfig alias) at a cell height and weight, Windows-1252 text placed by its cell.
 #pragma once

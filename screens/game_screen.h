@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's screens (play, end, level intro, final picture), the bouncing pause text,
 // and the slide transitions with which one screen slides over or off another.
 #pragma once

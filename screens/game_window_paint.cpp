@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's paint, redrawn where the play screen changed.
 #include "screens/game_window_paint.h"
 

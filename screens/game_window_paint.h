@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's paint: the window keeps the picture of its last paint, and the play
 // screen is redrawn only where it changed, so that a tick which moves a ball and the paddle
 // redraws and sends on a few small areas instead of the whole frame.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Level complete and the next level's start: the applause, the next level's intro sliding
 // out from under the cleared board (or the final picture after the last level), and the new
 // board rising over the intro.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // A lost last ball: a new life, or the end of the run with the end screen sliding into view,
 // the rating and the best-score check; and the end of a won run after the final picture.
 #include "screens/life_loss.h"

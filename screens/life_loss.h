@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The end of a life and of a run: the rating of a final score and the best-score check.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The menu's buttons: entries 1 to 5 are drawn; entry 0 is never drawn and takes the hover
 // mark when the pointer is over no button (only entries 1 to 5 are cleared at each move).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The menu's picture, its buttons' hit test and the sound switch.
 #include "screens/menu_screen.h"
 

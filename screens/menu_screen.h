@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The menu's picture: its background, five buttons lit under the pointer, the selected level;
 // the hit test of the buttons and the sound switch of the fourth one.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's pictures and the menu's buttons.
 #include "screens/pictures.h"
 

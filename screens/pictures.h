@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's pictures, loaded once at start-up and kept for the whole run. A picture that
 // failed to load is null and is simply not drawn.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window as the screens' transitions see it: a persistent surface of the window's
 // client size to draw frames on, and the copy of that surface to the screen. The shell
 // implements them on SDL; the tests and tessaron-lab link their own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Start-up loading of the game's assets, in the order the game relies on: best score, data
 // directories, level codes, pictures, the first ball's picture, the menu's buttons.
 #include "shell/assets.h"

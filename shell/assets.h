@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Start-up loading: the best score, the data directories, the level codes, every picture
 // and the menu's buttons.
 #pragma once

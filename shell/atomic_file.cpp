@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Whole-file replacement through an exclusive temporary and a rename. Each temporary is
 // locked by the save that writes it for as long as it exists under its name: a lock that
 // can be taken means the save that made it is gone, so the file is a leftover.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Replacing a file whole: a reader sees the old content or the new one, never a mix, and
 // a link planted beside the file can neither be followed nor redirect the save.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's command line: a table of the options it knows, read left to right.
 #include "shell/command_line.h"
 

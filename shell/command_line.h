@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's command line: with no argument the game starts; --help (-h) and --version answer
 // and end; --replay FILE (or --replay=FILE) shows a recorded game, --replay-last the newest one
 // of the replay store; anything else is refused with the usage.

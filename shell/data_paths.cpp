@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The executable's directory and the data directories found from it.
 #include "shell/data_paths.h"
 

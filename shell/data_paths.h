@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Where the game finds its data: the executable's directory and the data directories.
 #pragma once
 #include <string>

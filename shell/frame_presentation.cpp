@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The changed pixels of a window's picture and their enlarged copy.
 #include "shell/frame_presentation.h"
 

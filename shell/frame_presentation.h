@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // How a window's picture reaches its window: the pixels that differ from what the window
 // shows already, found row by row, and their copy enlarged a whole number of times.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Tessaron's entry: answers --help and --version; otherwise finds its data, loads the assets,
 // seeds the generator and either shows a recorded game (--replay FILE, --replay-last) or
 // opens the menu and runs the program's loop; the exit note is written when that loop ends.

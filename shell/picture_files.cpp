@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Loading the game's pictures: bitmaps through SDL after a check of their headers, icons
 // through a reader of our own, both scaled to the size the game draws them.
 #include "shell/picture_files.h"

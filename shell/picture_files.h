@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Loading the game's pictures from their files: bitmaps (BMP) and icons (ICO) into 32-bit
 // ARGB8888 surfaces at the size the game draws them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Opening the game's files safely: only regular files are read or written.
 #include "shell/regular_file.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Reading a file only when it is a regular file: a FIFO, a device or a directory put in
 // place of one of the game's files counts as missing instead of hanging the game.
 #pragma once

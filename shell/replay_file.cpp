@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The replay file's header and its deflated event stream.
 #include "shell/replay_file.h"
 

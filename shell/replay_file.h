@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The replay file: a fixed header (magic word, format version, rules version, the version of the
 // game that recorded it, the values the game started from) followed by the event stream,
 // deflated.

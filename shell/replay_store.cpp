@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Saving the replay of each game played, and keeping the newest ones.
 #include "shell/replay_store.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Where the game keeps the replays of the games played: one file per game, named by its date,
 // the level reached and the score, in $XDG_STATE_HOME/tessaron/replays.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's icon and pointers as surfaces, made from the pixel art kept in resources/.
 #pragma once
 #include <SDL_surface.h>

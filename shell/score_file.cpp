@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The best-score file: its words read back into the best score and its holder, and the
 // record saved whole so that a failed save never loses the old one.
 #include "shell/score_file.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The best-score file: one record "NAME SCORE= N", read at start-up and replaced whole
 // whenever a run ends with a new best score.
 #pragma once

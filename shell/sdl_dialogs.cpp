@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The modal windows of the game: the Yes/No questions over the game window and the two
 // one-line text dialogs (level code, best score's holder). Each runs a nested loop in which
 // the other windows keep repainting (a question holds the game's timer); when modals stack,

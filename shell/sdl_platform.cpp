@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The platform seam on SDL2: the game timer as a deadline in the window loops, repaints,
 // the pointer, waits, the clock and sounds through SDL2_mixer.
 #include "shell/sdl_platform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The SDL side of the platform: the game timer kept as a deadline, repaint requests, sounds,
 // and the loops that deliver the windows' events one at a time on the one thread.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The windows' pictures and their enlarged, partial showing on SDL window surfaces.
 #include "shell/sdl_presentation.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's windows as pictures of the game's own size, shown enlarged a whole number of
 // times: the screens draw on a window's picture, and showing it sends the window only the
 // pixels that differ from what it shows, enlarged by nearest neighbour.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Watching a replay in the game window.
 #include "shell/sdl_replay_watch.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Watching a replay in the game window: the recorded game plays at its recorded pace; the
 // watcher's input is ignored except Escape, which stops, and Tab, which toggles four times
 // the speed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's windows on SDL: the menu, the game and the credits, each with its place on
 // the screen, its events and its paint.
 #include "shell/sdl_windows.h"

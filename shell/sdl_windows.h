@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's three windows on SDL: creation at their places, their events and their
 // paints. The loops that run them live in sdl_platform, which hands each event to a window
 // here and carries out what the window asks of it (a game, the credits, the end).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Sound cues: a cue's word names a WAV file of the sounds directory.
 #include "shell/sound_cues.h"
 

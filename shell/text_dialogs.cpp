@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The one-line dialogs' field: Windows-1252 text of at most 63 characters, typed as UTF-8,
 // capitals in the code field, closed only by OK; and the menu's code-entry step.
 #include "shell/text_dialogs.h"

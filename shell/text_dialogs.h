@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The two one-line dialogs, the level code and the best score's holder, as the field's
 // behaviour that their windows drive: open on pathBuffer, type, erase, OK; and the menu's
 // code-entry step.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The player's own directories: where per-user files go when the game's directory is not
 // the player's to write.
 #include "shell/user_dirs.h"

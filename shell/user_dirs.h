@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The player's own directories, as the freedesktop base-directory rules place them.
 #pragma once
 #include <string>

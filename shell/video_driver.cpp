@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Which of SDL's video drivers show the game to a player.
 #include "shell/video_driver.h"
 

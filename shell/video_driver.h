@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Which of SDL's video drivers show the game to a player, and how the windows name themselves
 // to the desktop.
 #pragma once

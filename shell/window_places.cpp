@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Where the program's windows are placed on the screen, and their enlargement.
 #include "shell/window_places.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Where the program's windows are placed on a screen of a given size, and how many times
 // larger than the game's own pixels they are shown.
 #pragma once

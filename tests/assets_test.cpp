@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Start-up loading (pictures, the menu's buttons, a missing data directory), sound cues and the exit note.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Ball motion: velocities and the timer speed-up, walls, the paddle, losing balls, the sweep.
 #include <gtest/gtest.h>
 

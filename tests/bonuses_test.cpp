@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Bonus capsules: the kind drawn on release, the catch by the paddle, and the effects of each kind.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Brick strikes: points and cues by kind, the strike box, the bounce, the fire ball, capsules, groups.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Fails when a layer reaches above itself: the game world includes SDL or anything of the
 # screens, the shell or the tools; the screens include anything of the shell or the tools, or
 # reach for windows, events or audio.

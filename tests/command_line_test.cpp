@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The command line: options read left to right, help outranking version outranking a replay,
 // and the first unknown argument or a replay without its file refused.
 #include <gtest/gtest.h>

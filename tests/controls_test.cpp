@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's controls and the tick: paddle, launch, pause, questions, waiting screens, level end.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The recording fake of the platform seam.
 #include "tests/fake_platform.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The recording fake of the platform: every call is logged, the pointer, the answers to
 // questions and the text typed into dialogs are set by the test, and sleeps advance a clock.
 #pragma once

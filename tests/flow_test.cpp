@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's flow on the recording fake: slides, lost balls, the end of a run, its record, the levels.
 #include <gtest/gtest.h>
 

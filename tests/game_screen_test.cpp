@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The screens' pictures: the game screen, its pause text, the menu and the credits.
 #include <gtest/gtest.h>
 

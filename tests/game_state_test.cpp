@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The resets: level start, new game and a new life.
 #include <gtest/gtest.h>
 

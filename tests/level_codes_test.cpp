@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The level codes: twenty-five codes of six capitals or digits, each selecting its level on an exact match.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The level boards and the random board; that every level can be cleared is the autopilot's check.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The data directory that make-data writes: every picture and sound the game loads, well made, the same on every run.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Loading picture files (icons, bitmaps, entry choice, scaling, odd paths, hostile files); the program's pictures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's generator: its known sequence, its fifteen-bit range and exact reseeding.
 #include <gtest/gtest.h>
 

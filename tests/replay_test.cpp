@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Replays recorded at the seam play back to the same game; changed ones are named, damaged ones refused or stopped.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The score file: reading it, where it lives, and saves that never lose the record nor touch what is not ours.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Scratch files for the tests: a private temporary directory and whole-file reads and writes.
 #pragma once
 #include <cstdlib>

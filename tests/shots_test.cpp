@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Shots of the armed paddle: firing, climbing, striking bricks and pushing the balls.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The side panel reads well: each text, drawn by the game screen on make-data's panel picture,
 // stands out by at least 4.5:1 between the darkest tenth of its strokes and of the ground under it.
 #include <gtest/gtest.h>

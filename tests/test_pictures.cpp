@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Pictures of known colours for the drawing suites.
 #include "tests/test_pictures.h"
 

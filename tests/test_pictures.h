@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Pictures of known colours for the drawing suites, picture files built byte by byte for the
 // loader's suites, and reading pixels back.
 #pragma once

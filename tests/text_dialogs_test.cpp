@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The one-line dialogs: the code entry, what the field takes, its 63 characters, OK, editing at the caret.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Which video drivers show the game: SDL's fallbacks count only when they were asked for (the
 // start without a display is checked on the real game by e2e_game.sh).
 #include <gtest/gtest.h>

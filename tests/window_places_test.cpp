@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Where the windows land: centred on the screen, only a negative y raised to the top.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Windows enlarged a whole number of times: the factor for a screen, the picture's place in
 // a window, the pointer brought back to game pixels, and the partial, enlarged copy.
 #include <SDL.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 """Mutation check: how many small faults planted in the code do the unit tests catch?
 
 Copies a commit (or the working tree) of the repository to a scratch directory, builds the unit

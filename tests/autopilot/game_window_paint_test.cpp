@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game window's partial paints, checked against full repaints over games played by the
 // autopilot: after every tick the window must show exactly what a full repaint shows, and
 // everything outside the areas reported as changed must be as the last paint left it.

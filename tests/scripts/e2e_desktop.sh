@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # End to end under a window manager (openbox): the name dialog at a record, with the focus and
 # its opening name selected; a pause when the game window is minimised or loses the focus; on a
 # 3840 x 2160 screen, windows three times larger and F11's full screen, filling the screen's

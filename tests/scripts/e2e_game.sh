@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # End to end on the build tree's game: the command line; a game played to a record, a level's
 # code, a close request and QUITTER under Xvfb; the game's replay checked and watched; the menu
 # and level 1 on SDL's Wayland driver in a nested weston.

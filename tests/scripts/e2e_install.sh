@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # End to end on installed games: installed under a prefix and moved with its tree, or copied
 # to a path over 300 bytes long, to "Łódź" and to a name with the byte 0xE9 (not UTF-8), the
 # game draws its menu as the build tree's does, and the copies save a record and read it back.

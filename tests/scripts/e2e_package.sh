@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # End to end for the Debian packages: tessaron and tessaron-data hold what a desktop needs,
 # depend as they should, pass lintian and hardening-check; their desktop files validate, a new
 # user plays a game to a record saved in their own data directory, and a purge removes them.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # tessaron-lab's level and replay commands, whose output the end-to-end tests read: a level's
 # lines INDEX X Y KIND GROUP, the random board's seed, and refused arguments (status 2); the
 # usage, on stdout for --help.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Every level can be cleared, and every game replays exactly: the autopilot plays levels 1 to 25
 # with seeds 1, 2 and 3 (side by side), each game recorded. Every run must end cleared without
 # giving up a ball with F12 (which the autopilot does only when its ball has circled among

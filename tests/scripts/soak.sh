@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # The soak: the autopilot plays every level and the random board with many seeds while the
 # game's invariants are checked after every tick. A sanitizer build runs about ten times
 # slower: there, 10 seeds of every board, shorter (the longest step of CI).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Finds where a picture appears, pixel for pixel, in a screenshot: for the end-to-end tests
 // whose windows the display server cannot place or report (Wayland clients of a compositor).
 //   find-picture SCREENSHOT PICTURE    prints "X Y" of every place, exit 1 when there is none

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Sends a window the close request a desktop sends when its close box is clicked
 // (WM_DELETE_WINDOW), for the end-to-end tests that run without a window manager.
 #include <X11/Xlib.h>

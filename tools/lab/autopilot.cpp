@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The autopilot: reads the board, the balls and the capsules, foresees where each ball meets
 // the paddle line, aims the bounce at breakable bricks, and moves the pointer and clicks.
 #include "tools/lab/autopilot.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The autopilot: a player that watches the game as a player watches the screen and plays it
 // only through the game window's own handlers (pointer moves, clicks, timer events).
 #pragma once

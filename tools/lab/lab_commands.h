@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The commands of tessaron-lab; each takes the arguments after its name and returns the
 // process's exit status.
 #pragma once

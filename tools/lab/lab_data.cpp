@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab score, code and codes: the score-file reader and the level codes.
 #include <cstdio>
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab level: the board a level lays, one line per brick.
 #include <cerrno>
 #include <cstdint>

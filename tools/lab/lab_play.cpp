@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab play: the autopilot plays one level of a new game.
 #include <cstdio>
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab rand: values of the game's generator.
 #include <cstdio>
 #include <cstdlib>

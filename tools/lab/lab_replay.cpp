@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab replay: a recorded game played again on the null platform at full speed.
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab soak: the autopilot plays every level and the random board with many seeds and
 // checks the game's invariants after every tick.
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // tessaron-lab: the headless companion of the game, for level design, tests and benchmarks.
 #include <cstdio>
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The null platform of tessaron-lab.
 #include "tools/lab/null_platform.h"
 

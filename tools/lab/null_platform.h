@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The null platform of tessaron-lab: no window, no sound, no waiting. The autopilot sets the
 // pointer; sleeps advance a counted clock; questions get the answer the autopilot sets (No unless
 // it gives up a ball caught in a loop).

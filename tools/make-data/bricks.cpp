@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The bricks: glazed tiles lit from the top left, stone for the hard ones, steel for the last.
 #include "tools/make-data/bricks.h"
 

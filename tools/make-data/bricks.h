@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The bricks ("tessas"): five ordinary colours, the hard one, the same cracked, and the
 // indestructible one of brushed steel.
 #pragma once

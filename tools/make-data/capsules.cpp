@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The bonus capsules: glossy pills, one colour and one pixel-drawn sign per kind.
 #include "tools/make-data/capsules.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The bonus capsules: a glossy pill per bonus kind, each with its own colour and sign.
 #pragma once
 #include <SDL_surface.h>

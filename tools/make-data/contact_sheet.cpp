@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The contact sheet: every picture at twice its size, labelled, and the screens assembled.
 #include "tools/make-data/contact_sheet.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The contact sheet: every picture of the data directory at twice its size with its file
 // name, the program's icon and pointers, and the main screens put together as the game
 // shows them, in one PNG for looking the artwork over.

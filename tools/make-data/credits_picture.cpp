@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The credits window's picture: the controls, the bricks, the capsules and the credits.
 #include "tools/make-data/credits_picture.h"
 

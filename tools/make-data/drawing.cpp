@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Drawing primitives for the game's pictures: pixels, shapes, noise and lettering.
 #include "tools/make-data/drawing.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Drawing primitives for the game's pictures: colours, anti-aliased shapes given by their
 // signed distance, gradients, texture noise and lettering in the game's font.
 #pragma once

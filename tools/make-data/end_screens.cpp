@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The screens between and after levels: end screen, level intro and final congratulations.
 #include "tools/make-data/end_screens.h"
 

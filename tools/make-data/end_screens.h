@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The screens between and after levels: the end screen, the level intro and the picture
 // shown when every level is cleared.
 #pragma once

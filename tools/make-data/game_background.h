@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game screen's background: the playfield of dark tesserae and the light side panel.
 #pragma once
 #include <SDL_surface.h>

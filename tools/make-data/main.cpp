@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // make-data: draws every picture and synthesises every sound of the game's data directory.
 //   make-data DIR                     writes DIR/Images/ and DIR/Sons/
 //   make-data --contact-sheet FILE    writes a PNG of every picture, for looking them over

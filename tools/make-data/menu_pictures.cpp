@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The menu's pictures: the background with the game's name and the two button faces.
 #include "tools/make-data/menu_pictures.h"
 

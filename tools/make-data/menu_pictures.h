@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The menu's pictures: its background with the game's name, and the button at rest and
 // under the pointer.
 #pragma once

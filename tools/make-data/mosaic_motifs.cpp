@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's look: the palette's motifs of tesserae, marble, plaques and gold lettering.
 #include "tools/make-data/mosaic_motifs.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's look, shared by its pictures: the palette and the mosaic motifs (the dark
 // playfield of tesserae, light marble, borders of coloured tiles, plaques and the title).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The music: sixteen bars in A minor at 120 beats a minute, rendered as a seamless loop.
 #include "tools/make-data/music.h"
 

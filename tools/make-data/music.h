@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The music played after the last level: a seamless loop for pads, bass, arpeggio, melody
 // and light drums.
 #pragma once

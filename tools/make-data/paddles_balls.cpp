@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The paddles, their overlays and the balls, drawn with anti-aliased edges over transparency.
 #include "tools/make-data/paddles_balls.h"
 

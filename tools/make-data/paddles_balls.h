@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The paddles, their three overlays (armed, sticky, random bounce) and the two balls: icons
 // with soft, anti-aliased transparent edges.
 #pragma once

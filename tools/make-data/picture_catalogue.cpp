@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Every picture of the data directory, in the order the game loads them.
 #include "tools/make-data/picture_catalogue.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Every picture of the data directory: its file name, kind, size and how it is drawn.
 #pragma once
 #include <SDL_surface.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Writing the game's picture files: 24-bit bitmaps and 32-bit icons with their AND mask.
 #include "tools/make-data/picture_writers.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's icon in every hicolor size. Each size is pixel art drawn for it (16, 24, 32)
 // or one of those enlarged a whole number of times, so every edge stays on a pixel boundary:
 // no size is blurred by a fractional scale.

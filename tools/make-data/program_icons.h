@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The program's icon for menus, docks and software centres: PNG files in the hicolor theme.
 #pragma once
 #include <filesystem>

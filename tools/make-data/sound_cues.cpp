@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // The game's sound cues, each synthesised from partials, noise, sweeps and envelopes.
 #include "tools/make-data/sound_cues.h"
 

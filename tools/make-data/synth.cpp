@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Sound synthesis: sample buffers, noise, biquad filters, envelopes and oscillators.
 #include "tools/make-data/synth.h"
 

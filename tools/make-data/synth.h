@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Sound synthesis for the game's cues and music: sample buffers, oscillators, noise,
 // envelopes and filters.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
 // Writing sounds as 16-bit PCM WAV files.
 #include "tools/make-data/wav_file.h"
 

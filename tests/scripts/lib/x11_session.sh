@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
 # Shared steps of the end-to-end tests (tests/scripts/e2e_*.sh, which set BIN, the build's bin
 # directory): a private X server, copies of the game, windows found, screenshots compared.
 set -eu
