@@ -52,7 +52,7 @@ bool readMs(std::string_view value, int& out)
         if (c < '0' || c > '9') return false;
         number = number * 10 + (c - '0');
     }
-    if (number < kSlowestKeyCrossingMs || number > kFastestKeyCrossingMs) return false;
+    if (number < kShortestKeyCrossingMs || number > kLongestKeyCrossingMs) return false;
     out = number;
     return true;
 }

@@ -8,8 +8,8 @@
 #include <string_view>
 
 // Slowest and fastest crossing of the playfield by a held arrow key, in milliseconds.
-constexpr int kSlowestKeyCrossingMs = 200;
-constexpr int kFastestKeyCrossingMs = 5000;
+constexpr int kShortestKeyCrossingMs = 200;
+constexpr int kLongestKeyCrossingMs = 5000;
 
 struct Settings {
     bool soundOn = true;       // the menu's "Sons" switch
