@@ -74,6 +74,8 @@ constexpr Placement inGroup(int group, Placement placement)
     return placement;
 }
 
+// The boards and their index are laid out as the levels read: the formatter leaves them be.
+// clang-format off
 // Levels 1 to 5, brick by brick in reading order of their maps.
 
 constexpr Placement level1[] = {
@@ -570,6 +572,7 @@ constexpr std::array<LevelPlan, kLevelCount + 1> levelPlans = {{
     plan(level16),   plan(level17), plan(level18), plan(level19), plan(level20),
     plan(level21),   plan(level22), plan(level23), plan(level24), plan(level25),
 }};
+// clang-format on
 
 constexpr bool everyLevelHasAPlan()
 {

@@ -5,6 +5,8 @@
 #pragma once
 #include "resources/pixel_art.h"
 
+// The pictures are drawn row by row, one string a row: the formatter leaves them be.
+// clang-format off
 constexpr PixelArtColour kGameCursorPalette[] = {
     {'k', 0xFF000000}, {'w', 0xFFFFFFFF},
 };
@@ -83,6 +85,7 @@ constexpr const char* kMenuCursorRows[] = {
     "................................",
     "................................",
 };
+// clang-format on
 
 // The pointer over the game and credits windows: two colours, hot spot (1, 1).
 constexpr PixelArt kGameCursor = {32, 32, kGameCursorRows, kGameCursorPalette,

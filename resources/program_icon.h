@@ -5,6 +5,8 @@
 #pragma once
 #include "resources/pixel_art.h"
 
+// The pictures are drawn row by row, one string a row: the formatter leaves them be.
+// clang-format off
 constexpr PixelArtColour kProgramIconPalette[] = {
     {'k', 0xFF0C1122}, {'d', 0xFFD9A23C}, {'n', 0xFF1A2542}, {'r', 0xFFD7412F},
     {'R', 0xFFF07A66}, {'o', 0xFFEE9A1E}, {'O', 0xFFFFC766}, {'g', 0xFF3DAA46},
@@ -65,6 +67,7 @@ constexpr const char* kProgramIcon16Rows[] = {
     "kddddddddddddddk",
     ".kkkkkkkkkkkkkk.",
 };
+// clang-format on
 
 // The icon at 32 x 32, for the window's title bar and task list.
 constexpr PixelArt kProgramIcon32 = {32, 32, kProgramIcon32Rows, kProgramIconPalette,

@@ -21,12 +21,15 @@ struct Chord {
 };
 
 // Two eight-bar phrases: Am F C G | Am F G E, then F G Em Am | Dm G C E.
+// Laid out by bars: the formatter leaves it be.
+// clang-format off
 constexpr std::array<Chord, kBars> kChords = {{
     {45, {57, 60, 64}}, {41, {57, 60, 65}}, {48, {55, 60, 64}}, {43, {55, 59, 62}},
     {45, {57, 60, 64}}, {41, {57, 60, 65}}, {43, {55, 59, 62}}, {40, {56, 59, 64}},
     {41, {57, 60, 65}}, {43, {55, 59, 62}}, {40, {55, 59, 64}}, {45, {57, 60, 64}},
     {38, {57, 62, 65}}, {43, {55, 59, 65}}, {48, {55, 60, 64}}, {40, {56, 59, 62}},
 }};
+// clang-format on
 
 // The tune: (beat from the start, length in beats, MIDI note).
 struct Note {
@@ -35,6 +38,8 @@ struct Note {
     int pitch;
 };
 
+// Laid out by bars: the formatter leaves it be.
+// clang-format off
 constexpr Note kTune[] = {
     // Bars 1-4
     {0, 1, 69}, {1, 1, 72}, {2, 1, 76}, {3, 0.5, 74}, {3.5, 0.5, 72},
@@ -57,6 +62,7 @@ constexpr Note kTune[] = {
     {56, 2, 76}, {58, 2, 72},
     {60, 1, 71}, {61, 1, 68}, {62, 1, 64}, {63, 1, 68},
 };
+// clang-format on
 
 long frameOf(double seconds) { return static_cast<long>(std::lround(seconds * kRate)); }
 
