@@ -113,7 +113,7 @@ struct GameState {
     bool ballLaunched = false;          // set by the launching click
     bool paused = false;                // ticks do nothing while set
     bool questionOpen = false;          // the F12 or Escape question is open: the game holds
-    std::uint32_t tickIntervalMs = kStartTickIntervalMs;  // game timer interval, ms; kFastestTickIntervalMs at the fastest
+    std::uint32_t tickIntervalMs = kStartTickIntervalMs;  // game timer interval, ms; shrinks to kFastestTickIntervalMs
     std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
     std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8
     std::int32_t ballCount = 1;         // balls in play, 1 or 2

@@ -83,7 +83,8 @@ WindowRequest menuGamepad(const SDL_Event& event)
     }
     if (action == InputAction::Previous || action == InputAction::Next) {
         const int step = action == InputAction::Next ? 1 : -1;
-        const int next = lit == kNoMenuButton ? kFirstDrawnButton : std::clamp<int>(lit + step, kFirstDrawnButton, kLastDrawnButton);
+        const int next =
+            lit == kNoMenuButton ? kFirstDrawnButton : std::clamp<int>(lit + step, kFirstDrawnButton, kLastDrawnButton);
         const MenuButton& button = menuButtons[static_cast<std::size_t>(next)];
         hitTestButtons(button.x + button.width / 2, button.y + button.height / 2);
         requestMenuRepaint();

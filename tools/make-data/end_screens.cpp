@@ -157,8 +157,8 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
     paintPlaque(picture, cx - 56 * k, stemTop + 42 * k, cx + 56 * k, stemTop + 58 * k, 4 * k, hexColour(0xD9A23C), 3, false);
     paintPlaque(picture, cx - 72 * k, stemTop + 56 * k, cx + 72 * k, stemTop + 80 * k, 4 * k, hexColour(0x2A1C10), 3, false);
     const std::string allLevels = std::to_string(kLevelCount) + " / " + std::to_string(kLevelCount);
-    drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), allLevels.c_str(), static_cast<int>(20 * k), 1000,
-              hexColour(kGold), Align::Centre);
+    drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), allLevels.c_str(),
+              static_cast<int>(20 * k), 1000, hexColour(kGold), Align::Centre);
     paintRosette(picture, cx, bowlTop + 36 * k, 17 * k, 1);
     // Glints on the bowl and the rim.
     drawSegment(picture, cx - 54 * k, bowlTop + 14 * k, cx - 44 * k, bowlTop + 50 * k, 4.0f * k, Colour{1, 1, 0.95f, 0.5f});
