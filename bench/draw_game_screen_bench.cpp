@@ -35,10 +35,10 @@ SDL_Surface* solid(int width, int height, Uint8 r, Uint8 g, Uint8 b, bool icon)
 void makeSyntheticPictures()
 {
     pictures.gameBackground = solid(700, 550, 20, 30, 60, false);
-    for (int kind = 1; kind <= 8; ++kind) {
+    for (int kind = 1; kind <= kBrickKinds; ++kind) {
         pictures.brickBitmaps[static_cast<std::size_t>(kind)] = solid(40, 20, 200, 20 * kind, 40, false);
     }
-    for (int kind = 1; kind <= 13; ++kind) {
+    for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
         pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = solid(20, 10, 10, 15 * kind, 200, false);
     }
     for (int entry = 1; entry <= 3; ++entry) {
@@ -66,11 +66,11 @@ bool loadBuiltPictures()
     pictures.gameBackground = loadBuilt("fond.bmp", 700, 550);
     if (pictures.gameBackground == nullptr) return false;
     std::array<char, 32> name{};
-    for (int kind = 1; kind <= 8; ++kind) {
+    for (int kind = 1; kind <= kBrickKinds; ++kind) {
         std::snprintf(name.data(), name.size(), "%d.bmp", kind);
         pictures.brickBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 40, 20);
     }
-    for (int kind = 1; kind <= 13; ++kind) {
+    for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
         std::snprintf(name.data(), name.size(), "bonus%d.bmp", kind);
         pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 20, 10);
     }

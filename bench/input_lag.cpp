@@ -17,10 +17,11 @@
 #include <thread>
 #include <vector>
 
+#include "game/game_state.h"
+
 namespace {
 
 constexpr int kPaddleRow = 527;     // a row of the game window the paddle alone crosses
-constexpr int kPlayfieldWidth = 480;
 constexpr double kGiveUpMs = 500.0;
 
 double nowMs()

@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     }
     SDL_WarpMouseInWindow(windows.game.window, 255 * windowScale(), 400 * windowScale());
     SDL_PumpEvents();
-    game.tickIntervalMs = 10;  // the pace the game reaches after its speed-ups
+    game.tickIntervalMs = kFastestTickIntervalMs;  // the pace the game reaches after its speed-ups
     gameLeftButtonDown();
     sdl.tickObserver = followBall;
 

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::uint32_t kLostBallPauseMs = 1500;
-constexpr std::uint32_t kFastestTickMs = 10;
 
 // The paddle bounce of a ball whose centre is below the paddle line.
 void bounceOnPaddle(Ball& ball, int n)
@@ -101,7 +100,7 @@ void updateVelocities()
 {
     for (Ball& ball : game.balls) aimBall(ball, game.ballSpeed);
     game.speedUpTally += 1;
-    if (game.tickIntervalMs > kFastestTickMs && game.speedUpTally >= 10) {
+    if (game.tickIntervalMs > kFastestTickIntervalMs && game.speedUpTally >= 10) {
         game.speedUpTally = 0;
         game.tickIntervalMs -= 1;
         stopGameTimer();

@@ -12,7 +12,7 @@
 
 namespace {
 
-// Upper bounds of rand() % 68 for kinds 1 to 13: kind 6 the most frequent, 5 and 7 the rarest.
+// Upper bounds of rand() % 68 for kinds 1 to kCapsuleKinds: kind 6 the most frequent, 5 and 7 the rarest.
 constexpr int kKindDrawWays = 68;
 constexpr std::array<int, kCapsuleKinds> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
 static_assert(kKindDrawBounds.back() == kKindDrawWays - 1, "the last kind takes every draw left");

@@ -14,5 +14,5 @@ int releaseCapsule(int x, int y);
 // Catches every capsule touching the paddle: 500 points, the cue "bonus", its effect.
 void catchCapsules();
 
-// The effect of a caught capsule of `kind` (1 to 13) on the paddle, balls, lives or rules.
+// The effect of a caught capsule of `kind` (1 to kCapsuleKinds) on the paddle, balls, lives or rules.
 void applyBonus(int kind);

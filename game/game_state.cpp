@@ -14,7 +14,7 @@ void startLevel()
     game.ballLaunched = false;
     game.heldOffset[0] = 0;
 
-    game.tickIntervalMs = 25;
+    game.tickIntervalMs = kStartTickIntervalMs;
     game.ballSpeed = 4;
     game.paused = false;
     game.ballCount = 1;
@@ -73,7 +73,7 @@ void newGameReset()
 void lifeLostReset()
 {
     game.livesLeft -= 1;
-    game.tickIntervalMs = 25;
+    game.tickIntervalMs = kStartTickIntervalMs;
     stopGameTimer();
     game.ballLaunched = false;
     game.speedUpTally = 0;

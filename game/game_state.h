@@ -31,6 +31,11 @@ constexpr double kBallStartY = 512.0;
 // The levels are numbered 1 to kLevelCount; a game that clears the last one ends won.
 constexpr int kLevelCount = 25;
 
+// The game timer's interval, ms: at the start of each level and after each lost ball, and the
+// shortest it shrinks to as the velocity updates speed the game up.
+constexpr std::uint32_t kStartTickIntervalMs = 25;
+constexpr std::uint32_t kFastestTickIntervalMs = 10;
+
 // What a brick entry holds (Brick::kind). Kinds 1 to 5 are ordinary bricks, one strike each.
 enum BrickKind : std::int32_t {
     kNoBrick = 0,              // an empty entry: ignored everywhere, x and y may be stale
@@ -85,7 +90,7 @@ using BrickTable = std::array<Brick, kBrickCount>;
 struct FallingBonus {
     std::int32_t x;     // left edge, pixels
     std::int32_t y;     // top edge, pixels
-    std::int32_t kind;  // a CapsuleKind: 0 free; 1-13 bonus kind
+    std::int32_t kind;  // a CapsuleKind: 0 free; 1..kCapsuleKinds bonus kind
 };
 
 struct Shot {
@@ -108,7 +113,7 @@ struct GameState {
     bool ballLaunched = false;          // set by the launching click
     bool paused = false;                // ticks do nothing while set
     bool questionOpen = false;          // the F12 or Escape question is open: the game holds
-    std::uint32_t tickIntervalMs = 25;  // game timer interval, ms; 10 at the fastest
+    std::uint32_t tickIntervalMs = kStartTickIntervalMs;  // game timer interval, ms; shrinks to kFastestTickIntervalMs
     std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
     std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8
     std::int32_t ballCount = 1;         // balls in play, 1 or 2
@@ -155,6 +160,7 @@ void startLevel();
 // shots. currentLevel keeps the level chosen in the menu.
 void newGameReset();
 
-// A spare ball replaces the lost one: one life less, timer stopped and back to 25 ms, ball 1
-// back on the paddle, paddle to 240 and, unless widened or narrowed, to width 60.
+// A spare ball replaces the lost one: one life less, timer stopped and back to
+// kStartTickIntervalMs, ball 1 back on the paddle, paddle to 240 and, unless widened or
+// narrowed, to width 60.
 void lifeLostReset();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The 25 level boards, kept as constant placement tables, and the random board.
+// The boards of levels 1..kLevelCount, kept as constant placement tables, and the random board.
 #include "game/levels.h"
 
 #include <array>

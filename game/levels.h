@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The 25 level boards and the random board, laid into game.brickTable.
+// The boards of levels 1..kLevelCount and the random board, laid into game.brickTable.
 #pragma once
 
 #include "game/game_state.h"

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kTicksPerCheck = 100;
 // Calls closer than this to the previous one are replayed without a wait: while the game
-// timer runs (25 ms at most), its ticks give the pace.
+// timer runs (kStartTickIntervalMs at most), its ticks give the pace.
 constexpr std::int64_t kShortestWaitMs = 30;
 
 void flushRun()

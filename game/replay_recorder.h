@@ -13,9 +13,6 @@ void beginRecording(Point pointer);
 // Ends the recording: pending runs, a last check and the end record.
 void endRecording();
 
-// Sets up the game from `start` and lays its first level, ready to play `stream` back.
-void beginPlayback(const ReplayStart& start, const std::string& stream, bool checking);
-
 // Records a handler call (before it runs); `atMs` is the caller's clock, used only for the
 // waits between calls.
 void recordCall(Handler handler, int argument, std::int64_t atMs);

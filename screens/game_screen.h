@@ -83,7 +83,7 @@ void drawSlidingFinalPicture(SDL_Surface* surface);
 // the number of its characters to draw (the two labels are cut to 17).
 int composeSidePanelLine(int line);
 
-// The code of `level` as shown on screen; empty outside 1..25.
+// The code of `level` as shown on screen; empty outside 1..kLevelCount.
 const char* levelCodeText(int level);
 
 // Moves the pause text one step and turns it back at the edges of its area

@@ -14,14 +14,6 @@
 
 std::array<char, 64> selectedLevelText{};
 
-namespace {
-
-constexpr int kFirstButton = 1;
-constexpr int kLastButton = 5;
-constexpr int kSoundButton = 4;
-
-}  // namespace
-
 void drawMenu(SDL_Surface* target)
 {
     if (target == nullptr) return;
@@ -29,7 +21,7 @@ void drawMenu(SDL_Surface* target)
     if (frame == nullptr) return;
     const GameFont& font = openGameFont(19, 650);
     drawPicture(frame, pictures.menuBackground, 0, 0, 285, 445);
-    for (int i = kFirstButton; i <= kLastButton; ++i) {
+    for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
         const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
         SDL_Surface* picture = button.hovered == 1 ? button.hoverIcon : button.icon;
         drawPicture(frame, picture, button.x, button.y, button.width, button.height);
@@ -43,20 +35,20 @@ void drawMenu(SDL_Surface* target)
     endFrame(frame, target, 0);
 }
 
-int hitTestButtons(int x, int y)
+MenuButtonId hitTestButtons(int x, int y)
 {
-    for (int i = kFirstButton; i <= kLastButton; ++i) {
+    for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
         menuButtons[static_cast<std::size_t>(i)].hovered = 0;
     }
-    int found = 0;
-    for (int i = kFirstButton; i <= kLastButton; ++i) {
+    MenuButtonId found = kNoMenuButton;
+    for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
         const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
         if (x >= button.x && x <= button.x + button.width && y >= button.y &&
             y <= button.y + button.height) {
-            found = i;
+            found = static_cast<MenuButtonId>(i);
         }
     }
-    menuButtons[static_cast<std::size_t>(found)].hovered = 1;
+    menuButtons[found].hovered = 1;
     return found;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The menu's picture: its background, five buttons lit under the pointer, the selected level;
-// the hit test of the buttons and the sound switch of the fourth one.
+// the hit test of the buttons and the sound switch of the sound button.
 #pragma once
 #include <array>
+
+#include "screens/menu_buttons.h"
 
 struct SDL_Surface;
 
@@ -19,14 +21,14 @@ extern std::array<char, 64> selectedLevelText;
 // level. A null target draws nothing.
 void drawMenu(SDL_Surface* target);
 
-// The button (1 to 5) under the menu point (x, y), bounds inclusive on all four sides, a later
-// button winning; 0 for none. Clears the hover marks of buttons 1 to 5, then marks the entry
-// found (entry 0, which is never drawn, when none).
-int hitTestButtons(int x, int y);
+// The drawn button under the menu point (x, y), bounds inclusive on all four sides, a later
+// button winning; kNoMenuButton for none. Clears the hover marks of the drawn buttons, then
+// marks the entry found (kNoMenuButton's, which is never drawn, when none).
+MenuButtonId hitTestButtons(int x, int y);
 
-// The fourth button: switches the sound cues on or off and relabels the button "Sons : ON"
+// The sound button: switches the sound cues on or off and relabels the button "Sons : ON"
 // or "Sons : OFF". Stops nothing already playing.
 void toggleSound();
 
-// Labels the fourth button after the sound switch: "Sons : ON" or "Sons : OFF".
+// Labels the sound button after the sound switch: "Sons : ON" or "Sons : OFF".
 void labelSoundButton();

@@ -6,4 +6,4 @@
 #include "screens/menu_buttons.h"
 
 Pictures pictures;
-std::array<MenuButton, 6> menuButtons{};
+std::array<MenuButton, kMenuButtonEntries> menuButtons{};

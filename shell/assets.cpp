@@ -92,14 +92,15 @@ struct ButtonPlace {
     const char* label;
 };
 
-// Buttons 1 to 5 of the menu, top to bottom.
-constexpr ButtonPlace kButtonPlaces[5] = {
+// The drawn buttons of the menu, top to bottom, from kFirstDrawnButton.
+constexpr ButtonPlace kButtonPlaces[] = {
     {40, 80, 25, "Commencer"},
     {40, 140, 13, "Entrer un code"},
     {40, 180, 18, "Credits, Aide"},
     {40, 220, 35, "Sons : ON"},
     {40, 260, 35, "QUITTER"},
 };
+static_assert(std::size(kButtonPlaces) == kDrawnMenuButtons, "one place for each drawn menu button");
 
 void setUpMenuButtons()
 {
@@ -112,9 +113,9 @@ void setUpMenuButtons()
         button.textDx = 35;
         button.textDy = 3;
     }
-    for (std::size_t entry = 1; entry <= 5; ++entry) {
-        const ButtonPlace& place = kButtonPlaces[entry - 1];
-        MenuButton& button = menuButtons[entry];
+    for (int entry = kFirstDrawnButton; entry <= kLastDrawnButton; ++entry) {
+        const ButtonPlace& place = kButtonPlaces[entry - kFirstDrawnButton];
+        MenuButton& button = menuButtons[static_cast<std::size_t>(entry)];
         button.x = place.x;
         button.y = place.y;
         button.textDx = place.textDx;

@@ -11,10 +11,12 @@
 #include <array>
 #include <cstdint>
 
+#include "game/game_state.h"
+
 struct Settings;
 
 // The playfield the paddle crosses, in game pixels.
-constexpr double kSteeredFieldWidth = 480.0;  // kPlayfieldWidth, as the steering counts it
+constexpr double kSteeredFieldWidth = kPlayfieldWidth;  // as the steering counts it
 // A held direction is followed at this step while nothing else wakes the loop, in ms.
 constexpr int kSteerStepMs = 10;
 // The stick's travel, from its centre, that counts as resting (of 32767).

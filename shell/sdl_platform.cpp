@@ -14,7 +14,8 @@
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay_recorder.h"
+#include "game/replay.h"
+#include "game/window_events.h"
 #include "screens/fonts.h"
 #include "shell/assets.h"
 #include "shell/regular_file.h"
@@ -338,9 +339,7 @@ void openGameWindow()
     finishStartUp();  // a game needs every picture and its sounds from its first frame
     showWindow(WindowKind::Menu, false);
     windows.pointer = SDL_Point{240, 0};
-    newGameReset();
-    beginRecording(Point{windows.pointer.x, windows.pointer.y});
-    startLevel();
+    gameWindowNewGame();
     openWindow(WindowKind::Game);
     runMessageLoop(WindowKind::Game);
     closeWindow(WindowKind::Game);

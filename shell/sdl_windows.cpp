@@ -29,12 +29,6 @@ namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
 
-constexpr int kButtonQuit = 5;
-constexpr int kButtonStart = 1;
-constexpr int kButtonCode = 2;
-constexpr int kButtonCredits = 3;
-constexpr int kButtonSound = 4;
-
 // The virtual-key code the game window tells keys apart by.
 int virtualKeyOf(SDL_Keycode key)
 {
@@ -53,43 +47,44 @@ void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 // The pointer of a mouse event in the window's picture pixels.
 Point eventPoint(SDL_Window* window, int x, int y) { return picturePointOf(window, x, y); }
 
-WindowRequest pressMenuButton(int button)
+WindowRequest pressMenuButton(MenuButtonId button)
 {
-    if (button == kButtonCode) enterLevelCode();
-    if (button == kButtonSound) {
+    if (button == kLevelCodeButton) enterLevelCode();
+    if (button == kSoundButton) {
         toggleSound();
         playerSettings.values.soundOn = game.soundEnabled == 1;
         writeSettingsFile(playerSettings, stderr);
     }
-    if (button == kButtonCredits) return WindowRequest::ShowCredits;
-    if (button == kButtonStart) return WindowRequest::PlayGame;
-    if (button == kButtonQuit) {
+    if (button == kCreditsButton) return WindowRequest::ShowCredits;
+    if (button == kStartButton) return WindowRequest::PlayGame;
+    if (button == kQuitButton) {
         closeWindow(WindowKind::Menu);
         return WindowRequest::Quit;
     }
     return WindowRequest::Continue;
 }
 
-int hoveredMenuButton()
+MenuButtonId hoveredMenuButton()
 {
-    for (int i = kButtonStart; i <= kButtonQuit; ++i) {
-        if (menuButtons[static_cast<std::size_t>(i)].hovered == 1) return i;
+    for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
+        if (menuButtons[static_cast<std::size_t>(i)].hovered == 1) return static_cast<MenuButtonId>(i);
     }
-    return 0;
+    return kNoMenuButton;
 }
 
 // The gamepad in the menu: the d-pad lights the button above or below, A presses the lit one.
 WindowRequest menuGamepad(const SDL_Event& event)
 {
     const InputAction action = takeInputEvent(windows.input, event, playerSettings.values);
-    const int lit = hoveredMenuButton();
-    if (action == InputAction::Confirm && lit != 0) {
+    const MenuButtonId lit = hoveredMenuButton();
+    if (action == InputAction::Confirm && lit != kNoMenuButton) {
         requestMenuRepaint();
         return pressMenuButton(lit);
     }
     if (action == InputAction::Previous || action == InputAction::Next) {
         const int step = action == InputAction::Next ? 1 : -1;
-        const int next = lit == 0 ? kButtonStart : std::clamp(lit + step, kButtonStart, kButtonQuit);
+        const int next =
+            lit == kNoMenuButton ? kFirstDrawnButton : std::clamp<int>(lit + step, kFirstDrawnButton, kLastDrawnButton);
         const MenuButton& button = menuButtons[static_cast<std::size_t>(next)];
         hitTestButtons(button.x + button.width / 2, button.y + button.height / 2);
         requestMenuRepaint();
@@ -117,8 +112,8 @@ WindowRequest menuEvent(const SDL_Event& event)
         // hidden under a held button would keep SDL believing it still held, and lose the
         // next click.
         if (event.button.button != SDL_BUTTON_LEFT) break;
-        const int button = windows.pressedMenuButton;
-        windows.pressedMenuButton = 0;
+        const MenuButtonId button = windows.pressedMenuButton;
+        windows.pressedMenuButton = kNoMenuButton;
         requestMenuRepaint();
         return pressMenuButton(button);
     }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "screens/menu_buttons.h"
 #include "shell/player_input.h"
 
 // The three top-level windows.
@@ -25,7 +26,7 @@ struct SdlWindows {
     SdlWindow menu;
     SdlWindow game;
     SdlWindow credits;
-    int pressedMenuButton = 0;        // the menu button a click went down on, acted upon at its release
+    MenuButtonId pressedMenuButton = kNoMenuButton;  // the menu button a click went down on, acted upon at its release
     SDL_Point pointer{0, 0};          // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
     PlayerInput input;                // the keyboard's and gamepads' steering, and the open gamepads

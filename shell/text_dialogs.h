@@ -62,5 +62,5 @@ bool requestCloseTextField(const TextField& field);
 char capitalOf(char c);
 
 // The menu's code entry: the dialog opens on the code of game.currentLevel (empty outside
-// 1..25) and, once OK is pressed, game.currentLevel becomes the level of the typed text.
+// 1..kLevelCount) and, once OK is pressed, game.currentLevel becomes the level of the typed text.
 void enterLevelCode();

@@ -59,8 +59,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         }
         game.balls[0].icon = BallIcon::Fire;
         levelCodes = {};
-        menuButtons[0].hovered = 1;
-        menuButtons[3].hovered = 1;
+        menuButtons[kNoMenuButton].hovered = 1;
+        menuButtons[kCreditsButton].hovered = 1;
         if (inSteps) {
             loadMenuAssets();
             std::size_t steps = 1;
@@ -87,9 +87,9 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
             EXPECT_EQ(unused, nullptr);
         for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
-        const std::tuple<int, int, int, std::string> places[6] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
+        const std::tuple<int, int, int, std::string> places[kMenuButtonEntries] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
             {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
-        for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t i = 0; i < menuButtons.size(); ++i) {
             const MenuButton& b = menuButtons[i];
             EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
             EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
@@ -103,7 +103,7 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     testing::internal::CaptureStderr();
     loadAssets();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron : dossier de données introuvable : " + data + "\n");
-    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[1].label.data()),
+    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[kStartButton].label.data()),
                          std::string(game.bestScoreName.data())),
               std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));
     // The defaults go to the player's own data directory, made private on the way.

@@ -84,10 +84,10 @@ protected:
     static void setUpButtons()
     {
         const int tops[] = {0, 80, 140, 180, 220, 260};
-        for (std::size_t i = 0; i <= 5; ++i) {
+        for (std::size_t i = 0; i < menuButtons.size(); ++i) {
             menuButtons[i] =
                 MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
-            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", i == 4 ? "Sons : ON" : "Credits");
+            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", i == kSoundButton ? "Sons : ON" : "Credits");
         }
     }
 };
@@ -387,9 +387,9 @@ TEST_F(Menu, HitTestFindsTheLastButtonUnderThePointerAndMarksOnlyIt)
         {100, 79, 0},  {100, 284, 5}, {100, 230, 4}, {100, 160, 3},
     };
     for (const auto& c : cases) {
-        menuButtons[3].y = c.button == 3 ? 150 : 180;  // 150: over the lower part of button 2
+        menuButtons[kCreditsButton].y = c.button == kCreditsButton ? 150 : 180;  // 150: over the lower part of button 2
         EXPECT_EQ(hitTestButtons(c.x, c.y), c.button) << c.x << "," << c.y;
-        for (int i = c.button == 0 ? 0 : 1; i <= 5; ++i)
+        for (int i = c.button == kNoMenuButton ? kNoMenuButton : kFirstDrawnButton; i <= kLastDrawnButton; ++i)
             EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == c.button ? 1 : 0) << i;
     }
 }
@@ -399,10 +399,10 @@ TEST_F(Menu, SoundSwitchedTwiceIsBackOn)
 {
     toggleSound();
     EXPECT_EQ(game.soundEnabled, 0);
-    EXPECT_STREQ(menuButtons[4].label.data(), "Sons : OFF");
+    EXPECT_STREQ(menuButtons[kSoundButton].label.data(), "Sons : OFF");
     toggleSound();
     EXPECT_EQ(game.soundEnabled, 1);
-    EXPECT_STREQ(menuButtons[4].label.data(), "Sons : ON");
+    EXPECT_STREQ(menuButtons[kSoundButton].label.data(), "Sons : ON");
     EXPECT_EQ(fake.soundStops, 0);
 }
 

@@ -17,7 +17,7 @@ int runScoreCommand(int argc, char** argv);
 // code TEXT: the level that TEXT selects.
 int runCodeCommand(int argc, char** argv);
 
-// codes: the 25 level codes, one a line, level 1 first.
+// codes: every level's code, one a line, level 1 first.
 int runCodesCommand(int argc, char** argv);
 
 // play N [--seed S] [--ticks T] [--lives L] [--record FILE]: the autopilot plays level N of a

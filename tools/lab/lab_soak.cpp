@@ -52,7 +52,7 @@ void checkInvariants(const SoakRun& run)
     if (game.ballSpeed != 2 && game.ballSpeed != 4 && game.ballSpeed != 8) {
         fault(run, "ballSpeed", game.ballSpeed);
     }
-    if (game.tickIntervalMs < 10 || game.tickIntervalMs > 25) {
+    if (game.tickIntervalMs < kFastestTickIntervalMs || game.tickIntervalMs > kStartTickIntervalMs) {
         fault(run, "tickIntervalMs", game.tickIntervalMs);
     }
     for (const Ball& ball : game.balls) {

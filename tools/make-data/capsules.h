@@ -4,6 +4,6 @@
 #pragma once
 #include <SDL_surface.h>
 
-// Draws the capsule of bonus kind 1..13 at `scale` times its 20 x 10 size (1 for the game's
-// files). Opaque: the corners around the pill take the playfield's colour.
+// Draws the capsule of bonus kind 1..kCapsuleKinds at `scale` times its 20 x 10 size (1 for
+// the game's files). Opaque: the corners around the pill take the playfield's colour.
 SDL_Surface* drawCapsule(int kind, int scale = 1);

@@ -13,6 +13,7 @@
 #include "resources/cursors.h"
 #include "resources/program_icon.h"
 #include "screens/fonts.h"
+#include "screens/menu_buttons.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/picture_catalogue.h"
 
@@ -138,12 +139,12 @@ SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
     SDL_Surface* screen = newCanvas(220, 308);
     copyScaled(screen, background, 0, 0, 1);
     SDL_FreeSurface(background);
-    const int tops[5] = {80, 140, 180, 220, 260};
-    const int dx[5] = {25, 13, 18, 35, 35};
-    const char* labels[5] = {"Commencer", "Entrer un code", "Credits, Aide", "Sons : ON", "QUITTER"};
+    const int tops[kDrawnMenuButtons] = {80, 140, 180, 220, 260};
+    const int dx[kDrawnMenuButtons] = {25, 13, 18, 35, 35};
+    const char* labels[kDrawnMenuButtons] = {"Commencer", "Entrer un code", "Credits, Aide", "Sons : ON", "QUITTER"};
     const SDL_Color black{0, 0, 0, 255};
-    for (int i = 0; i < 5; ++i) {
-        const bool hovered = i == 2;
+    for (int i = 0; i < kDrawnMenuButtons; ++i) {
+        const bool hovered = i + kFirstDrawnButton == kCreditsButton;
         stampPicture(screen, findPicture(recipes, hovered ? "boutonSurvolé.ico" : "bouton.ico"), 40, tops[i]);
         text(screen, 40 + dx[i], tops[i] + 3 - (hovered ? 1 : 0), labels[i], 19, 650, black);
     }

@@ -16,7 +16,7 @@ namespace {
 constexpr int kWidth = 700;
 constexpr int kHeight = 550;
 
-// What each capsule does, kinds 1 to 13, in a few words.
+// What each capsule does, kinds 1 to kCapsuleKinds, in a few words.
 constexpr std::array<const char*, kCapsuleKinds> kCapsuleLines = {
     "Raquette élargie",
     "Raquette rétrécie",

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
+#include "game/game_state.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -154,8 +156,9 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
         });
     paintPlaque(picture, cx - 56 * k, stemTop + 42 * k, cx + 56 * k, stemTop + 58 * k, 4 * k, hexColour(0xD9A23C), 3, false);
     paintPlaque(picture, cx - 72 * k, stemTop + 56 * k, cx + 72 * k, stemTop + 80 * k, 4 * k, hexColour(0x2A1C10), 3, false);
-    drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), "25 / 25", static_cast<int>(20 * k), 1000,
-              hexColour(kGold), Align::Centre);
+    const std::string allLevels = std::to_string(kLevelCount) + " / " + std::to_string(kLevelCount);
+    drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), allLevels.c_str(),
+              static_cast<int>(20 * k), 1000, hexColour(kGold), Align::Centre);
     paintRosette(picture, cx, bowlTop + 36 * k, 17 * k, 1);
     // Glints on the bowl and the rim.
     drawSegment(picture, cx - 54 * k, bowlTop + 14 * k, cx - 44 * k, bowlTop + 50 * k, 4.0f * k, Colour{1, 1, 0.95f, 0.5f});
@@ -253,7 +256,8 @@ SDL_Surface* drawFinishedBackground() {
     }
     paintMosaicBorder(picture, 0, 0, kWidth, kHeight, kBorder, 2525);
     paintGoldTitle(picture, kWidth / 2, 30, "Félicitations !", 74, 1000);
-    drawLabel(picture, kWidth / 2, 112, "Les 25 niveaux sont terminés", 30, 700, hexColour(kCream), Align::Centre);
+    const std::string allCleared = "Les " + std::to_string(kLevelCount) + " niveaux sont terminés";
+    drawLabel(picture, kWidth / 2, 112, allCleared.c_str(), 30, 700, hexColour(kCream), Align::Centre);
     paintTrophy(picture, kWidth / 2, 172, 1.3f);
     drawLabel(picture, kWidth / 2, 452, "Vous avez brisé toutes les tessas !", 34, 700, hexColour(0xFFE9A8), Align::Centre);
     drawLabel(picture, kWidth / 2, 504, "Cliquez pour voir votre score", 18, 700, faded(hexColour(kCream), 0.75f), Align::Centre);

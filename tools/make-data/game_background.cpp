@@ -3,6 +3,7 @@
 // The game screen's background: the playfield of dark tesserae and the light side panel.
 #include "tools/make-data/game_background.h"
 
+#include "game/game_state.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr int kWidth = 700;
 constexpr int kHeight = 550;
-constexpr int kFieldRight = 480;   // the ball turns back at this edge
+constexpr int kFieldRight = kPlayfieldWidth;  // the ball turns back at this edge
 constexpr int kPanelLeft = 490;    // beyond the pilaster
 constexpr int kBorder = 10;
 
