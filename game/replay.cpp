@@ -15,6 +15,10 @@ void runHandler(Handler handler, int argument, std::int64_t atMs)
     // A question holds the game: a timer call under it is no tick, and no record.
     if (handler == Handler::Timer && game.questionOpen) return;
     if (replay.mode == ReplayMode::Recording) recordCall(handler, argument, atMs);
+    // A tick counts from its start: a run that ends inside it (its last ball lost) ends its
+    // replay there, with this tick among those recorded.
+    const bool tick = handler == Handler::Timer && replay.mode != ReplayMode::Off;
+    if (tick) replay.ticks += 1;
     switch (handler) {
     case Handler::Timer: gameTimerElapsed(); break;
     case Handler::PointerMoved: gamePointerMoved(); break;
@@ -22,9 +26,7 @@ void runHandler(Handler handler, int argument, std::int64_t atMs)
     case Handler::Key: gameKeyDown(argument); break;
     case Handler::Close: gameCloseRequested(); break;
     }
-    if (handler != Handler::Timer || replay.mode == ReplayMode::Off) return;
-    replay.ticks += 1;
-    if (replay.mode == ReplayMode::Recording) recordTickEnd();
+    if (tick && replay.mode == ReplayMode::Recording) recordTickEnd();
 }
 
 Point seamPointer()

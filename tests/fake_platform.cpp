@@ -121,5 +121,6 @@ void runTextDialog(TextDialog dialog)
 std::string saveRunReplay()
 {
     fake.log.push_back("save replay");
+    if (fake.duringSave) fake.duringSave();
     return fake.replayNotSaved;
 }

@@ -33,6 +33,7 @@ struct FakePlatform {
     std::string typedText;                 // text the player types (replaces the field)
     bool typeText = false;                 // whether typedText replaces the field at all
     std::string replayNotSaved;            // what saving a finished run's replay tells ("" saved)
+    std::function<void()> duringSave;      // runs as a finished run's replay is saved
     std::function<void()> duringDialog;    // runs while a dialog is open
 };
 

@@ -134,6 +134,28 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     EXPECT_EQ(readBytes(dir + "/played.sco"), "Zo\xe9 SCORE= " + std::to_string(game.score));
 }
 
+// A run whose last ball is lost ends inside a tick, where the game saves its replay: that replay plays to the same end.
+TEST_F(ReplayTest, ARunEndedByItsLastLostBallReplaysToItsEnd)
+{
+    startRecording(5, 1, Point{240, 0}, [] { game.livesLeft = 0; });
+    std::string bytes;
+    fake.duringSave = [&bytes] {
+        endRecording();
+        bytes = encodeReplay(replay.start, replay.stream);
+    };
+    click();
+    for (int i = 0; i < 100000 && !game.gameOverShown; ++i) {
+        fake.pointer.x = game.balls[0].x < 240 ? 479 : 0;  // the paddle always away from the ball
+        gameWindowPointerMoved();
+        if (fake.timerRunning) gameWindowTick();
+    }
+    const StateCheck ended = checkOf(game);
+    ASSERT_TRUE(game.gameOverShown && !bytes.empty());
+    ASSERT_TRUE(playBack(bytes, reason)) << reason;
+    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
+    EXPECT_EQ(checkOf(game), ended);
+}
+
 // Other files are refused with a reason, a changed answer named where it shows, any damaged byte refused or stopped.
 TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 {

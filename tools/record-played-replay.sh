@@ -1,16 +1,26 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
-# Records the golden replay of a game played through the real window (Xvfb and openbox): a level
-# code typed in the menu, the arrow keys and Space, the mouse, a pause, F12 and Escape answered
-# "Non", Escape answered "Oui" and a record's name typed. Writes tests/golden/played-*.replay and
-# its expected line. tools/record-golden-replays.sh calls it.
+# Records the golden replays of games played through the real window (Xvfb and openbox), each
+# with its expected line; tools/record-golden-replays.sh calls it.
+# - played-code-keys-questions-name: a level code typed in the menu, the arrow keys and Space, the
+#   mouse, a pause, F12 and Escape answered "Non", Escape answered "Oui" and a record's name typed;
+# - played-mouse-lives-lost: launched with clicks, the paddle left where the ball falls past it
+#   until every life is lost and the run ends on its own, no record.
 #   tools/record-played-replay.sh BIN_DIR
 set -eu
 BIN=$(cd "$1" && pwd)
 here="$(cd "$(dirname "$0")/.." && pwd)/tests/golden"
-out="$here/played-code-keys-questions-name"
 . "$(dirname "$0")/../tests/scripts/lib/x11_session.sh"
+# Moves the one replay the game just kept to tests/golden/$1.replay, with its expected line.
+keep_replay() {
+  set -- "$1" "$WORK"/state/tessaron/replays/2*.replay
+  [ $# = 2 ] && [ -f "$2" ] || fail "not one replay was kept: $*"
+  mv "$2" "$here/$1.replay"
+  rm -f "$WORK"/state/tessaron/replays/record.replay
+  "$BIN/tessaron-lab" replay "$here/$1.replay" --check >"$here/$1.expected"
+  echo "$1: $(cat "$here/$1.expected")"
+}
 start_desktop 1280x1024
 prepare_game "" 'Ace SCORE= 0'   # a best score of 0: the run is a record, its name is asked
 xdotool mousemove 1000 900
@@ -30,8 +40,19 @@ type_into 227x24 "Zoé"
 sleep 1
 leave_end_screen
 quit_from_menu
-set -- "$WORK"/state/tessaron/replays/2*.replay
-[ $# = 1 ] && [ -f "$1" ] || fail "not one replay was kept: $*"
-cp "$1" "$out.replay"
-"$BIN/tessaron-lab" replay "$out.replay" --check >"$out.expected"
-echo "$(basename "$out"): $(cat "$out.expected")"
+keep_replay played-code-keys-questions-name
+
+prepare_game "" 'Ace SCORE= 9999999'
+start_game; open_menu; open_game
+# A click launches each ball, and the paddle then crosses to the other side, away from where it
+# sent the ball; the run's end screen shows in the same window, and a click on it leaves it.
+side=$gx
+for _ in $(seq 1 20); do
+  window_of 700x550 >/dev/null || break
+  xdotool mousemove "$side" $((gy + 400)) sleep 0.3 click 1 sleep 0.7
+  side=$((side == gx ? gx + 479 : gx))
+  xdotool mousemove "$side" $((gy + 400)) sleep 6
+done
+window_of 700x550 >/dev/null && fail "the run did not end in two minutes"
+quit_from_menu
+keep_replay played-mouse-lives-lost
