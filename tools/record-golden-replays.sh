@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
-# Records the golden replays again: one autopilot game per level (seed 1) and one game played
-# and two games played through the window (tools/record-played-replay.sh), each with the final
+# Records the golden replays again: one autopilot game per level (seed 1) and two games played
+# through the window (tools/record-played-replay.sh), each with the final
 # line `tessaron-lab replay --check` gives for it. Run it after changing a rule on purpose (and
 # raising kRulesVersion in game/rules_version.h), then commit the files it wrote with the change.
 #   tools/record-golden-replays.sh [BUILD_DIR]   (default: build; tessaron-lab is built there first)
