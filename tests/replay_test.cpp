@@ -88,7 +88,10 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
     }
     click();
     tick(50);
-    fake.duringQuestion = [] { fake.clockMs += 900; };  // the player thinks it over: the game holds
+    fake.duringQuestion = [] {  // the player thinks it over: the game holds, a timer call meanwhile is no tick
+        fake.clockMs += 900;
+        gameWindowTick();
+    };
     fake.answer = false;
     key(kKeyF12);
     fake.duringQuestion = nullptr;
