@@ -32,12 +32,6 @@ Picture open(const std::string& path, int width, int height)
     return Picture(loadPictureFile(path.c_str(), width, height), SDL_FreeSurface);
 }
 const auto noMask = [](int, int) { return false; };
-// An entry of size x size in one colour, without a mask.
-Bytes solidEntry(int size, int depth, std::uint32_t colour)
-{
-    const PixelRule colourOf = [colour](int, int) { return colour; };
-    return dibEntry(size, size, depth, {}, colourOf, noMask);
-}
 
 // The ARGB values at `points`, preceded by the picture's width, height and blend mode; none without a picture.
 Argb look(const Picture& picture, std::initializer_list<std::pair<int, int>> points)
@@ -111,10 +105,10 @@ TEST(IconFiles, EntriesWithoutAlphaTakeTransparencyFromTheMask)
 TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge)
 {
     // Of the two 32 x 32 entries the deeper wins.
-    const Bytes file = iconFile({{16, 16, 32, solidEntry(16, 32, 0xFF0000FFu)},
-                                 {32, 32, 24, solidEntry(32, 24, 0x00FF00u)},
-                                 {32, 32, 32, solidEntry(32, 32, 0xFFFF0000u)},
-                                 {48, 48, 32, solidEntry(48, 32, 0xFFFFFF00u)}});
+    const Bytes file = iconFile({{16, 16, 32, solidDibEntry(16, 16, 32, 0xFF0000FFu)},
+                                 {32, 32, 24, solidDibEntry(32, 32, 24, 0x00FF00u)},
+                                 {32, 32, 32, solidDibEntry(32, 32, 32, 0xFFFF0000u)},
+                                 {48, 48, 32, solidDibEntry(48, 48, 32, 0xFFFFFF00u)}});
     for (const auto& [size, colour] :
          {std::pair(16, 0xFF0000FFu), {32, 0xFFFF0000u}, {24, 0xFFFF0000u}, {40, 0xFFFFFF00u}, {64, 0xFFFFFF00u}}) {
         const Picture icon = load(file, size, size);

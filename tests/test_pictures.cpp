@@ -126,6 +126,12 @@ PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::u
     return out;
 }
 
+PictureBytes solidDibEntry(int width, int height, int depth, std::uint32_t colour)
+{
+    const PixelRule colourOf = [colour](int, int) { return colour; };
+    return dibEntry(width, height, depth, {}, colourOf, [](int, int) { return false; });
+}
+
 PictureBytes iconFile(const std::vector<IconEntry>& entries)
 {
     PictureBytes out;
@@ -144,15 +150,8 @@ PictureBytes bitmapFile(int width, int height, const PixelRule& colourOf)
 {
     const int stride = (width * 3 + 3) / 4 * 4;
     PictureBytes out = {'B', 'M'};
-    put(out, {{u(54 + stride * height), 4},
-              {0, 4},
-              {54, 4},
-              {40, 4},
-              {u(width), 4},
-              {u(height), 4},
-              {1, 2},
-              {24, 2},
-              {0, 24}});
+    put(out, {{u(54 + stride * height), 4}, {0, 4}, {54, 4}});  // file size, reserved, pixels' offset
+    put(out, {{40, 4}, {u(width), 4}, {u(height), 4}, {1, 2}, {24, 2}, {0, 24}});
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) put(out, {{colourOf(x, y), 3}});
         out.resize(out.size() + static_cast<std::size_t>(stride - width * 3), 0);

@@ -72,6 +72,9 @@ using PixelRule = std::function<std::uint32_t(int x, int y)>;
 PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
                       const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt);
 
+// An entry of width x height in one colour (0xAARRGGBB, or 0xRRGGBB for 24 bits), without a mask.
+PictureBytes solidDibEntry(int width, int height, int depth, std::uint32_t colour);
+
 // An icon file around entries of the given sizes and depths.
 struct IconEntry {
     int width, height, depth;
