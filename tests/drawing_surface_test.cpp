@@ -81,8 +81,7 @@ TEST(Frame, AReusedFrameStartsBlackWhateverItsFirstDrawing)
     EXPECT_TRUE(hasColour(outer, 5, 5, kBlack));
     endFrame(inner, nullptr, 0);
     endFrame(outer, nullptr, 0);
-    SDL_FreeSurface(picture);
-    SDL_FreeSurface(target);
+    for (SDL_Surface* surface : {picture, target}) SDL_FreeSurface(surface);
 }
 
 // Empty sizes, missing surfaces, pictures and fonts, and text off the surface draw nothing.
@@ -138,8 +137,7 @@ TEST(Picture, IsCutToItsBoxAndToTheSurfaceAndIconsBlend)
     EXPECT_TRUE(hasColour(surface, 10, 5, kBlue) && hasColour(surface, 39, 19, kBlue));
     drawPicture(surface, wide, -85, 30, 90, 15);  // partly off the left and bottom edges
     EXPECT_TRUE(hasColour(surface, 4, 39, kBlue) && hasColour(surface, 5, 39, kSentinel));
-    SDL_FreeSurface(wide);
-    SDL_FreeSurface(surface);
+    for (SDL_Surface* used : {wide, surface}) SDL_FreeSurface(used);
     // Icons are blended by their alpha; bitmaps are copied.
     SDL_Surface* row = makeTarget(4, 1, kRed);
     SDL_Surface* pictures[] = {makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 0}, true),
@@ -236,8 +234,7 @@ TEST(DrawText, TextLandsOnItsCellAndCapitalAccentsKeepTheBaseline)
     EXPECT_GE(eAcute.top, 20);
     for (int y = e.top + 2; y < 100; ++y)
         for (int x = 0; x < 200; ++x) ASSERT_EQ(argbAt(plain, x, y), argbAt(accented, x, y)) << x << "," << y;
-    SDL_FreeSurface(plain);
-    SDL_FreeSurface(accented);
+    for (SDL_Surface* surface : {plain, accented}) SDL_FreeSurface(surface);
 }
 
 // Text is opaque even without alpha, shows the ground inside its letters, and stops at its count or end.
@@ -258,8 +255,7 @@ TEST(DrawText, OpaqueLettersOnTheBackgroundAndCountsLimitTheText)
     drawText(counted, thin, 0, 0, "Pause", 9, kBlack);
     drawText(whole, thin, 0, 0, "Pause", 5, kBlack);
     EXPECT_EQ(std::memcmp(counted->pixels, whole->pixels, static_cast<std::size_t>(whole->pitch) * 40), 0);
-    SDL_FreeSurface(counted);
-    SDL_FreeSurface(whole);
+    for (SDL_Surface* surface : {counted, whole}) SDL_FreeSurface(surface);
 }
 
 // Closed fonts open again, and SDL_ttf stopped by another part of the program does not take them away.

@@ -61,15 +61,7 @@ bool boxAt(SDL_Surface* target, const SDL_Rect& b, SDL_Color colour)
 }
 
 // Holds `ball` at (x, y), aimed along (vx, vy).
-void hold(Ball& ball, double x, double y, double vx, double vy)
-{
-    ball = Ball{};
-    ball.held = 1;
-    ball.x = x;
-    ball.y = y;
-    ball.vx = vx;
-    ball.vy = vy;
-}
+void hold(Ball& ball, double x, double y, double vx, double vy) { ball = Ball{x, y, vx, vy, 0, BallIcon::Normal, 1}; }
 
 // Five buttons of 128 x 24 at x = 40 as the game sets them up, labelled; entry 0 is none.
 class Menu : public ::testing::Test {
@@ -425,8 +417,7 @@ TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
     EXPECT_TRUE(allHaveColour(menu, {{220, 0}, {0, 400}}, kSentinel) &&
                 allHaveColour(credits, {{740, 0}, {0, 700}}, kSentinel));
     EXPECT_STREQ(selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
-    SDL_FreeSurface(menu);
-    SDL_FreeSurface(credits);
+    for (SDL_Surface* surface : {menu, credits}) SDL_FreeSurface(surface);
 }
 
 // With the same picture at rest and under the pointer, only the label differs: one pixel higher.
@@ -445,6 +436,5 @@ TEST_F(Menu, HoveredLabelStandsOnePixelHigher)
     for (int y = 180; y < 203; ++y)
         for (int x = 40; x < 168; ++x)
             ASSERT_TRUE(hasColour(underPointer, x, y, pixelAt(atRest, x, y + 1))) << x << "," << y;
-    SDL_FreeSurface(atRest);
-    SDL_FreeSurface(underPointer);
+    for (SDL_Surface* surface : {atRest, underPointer}) SDL_FreeSurface(surface);
 }
