@@ -47,15 +47,16 @@ void click(int laterMs = 0)
     fake.clockMs += laterMs;
     gameWindowLeftButton();
 }
-// A fresh world on `level` with `seed`, changed by `setUp`, recording from its start.
-void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = nullptr)
+// A fresh world on `level` with `seed`, the record and the lives given, recording from its start.
+void startRecording(unsigned seed, int level, int bestScore = GameState{}.bestScore, int livesLeft = 1)
 {
     resetWorld(seed);
     game.currentLevel = level;
     newGameReset();
-    if (setUp != nullptr) setUp();
-    fake.pointer = pointer;
-    beginRecording(pointer);
+    game.bestScore = bestScore;
+    game.livesLeft = livesLeft;
+    fake.pointer = Point{240, 0};
+    beginRecording(fake.pointer);
     startLevel();
 }
 
@@ -87,11 +88,8 @@ protected:
 // Level 24 played to its end (F12 answered No, then Yes, a pause, the intro, a record's name), played back the same.
 TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 {
-    startRecording(7, 24, Point{240, 0}, [] {
-        game.bestScore = 100;
-        game.livesLeft = 60;
-        fake.clockStepMs = 10;
-    });
+    startRecording(7, 24, 100, 60);
+    fake.clockStepMs = 10;
     scoreFilePath = dir + "/played.sco";
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
@@ -149,7 +147,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 // Other files are refused with a reason, a changed answer named where it shows, any damaged byte refused or stopped.
 TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 {
-    startRecording(3, 1, Point{240, 0});
+    startRecording(3, 1);
     fake.pointer = Point{250, 300};
     runHandler(Handler::LeftButton, 0, 0);
     fake.answer = false;
@@ -204,7 +202,7 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 // inside a question: 100,000 Escape or F12 records before a real game used to recurse once per record.
 TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 {
-    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });  // a real game, ending with a record
+    startRecording(5, 1, 0);  // a real game, ending with a record
     click();
     tick(20);
     fake.answer = false;
@@ -250,7 +248,7 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 // same without the score file, and departs without that record.
 TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
 {
-    startRecording(4, 1, Point{240, 0}, [] { game.bestScore = 1000; });
+    startRecording(4, 1, 1000);
     writeBytes(scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
     click();
     tick(30);
@@ -325,7 +323,7 @@ TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
             std::filesystem::remove(dir + "/" + kRecordReplayName);
             std::filesystem::create_directory(dir + "/" + kRecordReplayName);
         }
-        startRecording(2, 3, Point{240, 0}, [] { game.bestScore = 0; });
+        startRecording(2, 3, 0);
         game.score = game.bestScore = 10;  // the run set the record
         game.gameOverShown = 1;
         testing::internal::CaptureStderr();
