@@ -55,6 +55,16 @@ Bytes ballIcon()
     return iconFile({{12, 12, 32, dibEntry(12, 12, 32, {}, colour, noMask)}});
 }
 
+// The bytes of `picture` written as a PNG file.
+Bytes pngBytes(SDL_Surface* picture)
+{
+    const std::string dir = makeScratchDirectory();
+    EXPECT_EQ(IMG_SavePNG(picture, (dir + "/entry.png").c_str()), 0);
+    const std::string png = readBytes(dir + "/entry.png");
+    removeScratchDirectory(dir);
+    return Bytes(png.begin(), png.end());
+}
+
 Bytes patched(Bytes bytes, std::size_t at, std::uint32_t value, int size)
 {
     for (int i = 0; i < size; ++i)
@@ -115,19 +125,11 @@ TEST(IconFiles, TheEntryNearestTheLoadSizeIsChosenAndPngEntriesDecodedUnlessHuge
         EXPECT_EQ(look(icon, {{size / 2, size / 2}}),
                   Argb({std::uint32_t(size), std::uint32_t(size), SDL_BLENDMODE_BLEND, colour}));
     }
-    const std::string dir = makeScratchDirectory();
-    const auto pngOf = [&dir](int width, int height, std::uint32_t argb) {
-        SDL_Surface* source = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-        SDL_FillRect(source, nullptr, argb);
-        EXPECT_EQ(IMG_SavePNG(source, (dir + "/entry.png").c_str()), 0);
-        SDL_FreeSurface(source);
-        const std::string png = readBytes(dir + "/entry.png");
-        return Bytes(png.begin(), png.end());
-    };
-    EXPECT_EQ(look(load(iconFile({{6, 6, 32, pngOf(6, 6, 0x80123456u)}}), 6, 6), {{3, 3}}),
+    const Picture small(makeSolidPicture(6, 6, SDL_Color{0x12, 0x34, 0x56, 0x80}, true), SDL_FreeSurface);
+    const Picture huge(makeSolidPicture(1100, 2, SDL_Color{0, 0xFF, 0, 0xFF}, true), SDL_FreeSurface);
+    EXPECT_EQ(look(load(iconFile({{6, 6, 32, pngBytes(small.get())}}), 6, 6), {{3, 3}}),
               Argb({6, 6, SDL_BLENDMODE_BLEND, 0x80123456u}));
-    EXPECT_FALSE(load(iconFile({{0, 2, 32, pngOf(1100, 2, 0xFF00FF00u)}}), 6, 6));  // wider than any icon: not decoded
-    removeScratchDirectory(dir);
+    EXPECT_FALSE(load(iconFile({{0, 2, 32, pngBytes(huge.get())}}), 6, 6));  // wider than any icon: not decoded
 }
 
 // A PNG entry is read pixel for pixel as the picture library reads the same file, straight
@@ -138,14 +140,9 @@ TEST(IconFiles, PngEntriesReadAsThePictureLibraryReadsThemAndDamagedOnesNotAtAll
     for (int i = 0; i < 35; ++i)
         static_cast<std::uint32_t*>(source->pixels)[i / 7 * source->pitch / 4 + i % 7] =
             std::uint32_t(i * 7) << 24 | i * 0x030507u;
-    const std::string dir = makeScratchDirectory(), path = dir + "/entry.png";
-    ASSERT_EQ(IMG_SavePNG(source.get(), path.c_str()), 0);
-    const std::string png = readBytes(path);
-    const Picture expected(
-        SDL_ConvertSurfaceFormat(Picture(IMG_Load(path.c_str()), SDL_FreeSurface).get(), SDL_PIXELFORMAT_ARGB8888, 0),
-        SDL_FreeSurface);
-    removeScratchDirectory(dir);
-    Bytes whole(png.begin(), png.end()), damaged = whole;
+    Bytes whole = pngBytes(source.get()), damaged = whole;
+    const Picture decoded(IMG_Load_RW(SDL_RWFromConstMem(whole.data(), int(whole.size())), 1), SDL_FreeSurface);
+    const Picture expected(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0), SDL_FreeSurface);
     damaged[damaged.size() - 20] ^= 0x55;  // inside the picture's data: its check sum fails
     const Picture read = load(iconFile({{7, 5, 32, whole}}), 7, 5);
     ASSERT_TRUE(read && expected);
