@@ -26,10 +26,16 @@ protected:
     {
         resetWorld();
         exeDir = directory;
-        setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);  // for a record that cannot stay beside the game
+        // For a record that cannot stay beside the game.
+        setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);
     }
-    void TearDown() override { unsetenv("XDG_DATA_HOME"); removeScratchDirectory(directory); }
-    const std::string directory = makeScratchDirectory(), data = directory + "/Tessaron Data";  // beside the "executable"
+    void TearDown() override
+    {
+        unsetenv("XDG_DATA_HOME");
+        removeScratchDirectory(directory);
+    }
+    // The data beside the "executable".
+    const std::string directory = makeScratchDirectory(), data = directory + "/Tessaron Data";
 };
 
 // Each picture, of its own colour, lands in its slot at its size; the record and codes are read too.
@@ -43,9 +49,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
     for (std::size_t i = 0; i < all.size(); ++i) {
         const std::uint32_t rgb = colourFor(i);
         const PictureBytes bytes = all[i].file.substr(all[i].file.size() - 4) == ".ico"
-            ? iconFile({{7, 5, 32, dibEntry(7, 5, 32, {}, [rgb](int, int) { return 0xFF000000u | rgb; },
-                                            [](int, int) { return false; })}})
-            : bitmapFile(all[i].width, all[i].height, [rgb](int, int) { return rgb; });
+                                       ? iconFile({{7, 5, 32, solidDibEntry(7, 5, 32, 0xFF000000u | rgb)}})
+                                       : bitmapFile(all[i].width, all[i].height, [rgb](int, int) { return rgb; });
         writeBytes(data + "/Images/" + all[i].file, std::string(bytes.begin(), bytes.end()));
     }
     writeBytes(data + "/Score.sco", "Ace SCORE= 4200");
@@ -87,13 +92,18 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
             EXPECT_EQ(unused, nullptr);
         for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
-        const std::tuple<int, int, int, std::string> places[kMenuButtonEntries] = {{0, 0, 35, ""}, {40, 80, 25, "Commencer"},
-            {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"}, {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"}};
+        const std::tuple<int, int, int, std::string> places[kMenuButtonEntries] = {{0, 0, 35, ""},
+                                                                  {40, 80, 25, "Commencer"},
+                                                                  {40, 140, 13, "Entrer un code"},
+                                                                  {40, 180, 18, "Credits, Aide"},
+                                                                  {40, 220, 35, "Sons : ON"},
+                                                                  {40, 260, 35, "QUITTER"}};
         for (std::size_t i = 0; i < menuButtons.size(); ++i) {
+            SCOPED_TRACE(i);
             const MenuButton& b = menuButtons[i];
             EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
             EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
-                      std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon)) << i;
+                      std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon));
         }
     }
 }

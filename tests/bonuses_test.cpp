@@ -45,7 +45,8 @@ TEST(Release, TheKindFollowsTheSixtyEightWayTableAtEveryBoundary)
         return releaseCapsule(50, 60);
     };
     EXPECT_EQ(kindFor(0), 1);
-    EXPECT_EQ(std::tie(game.bonusTable[0].x, game.bonusTable[0].y, game.bonusTable[0].kind), std::make_tuple(50, 60, 1));
+    EXPECT_EQ(std::tie(game.bonusTable[0].x, game.bonusTable[0].y, game.bonusTable[0].kind),
+              std::make_tuple(50, 60, 1));
     const int lastDrawOfKind[13] = {5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
     for (int kind = 1; kind <= 13; ++kind) EXPECT_EQ(kindFor(lastDrawOfKind[kind - 1]), kind) << "kind " << kind;
     for (int kind = 2; kind <= 13; ++kind) EXPECT_EQ(kindFor(lastDrawOfKind[kind - 2] + 1), kind) << "kind " << kind;
@@ -62,7 +63,8 @@ TEST(Release, TakesTheFirstFreeEntryAndOverwritesNothingWhenFull)
     EXPECT_EQ(game.shotTable[0].x, 11);
     game.bonusTable[2].kind = game.bonusTable[3].kind = 0;
     const int kind = releaseCapsule(70, 80);
-    EXPECT_EQ(std::tie(game.bonusTable[2].x, game.bonusTable[2].kind, game.bonusTable[3].kind), std::make_tuple(70, kind, 0));
+    EXPECT_EQ(std::tie(game.bonusTable[2].x, game.bonusTable[2].kind, game.bonusTable[3].kind),
+              std::make_tuple(70, kind, 0));
 }
 
 // The paddle (210..270, top 520) catches capsules its box overlaps above 535, in index order.
@@ -96,20 +98,20 @@ TEST(Catch, CapsuleEdgesAgainstThePaddle)
 // Width and speed bonuses step one size, capped, and undo each other; speed catches update velocities.
 TEST(Effects, WidthAndSpeedBonusesCapAndUndoEachOther)
 {
-    const struct {
-        int kind, width, speed;
-        std::string flag;
-    } steps[] = {{1, 90, 4, "wide"}, {1, 90, 4, "wide"}, {2, 60, 4, ""},     {2, 30, 4, "narrow"},
-                 {2, 30, 4, "narrow"}, {1, 60, 4, ""},  {3, 60, 8, "fast"}, {3, 60, 8, "fast"},
-                 {4, 60, 4, ""},      {4, 60, 2, "slow"}, {4, 60, 2, "slow"}, {3, 60, 4, ""}};
+    // The capsule caught, then the paddle's width, the ball's speed and the effect on.
+    const std::tuple<int, int, int, std::string> steps[] = {
+        {1, 90, 4, "wide"},   {1, 90, 4, "wide"}, {2, 60, 4, ""},     {2, 30, 4, "narrow"},
+        {2, 30, 4, "narrow"}, {1, 60, 4, ""},     {3, 60, 8, "fast"}, {3, 60, 8, "fast"},
+        {4, 60, 4, ""},       {4, 60, 2, "slow"}, {4, 60, 2, "slow"}, {3, 60, 4, ""},
+    };
     inPlay();
     const int tally = game.speedUpTally;
-    for (const auto& step : steps) {
-        catchKind(step.kind);
-        EXPECT_EQ(std::tie(game.paddleWidth, game.ballSpeed), std::make_tuple(step.width, step.speed));
+    for (const auto& [kind, width, speed, on] : steps) {
+        catchKind(kind);
+        EXPECT_EQ(std::tie(game.paddleWidth, game.ballSpeed), std::make_tuple(width, speed));
         EXPECT_EQ(std::tie(game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall),
-                  std::make_tuple(step.flag == "wide", step.flag == "narrow", step.flag == "fast", step.flag == "slow"));
-        EXPECT_NEAR(std::hypot(game.balls[1].vx, game.balls[1].vy), step.speed, 1e-9);
+                  std::make_tuple(on == "wide", on == "narrow", on == "fast", on == "slow"));
+        EXPECT_NEAR(std::hypot(game.balls[1].vx, game.balls[1].vy), speed, 1e-9);
     }
     EXPECT_EQ(game.speedUpTally, tally + 6);  // every speed catch counts, capped or not
 }
@@ -124,8 +126,10 @@ TEST(Effects, PaddleBonusesEndThePaddleModesAndReleaseHeldBalls)
         game.bonusRandomBounce = kind != 13;
         game.balls[0].held = game.balls[1].held = 1;
         catchKind(kind);
-        EXPECT_EQ(std::tie(game.balls[0].held, game.balls[1].held, game.bonusSticky, game.bonusArmed, game.bonusRandomBounce),
-                  std::make_tuple(0, 0, false, kind == 11, kind == 13)) << "kind " << kind;
+        EXPECT_EQ(
+            std::tie(game.balls[0].held, game.balls[1].held, game.bonusSticky, game.bonusArmed, game.bonusRandomBounce),
+            std::make_tuple(0, 0, false, kind == 11, kind == 13))
+            << "kind " << kind;
     }
     game.shotsLeft = 3;
     catchKind(1);

@@ -39,26 +39,25 @@ std::array<int, 5> drawsFor(std::uint32_t seed)
 // Points, cue and kind after a strike, by shot or ball; only a brick a ball destroys draws a chance.
 TEST(BrickStrike, EachKindScoresPlaysItsCueAndChangesByTheRules)
 {
-    const struct {
-        int kind, points;
-        const char* cue;
-        int kindAfter, broken;
-    } rules[] = {{1, 500, "brique", 0, 1}, {5, 500, "brique", 0, 1}, {6, 300, "casse", 7, 0},
-                 {7, 300, "casse", 0, 1},  {8, 10, "briquedure", 8, 0}};
+    // The kind struck, the points, the cue, the kind after and the bricks broken.
+    const std::tuple<int, int, const char*, int, int> rules[] = {
+        {1, 500, "brique", 0, 1}, {5, 500, "brique", 0, 1},    {6, 300, "casse", 7, 0},
+        {7, 300, "casse", 0, 1},  {8, 10, "briquedure", 8, 0},
+    };
     const std::array<int, 5> draws = drawsFor(1);
-    for (const auto& rule : rules) {
+    for (const auto& [kind, points, cue, kindAfter, broken] : rules) {
         for (int n = 0; n <= 1; ++n) {
-            SCOPED_TRACE("kind " + std::to_string(rule.kind) + (n == 0 ? " by a shot" : " by a ball"));
+            SCOPED_TRACE("kind " + std::to_string(kind) + (n == 0 ? " by a shot" : " by a ball"));
             ballAt(120, 130, -kPi / 2);
-            game.brickTable[5] = Brick{100, 100, rule.kind, 0};
+            game.brickTable[5] = Brick{100, 100, kind, 0};
             game.score = 1000;
             EXPECT_TRUE(brickHit(120, 126, n));  // the box reaches the brick's bottom edge at 120
-            EXPECT_EQ(game.score, 1000 + rule.points);
+            EXPECT_EQ(game.score, 1000 + points);
             EXPECT_EQ(fake.sounds.size(), 1u);
-            EXPECT_EQ(cueCount(rule.cue), 1);
-            EXPECT_EQ(game.brickTable[5].kind, rule.kindAfter);
-            EXPECT_EQ(game.bricksBroken, rule.broken);
-            const bool capsule = n == 1 && rule.broken == 1;
+            EXPECT_EQ(cueCount(cue), 1);
+            EXPECT_EQ(game.brickTable[5].kind, kindAfter);
+            EXPECT_EQ(game.bricksBroken, broken);
+            const bool capsule = n == 1 && broken == 1;
             EXPECT_EQ(game.bonusTable[0].kind != 0, capsule);
             EXPECT_EQ(nextRandom(), draws[capsule ? 2 : 0]);
         }
@@ -120,7 +119,8 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
 // A fire ball goes through breakable bricks with each cue; an indestructible one turns it back.
 TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
 {
-    const int cases[][6] = {{6, 1, 0, 300 + 500, 2, 2}, {8, 3, 1, 10 + 500, 1, 1}};  // kinds, bounced, score, broken, cues
+    // The two kinds, whether the ball turned back, the score, the bricks broken, the cues.
+    const int cases[][6] = {{6, 1, 0, 300 + 500, 2, 2}, {8, 3, 1, 10 + 500, 1, 1}};
     for (const auto& c : cases) {
         ballAt(140, 130, -kPi / 2);
         game.bonusFireBall = true;

@@ -16,11 +16,8 @@
 TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
 {
     using A = CommandLineAction;
-    const struct {
-        std::vector<const char*> arguments;
-        A action;
-        std::string refusal, replay;
-    } cases[] = {
+    // The arguments, then the action, the refusal and the replay's path.
+    const std::tuple<std::vector<const char*>, A, std::string, std::string> cases[] = {
         {{}, A::Play, "", ""},
         {{"--replay", "a b.replay"}, A::WatchReplay, "", "a b.replay"},
         {{"--replay=a=b.replay"}, A::WatchReplay, "", "a=b.replay"},
@@ -37,12 +34,11 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
         {{"-"}, A::Refuse, "argument inattendu : -", ""},
         {{"", "--help"}, A::Refuse, "argument inattendu : ", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [arguments, action, refusal, replay] : cases) {
         std::vector<const char*> argv{"tessaron"};
-        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
         const CommandLine command = parseCommandLine(static_cast<int>(argv.size()), argv.data());
-        EXPECT_EQ(std::tie(command.action, command.refusal, command.replayPath), std::tie(c.action, c.refusal, c.replay))
-            << c.refusal << c.replay;
+        EXPECT_EQ(std::tie(command.action, command.refusal, command.replayPath), std::tie(action, refusal, replay));
     }
     // The help lists each option once, its text in one column.
     const std::string help = commandLineHelp();
@@ -57,24 +53,19 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
 TEST(CommandLine, AnAnswerThatCannotBeWrittenFails)
 {
     using A = CommandLineAction;
-    const struct {
-        A action;
-        const char* device;
-        int status;
-        bool errorWritten;
-    } cases[] = {
-        {A::ShowHelp, "/dev/null", 0, false}, {A::ShowVersion, "/dev/null", 0, false},
-        {A::ShowHelp, "/dev/full", 1, true},  {A::ShowVersion, "/dev/full", 1, true},
-        {A::Refuse, "/dev/full", 2, true},
+    // The answer, where it is written, the status; the error stream speaks exactly when the status is not 0.
+    const std::tuple<A, const char*, int> cases[] = {
+        {A::ShowHelp, "/dev/null", 0},    {A::ShowVersion, "/dev/null", 0}, {A::ShowHelp, "/dev/full", 1},
+        {A::ShowVersion, "/dev/full", 1}, {A::Refuse, "/dev/full", 2},
     };
-    for (const auto& c : cases) {
-        std::FILE* out = std::fopen(c.device, "w");
+    for (const auto& [action, device, status] : cases) {
+        std::FILE* out = std::fopen(device, "w");
         std::FILE* err = std::tmpfile();
         ASSERT_TRUE(out != nullptr && err != nullptr);
         CommandLine command;
-        command.action = c.action;
-        EXPECT_EQ(answerCommandLine(command, out, err), c.status) << c.device;
-        EXPECT_EQ(std::ftell(err) > 0, c.errorWritten) << c.device;
+        command.action = action;
+        EXPECT_EQ(answerCommandLine(command, out, err), status) << device;
+        EXPECT_EQ(std::ftell(err) > 0, status != 0) << device;
         std::fclose(out);
         std::fclose(err);
     }

@@ -31,8 +31,10 @@ int logged(const char* entry) { return static_cast<int>(std::count(fake.log.begi
 // The paddle stays inside the playfield, then is mirrored; waiting and held balls ride along, off the walls.
 TEST(PlacePaddle, ClampsMirrorsAndCarriesBalls)
 {
-    const int cases[][4] = {{100, 60, 0, 100}, {-50, 60, 0, 30}, {900, 60, 0, 449},
-                            {100, 60, 1, 379}, {-50, 60, 1, 449}, {479, 90, 0, 434}};  // x, width, mirror, centre
+    // The pointer's x, the paddle's width, whether mirrored, the paddle's centre.
+    const int cases[][4] = {
+        {100, 60, 0, 100}, {-50, 60, 0, 30}, {900, 60, 0, 449}, {100, 60, 1, 379}, {-50, 60, 1, 449}, {479, 90, 0, 434},
+    };
     for (const auto& c : cases) {
         newGameAtLevel(1000);
         game.paddleWidth = c[1];
@@ -109,7 +111,8 @@ TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
 // the first ball (F12: the second and its bonus stay) or ends the run (Escape).
 TEST(Controls, F12AndEscapeAskAndTheOpenQuestionHoldsTheGame)
 {
-    const std::tuple<int, bool, int, int> cases[] = {  // key, answer, then livesLeft and gameOverShown
+    // The key, the answer, then livesLeft and gameOverShown.
+    const std::tuple<int, bool, int, int> cases[] = {
         {kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
     for (const auto& [key, yes, lives, over] : cases) {
         newGameAtLevel(1000);
@@ -121,7 +124,8 @@ TEST(Controls, F12AndEscapeAskAndTheOpenQuestionHoldsTheGame)
         game.bonusTwoBalls = true;
         game.ballCount = 2;
         game.balls[1] = Ball{300, 200, 1, -2, -1.1, BallIcon::Normal, 0};
-        static std::tuple<StateCheck, double, int, int> before, during;  // the state check keeps no capsule or shot place
+        // The state check keeps no capsule or shot place: their heights are kept beside it.
+        static std::tuple<StateCheck, double, int, int> before, during;
         before = {checkOf(game), game.balls[0].y, 200, 300};
         fake.duringQuestion = [] {
             for (int i = 0; i < 100; ++i) gameTimerElapsed();
@@ -132,9 +136,11 @@ TEST(Controls, F12AndEscapeAskAndTheOpenQuestionHoldsTheGame)
         gameKeyDown(key);
         fake.duringQuestion = nullptr;
         EXPECT_EQ(during, before) << key << yes;
-        EXPECT_EQ(fake.questions, std::vector<std::string>{key == kKeyF12 ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
-                                                                          : "Etes vous sur de vouloir quitter la partie?"});
-        EXPECT_EQ(std::tuple(game.questionOpen, game.livesLeft, game.gameOverShown), std::tuple(false, lives, over)) << key << yes;
+        const char* question = key == kKeyF12 ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
+                                              : "Etes vous sur de vouloir quitter la partie?";
+        EXPECT_EQ(fake.questions, std::vector<std::string>{question});
+        EXPECT_EQ(std::tuple(game.questionOpen, game.livesLeft, game.gameOverShown), std::tuple(false, lives, over))
+            << key << yes;
         if (yes) {
             EXPECT_TRUE(key == kKeyEscape || (!game.ballLaunched && game.bonusTwoBalls && game.balls[1].x == 300));
             continue;
@@ -177,7 +183,8 @@ TEST(Tick, CapsulesFallAndTheLevelEndsWhenOnlyIndestructibleBricksRemain)
     fake.pointer = {333, 10};
     gameLeftButtonDown();
     gameTimerElapsed();
-    EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind), std::make_tuple(111, 535, 5));
+    EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind),
+              std::make_tuple(111, 535, 5));
     EXPECT_EQ(game.levelIntroShown, 0);
     EXPECT_EQ(std::tie(game.paddleX, game.cursorPos.y), std::make_tuple(333, 10));
     EXPECT_EQ(logged("repaint"), 1);

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
@@ -48,8 +51,8 @@ bool haveGameFace() { return openGameFont(40, 700).face != nullptr; }
 TEST(Frame, AReusedFrameStartsBlackWhateverItsFirstDrawing)
 {
     SDL_Surface* picture = makeSolidPicture(25, 20, kBlue, false);
-    // blue: the pixels drawn in blue, -1 for text
-    const struct { const char* what; std::function<void(SDL_Surface*)> draw; int blue; } cases[] = {
+    // What is drawn, how, and the pixels drawn in blue (-1 for text).
+    const std::tuple<const char*, std::function<void(SDL_Surface*)>, int> cases[] = {
         {"nothing", [](SDL_Surface*) {}, 0},
         {"opaque picture at the corner", [&](SDL_Surface* f) { drawPicture(f, picture, 0, 0, 740, 560); }, 25 * 20},
         {"picture off the corner", [&](SDL_Surface* f) { drawPicture(f, picture, 1, 0, 740, 560); }, 25 * 20},
@@ -57,17 +60,17 @@ TEST(Frame, AReusedFrameStartsBlackWhateverItsFirstDrawing)
         {"text", [](SDL_Surface* f) { drawText(f, openGameFont(12, 400), 0, 0, "i", 1, kBlue); }, -1},
     };
     SDL_Surface* target = makeTarget(40, 30, kSentinel);
-    for (const auto& c : cases) {
+    for (const auto& [what, draw, blue] : cases) {
         SDL_Surface* last = beginFrame(40, 30);
         fillRectangle(last, 0, 0, 40, 30, kRed);
         endFrame(last, nullptr, 0);
         SDL_Surface* frame = beginFrame(40, 30);
-        ASSERT_EQ(frame, last) << c.what;
+        ASSERT_EQ(frame, last) << what;
         EXPECT_EQ(frame->format->format, SDL_PIXELFORMAT_ARGB8888);
-        c.draw(frame);
+        draw(frame);
         endFrame(frame, target, 0);
-        EXPECT_EQ(countColour(target, 0, 0, 40, 30, kRed), 0) << c.what;
-        EXPECT_TRUE(c.blue < 0 || countColour(target, 0, 0, 40, 30, kBlack) == 40 * 30 - c.blue) << c.what;
+        EXPECT_EQ(countColour(target, 0, 0, 40, 30, kRed), 0) << what;
+        EXPECT_TRUE(blue < 0 || countColour(target, 0, 0, 40, 30, kBlack) == 40 * 30 - blue) << what;
         EXPECT_EQ(pixelAt(target, 39, 29).a, 255);
     }
     // A frame begun while another of its size is drawn gets its own surface.
@@ -78,8 +81,7 @@ TEST(Frame, AReusedFrameStartsBlackWhateverItsFirstDrawing)
     EXPECT_TRUE(hasColour(outer, 5, 5, kBlack));
     endFrame(inner, nullptr, 0);
     endFrame(outer, nullptr, 0);
-    SDL_FreeSurface(picture);
-    SDL_FreeSurface(target);
+    for (SDL_Surface* surface : {picture, target}) SDL_FreeSurface(surface);
 }
 
 // Empty sizes, missing surfaces, pictures and fonts, and text off the surface draw nothing.
@@ -108,18 +110,20 @@ TEST(Frame, DegenerateSizesNullsAndMissingFontsAreHarmless)
 // A frame (row 0 red, row 15 blue) lands at its row cut to the target, leaving the rest as it was.
 TEST(Frame, CopyLandsAtItsRowCutToTheTarget)
 {
-    const struct { int y, red, blue, lastRow; } cases[] = {{10, 50, 50, 29}, {-15, 0, 50, 4}, {-20, 0, 0, -1}, {50, 0, 0, -1}};
-    for (const auto& c : cases) {
+    // The frame's row, the red and blue pixels that land, the target's last row it reaches.
+    for (const auto& [y, red, blue, lastRow] :
+         {std::array{10, 50, 50, 29}, {-15, 0, 50, 4}, {-20, 0, 0, -1}, {50, 0, 0, -1}}) {
         SDL_Surface* target = makeTarget(60, 50, kSentinel);
         SDL_Surface* frame = beginFrame(50, 20);
         fillRectangle(frame, 0, 0, 50, 1, kRed);
         fillRectangle(frame, 0, 15, 50, 16, kBlue);
-        endFrame(frame, target, c.y);
-        const int landed = c.lastRow < 0 ? 0 : c.lastRow - std::max(c.y, 0) + 1;
-        EXPECT_EQ(countColour(target, 0, 0, 60, 50, kSentinel), 60 * 50 - 50 * landed) << c.y;
-        EXPECT_EQ(countColour(target, 0, c.y, 50, 1, kRed), c.red) << c.y;
-        EXPECT_EQ(countColour(target, 0, c.y + 15, 50, 1, kBlue), c.blue) << c.y;
-        EXPECT_TRUE(c.lastRow < 0 || (hasColour(target, 49, c.lastRow, kBlack) && hasColour(target, 50, c.lastRow, kSentinel)));
+        endFrame(frame, target, y);
+        const int landed = lastRow < 0 ? 0 : lastRow - std::max(y, 0) + 1;
+        EXPECT_EQ(countColour(target, 0, 0, 60, 50, kSentinel), 60 * 50 - 50 * landed) << y;
+        EXPECT_EQ(countColour(target, 0, y, 50, 1, kRed), red) << y;
+        EXPECT_EQ(countColour(target, 0, y + 15, 50, 1, kBlue), blue) << y;
+        EXPECT_TRUE(lastRow < 0 ||
+                    (hasColour(target, 49, lastRow, kBlack) && hasColour(target, 50, lastRow, kSentinel)));
         SDL_FreeSurface(target);
     }
 }
@@ -133,12 +137,12 @@ TEST(Picture, IsCutToItsBoxAndToTheSurfaceAndIconsBlend)
     EXPECT_TRUE(hasColour(surface, 10, 5, kBlue) && hasColour(surface, 39, 19, kBlue));
     drawPicture(surface, wide, -85, 30, 90, 15);  // partly off the left and bottom edges
     EXPECT_TRUE(hasColour(surface, 4, 39, kBlue) && hasColour(surface, 5, 39, kSentinel));
-    SDL_FreeSurface(wide);
-    SDL_FreeSurface(surface);
+    for (SDL_Surface* used : {wide, surface}) SDL_FreeSurface(used);
     // Icons are blended by their alpha; bitmaps are copied.
     SDL_Surface* row = makeTarget(4, 1, kRed);
     SDL_Surface* pictures[] = {makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 0}, true),
-                               makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 128}, true), makeSolidPicture(1, 1, kBlue, false)};
+                               makeSolidPicture(1, 1, SDL_Color{0, 0, 255, 128}, true),
+                               makeSolidPicture(1, 1, kBlue, false)};
     for (int i = 0; i < 3; ++i) drawPicture(row, pictures[i], i, 0, 1, 1);
     EXPECT_TRUE(hasColour(row, 0, 0, kRed) && hasColour(row, 2, 0, kBlue) && hasColour(row, 3, 0, kRed));
     EXPECT_NEAR(pixelAt(row, 1, 0).r, 127, 2);
@@ -167,8 +171,13 @@ TEST(Rectangle, FillsLeftAndTopInclusiveRightAndBottomExclusive)
 // Windows-1252 and UTF-8 convert both ways, every byte round-trips, what the former cannot hold is refused.
 TEST(Windows1252, ConvertsToUtf8AndBackAndRefusesTheRest)
 {
-    const char* const pairs[][2] = {{"\xE9", "\xC3\xA9"}, {"\xC9", "\xC3\x89"}, {"\x80", "\xE2\x82\xAC"},
-                                    {"\x9C", "\xC5\x93"}, {"\x97", "\xE2\x80\x94"}, {"\x9F", "\xC5\xB8"}, {"", ""}};
+    const char* const pairs[][2] = {{"\xE9", "\xC3\xA9"},
+                                    {"\xC9", "\xC3\x89"},
+                                    {"\x80", "\xE2\x82\xAC"},
+                                    {"\x9C", "\xC5\x93"},
+                                    {"\x97", "\xE2\x80\x94"},
+                                    {"\x9F", "\xC5\xB8"},
+                                    {"", ""}};
     std::string back;
     for (const auto& pair : pairs) {
         EXPECT_EQ(utf8FromWindows1252(pair[0]), pair[1]);
@@ -178,8 +187,8 @@ TEST(Windows1252, ConvertsToUtf8AndBackAndRefusesTheRest)
     for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
     EXPECT_TRUE(windows1252FromUtf8(utf8FromWindows1252(all), back) && back == all);
     // Han, U+0100, U+0080, an emoji, a cut sequence, an overlong '/', a lone surrogate, a stray byte.
-    for (const char* text : {"caf\xC3\xA9 \xE4\xB8\xAD", "\xC4\x80", "\xC2\x80", "\xF0\x9F\x8E\xB1", "abc\xC3", "\xC0\xAF",
-                             "\xED\xA0\x80", "\xA9"}) {
+    for (const char* text : {"caf\xC3\xA9 \xE4\xB8\xAD", "\xC4\x80", "\xC2\x80", "\xF0\x9F\x8E\xB1", "abc\xC3",
+                             "\xC0\xAF", "\xED\xA0\x80", "\xA9"}) {
         EXPECT_FALSE(windows1252FromUtf8(text, back)) << text;
         EXPECT_TRUE(back.empty());
     }
@@ -189,10 +198,10 @@ TEST(Windows1252, ConvertsToUtf8AndBackAndRefusesTheRest)
 TEST(GameFonts, WeightsPickTheNearestFaceAndHeightsAreCellHeights)
 {
     if (!haveGameFace()) GTEST_SKIP() << "fonts-lato is not installed";
-    const struct { int weight; const char* style; } faces[] = {
-        {0, "Regular"}, {30, "Regular"}, {399, "Regular"}, {400, "Regular"}, {650, "Bold"}, {700, "Bold"}, {1000, "Black"}, {1200, "Black"}};
-    for (const auto& face : faces)
-        EXPECT_STREQ(TTF_FontFaceStyleName(openGameFont(25, face.weight).face), face.style) << face.weight;
+    const std::pair<int, const char*> faces[] = {{0, "Regular"}, {30, "Regular"}, {399, "Regular"}, {400, "Regular"},
+                                                 {650, "Bold"},  {700, "Bold"},   {1000, "Black"},  {1200, "Black"}};
+    for (const auto& [weight, style] : faces)
+        EXPECT_STREQ(TTF_FontFaceStyleName(openGameFont(25, weight).face), style) << weight;
     EXPECT_STREQ(TTF_FontFaceFamilyName(openGameFont(22, 700).face), "Lato");
     const GameFont& first = openGameFont(38, 700);
     EXPECT_EQ(&first, &openGameFont(38, 700));
@@ -214,7 +223,7 @@ TEST(DrawText, TextLandsOnItsCellAndCapitalAccentsKeepTheBaseline)
     SDL_Surface* plain = whiteSurface(200, 100);
     SDL_Surface* accented = whiteSurface(200, 100);
     drawText(plain, font, 30, 20, "Ea", 2, kBlack);
-    drawText(accented, font, 30, 20, "\xC9" "a", 2, kBlack);
+    drawText(accented, font, 30, 20, "\311a", 2, kBlack);
     const Ink e = inkOf(plain);
     const Ink eAcute = inkOf(accented);
     EXPECT_NEAR(e.bottom, 20 + font.cellAscent - 1, 1);
@@ -225,8 +234,7 @@ TEST(DrawText, TextLandsOnItsCellAndCapitalAccentsKeepTheBaseline)
     EXPECT_GE(eAcute.top, 20);
     for (int y = e.top + 2; y < 100; ++y)
         for (int x = 0; x < 200; ++x) ASSERT_EQ(argbAt(plain, x, y), argbAt(accented, x, y)) << x << "," << y;
-    SDL_FreeSurface(plain);
-    SDL_FreeSurface(accented);
+    for (SDL_Surface* surface : {plain, accented}) SDL_FreeSurface(surface);
 }
 
 // Text is opaque even without alpha, shows the ground inside its letters, and stops at its count or end.
@@ -247,8 +255,7 @@ TEST(DrawText, OpaqueLettersOnTheBackgroundAndCountsLimitTheText)
     drawText(counted, thin, 0, 0, "Pause", 9, kBlack);
     drawText(whole, thin, 0, 0, "Pause", 5, kBlack);
     EXPECT_EQ(std::memcmp(counted->pixels, whole->pixels, static_cast<std::size_t>(whole->pitch) * 40), 0);
-    SDL_FreeSurface(counted);
-    SDL_FreeSurface(whole);
+    for (SDL_Surface* surface : {counted, whole}) SDL_FreeSurface(surface);
 }
 
 // Closed fonts open again, and SDL_ttf stopped by another part of the program does not take them away.

@@ -14,7 +14,11 @@
 
 FakePlatform fake;
 
-void resetFakePlatform() { fake = FakePlatform{}; resetScreenAndShellGlobals(); }
+void resetFakePlatform()
+{
+    fake = FakePlatform{};
+    resetScreenAndShellGlobals();
+}
 
 int cueCount(const char* cue)
 {
@@ -41,13 +45,11 @@ void startGameTimer(std::uint32_t ms)
 {
     fake.timerStarts.push_back(ms);
     fake.timerRunning = true;
-    fake.timerInterval = ms;
     fake.log.push_back("timer " + std::to_string(ms));
 }
 
 void stopGameTimer()
 {
-    fake.timerStops += 1;
     fake.timerRunning = false;
     fake.log.push_back("stop timer");
 }

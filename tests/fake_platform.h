@@ -11,13 +11,11 @@
 #include "game/platform.h"
 
 struct FakePlatform {
-    std::vector<std::string> log;          // every call in order, e.g. "timer 25", "cue <path>"
+    std::vector<std::string> log;            // every call in order, e.g. "timer 25", "cue <path>"
     std::vector<std::uint32_t> timerStarts;  // intervals passed to startGameTimer
-    int timerStops = 0;
     bool timerRunning = false;
-    std::uint32_t timerInterval = 0;
-    std::vector<std::string> sounds;       // paths played once
-    std::vector<std::string> loops;        // paths looped
+    std::vector<std::string> sounds;  // paths played once
+    std::vector<std::string> loops;   // paths looped
     int soundStops = 0;
     std::vector<std::uint32_t> sleeps;     // sleep durations
     std::int64_t clockMs = 0;              // advanced by sleeps (and by clockStepMs per reading)
@@ -28,13 +26,13 @@ struct FakePlatform {
     int repaints = 0;
     int windowCloses = 0;
     Point pointer{0, 0};
-    std::vector<TextDialog> dialogs;       // dialogs run, in order
-    std::string dialogInitialText;         // pathBuffer when the last dialog opened
-    std::string typedText;                 // text the player types (replaces the field)
-    bool typeText = false;                 // whether typedText replaces the field at all
-    std::string replayNotSaved;            // what saving a finished run's replay tells ("" saved)
-    std::function<void()> duringSave;      // runs as a finished run's replay is saved
-    std::function<void()> duringDialog;    // runs while a dialog is open
+    std::vector<TextDialog> dialogs;     // dialogs run, in order
+    std::string dialogInitialText;       // pathBuffer when the last dialog opened
+    std::string typedText;               // text the player types (replaces the field)
+    bool typeText = false;               // whether typedText replaces the field at all
+    std::string replayNotSaved;          // what saving a finished run's replay tells ("" saved)
+    std::function<void()> duringSave;    // runs as a finished run's replay is saved
+    std::function<void()> duringDialog;  // runs while a dialog is open
 };
 
 // How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/flow.h"
@@ -31,7 +32,11 @@ int logIndex(const std::string& entry)
 // A game in play at `level`, timer running, window painted over, score file in a scratch directory.
 class Flow : public ::testing::Test {
 protected:
-    void TearDown() override { removeTestPictures(); removeScratchDirectory(scratch); }
+    void TearDown() override
+    {
+        removeTestPictures();
+        removeScratchDirectory(scratch);
+    }
     void playAtLevel(int level)
     {
         resetWorld();
@@ -59,29 +64,26 @@ void recordOverlay(SDL_Surface*) { overlayOffsets.push_back(slideOffset); }
 // A fixed slide moves 2 pixels a frame, clock unread; a timed one half its ms plus its step, at least 1.
 TEST_F(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
 {
-    // clockStepMs: added at every reading of the clock, beyond each frame's 5 ms sleep
-    const struct {
-        bool timed;
-        int step, clockStepMs;
-        std::size_t frames;
-        int secondOffset;
-    } cases[] = {{false, 2, 7, 301, -2}, {true, 2, 0, 150, -4},  {true, 2, 10, 67, -9},
-                 {true, 2, -5, 300, -2}, {true, 0, -5, 600, -1}, {true, 2, -1000, 300, -2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.frames);
+    // Timed or not, the step, the ms added at every reading of the clock (beyond each frame's 5 ms sleep), the
+    // frames drawn, the second frame's offset.
+    const std::tuple<bool, int, int, std::size_t, int> cases[] = {{false, 2, 7, 301, -2}, {true, 2, 0, 150, -4},
+                                                                  {true, 2, 10, 67, -9},  {true, 2, -5, 300, -2},
+                                                                  {true, 0, -5, 600, -1}, {true, 2, -1000, 300, -2}};
+    for (const auto& [timed, step, clockStepMs, frames, secondOffset] : cases) {
+        SCOPED_TRACE(frames);
         playAtLevel(1);
         backdropOffsets.clear();
         overlayOffsets.clear();
-        fake.clockStepMs = c.clockStepMs;
+        fake.clockStepMs = clockStepMs;
         const std::int64_t clockBefore = fake.clockMs;
-        const int stop = c.timed ? -600 : -1;
-        slideTransition(Slide{recordBackdrop, recordOverlay, c.timed ? 0 : 600, c.timed, c.step, stop});
-        ASSERT_EQ(overlayOffsets.size(), c.frames);
-        EXPECT_EQ(overlayOffsets[1] - overlayOffsets[0], c.secondOffset);
+        const int stop = timed ? -600 : -1;
+        slideTransition(Slide{recordBackdrop, recordOverlay, timed ? 0 : 600, timed, step, stop});
+        ASSERT_EQ(overlayOffsets.size(), frames);
+        EXPECT_EQ(overlayOffsets[1] - overlayOffsets[0], secondOffset);
         EXPECT_TRUE(overlayOffsets.back() > stop && slideOffset <= stop);
         EXPECT_EQ(backdropOffsets, overlayOffsets);
-        EXPECT_EQ(fakeWindowPresents, static_cast<int>(c.frames));
-        EXPECT_TRUE(c.timed || fake.clockMs - clockBefore == static_cast<std::int64_t>(c.frames) * 5);
+        EXPECT_EQ(fakeWindowPresents, static_cast<int>(frames));
+        EXPECT_TRUE(timed || fake.clockMs - clockBefore == static_cast<std::int64_t>(frames) * 5);
     }
 }
 
@@ -89,14 +91,11 @@ TEST_F(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
 TEST_F(Flow, EachStepSlidesToItsScreenAndSetsItsFlags)
 {
     enum Event { Loss, Cleared, Won, Next };
-    const struct {
-        const char* what;
-        int level, victoryShown, introShown, clockStepMs;
-        Event event;
-        int presents;
-        SDL_Color shown;
-        std::array<int, 5> after;  // the level, its intro, the final picture, the end screen, the run won
-    } cases[] = {
+    // What happens, at which level, with the final picture or the intro shown, the ms added at every reading of the
+    // clock; then the frames presented, the screen shown, and after it the level, its intro, the final picture, the
+    // end screen and whether the run is won.
+    using Flags = std::array<int, 5>;
+    const std::tuple<const char*, int, int, int, int, Event, int, SDL_Color, Flags> cases[] = {
         {"last ball lost", 1, 0, 0, 0, Loss, 150, kLostBackgroundColour, {1, 0, 0, 1, 0}},
         {"loss in one frame", 1, 0, 0, 2000, Loss, 1, kGameBackgroundColour, {1, 0, 0, 1, 0}},
         {"level 1 cleared", 1, 0, 0, 100, Cleared, 12, kLevelBackgroundColour, {2, 1, 0, 0, 1}},
@@ -106,33 +105,34 @@ TEST_F(Flow, EachStepSlidesToItsScreenAndSetsItsFlags)
         {"won run in one frame", 26, 1, 0, 2000, Won, 1, kFinishedBackgroundColour, {26, 0, 0, 1, 1}},
         {"next level rises", 3, 0, 1, 7, Next, 301, kGameBackgroundColour, {3, 0, 0, 0, 1}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        playAtLevel(c.level == 26 ? 25 : c.level);
-        game.currentLevel = c.level;
-        game.victoryShown = c.victoryShown;
-        game.levelIntroShown = c.introShown;
-        if (c.event == Won || c.event == Next) stopGameTimer();  // the clearing of the level stopped it
+    for (const auto& [what, level, victoryShown, introShown, clockStepMs, event, presents, shown, after] : cases) {
+        SCOPED_TRACE(what);
+        playAtLevel(level == 26 ? 25 : level);
+        game.currentLevel = level;
+        game.victoryShown = victoryShown;
+        game.levelIntroShown = introShown;
+        if (event == Won || event == Next) stopGameTimer();  // the clearing of the level stopped it
         game.livesLeft = 0;
         game.score = 450000;
         game.bestScore = 1000000;
         game.soundEnabled = 0;
         runWon = 1;
-        fake.clockStepMs = c.clockStepMs;
-        if (c.event == Loss) lifeLost();
-        if (c.event == Cleared) levelComplete();
-        if (c.event == Won) victoryEnd();
-        if (c.event == Next) startNextLevel();
-        EXPECT_EQ(fakeWindowPresents, c.presents);
-        EXPECT_TRUE(windowShows(5, 5, c.shown));
+        fake.clockStepMs = clockStepMs;
+        if (event == Loss) lifeLost();
+        if (event == Cleared) levelComplete();
+        if (event == Won) victoryEnd();
+        if (event == Next) startNextLevel();
+        EXPECT_EQ(fakeWindowPresents, presents);
+        EXPECT_TRUE(windowShows(5, 5, shown));
         EXPECT_EQ(slideOffset, 0);
         EXPECT_FALSE(fake.timerRunning);
-        EXPECT_EQ((std::array{game.currentLevel, game.levelIntroShown, game.victoryShown, game.gameOverShown, runWon}), c.after);
+        EXPECT_EQ((std::array{game.currentLevel, game.levelIntroShown, game.victoryShown, game.gameOverShown, runWon}),
+                  after);
         EXPECT_EQ(game.score, 450000);
-        EXPECT_EQ(fake.soundStops, c.event == Won ? 1 : 0);  // the music stops even with sounds off
-        EXPECT_STREQ(ratingText.data(), c.after[3] ? ratingFor(450000) : "");
+        EXPECT_EQ(fake.soundStops, event == Won ? 1 : 0);  // the music stops even with sounds off
+        EXPECT_STREQ(ratingText.data(), after[3] ? ratingFor(450000) : "");
         // Only a won run's end screen keeps the black box at the top.
-        EXPECT_TRUE(!c.after[3] || c.presents == 1 || windowShows(352, 12, c.after[4] ? kBlack : kLostBackgroundColour));
+        EXPECT_TRUE(!after[3] || presents == 1 || windowShows(352, 12, after[4] ? kBlack : kLostBackgroundColour));
     }
 }
 
@@ -179,32 +179,33 @@ TEST(Rating, EachBoundBelongsToItsOwnSentence)
 // A score that ties or beats the best asks the name (offered the old one) after the slide, then saves it.
 TEST_F(Flow, ARecordAsksForTheNameAndSavesIt)
 {
-    // typed: nullptr when the player presses OK on the old name; file: nullptr when none is written
-    const struct { int score; const char* typed; bool won; int best; const char* name; const char* file; } cases[] = {
+    // The score, the name typed (nullptr: OK on the old name), whether the run was won; then the best score and its
+    // holder, and the score file (nullptr: none written).
+    const std::tuple<int, const char*, bool, int, const char*, const char*> cases[] = {
         {10000, "Zoe", false, 10000, "Zoe", "Zoe SCORE= 10000"},
         {10001, nullptr, false, 10001, " Ace", " Ace SCORE= 10001"},
         {10000, "Zoe", true, 10000, "Zoe", "Zoe SCORE= 10000"},
         {9999, "Zoe", false, 10000, " Ace", nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.score);
+    for (const auto& [score, typed, won, best, name, file] : cases) {
+        SCOPED_TRACE(score);
         std::remove(scorePath.c_str());
         playAtLevel(1);
         game.livesLeft = 0;
-        game.victoryShown = c.won;
-        game.score = c.score;
+        game.victoryShown = won;
+        game.score = score;
         game.bestScore = 10000;
         std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-        fake.typeText = c.typed != nullptr;
-        fake.typedText = c.typed ? c.typed : "";
-        c.won ? victoryEnd() : lifeLost();
-        EXPECT_EQ(game.bestScore, c.best);
-        EXPECT_STREQ(game.bestScoreName.data(), c.name);
-        const int asked = c.file ? 1 : 0;
+        fake.typeText = typed != nullptr;
+        fake.typedText = typed ? typed : "";
+        won ? victoryEnd() : lifeLost();
+        EXPECT_EQ(game.bestScore, best);
+        EXPECT_STREQ(game.bestScoreName.data(), name);
+        const int asked = file ? 1 : 0;
         EXPECT_EQ((std::array{pathExists(scorePath) ? 1 : 0, static_cast<int>(fake.dialogs.size()), fake.repaints}),
                   (std::array{asked, asked, asked}));
-        if (!c.file) continue;
-        EXPECT_EQ(readBytes(scorePath), c.file);
+        if (!file) continue;
+        EXPECT_EQ(readBytes(scorePath), file);
         EXPECT_EQ(fake.dialogInitialText, " Ace");
         EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
         EXPECT_GT(logIndex("repaint"), logIndex("dialog"));

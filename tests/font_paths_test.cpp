@@ -4,12 +4,13 @@
 // is the text drawn through fontconfig.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <functional>
+#include <tuple>
 
 #include "screens/font_paths.h"
 #include "screens/fonts.h"
@@ -42,11 +43,12 @@ TEST(FontPathCache, LinesRoundTripWholeAndRefuseWhatIsNoFace)
         EXPECT_EQ(back.file, face.file);
     }
     for (const char* line : {"", "200 0 1 2", "200 0 1 2 ", "200 0 1 2 fonts/Lato.ttf", "gras 0 1 2 /a.ttf",
-                              "200 -1 1 2 /a.ttf", "200 0 -1 2 /a.ttf", "200 0 1 2 /a.ttf\r"}) {
+                             "200 -1 1 2 /a.ttf", "200 0 -1 2 /a.ttf", "200 0 1 2 /a.ttf\r"}) {
         FacePath face;
         EXPECT_FALSE(parseFacePathLine(line, face)) << line;
     }
-    for (const char* file : {"", "Lato.ttf", "/a\nb.ttf"}) EXPECT_EQ(facePathLine(FacePath{200, 0, 1, 2, file}), "") << file;
+    for (const char* file : {"", "Lato.ttf", "/a\nb.ttf"})
+        EXPECT_EQ(facePathLine(FacePath{200, 0, 1, 2, file}), "") << file;
 }
 
 // A kept path is trusted by the next run only while its file is there with the size and time it
@@ -55,24 +57,28 @@ TEST(FontPathCache, KeptPathsServeOnlyWhileTheirFileIsUnchanged)
 {
     const std::string dir = makeScratchDirectory(), cache = dir + "/font-paths", font = dir + "/face.ttf";
     const timespec longAgo[2] = {{0, UTIME_OMIT}, {12345, 0}};
-    const struct { const char* change; std::function<void()> make; bool trusted; } cases[] = {
+    const auto makeDirectory = [&] {
+        unlink(font.c_str());
+        mkdir(font.c_str(), 0700);
+    };
+    // What changes between the runs, and whether the next run trusts the kept path.
+    const std::tuple<const char*, std::function<void()>, bool> cases[] = {
         {"none", [] {}, true},
         {"grown", [&] { writeBytes(font, "0123456789"); }, false},
         {"touched", [&] { utimensat(AT_FDCWD, font.c_str(), longAgo, 0); }, false},
-        {"a directory now", [&] { unlink(font.c_str()); mkdir(font.c_str(), 0700); }, false},
-    };
-    for (const auto& c : cases) {
+        {"a directory now", makeDirectory, false}};
+    for (const auto& [change, make, trusted] : cases) {
         rmdir(font.c_str());
         writeBytes(font, "01234");
         unlink(cache.c_str());
         useFontPathCache(cache);
         rememberFacePath(200, font, 2);  // a run that asked fontconfig
-        c.make();
-        useFontPathCache(cache);         // the next run
+        make();
+        useFontPathCache(cache);  // the next run
         std::string file;
         int index = -1;
-        EXPECT_EQ(cachedFacePath(200, file, index) && file == font && index == 2, c.trusted) << c.change;
-        EXPECT_FALSE(cachedFacePath(80, file, index)) << c.change;  // another weight was never kept
+        EXPECT_EQ(cachedFacePath(200, file, index) && file == font && index == 2, trusted) << change;
+        EXPECT_FALSE(cachedFacePath(80, file, index)) << change;  // another weight was never kept
     }
     useFontPathCache("");
     unlink(cache.c_str());
@@ -88,7 +94,10 @@ TEST(FontPathCache, KeptPathsServeOnlyWhileTheirFileIsUnchanged)
 TEST(FontPathCache, TextDrawnThroughTheCacheIsTextDrawnThroughFontconfig)
 {
     const std::string dir = makeScratchDirectory(), cache = dir + "/font-paths";
-    const auto freshRun = [&cache] { closeGameFonts(); useFontPathCache(cache); };
+    const auto freshRun = [&cache] {
+        closeGameFonts();
+        useFontPathCache(cache);
+    };
     freshRun();
     const bool haveFace = openGameFont(19, 400).face != nullptr;
     const std::string found = menuTexts(), kept = readBytes(cache);

@@ -5,9 +5,9 @@
 
 #include <array>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "game/ball.h"
@@ -61,15 +61,7 @@ bool boxAt(SDL_Surface* target, const SDL_Rect& b, SDL_Color colour)
 }
 
 // Holds `ball` at (x, y), aimed along (vx, vy).
-void hold(Ball& ball, double x, double y, double vx, double vy)
-{
-    ball = Ball{};
-    ball.held = 1;
-    ball.x = x;
-    ball.y = y;
-    ball.vx = vx;
-    ball.vy = vy;
-}
+void hold(Ball& ball, double x, double y, double vx, double vy) { ball = Ball{x, y, vx, vy, 0, BallIcon::Normal, 1}; }
 
 // Five buttons of 128 x 24 at x = 40 as the game sets them up, labelled; entry 0 is none.
 class Menu : public ::testing::Test {
@@ -87,7 +79,8 @@ protected:
         for (std::size_t i = 0; i < menuButtons.size(); ++i) {
             menuButtons[i] =
                 MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
-            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", i == kSoundButton ? "Sons : ON" : "Credits");
+            const char* label = i == kSoundButton ? "Sons : ON" : "Credits";
+            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", label);
         }
     }
 };
@@ -97,57 +90,62 @@ protected:
 // Every thing lands in its box (paddle from its centre, balls and shots from theirs); later marks cover.
 TEST_F(GameScreen, EachThingLandsInItsBox)
 {
-    using Flag = bool GameState::*;
-    const auto flag = [](Flag f, Flag g = nullptr) {
-        return [=] { for (const Flag h : {f, g}) if (h != nullptr) game.*h = true; };
-    };
-    const auto paddle = [&](int width, int x, Flag f = nullptr, Flag g = nullptr) {
-        return [=] { game.paddleWidth = width; game.paddleX = x; flag(f, g)(); };
-    };
-    const struct { const char* what; std::function<void()> set; SDL_Rect box; SDL_Color colour; } cases[] = {
-        {"brick", [] { game.brickTable[20] = Brick{40, 100, 3, 0}; }, {40, 100, 40, 20}, brickColour(3)},
-        {"lower entry covers higher", [] { game.brickTable[5] = Brick{200, 60, 1, 0}; game.brickTable[6] = Brick{200, 60, 2, 0}; },
-         {200, 60, 40, 20}, brickColour(1)},
-        {"narrow paddle", paddle(30, 200), {185, 520, 30, 15}, paddleColour(1)},
-        {"wide paddle", paddle(90, 200), {155, 520, 90, 15}, paddleColour(3)},
-        {"armed wins over sticky", paddle(30, 100, &GameState::bonusArmed, &GameState::bonusSticky), {85, 520, 60, 15}, kArmedPaddleColour},
-        {"sticky on a wide paddle", paddle(90, 200, &GameState::bonusSticky), {155, 520, 60, 15}, kStickyPaddleColour},
-        {"random bounces", paddle(90, 200, &GameState::bonusRandomBounce), {155, 520, 60, 15}, kBouncePaddleColour},
-        {"capsule", [] { game.bonusTable[79] = FallingBonus{100, 200, 7}; }, {100, 200, 20, 10}, capsuleColour(7)},
-        {"shot", [] { game.shotTable[10] = Shot{200, 300, 1}; }, {199, 300, 2, 8}, kShotGreen},
-        {"ball", [] { game.balls[0].x = 100.9; game.balls[0].y = 200.5; }, {94, 194, 12, 12}, kBallColour},
-        {"second ball", [] { game.ballCount = 2; game.balls[1].x = game.balls[1].y = 300.0; game.balls[1].icon = BallIcon::Fire; },
-         {294, 294, 12, 12}, kFireBallColour},
-        {"third life", [] { game.livesLeft = 3; }, {560, 270, 12, 12}, kBallColour},
-        {"wide paddle mark", flag(&GameState::bonusWidePaddle), {520, 330, 20, 10}, capsuleColour(1)},
-        {"narrow paddle mark", flag(&GameState::bonusNarrowPaddle), {520, 330, 20, 10}, capsuleColour(2)},
-        {"fast ball mark", flag(&GameState::bonusFastBall), {560, 330, 20, 10}, capsuleColour(3)},
-        {"slow ball mark", flag(&GameState::bonusSlowBall), {560, 330, 20, 10}, capsuleColour(4)},
-        {"fire ball mark", flag(&GameState::bonusFireBall), {600, 330, 20, 10}, capsuleColour(5)},
-        {"mirror mark", flag(&GameState::bonusMirror), {640, 330, 20, 10}, capsuleColour(9)},
-        {"sticky mark", flag(&GameState::bonusSticky), {520, 330, 20, 10}, capsuleColour(10)},
-        {"random bounce mark", flag(&GameState::bonusRandomBounce), {520, 330, 20, 10}, capsuleColour(13)},
-        {"two balls over fire ball", flag(&GameState::bonusFireBall, &GameState::bonusTwoBalls), {600, 330, 20, 10}, capsuleColour(12)},
-        {"armed over wide paddle", flag(&GameState::bonusWidePaddle, &GameState::bonusArmed), {520, 330, 20, 10}, capsuleColour(11)},
-    };
     draw();
     EXPECT_TRUE(at(0, 0, kGameBackgroundColour) && at(699, 549, kGameBackgroundColour));
     EXPECT_EQ(countColour(target, 700, 0, 40, 550, kBlack), 40 * 550);
-    const GameState start = game;
-    for (const auto& c : cases) {
-        game = start;
-        c.set();
-        draw();
-        EXPECT_TRUE(boxAt(target, c.box, c.colour)) << c.what;
-    }
     // A second ball out of play, no lives and no effects leave nothing of theirs.
-    game = start;
+    const GameState start = game;
     game.balls[1].x = game.balls[1].y = 300.0;
     game.balls[1].icon = BallIcon::Fire;
     draw();
     EXPECT_EQ(countColour(target, 0, 0, 740, 550, kFireBallColour), 0);
     EXPECT_EQ(countColour(target, 500, 270, 80, 12, kGameBackgroundColour), 80 * 12);
     EXPECT_EQ(countColour(target, 520, 330, 140, 10, kGameBackgroundColour), 140 * 10);
+    // One board of things apart from each other; of two bricks in one place the lower entry covers.
+    game.ballCount = 2;
+    game.livesLeft = 3;
+    game.brickTable[20] = Brick{40, 100, 3, 0};
+    game.brickTable[5] = Brick{200, 60, 1, 0};
+    game.brickTable[6] = Brick{200, 60, 2, 0};
+    game.bonusTable[79] = FallingBonus{100, 200, 7};
+    game.shotTable[10] = Shot{200, 400, 1};
+    game.balls[0].x = 150.9;
+    game.balls[0].y = 250.5;
+    draw();
+    const std::pair<SDL_Rect, SDL_Color> things[] = {
+        {{40, 100, 40, 20}, brickColour(3)},    {{200, 60, 40, 20}, brickColour(1)},
+        {{100, 200, 20, 10}, capsuleColour(7)}, {{199, 400, 2, 8}, kShotGreen},
+        {{144, 244, 12, 12}, kBallColour},      {{294, 294, 12, 12}, kFireBallColour},
+        {{560, 270, 12, 12}, kBallColour}};
+    for (const auto& [box, colour] : things) EXPECT_TRUE(boxAt(target, box, colour)) << box.x << "," << box.y;
+    // The paddle's width and effects, and the effects' marks, each alone on the board.
+    using G = GameState;
+    const std::tuple<int, int, bool G::*, bool G::*, SDL_Rect, SDL_Color> cases[] = {
+        {30, 200, nullptr, nullptr, {185, 520, 30, 15}, paddleColour(1)},
+        {90, 200, nullptr, nullptr, {155, 520, 90, 15}, paddleColour(3)},
+        {30, 100, &G::bonusArmed, &G::bonusSticky, {85, 520, 60, 15}, kArmedPaddleColour},  // armed wins
+        {90, 200, &G::bonusSticky, nullptr, {155, 520, 60, 15}, kStickyPaddleColour},
+        {90, 200, &G::bonusRandomBounce, nullptr, {155, 520, 60, 15}, kBouncePaddleColour},
+        {60, 240, &G::bonusWidePaddle, nullptr, {520, 330, 20, 10}, capsuleColour(1)},
+        {60, 240, &G::bonusNarrowPaddle, nullptr, {520, 330, 20, 10}, capsuleColour(2)},
+        {60, 240, &G::bonusFastBall, nullptr, {560, 330, 20, 10}, capsuleColour(3)},
+        {60, 240, &G::bonusSlowBall, nullptr, {560, 330, 20, 10}, capsuleColour(4)},
+        {60, 240, &G::bonusFireBall, nullptr, {600, 330, 20, 10}, capsuleColour(5)},
+        {60, 240, &G::bonusMirror, nullptr, {640, 330, 20, 10}, capsuleColour(9)},
+        {60, 240, &G::bonusSticky, nullptr, {520, 330, 20, 10}, capsuleColour(10)},
+        {60, 240, &G::bonusRandomBounce, nullptr, {520, 330, 20, 10}, capsuleColour(13)},
+        {60, 240, &G::bonusFireBall, &G::bonusTwoBalls, {600, 330, 20, 10}, capsuleColour(12)},  // two balls cover
+        {60, 240, &G::bonusWidePaddle, &G::bonusArmed, {520, 330, 20, 10}, capsuleColour(11)},   // armed covers
+    };
+    for (const auto& [width, x, effect, other, box, colour] : cases) {
+        game = start;
+        game.paddleWidth = width;
+        game.paddleX = x;
+        for (bool G::*on : {effect, other})
+            if (on != nullptr) game.*on = true;
+        draw();
+        EXPECT_TRUE(boxAt(target, box, colour)) << box.x << "," << box.y << " of width " << width;
+    }
 }
 
 // 5.5 - 6 = -0.5 puts the ball's corner at 0, not -1: the picture's first column shows at x = 0.
@@ -165,9 +163,9 @@ TEST_F(GameScreen, BallCornerIsTruncatedTowardZero)
 // A held ball's guide, sticky paddle only: a step ahead, turned at x 474, x 6 and y 6, never at the bottom.
 TEST_F(GameScreen, AimingGuideStepsAheadAndTurnsOnlyAtTheWalls)
 {
-    struct Pixel { int x, y; bool drawn; };
-    // clearAbove: no guide in the ball's column above this row
-    const struct { double x, y, vx, vy; int clearAbove; std::vector<Pixel> pixels; } cases[] = {
+    using Pixel = std::tuple<int, int, bool>;  // x, y, whether the guide is drawn there
+    // The ball's place and aim; no guide in its column above the row given; pixels of the guide.
+    const std::tuple<double, double, double, double, int, std::vector<Pixel>> cases[] = {
         {255, 512, 0, -4, 0, {{255, 506, true}, {255, 507, true}, {255, 501, true}, {256, 506, false}}},
         {468.5, 300, 4, 0, 0, {{474, 300, true}, {479, 300, true}, {480, 300, true}}},
         {11.5, 300, -4, 0, 0, {{6, 300, true}, {0, 300, true}}},
@@ -175,12 +173,12 @@ TEST_F(GameScreen, AimingGuideStepsAheadAndTurnsOnlyAtTheWalls)
         {240, 17, 0, -4, 0, {{240, 6, true}, {240, 0, true}, {240, 5, true}, {240, 1, false}, {240, 396, true}}},
     };
     game.bonusSticky = true;
-    for (const auto& c : cases) {
-        hold(game.balls[0], c.x, c.y, c.vx, c.vy);
+    for (const auto& [x, y, vx, vy, clearAbove, pixels] : cases) {
+        hold(game.balls[0], x, y, vx, vy);
         draw();
-        EXPECT_EQ(countColour(target, static_cast<int>(c.x), 0, 1, c.clearAbove, kGuideRed), 0);
-        for (const Pixel& p : c.pixels)
-            EXPECT_EQ(at(p.x, p.y, kGuideRed), p.drawn) << c.x << "," << c.y << ": " << p.x << "," << p.y;
+        EXPECT_EQ(countColour(target, static_cast<int>(x), 0, 1, clearAbove, kGuideRed), 0);
+        for (const auto& [px, py, drawn] : pixels)
+            EXPECT_EQ(at(px, py, kGuideRed), drawn) << x << "," << y << ": " << px;
     }
     // The second ball's guide is dark green, and only with two balls in play; none unless sticky.
     game.balls[0].held = 0;
@@ -203,7 +201,7 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
     game.currentLevel = 3;
     game.score = 12345;
     game.bricksBroken = 17;
-    const char* expected[] = {"Niveau : 3 ", "Score : 12345 ", "Tessas cass\xe9" "es : 17", "Vies restantes : ",
+    const char* expected[] = {"Niveau : 3 ",       "Score : 12345 ", "Tessas cass\351es : 17", "Vies restantes : ",
                               "Bonus en cours : ", "Code Secret du", "niveau: PIXEL4 "};
     for (int line = 0; line < 7; ++line) {
         const int count = composeSidePanelLine(line);
@@ -222,14 +220,14 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
 // The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.
 TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
 {
-    const struct { int over, intro, victory; SDL_Color colour; } screens[] = {
-        {1, 1, 1, kLostBackgroundColour}, {0, 1, 1, kLevelBackgroundColour}, {0, 0, 1, kFinishedBackgroundColour}, {0, 0, 0, kGameBackgroundColour}};
-    for (const auto& s : screens) {
-        game.gameOverShown = s.over;
-        game.levelIntroShown = s.intro;
-        game.victoryShown = s.victory;
+    const std::tuple<int, int, int, SDL_Color> screens[] = {{1, 1, 1, kLostBackgroundColour},
+                                                            {0, 1, 1, kLevelBackgroundColour},
+                                                            {0, 0, 1, kFinishedBackgroundColour},
+                                                            {0, 0, 0, kGameBackgroundColour}};
+    for (const auto& [over, intro, victory, colour] : screens) {
+        std::tie(game.gameOverShown, game.levelIntroShown, game.victoryShown) = std::tie(over, intro, victory);
         draw();
-        EXPECT_TRUE(at(5, 5, s.colour)) << s.over << s.intro << s.victory;
+        EXPECT_TRUE(at(5, 5, colour)) << over << intro << victory;
     }
     SDL_Surface* plate = loadPictureFile(TESSARON_BIN_DIR "/Tessaron Data/Images/Victoire.bmp", 300, 85);
     ASSERT_NE(plate, nullptr) << "make-data has not written Victoire.bmp";
@@ -244,13 +242,14 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     EXPECT_GT(black, 300 * 85 / 2);
     EXPECT_EQ(countColour(plate, 0, 0, 300, 1, kBlack) + countColour(plate, 0, 84, 300, 1, kBlack), 600);
     SDL_FreeSurface(pictures.victoryPlate);
-    const struct { int won; SDL_Surface* plate; int black; } ends[] = {{0, plate, 0}, {1, nullptr, 300 * 85}, {1, plate, black}};
+    // Whether the run was won, the plate, the black on the screen where the plate goes.
+    const std::tuple<int, SDL_Surface*, int> ends[] = {{0, plate, 0}, {1, nullptr, 300 * 85}, {1, plate, black}};
     game.gameOverShown = 1;
-    for (const auto& e : ends) {
-        runWon = e.won;
-        pictures.victoryPlate = e.plate;
+    for (const auto& [won, endPlate, blackShown] : ends) {
+        runWon = won;
+        pictures.victoryPlate = endPlate;
         draw();
-        EXPECT_EQ(countColour(target, 350, 10, 300, 85, kBlack), e.black) << e.won;
+        EXPECT_EQ(countColour(target, 350, 10, 300, 85, kBlack), blackShown) << won;
         EXPECT_TRUE(at(400, 95, kLostBackgroundColour) && at(650, 50, kLostBackgroundColour) &&
                     at(349, 50, kLostBackgroundColour));
     }
@@ -259,9 +258,11 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
 // What could not be saved stands on the end screen, one line each: the record's first, the replay's under it.
 TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
 {
-    const char *record = "Record non enregistr\xe9 : disque plein", *replayLine = "Partie non enregistr\xe9" "e : disque plein";
+    const char* record = "Record non enregistr\xe9 : disque plein";
+    const char* replayLine = "Partie non enregistr\351e : disque plein";
     game.gameOverShown = 1;
-    const std::pair<const char*, const char*> cases[] = {{"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
     std::vector<std::pair<int, int>> ink;  // in the first line's band and in the second's
     for (const auto& [recordLine, replayText] : cases) {
         std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", recordLine);
@@ -299,8 +300,7 @@ TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
     game.paddleWidth = 150;  // no paddle picture for this width
     game.paddleX = 240;
     draw();
-    for (const SDL_Point p : {SDL_Point{0, 0}, {0, 40}, {0, 60}, {165, 520}, {300, 60}})
-        EXPECT_TRUE(at(p.x, p.y, kGameBackgroundColour)) << p.x << "," << p.y;
+    EXPECT_TRUE(allHaveColour(target, {{0, 0}, {0, 40}, {0, 60}, {165, 520}, {300, 60}}, kGameBackgroundColour));
 }
 
 // The pause text steps 2 pixels, turning back outside 2 <= x < 346 and 2 <= y < 506, never clamped.
@@ -308,12 +308,8 @@ TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
 // end screen's last line are covered by a card with its lines written on it.
 TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
 {
-    const struct {
-        int gameOverShown;
-        SDL_Rect card;
-    } table[] = {{0, kReplayHelpCard}, {1, kReplayEndCard}};
-    for (const auto& row : table) {
-        game.gameOverShown = row.gameOverShown;
+    for (const auto& [over, card] : {std::pair(0, kReplayHelpCard), std::pair(1, kReplayEndCard)}) {
+        game.gameOverShown = over;
         watchingReplay = false;
         draw();
         SDL_Surface* played = SDL_DuplicateSurface(target);
@@ -323,18 +319,17 @@ TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
         int inside = 0;
         for (int y = 0; y < target->h; ++y) {
             for (int x = 0; x < target->w; ++x) {
-                const Uint32 now = static_cast<const Uint32*>(target->pixels)[y * target->pitch / 4 + x];
-                const Uint32 before = static_cast<const Uint32*>(played->pixels)[y * played->pitch / 4 + x];
                 const SDL_Point point{x, y};
-                if (now != before) (SDL_PointInRect(&point, &row.card) ? inside : outside) += 1;
+                if (argbAt(target, x, y) != argbAt(played, x, y)) (SDL_PointInRect(&point, &card) ? inside : outside)++;
             }
         }
-        EXPECT_EQ(outside, 0) << "screen " << row.gameOverShown;
-        EXPECT_GT(inside, row.card.w * row.card.h / 2) << "screen " << row.gameOverShown << ": the card is not drawn";
+        EXPECT_EQ(outside, 0) << "screen " << over;
+        EXPECT_GT(inside, card.w * card.h / 2) << "screen " << over << ": the card is not drawn";
         // Its lines: the card's own colour does not fill it.
-        EXPECT_LT(countColour(target, row.card.x + 2, row.card.y + 2, row.card.w - 4, row.card.h - 4, SDL_Color{251, 246, 234, 255}),
-                  (row.card.w - 4) * (row.card.h - 4) - 100)
-            << "screen " << row.gameOverShown << ": no line on the card";
+        const SDL_Color cardColour{251, 246, 234, 255};
+        EXPECT_LT(countColour(target, card.x + 2, card.y + 2, card.w - 4, card.h - 4, cardColour),
+                  (card.w - 4) * (card.h - 4) - 100)
+            << "screen " << over << ": no line on the card";
         SDL_FreeSurface(played);
     }
 }
@@ -343,7 +338,7 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
 {
     using Step = std::array<int, 4>;  // x, y, dx, dy
     const Step cases[][2] = {
-        {{0, 0, 2, 2}, {2, 2, 2, 2}},         {{342, 100, 2, 2}, {344, 102, 2, 2}},
+        {{0, 0, 2, 2}, {2, 2, 2, 2}},          {{342, 100, 2, 2}, {344, 102, 2, 2}},
         {{344, 100, 2, 2}, {346, 102, -2, 2}}, {{346, 100, -2, 2}, {344, 102, -2, 2}},
         {{2, 504, -2, 2}, {0, 506, 2, -2}},
     };
@@ -382,15 +377,13 @@ TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
 // Bounds are inclusive, the later of two buttons wins, and only it is marked (entry 0 for none).
 TEST_F(Menu, HitTestFindsTheLastButtonUnderThePointerAndMarksOnlyIt)
 {
-    const struct { int x, y, button; } cases[] = {
-        {168, 104, 1}, {40, 80, 1}, {169, 104, 0}, {39, 80, 0}, {168, 105, 0},
-        {100, 79, 0},  {100, 284, 5}, {100, 230, 4}, {100, 160, 3},
-    };
-    for (const auto& c : cases) {
-        menuButtons[kCreditsButton].y = c.button == kCreditsButton ? 150 : 180;  // 150: over the lower part of button 2
-        EXPECT_EQ(hitTestButtons(c.x, c.y), c.button) << c.x << "," << c.y;
-        for (int i = c.button == kNoMenuButton ? kNoMenuButton : kFirstDrawnButton; i <= kLastDrawnButton; ++i)
-            EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == c.button ? 1 : 0) << i;
+    const std::array<int, 3> cases[] = {{168, 104, 1}, {40, 80, 1},   {169, 104, 0}, {39, 80, 0},  {168, 105, 0},
+                                        {100, 79, 0},  {100, 284, 5}, {100, 230, 4}, {100, 160, 3}};
+    for (const auto& [x, y, button] : cases) {
+        menuButtons[kCreditsButton].y = button == kCreditsButton ? 150 : 180;  // 150: over the lower part of button 2
+        EXPECT_EQ(hitTestButtons(x, y), button) << x << "," << y;
+        for (int i = button == kNoMenuButton ? kNoMenuButton : kFirstDrawnButton; i <= kLastDrawnButton; ++i)
+            EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == button ? 1 : 0) << i;
     }
 }
 
@@ -415,16 +408,16 @@ TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
     game.currentLevel = 7;
     drawMenu(menu);
     drawCredits(credits);
-    const struct { SDL_Surface* surface; int x, y; SDL_Color colour; } pixels[] = {
-        {menu, 0, 0, kMenuBackgroundColour},       {menu, 219, 399, kMenuBackgroundColour}, {menu, 220, 0, kSentinel},
-        {menu, 0, 400, kSentinel},                 {menu, 41, 81, kButtonColour},          {menu, 41, 181, kButtonHoverColour},
-        {menu, 167, 203, kButtonHoverColour},      {menu, 168, 181, kMenuBackgroundColour}, {credits, 0, 0, kCreditsBackgroundColour},
-        {credits, 699, 549, kCreditsBackgroundColour}, {credits, 700, 0, kBlack},           {credits, 0, 699, kBlack},
-        {credits, 739, 0, kBlack},                 {credits, 740, 0, kSentinel},           {credits, 0, 700, kSentinel}};
-    for (const auto& p : pixels) EXPECT_TRUE(hasColour(p.surface, p.x, p.y, p.colour)) << p.x << "," << p.y;
+    // The menu picture fills 220 x 400, the hovered button shows its picture; the credits' 700 x 550 on black.
+    EXPECT_TRUE(allHaveColour(menu, {{0, 0}, {219, 399}, {168, 181}}, kMenuBackgroundColour));
+    EXPECT_TRUE(hasColour(menu, 41, 81, kButtonColour) &&
+                allHaveColour(menu, {{41, 181}, {167, 203}}, kButtonHoverColour));
+    EXPECT_TRUE(allHaveColour(credits, {{0, 0}, {699, 549}}, kCreditsBackgroundColour));
+    EXPECT_TRUE(allHaveColour(credits, {{700, 0}, {0, 699}, {739, 0}}, kBlack));
+    EXPECT_TRUE(allHaveColour(menu, {{220, 0}, {0, 400}}, kSentinel) &&
+                allHaveColour(credits, {{740, 0}, {0, 700}}, kSentinel));
     EXPECT_STREQ(selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
-    SDL_FreeSurface(menu);
-    SDL_FreeSurface(credits);
+    for (SDL_Surface* surface : {menu, credits}) SDL_FreeSurface(surface);
 }
 
 // With the same picture at rest and under the pointer, only the label differs: one pixel higher.
@@ -438,9 +431,10 @@ TEST_F(Menu, HoveredLabelStandsOnePixelHigher)
     drawMenu(atRest);
     hitTestButtons(50, 190);
     drawMenu(underPointer);
-    ASSERT_GT(128 * 24 - countColour(atRest, 40, 180, 128, 24, kButtonColour), 20) << "no label drawn: is a font installed?";
+    ASSERT_GT(128 * 24 - countColour(atRest, 40, 180, 128, 24, kButtonColour), 20)
+        << "no label drawn: is a font installed?";
     for (int y = 180; y < 203; ++y)
-        for (int x = 40; x < 168; ++x) ASSERT_TRUE(hasColour(underPointer, x, y, pixelAt(atRest, x, y + 1))) << x << "," << y;
-    SDL_FreeSurface(atRest);
-    SDL_FreeSurface(underPointer);
+        for (int x = 40; x < 168; ++x)
+            ASSERT_TRUE(hasColour(underPointer, x, y, pixelAt(atRest, x, y + 1))) << x << "," << y;
+    for (SDL_Surface* surface : {atRest, underPointer}) SDL_FreeSurface(surface);
 }

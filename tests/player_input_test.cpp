@@ -27,24 +27,25 @@ int hold(PaddleSteering& steering, int ms, int crossingMs = 800)
 // beyond its dead zone) and stop at the paddle's reach.
 TEST(PlayerInput, HeldDirectionsMoveThePointerAtTheSetSpeedWithinThePaddlesReach)
 {
-    const struct {
-        PaddleSteering held;  // left key, right key, d-pad left, d-pad right, stick
-        double direction;
-    } table[] = {
-        {{false, true}, 1},                          {{true}, -1},
-        {{false, false, false, true}, 1},            {{false, false, true}, -1},
-        {{true, true}, 0},                           {{false, false, false, false, stickDeflection(32767)}, 1},
+    // What is held (left key, right key, d-pad left, d-pad right, stick), the direction and speed it steers.
+    const std::pair<PaddleSteering, double> table[] = {
+        {{false, true}, 1},
+        {{true}, -1},
+        {{false, false, false, true}, 1},
+        {{false, false, true}, -1},
+        {{true, true}, 0},
+        {{false, false, false, false, stickDeflection(32767)}, 1},
         {{false, false, false, false, stickDeflection(-32768)}, -1},
         {{false, false, false, false, stickDeflection(kStickDeadZone)}, 0},
         {{false, false, false, false, stickDeflection(kStickDeadZone + (32767 - kStickDeadZone) / 2)}, 0.5},
     };
     for (const int crossingMs : {400, 800, 1600}) {
         for (const int ms : {100, 2000}) {
-            for (const auto& row : table) {
-                PaddleSteering steering = row.held;
-                const double expected = std::clamp(240 + row.direction * ms * kSteeredFieldWidth / crossingMs, 30.0, 449.0);
+            for (const auto& [held, direction] : table) {
+                PaddleSteering steering = held;
+                const double expected = std::clamp(240 + direction * ms * kSteeredFieldWidth / crossingMs, 30.0, 449.0);
                 hold(steering, ms, crossingMs);
-                EXPECT_NEAR(steering.x, expected, 0.01) << row.direction << " " << crossingMs << " " << ms;
+                EXPECT_NEAR(steering.x, expected, 0.01) << direction << " " << crossingMs << " " << ms;
             }
         }
     }
@@ -74,7 +75,8 @@ TEST(PlayerInput, KeysSteerOrClickAndTheRestAreTheWindows)
         event.key.keysym.sym = sym;
         event.key.repeat = static_cast<Uint8>(repeat);
         PlayerInput input;
-        EXPECT_TRUE(takeInputEvent(input, event, Settings{}) == action && takeInputEvent(input, event, noKeys) == InputAction::None)
+        EXPECT_TRUE(takeInputEvent(input, event, Settings{}) == action &&
+                    takeInputEvent(input, event, noKeys) == InputAction::None)
             << sym;
         EXPECT_EQ(steeringDirection(input.steering), sym == SDLK_LEFT ? -1.0 : 0.0) << sym;
     }

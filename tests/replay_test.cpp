@@ -3,8 +3,8 @@
 // Replays recorded at the seam play back to the same game; changed ones are named, damaged ones refused or stopped.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/file.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,11 +17,11 @@
 #include "game/game_state.h"
 #include "game/replay_player.h"
 #include "game/replay_recorder.h"
-#include "game/window_events.h"
 #include "game/rules_version.h"
-#include "screens/windows1252.h"
+#include "game/window_events.h"
 #include "screens/game_screen.h"
 #include "screens/life_loss.h"
+#include "screens/windows1252.h"
 #include "shell/replay_file.h"
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
@@ -42,16 +42,21 @@ void tick(int count)
 }
 
 void key(int code) { gameWindowKey(code); }
-void click(int laterMs = 0) { fake.clockMs += laterMs; gameWindowLeftButton(); }
-// A fresh world on `level` with `seed`, changed by `setUp`, recording from its start.
-void startRecording(unsigned seed, int level, Point pointer, void (*setUp)() = [] {})
+void click(int laterMs = 0)
+{
+    fake.clockMs += laterMs;
+    gameWindowLeftButton();
+}
+// A fresh world on `level` with `seed`, the record and the lives given, recording from its start.
+void startRecording(unsigned seed, int level, int bestScore = GameState{}.bestScore, int livesLeft = 1)
 {
     resetWorld(seed);
     game.currentLevel = level;
     newGameReset();
-    setUp();
-    fake.pointer = pointer;
-    beginRecording(pointer);
+    game.bestScore = bestScore;
+    game.livesLeft = livesLeft;
+    fake.pointer = Point{240, 0};
+    beginRecording(fake.pointer);
     startLevel();
 }
 
@@ -71,7 +76,11 @@ bool playBack(const std::string& bytes, std::string& reason, const std::string& 
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void TearDown() override { replay = ReplaySession{}; removeScratchDirectory(dir); }
+    void TearDown() override
+    {
+        replay = ReplaySession{};
+        removeScratchDirectory(dir);
+    }
     const std::string dir = makeScratchDirectory();
     std::string reason;
 };
@@ -79,7 +88,8 @@ protected:
 // Level 24 played to its end (F12 answered No, then Yes, a pause, the intro, a record's name), played back the same.
 TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 {
-    startRecording(7, 24, Point{240, 0}, [] { game.bestScore = 100; game.livesLeft = 60; fake.clockStepMs = 10; });
+    startRecording(7, 24, 100, 60);
+    fake.clockStepMs = 10;
     scoreFilePath = dir + "/played.sco";
     for (int x : {200, 230, 260}) {
         fake.pointer.x = x;
@@ -140,7 +150,7 @@ TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
 // A run whose last ball is lost ends inside a tick, where the game saves its replay: that replay plays to the same end.
 TEST_F(ReplayTest, ARunEndedByItsLastLostBallReplaysToItsEnd)
 {
-    startRecording(5, 1, Point{240, 0}, [] { game.livesLeft = 0; });
+    startRecording(5, 1, GameState{}.bestScore, 0);
     std::string bytes;
     fake.duringSave = [&bytes] {
         endRecording();
@@ -162,7 +172,7 @@ TEST_F(ReplayTest, ARunEndedByItsLastLostBallReplaysToItsEnd)
 // Other files are refused with a reason, a changed answer named where it shows, any damaged byte refused or stopped.
 TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 {
-    startRecording(3, 1, Point{240, 0});
+    startRecording(3, 1);
     fake.pointer = Point{250, 300};
     runHandler(Handler::LeftButton, 0, 0);
     fake.answer = false;
@@ -182,11 +192,13 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
     ASSERT_TRUE(playBack(otherVersion, reason)) << reason;
     EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
     const std::pair<std::string, std::string> refused[] = {
-        {"", "pas une partie enregistrée de Tessaron"}, {"Ace SCORE= 0", "pas une partie enregistrée de Tessaron"},
+        {"", "pas une partie enregistrée de Tessaron"},
+        {"Ace SCORE= 0", "pas une partie enregistrée de Tessaron"},
         {otherFormat, "partie enregistrée au format 7, ce jeu lit le format " + std::to_string(kReplayFormatVersion)},
-        {otherRules, "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) + ", ce jeu suit les règles " +
-                         std::to_string(kRulesVersion)},
-        {bytes.substr(0, bytes.size() - 1), "partie enregistrée tronquée"}, {bytes.substr(0, 40), "partie enregistrée tronquée"},
+        {otherRules, "partie enregistrée sous les règles " + std::to_string(kRulesVersion + 1) +
+                         ", ce jeu suit les règles " + std::to_string(kRulesVersion)},
+        {bytes.substr(0, bytes.size() - 1), "partie enregistrée tronquée"},
+        {bytes.substr(0, 40), "partie enregistrée tronquée"},
         {bytes + "x", "des octets suivent la fin de la partie enregistrée"}};
     for (const auto& [file, why] : refused) {
         EXPECT_FALSE(playBack(file, reason));
@@ -215,7 +227,7 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
 // inside a question: 100,000 Escape or F12 records before a real game used to recurse once per record.
 TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 {
-    startRecording(5, 1, Point{240, 0}, [] { game.bestScore = 0; });  // a real game, ending with a record
+    startRecording(5, 1, 0);  // a real game, ending with a record
     click();
     tick(20);
     fake.answer = false;
@@ -231,10 +243,18 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
         return real.substr(0, where) + inserted + real.substr(where);
     };
     std::string escapes, f12s;
-    for (int i = 0; i < 100000; ++i) escapes += {char(Record::Key), char(kKeyEscape)}, f12s += {char(Record::Key), char(kKeyF12)};
-    const std::pair<std::string, bool> cases[] = {  // the stream, whether it stops
-        {real, false}, {escapes + real, true}, {f12s + real, true}, {before(Record::Answer, escapes.substr(0, 2)), true},
-        {before(Record::Answer, std::string(3, char(int(Record::Ticks) | 1 << 4))), true}, {before(Record::Text, f12s.substr(0, 2000)), true}};
+    for (int i = 0; i < 100000; ++i) {
+        escapes += {char(Record::Key), char(kKeyEscape)};
+        f12s += {char(Record::Key), char(kKeyF12)};
+    }
+    // The stream, whether it stops.
+    const std::pair<std::string, bool> cases[] = {
+        {real, false},
+        {escapes + real, true},
+        {f12s + real, true},
+        {before(Record::Answer, escapes.substr(0, 2)), true},
+        {before(Record::Answer, std::string(3, char(int(Record::Ticks) | 1 << 4))), true},
+        {before(Record::Text, f12s.substr(0, 2000)), true}};
     for (const auto& [stream, stops] : cases) {
         const std::string bytes = encodeReplay(replay.start, stream);
         EXPECT_LT(bytes.size(), 4000u);
@@ -253,22 +273,23 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStoppedAtOneDepth)
 // same without the score file, and departs without that record.
 TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
 {
-    startRecording(4, 1, Point{240, 0}, [] { game.bestScore = 1000; });
+    startRecording(4, 1, 1000);
     writeBytes(scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
     click();
     tick(30);
     key(kKeyEscape);
     ASSERT_TRUE(game.bestScore == 900000 && fake.dialogs.empty());
     endRecording();
-    const StateCheck played = checkOf(game);
+    const StateCheck end = checkOf(game);
     const std::string stream = replay.stream, best = "\x0d\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, " AAA"
     const std::size_t at = stream.find(best);
     ASSERT_TRUE(at != std::string::npos && best[0] == char(Record::Best));
     scoreFilePath.clear();
     for (const bool kept : {true, false}) {
-        ASSERT_TRUE(playBack(encodeReplay(replay.start, kept ? stream : stream.substr(0, at) + stream.substr(at + best.size())), reason));
+        const std::string played = kept ? stream : stream.substr(0, at) + stream.substr(at + best.size());
+        ASSERT_TRUE(playBack(encodeReplay(replay.start, played), reason));
         EXPECT_EQ(replay.failure.empty(), kept) << replay.failure;
-        EXPECT_EQ(checkOf(game) == played, kept);
+        EXPECT_EQ(checkOf(game) == end, kept);
     }
 }
 
@@ -276,16 +297,19 @@ TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
 // player's renamed replays, links and folders, other files and a temporary still being written stay.
 TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
 {
+    using namespace std::string_literals;
     const std::string dated = replayFileName(1700000000, 5, 12340), stem = dated.substr(0, dated.size() - 7);
-    const std::pair<std::string, bool> names[] = {
-        {stem + ".replay", true}, {stem + "-2.replay", true}, {stem + "-99.replay", true}, {"2019 ma meilleure partie.replay", false},
-        {"9999-a-garder.replay", false}, {stem + "-1.replay", false}, {stem + "-02.replay", false}, {stem + "-100.replay", false},
-        {stem + " copie.replay", false}, {stem, false}, {"2026-12-07_21-04-59_niveau-5_score-1.replay", false}};
-    for (const auto& [name, own] : names) EXPECT_EQ(isDatedReplayName(name), own) << name;
+    for (const std::string& name : {stem + ".replay", stem + "-2.replay", stem + "-99.replay"})
+        EXPECT_TRUE(isDatedReplayName(name)) << name;
+    for (const std::string& name :
+         {"2019 ma meilleure partie.replay"s, "9999-a-garder.replay"s, stem + "-1.replay", stem + "-02.replay",
+          stem + "-100.replay", stem + " copie.replay", stem, "2026-12-07_21-04-59_niveau-5_score-1.replay"s})
+        EXPECT_FALSE(isDatedReplayName(name)) << name;
     for (int i = 0; i < 25; ++i) writeBytes(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i), "r");
     const std::string oldest = replayFileName(1600000000, 1, 0), older = replayFileName(1600000060, 1, 0);
-    const std::string kept[] = {kRecordReplayName, "2019 ma meilleure partie.replay", "9999-a-garder.replay", "a.tmp-12-0123456789abcdef",
-                                oldest, older, older + ".tmp-7-00000000000000aa"};
+    const std::vector<std::string> kept({kRecordReplayName, "2019 ma meilleure partie.replay", "9999-a-garder.replay",
+                                         "a.tmp-12-0123456789abcdef", oldest, older,
+                                         older + ".tmp-7-00000000000000aa"});
     for (int i : {0, 1, 2, 3}) writeBytes(dir + "/" + kept[i], "mine");
     std::filesystem::create_symlink(dir + "/" + kept[1], dir + "/" + oldest);  // a link and a folder of the dated shape
     std::filesystem::create_directory(dir + "/" + older);
@@ -297,7 +321,8 @@ TEST_F(ReplayTest, TheStorePrunesOnlyItsOwnFilesAndDeadTemporaries)
     for (const std::string& name : dead) writeBytes(dir + "/" + name, "killed midway");
     pruneReplays(dir, kReplaysKept);
     close(writing);
-    for (int i = 0; i < 25; ++i) EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
+    for (int i = 0; i < 25; ++i)
+        EXPECT_EQ(pathExists(dir + "/" + replayFileName(1700000000 + 60 * i, 3, i)), i >= 5) << i;
     for (const std::string& name : kept) EXPECT_TRUE(pathExists(dir + "/" + name)) << name;
     for (const std::string& name : dead) EXPECT_FALSE(pathExists(dir + "/" + name)) << name;
 }
@@ -309,15 +334,21 @@ TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
     const std::time_t now = std::time(nullptr);
     for (std::time_t when : {now, now + 1}) writeBytes(dir + "/" + replayFileName(when, 3, 10), "another game");
     writeBytes(dir + "/file", "x");
-    const std::tuple<std::string, const char*, bool> saves[] = {  // where, what is told, whether a replay is written
-        {dir, "", true}, {dir, "", true}, {"", "Partie non enregistrée : aucun dossier pour la garder", false},
+    // Where, what is told, whether a replay is written.
+    const std::tuple<std::string, const char*, bool> saves[] = {
+        {dir, "", true},
+        {dir, "", true},
+        {"", "Partie non enregistrée : aucun dossier pour la garder", false},
         {dir + "/file/replays", "Partie non enregistrée : dossier introuvable", false},
         {dir, "Partie enregistrée, mais pas sa copie du record : un dossier porte son nom", true}};
     std::vector<std::string> written;
     std::string told;
     for (const auto& [where, line, saved] : saves) {
-        if (*line == 'P' && saved) std::filesystem::remove(dir + "/" + kRecordReplayName), std::filesystem::create_directory(dir + "/" + kRecordReplayName);
-        startRecording(2, 3, Point{240, 0}, [] { game.bestScore = 0; });
+        if (*line == 'P' && saved) {  // a folder holds the record replay's name
+            std::filesystem::remove(dir + "/" + kRecordReplayName);
+            std::filesystem::create_directory(dir + "/" + kRecordReplayName);
+        }
+        startRecording(2, 3, 0);
         game.score = game.bestScore = 10;  // the run set the record
         game.gameOverShown = 1;
         testing::internal::CaptureStderr();
@@ -327,7 +358,8 @@ TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
         if (saved) written.push_back(path);
     }
     EXPECT_EQ(std::set<std::string>(written.begin(), written.end()).size(), 3u);
-    for (std::time_t when : {now, now + 1}) EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
+    for (std::time_t when : {now, now + 1})
+        EXPECT_EQ(readBytes(dir + "/" + replayFileName(when, 3, 10)), "another game");
     resetWorld();
     game.bestScore = 1000000;
     game.livesLeft = 0;

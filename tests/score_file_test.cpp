@@ -3,12 +3,12 @@
 // The score file: reading it, where it lives, and saves that never lose the record nor touch what is not ours.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -69,17 +69,31 @@ protected:
 TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 {
     std::string words, cut;  // 200 words of five
-    for (int i = 0; i < 200; ++i) words += "abcd" + std::to_string(i % 10) + " ", cut += " abcd" + std::to_string(i % 10);
+    for (int i = 0; i < 200; ++i) {
+        words += "abcd" + std::to_string(i % 10) + " ";
+        cut += " abcd" + std::to_string(i % 10);
+    }
     // The file, the name and score read, 0 for the defaults.
     const std::tuple<std::string, std::string, int> cases[] = {
-        {"Ace SCORE= 4200", " Ace", 4200}, {"SCORE= 17", "", 17}, {"a\vb\fc SCORE= 1", " a b c", 1},
+        {"Ace SCORE= 4200", " Ace", 4200},
+        {"SCORE= 17", "", 17},
+        {"a\vb\fc SCORE= 1", " a b c", 1},
         {"Red   Fox\r\n\tJr  SCORE=\n99 and more SCORE= 5", " Red Fox Jr", 99},
         {std::string("A\0B SCORE= 3", 12), " A B", 3},  // a NUL separates words like a blank
-        {"A SCORE= 4200abc", " A", 4200}, {"A SCORE= -12", " A", -12}, {"A SCORE= +8", " A", 8},
-        {"A SCORE= " + std::string(900 * 1024, '9'), " A", INT32_MAX}, {"Ace SCORE= lots", " Ace", 200000}, {"Ace SCORE=", " Ace", 200000},
+        {"A SCORE= 4200abc", " A", 4200},
+        {"A SCORE= -12", " A", -12},
+        {"A SCORE= +8", " A", 8},
+        {"A SCORE= " + std::string(900 * 1024, '9'), " A", INT32_MAX},
+        {"Ace SCORE= lots", " Ace", 200000},
+        {"Ace SCORE=", " Ace", 200000},
         {"Zo\xE9 \x80\xFF SCORE= 2", " Zo\xE9 \x80\xFF", 2},  // Windows-1252 text as it is
-        {std::string(900 * 1024, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3}, {words + "SCORE= 4", cut.substr(0, 63), 4},
-        {"Ace score= 4200", "", 0}, {"", "", 0}, {"   \n\t ", "", 0}, {"Ace 4200", "", 0}, {"SCORE=4200", "", 0},
+        {std::string(900 * 1024, 'n') + " SCORE= 3", " " + std::string(62, 'n'), 3},
+        {words + "SCORE= 4", cut.substr(0, 63), 4},
+        {"Ace score= 4200", "", 0},
+        {"", "", 0},
+        {"   \n\t ", "", 0},
+        {"Ace 4200", "", 0},
+        {"SCORE=4200", "", 0},
         {std::string(1 << 20, 'y') + " SCORE= 7", "", 0}};
     for (const auto& [content, name, score] : cases) {
         SCOPED_TRACE(content.substr(0, 40));
@@ -100,14 +114,18 @@ TEST_F(ScoreFile, ReadsTheHolderAndTheScoreOrWritesTheDefaults)
 TEST_F(ScoreFile, EveryRecordRoundTrips)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"", " SCORE= 4321"}, {" Red Fox", " Red Fox SCORE= 4321"}, {"Bob SCORE= 999999", nullptr}, {"SCORE=", nullptr},
-        {" SCORE= SCORE= ", nullptr}, {"a\tSCORE=\t5", nullptr}, {"SCORE=1 x", nullptr}, {"score= SCORE", nullptr},
-        {"\xA0SCORE=\xA0", nullptr}, {"abcd0 abcd1 abcd2 abcd3 abcd4 abcd5 abcd6 abcd7 abcd8 abcd9 abc", nullptr}};
+        {"", " SCORE= 4321"},           {" Red Fox", " Red Fox SCORE= 4321"},
+        {"Bob SCORE= 999999", nullptr}, {"SCORE=", nullptr},
+        {" SCORE= SCORE= ", nullptr},   {"a\tSCORE=\t5", nullptr},
+        {"SCORE=1 x", nullptr},         {"score= SCORE", nullptr},
+        {"\xA0SCORE=\xA0", nullptr},    {"abcd0 abcd1 abcd2 abcd3 abcd4 abcd5 abcd6 abcd7 abcd8 abcd9 abc", nullptr}};
     for (const auto& [name, record] : names) {
         SCOPED_TRACE(name);
         setBest(name, 4321);
         ASSERT_TRUE(saveScoreFile(reason)) << reason;
-        if (record) { EXPECT_EQ(readBytes(path), record); }
+        if (record) {
+            EXPECT_EQ(readBytes(path), record);
+        }
         setBest("x", 0);
         loadScoreFile();
         EXPECT_EQ(game.bestScore, 4321);
@@ -220,8 +238,11 @@ TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
 {
     const std::tuple<const char*, const char*, int, const char*, const char*> cases[] = {
         // another game writes before the end | while the name is typed; this run's score; the file; shown on screen
-        {"AAA SCORE= 900000", "", 6504, "AAA SCORE= 900000", " AAA 900000"}, {"", "AAA SCORE= 900000", 6504, "AAA SCORE= 900000", " AAA 900000"},
-        {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"}, {"", "", 500, "Ace SCORE= 1000", " Ace 1000"}, {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
+        {"AAA SCORE= 900000", "", 6504, "AAA SCORE= 900000", " AAA 900000"},
+        {"", "AAA SCORE= 900000", 6504, "AAA SCORE= 900000", " AAA 900000"},
+        {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"},
+        {"", "", 500, "Ace SCORE= 1000", " Ace 1000"},
+        {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
     static std::string duringName;
     for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
         resetWorld();  // which forgets the record's place too
@@ -230,14 +251,15 @@ TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
         loadScoreFile();
         if (*beforeEnd) writeBytes(path, beforeEnd);
         duringName = whileNamed;
-        fake.duringDialog = [this] { if (!duringName.empty()) writeBytes(path, duringName); };
+        if (*whileNamed) fake.duringDialog = [this] { writeBytes(path, duringName); };
         fake.typeText = true;
         fake.typedText = "Z";
         game.score = score;
         checkRecord();
         fake.duringDialog = nullptr;
         EXPECT_EQ(fake.dialogs.size(), game.bestScoreName[0] == 'Z' || *whileNamed ? 1u : 0u) << file;
-        EXPECT_EQ(readBytes(path) + "|" + game.bestScoreName.data() + " " + std::to_string(game.bestScore), file + ("|" + std::string(shown)));
+        EXPECT_EQ(readBytes(path) + "|" + game.bestScoreName.data() + " " + std::to_string(game.bestScore),
+                  file + ("|" + std::string(shown)));
     }
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
@@ -263,8 +285,10 @@ TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
     const std::string absolute = scratch + "/xdg";
     // Beside the game, XDG_DATA_HOME (nullptr: unset), where the record goes under the scratch directory.
     const std::tuple<Beside, const char*, const char*> cases[] = {
-        {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"}, {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
-        {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"}, {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
+        {Beside::Writable, absolute.c_str(), "/jeu/Tessaron Data/Score.sco"},
+        {Beside::ReadOnly, absolute.c_str(), "/xdg/tessaron/Score.sco"},
+        {Beside::Missing, absolute.c_str(), "/xdg/tessaron/Score.sco"},
+        {Beside::Missing, nullptr, "/home/.local/share/tessaron/Score.sco"},
         {Beside::ReadOnly, "relative/xdg", "/home/.local/share/tessaron/Score.sco"}};
     for (const auto& [beside, xdgValue, where] : cases) {
         fs::remove_all(scratch + "/jeu");

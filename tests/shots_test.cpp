@@ -29,7 +29,8 @@ void armed(int shots)
 
 long activeShots()
 {
-    return std::count_if(game.shotTable.begin(), game.shotTable.end(), [](const Shot& shot) { return shot.active != 0; });
+    return std::count_if(game.shotTable.begin(), game.shotTable.end(),
+                         [](const Shot& shot) { return shot.active != 0; });
 }
 
 }  // namespace
@@ -41,7 +42,8 @@ TEST(Firing, ShotsTakeTheHighestFreeEntryAndTheLastOneDisarms)
     game.paddleX = 200;
     for (int click = 1; click <= 14; ++click) gameLeftButtonDown();
     EXPECT_TRUE(game.bonusArmed);
-    EXPECT_EQ(std::tie(game.shotTable[59].y, game.shotTable[46].x, game.shotTable[45].active), std::make_tuple(516, 200, 0));
+    EXPECT_EQ(std::tie(game.shotTable[59].y, game.shotTable[46].x, game.shotTable[45].active),
+              std::make_tuple(516, 200, 0));
     gameLeftButtonDown();
     gameLeftButtonDown();  // no longer armed: nothing more is fired
     EXPECT_FALSE(game.bonusArmed);
@@ -77,7 +79,8 @@ TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
     game.shotTable[6] = Shot{120, 325, 1};
     moveShots();
     EXPECT_EQ(activeShots(), 0);
-    EXPECT_EQ(std::tie(game.brickTable[0].kind, game.brickTable[1].kind, game.brickTable[2].kind), std::make_tuple(0, 1, 8));
+    EXPECT_EQ(std::tie(game.brickTable[0].kind, game.brickTable[1].kind, game.brickTable[2].kind),
+              std::make_tuple(0, 1, 8));
     EXPECT_EQ(game.score, 500 + 10);
     EXPECT_EQ(game.bricksBroken, 1);
     for (const FallingBonus& capsule : game.bonusTable) EXPECT_EQ(capsule.kind, 0);
@@ -89,11 +92,12 @@ TEST(Climb, ShotsClimbStrikeOneBrickEachWithoutCapsulesAndAreSpent)
 // A shot inside a ball's box lifts it 8 and turns it 0.3 towards straight up unless it falls leftwards.
 TEST(Push, BallsAreTurnedTowardsStraightUpUnlessGoingDownLeft)
 {
-    const double cases[][3] = {  // ball, angle before, angle after
-        {1, -kPi / 2, -kPi / 2}, {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23},
-        {1, 0.5, 0.2},           {1, -2.5, -2.2},                       {1, 2.5, 2.5},
-        {1, kPi / 2, kPi / 2},   {2, -kPi / 2, -kPi / 2 + 0.3},         {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
-        {2, 0.5, 0.2},           {2, -2.5, -2.2},                       {2, 2.5, 2.5},
+    // The ball, its angle before and after.
+    const double cases[][3] = {
+        {1, 0.5, 0.2},           {1, -2.5, -2.2},       {1, -kPi / 2 + 0.05, -kPi / 2 + 0.05},
+        {1, 2.5, 2.5},           {1, kPi / 2, kPi / 2}, {1, -kPi / 2 + 0.07, -kPi / 2 - 0.23},
+        {1, -kPi / 2, -kPi / 2}, {2, 0.5, 0.2},         {2, -kPi / 2, -kPi / 2 + 0.3},
+        {2, -2.5, -2.2},         {2, 2.5, 2.5},         {2, -kPi / 2 + 0.05, -kPi / 2 + 0.35},
     };
     for (const auto& c : cases) {
         armed(0);

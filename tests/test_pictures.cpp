@@ -3,6 +3,7 @@
 // Pictures of known colours for the drawing suites.
 #include "tests/test_pictures.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -31,6 +32,11 @@ bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour)
 {
     const SDL_Color found = pixelAt(surface, x, y);
     return found.r == colour.r && found.g == colour.g && found.b == colour.b;
+}
+
+bool allHaveColour(SDL_Surface* surface, std::initializer_list<SDL_Point> points, SDL_Color colour)
+{
+    return std::all_of(points.begin(), points.end(), [&](SDL_Point p) { return hasColour(surface, p.x, p.y, colour); });
 }
 
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour)
@@ -98,7 +104,8 @@ PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::u
                       const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt)
 {
     PictureBytes out;
-    put(out, {{40, 4}, {u(width), 4}, {u(height * 2), 4}, {1, 2}, {u(depth), 2}, {0, 16}, {u(palette.size()), 4}, {0, 4}});
+    put(out,
+        {{40, 4}, {u(width), 4}, {u(height * 2), 4}, {1, 2}, {u(depth), 2}, {0, 16}, {u(palette.size()), 4}, {0, 4}});
     for (const std::uint32_t c : palette) put(out, {{c, 4}});
     for (int pass = 0; pass < 2; ++pass) {  // the colour rows, then the mask rows
         const int bits = pass == 0 ? depth : 1;
@@ -110,12 +117,19 @@ PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::u
                     for (int b = 0; b < bits / 8; ++b)
                         row[static_cast<std::size_t>(x * bits / 8 + b)] = static_cast<unsigned char>(c >> (8 * b));
                 else
-                    row[static_cast<std::size_t>(x * bits / 8)] |= static_cast<unsigned char>(c << (8 - bits - (x * bits) % 8));
+                    row[static_cast<std::size_t>(x * bits / 8)] |=
+                        static_cast<unsigned char>(c << (8 - bits - (x * bits) % 8));
             }
             out.insert(out.end(), row.begin(), row.end());
         }
     }
     return out;
+}
+
+PictureBytes solidDibEntry(int width, int height, int depth, std::uint32_t colour)
+{
+    const PixelRule colourOf = [colour](int, int) { return colour; };
+    return dibEntry(width, height, depth, {}, colourOf, [](int, int) { return false; });
 }
 
 PictureBytes iconFile(const std::vector<IconEntry>& entries)
@@ -124,7 +138,8 @@ PictureBytes iconFile(const std::vector<IconEntry>& entries)
     put(out, {{0, 2}, {1, 2}, {u(entries.size()), 2}});
     std::uint32_t offset = 6 + 16 * u(entries.size());
     for (const IconEntry& e : entries) {
-        put(out, {{u(e.width), 1}, {u(e.height), 1}, {0, 2}, {1, 2}, {u(e.depth), 2}, {u(e.image.size()), 4}, {offset, 4}});
+        put(out,
+            {{u(e.width), 1}, {u(e.height), 1}, {0, 2}, {1, 2}, {u(e.depth), 2}, {u(e.image.size()), 4}, {offset, 4}});
         offset += u(e.image.size());
     }
     for (const IconEntry& e : entries) out.insert(out.end(), e.image.begin(), e.image.end());
@@ -135,7 +150,8 @@ PictureBytes bitmapFile(int width, int height, const PixelRule& colourOf)
 {
     const int stride = (width * 3 + 3) / 4 * 4;
     PictureBytes out = {'B', 'M'};
-    put(out, {{u(54 + stride * height), 4}, {0, 4}, {54, 4}, {40, 4}, {u(width), 4}, {u(height), 4}, {1, 2}, {24, 2}, {0, 24}});
+    put(out, {{u(54 + stride * height), 4}, {0, 4}, {54, 4}});  // file size, reserved, pixels' offset
+    put(out, {{40, 4}, {u(width), 4}, {u(height), 4}, {1, 2}, {24, 2}, {0, 24}});
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) put(out, {{colourOf(x, y), 3}});
         out.resize(out.size() + static_cast<std::size_t>(stride - width * 3), 0);

@@ -7,15 +7,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 // A picture of width x height in one colour: an icon (alpha blended) or a bitmap (copied).
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon);
 // A 32-bit surface filled with `colour`, the target of a screen in a test.
-inline SDL_Surface* makeTarget(int width, int height, SDL_Color colour) { return makeSolidPicture(width, height, colour, false); }
+inline SDL_Surface* makeTarget(int width, int height, SDL_Color colour)
+{
+    return makeSolidPicture(width, height, colour, false);
+}
 // A pixel's colour, alpha included (all zero outside the surface); its raw value on an ARGB8888
-// surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them.
+// surface; whether it has the red, green and blue of `colour`; how many in (x, y, w, h) have them;
+// whether all the points given have them.
 SDL_Color pixelAt(SDL_Surface* surface, int x, int y);
 inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y)
 {
@@ -23,6 +28,7 @@ inline std::uint32_t argbAt(SDL_Surface* surface, int x, int y)
 }
 bool hasColour(SDL_Surface* surface, int x, int y, SDL_Color colour);
 int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour);
+bool allHaveColour(SDL_Surface* surface, std::initializer_list<SDL_Point> points, SDL_Color colour);
 
 // The colours of the test pictures that installTestPictures puts in `pictures`.
 constexpr SDL_Color kGameBackgroundColour{10, 20, 30, 255};
@@ -65,6 +71,9 @@ using PixelRule = std::function<std::uint32_t(int x, int y)>;
 // for 32 and 24 bits, a palette index below; `clearAt(x, y)` sets the AND mask bit.
 PictureBytes dibEntry(int width, int height, int depth, const std::vector<std::uint32_t>& palette,
                       const PixelRule& colourOf, const std::function<bool(int x, int y)>& clearAt);
+
+// An entry of width x height in one colour (0xAARRGGBB, or 0xRRGGBB for 24 bits), without a mask.
+PictureBytes solidDibEntry(int width, int height, int depth, std::uint32_t colour);
 
 // An icon file around entries of the given sizes and depths.
 struct IconEntry {

@@ -7,6 +7,8 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
@@ -28,6 +30,28 @@ std::string shown(const TextField& field)
     return out.insert(static_cast<std::size_t>(start + count), "]").insert(static_cast<std::size_t>(start), "[");
 }
 
+// The field opened on `opening` after `steps` (B Backspace, D Delete, LRHE caret keys (lower case: with Shift), a digit
+// n: a click at n, "+text": text typed), shown as above.
+std::string edited(const char* opening, const std::string& steps)
+{
+    setPathBuffer(opening);
+    TextField field = openTextField(opening[0] == 'O' ? TextDialog::LevelCode : TextDialog::PlayerName);
+    const CaretMove moves[] = {CaretMove::Left, CaretMove::Right, CaretMove::Home, CaretMove::End};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const char step = steps[i];
+        const std::size_t key = std::string("LRHE").find(static_cast<char>(std::toupper(step)));
+        if (step == 'B') eraseBeforeCaret(field);
+        if (step == 'D') eraseAfterCaret(field);
+        if (key != std::string::npos) moveCaret(field, moves[key], std::islower(step) != 0);
+        if (std::isdigit(step)) placeCaret(field, step - '0', false);
+        if (step != '+') continue;
+        const std::size_t end = std::min(steps.find(' ', i), steps.size());
+        typeIntoField(field, steps.substr(i + 1, end - i - 1).c_str());
+        i = end;
+    }
+    return shown(field);
+}
+
 }  // namespace
 
 // The code dialog opens on the current level's code (none past the last) and the code given picks the level.
@@ -35,48 +59,46 @@ TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
 {
     resetWorld();
     fillLevelCodes();
-    // typed: nullptr when the player presses OK on the opening text
-    const struct {
-        int level;
-        const char* typed;
-        const char* opening;
-        int chosen;
-    } cases[] = {{7, nullptr, levelCodes[7].data(), 7},
-                 {2, levelCodes[22].data(), levelCodes[2].data(), 22},
-                 {2, "no such code", levelCodes[2].data(), 1},
-                 {26, nullptr, "", 1},
-                 {0, nullptr, "", 1},
-                 {-3, nullptr, "", 1}};
-    for (const auto& c : cases) {
+    // The current level, what is typed (nullptr: OK on the opening text), the opening text, the level chosen.
+    const std::tuple<int, const char*, const char*, int> cases[] = {
+        {7, nullptr, levelCodes[7].data(), 7},
+        {2, levelCodes[22].data(), levelCodes[2].data(), 22},
+        {2, "no such code", levelCodes[2].data(), 1},
+        {26, nullptr, "", 1},
+        {0, nullptr, "", 1},
+        {-3, nullptr, "", 1}};
+    for (const auto& [level, typed, opening, chosen] : cases) {
         resetFakePlatform();
         setPathBuffer("left over from a path");
-        game.currentLevel = c.level;
-        fake.typeText = c.typed != nullptr;
-        fake.typedText = c.typed ? c.typed : "";
+        game.currentLevel = level;
+        fake.typeText = typed != nullptr;
+        fake.typedText = typed ? typed : "";
         enterLevelCode();
         ASSERT_EQ(fake.dialogs.size(), 1u);
         EXPECT_EQ(fake.dialogs[0], TextDialog::LevelCode);
-        EXPECT_EQ(fake.dialogInitialText, c.opening) << c.level;
-        EXPECT_EQ(game.currentLevel, c.chosen) << c.level;
+        EXPECT_EQ(fake.dialogInitialText, opening) << level;
+        EXPECT_EQ(game.currentLevel, chosen) << level;
     }
 }
 
 // The field takes what Windows-1252 holds, the code field in capitals, and refuses all else.
 TEST(TextField, TakesWhatWindows1252HoldsAndTheCodeFieldInCapitals)
 {
-    const struct { TextDialog dialog; const char* typed; int taken; const char* text; } cases[] = {
-        {TextDialog::LevelCode, "a\xC3\xA9\xC5\x93\xC3\xBF\xC3\x9F\xC2\xB5\xC3\xB7z9", 9, "A\xC9\x8C\x9F\xDF\xB5\xF7Z9"},
+    // The dialog, what is typed, how many characters are taken, the field's text then.
+    const std::tuple<TextDialog, const char*, int, const char*> cases[] = {
+        {TextDialog::LevelCode, "a\xC3\xA9\xC5\x93\xC3\xBF\xC3\x9F\xC2\xB5\xC3\xB7z9", 9,
+         "A\xC9\x8C\x9F\xDF\xB5\xF7Z9"},
         {TextDialog::PlayerName, "Zo\xC3\xA9 ", 4, "Zo\xE9 "},
         {TextDialog::PlayerName, "a\xE2\x82\xAC\xE2\x86\x92\xD0\x96\xF0\x9F\x98\x80\xC5\x92z", 4, "a\x80\x8Cz"},
         {TextDialog::PlayerName, "\t\n\x7F\xFF\x80\xC3", 0, ""},
         {TextDialog::PlayerName, "\xC2\x81", 0, ""},  // a byte Windows-1252 leaves unassigned
         {TextDialog::PlayerName, nullptr, 0, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [dialog, typed, taken, text] : cases) {
         setPathBuffer("");
-        TextField field = openTextField(c.dialog);
-        EXPECT_EQ(typeIntoField(field, c.typed), c.taken) << c.text;
-        EXPECT_STREQ(field.text.data(), c.text);
+        TextField field = openTextField(dialog);
+        EXPECT_EQ(typeIntoField(field, typed), taken) << text;
+        EXPECT_STREQ(field.text.data(), text);
     }
 }
 
@@ -103,37 +125,18 @@ TEST(TextField, Keeps63CharactersAndOnlyOkHandsThemOver)
     EXPECT_EQ(shown(field), std::string(30, 'a') + "xyz|" + std::string(30, 'b'));
 }
 
-// Steps: B Backspace, D Delete, LRHE caret keys (lower case: Shift), digit n: click, "+text": typed text.
+// The name field opens all selected: typing replaces the selection, a refused character keeps it. Nothing goes before
+// the start nor after the end; a selection keeps its anchor and Left and Right collapse it to its ends; a click past
+// the end puts the caret there. The code field takes capitals and no line break.
 TEST(TextField, KeysTypingAndClicksActAtTheCaretAndOverTheSelection)
 {
-    const struct { const char* opening; const char* steps; const char* result; } cases[] = {
-        {"Ancien", "", "[Ancien]"}, {"Ancien", "+Zo\xC3\xA9", "Zo\xE9|"},  // opens all selected; typing replaces it
-        {"Ancien", "+\xE2\x86\x92", "[Ancien]"},                           // a refused character keeps it
-        {"abcdef", "3 B", "ab|def"}, {"abcdef", "3 D", "abc|ef"}, {"abcdef", "3 L L", "a|bcdef"}, {"abcdef", "3 R", "abcd|ef"},
-        {"abcdef", "H B", "|abcdef"}, {"abcdef", "E D", "abcdef|"},           // nothing before the start, after the end
-        {"abcdef", "3 l l", "a[bc]def"}, {"abcdef", "3 r h", "[abc]def"},     // the selection keeps its anchor
-        {"abcdef", "3 e L", "abc|def"}, {"abcdef", "3 h R", "abc|def"},       // Left and Right collapse it to its ends
-        {"abcdef", "3 l l B", "a|def"}, {"abcdef", "3 r D", "abc|ef"}, {"abcdef", "3 +XY", "abcXY|def"},
-        {"abcdef", "9", "abcdef|"},                                           // a click past the end
-        {"OLDONE", "+ab12cd\n", "AB12CD|"},                                  // code field: capitals, no line break
-    };
-    const CaretMove moves[] = {CaretMove::Left, CaretMove::Right, CaretMove::Home, CaretMove::End};
-    for (const auto& c : cases) {
-        setPathBuffer(c.opening);
-        TextField field = openTextField(c.opening[0] == 'O' ? TextDialog::LevelCode : TextDialog::PlayerName);
-        const std::string steps = c.steps;
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const char step = steps[i];
-            const std::size_t key = std::string("LRHE").find(static_cast<char>(std::toupper(step)));
-            if (step == 'B') eraseBeforeCaret(field);
-            if (step == 'D') eraseAfterCaret(field);
-            if (key != std::string::npos) moveCaret(field, moves[key], std::islower(step) != 0);
-            if (std::isdigit(step)) placeCaret(field, step - '0', false);
-            if (step != '+') continue;
-            const std::size_t end = std::min(steps.find(' ', i), steps.size());
-            typeIntoField(field, steps.substr(i + 1, end - i - 1).c_str());
-            i = end;
-        }
-        EXPECT_EQ(shown(field), c.result) << c.opening << " / " << c.steps;
-    }
+    EXPECT_EQ(edited("Ancien", ""), "[Ancien]");
+    EXPECT_EQ(edited("Ancien", "+Zo\xC3\xA9"), "Zo\xE9|");
+    EXPECT_EQ(edited("Ancien", "+\xE2\x86\x92"), "[Ancien]");
+    EXPECT_EQ(edited("OLDONE", "+ab12cd\n"), "AB12CD|");
+    const std::pair<const char*, const char*> edits[] = {
+        {"3 B", "ab|def"},    {"3 D", "abc|ef"},     {"3 L L", "a|bcdef"},   {"3 R", "abcd|ef"},   {"H B", "|abcdef"},
+        {"E D", "abcdef|"},   {"3 l l", "a[bc]def"}, {"3 r h", "[abc]def"},  {"3 e L", "abc|def"}, {"3 h R", "abc|def"},
+        {"3 l l B", "a|def"}, {"3 r D", "abc|ef"},   {"3 +XY", "abcXY|def"}, {"9", "abcdef|"}};
+    for (const auto& [steps, result] : edits) EXPECT_EQ(edited("abcdef", steps), result) << steps;
 }

@@ -4,21 +4,21 @@
 // start without a display is checked on the real game by e2e_game.sh).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "shell/video_driver.h"
 
 TEST(VideoDriver, OnlyADisplayOrADriverAskedForShowsTheGame)
 {
-    const struct {
-        const char* driver;
-        const char* requested;
-        bool shows;
-    } cases[] = {
-        {"x11", nullptr, true},        {"wayland", "wayland", true},    {"offscreen", nullptr, false},
-        {"dummy", nullptr, false},     {"offscreen", "x11,wayland", false},
-        {"dummy", "dummy", true},      {"offscreen", "wayland,offscreen", true},
-        {"dummy", "dummyx", false},    {"dummy", ",", false},           {nullptr, nullptr, false},
+    // The driver SDL chose, the one asked for (nullptr: none), whether the game shows.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"x11", nullptr, true},    {"wayland", "wayland", true},
+        {"dummy", nullptr, false}, {"offscreen", nullptr, false},
+        {"dummy", "dummy", true},  {"offscreen", "x11,wayland", false},
+        {"dummy", ",", false},     {"offscreen", "wayland,offscreen", true},
+        {nullptr, nullptr, false}, {"dummy", "dummyx", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(videoDriverShowsGame(c.driver, c.requested), c.shows)
-            << (c.driver ? c.driver : "null") << " / " << (c.requested ? c.requested : "unset");
+    for (const auto& [driver, requested, shows] : cases)
+        EXPECT_EQ(videoDriverShowsGame(driver, requested), shows)
+            << (driver ? driver : "null") << " / " << (requested ? requested : "unset");
 }

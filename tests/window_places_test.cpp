@@ -9,8 +9,10 @@
 
 TEST(WindowPlaces, CentredAndOnlyYIsRaisedToTheTop)
 {
-    const struct { Point place, expected; } cases[] = {
-        {menuWindowPlace(1024, 768), {401, 217}}, {gameWindowPlace(1024, 768), {142, 71}},
-        {gameWindowPlace(640, 600), {-50, 0}},    {menuWindowPlace(200, 300), {-11, 0}}};
-    for (const auto& c : cases) EXPECT_EQ((std::pair{c.place.x, c.place.y}), (std::pair{c.expected.x, c.expected.y}));
+    const std::pair<Point, Point> cases[] = {{menuWindowPlace(1024, 768), {401, 217}},
+                                             {gameWindowPlace(1024, 768), {142, 71}},
+                                             {gameWindowPlace(640, 600), {-50, 0}},
+                                             {menuWindowPlace(200, 300), {-11, 0}}};
+    for (const auto& [place, expected] : cases)
+        EXPECT_EQ((std::pair{place.x, place.y}), (std::pair{expected.x, expected.y}));
 }

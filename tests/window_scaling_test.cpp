@@ -22,7 +22,7 @@ SDL_Surface* noisePicture(int width, int height, std::uint32_t seed)
     return surface;
 }
 
-Uint32& at(SDL_Surface* surface, int x, int y) { return static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x]; }
+Uint32& at(SDL_Surface* s, int x, int y) { return static_cast<Uint32*>(s->pixels)[y * s->pitch / 4 + x]; }
 
 TEST(WindowScale, LargestFactorThatFitsTheScreenAndItsPlaceInAWindow)
 {
@@ -44,7 +44,8 @@ TEST(WindowScale, EveryWindowPixelReadsAsItsGamePixel)
     for (const PicturePlace place : {PicturePlace{2, 0, 0}, PicturePlace{3, 870, 255}}) {
         for (const int x : {0, 1, 29, 240, 479, 520})
             for (int part = 0; part < place.scale; ++part) {
-                const Point read = picturePoint(Point{place.x + x * place.scale + part, place.y + 300 * place.scale + part}, place);
+                const Point read =
+                    picturePoint(Point{place.x + x * place.scale + part, place.y + 300 * place.scale + part}, place);
                 EXPECT_TRUE(read.x == x && read.y == 300) << "scale " << place.scale << " x " << x << " part " << part;
             }
         EXPECT_EQ(picturePoint(Point{place.x - 1, place.y - 1}, place).x, -1);
@@ -63,7 +64,8 @@ TEST(WindowPicture, CopiesReachOnlyTheirAreaAndAddUpToAWholeCopy)
         SDL_FillRect(surface, nullptr, 0x123456);
         return surface;
     };
-    for (const PicturePlace& place : {PicturePlace{1, 5, 7}, {2, 5, 7}, {3, 5, 7}, {4, 5, 7}, picturePlaceIn(160, 101, 37, 23, true)}) {
+    for (const PicturePlace& place :
+         {PicturePlace{1, 5, 7}, {2, 5, 7}, {3, 5, 7}, {4, 5, 7}, picturePlaceIn(160, 101, 37, 23, true)}) {
         SDL_Surface *window = blank(), *whole = blank();
         copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, whole, place);
         const SDL_Rect sent = copyEnlarged(picture, SDL_Rect{4, 3, 10, 6}, window, place);
@@ -75,17 +77,20 @@ TEST(WindowPicture, CopiesReachOnlyTheirAreaAndAddUpToAWholeCopy)
                 const Uint32 expected = !SDL_PointInRect(&point, &sent) ? 0x123456u
                                         : sharp ? at(picture, (x - place.x) / place.scale, (y - place.y) / place.scale)
                                                 : at(whole, x, y);
-                ASSERT_EQ(at(window, x, y) & 0xFFFFFFu, expected & 0xFFFFFFu) << "scale " << place.scale << " at " << x << "," << y;
+                ASSERT_EQ(at(window, x, y) & 0xFFFFFFu, expected & 0xFFFFFFu)
+                    << "scale " << place.scale << " at " << x << "," << y;
             }
         copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, window, place);
         for (int round = 0; round < 30; ++round) {
-            const SDL_Rect area{static_cast<int>(dice() % 33), static_cast<int>(dice() % 20), 1 + static_cast<int>(dice() % 6),
-                                1 + static_cast<int>(dice() % 6)};
+            const SDL_Rect area{static_cast<int>(dice() % 33), static_cast<int>(dice() % 20),
+                                1 + static_cast<int>(dice() % 6), 1 + static_cast<int>(dice() % 6)};
             for (int y = area.y; y < std::min(23, area.y + area.h); ++y)
-                for (int x = area.x; x < std::min(37, area.x + area.w); ++x) at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
+                for (int x = area.x; x < std::min(37, area.x + area.w); ++x)
+                    at(picture, x, y) = 0xFF000000u | (dice() & 0xFFFFFFu);
             copyEnlarged(picture, area, window, place);
             copyEnlarged(picture, SDL_Rect{0, 0, 37, 23}, whole, place);
-            ASSERT_EQ(std::memcmp(window->pixels, whole->pixels, static_cast<std::size_t>(101 * window->pitch)), 0) << round;
+            ASSERT_EQ(std::memcmp(window->pixels, whole->pixels, static_cast<std::size_t>(101 * window->pitch)), 0)
+                << round;
         }
         SDL_FreeSurface(window);
         SDL_FreeSurface(whole);
@@ -122,7 +127,8 @@ TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
         }
         SDL_Rect reported = count > 0 ? rects[0] : SDL_Rect{0, 0, 0, 0};
         for (int i = 1; i < count; ++i) SDL_UnionRect(&reported, &rects[i], &reported);
-        EXPECT_TRUE(SDL_RectEquals(&reported, &changes)) << "round " << round << ": the rectangles reach past the changes";
+        EXPECT_TRUE(SDL_RectEquals(&reported, &changes))
+            << "round " << round << ": the rectangles reach past the changes";
         for (SDL_Surface* surface : {picture, shown, before}) SDL_FreeSurface(surface);
     }
 }
@@ -131,14 +137,16 @@ TEST(WindowPicture, ChangedRectanglesHoldEveryDifferenceOfTheArea)
 // factor, nothing but nearest neighbour is used; a window keeps whole factors.
 TEST(FullScreenPicture, FillsTheScreenKeepingItsShape)
 {
-    const int table[][5] = {  // screen width and height, then the picture's width, height and factor
+    // The screen's width and height, then the picture's width, height and factor.
+    const int table[][5] = {
         {1920, 1080, 1374, 1080, 2}, {3840, 2160, 2749, 2160, 4}, {1024, 768, 977, 768, 2},
         {1400, 2000, 1400, 1100, 2}, {640, 480, 700, 550, 1},
     };
     for (const auto& row : table) {
         const PicturePlace place = picturePlaceIn(row[0], row[1], 700, 550, true);
         EXPECT_TRUE(place.width == row[2] && place.height == row[3] && place.scale == row[4] &&
-                    place.x == std::max(0, (row[0] - row[2]) / 2) && wholeFactorPlace(place) == (row[2] == row[4] * 700))
+                    place.x == std::max(0, (row[0] - row[2]) / 2) &&
+                    wholeFactorPlace(place) == (row[2] == row[4] * 700))
             << row[0] << "x" << row[1] << ": " << place.width << "x" << place.height;
         EXPECT_EQ(picturePlaceIn(row[0], row[1], 700, 550).width % 700, 0);
     }
@@ -172,7 +180,8 @@ TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
                 run += sharp ? 1 : 0;
                 const Point after = picturePoint(next, place);
                 if (i + 1 < length && (after.x != read.x || after.y != read.y)) {
-                    EXPECT_TRUE(i + 1 == run || (run >= block - 1 && run <= block + 1)) << shown << ": block of " << run;
+                    EXPECT_TRUE(i + 1 == run || (run >= block - 1 && run <= block + 1))
+                        << shown << ": block of " << run;
                     run = 0;
                 }
             }

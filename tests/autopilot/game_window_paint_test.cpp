@@ -26,7 +26,7 @@ SDL_Surface* windowSized()
     return surface;
 }
 
-Uint32 pixelAt(const SDL_Surface* surface, int x, int y) { return static_cast<const Uint32*>(surface->pixels)[y * 700 + x]; }
+Uint32 pixelAt(const SDL_Surface* s, int x, int y) { return static_cast<const Uint32*>(s->pixels)[y * 700 + x]; }
 
 struct PaintCheck {
     SDL_Surface* window = windowSized();     // painted by paintGameWindow only
@@ -66,19 +66,19 @@ struct PaintCheck {
         for (const Shot& shot : game.shotTable) withShots += shot.active != 0 ? 1 : 0;
 
         for (int py = 0; py < 550 && mismatches < 5; ++py) {
-            const auto row = [py](const SDL_Surface* surface) { return &static_cast<const Uint32*>(surface->pixels)[py * 700]; };
-            if (std::memcmp(row(window), row(reference), 2800) == 0 && std::memcmp(row(window), row(before), 2800) == 0) {
-                continue;
-            }
+            const auto row = [py](const SDL_Surface* s) { return static_cast<const Uint32*>(s->pixels) + py * 700; };
+            const bool same = std::memcmp(row(window), row(reference), 2800) == 0;
+            if (same && std::memcmp(row(window), row(before), 2800) == 0) continue;
             for (int px = 0; px < 700; ++px) {
                 const SDL_Point point{px, py};
                 const Uint32 shown = pixelAt(window, px, py);
                 const bool wrong = shown != pixelAt(reference, px, py);
                 bool unreported = shown != pixelAt(before, px, py);
-                for (int i = 0; unreported && i < changed.count; ++i) unreported = !SDL_PointInRect(&point, &changed.rects[i]);
+                for (int i = 0; unreported && i < changed.count; ++i)
+                    unreported = !SDL_PointInRect(&point, &changed.rects[i]);
                 if (!wrong && !unreported) continue;
-                ADD_FAILURE() << "paint " << paints << " level " << game.currentLevel << ": pixel (" << px << ", "
-                              << py << ") " << (wrong ? "differs from a full repaint" : "changed unreported");
+                ADD_FAILURE() << "paint " << paints << " level " << game.currentLevel << ": pixel (" << px << ", " << py
+                              << ") " << (wrong ? "differs from a full repaint" : "changed unreported");
                 mismatches += 1;
                 break;
             }
