@@ -70,6 +70,17 @@ def run(cmd, cwd, timeout=None):
         return 'timeout'
 
 
+def contents(tree):
+    """Every file below tree, by its path relative to it, with its bytes' checksum."""
+    found = {}
+    for folder, _, names in os.walk(tree):
+        for name in names:
+            path = os.path.join(folder, name)
+            with open(path, 'rb') as f:
+                found[os.path.relpath(path, tree)] = zlib.crc32(f.read())
+    return found
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument('--rev', help='commit to check (default: the working tree)')
@@ -81,6 +92,9 @@ def main():
     args = ap.parse_args()
     repo = subprocess.check_output(['git', 'rev-parse', '--show-toplevel'], text=True).strip()
     tree = os.path.join(args.scratch, 'src')
+    # The build directory is kept from run to run; the last copy's contents say which files the
+    # new copy changes, as its files carry the commit's time, which may be older than the objects.
+    before = contents(tree)
     shutil.rmtree(tree, ignore_errors=True)
     os.makedirs(tree)
     if args.rev:
@@ -90,6 +104,9 @@ def main():
     if args.tests_rev:
         shutil.rmtree(os.path.join(tree, 'tests'))
         subprocess.run(f'git archive {args.tests_rev} tests | tar -x -C {tree}', shell=True, cwd=repo, check=True)
+    for name, data in contents(tree).items():
+        if before.get(name) != data:
+            os.utime(os.path.join(tree, name))
     # Files mutated by a run that was stopped: their objects may hold a mutant, but the fresh
     # copy is older than them, so it is touched to be rebuilt.
     touched = os.path.join(args.scratch, 'touched')
