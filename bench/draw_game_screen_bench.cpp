@@ -23,8 +23,7 @@ namespace {
 
 SDL_Surface* solid(int width, int height, Uint8 r, Uint8 g, Uint8 b, bool icon)
 {
-    SDL_Surface* picture =
-        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, r, g, b, 255));
     SDL_SetSurfaceBlendMode(picture, icon ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     return picture;

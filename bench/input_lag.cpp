@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kPaddleRow = 527;     // a row of the game window the paddle alone crosses
+constexpr int kPaddleRow = 527;  // a row of the game window the paddle alone crosses
 constexpr double kGiveUpMs = 500.0;
 
 double nowMs()
@@ -31,7 +31,8 @@ double nowMs()
 
 std::vector<unsigned long> paddleRow(Display* display, int x, int y)
 {
-    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y + kPaddleRow, kPlayfieldWidth, 1, AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), x, y + kPaddleRow, kPlayfieldWidth, 1, AllPlanes, ZPixmap);
     std::vector<unsigned long> row;
     if (image == nullptr) return row;
     for (int i = 0; i < kPlayfieldWidth; ++i) row.push_back(XGetPixel(image, i, 0));
@@ -80,7 +81,8 @@ int main(int argc, char** argv)
             XTestFakeKeyEvent(display, rightward ? right : left, False, CurrentTime);
             XFlush(display);
         }
-        if (lag < 0) missed += 1; else lags.push_back(lag);
+        if (lag < 0) missed += 1;
+        else lags.push_back(lag);
         // A pause of no fixed length: a whole number of the game's ticks would meet every input
         // at the same point between two ticks.
         std::this_thread::sleep_for(std::chrono::milliseconds(150 + std::rand() % 37));

@@ -15,7 +15,6 @@
 #include "bench/process_usage.h"
 #include "game/controls.h"
 #include "game/game_state.h"
-#include "bench/process_usage.h"
 #include "game/random.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
@@ -86,12 +85,13 @@ int main(int argc, char** argv)
     const double elapsed = static_cast<double>(SDL_GetTicks64() - start) / 1000.0;
     const double cpu = cpuSeconds() - cpuStart;
 
-    std::printf("seconds %.2f ticks %llu (%.1f a second) repaints %llu (%.1f a second) cpu %.1f %% of a core "
-                "interval %u ms level-bricks-broken %d\n",
-                elapsed, static_cast<unsigned long long>(sdl.ticksDelivered), sdl.ticksDelivered / elapsed,
-                static_cast<unsigned long long>(windows.framesPresented - framesStart),
-                (windows.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
-                game.bricksBroken);
+    std::printf(
+        "seconds %.2f ticks %llu (%.1f a second) repaints %llu (%.1f a second) cpu %.1f %% of a core "
+        "interval %u ms level-bricks-broken %d\n",
+        elapsed, static_cast<unsigned long long>(sdl.ticksDelivered), sdl.ticksDelivered / elapsed,
+        static_cast<unsigned long long>(windows.framesPresented - framesStart),
+        (windows.framesPresented - framesStart) / elapsed, 100.0 * cpu / elapsed, game.tickIntervalMs,
+        game.bricksBroken);
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(windows.game.window, &width, &height);

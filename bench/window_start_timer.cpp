@@ -11,9 +11,9 @@
 // Usage: window-start-timer [--hover X Y W H] COMMAND [ARGUMENTS...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <sys/select.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/select.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -39,7 +39,8 @@ bool drawnIn(Display* display, Window window, int x, int y, int width, int heigh
     if (image == nullptr) return false;
     bool drawn = false;
     for (int row = 0; row < height && !drawn; ++row) {
-        for (int column = 0; column < width && !drawn; ++column) drawn = (XGetPixel(image, column, row) & 0xFFFFFF) != 0;
+        for (int column = 0; column < width && !drawn; ++column)
+            drawn = (XGetPixel(image, column, row) & 0xFFFFFF) != 0;
     }
     XDestroyImage(image);
     return drawn;

@@ -135,12 +135,8 @@ void applyBonus(int kind)
     case kLostLifeCapsule:
         if (game.livesLeft > 0) game.livesLeft -= 1;
         break;
-    case kMirroredPaddleCapsule:
-        game.bonusMirror = !game.bonusMirror;
-        break;
-    case kStickyPaddleCapsule:
-        togglePaddleMode(&GameState::bonusSticky);
-        break;
+    case kMirroredPaddleCapsule: game.bonusMirror = !game.bonusMirror; break;
+    case kStickyPaddleCapsule: togglePaddleMode(&GameState::bonusSticky); break;
     case kArmedPaddleCapsule:
         game.shotsLeft += 15;
         leavePaddleModes();
@@ -161,11 +157,8 @@ void applyBonus(int kind)
             updateVelocities();
         }
         break;
-    case kRandomBounceCapsule:
-        togglePaddleMode(&GameState::bonusRandomBounce);
-        break;
-    default:
-        break;
+    case kRandomBounceCapsule: togglePaddleMode(&GameState::bonusRandomBounce); break;
+    default: break;
     }
 }
 

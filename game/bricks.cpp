@@ -73,10 +73,10 @@ bool brickHit(int x, int y, int n)
             brick.kind = kNoBrick;
         } else {
             const Ball& ball = game.balls[n - 1];
-            const double gapX = gapBetween(x - kBallHalf - ball.vx, x + kBallHalf - ball.vx,
-                                           brick.x, brick.x + kBrickWidth);
-            const double gapY = gapBetween(y - kBallHalf - ball.vy, y + kBallHalf - ball.vy,
-                                           brick.y, brick.y + kBrickHeight);
+            const double gapX =
+                gapBetween(x - kBallHalf - ball.vx, x + kBallHalf - ball.vx, brick.x, brick.x + kBrickWidth);
+            const double gapY =
+                gapBetween(y - kBallHalf - ball.vy, y + kBallHalf - ball.vy, brick.y, brick.y + kBrickHeight);
             bounce = true;
             if (gapY > 0) sumY += gapY;
             if (gapX > 0) sumX += gapX;

@@ -14,10 +14,7 @@ namespace {
 
 constexpr std::uint32_t kPausedTickMs = 20;
 
-bool waitingScreenShown()
-{
-    return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0;
-}
+bool waitingScreenShown() { return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0; }
 
 // A click or key on a waiting screen leaves it.
 void leaveWaitingScreen()

@@ -14,9 +14,9 @@ constexpr int kBrickCount = 250;
 constexpr int kBonusCount = 80;
 constexpr int kShotCount = 60;
 
-constexpr int kPlayfieldWidth = 480;  // x 0..479
+constexpr int kPlayfieldWidth = 480;                  // x 0..479
 constexpr int kPlayfieldRight = kPlayfieldWidth - 1;  // the last column the paddle may cover
-constexpr int kPaddleTop = 520;       // the paddle's top edge
+constexpr int kPaddleTop = 520;                       // the paddle's top edge
 constexpr int kBrickWidth = 40;
 constexpr int kBrickHeight = 20;
 constexpr int kCapsuleWidth = 20;
@@ -38,7 +38,7 @@ constexpr std::uint32_t kFastestTickIntervalMs = 10;
 
 // What a brick entry holds (Brick::kind). Kinds 1 to 5 are ordinary bricks, one strike each.
 enum BrickKind : std::int32_t {
-    kNoBrick = 0,              // an empty entry: ignored everywhere, x and y may be stale
+    kNoBrick = 0,  // an empty entry: ignored everywhere, x and y may be stale
     kFirstOrdinaryBrick = 1,
     kLastOrdinaryBrick = 5,
     kHardBrick = 6,            // cracked by its first strike
@@ -70,12 +70,12 @@ constexpr int kCapsuleKinds = kRandomBounceCapsule;  // kinds 1 to 13, each with
 enum class BallIcon : std::uint8_t { Normal, Fire };
 
 struct Ball {
-    double x;       // centre x, pixels
-    double y;       // centre y, pixels
-    double vx;      // x step per tick: ballSpeed * cos(angle) after a velocity update
-    double vy;      // y step per tick: ballSpeed * sin(angle) after a velocity update
-    double angle;   // direction of travel, radians, screen coordinates (negative rises)
-    BallIcon icon;  // normal or fire-ball picture
+    double x;           // centre x, pixels
+    double y;           // centre y, pixels
+    double vx;          // x step per tick: ballSpeed * cos(angle) after a velocity update
+    double vy;          // y step per tick: ballSpeed * sin(angle) after a velocity update
+    double angle;       // direction of travel, radians, screen coordinates (negative rises)
+    BallIcon icon;      // normal or fire-ball picture
     std::int32_t held;  // 1 while resting on the sticky paddle until a click
 };
 
@@ -94,38 +94,38 @@ struct FallingBonus {
 };
 
 struct Shot {
-    std::int32_t x;       // the shot's point (top middle), pixels
+    std::int32_t x;  // the shot's point (top middle), pixels
     std::int32_t y;
     std::int32_t active;  // 0 free
 };
 
 struct GameState {
     // Game-wide values, kept from one level to the next.
-    std::int32_t score = 0;             // running score of the game being played
-    std::int32_t bestScore = 200000;    // best score, from the score file
+    std::int32_t score = 0;                // running score of the game being played
+    std::int32_t bestScore = 200000;       // best score, from the score file
     std::array<char, 64> bestScoreName{};  // holder of the best score, Windows-1252
-    std::int32_t livesLeft = 1;         // spare balls
-    std::int32_t currentLevel = 1;      // level being played; above kLevelCount once every level is done
-    std::int32_t soundEnabled = 1;      // 1: cues play
-    std::int32_t shotsLeft = 0;         // shots the armed paddle may still fire
+    std::int32_t livesLeft = 1;            // spare balls
+    std::int32_t currentLevel = 1;         // level being played; above kLevelCount once every level is done
+    std::int32_t soundEnabled = 1;         // 1: cues play
+    std::int32_t shotsLeft = 0;            // shots the armed paddle may still fire
 
     // Level and run.
-    bool ballLaunched = false;          // set by the launching click
-    bool paused = false;                // ticks do nothing while set
-    bool questionOpen = false;          // the F12 or Escape question is open: the game holds
+    bool ballLaunched = false;                            // set by the launching click
+    bool paused = false;                                  // ticks do nothing while set
+    bool questionOpen = false;                            // the F12 or Escape question is open: the game holds
     std::uint32_t tickIntervalMs = kStartTickIntervalMs;  // game timer interval, ms; shrinks to kFastestTickIntervalMs
-    std::int32_t speedUpTally = 0;      // velocity updates since the interval last shrank
-    std::int32_t ballSpeed = 4;         // length of a ball's step per tick, pixels: 2, 4 or 8
-    std::int32_t ballCount = 1;         // balls in play, 1 or 2
-    std::int32_t paddleX = kPaddleStartX;  // paddle centre x, pixels
-    std::int32_t paddleWidth = kPaddleStartWidth;  // paddle width, pixels: 30, 60 or 90
-    std::array<std::int32_t, 2> heldOffset{};  // x offset of a ball resting on the paddle
-    std::int32_t bricksBroken = 0;      // bricks destroyed by strikes in this level
-    Point cursorPos{};                  // last pointer position read, client pixels
-    std::array<Ball, 2> balls{};        // the first and the second ball
-    BrickTable brickTable{};            // the board
-    std::array<FallingBonus, kBonusCount> bonusTable{};  // falling capsules
-    std::array<Shot, kShotCount> shotTable{};           // shots in flight
+    std::int32_t speedUpTally = 0;                        // velocity updates since the interval last shrank
+    std::int32_t ballSpeed = 4;                           // length of a ball's step per tick, pixels: 2, 4 or 8
+    std::int32_t ballCount = 1;                           // balls in play, 1 or 2
+    std::int32_t paddleX = kPaddleStartX;                 // paddle centre x, pixels
+    std::int32_t paddleWidth = kPaddleStartWidth;         // paddle width, pixels: 30, 60 or 90
+    std::array<std::int32_t, 2> heldOffset{};             // x offset of a ball resting on the paddle
+    std::int32_t bricksBroken = 0;                        // bricks destroyed by strikes in this level
+    Point cursorPos{};                                    // last pointer position read, client pixels
+    std::array<Ball, 2> balls{};                          // the first and the second ball
+    BrickTable brickTable{};                              // the board
+    std::array<FallingBonus, kBonusCount> bonusTable{};   // falling capsules
+    std::array<Shot, kShotCount> shotTable{};             // shots in flight
 
     // Bonus effects, all cleared at level start.
     bool bonusWidePaddle = false;    // paddle widened

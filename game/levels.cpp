@@ -27,16 +27,15 @@ struct Placement {
     const char* kinds;  // '1' to '8' a brick of that kind; '.' no brick (and no entry used)
     int x;              // top-left corner of the first brick
     int y;
-    int dx;             // Line: step from one character's brick to the next
+    int dx;  // Line: step from one character's brick to the next
     int dy;
-    int repeats;        // how many times the whole placement is laid
-    int rx;             // step from one repeat to the next
+    int repeats;  // how many times the whole placement is laid
+    int rx;       // step from one repeat to the next
     int ry;
-    int group;          // 0 none, 1-5 the disappearing group of every brick laid
+    int group;  // 0 none, 1-5 the disappearing group of every brick laid
 };
 
-constexpr Placement line(int x, int y, const char* kinds, int dx, int dy, int repeats = 1,
-                         int rx = 0, int ry = 0)
+constexpr Placement line(int x, int y, const char* kinds, int dx, int dy, int repeats = 1, int rx = 0, int ry = 0)
 {
     return Placement{Shape::Line, kinds, x, y, dx, dy, repeats, rx, ry, 0};
 }
@@ -45,10 +44,7 @@ constexpr Placement line(int x, int y, const char* kinds, int dx, int dy, int re
 constexpr Placement row(int x, int y, const char* kinds) { return line(x, y, kinds, 40, 0); }
 
 // `count` copies of a row, each 20 lower than the one before.
-constexpr Placement rows(int x, int y, const char* kinds, int count)
-{
-    return line(x, y, kinds, 40, 0, count, 0, 20);
-}
+constexpr Placement rows(int x, int y, const char* kinds, int count) { return line(x, y, kinds, 40, 0, count, 0, 20); }
 
 // Bricks one above the other, from (x, y) downwards.
 constexpr Placement column(int x, int y, const char* kinds) { return line(x, y, kinds, 0, 20); }
@@ -603,17 +599,12 @@ void lay(const Placement& placement, int& brickIndexCounter)
         case Shape::Line:
             for (int i = 0; kinds[i] != '\0'; ++i) {
                 if (kinds[i] == '.') continue;
-                placeBrick(brickIndexCounter, kindOf(kinds[i]), x + i * placement.dx,
-                           y + i * placement.dy);
+                placeBrick(brickIndexCounter, kindOf(kinds[i]), x + i * placement.dx, y + i * placement.dy);
                 ++brickIndexCounter;
             }
             break;
-        case Shape::Pair:
-            placeBrickPair(brickIndexCounter, x, y, kindOf(kinds[0]), kindOf(kinds[1]));
-            break;
-        case Shape::Diamond:
-            placeBrickDiamond(brickIndexCounter, x, y, kindOf(kinds[0]), kindOf(kinds[1]));
-            break;
+        case Shape::Pair: placeBrickPair(brickIndexCounter, x, y, kindOf(kinds[0]), kindOf(kinds[1])); break;
+        case Shape::Diamond: placeBrickDiamond(brickIndexCounter, x, y, kindOf(kinds[0]), kindOf(kinds[1])); break;
         case Shape::Cross:
             placeBrick(brickIndexCounter++, kindOf(kinds[0]), x, y - 20);
             placeBrick(brickIndexCounter++, kindOf(kinds[0]), x - 40, y);

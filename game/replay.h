@@ -27,10 +27,10 @@ struct ReplayStart {
     // next game, which opens on that screen.
     std::int32_t levelIntroShown = 0;
     std::int32_t victoryShown = 0;
-    std::int32_t bestScore = 0;     // the record read from the score file
+    std::int32_t bestScore = 0;  // the record read from the score file
     std::array<char, 64> bestScoreName{};
-    Point pointer{};                // the game window's pointer as the game opened
-    Point cursor{};                 // game.cursorPos as the game opened (left by the menu)
+    Point pointer{};  // the game window's pointer as the game opened
+    Point cursor{};   // game.cursorPos as the game opened (left by the menu)
 };
 
 enum class ReplayMode : std::uint8_t { Off, Recording, Playing };
@@ -39,10 +39,10 @@ enum class ReplayMode : std::uint8_t { Off, Recording, Playing };
 struct ReplaySession {
     ReplayMode mode = ReplayMode::Off;
     ReplayStart start;
-    std::string stream;       // the encoded events
-    long ticks = 0;           // timer calls that ran a tick so far
+    std::string stream;  // the encoded events
+    long ticks = 0;      // timer calls that ran a tick so far
     // Recording.
-    Record run = Record::End; // the run being counted, End for none
+    Record run = Record::End;  // the run being counted, End for none
     std::uint32_t runLength = 0;
     std::int64_t lastCallMs = -1;  // when the previous call or answer was recorded
     // Both ways: the bases of the differences.
@@ -50,13 +50,13 @@ struct ReplaySession {
     std::int64_t lastClock = 0;
     StateCheck lastCheck{};
     // Playing.
-    std::size_t readAt = 0;        // next byte of the stream
-    std::uint32_t runLeft = 0;     // calls left in the run being played
+    std::size_t readAt = 0;     // next byte of the stream
+    std::uint32_t runLeft = 0;  // calls left in the run being played
     Record runKind = Record::End;
-    bool checking = false;         // compare the state at every check
-    bool keepsNoRecord = false;    // shown to a watcher: a record it sets is not saved anywhere
-    bool stopped = false;          // the end was reached, the player stopped, or the game departed
-    std::string failure;           // why the replay stopped early: a difference or a departure
+    bool checking = false;       // compare the state at every check
+    bool keepsNoRecord = false;  // shown to a watcher: a record it sets is not saved anywhere
+    bool stopped = false;        // the end was reached, the player stopped, or the game departed
+    std::string failure;         // why the replay stopped early: a difference or a departure
 };
 
 extern ReplaySession replay;
@@ -68,10 +68,10 @@ void runHandler(Handler handler, int argument, std::int64_t atMs);
 // The seam's answers, asked of the platform and passed through the replay: while recording
 // they are appended and returned unchanged; while playing the platform is still asked (its
 // question or dialog closes at once) but the answer comes from the stream.
-Point seamPointer();                       // pointerPosition
-bool seamAnswer(const char* text);         // askYesNo, timed by inputTimeMs
-void seamDialogText(TextDialog dialog);    // runTextDialog: the text left in pathBuffer
-std::int64_t seamClock();                  // localTimeMs
+Point seamPointer();                     // pointerPosition
+bool seamAnswer(const char* text);       // askYesNo, timed by inputTimeMs
+void seamDialogText(TextDialog dialog);  // runTextDialog: the text left in pathBuffer
+std::int64_t seamClock();                // localTimeMs
 // The record as the shell left it in game.bestScore and game.bestScoreName, read again from the
 // score file: recorded when it differs from the values before (`scoreBefore`, `nameBefore`);
 // while playing, the recorded values are set again.

@@ -121,9 +121,7 @@ constexpr CheckField kFields[kCheckFieldCount] = {
     {"paddleWidth", false, [](const GameState& s) { return zigzag(s.paddleWidth); }},
     {"heldOffset[0]", false, [](const GameState& s) { return zigzag(s.heldOffset[0]); }},
     {"heldOffset[1]", false,
-     [](const GameState& s) {
-         return s.ballCount == 2 && s.balls[1].held == 1 ? zigzag(s.heldOffset[1]) : 0;
-     }},
+     [](const GameState& s) { return s.ballCount == 2 && s.balls[1].held == 1 ? zigzag(s.heldOffset[1]) : 0; }},
     {"bricksBroken", false, [](const GameState& s) { return zigzag(s.bricksBroken); }},
     {"cursorPos.x", false, [](const GameState& s) { return zigzag(s.cursorPos.x); }},
     {"cursorPos.y", false, [](const GameState& s) { return zigzag(s.cursorPos.y); }},
@@ -156,10 +154,7 @@ StateCheck checkOf(const GameState& state)
     return check;
 }
 
-const char* checkFieldName(int field)
-{
-    return field >= 0 && field < kCheckFieldCount ? kFields[field].name : "?";
-}
+const char* checkFieldName(int field) { return field >= 0 && field < kCheckFieldCount ? kFields[field].name : "?"; }
 
 void describeCheckValue(int field, std::uint64_t value, char* text, int size)
 {

@@ -154,8 +154,7 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
         if (!whole) break;
         return true;
     }
-    default:
-        break;
+    default: break;
     }
     reason = "événement mal formé (octet " + std::to_string(at) + " des événements)";
     return false;

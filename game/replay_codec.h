@@ -18,27 +18,27 @@ constexpr std::int64_t kLatestClock = std::int64_t{1} << 50;
 
 // The stream's records, in the low four bits of each record's first byte.
 enum class Record : std::uint8_t {
-    Ticks = 1,    // a run of timer calls (count)
-    Moves,        // a run of pointer-moved calls (count)
-    Clicks,       // a run of left-button calls (count)
-    Key,          // a key call (virtual-key code)
-    Close,        // a close request
-    Pointer,      // the pointer read by the game, when it differs from the previous reading
-    Answer,       // a Yes/No question's answer
-    Text,         // the text a dialog was closed with
-    Clock,        // a clock reading (difference from the previous reading)
-    Check,        // the state check after a tick (tick number, changed fields)
-    Wait,         // milliseconds the player let pass before the next call or answer
-    End,          // the game window closed; nothing may follow
-    Best,         // the record read again at the end of a run, when another game had changed it
+    Ticks = 1,  // a run of timer calls (count)
+    Moves,      // a run of pointer-moved calls (count)
+    Clicks,     // a run of left-button calls (count)
+    Key,        // a key call (virtual-key code)
+    Close,      // a close request
+    Pointer,    // the pointer read by the game, when it differs from the previous reading
+    Answer,     // a Yes/No question's answer
+    Text,       // the text a dialog was closed with
+    Clock,      // a clock reading (difference from the previous reading)
+    Check,      // the state check after a tick (tick number, changed fields)
+    Wait,       // milliseconds the player let pass before the next call or answer
+    End,        // the game window closed; nothing may follow
+    Best,       // the record read again at the end of a run, when another game had changed it
 };
 
 // One record read from the stream (a run is read one call at a time).
 struct ReplayEvent {
     Record kind = Record::End;
-    std::int64_t value = 0;  // key code, answer, wait, clock difference, tick of a check
-    Point point{};           // pointer difference
-    std::string text;        // dialog text
+    std::int64_t value = 0;     // key code, answer, wait, clock difference, tick of a check
+    Point point{};              // pointer difference
+    std::string text;           // dialog text
     std::uint64_t changed = 0;  // check: the fields that changed since the previous check
     StateCheck check{};         // check: every field's value (unchanged ones carried over)
 };

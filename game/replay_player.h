@@ -28,8 +28,8 @@ bool replayAnswerDue();
 
 // The seam's answers taken from the stream (see the seam* pass-throughs in replay.h); each
 // stops the playback with a reason when the stream holds something else.
-Point playedPointer();        // the last reading when the next record is no pointer reading
-bool playedAnswer();          // false once stopped
-void playedDialogText();      // into pathBuffer; left as it is once stopped
-std::int64_t playedClock();   // the last reading once stopped
-void playedBestScore();       // only when the next record is a record read again
+Point playedPointer();       // the last reading when the next record is no pointer reading
+bool playedAnswer();         // false once stopped
+void playedDialogText();     // into pathBuffer; left as it is once stopped
+std::int64_t playedClock();  // the last reading once stopped
+void playedBestScore();      // only when the next record is a record read again

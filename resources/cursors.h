@@ -88,12 +88,12 @@ constexpr const char* kMenuCursorRows[] = {
 // clang-format on
 
 // The pointer over the game and credits windows: two colours, hot spot (1, 1).
-constexpr PixelArt kGameCursor = {32, 32, kGameCursorRows, kGameCursorPalette,
-                                  sizeof kGameCursorPalette / sizeof kGameCursorPalette[0], 1, 1};
+constexpr PixelArt kGameCursor = {
+    32, 32, kGameCursorRows, kGameCursorPalette, sizeof kGameCursorPalette / sizeof kGameCursorPalette[0], 1, 1};
 
 // The pointer over the menu: full colour, hot spot (0, 0).
-constexpr PixelArt kMenuCursor = {32, 32, kMenuCursorRows, kMenuCursorPalette,
-                                  sizeof kMenuCursorPalette / sizeof kMenuCursorPalette[0], 0, 0};
+constexpr PixelArt kMenuCursor = {
+    32, 32, kMenuCursorRows, kMenuCursorPalette, sizeof kMenuCursorPalette / sizeof kMenuCursorPalette[0], 0, 0};
 
 static_assert(pixelArtWellFormed(kGameCursor));
 static_assert(pixelArtWellFormed(kMenuCursor));

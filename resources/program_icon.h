@@ -70,12 +70,12 @@ constexpr const char* kProgramIcon16Rows[] = {
 // clang-format on
 
 // The icon at 32 x 32, for the window's title bar and task list.
-constexpr PixelArt kProgramIcon32 = {32, 32, kProgramIcon32Rows, kProgramIconPalette,
-                                     sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
+constexpr PixelArt kProgramIcon32 = {
+    32, 32, kProgramIcon32Rows, kProgramIconPalette, sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
 
 // The icon at 16 x 16.
-constexpr PixelArt kProgramIcon16 = {16, 16, kProgramIcon16Rows, kProgramIconPalette,
-                                     sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
+constexpr PixelArt kProgramIcon16 = {
+    16, 16, kProgramIcon16Rows, kProgramIconPalette, sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
 
 static_assert(pixelArtWellFormed(kProgramIcon32));
 static_assert(pixelArtWellFormed(kProgramIcon16));

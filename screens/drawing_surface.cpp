@@ -31,8 +31,8 @@ SDL_Surface* makeFrameSurface(int width, int height)
 bool hasWordPixels(const SDL_Surface* surface)
 {
     const Uint32 format = surface->format->format;
-    return (format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888) &&
-           !SDL_MUSTLOCK(surface) && surface->pixels != nullptr;
+    return (format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888) && !SDL_MUSTLOCK(surface) &&
+           surface->pixels != nullptr;
 }
 
 // A picture whose pixels are copied as they are: no blending, colour key or modulation.
@@ -46,8 +46,7 @@ bool copiesPlainly(SDL_Surface* picture)
     SDL_GetSurfaceBlendMode(picture, &mode);
     SDL_GetSurfaceAlphaMod(picture, &alpha);
     SDL_GetSurfaceColorMod(picture, &r, &g, &b);
-    return mode == SDL_BLENDMODE_NONE && !SDL_HasColorKey(picture) && alpha == 255 &&
-           r == 255 && g == 255 && b == 255;
+    return mode == SDL_BLENDMODE_NONE && !SDL_HasColorKey(picture) && alpha == 255 && r == 255 && g == 255 && b == 255;
 }
 
 Uint32* rowOf(SDL_Surface* surface, int y)
@@ -57,8 +56,7 @@ Uint32* rowOf(SDL_Surface* surface, int y)
 
 // Cuts the area of w x h at (x, y) to the surface's clip rectangle, moving the matching source
 // corner (sourceX, sourceY) along. False when nothing of it is left.
-bool cutToClip(const SDL_Surface* surface, int& x, int& y, int& w, int& h, int& sourceX,
-               int& sourceY)
+bool cutToClip(const SDL_Surface* surface, int& x, int& y, int& w, int& h, int& sourceX, int& sourceY)
 {
     const SDL_Rect& clip = surface->clip_rect;
     if (x < clip.x) {
@@ -81,8 +79,7 @@ bool cutToClip(const SDL_Surface* surface, int& x, int& y, int& w, int& h, int& 
 // Copies w x h pixels from (sourceX, sourceY) of `source` to (x, y) of `target`, cut to the
 // target. Row by row with ordinary stores: SDL's own copy and fill stream past the cache,
 // which makes each of the many small pictures of a frame cost microseconds.
-void copyPixels(SDL_Surface* source, int sourceX, int sourceY, SDL_Surface* target, int x, int y,
-                int w, int h)
+void copyPixels(SDL_Surface* source, int sourceX, int sourceY, SDL_Surface* target, int x, int y, int w, int h)
 {
     if (hasWordPixels(source) && hasWordPixels(target) && copiesPlainly(source)) {
         if (!cutToClip(target, x, y, w, h, sourceX, sourceY)) return;
@@ -102,8 +99,7 @@ void fillPixels(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colo
 {
     if (!hasWordPixels(surface)) {
         SDL_Rect area{x, y, w, h};
-        SDL_FillRect(surface, &area,
-                     SDL_MapRGBA(surface->format, colour.r, colour.g, colour.b, 255));
+        SDL_FillRect(surface, &area, SDL_MapRGBA(surface->format, colour.r, colour.g, colour.b, 255));
         return;
     }
     int unusedX = 0;
@@ -124,8 +120,7 @@ FrameSlot* slotOf(const SDL_Surface* surface)
 SDL_Surface* reserveFrame(int width, int height)
 {
     for (FrameSlot& slot : frameSlots) {
-        if (slot.surface != nullptr && !slot.inUse && slot.surface->w == width &&
-            slot.surface->h == height) {
+        if (slot.surface != nullptr && !slot.inUse && slot.surface->w == width && slot.surface->h == height) {
             slot.inUse = true;
             return slot.surface;
         }
@@ -193,8 +188,7 @@ void endFrame(SDL_Surface* frame, SDL_Surface* target, int y)
     releaseFrame(frame);
 }
 
-void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int boxWidth,
-                 int boxHeight)
+void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int boxWidth, int boxHeight)
 {
     if (surface == nullptr || picture == nullptr) return;
     const int width = std::min(picture->w, boxWidth);
@@ -202,8 +196,8 @@ void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int b
     if (width <= 0 || height <= 0) return;
     FrameSlot* slot = slotOf(surface);
     const SDL_Rect& clip = surface->clip_rect;
-    if (slot != nullptr && slot->blankPending && x == 0 && y == 0 && copiesPlainly(picture) &&
-        clip.x == 0 && clip.y == 0 && clip.w == surface->w && clip.h == surface->h) {
+    if (slot != nullptr && slot->blankPending && x == 0 && y == 0 && copiesPlainly(picture) && clip.x == 0 &&
+        clip.y == 0 && clip.w == surface->w && clip.h == surface->h) {
         // An opaque picture at the corner of a fresh frame: only what it leaves uncovered
         // needs to be made black.
         slot->blankPending = false;
@@ -217,8 +211,7 @@ void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int b
     copyPixels(picture, 0, 0, surface, x, y, width, height);
 }
 
-void fillRectangle(SDL_Surface* surface, int left, int top, int right, int bottom,
-                   SDL_Color colour)
+void fillRectangle(SDL_Surface* surface, int left, int top, int right, int bottom, SDL_Color colour)
 {
     if (surface == nullptr) return;
     if (right < left) std::swap(left, right);

@@ -31,14 +31,12 @@ void endFrame(SDL_Surface* frame, SDL_Surface* target, int y);
 // boxWidth x boxHeight and to the surface; never stretched. A picture with alpha blending
 // (an icon) is blended, any other (a bitmap) is copied. Where the picture is smaller than its
 // box, the rest of the box keeps what was there. Null surfaces draw nothing.
-void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int boxWidth,
-                 int boxHeight);
+void drawPicture(SDL_Surface* surface, SDL_Surface* picture, int x, int y, int boxWidth, int boxHeight);
 
 // A rectangle filled in one colour with an outline of the same colour one pixel wide:
 // columns left..right-1 and rows top..bottom-1 (left and top inclusive, right and bottom
 // exclusive; swapped corners are put in order), cut to the surface.
-void fillRectangle(SDL_Surface* surface, int left, int top, int right, int bottom,
-                   SDL_Color colour);
+void fillRectangle(SDL_Surface* surface, int left, int top, int right, int bottom, SDL_Color colour);
 
 // Sets one opaque pixel; a point outside the surface is ignored.
 void setPixel(SDL_Surface* surface, int x, int y, SDL_Color colour);

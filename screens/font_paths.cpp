@@ -40,7 +40,8 @@ void writeCacheFile()
 {
     const std::string& path = fontPathCache.cacheFile;
     std::string text;
-    for (int i = 0; i < fontPathCache.count; ++i) text += facePathLine(fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
+    for (int i = 0; i < fontPathCache.count; ++i)
+        text += facePathLine(fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
     const std::string temporary = path + "." + std::to_string(getpid());
     std::FILE* out = std::fopen(temporary.c_str(), "w");
     if (out == nullptr) return;
@@ -107,8 +108,9 @@ bool parseFacePathLine(std::string_view line, FacePath& face)
     long long modifiedNs = 0;
     int pathStart = -1;
     if (std::sscanf(text.c_str(), "%d %d %lld %lld %n", &weight, &index, &size, &modifiedNs, &pathStart) != 4 ||
-        pathStart < 0 || static_cast<std::size_t>(pathStart) >= text.size() || text[static_cast<std::size_t>(pathStart)] != '/' ||
-        index < 0 || size < 0 || text.find('\r') != std::string::npos) {
+        pathStart < 0 || static_cast<std::size_t>(pathStart) >= text.size() ||
+        text[static_cast<std::size_t>(pathStart)] != '/' || index < 0 || size < 0 ||
+        text.find('\r') != std::string::npos) {
         return false;
     }
     face.weight = weight;

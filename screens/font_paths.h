@@ -10,17 +10,17 @@
 
 // One face as fontconfig gave it for a weight, with what the file looked like then.
 struct FacePath {
-    int weight = 0;              // the fontconfig weight asked for
-    int index = 0;               // the face's index in its file
-    long long size = 0;          // the file's size in bytes
-    long long modifiedNs = 0;    // the file's last change, nanoseconds since 1970
-    std::string file;            // the file's path, the file system's bytes
+    int weight = 0;            // the fontconfig weight asked for
+    int index = 0;             // the face's index in its file
+    long long size = 0;        // the file's size in bytes
+    long long modifiedNs = 0;  // the file's last change, nanoseconds since 1970
+    std::string file;          // the file's path, the file system's bytes
 };
 
 // The cache file's path and the faces read from it or found since.
 struct FontPathCache {
-    std::string cacheFile;       // "" while no cache is used (tools, tests)
-    bool loaded = false;         // the cache file has been read
+    std::string cacheFile;  // "" while no cache is used (tools, tests)
+    bool loaded = false;    // the cache file has been read
     std::array<FacePath, 8> faces{};
     int count = 0;
 };

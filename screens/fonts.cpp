@@ -43,16 +43,17 @@ struct FontSlot {
 // table: the game uses eight fonts and the picture maker a few dozen.
 constexpr int kFontSlots = 96;
 struct FontLookup {
-    bool ttfHeld = false;        // the lookup's own use of SDL_ttf is taken
+    bool ttfHeld = false;  // the lookup's own use of SDL_ttf is taken
     FcConfig* config = nullptr;
     bool fontconfigShared = false;  // another part of the program uses fontconfig too
     std::array<FontSlot, kFontSlots> slots{};
-    int used = 0;                // slots filled, from the first
-    GameFont noFont;             // handed out when the table is full: draws nothing
+    int used = 0;     // slots filled, from the first
+    GameFont noFont;  // handed out when the table is full: draws nothing
 };
 FontLookup fontLookup;
 
-bool startLookup() {
+bool startLookup()
+{
     // SDL_ttf counts its users: the lookup holds a use of its own while it keeps faces, so
     // that another part of the program shutting SDL_ttf down does not take them away.
     if (!fontLookup.ttfHeld) {
@@ -64,15 +65,15 @@ bool startLookup() {
 
 // Fontconfig is started only when a face must be asked of it: reading its configuration and
 // caches is the dearest part of opening the menu's font.
-bool startFontconfig() {
+bool startFontconfig()
+{
     if (fontLookup.config == nullptr) {
         fontLookup.config = FcInitLoadConfigAndFonts();
         if (fontLookup.config == nullptr) return false;
         // Fontconfig keeps state of its own that only FcFini releases: release it all at exit.
         static bool closeAtExit = std::atexit(closeGameFonts) == 0;
         (void)closeAtExit;
-        FcConfigParseAndLoadFromMemory(fontLookup.config,
-                                       reinterpret_cast<const FcChar8*>(kFaceAlias), FcFalse);
+        FcConfigParseAndLoadFromMemory(fontLookup.config, reinterpret_cast<const FcChar8*>(kFaceAlias), FcFalse);
     }
     return true;
 }
@@ -81,7 +82,8 @@ bool startFontconfig() {
 // than its regular one, and a font mapper never draws a lighter face than the family has, so
 // every weight below 400 (the side panel's thin 30 among them) is the regular face; 650 and
 // 700 are bold, 1000 and above black.
-int fontconfigWeight(int weight) {
+int fontconfigWeight(int weight)
+{
     weight = std::clamp(weight, 400, 1000);
     // Round to the named weights, halves upwards: 650 asks for bold as the mapper gave it.
     const int named = (weight + 50) / 100 * 100;
@@ -89,7 +91,8 @@ int fontconfigWeight(int weight) {
 }
 
 // The file and face index that fontconfig picks for the game's face at a fontconfig weight.
-bool matchFace(int weight, std::string& file, int& faceIndex) {
+bool matchFace(int weight, std::string& file, int& faceIndex)
+{
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(kFaceName));
     FcPatternAddInteger(pattern, FC_WEIGHT, weight);
@@ -110,7 +113,8 @@ bool matchFace(int weight, std::string& file, int& faceIndex) {
 
 // SDL_ttf takes a whole point size and a dots-per-inch value; the pixels per em that a
 // cell height asks for is rarely whole, so pick the pair whose product comes closest.
-void pointSizeFor(double pixelsPerEm, int& pointSize, unsigned& dpi) {
+void pointSizeFor(double pixelsPerEm, int& pointSize, unsigned& dpi)
+{
     const double product = pixelsPerEm * 72.0;
     double bestError = 1e30;
     pointSize = std::max(1, static_cast<int>(std::lround(pixelsPerEm)));
@@ -127,7 +131,8 @@ void pointSizeFor(double pixelsPerEm, int& pointSize, unsigned& dpi) {
     }
 }
 
-GameFont openFace(int height, int weight) {
+GameFont openFace(int height, int weight)
+{
     GameFont font;
     font.cellHeight = height;
     if (height <= 0 || !startLookup()) return font;
@@ -146,8 +151,7 @@ GameFont openFace(int height, int weight) {
         unsigned dpi = 72;
         pointSizeFor(static_cast<double>(height) * metrics.unitsPerEm / cellUnits, pointSize, dpi);
         font.face = TTF_OpenFontIndexDPI(file.c_str(), pointSize, faceIndex, dpi, dpi);
-        font.cellAscent = static_cast<int>(
-            std::lround(static_cast<double>(height) * metrics.winAscent / cellUnits));
+        font.cellAscent = static_cast<int>(std::lround(static_cast<double>(height) * metrics.winAscent / cellUnits));
         return font;
     }
 
@@ -160,20 +164,20 @@ GameFont openFace(int height, int weight) {
         if (font.face != nullptr) TTF_CloseFont(font.face);
         font.face = face;
         if (lineHeight == height) break;
-        pointSize = std::max(1, static_cast<int>(std::lround(
-                                    static_cast<double>(pointSize) * height / lineHeight)));
+        pointSize = std::max(1, static_cast<int>(std::lround(static_cast<double>(pointSize) * height / lineHeight)));
     }
     if (font.face != nullptr) {
         const int lineHeight = std::max(1, TTF_FontHeight(font.face));
-        font.cellAscent = static_cast<int>(
-            std::lround(static_cast<double>(TTF_FontAscent(font.face)) * height / lineHeight));
+        font.cellAscent =
+            static_cast<int>(std::lround(static_cast<double>(TTF_FontAscent(font.face)) * height / lineHeight));
     }
     return font;
 }
 
 // Where the baseline lies in a surface that SDL_ttf rendered for `utf8`: at the face's
 // ascent, pushed down by as much as the tallest glyph rises above that ascent.
-int baselineInRendering(TTF_Font* face, const std::string& utf8) {
+int baselineInRendering(TTF_Font* face, const std::string& utf8)
+{
     const int ascent = TTF_FontAscent(face);
     int highest = ascent;
     std::size_t pos = 0;
@@ -186,19 +190,19 @@ int baselineInRendering(TTF_Font* face, const std::string& utf8) {
     return highest;
 }
 
-std::string_view firstBytes(const char* text, int count) {
+std::string_view firstBytes(const char* text, int count)
+{
     if (text == nullptr || count <= 0) return {};
     const void* nul = std::memchr(text, '\0', static_cast<std::size_t>(count));
     const std::size_t length =
-        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
-            : static_cast<std::size_t>(count);
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : static_cast<std::size_t>(count);
     return {text, length};
 }
 
 }  // namespace
 
-
-const GameFont& openGameFont(int height, int weight) {
+const GameFont& openGameFont(int height, int weight)
+{
     weight = std::min(weight, 1000);
     for (int i = 0; i < fontLookup.used; ++i) {
         const FontSlot& slot = fontLookup.slots[static_cast<std::size_t>(i)];
@@ -212,8 +216,8 @@ const GameFont& openGameFont(int height, int weight) {
     return slot.font;
 }
 
-void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text,
-              int count, SDL_Color colour) {
+void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text, int count, SDL_Color colour)
+{
     const std::string_view bytes = firstBytes(text, count);
     if (target == nullptr || font.face == nullptr || bytes.empty()) return;
     settleFrame(target);
@@ -222,13 +226,13 @@ void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const cha
     SDL_Surface* rendered = TTF_RenderUTF8_Blended(font.face, utf8.c_str(), colour);
     if (rendered == nullptr) return;
     SDL_SetSurfaceBlendMode(rendered, SDL_BLENDMODE_BLEND);
-    SDL_Rect place{x, y + font.cellAscent - baselineInRendering(font.face, utf8), rendered->w,
-                   rendered->h};
+    SDL_Rect place{x, y + font.cellAscent - baselineInRendering(font.face, utf8), rendered->w, rendered->h};
     SDL_BlitSurface(rendered, nullptr, target, &place);
     SDL_FreeSurface(rendered);
 }
 
-int textWidth(const GameFont& font, const char* text, int count) {
+int textWidth(const GameFont& font, const char* text, int count)
+{
     const std::string_view bytes = firstBytes(text, count);
     if (font.face == nullptr || bytes.empty()) return 0;
     int width = 0;
@@ -239,7 +243,8 @@ int textWidth(const GameFont& font, const char* text, int count) {
 
 void shareFontconfig() { fontLookup.fontconfigShared = true; }
 
-void closeGameFonts() {
+void closeGameFonts()
+{
     // If SDL_ttf was shut down more often than started, its faces went with it: only forget them.
     const bool ttfRunning = TTF_WasInit() > 0;
     for (int i = 0; i < fontLookup.used; ++i) {

@@ -26,8 +26,7 @@ const GameFont& openGameFont(int height, int weight);
 // `target` with the top-left corner of the text cell at (x, y), in `colour` (its alpha is
 // ignored: text is opaque) over a transparent background. Accented capitals reaching above
 // the cell do not move the baseline.
-void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text,
-              int count, SDL_Color colour);
+void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const char* text, int count, SDL_Color colour);
 
 // Width in pixels of the first `count` bytes of a Windows-1252 text in `font`; 0 without a face.
 int textWidth(const GameFont& font, const char* text, int count);

@@ -104,8 +104,8 @@ void drawBricks(SDL_Surface* surface)
     for (int i = kBrickCount - 1; i >= 0; --i) {
         const Brick& brick = game.brickTable[static_cast<std::size_t>(i)];
         if (brick.kind == 0) continue;
-        drawPicture(surface, pictureOfKind(pictures.brickBitmaps, brick.kind), brick.x, brick.y,
-                    kBrickWidth, kBrickHeight);
+        drawPicture(surface, pictureOfKind(pictures.brickBitmaps, brick.kind), brick.x, brick.y, kBrickWidth,
+                    kBrickHeight);
     }
 }
 
@@ -113,19 +113,16 @@ void drawPaddle(SDL_Surface* surface)
 {
     const int left = game.paddleX - game.paddleWidth / 2;
     if (game.bonusRandomBounce) {
-        drawPicture(surface, pictures.bouncePaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
-                    kPaddleHeight);
+        drawPicture(surface, pictures.bouncePaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
     } else {
-        drawPicture(surface, pictureOfKind(pictures.paddleIcons, game.paddleWidth / 30), left,
-                    kPaddleTop, game.paddleWidth, kPaddleHeight);
+        drawPicture(surface, pictureOfKind(pictures.paddleIcons, game.paddleWidth / 30), left, kPaddleTop,
+                    game.paddleWidth, kPaddleHeight);
     }
     // The overlays are 60 wide whatever the paddle's width, from the same left edge.
     if (game.bonusArmed) {
-        drawPicture(surface, pictures.armedPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
-                    kPaddleHeight);
+        drawPicture(surface, pictures.armedPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
     } else if (game.bonusSticky) {
-        drawPicture(surface, pictures.stickyPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
-                    kPaddleHeight);
+        drawPicture(surface, pictures.stickyPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
     }
 }
 
@@ -133,8 +130,8 @@ void drawCapsules(SDL_Surface* surface)
 {
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == 0) continue;
-        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, capsule.kind), capsule.x,
-                    capsule.y, kCapsuleWidth, kCapsuleHeight);
+        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, capsule.kind), capsule.x, capsule.y, kCapsuleWidth,
+                    kCapsuleHeight);
     }
 }
 
@@ -148,8 +145,7 @@ void drawShots(SDL_Surface* surface)
 
 void drawBall(SDL_Surface* surface, const Ball& ball)
 {
-    SDL_Surface* picture =
-        ball.icon == BallIcon::Fire ? pictures.ballIconFire : pictures.ballIconNormal;
+    SDL_Surface* picture = ball.icon == BallIcon::Fire ? pictures.ballIconFire : pictures.ballIconNormal;
     const SDL_Rect box = ballBox(ball);
     drawPicture(surface, picture, box.x, box.y, box.w, box.h);
 }
@@ -202,8 +198,7 @@ void drawSidePanel(SDL_Surface* surface)
     for (int line = 0; line < kPanelLineCount; ++line) {
         if (!meetsClip(surface, sidePanelLineBox(line))) continue;
         const int count = composeSidePanelLine(line);
-        drawText(surface, font, kPanelLinePlaces[line].x, kPanelLinePlaces[line].y,
-                 pathBuffer.data(), count, kBlack);
+        drawText(surface, font, kPanelLinePlaces[line].x, kPanelLinePlaces[line].y, pathBuffer.data(), count, kBlack);
     }
 }
 
@@ -218,8 +213,8 @@ void drawEffectMarks(SDL_Surface* surface)
 {
     for (const EffectMark& mark : kEffectMarks) {
         if (!(game.*mark.flag)) continue;
-        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, mark.capsuleKind), mark.x,
-                    kEffectMarkY, kCapsuleWidth, kCapsuleHeight);
+        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, mark.capsuleKind), mark.x, kEffectMarkY,
+                    kCapsuleWidth, kCapsuleHeight);
     }
 }
 
@@ -252,8 +247,15 @@ void drawPauseText(SDL_Surface* surface)
 // A watched replay's card: a plain panel over the background's help lines, with lines centred on it.
 constexpr SDL_Color kReplayCard{251, 246, 234, 255};
 constexpr SDL_Color kReplayInk{92, 58, 34, 255};
-constexpr const char* kReplayHelpLines[] = {"Partie enregistr\xe9" "e", "Tab : vitesse x4 ou x1", "\xc9" "chap : quitter"};
-constexpr const char* kReplayEndLine = "Partie enregistr\xe9" "e : une touche ou un clic pour quitter";
+constexpr const char* kReplayHelpLines[] = {
+    "Partie enregistr\xe9"
+    "e",
+    "Tab : vitesse x4 ou x1",
+    "\xc9"
+    "chap : quitter"};
+constexpr const char* kReplayEndLine =
+    "Partie enregistr\xe9"
+    "e : une touche ou un clic pour quitter";
 
 void drawCard(SDL_Surface* surface, const SDL_Rect& card)
 {
@@ -307,7 +309,8 @@ void drawPlayLayers(SDL_Surface* surface)
 SDL_Rect ballBox(const Ball& ball)
 {
     // Truncated toward zero after the subtraction, as the ball's corner.
-    return SDL_Rect{static_cast<int>(ball.x - kBallRadius), static_cast<int>(ball.y - kBallRadius), kBallSize, kBallSize};
+    return SDL_Rect{static_cast<int>(ball.x - kBallRadius), static_cast<int>(ball.y - kBallRadius), kBallSize,
+                    kBallSize};
 }
 
 SDL_Rect paddleBox()
@@ -385,7 +388,12 @@ int composeSidePanelLine(int line)
     switch (line) {
     case 0: std::snprintf(text, size, "Niveau : %d ", game.currentLevel); break;
     case 1: std::snprintf(text, size, "Score : %d ", game.score); break;
-    case 2: std::snprintf(text, size, "Tessas cass\xe9" "es : %d", game.bricksBroken); break;
+    case 2:
+        std::snprintf(text, size,
+                      "Tessas cass\xe9"
+                      "es : %d",
+                      game.bricksBroken);
+        break;
     case 3:
         std::snprintf(text, size, "%s", "Vies restantes :    ");
         count = kPanelLabelCount;
@@ -441,15 +449,9 @@ void drawLevelIntroScreen(SDL_Surface* surface)
     drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
 }
 
-void drawFinalPicture(SDL_Surface* surface)
-{
-    drawBackdrop(surface, pictures.finishedBackground, 0);
-}
+void drawFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, pictures.finishedBackground, 0); }
 
-void drawSlidingFinalPicture(SDL_Surface* surface)
-{
-    drawBackdrop(surface, pictures.finishedBackground, slideOffset);
-}
+void drawSlidingFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, pictures.finishedBackground, slideOffset); }
 
 void drawGameScreen(SDL_Surface* target)
 {
@@ -477,10 +479,7 @@ void movePauseText()
     if (!(pauseTextY >= 2 && pauseTextY < kPauseAreaBottom)) pauseTextDy = -pauseTextDy;
 }
 
-std::int64_t elapsedMs(std::int64_t start, std::int64_t end)
-{
-    return end > start ? end - start : 0;
-}
+std::int64_t elapsedMs(std::int64_t start, std::int64_t end) { return end > start ? end - start : 0; }
 
 void slideTransition(const Slide& slide)
 {
@@ -489,8 +488,7 @@ void slideTransition(const Slide& slide)
         if (slide.timed) frameStartTime = seamClock();
         SDL_Surface* window = gameWindowSurface();
         // Without a window (the headless tools) the frames are timed and counted, not drawn.
-        SDL_Surface* buffer =
-            window != nullptr ? beginFrame(kSlideFrameWidth, kSlideFrameHeight) : nullptr;
+        SDL_Surface* buffer = window != nullptr ? beginFrame(kSlideFrameWidth, kSlideFrameHeight) : nullptr;
         if (buffer != nullptr) {
             forgetGameWindowPaint();  // the window no longer shows its last paint
             if (slide.backdrop != nullptr) slide.backdrop(buffer);

@@ -33,10 +33,10 @@ extern std::array<char, 200> introLine1;  // first line of the level intro
 extern std::array<char, 200> introLine2;  // second line of the level intro (" " when unused)
 extern std::int32_t pauseTextX;           // top-left of the pause text; kept across pauses
 extern std::int32_t pauseTextY;
-extern std::int32_t pauseTextDx;          // step of the pause text per paint, 2 or -2
+extern std::int32_t pauseTextDx;  // step of the pause text per paint, 2 or -2
 extern std::int32_t pauseTextDy;
-extern std::int64_t frameStartTime;       // local time read when a slide frame starts, ms
-extern std::int64_t frameEndTime;         // local time read when it has ended, ms
+extern std::int64_t frameStartTime;  // local time read when a slide frame starts, ms
+extern std::int64_t frameEndTime;    // local time read when it has ended, ms
 // The game window shows a recorded game: the side panel's help and the end screen's last line
 // say so and tell how to leave it.
 extern bool watchingReplay;
@@ -57,13 +57,13 @@ void drawPlayLayers(SDL_Surface* surface);
 // Where the play screen draws its moving and changing parts: boxes that hold every pixel
 // each part may set (an empty box when it draws nothing).
 SDL_Rect ballBox(const Ball& ball);
-SDL_Rect paddleBox();                   // the paddle and its 60-wide overlays
+SDL_Rect paddleBox();  // the paddle and its 60-wide overlays
 SDL_Rect aimingGuideBox(const Ball& ball);
-SDL_Rect sidePanelLineBox(int line);    // line 0 to 6, to the frame's right edge
+SDL_Rect sidePanelLineBox(int line);  // line 0 to 6, to the frame's right edge
 SDL_Rect livesBox();
-SDL_Rect effectMarksBox();              // every place an active effect's mark may take
+SDL_Rect effectMarksBox();  // every place an active effect's mark may take
 SDL_Rect shotsLeftBox();
-SDL_Rect pauseTextBox();                // the pause text and its shadow where they stand
+SDL_Rect pauseTextBox();  // the pause text and its shadow where they stand
 
 // The end screen (background, best score, holder, score, rating and, for a won run, the black
 // box over the background's top) drawn on `surface` from (0, 0).
@@ -98,11 +98,11 @@ using SlideLayer = void (*)(SDL_Surface* buffer);
 
 // One slide: what lies beneath, what slides over it, and how slideOffset moves.
 struct Slide {
-    SlideLayer backdrop;       // drawn first, still
-    SlideLayer overlay;        // drawn over it, placed by slideOffset
-    std::int32_t start;        // slideOffset of the first frame
-    bool timed;                // each frame moves by half its measured duration in ms
-    std::int32_t fixedStep;    // pixels moved up after each frame on top of that
+    SlideLayer backdrop;         // drawn first, still
+    SlideLayer overlay;          // drawn over it, placed by slideOffset
+    std::int32_t start;          // slideOffset of the first frame
+    bool timed;                  // each frame moves by half its measured duration in ms
+    std::int32_t fixedStep;      // pixels moved up after each frame on top of that
     std::int32_t stopAtOrBelow;  // the slide ends once slideOffset is at or below this
 };
 

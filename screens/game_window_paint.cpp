@@ -57,8 +57,7 @@ void takeParts(PlayScreenParts& parts)
     std::size_t i = 0;
     auto put = [&](SDL_Rect box, std::uint64_t look) { parts[i++] = PartLook{box, look}; };
     for (const Brick& brick : game.brickTable) {
-        put(brick.kind != 0 ? SDL_Rect{brick.x, brick.y, kBrickWidth, kBrickHeight} : kNothing,
-            lookOf(brick.kind));
+        put(brick.kind != 0 ? SDL_Rect{brick.x, brick.y, kBrickWidth, kBrickHeight} : kNothing, lookOf(brick.kind));
     }
     put(paddleBox(), lookOf(game.paddleWidth, game.bonusRandomBounce, game.bonusArmed, game.bonusSticky));
     for (const FallingBonus& capsule : game.bonusTable) {
@@ -84,9 +83,9 @@ void takeParts(PlayScreenParts& parts)
     put(livesBox(), lookOf(game.livesLeft));
     bool anyEffect = false;
     std::uint64_t effects = 0;
-    for (const bool flag : {game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall,
-                            game.bonusFireBall, game.bonusTwoBalls, game.bonusMirror, game.bonusSticky,
-                            game.bonusArmed, game.bonusRandomBounce}) {
+    for (const bool flag :
+         {game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall, game.bonusFireBall,
+          game.bonusTwoBalls, game.bonusMirror, game.bonusSticky, game.bonusArmed, game.bonusRandomBounce}) {
         anyEffect = anyEffect || flag;
         effects = effects * 2 + (flag ? 1 : 0);
     }
@@ -95,10 +94,7 @@ void takeParts(PlayScreenParts& parts)
     put(game.paused ? pauseTextBox() : kNothing, 0);
 }
 
-bool sameBox(const SDL_Rect& a, const SDL_Rect& b)
-{
-    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
-}
+bool sameBox(const SDL_Rect& a, const SDL_Rect& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
 
 // Adds an area to redraw, cut to the window; areas that touch or nearly do become one, so
 // that a ball's old and new places are one area. When there are too many, they become the
@@ -120,7 +116,8 @@ void addArea(ChangedAreas& changed, SDL_Rect area, const SDL_Rect& window)
         }
     }
     if (changed.count == kMaxChangedAreas) {
-        for (int i = 0; i < changed.count; ++i) SDL_UnionRect(&area, &changed.rects[static_cast<std::size_t>(i)], &area);
+        for (int i = 0; i < changed.count; ++i)
+            SDL_UnionRect(&area, &changed.rects[static_cast<std::size_t>(i)], &area);
         changed.count = 0;
     }
     changed.rects[static_cast<std::size_t>(changed.count++)] = area;
@@ -138,8 +135,8 @@ void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
 {
     changed.count = 0;
     if (target == nullptr) return;
-    const bool playAtRest = game.gameOverShown != 1 && game.levelIntroShown != 1 && game.victoryShown != 1 &&
-                            slideOffset == 0;
+    const bool playAtRest =
+        game.gameOverShown != 1 && game.levelIntroShown != 1 && game.victoryShown != 1 && slideOffset == 0;
     if (!playAtRest || !shown.playScreen || shown.target != target) {
         drawGameScreen(target);
         changedWhole(target, changed);

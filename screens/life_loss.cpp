@@ -11,8 +11,8 @@
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "game/replay.h"
-#include "screens/windows1252.h"
 #include "screens/game_screen.h"
+#include "screens/windows1252.h"
 
 namespace {
 

@@ -24,15 +24,15 @@ constexpr int kDrawnMenuButtons = kLastDrawnButton - kFirstDrawnButton + 1;
 constexpr int kMenuButtonEntries = kLastDrawnButton + 1;  // the drawn buttons and kNoMenuButton
 
 struct MenuButton {
-    std::int32_t x;         // top-left corner in the menu's client area
+    std::int32_t x;  // top-left corner in the menu's client area
     std::int32_t y;
-    std::int32_t width;     // size of the picture and of the clickable area
+    std::int32_t width;  // size of the picture and of the clickable area
     std::int32_t height;
-    std::int32_t textDx;    // label position relative to the corner
+    std::int32_t textDx;  // label position relative to the corner
     std::int32_t textDy;
-    std::int32_t hovered;   // 1 while the pointer is over the button
-    SDL_Surface* icon;      // picture at rest
-    SDL_Surface* hoverIcon; // picture under the pointer
+    std::int32_t hovered;        // 1 while the pointer is over the button
+    SDL_Surface* icon;           // picture at rest
+    SDL_Surface* hoverIcon;      // picture under the pointer
     std::array<char, 64> label;  // Windows-1252
 };
 

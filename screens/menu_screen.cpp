@@ -25,13 +25,13 @@ void drawMenu(SDL_Surface* target)
         const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
         SDL_Surface* picture = button.hovered == 1 ? button.hoverIcon : button.icon;
         drawPicture(frame, picture, button.x, button.y, button.width, button.height);
-        drawText(frame, font, button.x + button.textDx, button.y + button.textDy - button.hovered,
-                 button.label.data(), static_cast<int>(std::strlen(button.label.data())), kBlack);
+        drawText(frame, font, button.x + button.textDx, button.y + button.textDy - button.hovered, button.label.data(),
+                 static_cast<int>(std::strlen(button.label.data())), kBlack);
     }
-    std::snprintf(selectedLevelText.data(), selectedLevelText.size(),
-                  "Niveau s\xe9lectionn\xe9 : %d", game.currentLevel);
-    drawText(frame, font, 35, 120, selectedLevelText.data(),
-             static_cast<int>(std::strlen(selectedLevelText.data())), kBlack);
+    std::snprintf(selectedLevelText.data(), selectedLevelText.size(), "Niveau s\xe9lectionn\xe9 : %d",
+                  game.currentLevel);
+    drawText(frame, font, 35, 120, selectedLevelText.data(), static_cast<int>(std::strlen(selectedLevelText.data())),
+             kBlack);
     endFrame(frame, target, 0);
 }
 
@@ -43,8 +43,7 @@ MenuButtonId hitTestButtons(int x, int y)
     MenuButtonId found = kNoMenuButton;
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
         const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
-        if (x >= button.x && x <= button.x + button.width && y >= button.y &&
-            y <= button.y + button.height) {
+        if (x >= button.x && x <= button.x + button.width && y >= button.y && y <= button.y + button.height) {
             found = static_cast<MenuButtonId>(i);
         }
     }
@@ -61,6 +60,5 @@ void toggleSound()
 void labelSoundButton()
 {
     std::array<char, 64>& label = menuButtons[kSoundButton].label;
-    std::snprintf(label.data(), label.size(), "%s",
-                  game.soundEnabled == 1 ? "Sons : ON" : "Sons : OFF");
+    std::snprintf(label.data(), label.size(), "%s", game.soundEnabled == 1 ? "Sons : ON" : "Sons : OFF");
 }

@@ -9,14 +9,16 @@
 
 namespace {
 
-std::uint32_t readBig(const unsigned char* p, int bytes) {
+std::uint32_t readBig(const unsigned char* p, int bytes)
+{
     std::uint32_t value = 0;
     for (int i = 0; i < bytes; ++i) value = (value << 8) | p[i];
     return value;
 }
 
 // Reads `size` bytes at `offset` of the file; false when the file is shorter.
-bool readAt(std::ifstream& file, std::uint32_t offset, unsigned char* out, std::size_t size) {
+bool readAt(std::ifstream& file, std::uint32_t offset, unsigned char* out, std::size_t size)
+{
     file.seekg(offset);
     file.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(size));
     return static_cast<std::size_t>(file.gcount()) == size;
@@ -24,7 +26,8 @@ bool readAt(std::ifstream& file, std::uint32_t offset, unsigned char* out, std::
 
 }  // namespace
 
-bool readCellMetrics(const char* path, int faceIndex, CellMetrics& metrics) {
+bool readCellMetrics(const char* path, int faceIndex, CellMetrics& metrics)
+{
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     unsigned char header[12];
@@ -51,8 +54,7 @@ bool readCellMetrics(const char* path, int faceIndex, CellMetrics& metrics) {
     if (headOffset == 0 || os2Offset == 0) return false;
     unsigned char head[20];
     unsigned char os2[78];
-    if (!readAt(file, headOffset, head, sizeof head) || !readAt(file, os2Offset, os2, sizeof os2))
-        return false;
+    if (!readAt(file, headOffset, head, sizeof head) || !readAt(file, os2Offset, os2, sizeof os2)) return false;
     metrics.unitsPerEm = static_cast<int>(readBig(head + 18, 2));
     metrics.winAscent = static_cast<int>(readBig(os2 + 74, 2));
     metrics.winDescent = static_cast<int>(readBig(os2 + 76, 2));

@@ -9,13 +9,13 @@
 namespace {
 
 // Unicode code points of the bytes 0x80..0x9F; the rest of Windows-1252 is Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void appendUtf8(std::string& out, std::uint32_t code) {
+void appendUtf8(std::string& out, std::uint32_t code)
+{
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -30,7 +30,8 @@ void appendUtf8(std::string& out, std::uint32_t code) {
 
 }  // namespace
 
-bool decodeUtf8(std::string_view text, std::size_t& pos, std::uint32_t& code) {
+bool decodeUtf8(std::string_view text, std::size_t& pos, std::uint32_t& code)
+{
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
     int extra = 0;
@@ -40,11 +41,17 @@ bool decodeUtf8(std::string_view text, std::size_t& pos, std::uint32_t& code) {
         ++pos;
         return true;
     } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1; code = lead & 0x1F; minimum = 0x80;
+        extra = 1;
+        code = lead & 0x1F;
+        minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2; code = lead & 0x0F; minimum = 0x800;
+        extra = 2;
+        code = lead & 0x0F;
+        minimum = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3; code = lead & 0x07; minimum = 0x10000;
+        extra = 3;
+        code = lead & 0x07;
+        minimum = 0x10000;
     } else {
         return false;
     }
@@ -59,20 +66,20 @@ bool decodeUtf8(std::string_view text, std::size_t& pos, std::uint32_t& code) {
     return true;
 }
 
-std::string utf8FromWindows1252(std::string_view text) {
+std::string utf8FromWindows1252(std::string_view text)
+{
     std::string out;
     out.reserve(text.size() * 2);
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte < 0xA0)
-            appendUtf8(out, kHighControls[byte - 0x80]);
-        else
-            appendUtf8(out, byte);
+        if (byte >= 0x80 && byte < 0xA0) appendUtf8(out, kHighControls[byte - 0x80]);
+        else appendUtf8(out, byte);
     }
     return out;
 }
 
-bool windows1252FromUtf8(std::string_view utf8, std::string& out) {
+bool windows1252FromUtf8(std::string_view utf8, std::string& out)
+{
     out.clear();
     std::size_t pos = 0;
     while (pos < utf8.size()) {

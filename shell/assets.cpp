@@ -75,13 +75,15 @@ void loadPictureStep(int step)
 {
     if (step < kCapsuleKinds) {
         const int kind = step + 1;
-        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp", kCapsuleWidth, kCapsuleHeight);
+        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp",
+                  kCapsuleWidth, kCapsuleHeight);
     } else if (step < kCapsuleKinds + kSingleSteps) {
         const PictureStep& picture = kSinglePictures[step - kCapsuleKinds];
         loadNamed(picture.slot(), picture.name, picture.width, picture.height);
     } else {
         const int kind = step - kCapsuleKinds - kSingleSteps + 1;
-        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", kBrickWidth, kBrickHeight);
+        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", kBrickWidth,
+                  kBrickHeight);
     }
 }
 
@@ -94,11 +96,8 @@ struct ButtonPlace {
 
 // The drawn buttons of the menu, top to bottom, from kFirstDrawnButton.
 constexpr ButtonPlace kButtonPlaces[] = {
-    {40, 80, 25, "Commencer"},
-    {40, 140, 13, "Entrer un code"},
-    {40, 180, 18, "Credits, Aide"},
-    {40, 220, 35, "Sons : ON"},
-    {40, 260, 35, "QUITTER"},
+    {40, 80, 25, "Commencer"},  {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"},
+    {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"},
 };
 static_assert(std::size(kButtonPlaces) == kDrawnMenuButtons, "one place for each drawn menu button");
 

@@ -5,11 +5,11 @@
 // can be taken means the save that made it is gone, so the file is a leftover.
 #include "shell/atomic_file.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -53,8 +53,7 @@ std::uint64_t randomNumber()
 std::string temporaryName(const std::string& name)
 {
     char tail[64];
-    std::snprintf(tail, sizeof tail, "%s%ld-%016" PRIx64, kTemporaryMark, static_cast<long>(getpid()),
-                  randomNumber());
+    std::snprintf(tail, sizeof tail, "%s%ld-%016" PRIx64, kTemporaryMark, static_cast<long>(getpid()), randomNumber());
     return name + tail;
 }
 
@@ -70,7 +69,7 @@ bool isTemporaryName(std::string_view name, std::string_view& final)
     if (dash == 0 || dash == std::string_view::npos || tail.size() - dash - 1 != kHexDigits) return false;
     for (std::size_t i = 0; i < tail.size(); ++i) {
         const char c = tail[i];
-        const bool ok = i < dash ? (c >= '0' && c <= '9')
+        const bool ok = i < dash    ? (c >= '0' && c <= '9')
                         : i == dash ? true
                                     : ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'));
         if (!ok) return false;
@@ -109,8 +108,8 @@ bool placeTemporary(const std::string& temporary, const std::string& path, bool 
 
 // One attempt: ENOENT from the rename means a concurrent clean-up took our temporary before
 // we locked it, and the caller tries again with a new one.
-bool saveThroughTemporary(const std::string& path, const SplitPath& target, std::string_view bytes,
-                          bool noReplace, int& error)
+bool saveThroughTemporary(const std::string& path, const SplitPath& target, std::string_view bytes, bool noReplace,
+                          int& error)
 {
     std::string temporary;
     int fd = -1;
@@ -136,23 +135,17 @@ bool saveThroughTemporary(const std::string& path, const SplitPath& target, std:
 const char* saveFailureReason(int error)
 {
     switch (error) {
-        case EACCES:
-        case EPERM:
-            return "dossier en lecture seule";
-        case EROFS:
-            return "disque en lecture seule";
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return "disque plein";
-        case ENOENT:
-        case ENOTDIR:
-            return "dossier introuvable";
-        case EISDIR:
-        case EBUSY:
-            return "un dossier porte son nom";
-        default:
-            return "erreur d'écriture";
+    case EACCES:
+    case EPERM: return "dossier en lecture seule";
+    case EROFS: return "disque en lecture seule";
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return "disque plein";
+    case ENOENT:
+    case ENOTDIR: return "dossier introuvable";
+    case EISDIR:
+    case EBUSY: return "un dossier porte son nom";
+    default: return "erreur d'écriture";
     }
 }
 

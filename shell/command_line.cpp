@@ -44,8 +44,7 @@ int priority(CommandLineAction action)
     }
 }
 
-constexpr const char* kUsage =
-    "Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n";
+constexpr const char* kUsage = "Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n";
 
 // The option an argument names, by its long or short name, or "--replay=FILE" for an option
 // that takes a file (`attached` then holds FILE).
@@ -53,8 +52,8 @@ const CommandLineOption* findOption(std::string_view argument, std::string_view&
 {
     for (const CommandLineOption& option : kOptions) {
         if (argument == option.name || (!option.shortName.empty() && argument == option.shortName)) return &option;
-        if (option.takesFile && argument.size() > option.name.size() && argument.substr(0, option.name.size()) == option.name &&
-            argument[option.name.size()] == '=') {
+        if (option.takesFile && argument.size() > option.name.size() &&
+            argument.substr(0, option.name.size()) == option.name && argument[option.name.size()] == '=') {
             attached = argument.substr(option.name.size() + 1);
             hasAttached = true;
             return &option;
@@ -103,12 +102,12 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 std::string commandLineHelp()
 {
     std::string text = std::string(kUsage) +
-        "Casse-briques : déplacez la raquette à la souris, cliquez pour lancer la balle.\n"
-        "Sans option, le jeu s'ouvre sur son menu.\n\n"
-        "Options :\n";
+                       "Casse-briques : déplacez la raquette à la souris, cliquez pour lancer la balle.\n"
+                       "Sans option, le jeu s'ouvre sur son menu.\n\n"
+                       "Options :\n";
     for (const CommandLineOption& option : kOptions) {
-        std::string line = "  " + (option.shortName.empty() ? "" : std::string(option.shortName) + ", ") +
-                           std::string(option.name);
+        std::string line =
+            "  " + (option.shortName.empty() ? "" : std::string(option.shortName) + ", ") + std::string(option.name);
         line.resize(18, ' ');
         text += line + std::string(option.help) + "\n";
     }
@@ -137,8 +136,7 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
         return 2;
     case CommandLineAction::Play:
     case CommandLineAction::WatchReplay:
-    case CommandLineAction::WatchLastReplay:
-        break;
+    case CommandLineAction::WatchLastReplay: break;
     }
     return 0;
 }

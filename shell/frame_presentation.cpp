@@ -58,7 +58,7 @@ struct Mix {
 Mix mixAt(int windowIndex, int shownSize, int pictureSize, int k)
 {
     const double centre = (windowIndex + 0.5) * pictureSize / shownSize;  // in picture pixels
-    const double enlarged = centre * k - 0.5;                              // in enlarged pixels
+    const double enlarged = centre * k - 0.5;                             // in enlarged pixels
     const int left = static_cast<int>(std::floor(enlarged));
     const double fraction = enlarged - left;
     const auto pictureOf = [&](int enlargedIndex) {
@@ -95,8 +95,8 @@ SDL_Rect copyReduced(const SDL_Surface* picture, SDL_Rect area, SDL_Surface* win
     const int bottom = std::min(ph, area.y + area.h + 1);
     const int x0 = std::max({0, static_cast<int>(static_cast<long>(left) * place.width / pw), -place.x});
     const int y0 = std::max({0, static_cast<int>(static_cast<long>(top) * place.height / ph), -place.y});
-    const int x1 = std::min({place.width, static_cast<int>((static_cast<long>(right) * place.width + pw - 1) / pw),
-                             window->w - place.x});
+    const int x1 = std::min(
+        {place.width, static_cast<int>((static_cast<long>(right) * place.width + pw - 1) / pw), window->w - place.x});
     const int y1 = std::min({place.height, static_cast<int>((static_cast<long>(bottom) * place.height + ph - 1) / ph),
                              window->h - place.y});
     if (x1 <= x0 || y1 <= y0) return SDL_Rect{0, 0, 0, 0};
@@ -111,8 +111,9 @@ SDL_Rect copyReduced(const SDL_Surface* picture, SDL_Rect area, SDL_Surface* win
         for (int i = 0; i < count; ++i) {
             const Mix& column = columns[static_cast<std::size_t>(i)];
             const Uint32 above = blend(upper[column.first], upper[column.second], column.share);
-            to[i] = row.share == 0 ? above
-                                   : blend(above, blend(lower[column.first], lower[column.second], column.share), row.share);
+            to[i] = row.share == 0
+                        ? above
+                        : blend(above, blend(lower[column.first], lower[column.second], column.share), row.share);
         }
     }
     return SDL_Rect{place.x + x0, place.y + y0, count, y1 - y0};

@@ -25,10 +25,11 @@ namespace {
 // puts one surface in two slots).
 void releasePictures()
 {
-    std::vector<SDL_Surface**> slots = {&pictures.buttonIcon, &pictures.buttonHoverIcon, &pictures.menuBackground,
-        &pictures.creditsBackground, &pictures.lostBackground, &pictures.victoryPlate, &pictures.levelBackground,
-        &pictures.finishedBackground, &pictures.gameBackground, &pictures.armedPaddleIcon, &pictures.stickyPaddleIcon,
-        &pictures.bouncePaddleIcon, &pictures.ballIconNormal, &pictures.ballIconFire};
+    std::vector<SDL_Surface**> slots = {
+        &pictures.buttonIcon,     &pictures.buttonHoverIcon, &pictures.menuBackground,   &pictures.creditsBackground,
+        &pictures.lostBackground, &pictures.victoryPlate,    &pictures.levelBackground,  &pictures.finishedBackground,
+        &pictures.gameBackground, &pictures.armedPaddleIcon, &pictures.stickyPaddleIcon, &pictures.bouncePaddleIcon,
+        &pictures.ballIconNormal, &pictures.ballIconFire};
     for (SDL_Surface*& slot : pictures.bonusBitmaps) slots.push_back(&slot);
     for (SDL_Surface*& slot : pictures.paddleIcons) slots.push_back(&slot);
     for (SDL_Surface*& slot : pictures.brickBitmaps) slots.push_back(&slot);

@@ -20,33 +20,35 @@ namespace {
 // The largest picture of the game, 700 x 550 at 32 bits, takes 1.5 MiB; a larger file is no
 // picture of the game and is not read further.
 constexpr std::size_t kLargestFile = 4u << 20;
-constexpr std::int64_t kLargestSide = 16384;     // pixels, for bitmaps
+constexpr std::int64_t kLargestSide = 16384;        // pixels, for bitmaps
 constexpr std::int64_t kLargestArea = 4096 * 4096;  // pixels, for bitmaps
-constexpr std::int64_t kLargestIconSide = 1024;  // pixels, for icon entries
+constexpr std::int64_t kLargestIconSide = 1024;     // pixels, for icon entries
 constexpr unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-std::uint32_t little(const unsigned char* p, int bytes) {
+std::uint32_t little(const unsigned char* p, int bytes)
+{
     std::uint32_t value = 0;
     for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
     return value;
 }
 
-std::int32_t littleSigned(const unsigned char* p) {
-    return static_cast<std::int32_t>(little(p, 4));
-}
+std::int32_t littleSigned(const unsigned char* p) { return static_cast<std::int32_t>(little(p, 4)); }
 
-SDL_Surface* newPicture(int width, int height) {
+SDL_Surface* newPicture(int width, int height)
+{
     return SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
 }
 
-std::uint32_t* pictureRow(SDL_Surface* picture, int y) {
+std::uint32_t* pictureRow(SDL_Surface* picture, int y)
+{
     return reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(picture->pixels) +
                                             static_cast<std::ptrdiff_t>(y) * picture->pitch);
 }
 
 // True when every field that sizes a bitmap stays within the file, so that SDL's own reader
 // is only ever given a well-formed file.
-bool bitmapHeadersSound(const unsigned char* data, std::size_t size) {
+bool bitmapHeadersSound(const unsigned char* data, std::size_t size)
+{
     if (size < 14 + 12 || data[0] != 'B' || data[1] != 'M') return false;
     const std::uint64_t pixelOffset = little(data + 10, 4);
     const std::uint32_t infoSize = little(data + 14, 4);
@@ -75,8 +77,7 @@ bool bitmapHeadersSound(const unsigned char* data, std::size_t size) {
     if (height < 0) height = -height;
     if (width < 1 || width > kLargestSide || height < 1 || height > kLargestSide) return false;
     if (planes != 1) return false;
-    if (depth != 1 && depth != 4 && depth != 8 && depth != 16 && depth != 24 && depth != 32)
-        return false;
+    if (depth != 1 && depth != 4 && depth != 8 && depth != 16 && depth != 24 && depth != 32) return false;
     if (depth <= 8 && paletteColours > (1u << depth)) return false;
     const std::uint64_t paletteEntry = infoSize == 12 ? 3 : 4;
     const std::uint64_t paletteBytes =
@@ -84,26 +85,26 @@ bool bitmapHeadersSound(const unsigned char* data, std::size_t size) {
     if (14 + infoSize + paletteBytes > size) return false;
     if (width * height > kLargestArea) return false;
     switch (compression) {
-        case 0:  // plain rows
-        case 3:  // plain rows with colour masks
-        case 6: {
-            if (compression != 0 && depth != 16 && depth != 32) return false;
-            const std::uint64_t row = (static_cast<std::uint64_t>(width) * depth + 31) / 32 * 4;
-            return row * static_cast<std::uint64_t>(height) <= size - pixelOffset;
-        }
-        case 1:  // run-length coded, 8 bits
-            return depth == 8;
-        case 2:  // run-length coded, 4 bits
-            return depth == 4;
-        default:
-            return false;
+    case 0:  // plain rows
+    case 3:  // plain rows with colour masks
+    case 6: {
+        if (compression != 0 && depth != 16 && depth != 32) return false;
+        const std::uint64_t row = (static_cast<std::uint64_t>(width) * depth + 31) / 32 * 4;
+        return row * static_cast<std::uint64_t>(height) <= size - pixelOffset;
+    }
+    case 1:  // run-length coded, 8 bits
+        return depth == 8;
+    case 2:  // run-length coded, 4 bits
+        return depth == 4;
+    default: return false;
     }
 }
 
 // The game's bitmaps are drawn at the size their files state: a file that claims another
 // size is not one of them, and is refused before anything is decoded (a small run-length
 // file may claim a huge picture). Files that are not bitmaps pass.
-bool bitmapClaimsSize(const unsigned char* data, std::size_t size, int width, int height) {
+bool bitmapClaimsSize(const unsigned char* data, std::size_t size, int width, int height)
+{
     if (size < 2 || data[0] != 'B' || data[1] != 'M') return true;
     if (size < 14 + 12) return false;
     const bool core = little(data + 14, 4) == 12;
@@ -115,7 +116,8 @@ bool bitmapClaimsSize(const unsigned char* data, std::size_t size, int width, in
 }
 
 // Bitmaps are opaque pictures: whatever a 32-bit file holds in its fourth byte is ignored.
-SDL_Surface* bitmapFromBytes(const unsigned char* data, std::size_t size) {
+SDL_Surface* bitmapFromBytes(const unsigned char* data, std::size_t size)
+{
     if (!bitmapHeadersSound(data, size)) return nullptr;
     SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (stream == nullptr) return nullptr;
@@ -141,26 +143,25 @@ struct IconEntry {
 
 // Higher is better: the requested size exactly, else the nearest larger, else the nearest
 // smaller; then the deepest colour.
-std::int64_t entryFit(const IconEntry& entry, int width, int height) {
+std::int64_t entryFit(const IconEntry& entry, int width, int height)
+{
     const std::int64_t dw = entry.width - width;
     const std::int64_t dh = entry.height - height;
     std::int64_t score = 0;
-    if (dw == 0 && dh == 0)
-        score = 1'000'000'000;
-    else if (dw >= 0 && dh >= 0)
-        score = 500'000'000 - (dw + dh) * 1000;
-    else
-        score = 100'000'000 + (std::min<std::int64_t>(dw, 0) + std::min<std::int64_t>(dh, 0)) * 1000;
+    if (dw == 0 && dh == 0) score = 1'000'000'000;
+    else if (dw >= 0 && dh >= 0) score = 500'000'000 - (dw + dh) * 1000;
+    else score = 100'000'000 + (std::min<std::int64_t>(dw, 0) + std::min<std::int64_t>(dh, 0)) * 1000;
     return score + entry.depth;
 }
 
-SDL_Surface* pngEntry(const unsigned char* data, std::uint32_t length) {
+SDL_Surface* pngEntry(const unsigned char* data, std::uint32_t length)
+{
     // The size stated in the image header comes first: no huge picture is ever decoded.
     if (length < 33 || std::memcmp(data + 12, "IHDR", 4) != 0) return nullptr;
-    const std::uint32_t width = (std::uint32_t{data[16]} << 24) | (std::uint32_t{data[17]} << 16) |
-                                (std::uint32_t{data[18]} << 8) | data[19];
-    const std::uint32_t height = (std::uint32_t{data[20]} << 24) | (std::uint32_t{data[21]} << 16) |
-                                 (std::uint32_t{data[22]} << 8) | data[23];
+    const std::uint32_t width =
+        (std::uint32_t{data[16]} << 24) | (std::uint32_t{data[17]} << 16) | (std::uint32_t{data[18]} << 8) | data[19];
+    const std::uint32_t height =
+        (std::uint32_t{data[20]} << 24) | (std::uint32_t{data[21]} << 16) | (std::uint32_t{data[22]} << 8) | data[23];
     if (width < 1 || height < 1 || width > kLargestIconSide || height > kLargestIconSide) return nullptr;
     // libpng is in the process already (the font renderer reads PNG glyphs with it): no other
     // picture library is loaded for the rare icon that holds a PNG entry.
@@ -182,7 +183,8 @@ SDL_Surface* pngEntry(const unsigned char* data, std::uint32_t length) {
 }
 
 // A device-independent bitmap entry: the colour rows, then the AND mask rows, bottom up.
-SDL_Surface* dibEntry(const unsigned char* data, std::uint32_t length) {
+SDL_Surface* dibEntry(const unsigned char* data, std::uint32_t length)
+{
     if (length < 40) return nullptr;
     const std::uint32_t infoSize = little(data, 4);
     if (infoSize < 40 || infoSize > length) return nullptr;
@@ -192,8 +194,7 @@ SDL_Surface* dibEntry(const unsigned char* data, std::uint32_t length) {
     const std::uint32_t compression = little(data + 16, 4);
     const std::uint64_t paletteUsed = little(data + 32, 4);
     if (width < 1 || width > kLargestIconSide) return nullptr;
-    if (doubledHeight < 2 || doubledHeight > 2 * kLargestIconSide || doubledHeight % 2 != 0)
-        return nullptr;
+    if (doubledHeight < 2 || doubledHeight > 2 * kLargestIconSide || doubledHeight % 2 != 0) return nullptr;
     const std::int64_t height = doubledHeight / 2;
     if (depth != 1 && depth != 4 && depth != 8 && depth != 24 && depth != 32) return nullptr;
     if (compression != 0 && !(compression == 3 && depth == 32)) return nullptr;
@@ -229,10 +230,8 @@ SDL_Surface* dibEntry(const unsigned char* data, std::uint32_t length) {
                 const unsigned byte = colours[bit / 8];
                 const unsigned shift = 8 - depth - static_cast<unsigned>(bit % 8);
                 const std::uint64_t index = (byte >> shift) & ((1u << depth) - 1);
-                if (index < paletteCount)
-                    argb = 0xFF000000u | (little(data + paletteStart + 4 * index, 4) & 0xFFFFFFu);
-                else
-                    argb = 0xFF000000u;
+                if (index < paletteCount) argb = 0xFF000000u | (little(data + paletteStart + 4 * index, 4) & 0xFFFFFFu);
+                else argb = 0xFF000000u;
             }
             out[x] = argb;
         }
@@ -253,7 +252,8 @@ SDL_Surface* dibEntry(const unsigned char* data, std::uint32_t length) {
 
 // Stretches an ARGB8888 picture smoothly; colours are weighted by their alpha on the way so
 // that transparent pixels do not darken the edges.
-SDL_Surface* stretchPicture(SDL_Surface* source, int width, int height) {
+SDL_Surface* stretchPicture(SDL_Surface* source, int width, int height)
+{
     if (source->w == width && source->h == height) return source;
     SDL_Surface* scaled = newPicture(width, height);
     if (scaled == nullptr) {
@@ -286,12 +286,12 @@ SDL_Surface* stretchPicture(SDL_Surface* source, int width, int height) {
 
 }  // namespace
 
-SDL_Surface* iconFromBytes(const unsigned char* data, std::size_t size, int width, int height) {
+SDL_Surface* iconFromBytes(const unsigned char* data, std::size_t size, int width, int height)
+{
     if (data == nullptr || size < 6 || little(data, 2) != 0) return nullptr;
     const std::uint32_t type = little(data + 2, 2);
     const std::uint32_t count = little(data + 4, 2);
-    if ((type != 1 && type != 2) || count == 0 || 6 + 16 * static_cast<std::uint64_t>(count) > size)
-        return nullptr;
+    if ((type != 1 && type != 2) || count == 0 || 6 + 16 * static_cast<std::uint64_t>(count) > size) return nullptr;
 
     bool found = false;
     IconEntry best{};
@@ -319,11 +319,11 @@ SDL_Surface* iconFromBytes(const unsigned char* data, std::size_t size, int widt
     }
     if (!found) return nullptr;
     const unsigned char* image = data + best.offset;
-    return std::memcmp(image, kPngSignature, 8) == 0 ? pngEntry(image, best.length)
-                                                      : dibEntry(image, best.length);
+    return std::memcmp(image, kPngSignature, 8) == 0 ? pngEntry(image, best.length) : dibEntry(image, best.length);
 }
 
-SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int width, int height) {
+SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int width, int height)
+{
     if (data == nullptr || size > kLargestFile || width < 1 || height < 1) return nullptr;
     const bool bitmap = size >= 2 && data[0] == 'B' && data[1] == 'M';
     SDL_Surface* picture = bitmap ? bitmapFromBytes(data, size) : iconFromBytes(data, size, width, height);
@@ -334,12 +334,12 @@ SDL_Surface* pictureFromBytes(const unsigned char* data, std::size_t size, int w
     return picture;
 }
 
-SDL_Surface* loadPictureFile(const char* path, int width, int height) {
+SDL_Surface* loadPictureFile(const char* path, int width, int height)
+{
     if (path == nullptr) return nullptr;
     std::string bytes;
     // One byte more than the largest picture accepted, so that a larger file shows as such.
-    if (!readRegularFile(path, kLargestFile + 1, bytes) || bytes.empty() || bytes.size() > kLargestFile)
-        return nullptr;
+    if (!readRegularFile(path, kLargestFile + 1, bytes) || bytes.empty() || bytes.size() > kLargestFile) return nullptr;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!bitmapClaimsSize(data, bytes.size(), width, height)) return nullptr;
     return pictureFromBytes(data, bytes.size(), width, height);

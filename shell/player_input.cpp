@@ -133,18 +133,16 @@ InputAction takeInputEvent(PlayerInput& input, const SDL_Event& event, const Set
     case SDL_CONTROLLERDEVICEADDED:
         if (settings.gamepad) openGamepad(input, event.cdevice.which);
         return InputAction::Steered;
-    case SDL_CONTROLLERDEVICEREMOVED:
-        closeGamepad(input, event.cdevice.which);
-        return InputAction::Steered;
+    case SDL_CONTROLLERDEVICEREMOVED: closeGamepad(input, event.cdevice.which); return InputAction::Steered;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
         if (!settings.gamepad) return InputAction::Steered;
         return buttonAction(steering, event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
     case SDL_CONTROLLERAXISMOTION:
-        if (settings.gamepad && event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) steering.stick = stickDeflection(event.caxis.value);
+        if (settings.gamepad && event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX)
+            steering.stick = stickDeflection(event.caxis.value);
         return InputAction::Steered;
-    default:
-        return InputAction::None;
+    default: return InputAction::None;
     }
 }
 

@@ -24,13 +24,13 @@ constexpr int kStickDeadZone = 8000;
 
 // The steered pointer and what holds it moving.
 struct PaddleSteering {
-    bool leftKey = false;         // the Left arrow key is held
-    bool rightKey = false;        // the Right arrow key is held
-    bool padLeft = false;         // the d-pad's left is held
-    bool padRight = false;        // the d-pad's right is held
-    double stick = 0.0;           // the left stick's x beyond its dead zone, -1 (left) to 1
-    double x = 240.0;             // the pointer x the keys and the stick move, game pixels
-    std::uint64_t lastStepMs = 0; // when x last moved; 0 while nothing holds it moving
+    bool leftKey = false;          // the Left arrow key is held
+    bool rightKey = false;         // the Right arrow key is held
+    bool padLeft = false;          // the d-pad's left is held
+    bool padRight = false;         // the d-pad's right is held
+    double stick = 0.0;            // the left stick's x beyond its dead zone, -1 (left) to 1
+    double x = 240.0;              // the pointer x the keys and the stick move, game pixels
+    std::uint64_t lastStepMs = 0;  // when x last moved; 0 while nothing holds it moving
 };
 
 // What a key or a gamepad button asks besides steering.

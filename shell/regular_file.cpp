@@ -3,8 +3,8 @@
 // Opening the game's files safely: only regular files are read or written.
 #include "shell/regular_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>

@@ -107,8 +107,8 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     }
     const std::uint32_t rules = in.word(2);
     if (in.ok && rules != kRulesVersion) {
-        return fail(reason, "partie enregistrée sous les règles " + std::to_string(rules) + ", ce jeu suit les règles " +
-                                std::to_string(kRulesVersion));
+        return fail(reason, "partie enregistrée sous les règles " + std::to_string(rules) +
+                                ", ce jeu suit les règles " + std::to_string(kRulesVersion));
     }
     in.text(in.word(1));  // the version that recorded it: any, under the same rules
     start.randomState = in.word(4);
@@ -128,7 +128,8 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, "partie enregistrée tronquée");
     if (bytes.size() - in.at > packedSize) return fail(reason, "des octets suivent la fin de la partie enregistrée");
     if (start.level < 0 || start.level > kLevelCount || start.livesLeft < 0 || start.livesLeft > 99 ||
-        start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 || name.find('\0') == std::string::npos) {
+        start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 ||
+        name.find('\0') == std::string::npos) {
         return fail(reason, "en-tête de la partie enregistrée abîmé");
     }
     std::memcpy(start.bestScoreName.data(), name.data(), start.bestScoreName.size());
@@ -137,7 +138,8 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     uLongf unpackedSize = streamSize;
     const int unpacked = uncompress(reinterpret_cast<Bytef*>(stream.data()), &unpackedSize,
                                     reinterpret_cast<const Bytef*>(bytes.data() + in.at), packedSize);
-    if (unpacked != Z_OK || unpackedSize != streamSize) return fail(reason, "événements de la partie enregistrée abîmés");
+    if (unpacked != Z_OK || unpackedSize != streamSize)
+        return fail(reason, "événements de la partie enregistrée abîmés");
     std::string why;
     if (!validateStream(stream, why)) return fail(reason, "événements de la partie enregistrée abîmés : " + why);
     return true;

@@ -3,9 +3,9 @@
 // Saving the replay of each game played, and keeping the newest ones.
 #include "shell/replay_store.h"
 
+#include <sys/stat.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,7 +30,8 @@ bool digitsAt(std::string_view name, std::size_t at, std::size_t count)
 {
     if (at + count > name.size()) return false;
     return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(at),
-                       name.begin() + static_cast<std::ptrdiff_t>(at + count), [](char c) { return c >= '0' && c <= '9'; });
+                       name.begin() + static_cast<std::ptrdiff_t>(at + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The number of digits from `at` on (at most `most`).
@@ -44,7 +45,7 @@ std::size_t digitRun(std::string_view name, std::size_t at, std::size_t most)
 // Creates the directory and its missing parents, private to the player.
 bool makeDirectories(const std::string& path)
 {
-    for (std::size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
         if (slash == std::string::npos) break;
@@ -143,8 +144,8 @@ std::string saveGameReplay(const std::string& directory, std::string& told)
     told.clear();
     if (replay.mode != ReplayMode::Recording) return "";
     endRecording();
-    const bool setRecord = game.gameOverShown == 1 && game.score == game.bestScore &&
-                           game.score >= replay.start.bestScore;
+    const bool setRecord =
+        game.gameOverShown == 1 && game.score == game.bestScore && game.score >= replay.start.bestScore;
     std::string reason;
     if (directory.empty()) {
         reason = "aucun dossier pour la garder";

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-SDL_Surface* surfaceFromPixelArt(const PixelArt& art) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, art.width, art.height, 32, SDL_PIXELFORMAT_ARGB8888);
+SDL_Surface* surfaceFromPixelArt(const PixelArt& art)
+{
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, art.width, art.height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) return nullptr;
     for (int y = 0; y < art.height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(surface->pixels) +

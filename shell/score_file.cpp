@@ -4,8 +4,8 @@
 // record saved whole so that a failed save never loses the old one.
 #include "shell/score_file.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -84,15 +84,11 @@ bool parseScore(const char* word, std::int32_t& score)
 const char* readFailureReason(int error)
 {
     switch (error) {
-        case EACCES:
-        case EPERM:
-            return "lecture refusée";
-        case EINVAL:
-            return "pas un fichier ordinaire";
-        case ELOOP:
-            return "lien en boucle";
-        default:
-            return "erreur de lecture";
+    case EACCES:
+    case EPERM: return "lecture refusée";
+    case EINVAL: return "pas un fichier ordinaire";
+    case ELOOP: return "lien en boucle";
+    default: return "erreur de lecture";
     }
 }
 
@@ -200,8 +196,7 @@ void loadScoreFile()
     scoreFileUnreadable = false;
     int error = 0;
     switch (readScoreFile(game.bestScoreName, game.bestScore, error)) {
-    case ScoreRead::Read:
-        return;
+    case ScoreRead::Read: return;
     case ScoreRead::Missing: {
         setDefaults();
         std::string reason;

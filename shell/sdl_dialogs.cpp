@@ -28,9 +28,9 @@ constexpr int kNameDialogCentreX = 350;
 constexpr int kNameDialogTop = 380;
 
 constexpr SDL_Color kInk{0, 0, 0, 255};
-constexpr std::uint32_t kFace = 0xFFF0F0F0;    // dialog background
-constexpr std::uint32_t kShade = 0xFFA0A0A0;   // sunken edges
-constexpr std::uint32_t kDark = 0xFF404040;    // the default button's frame
+constexpr std::uint32_t kFace = 0xFFF0F0F0;   // dialog background
+constexpr std::uint32_t kShade = 0xFFA0A0A0;  // sunken edges
+constexpr std::uint32_t kDark = 0xFF404040;   // the default button's frame
 constexpr std::uint32_t kFieldWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kButtonFace = 0xFFE1E1E1;
 constexpr std::uint32_t kButtonHover = 0xFFE5F1FB;
@@ -79,8 +79,9 @@ void drawButton(SDL_Surface* surface, SDL_Rect rect, const char* label, bool isD
 SDL_Point mousePoint(const SDL_Event& event)
 {
     const bool motion = event.type == SDL_MOUSEMOTION;
-    const Point point = picturePointOf(SDL_GetWindowFromID(motion ? event.motion.windowID : event.button.windowID),
-                                       motion ? event.motion.x : event.button.x, motion ? event.motion.y : event.button.y);
+    const Point point =
+        picturePointOf(SDL_GetWindowFromID(motion ? event.motion.windowID : event.button.windowID),
+                       motion ? event.motion.x : event.button.x, motion ? event.motion.y : event.button.y);
     return SDL_Point{point.x, point.y};
 }
 
@@ -113,8 +114,8 @@ SDL_Window* modalOwner()
 SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags,
                             SDL_Point place = SDL_Point{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED})
 {
-    SDL_Window* window = openPictureWindow(title, place.x, place.y, width, height,
-                                          flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
+    SDL_Window* window =
+        openPictureWindow(title, place.x, place.y, width, height, flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (window == nullptr) return nullptr;
     // A window manager keeps a modal window above its owner and hands it the focus the owner gets.
     SDL_Window* owner = modalOwner();
@@ -154,8 +155,8 @@ void modalEvent(const SDL_Event& event, void*)
         modals.focusLeftAt = SDL_GetTicks64();
     }
     // The game minimised under a question plays on no more than without it: it pauses.
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED && windows.game.window != nullptr &&
-        id == SDL_GetWindowID(windows.game.window)) {
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED &&
+        windows.game.window != nullptr && id == SDL_GetWindowID(windows.game.window)) {
         dispatchWindowEvent(WindowKind::Game, event);
     }
     if (!elsewhere || isKeyboardEvent(event)) {
@@ -326,12 +327,8 @@ void textDialogEvent(const SDL_Event& event, void* context)
 {
     TextDialogWindow& dialog = *static_cast<TextDialogWindow*>(context);
     switch (event.type) {
-    case SDL_TEXTINPUT:
-        typeIntoField(dialog.field, event.text.text);
-        break;
-    case SDL_KEYDOWN:
-        textDialogKey(dialog.field, event.key.keysym);
-        break;
+    case SDL_TEXTINPUT: typeIntoField(dialog.field, event.text.text); break;
+    case SDL_KEYDOWN: textDialogKey(dialog.field, event.key.keysym); break;
     case SDL_CONTROLLERBUTTONDOWN:
         if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) confirmTextField(dialog.field);  // A is OK
         break;
@@ -358,8 +355,7 @@ void textDialogEvent(const SDL_Event& event, void* context)
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) requestCloseTextField(dialog.field);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -371,8 +367,8 @@ struct QuestionWindow {
     const char* text = "";
     SDL_Rect yesRect{};
     SDL_Rect noRect{};
-    int hovered = 0;   // 1 Yes, 2 No
-    int answer = 0;    // 0 while open, 1 Yes, 2 No
+    int hovered = 0;  // 1 Yes, 2 No
+    int answer = 0;   // 0 while open, 1 Yes, 2 No
 };
 
 void paintQuestion(void* context)
@@ -418,8 +414,9 @@ void questionEvent(const SDL_Event& event, void* context)
         break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
-        question.hovered = inside(question.yesRect, point.x, point.y) ? 1
-                           : inside(question.noRect, point.x, point.y) ? 2 : 0;
+        question.hovered = inside(question.yesRect, point.x, point.y)  ? 1
+                           : inside(question.noRect, point.x, point.y) ? 2
+                                                                       : 0;
         break;
     }
     case SDL_MOUSEBUTTONUP: {
@@ -429,8 +426,7 @@ void questionEvent(const SDL_Event& event, void* context)
         if (inside(question.noRect, point.x, point.y)) question.answer = 2;
         break;
     }
-    default:
-        break;  // a Yes/No question has no close box and no Cancel: only its buttons answer
+    default: break;  // a Yes/No question has no close box and no Cancel: only its buttons answer
     }
 }
 

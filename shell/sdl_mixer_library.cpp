@@ -26,13 +26,12 @@ bool openMixerLibrary(MixerCalls& mixer)
     if (library == nullptr) return false;
     MixerCalls found;
     found.library = library;
-    const bool complete = findCall(library, "Mix_OpenAudio", found.openAudio) &&
-                          findCall(library, "Mix_AllocateChannels", found.allocateChannels) &&
-                          findCall(library, "Mix_LoadWAV_RW", found.loadWav) &&
-                          findCall(library, "Mix_PlayChannel", found.playChannel) &&
-                          findCall(library, "Mix_HaltChannel", found.haltChannel) &&
-                          findCall(library, "Mix_FreeChunk", found.freeChunk) &&
-                          findCall(library, "Mix_CloseAudio", found.closeAudio);
+    const bool complete =
+        findCall(library, "Mix_OpenAudio", found.openAudio) &&
+        findCall(library, "Mix_AllocateChannels", found.allocateChannels) &&
+        findCall(library, "Mix_LoadWAV_RW", found.loadWav) && findCall(library, "Mix_PlayChannel", found.playChannel) &&
+        findCall(library, "Mix_HaltChannel", found.haltChannel) &&
+        findCall(library, "Mix_FreeChunk", found.freeChunk) && findCall(library, "Mix_CloseAudio", found.closeAudio);
     if (!complete) {
         SDL_UnloadObject(library);
         return false;

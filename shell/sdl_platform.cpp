@@ -180,8 +180,9 @@ bool initSdlPlatform()
     }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!videoDriverShowsGame(driver, SDL_getenv("SDL_VIDEODRIVER"))) {
-        std::fprintf(stderr, "Tessaron : aucun affichage trouvé (ni X11 ni Wayland) : "
-                             "lancez le jeu depuis un bureau graphique.\n");
+        std::fprintf(stderr,
+                     "Tessaron : aucun affichage trouvé (ni X11 ni Wayland) : "
+                     "lancez le jeu depuis un bureau graphique.\n");
         SDL_Quit();
         return false;
     }
@@ -218,8 +219,7 @@ bool stepStartUp()
         startSdlAudio();
         sdl.startUpStep = kStartedUp;
         break;
-    default:
-        break;
+    default: break;
     }
     return sdl.startUpStep != kStartedUp;
 }
@@ -296,10 +296,7 @@ void stopGameTimer() { sdl.timerRunning = false; }
 // only by some X servers' raw input, so the window's own motion events are the reliable source.)
 Point pointerPosition() { return Point{windows.pointer.x, windows.pointer.y}; }
 
-void requestRepaint()
-{
-    windows.game.repaintWanted = true;
-}
+void requestRepaint() { windows.game.repaintWanted = true; }
 
 void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
 

@@ -11,17 +11,17 @@
 #include "shell/sdl_windows.h"
 
 struct SdlPlatform {
-    bool timerRunning = false;        // the game window's timer
+    bool timerRunning = false;  // the game window's timer
     std::uint32_t timerIntervalMs = 0;
-    std::uint64_t timerDeadline = 0;  // SDL_GetTicks64 time of the next tick
-    std::uint64_t timerHeldAt = 0;    // SDL_GetTicks64 time a question began holding it; 0 not held
-    bool quitRequested = false;       // the program is ending (quit button, menu closed, signal)
-    std::uint64_t ticksDelivered = 0; // game ticks delivered, for measuring the pace
+    std::uint64_t timerDeadline = 0;   // SDL_GetTicks64 time of the next tick
+    std::uint64_t timerHeldAt = 0;     // SDL_GetTicks64 time a question began holding it; 0 not held
+    bool quitRequested = false;        // the program is ending (quit button, menu closed, signal)
+    std::uint64_t ticksDelivered = 0;  // game ticks delivered, for measuring the pace
     bool audioOpen = false;
-    MixerCalls mixer;                 // SDL2_mixer, opened with the sound
-    int startUpStep = 0;              // how far the start-up behind the menu's first frame has gone
-    std::uint64_t loopEndsAt = 0;     // SDL_GetTicks64 time at which loops return; 0 never
-    void (*tickObserver)() = nullptr; // called after every delivered tick (measurements)
+    MixerCalls mixer;                  // SDL2_mixer, opened with the sound
+    int startUpStep = 0;               // how far the start-up behind the menu's first frame has gone
+    std::uint64_t loopEndsAt = 0;      // SDL_GetTicks64 time at which loops return; 0 never
+    void (*tickObserver)() = nullptr;  // called after every delivered tick (measurements)
 };
 
 extern SdlPlatform sdl;

@@ -16,9 +16,9 @@ struct PictureView {
     SDL_Surface* picture = nullptr;  // what the screens draw
     SDL_Surface* shown = nullptr;    // the picture as the window last received it
     PicturePlace place{};
-    int surfaceWidth = 0;            // the window surface's size the place was worked out for
+    int surfaceWidth = 0;  // the window surface's size the place was worked out for
     int surfaceHeight = 0;
-    bool wholePending = true;        // the window must receive the whole picture
+    bool wholePending = true;  // the window must receive the whole picture
 };
 
 // The menu, the game, the credits and a dialog or question over them, with room to spare.
@@ -129,7 +129,8 @@ void showWindowPicture(SDL_Window* window, const SDL_Rect* areas, int count)
         const int found =
             takeChangedRects(view->picture, view->shown, count > 0 ? areas[i] : whole, changed.data(), room);
         for (int c = 0; c < found; ++c) {
-            sent[static_cast<std::size_t>(sentCount++)] = copyEnlarged(view->picture, changed[static_cast<std::size_t>(c)], surface, view->place);
+            sent[static_cast<std::size_t>(sentCount++)] =
+                copyEnlarged(view->picture, changed[static_cast<std::size_t>(c)], surface, view->place);
         }
     }
     if (sentCount > 0) SDL_UpdateWindowSurfaceRects(window, sent.data(), sentCount);

@@ -123,8 +123,7 @@ WindowRequest menuEvent(const SDL_Event& event)
             return WindowRequest::Quit;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return WindowRequest::Continue;
 }
@@ -193,17 +192,17 @@ void gameEvent(const SDL_Event& event)
         // Keys let go in another window never reach this one.
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseSteering(windows.input.steering);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void creditsEvent(const SDL_Event& event)
 {
     // The gamepad's A, B or Back closes the credits, as the close box does.
-    const InputAction action = isGamepadEvent(event) ? takeInputEvent(windows.input, event, playerSettings.values)
-                                                     : InputAction::None;
-    const bool padCloses = action == InputAction::Confirm || action == InputAction::Cancel || action == InputAction::Quit;
+    const InputAction action =
+        isGamepadEvent(event) ? takeInputEvent(windows.input, event, playerSettings.values) : InputAction::None;
+    const bool padCloses =
+        action == InputAction::Confirm || action == InputAction::Cancel || action == InputAction::Quit;
     if (padCloses || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
         closeWindow(WindowKind::Credits);
     }
@@ -232,12 +231,10 @@ void openWindow(WindowKind kind)
     const SDL_Point screen = screenSize();
     const int scale = windowScale();
     const bool menu = kind == WindowKind::Menu;
-    const Point place =
-        menu ? menuWindowPlace(screen.x, screen.y, scale) : gameWindowPlace(screen.x, screen.y, scale);
+    const Point place = menu ? menuWindowPlace(screen.x, screen.y, scale) : gameWindowPlace(screen.x, screen.y, scale);
     const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : 0;
-    SDL_Window* window =
-        openPictureWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWindowWidth,
-                          menu ? kMenuWindowHeight : kGameWindowHeight, flags | SDL_WINDOW_SHOWN);
+    SDL_Window* window = openPictureWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWindowWidth,
+                                           menu ? kMenuWindowHeight : kGameWindowHeight, flags | SDL_WINDOW_SHOWN);
     SdlWindow& w = windowOf(kind);
     w.window = window;
     w.repaintWanted = true;
@@ -399,7 +396,8 @@ void steerGamePaddle()
     }
     // The pointer stays within the paddle's reach, so a reversal moves the paddle at once.
     const int half = game.paddleWidth / 2;
-    if (!stepSteering(steering, SDL_GetTicks64(), playerSettings.values.keyCrossingMs, half, kPlayfieldWidth - 1 - half)) {
+    if (!stepSteering(steering, SDL_GetTicks64(), playerSettings.values.keyCrossingMs, half,
+                      kPlayfieldWidth - 1 - half)) {
         return;
     }
     windows.pointer.x = static_cast<int>(std::lround(steering.x));

@@ -15,10 +15,10 @@
 enum class WindowKind { Menu, Game, Credits };
 
 struct SdlWindow {
-    SDL_Window* window = nullptr;  // null while the window does not exist
-    bool repaintWanted = false;    // a repaint was asked for; the loop paints before waiting
-    bool closePending = false;     // to be closed once the mouse button that asked is let go
-    bool buttonHeld = false;       // the left button went down in this window and is not up yet
+    SDL_Window* window = nullptr;    // null while the window does not exist
+    bool repaintWanted = false;      // a repaint was asked for; the loop paints before waiting
+    bool closePending = false;       // to be closed once the mouse button that asked is let go
+    bool buttonHeld = false;         // the left button went down in this window and is not up yet
     std::uint64_t closeAskedAt = 0;  // SDL_GetTicks64 time of the pending close
 };
 
@@ -27,9 +27,9 @@ struct SdlWindows {
     SdlWindow game;
     SdlWindow credits;
     MenuButtonId pressedMenuButton = kNoMenuButton;  // the menu button a click went down on, acted upon at its release
-    SDL_Point pointer{0, 0};          // the pointer's last place over the game window, game pixels
+    SDL_Point pointer{0, 0};                         // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
-    PlayerInput input;                // the keyboard's and gamepads' steering, and the open gamepads
+    PlayerInput input;  // the keyboard's and gamepads' steering, and the open gamepads
 };
 
 extern SdlWindows windows;

@@ -97,7 +97,8 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
         if (line.empty() || line.front() == '#') continue;
         const std::size_t equals = line.find('=');
         const std::string_view key = equals == std::string_view::npos ? line : trimmed(line.substr(0, equals));
-        const std::string_view value = equals == std::string_view::npos ? std::string_view{} : trimmed(line.substr(equals + 1));
+        const std::string_view value =
+            equals == std::string_view::npos ? std::string_view{} : trimmed(line.substr(equals + 1));
         bool known = false;
         if (equals == std::string_view::npos || !plainKey(key) || line.find('\0') != std::string_view::npos ||
             !applySetting(key, value, read, known)) {
@@ -154,8 +155,8 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
     if (bytes.size() > kLargestFile ||
         parseSettings(bytes, stored.values, stored.unknownLines, problem) != SettingsRead::Read) {
         stored.values = Settings{};
-        std::fprintf(report, "Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n", path.c_str(),
-                     problem.c_str());
+        std::fprintf(report, "Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n",
+                     path.c_str(), problem.c_str());
         return stored;
     }
     stored.writable = true;

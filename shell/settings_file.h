@@ -12,11 +12,11 @@ constexpr int kShortestKeyCrossingMs = 200;
 constexpr int kLongestKeyCrossingMs = 5000;
 
 struct Settings {
-    bool soundOn = true;       // the menu's "Sons" switch
-    bool fullScreen = false;   // the game window fills the screen (F11)
-    bool arrowKeys = true;     // Left and Right move the paddle, Space and Up act as the click
-    bool gamepad = true;       // a gamepad plays as well
-    int keyCrossingMs = 800;   // a held arrow key moves the paddle across the playfield in this time
+    bool soundOn = true;      // the menu's "Sons" switch
+    bool fullScreen = false;  // the game window fills the screen (F11)
+    bool arrowKeys = true;    // Left and Right move the paddle, Space and Up act as the click
+    bool gamepad = true;      // a gamepad plays as well
+    int keyCrossingMs = 800;  // a held arrow key moves the paddle across the playfield in this time
 };
 
 // What became of a read of the settings file.
@@ -33,10 +33,10 @@ std::string formatSettings(const Settings& settings, std::string_view unknownLin
 
 // The settings file as this run knows it.
 struct StoredSettings {
-    Settings values;          // what the game plays with
-    std::string path;         // the file; "" without a home to keep it in
-    std::string unknownLines; // lines of the file this game does not know, kept on writing
-    bool writable = false;    // false after a failed read: a damaged file is left for the player
+    Settings values;           // what the game plays with
+    std::string path;          // the file; "" without a home to keep it in
+    std::string unknownLines;  // lines of the file this game does not know, kept on writing
+    bool writable = false;     // false after a failed read: a damaged file is left for the player
 };
 
 // The file's place: $XDG_CONFIG_HOME/tessaron/tessaron.conf, or ~/.config/tessaron/... when

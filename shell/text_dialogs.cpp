@@ -5,15 +5,15 @@
 #include "shell/text_dialogs.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "game/game_state.h"
-#include "game/replay.h"
 #include "game/level_codes.h"
+#include "game/replay.h"
 #include "screens/windows1252.h"
 
 namespace {
@@ -31,8 +31,7 @@ std::size_t sequenceLength(unsigned char lead)
 // Control characters, and the five bytes Windows-1252 leaves unassigned, never enter a field.
 bool isControl(unsigned char byte)
 {
-    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-           byte == 0x90 || byte == 0x9D;
+    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 // Removes the selected characters and leaves the caret where they were; false when nothing
@@ -89,8 +88,7 @@ int typeIntoField(TextField& field, const char* utf8)
     std::string converted;
     std::size_t pos = 0;
     while (pos < typed.size()) {
-        const std::size_t length =
-            std::min(sequenceLength(static_cast<unsigned char>(typed[pos])), typed.size() - pos);
+        const std::size_t length = std::min(sequenceLength(static_cast<unsigned char>(typed[pos])), typed.size() - pos);
         const std::string_view character = typed.substr(pos, length);
         pos += length;
         if (!windows1252FromUtf8(character, converted) || converted.size() != 1) continue;
@@ -165,8 +163,7 @@ void enterLevelCode()
     pathBuffer[0] = '\0';
     if (game.currentLevel >= 1 && game.currentLevel <= kLevelCount) {
         const auto& code = levelCodes[static_cast<std::size_t>(game.currentLevel)];
-        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1),
-                      code.data());
+        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1), code.data());
     }
     seamDialogText(TextDialog::LevelCode);
     game.currentLevel = levelForCode(pathBuffer.data());

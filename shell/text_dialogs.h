@@ -12,12 +12,12 @@
 constexpr int kFieldMaxLength = 63;
 
 struct TextField {
-    TextDialog dialog = TextDialog::LevelCode;  // the code field turns typed letters into capitals
+    TextDialog dialog = TextDialog::LevelCode;     // the code field turns typed letters into capitals
     std::array<char, kFieldMaxLength + 1> text{};  // Windows-1252, NUL-terminated
-    int length = 0;                             // characters in text
-    int caret = 0;                              // the caret stands before text[caret], 0..length
-    int anchor = 0;                             // the selection runs from anchor to caret
-    bool open = false;                          // true from opening until OK
+    int length = 0;                                // characters in text
+    int caret = 0;                                 // the caret stands before text[caret], 0..length
+    int anchor = 0;                                // the selection runs from anchor to caret
+    bool open = false;                             // true from opening until OK
 };
 
 // The caret keys of a field.

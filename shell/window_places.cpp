@@ -37,7 +37,8 @@ int windowScaleFor(int usableWidth, int usableHeight)
     const long roomWidth = static_cast<long>(usableWidth) * kScreenShare / 100;
     const long roomHeight = static_cast<long>(usableHeight) * kScreenShare / 100;
     for (int scale = kMaxWindowScale; scale > 1; --scale) {
-        if (scale * kGameWindowWidth + kFrameWidth <= roomWidth && scale * kGameWindowHeight + kFrameHeight <= roomHeight) {
+        if (scale * kGameWindowWidth + kFrameWidth <= roomWidth &&
+            scale * kGameWindowHeight + kFrameHeight <= roomHeight) {
             return scale;
         }
     }

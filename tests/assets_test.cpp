@@ -93,11 +93,11 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
             EXPECT_EQ(unused, nullptr);
         for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
         const std::tuple<int, int, int, std::string> places[kMenuButtonEntries] = {{0, 0, 35, ""},
-                                                                  {40, 80, 25, "Commencer"},
-                                                                  {40, 140, 13, "Entrer un code"},
-                                                                  {40, 180, 18, "Credits, Aide"},
-                                                                  {40, 220, 35, "Sons : ON"},
-                                                                  {40, 260, 35, "QUITTER"}};
+                                                                                   {40, 80, 25, "Commencer"},
+                                                                                   {40, 140, 13, "Entrer un code"},
+                                                                                   {40, 180, 18, "Credits, Aide"},
+                                                                                   {40, 220, 35, "Sons : ON"},
+                                                                                   {40, 260, 35, "QUITTER"}};
         for (std::size_t i = 0; i < menuButtons.size(); ++i) {
             SCOPED_TRACE(i);
             const MenuButton& b = menuButtons[i];
@@ -113,8 +113,8 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     testing::internal::CaptureStderr();
     loadAssets();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron : dossier de données introuvable : " + data + "\n");
-    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8], std::string(menuButtons[kStartButton].label.data()),
-                         std::string(game.bestScoreName.data())),
+    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8],
+                         std::string(menuButtons[kStartButton].label.data()), std::string(game.bestScoreName.data())),
               std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));
     // The defaults go to the player's own data directory, made private on the way.
     const std::string own = directory + "/home-data/tessaron";

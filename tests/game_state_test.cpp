@@ -47,11 +47,12 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.heldOffset[1], game.levelIntroShown),
               std::make_tuple(1234, 3, 7, 9, 1));
     expectBallsAtTheStart();
-    EXPECT_FALSE(game.paused || game.bonusWidePaddle || game.bonusNarrowPaddle || game.bonusFastBall || game.bonusSlowBall ||
-                 game.bonusFireBall || game.bonusMirror || game.bonusSticky || game.bonusArmed || game.bonusTwoBalls ||
-                 game.bonusRandomBounce);
+    EXPECT_FALSE(game.paused || game.bonusWidePaddle || game.bonusNarrowPaddle || game.bonusFastBall ||
+                 game.bonusSlowBall || game.bonusFireBall || game.bonusMirror || game.bonusSticky || game.bonusArmed ||
+                 game.bonusTwoBalls || game.bonusRandomBounce);
     EXPECT_EQ(std::tie(game.ballSpeed, game.ballCount, game.paddleWidth, game.bricksBroken, game.balls[0].held,
-                       game.shotTable[5].active, game.bonusTable[3].kind), std::make_tuple(4, 1, 60, 0, 0, 0, 0));
+                       game.shotTable[5].active, game.bonusTable[3].kind),
+              std::make_tuple(4, 1, 60, 0, 0, 0, 0));
     EXPECT_EQ(std::tuple(game.balls[0].icon, game.balls[1].icon, game.balls[1].x, game.balls[1].y, game.balls[1].held),
               std::tuple(BallIcon::Normal, BallIcon::Normal, 255.0, 512.0, 0));
     EXPECT_TRUE(std::fabs(game.balls[1].vx - 2.8284271) < 1e-6 && std::fabs(game.balls[1].vy + 2.8284271) < 1e-6);

@@ -41,15 +41,14 @@ std::vector<Placed> board(int level, std::uint32_t seed = 1)
 
 bool overlap(const Brick& a, const Brick& b)
 {
-    return a.x < b.x + kBrickWidth && b.x < a.x + kBrickWidth && a.y < b.y + kBrickHeight &&
-           b.y < a.y + kBrickHeight;
+    return a.x < b.x + kBrickWidth && b.x < a.x + kBrickWidth && a.y < b.y + kBrickHeight && b.y < a.y + kBrickHeight;
 }
 
 // Counts in consecutive entries inside the playfield; only 14, 25 reach the paddle; overlaps in 4, 13, 20.
 TEST(Levels, EveryBoardFillsItsEntriesInsideThePlayfieldWithoutStrayOverlaps)
 {
-    const int counts[kLevelCount + 1] = {0,   68, 76,  116, 228, 96, 124, 129, 87, 75, 73,  65, 115, 45,
-                                         121, 101, 131, 81, 138, 149, 62, 95, 218, 64, 113, 54};
+    const int counts[kLevelCount + 1] = {0,  68,  76,  116, 228, 96,  124, 129, 87, 75,  73, 65,  115,
+                                         45, 121, 101, 131, 81,  138, 149, 62,  95, 218, 64, 113, 54};
     for (int level = 1; level <= kLevelCount; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         const std::vector<Placed> bricks = board(level);

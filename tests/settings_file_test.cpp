@@ -25,16 +25,19 @@ bool same(const Settings& a, const Settings& b)
 // and line ends are read too.
 TEST(SettingsFile, ReadsBackAsWrittenAndAsAPlayerWritesIt)
 {
-    for (const Settings& written : {Settings{}, Settings{false, true, false, false, 200}, Settings{true, false, true, false, 5000}}) {
+    for (const Settings& written :
+         {Settings{}, Settings{false, true, false, false, 200}, Settings{true, false, true, false, 5000}}) {
         Settings read{false, false, false, false, 999};
         std::string unknown, problem;
         const std::string text = formatSettings(written, "future_key = 7\n");
         ASSERT_EQ(parseSettings(text, read, unknown, problem), SettingsRead::Read) << text << problem;
-        EXPECT_TRUE(same(read, written) && unknown == "future_key = 7\n" && formatSettings(read, unknown) == text) << text;
+        EXPECT_TRUE(same(read, written) && unknown == "future_key = 7\n" && formatSettings(read, unknown) == text)
+            << text;
     }
     Settings read;
     std::string unknown, problem;
-    ASSERT_EQ(parseSettings("# mine\r\n\n   sound=off\r\n\tfullscreen   =   yes  \nkey_crossing_ms = 0600", read, unknown, problem),
+    ASSERT_EQ(parseSettings("# mine\r\n\n   sound=off\r\n\tfullscreen   =   yes  \nkey_crossing_ms = 0600", read,
+                            unknown, problem),
               SettingsRead::Read);
     EXPECT_TRUE(same(read, Settings{false, true, true, true, 600}));
 }
@@ -45,9 +48,10 @@ TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
 {
     using namespace std::string_literals;
     const std::pair<std::string, int> table[] = {
-        {"sound = off\nsound\n", 2},  {"sound = maybe\n", 1},         {"fullscreen = on\n= on\n", 2},
-        {"sound off\n", 1},           {"key_crossing_ms = 10\n", 1},  {"key_crossing_ms = 99999999\n", 1},
-        {"\n\nSound = off\n", 3},     {"sound = off\nsou\0nd = on\n"s, 2},
+        {"sound = off\nsound\n", 2},    {"sound = maybe\n", 1},
+        {"fullscreen = on\n= on\n", 2}, {"sound off\n", 1},
+        {"key_crossing_ms = 10\n", 1},  {"key_crossing_ms = 99999999\n", 1},
+        {"\n\nSound = off\n", 3},       {"sound = off\nsou\0nd = on\n"s, 2},
     };
     for (const auto& [text, line] : table) {
         Settings read{false, true, false, false, 300};
@@ -64,7 +68,8 @@ TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
 TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
 {
     const std::string scratch = makeScratchDirectory();
-    const std::pair<const char*, bool> table[] = {{"missing", true}, {"damaged", false}, {"large", false}, {"directory", false}};
+    const std::pair<const char*, bool> table[] = {
+        {"missing", true}, {"damaged", false}, {"large", false}, {"directory", false}};
     for (const auto& [kind, writable] : table) {
         const std::string path = scratch + "/" + kind + "/tessaron/tessaron.conf";
         std::filesystem::create_directories(scratch + "/" + kind);
@@ -87,7 +92,8 @@ TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
         stat((scratch + "/" + kind + "/tessaron").c_str(), &status);
         const std::string after = std::filesystem::is_regular_file(path) ? readBytes(path) : "";
         EXPECT_TRUE(writable ? !readSettingsFile(path, stderr).values.soundOn && (status.st_mode & 0777) == 0700
-                             : after == before) << kind;
+                             : after == before)
+            << kind;
     }
     removeScratchDirectory(scratch);
 }

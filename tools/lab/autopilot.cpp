@@ -90,15 +90,9 @@ PaddleForecast forecastPaddle()
             next.width = next.width - 30 < 30 ? 30 : next.width - 30;
             next.randomBounce = false;
             break;
-        case kFasterBallCapsule:
-            next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2;
-            break;
-        case kSlowerBallCapsule:
-            next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2;
-            break;
-        case kMirroredPaddleCapsule:
-            next.mirror = !next.mirror;
-            break;
+        case kFasterBallCapsule: next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2; break;
+        case kSlowerBallCapsule: next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2; break;
+        case kMirroredPaddleCapsule: next.mirror = !next.mirror; break;
         case kStickyPaddleCapsule:
         case kArmedPaddleCapsule:
             next.width = kPaddleStartWidth;
@@ -108,8 +102,7 @@ PaddleForecast forecastPaddle()
             next.width = kPaddleStartWidth;
             next.randomBounce = !next.randomBounce;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return next;
@@ -169,8 +162,8 @@ void sweep(Flight& flight, const Board& board)
 // paddle placed now will meet it.
 struct Landing {
     bool due;
-    int ball;           // 0 or 1
-    double x;           // centre x in that tick
+    int ball;  // 0 or 1
+    double x;  // centre x in that tick
     double y;
     double angle;       // direction with which it meets the paddle
     bool lostIfMissed;  // it falls below the loss line in that tick
@@ -186,7 +179,7 @@ Landing forecastLanding(int ball, const Board& board, const PaddleForecast& next
     if (flight.ball.y > kPaddleLine) {
         const int d = static_cast<int>(flight.ball.x - game.paddleX);
         if (std::abs(d) <= game.paddleWidth / 2 + kBallRadius) return landing;  // met where it stands
-        if (flight.ball.y > kLossLine) return landing;                     // too late
+        if (flight.ball.y > kLossLine) return landing;                          // too late
     }
     sweep(flight, board);
     if (next.ballSpeed != game.ballSpeed) {
@@ -223,9 +216,18 @@ PathEnd followPath(const Board& board, double x, double y, double angle)
         const double toSide = dx < -1e-9 ? (kBallLeftWall - x) / dx : dx > 1e-9 ? (kBallRightWall - x) / dx : kFar;
         const double toTop = dy < -1e-9 ? (kBallTopWall - y) / dy : kFar;
         const double toFloor = dy > 1e-9 ? (kPaddleLine - y) / dy : kFar;
-        if (toSide < best) { best = toSide; what = Side; }
-        if (toTop < best) { best = toTop; what = Top; }
-        if (toFloor < best) { best = toFloor; what = Floor; }
+        if (toSide < best) {
+            best = toSide;
+            what = Side;
+        }
+        if (toTop < best) {
+            best = toTop;
+            what = Top;
+        }
+        if (toFloor < best) {
+            best = toFloor;
+            what = Floor;
+        }
         for (int i = 0; i < board.count; ++i) {
             const Brick& brick = board.bricks[i];
             // Aim well inside a breakable brick; an indestructible one is met wherever the
@@ -304,8 +306,8 @@ double bearingMiss(const Board& board, double x, double y, double angle)
 double aimCost(const Board& board, double x, double y, double angle)
 {
     const PathEnd end = followPath(board, x, y, angle);
-    double cost = end.reachesBrick ? end.length + 120.0 * end.hardBounces
-                                   : kMissCost + 1000.0 * bearingMiss(board, x, y, angle);
+    double cost =
+        end.reachesBrick ? end.length + 120.0 * end.hardBounces : kMissCost + 1000.0 * bearingMiss(board, x, y, angle);
     const double rise = std::fabs(std::sin(angle));
     if (rise < 0.3) cost += (0.3 - rise) * 3000.0;
     return cost;
@@ -342,8 +344,7 @@ CapsuleSight sightCapsules()
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == kNoCapsule) continue;
         const int comingY = capsule.y + kCapsuleFall;
-        if (comingY <= kCapsuleGone &&
-            capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
+        if (comingY <= kCapsuleGone && capsuleCaught(capsule.x, comingY, game.paddleX, game.paddleWidth)) {
             continue;  // caught in the coming tick already
         }
         const int y = capsule.y + 12;
@@ -357,8 +358,7 @@ CapsuleSight sightCapsules()
 
 // The capsules the paddle, centred at paddleX in the tick after the coming one, would catch,
 // valued: negative costs are wanted capsules.
-double capsuleCost(const Autopilot& pilot, const CapsuleSight& sight, int paddleX,
-                   const PaddleForecast& next)
+double capsuleCost(const Autopilot& pilot, const CapsuleSight& sight, int paddleX, const PaddleForecast& next)
 {
     double cost = 0;
     for (int i = 0; i < sight.count; ++i) {
@@ -410,8 +410,8 @@ struct Choice {
 };
 
 // The paddle centre that meets one or two landing balls and sends them towards bricks.
-Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
-                  const Landing* landings, int count, const PaddleForecast& next)
+Choice catchBalls(Autopilot& pilot, const Board& board, const CapsuleSight& sight, const Landing* landings, int count,
+                  const PaddleForecast& next)
 {
     const int half = next.width / 2;
     const int reach = half + static_cast<int>(kBallRadius);
@@ -465,8 +465,7 @@ Choice aimHeldBall(Autopilot& pilot, const Board& board, const CapsuleSight& sig
 
 // With no ball to meet: catch wanted capsules, dodge the others, stand under a brick when
 // armed, and otherwise stay where the paddle is.
-Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight,
-                const PaddleForecast& next)
+Choice freeSpot(Autopilot& pilot, const Board& board, const CapsuleSight& sight, const PaddleForecast& next)
 {
     const int half = next.width / 2;
     const bool firing = game.bonusArmed && game.shotsLeft > 0;
@@ -506,10 +505,7 @@ void pointAt(int paddleX, bool mirror)
     runHandler(Handler::PointerMoved, 0, nullPlatform.clockMs);
 }
 
-bool ballHeld(int ball)
-{
-    return game.balls[ball].held == 1 && (ball == 0 || game.ballCount == 2);
-}
+bool ballHeld(int ball) { return game.balls[ball].held == 1 && (ball == 0 || game.ballCount == 2); }
 
 // A shot rising from the paddle would meet a ball about to land there.
 bool ballOverPaddle()
@@ -553,8 +549,7 @@ bool autopilotTurn(Autopilot& pilot)
     if (playState() != PlayState::Playing) return false;
     const Board board = readBoard();
 
-    const bool looping =
-        pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp;
+    const bool looping = pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp;
     if (game.ballLaunched && looping && game.livesLeft >= 1) {
         nullPlatform.answerYes = true;
         runHandler(Handler::Key, kKeyF12, nullPlatform.clockMs);
@@ -574,8 +569,7 @@ bool autopilotTurn(Autopilot& pilot)
             pilot.releaseSpot = -1;
             pilot.heldTurns = 0;
         }
-    } else if (game.bonusArmed && game.shotsLeft > 0 && shotFindsBrick(board, game.paddleX) &&
-               !ballOverPaddle()) {
+    } else if (game.bonusArmed && game.shotsLeft > 0 && shotFindsBrick(board, game.paddleX) && !ballOverPaddle()) {
         runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
     }
 
@@ -588,8 +582,7 @@ bool autopilotTurn(Autopilot& pilot)
         if (landing.due) landings[due++] = landing;
     }
     Choice choice{-1, kFar};
-    if (due > 0 && pilot.missOneIn > 0 && pilot.ticks >= pilot.droppingUntil &&
-        roll(pilot, pilot.missOneIn) == 0) {
+    if (due > 0 && pilot.missOneIn > 0 && pilot.ticks >= pilot.droppingUntil && roll(pilot, pilot.missOneIn) == 0) {
         pilot.droppingUntil = pilot.ticks + 12;  // long enough for the ball to fall past
     }
     if (due > 0 && pilot.ticks < pilot.droppingUntil) {

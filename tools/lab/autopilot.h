@@ -14,20 +14,20 @@ enum class CapsuleHabit { Choosy, Greedy };
 
 // The player's memory between turns. It never writes the game state.
 struct Autopilot {
-    std::uint32_t dice = 1;            // the player's own generator, apart from the game's
+    std::uint32_t dice = 1;  // the player's own generator, apart from the game's
     CapsuleHabit habit = CapsuleHabit::Choosy;
-    int missOneIn = 0;                 // lets about one landing ball in this many fall (0: none)
-    long droppingUntil = 0;            // the paddle keeps away from landing balls until this tick
-    long ticks = 0;                    // game ticks played so far
-    long calmTicks = 0;                // ticks since a brick last changed
-    long boardSignature = 0;           // sum of the brick kinds when last looked at
-    long ticksAloft = 0;               // ticks since a ball was last down at the paddle
-    long livesLost = 0;                // last balls lost (given up ones included)
-    long ballsGivenUp = 0;             // balls given up with F12, caught in a loop
-    int releaseSpot = -1;              // paddle centre wanted before releasing a held ball
-    int heldTurns = 0;                 // turns a ball has waited on the sticky paddle
+    int missOneIn = 0;                              // lets about one landing ball in this many fall (0: none)
+    long droppingUntil = 0;                         // the paddle keeps away from landing balls until this tick
+    long ticks = 0;                                 // game ticks played so far
+    long calmTicks = 0;                             // ticks since a brick last changed
+    long boardSignature = 0;                        // sum of the brick kinds when last looked at
+    long ticksAloft = 0;                            // ticks since a ball was last down at the paddle
+    long livesLost = 0;                             // last balls lost (given up ones included)
+    long ballsGivenUp = 0;                          // balls given up with F12, caught in a loop
+    int releaseSpot = -1;                           // paddle centre wanted before releasing a held ball
+    int heldTurns = 0;                              // turns a ball has waited on the sticky paddle
     std::array<bool, kPlayfieldWidth> shotFinds{};  // per paddle centre: a shot from there breaks a brick
-    long shotFindsSignature = -1;      // the board those were worked out on
+    long shotFindsSignature = -1;                   // the board those were worked out on
 };
 
 // How the game being played stands.

@@ -46,8 +46,7 @@ int runReplayCommand(int argc, char** argv)
         std::printf("difference at %s\n", replay.failure.c_str());
         return 1;
     }
-    std::printf("level %d score %d lives %d ticks %ld\n", game.currentLevel, game.score, game.livesLeft,
-                replay.ticks);
+    std::printf("level %d score %d lives %d ticks %ld\n", game.currentLevel, game.score, game.livesLeft, replay.ticks);
     return 0;
 }
 

@@ -32,8 +32,7 @@ void fault(const SoakRun& run, const char* what, double value)
 {
     faults += 1;
     if (faults <= kFaultsShown) {
-        std::printf("fault: level %d seed %u tick %ld: %s (%g)\n", run.level, run.seed, run.tick,
-                    what, value);
+        std::printf("fault: level %d seed %u tick %ld: %s (%g)\n", run.level, run.seed, run.tick, what, value);
     }
 }
 
@@ -112,8 +111,8 @@ int runSoakCommand(int argc, char** argv)
             if (playState() == PlayState::Over) over += 1;
         }
     }
-    std::printf("soak: %ld runs, %ld cleared, %ld over, %ld balls lost (%ld given up in a loop)\n",
-                runs, cleared, over, lost, givenUp);
+    std::printf("soak: %ld runs, %ld cleared, %ld over, %ld balls lost (%ld given up in a loop)\n", runs, cleared, over,
+                lost, givenUp);
     std::printf("%ld ticks, %ld faults\n", totalTicks, faults);
     return faults == 0 ? 0 : 1;
 }

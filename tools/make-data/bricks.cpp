@@ -16,7 +16,8 @@ constexpr std::array<std::uint32_t, 5> kGlazes = {0xE5402C, 0xF4A21E, 0x34B24C, 
 
 // The light on a bevel: how much the rim of a rounded box faces the light from the top left
 // (+1) or turns away from it (-1), fading to 0 at `bevel` pixels inside the edge.
-float bevelLight(float px, float py, float x0, float y0, float x1, float y1, float radius, float bevel) {
+float bevelLight(float px, float py, float x0, float y0, float x1, float y1, float radius, float bevel)
+{
     const float d = roundedBoxDistance(px, py, x0, y0, x1, y1, radius);
     if (-d > bevel) return 0;
     const float nx = roundedBoxDistance(px + 0.5f, py, x0, y0, x1, y1, radius) -
@@ -29,7 +30,8 @@ float bevelLight(float px, float py, float x0, float y0, float x1, float y1, flo
 }
 
 // A glazed ceramic tile: a bevelled face, glossy on its upper half.
-void paintGlazed(SDL_Surface* picture, Colour glaze, float s, std::uint32_t seed) {
+void paintGlazed(SDL_Surface* picture, Colour glaze, float s, std::uint32_t seed)
+{
     const float w = 40 * s;
     const float h = 20 * s;
     const float x0 = 0.5f * s;
@@ -44,7 +46,8 @@ void paintGlazed(SDL_Surface* picture, Colour glaze, float s, std::uint32_t seed
             const float v = py / h;
             Colour c = mix(lighten(glaze, 0.18f), lighten(glaze, -0.18f), v);
             const float light = bevelLight(px, py, x0, y0, x1, y1, radius, 3.2f * s);
-            c = light > 0 ? mix(c, Colour{1, 1, 0.95f, 1}, light * 0.55f) : mix(c, Colour{0, 0, 0.05f, 1}, -light * 0.5f);
+            c = light > 0 ? mix(c, Colour{1, 1, 0.95f, 1}, light * 0.55f)
+                          : mix(c, Colour{0, 0, 0.05f, 1}, -light * 0.5f);
             // Gloss: a bright band across the upper part of the face, inside the bevel.
             if (-d > 3.0f * s) {
                 const float gloss = smoothStep(0.55f * h, 0.25f * h, py);
@@ -60,13 +63,16 @@ void paintGlazed(SDL_Surface* picture, Colour glaze, float s, std::uint32_t seed
 }
 
 // Grey-brown granite with a deeper bevel and an engraved inner frame: it takes two strikes.
-void paintStone(SDL_Surface* picture, float s, bool cracked) {
+void paintStone(SDL_Surface* picture, float s, bool cracked)
+{
     const float w = 40 * s;
     const float h = 20 * s;
     const Colour stone = hexColour(0x8A8078);
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 2.0f * s); },
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 2.0f * s);
+        },
         [&](float px, float py, float d) {
             const float qx = px / s;
             const float qy = py / s;
@@ -90,12 +96,12 @@ void paintStone(SDL_Surface* picture, float s, bool cracked) {
     const float path[][2] = {{17, 0}, {19, 5}, {16.5f, 9}, {20, 13}, {18.5f, 20}};
     const float branch[][2] = {{16.5f, 9}, {11, 11}, {7, 10}, {4, 14}};
     const float branch2[][2] = {{20, 13}, {26, 11.5f}, {31, 14}, {36, 12}};
-    const auto crack = [&](const float (*points)[2], int count, float width) {
+    const auto crack = [&](const float(*points)[2], int count, float width) {
         for (int i = 0; i + 1 < count; ++i) {
             drawSegment(picture, points[i][0] * s, points[i][1] * s + 0.8f * s, points[i + 1][0] * s,
                         points[i + 1][1] * s + 0.8f * s, width * s, Colour{1, 0.95f, 0.85f, 0.35f});
-            drawSegment(picture, points[i][0] * s, points[i][1] * s, points[i + 1][0] * s,
-                        points[i + 1][1] * s, width * s, hexColour(0x1E1712));
+            drawSegment(picture, points[i][0] * s, points[i][1] * s, points[i + 1][0] * s, points[i + 1][1] * s,
+                        width * s, hexColour(0x1E1712));
         }
     };
     crack(path, 5, 1.3f);
@@ -104,12 +110,15 @@ void paintStone(SDL_Surface* picture, float s, bool cracked) {
 }
 
 // Brushed steel with a rivet in each corner: nothing breaks it.
-void paintSteel(SDL_Surface* picture, float s) {
+void paintSteel(SDL_Surface* picture, float s)
+{
     const float w = 40 * s;
     const float h = 20 * s;
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 1.5f * s); },
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 1.5f * s);
+        },
         [&](float px, float py, float d) {
             const float v = py / h;
             // Polished metal: light above, a dark band below the middle, a lighter foot.
@@ -141,7 +150,8 @@ void paintSteel(SDL_Surface* picture, float s) {
 
 }  // namespace
 
-SDL_Surface* drawBrick(int kind, int scale) {
+SDL_Surface* drawBrick(int kind, int scale)
+{
     const float s = static_cast<float>(scale);
     SDL_Surface* picture = newCanvas(40 * scale, 20 * scale);
     if (picture == nullptr) return nullptr;
@@ -150,9 +160,7 @@ SDL_Surface* drawBrick(int kind, int scale) {
     if (kind >= 1 && kind <= 5)
         paintGlazed(picture, hexColour(kGlazes[static_cast<std::size_t>(kind - 1)]), s,
                     static_cast<std::uint32_t>(kind) * 13u);
-    else if (kind == 6 || kind == 7)
-        paintStone(picture, s, kind == 7);
-    else
-        paintSteel(picture, s);
+    else if (kind == 6 || kind == 7) paintStone(picture, s, kind == 7);
+    else paintSteel(picture, s);
     return picture;
 }

@@ -37,25 +37,26 @@ constexpr const char* kTwoBalls[] = {".###..###.", "#####+####", "#####+####", "
 constexpr const char* kBounce[] = {"#.......#", ".#.....#.", "..#...#..", "...#.#...", "#########"};
 
 constexpr std::array<CapsuleLook, kCapsuleKinds> kLooks = {{
-    {0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},       // 1 wider paddle
-    {0xE07A1F, 0xFFFFFF, 0xFFFFFF, kNarrower, 5},    // 2 narrower paddle
-    {0xD8302C, 0xFFFFFF, 0xFFFFFF, kFaster, 5},      // 3 faster ball
-    {0x2E86DE, 0xFFFFFF, 0xFFFFFF, kSlower, 5},      // 4 slower ball
-    {0x9E1B12, 0xFFD23A, 0xFF7A1A, kFire, 6},        // 5 fire ball
-    {0x8A44C8, 0xFFFFFF, 0xFFFFFF, kRandom, 6},      // 6 random directions
-    {0xF06292, 0xFFFFFF, 0xFFFFFF, kLife, 6},        // 7 extra life
-    {0x30343A, 0xF2F2F2, 0xF2F2F2, kDeath, 6},       // 8 lost life
-    {0x14B8C8, 0xFFFFFF, 0xFFFFFF, kMirror, 6},      // 9 mirrored paddle
-    {0xA8D43A, 0x1F5A10, 0x8CD050, kSticky, 6},      // 10 sticky paddle
-    {0x7D8A96, 0xFFFFFF, 0xFF4A3A, kArmed, 5},       // 11 armed paddle
-    {0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},    // 12 second ball
-    {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},      // 13 random bounce
+    {0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},     // 1 wider paddle
+    {0xE07A1F, 0xFFFFFF, 0xFFFFFF, kNarrower, 5},  // 2 narrower paddle
+    {0xD8302C, 0xFFFFFF, 0xFFFFFF, kFaster, 5},    // 3 faster ball
+    {0x2E86DE, 0xFFFFFF, 0xFFFFFF, kSlower, 5},    // 4 slower ball
+    {0x9E1B12, 0xFFD23A, 0xFF7A1A, kFire, 6},      // 5 fire ball
+    {0x8A44C8, 0xFFFFFF, 0xFFFFFF, kRandom, 6},    // 6 random directions
+    {0xF06292, 0xFFFFFF, 0xFFFFFF, kLife, 6},      // 7 extra life
+    {0x30343A, 0xF2F2F2, 0xF2F2F2, kDeath, 6},     // 8 lost life
+    {0x14B8C8, 0xFFFFFF, 0xFFFFFF, kMirror, 6},    // 9 mirrored paddle
+    {0xA8D43A, 0x1F5A10, 0x8CD050, kSticky, 6},    // 10 sticky paddle
+    {0x7D8A96, 0xFFFFFF, 0xFF4A3A, kArmed, 5},     // 11 armed paddle
+    {0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},  // 12 second ball
+    {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},    // 13 random bounce
 }};
 static_assert(kLooks.back().rows != nullptr, "a look for every capsule kind");
 
 }  // namespace
 
-SDL_Surface* drawCapsule(int kind, int scale) {
+SDL_Surface* drawCapsule(int kind, int scale)
+{
     if (kind < 1 || kind > kCapsuleKinds) return nullptr;
     const CapsuleLook& look = kLooks[static_cast<std::size_t>(kind - 1)];
     const float s = static_cast<float>(scale);
@@ -103,7 +104,11 @@ SDL_Surface* drawCapsule(int kind, int scale) {
     // The shine over everything: a thin highlight along the top of the pill.
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, 3.5f * s, 1.2f * s, w - 3.5f * s, 2.6f * s, 0.7f * s); },
-        [&](float, float, float) { return Colour{1, 1, 1, 0.45f}; });
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, 3.5f * s, 1.2f * s, w - 3.5f * s, 2.6f * s, 0.7f * s);
+        },
+        [&](float, float, float) {
+            return Colour{1, 1, 1, 0.45f};
+        });
     return picture;
 }

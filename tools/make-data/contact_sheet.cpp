@@ -29,20 +29,23 @@ struct Placed {
     int scale;
 };
 
-void copyScaled(SDL_Surface* sheet, SDL_Surface* picture, int x, int y, int scale) {
+void copyScaled(SDL_Surface* sheet, SDL_Surface* picture, int x, int y, int scale)
+{
     for (int py = 0; py < picture->h * scale; ++py)
         for (int px = 0; px < picture->w * scale; ++px)
             blendPixel(sheet, x + px, y + py, pixelAt(picture, px / scale, py / scale));
 }
 
 // A checkerboard behind icons, so that their transparency shows.
-void checkerboard(SDL_Surface* sheet, int x, int y, int w, int h) {
+void checkerboard(SDL_Surface* sheet, int x, int y, int w, int h)
+{
     for (int py = 0; py < h; ++py)
         for (int px = 0; px < w; ++px)
             blendPixel(sheet, x + px, y + py, ((px / 6 + py / 6) % 2) ? hexColour(0x9A9A9A) : hexColour(0x6E6E6E));
 }
 
-SDL_Surface* fromPixelArt(const PixelArt& art) {
+SDL_Surface* fromPixelArt(const PixelArt& art)
+{
     SDL_Surface* picture = newCanvas(art.width, art.height);
     for (int y = 0; y < art.height; ++y)
         for (int x = 0; x < art.width; ++x) {
@@ -54,11 +57,14 @@ SDL_Surface* fromPixelArt(const PixelArt& art) {
     return picture;
 }
 
-void text(SDL_Surface* target, int x, int y, const char* windows1252, int height, int weight, SDL_Color colour) {
-    drawText(target, openGameFont(height, weight), x, y, windows1252, static_cast<int>(std::strlen(windows1252)), colour);
+void text(SDL_Surface* target, int x, int y, const char* windows1252, int height, int weight, SDL_Color colour)
+{
+    drawText(target, openGameFont(height, weight), x, y, windows1252, static_cast<int>(std::strlen(windows1252)),
+             colour);
 }
 
-SDL_Surface* findPicture(std::vector<PictureRecipe>& recipes, const std::string& name) {
+SDL_Surface* findPicture(std::vector<PictureRecipe>& recipes, const std::string& name)
+{
     for (auto& recipe : recipes)
         if (recipe.name == name) return recipe.draw();
     return nullptr;
@@ -66,7 +72,8 @@ SDL_Surface* findPicture(std::vector<PictureRecipe>& recipes, const std::string&
 
 // The play screen as the game composes it: background, a few rows of bricks, the paddle,
 // balls, capsules, a shot, and the side panel's texts.
-SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
+SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes)
+{
     SDL_Surface* screen = findPicture(recipes, "fond.bmp");
     if (screen == nullptr) return nullptr;
     for (int row = 0; row < 6; ++row)
@@ -87,7 +94,10 @@ SDL_Surface* playScreen(std::vector<PictureRecipe>& recipes) {
     const SDL_Color black{0, 0, 0, 255};
     text(screen, 510, 120, "Niveau : 12 ", 25, 30, black);
     text(screen, 510, 150, "Score : 123450 ", 25, 30, black);
-    text(screen, 510, 200, "Tessas cass\xE9" "es : 187", 25, 30, black);
+    text(screen, 510, 200,
+         "Tessas cass\xE9"
+         "es : 187",
+         25, 30, black);
     text(screen, 510, 240, "Vies restantes :", 25, 30, black);
     text(screen, 510, 300, "Bonus en cours :", 25, 30, black);
     text(screen, 510, 360, "Code Secret du", 25, 30, black);
@@ -111,14 +121,17 @@ struct TextLine {
 };
 
 // One of the game's backgrounds with the lines the game writes over it.
-SDL_Surface* withTexts(std::vector<PictureRecipe>& recipes, const char* name, std::initializer_list<TextLine> lines) {
+SDL_Surface* withTexts(std::vector<PictureRecipe>& recipes, const char* name, std::initializer_list<TextLine> lines)
+{
     SDL_Surface* screen = findPicture(recipes, name);
     if (screen == nullptr) return nullptr;
-    for (const TextLine& line : lines) text(screen, line.x, line.y, line.windows1252, line.height, 700, SDL_Color{0, 0, 0, 255});
+    for (const TextLine& line : lines)
+        text(screen, line.x, line.y, line.windows1252, line.height, 700, SDL_Color{0, 0, 0, 255});
     return screen;
 }
 
-SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
+SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes)
+{
     return withTexts(recipes, "Perdu.bmp",
                      {{285, 135, "200000", 40},
                       {160, 190, "\xC9lodie", 40},
@@ -126,14 +139,16 @@ SDL_Surface* endScreen(std::vector<PictureRecipe>& recipes) {
                       {90, 330, "Essai de prendre un maximum de bonus pour booster ton score!", 22}});
 }
 
-SDL_Surface* levelScreen(std::vector<PictureRecipe>& recipes) {
+SDL_Surface* levelScreen(std::vector<PictureRecipe>& recipes)
+{
     return withTexts(recipes, "Niveau.bmp",
                      {{100, 140, "Le niveau 7 etait facile...", 38},
                       {105, 190, "Mais le niveau 8 l'est moins !!", 38},
                       {140, 320, "MWQZAX", 140}});
 }
 
-SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
+SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes)
+{
     SDL_Surface* background = findPicture(recipes, "fondmenu.bmp");
     if (background == nullptr) return nullptr;
     SDL_Surface* screen = newCanvas(220, 308);
@@ -154,7 +169,8 @@ SDL_Surface* menuScreen(std::vector<PictureRecipe>& recipes) {
 
 }  // namespace
 
-bool writeContactSheet(const std::string& path) {
+bool writeContactSheet(const std::string& path)
+{
     std::vector<PictureRecipe> recipes = pictureRecipes();
     std::vector<Placed> placed;
     for (auto& recipe : recipes) placed.push_back({recipe.draw(), recipe.name, 2});
@@ -173,7 +189,9 @@ bool writeContactSheet(const std::string& path) {
         const int hb = b.picture ? b.picture->h * b.scale : 0;
         return (ha > 200) < (hb > 200);
     });
-    struct Spot { int x, y; };
+    struct Spot {
+        int x, y;
+    };
     std::vector<Spot> spots;
     int x = kMargin;
     int y = kMargin + 40;
@@ -195,8 +213,9 @@ bool writeContactSheet(const std::string& path) {
     bool written = false;
     if (sheet != nullptr) {
         fillRect(sheet, 0, 0, kSheetWidth, sheetHeight, hexColour(0x3C3F45));
-        drawLabel(sheet, kMargin, 12, "Tessaron Data: every picture at twice its size; the screens as the game puts them together",
-                  22, 700, hexColour(0xF0F0F0));
+        drawLabel(sheet, kMargin, 12,
+                  "Tessaron Data: every picture at twice its size; the screens as the game puts them together", 22, 700,
+                  hexColour(0xF0F0F0));
         for (std::size_t i = 0; i < placed.size(); ++i) {
             const Placed& p = placed[i];
             if (p.picture == nullptr) continue;

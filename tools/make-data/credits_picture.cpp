@@ -47,14 +47,16 @@ constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
     {"Codes", "menu « Entrer un code »"},
 }};
 
-void heading(SDL_Surface* picture, int x, int y, int width, const char* utf8) {
+void heading(SDL_Surface* picture, int x, int y, int width, const char* utf8)
+{
     drawLabel(picture, x + width / 2, y, utf8, 26, 1000, hexColour(0x7A2E18), Align::Centre);
     paintRule(picture, x + 10, x + width - 10, y + 31, faded(hexColour(kUmber), 0.45f));
 }
 
 }  // namespace
 
-SDL_Surface* drawCreditsBackground() {
+SDL_Surface* drawCreditsBackground()
+{
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
     paintMarble(picture, 0, 0, kWidth, kHeight, 3131);

@@ -58,7 +58,8 @@ void fillRect(SDL_Surface* picture, int x, int y, int width, int height, Colour 
 
 // Calls paint(x, y) for every pixel of the picture and lays the colour it returns over it.
 template <class Paint>
-void paintEach(SDL_Surface* picture, Paint paint) {
+void paintEach(SDL_Surface* picture, Paint paint)
+{
     for (int y = 0; y < picture->h; ++y)
         for (int x = 0; x < picture->w; ++x) blendPixel(picture, x, y, paint(x, y));
 }
@@ -67,8 +68,8 @@ void paintEach(SDL_Surface* picture, Paint paint) {
 // centres within the box (x0, y0)..(x1, y1): the edge is anti-aliased over one pixel and
 // shade(px, py, d) gives the colour at each point, d the distance (negative inside).
 template <class Distance, class Shade>
-void fillShape(SDL_Surface* picture, int x0, int y0, int x1, int y1, Distance distance,
-               Shade shade) {
+void fillShape(SDL_Surface* picture, int x0, int y0, int x1, int y1, Distance distance, Shade shade)
+{
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, picture->w);
@@ -94,8 +95,7 @@ float segmentDistance(float px, float py, float ax, float ay, float bx, float by
 
 // Solid anti-aliased shapes in one colour.
 void fillDisc(SDL_Surface* picture, float cx, float cy, float radius, Colour colour);
-void drawSegment(SDL_Surface* picture, float ax, float ay, float bx, float by, float width,
-                 Colour colour);
+void drawSegment(SDL_Surface* picture, float ax, float ay, float bx, float by, float width, Colour colour);
 
 // Deterministic noise: a hash of a lattice point (0..1), smooth value noise (0..1) and its
 // sum over octaves (0..1), all from a seed.
@@ -106,8 +106,8 @@ float fractalNoise(float x, float y, int octaves, std::uint32_t seed);
 // The distances from (px, py) to the nearest and second-nearest point of a jittered grid of
 // cells `cell` pixels wide: the grout between mosaic tiles lies where they are nearly equal.
 // `tileX`, `tileY` receive the grid cell of the nearest point (a tile's identity).
-void mosaicCell(float px, float py, float cell, std::uint32_t seed, float& nearest,
-                float& second, int& tileX, int& tileY);
+void mosaicCell(float px, float py, float cell, std::uint32_t seed, float& nearest, float& second, int& tileX,
+                int& tileY);
 
 // Lettering in the game's font (UTF-8 in the source, Windows-1252 on the way to the font).
 enum class Align { Left, Centre, Right };
@@ -116,8 +116,8 @@ enum class Align { Left, Centre, Right };
 int labelWidth(const char* utf8, int height, int weight);
 
 // Draws a text with its cell's top at y and x its left edge, centre or right edge.
-void drawLabel(SDL_Surface* picture, int x, int y, const char* utf8, int height, int weight,
-               Colour colour, Align align = Align::Left);
+void drawLabel(SDL_Surface* picture, int x, int y, const char* utf8, int height, int weight, Colour colour,
+               Align align = Align::Left);
 
 // A text as a coverage mask: a transparent picture with the text in white, `margin` pixels
 // of room on every side. The caller frees it.
@@ -130,7 +130,8 @@ SDL_Surface* thickenMask(SDL_Surface* mask, float radius, float softness);
 // Lays paint(px, py) over `picture` wherever the mask covers (by its alpha), the mask's
 // top-left corner at (x, y); px, py are the picture's coordinates.
 template <class Paint>
-void stampMask(SDL_Surface* picture, SDL_Surface* mask, int x, int y, Paint paint) {
+void stampMask(SDL_Surface* picture, SDL_Surface* mask, int x, int y, Paint paint)
+{
     for (int my = 0; my < mask->h; ++my)
         for (int mx = 0; mx < mask->w; ++mx) {
             const float coverage = pixelAt(mask, mx, my).a;

@@ -27,7 +27,8 @@ int baselineOf(int y, int height) { return y + static_cast<int>(std::lround(heig
 
 // A label right-aligned to `right`, on the baseline of a 40-pixel value written at valueTop;
 // the label's size shrinks if it would reach the frame.
-void labelBeside(SDL_Surface* picture, int right, int valueTop, const char* utf8) {
+void labelBeside(SDL_Surface* picture, int right, int valueTop, const char* utf8)
+{
     int height = 28;
     while (height > 16 && right - labelWidth(utf8, height, 700) < kBorder + 14) --height;
     const int top = baselineOf(valueTop, kValueHeight) - static_cast<int>(std::lround(height * 1974.0 / 2400.0));
@@ -35,12 +36,14 @@ void labelBeside(SDL_Surface* picture, int right, int valueTop, const char* utf8
 }
 
 // A dotted line for a value to stand on, from x0 to x1 just under the value's baseline.
-void valueLine(SDL_Surface* picture, int x0, int x1, int valueTop) {
+void valueLine(SDL_Surface* picture, int x0, int x1, int valueTop)
+{
     const int y = baselineOf(valueTop, kValueHeight) + 7;
     for (int x = x0; x < x1; x += 4) fillRect(picture, x, y, 2, 1, faded(hexColour(kUmber), 0.45f));
 }
 
-SDL_Surface* marbleScreen(std::uint32_t seed) {
+SDL_Surface* marbleScreen(std::uint32_t seed)
+{
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
     paintMarble(picture, 0, 0, kWidth, kHeight, seed);
@@ -49,7 +52,8 @@ SDL_Surface* marbleScreen(std::uint32_t seed) {
 }
 
 // A firework: sparks along rays from (cx, cy), fading and shrinking outwards, over a glow.
-void paintFirework(SDL_Surface* picture, float cx, float cy, float radius, Colour colour, std::uint32_t seed) {
+void paintFirework(SDL_Surface* picture, float cx, float cy, float radius, Colour colour, std::uint32_t seed)
+{
     fillShape(
         picture, static_cast<int>(cx - radius * 1.3f), static_cast<int>(cy - radius * 1.3f),
         static_cast<int>(cx + radius * 1.3f), static_cast<int>(cy + radius * 1.3f),
@@ -60,7 +64,8 @@ void paintFirework(SDL_Surface* picture, float cx, float cy, float radius, Colou
         });
     const int rays = 22 + static_cast<int>(latticeHash(static_cast<int>(seed), 0, 9) * 10);
     for (int i = 0; i < rays; ++i) {
-        const float angle = (static_cast<float>(i) + latticeHash(i, static_cast<int>(seed), 1) * 0.4f) * 6.2831853f / static_cast<float>(rays);
+        const float angle = (static_cast<float>(i) + latticeHash(i, static_cast<int>(seed), 1) * 0.4f) * 6.2831853f /
+                            static_cast<float>(rays);
         const float reach = radius * (0.75f + 0.25f * latticeHash(i, static_cast<int>(seed), 2));
         const float dx = std::cos(angle);
         const float dy = std::sin(angle);
@@ -72,14 +77,16 @@ void paintFirework(SDL_Surface* picture, float cx, float cy, float radius, Colou
             const float sag = t * t * reach * 0.08f;  // sparks fall a little as they fly
             const float size = 2.4f - static_cast<float>(k) * 0.38f;
             const Colour spark = mix(mix(colour, Colour{1, 1, 0.92f, 1}, 0.55f), colour, static_cast<float>(k) / 2.0f);
-            fillDisc(picture, cx + dx * reach * t, cy + dy * reach * t + sag, size, faded(spark, 1.0f - static_cast<float>(k) * 0.15f));
+            fillDisc(picture, cx + dx * reach * t, cy + dy * reach * t + sag, size,
+                     faded(spark, 1.0f - static_cast<float>(k) * 0.15f));
         }
     }
     fillDisc(picture, cx, cy, 3.0f, Colour{1, 1, 0.95f, 0.9f});
 }
 
 // The trophy: a gold cup on a foot, with a rosette of tesserae on its bowl; k scales it.
-void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
+void paintTrophy(SDL_Surface* picture, float cx, float top, float k)
+{
     const auto gold = [&](float px, float halfWidth) {
         const float t = (px - cx) / std::max(1.0f, halfWidth);
         Colour c = mix(hexColour(0xFFF3B0), hexColour(0xE0A530), smoothStep(-0.55f, 0.1f, t));
@@ -96,7 +103,8 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
         static_cast<int>(top + 220 * k),
         [&](float px, float py) { return discDistance(px, py, cx, bowlTop + 50 * k, 150 * k); },
         [&](float px, float py, float) {
-            const float d = std::sqrt((px - cx) * (px - cx) + (py - bowlTop - 50 * k) * (py - bowlTop - 50 * k)) / (150 * k);
+            const float d =
+                std::sqrt((px - cx) * (px - cx) + (py - bowlTop - 50 * k) * (py - bowlTop - 50 * k)) / (150 * k);
             return Colour{1.0f, 0.85f, 0.4f, (1.0f - d) * (1.0f - d) * 0.35f};
         });
     // Handles: the outer halves of two rings beside the bowl.
@@ -119,8 +127,8 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
     }
     // The bowl: the lower half of a disc under a rolled rim.
     fillShape(
-        picture, static_cast<int>(cx - bowlRadius - 2), static_cast<int>(bowlTop - 2), static_cast<int>(cx + bowlRadius + 2),
-        static_cast<int>(bowlTop + bowlRadius + 2),
+        picture, static_cast<int>(cx - bowlRadius - 2), static_cast<int>(bowlTop - 2),
+        static_cast<int>(cx + bowlRadius + 2), static_cast<int>(bowlTop + bowlRadius + 2),
         [&](float px, float py) { return std::max(discDistance(px, py, cx, bowlTop, bowlRadius), bowlTop - py); },
         [&](float px, float py, float d) {
             Colour c = gold(px, bowlRadius);
@@ -130,9 +138,12 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
             return c;
         });
     fillShape(
-        picture, static_cast<int>(cx - bowlRadius - 10 * k), static_cast<int>(bowlTop - 12 * k), static_cast<int>(cx + bowlRadius + 10 * k),
-        static_cast<int>(bowlTop + 8 * k),
-        [&](float px, float py) { return roundedBoxDistance(px, py, cx - bowlRadius - 6 * k, bowlTop - 8 * k, cx + bowlRadius + 6 * k, bowlTop + 4 * k, 5 * k); },
+        picture, static_cast<int>(cx - bowlRadius - 10 * k), static_cast<int>(bowlTop - 12 * k),
+        static_cast<int>(cx + bowlRadius + 10 * k), static_cast<int>(bowlTop + 8 * k),
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, cx - bowlRadius - 6 * k, bowlTop - 8 * k, cx + bowlRadius + 6 * k,
+                                      bowlTop + 4 * k, 5 * k);
+        },
         [&](float px, float py, float d) {
             Colour c = gold(px, bowlRadius + 6 * k);
             c = lighten(c, (bowlTop - 2 * k - py) / k * 0.05f);
@@ -142,11 +153,14 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
     // Stem with a knot, then a two-step foot with a dark plate.
     const float stemTop = bowlTop + bowlRadius - 6 * k;
     fillShape(
-        picture, static_cast<int>(cx - 40 * k), static_cast<int>(stemTop), static_cast<int>(cx + 40 * k), static_cast<int>(stemTop + 90 * k),
+        picture, static_cast<int>(cx - 40 * k), static_cast<int>(stemTop), static_cast<int>(cx + 40 * k),
+        static_cast<int>(stemTop + 90 * k),
         [&](float px, float py) {
             const float flare = (py - stemTop) * 0.06f;
-            const float stem = roundedBoxDistance(px, py, cx - 10 * k - flare, stemTop, cx + 10 * k + flare, stemTop + 44 * k, 3 * k);
-            const float knot = roundedBoxDistance(px, py, cx - 17 * k, stemTop + 14 * k, cx + 17 * k, stemTop + 24 * k, 5 * k);
+            const float stem =
+                roundedBoxDistance(px, py, cx - 10 * k - flare, stemTop, cx + 10 * k + flare, stemTop + 44 * k, 3 * k);
+            const float knot =
+                roundedBoxDistance(px, py, cx - 17 * k, stemTop + 14 * k, cx + 17 * k, stemTop + 24 * k, 5 * k);
             return std::min(stem, knot);
         },
         [&](float px, float, float d) {
@@ -154,20 +168,25 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k) {
             if (-d < 1.0f) c = edge;
             return c;
         });
-    paintPlaque(picture, cx - 56 * k, stemTop + 42 * k, cx + 56 * k, stemTop + 58 * k, 4 * k, hexColour(0xD9A23C), 3, false);
-    paintPlaque(picture, cx - 72 * k, stemTop + 56 * k, cx + 72 * k, stemTop + 80 * k, 4 * k, hexColour(0x2A1C10), 3, false);
+    paintPlaque(picture, cx - 56 * k, stemTop + 42 * k, cx + 56 * k, stemTop + 58 * k, 4 * k, hexColour(0xD9A23C), 3,
+                false);
+    paintPlaque(picture, cx - 72 * k, stemTop + 56 * k, cx + 72 * k, stemTop + 80 * k, 4 * k, hexColour(0x2A1C10), 3,
+                false);
     const std::string allLevels = std::to_string(kLevelCount) + " / " + std::to_string(kLevelCount);
     drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), allLevels.c_str(),
               static_cast<int>(20 * k), 1000, hexColour(kGold), Align::Centre);
     paintRosette(picture, cx, bowlTop + 36 * k, 17 * k, 1);
     // Glints on the bowl and the rim.
-    drawSegment(picture, cx - 54 * k, bowlTop + 14 * k, cx - 44 * k, bowlTop + 50 * k, 4.0f * k, Colour{1, 1, 0.95f, 0.5f});
-    drawSegment(picture, cx - 60 * k, bowlTop - 5 * k, cx - 20 * k, bowlTop - 5 * k, 1.6f * k, Colour{1, 1, 0.95f, 0.7f});
+    drawSegment(picture, cx - 54 * k, bowlTop + 14 * k, cx - 44 * k, bowlTop + 50 * k, 4.0f * k,
+                Colour{1, 1, 0.95f, 0.5f});
+    drawSegment(picture, cx - 60 * k, bowlTop - 5 * k, cx - 20 * k, bowlTop - 5 * k, 1.6f * k,
+                Colour{1, 1, 0.95f, 0.7f});
 }
 
 }  // namespace
 
-SDL_Surface* drawLostBackground() {
+SDL_Surface* drawLostBackground()
+{
     SDL_Surface* picture = marbleScreen(900);
     if (picture == nullptr) return nullptr;
     const Colour ink = hexColour(kUmber);
@@ -201,7 +220,8 @@ SDL_Surface* drawLostBackground() {
     return picture;
 }
 
-SDL_Surface* drawVictoryPlate() {
+SDL_Surface* drawVictoryPlate()
+{
     SDL_Surface* picture = newCanvas(kPlateWidth, kPlateHeight);
     if (picture == nullptr) return nullptr;
     fillRect(picture, 0, 0, kPlateWidth, kPlateHeight, hexColour(0x000000));
@@ -210,7 +230,8 @@ SDL_Surface* drawVictoryPlate() {
     return picture;
 }
 
-SDL_Surface* drawLevelBackground() {
+SDL_Surface* drawLevelBackground()
+{
     SDL_Surface* picture = marbleScreen(1300);
     if (picture == nullptr) return nullptr;
     const Colour ink = hexColour(kUmber);
@@ -225,19 +246,22 @@ SDL_Surface* drawLevelBackground() {
     paintPlaque(picture, 100, 300, 690 - kBorder, 470, 14, hexColour(0xFBF7EE), 4, true);
     for (const float x : {116.0f, 664.0f})
         for (const float y : {316.0f, 454.0f}) paintRosette(picture, x, y, 5.0f, static_cast<std::uint32_t>(x + y));
-    drawLabel(picture, kWidth / 2, 492, "Notez-le : il vous ramène ici depuis le menu.", 18, 700, faded(ink, 0.75f), Align::Centre);
+    drawLabel(picture, kWidth / 2, 492, "Notez-le : il vous ramène ici depuis le menu.", 18, 700, faded(ink, 0.75f),
+              Align::Centre);
     drawLabel(picture, kWidth / 2, 516, "Cliquez pour commencer le niveau", 18, 700, faded(ink, 0.75f), Align::Centre);
     return picture;
 }
 
-SDL_Surface* drawFinishedBackground() {
+SDL_Surface* drawFinishedBackground()
+{
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
     // A night sky, deep blue at the top to violet near the horizon.
     paintEach(picture, [](int x, int y) {
         const float v = static_cast<float>(y) / kHeight;
         Colour c = mix(hexColour(0x070B24), hexColour(0x2A1450), smoothStep(0.2f, 1.0f, v));
-        c = lighten(c, (fractalNoise(static_cast<float>(x) * 0.01f, static_cast<float>(y) * 0.01f, 3, 12) - 0.5f) * 0.1f);
+        c = lighten(c,
+                    (fractalNoise(static_cast<float>(x) * 0.01f, static_cast<float>(y) * 0.01f, 3, 12) - 0.5f) * 0.1f);
         return c;
     });
     for (int i = 0; i < 220; ++i) {
@@ -247,7 +271,8 @@ SDL_Surface* drawFinishedBackground() {
         fillDisc(picture, x, y, size, Colour{1, 1, 0.95f, 0.35f + latticeHash(i, 4, 555) * 0.6f});
     }
     const std::array<std::uint32_t, 6> colours = {0xFF5A5A, 0x5AD0FF, 0xFFD24A, 0x8AFF7A, 0xFF7AE0, 0xFFA040};
-    const float bursts[][3] = {{105, 150, 70}, {600, 150, 78}, {150, 330, 52}, {560, 330, 58}, {90, 440, 36}, {630, 450, 40}};
+    const float bursts[][3] = {{105, 150, 70}, {600, 150, 78}, {150, 330, 52},
+                               {560, 330, 58}, {90, 440, 36},  {630, 450, 40}};
     int index = 0;
     for (const auto& b : bursts) {
         paintFirework(picture, b[0], b[1], b[2], hexColour(colours[static_cast<std::size_t>(index) % colours.size()]),
@@ -259,7 +284,9 @@ SDL_Surface* drawFinishedBackground() {
     const std::string allCleared = "Les " + std::to_string(kLevelCount) + " niveaux sont terminés";
     drawLabel(picture, kWidth / 2, 112, allCleared.c_str(), 30, 700, hexColour(kCream), Align::Centre);
     paintTrophy(picture, kWidth / 2, 172, 1.3f);
-    drawLabel(picture, kWidth / 2, 452, "Vous avez brisé toutes les tessas !", 34, 700, hexColour(0xFFE9A8), Align::Centre);
-    drawLabel(picture, kWidth / 2, 504, "Cliquez pour voir votre score", 18, 700, faded(hexColour(kCream), 0.75f), Align::Centre);
+    drawLabel(picture, kWidth / 2, 452, "Vous avez brisé toutes les tessas !", 34, 700, hexColour(0xFFE9A8),
+              Align::Centre);
+    drawLabel(picture, kWidth / 2, 504, "Cliquez pour voir votre score", 18, 700, faded(hexColour(kCream), 0.75f),
+              Align::Centre);
     return picture;
 }

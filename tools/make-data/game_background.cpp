@@ -12,12 +12,13 @@ namespace {
 constexpr int kWidth = 700;
 constexpr int kHeight = 550;
 constexpr int kFieldRight = kPlayfieldWidth;  // the ball turns back at this edge
-constexpr int kPanelLeft = 490;    // beyond the pilaster
+constexpr int kPanelLeft = 490;               // beyond the pilaster
 constexpr int kBorder = 10;
 
 // The edges of the playfield sink under the frame: a soft shadow along the top, the left
 // and the pilaster, and a reddish dusk at the bottom, where balls are lost.
-void shadeFieldEdges(SDL_Surface* picture) {
+void shadeFieldEdges(SDL_Surface* picture)
+{
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kFieldRight; ++x) {
             const float fx = static_cast<float>(x);
@@ -32,13 +33,15 @@ void shadeFieldEdges(SDL_Surface* picture) {
 }
 
 // The pilaster between playfield and panel: polished bronze, lit from the left.
-void paintPilaster(SDL_Surface* picture) {
+void paintPilaster(SDL_Surface* picture)
+{
     for (int y = 0; y < kHeight; ++y)
         for (int x = kFieldRight; x < kPanelLeft; ++x) {
             const float t = static_cast<float>(x - kFieldRight) / static_cast<float>(kPanelLeft - kFieldRight - 1);
             Colour c = mix(hexColour(0xF6D27A), hexColour(0x7A4E12), smoothStep(0.1f, 1.0f, t));
             c = mix(c, hexColour(0xFFF0C0), std::max(0.0f, 1.0f - std::fabs(t - 0.28f) * 7.0f) * 0.6f);
-            c = lighten(c, (fractalNoise(static_cast<float>(x) * 0.5f, static_cast<float>(y) * 0.02f, 2, 31) - 0.5f) * 0.12f);
+            c = lighten(
+                c, (fractalNoise(static_cast<float>(x) * 0.5f, static_cast<float>(y) * 0.02f, 2, 31) - 0.5f) * 0.12f);
             if (x == kFieldRight || x == kPanelLeft - 1) c = hexColour(0x2A1A08);
             setPixel(picture, x, y, c);
         }
@@ -50,7 +53,8 @@ void paintPilaster(SDL_Surface* picture) {
     }
 }
 
-void paintPanel(SDL_Surface* picture) {
+void paintPanel(SDL_Surface* picture)
+{
     paintMarble(picture, kPanelLeft, 0, kWidth, kHeight, 4242);
     // Bands of tesserae along the top and the foot only: the panel's longest lines run on
     // to the window's right edge.
@@ -73,8 +77,8 @@ void paintPanel(SDL_Surface* picture) {
     paintPlaque(picture, 514, 266, 690, 287, 10, hexColour(0xE2D4B4), 2, true);
     const int slots[4] = {520, 560, 600, 640};
     for (const int x : slots)
-        paintPlaque(picture, static_cast<float>(x) - 4, 326, static_cast<float>(x) + 24, 344, 5,
-                    hexColour(0xE2D4B4), 2, true);
+        paintPlaque(picture, static_cast<float>(x) - 4, 326, static_cast<float>(x) + 24, 344, 5, hexColour(0xE2D4B4), 2,
+                    true);
     // The level's code on a card of its own.
     paintPlaque(picture, 502, 355, 690, 411, 6, hexColour(0xFBF6EA), 2, false);
 
@@ -93,7 +97,8 @@ void paintPanel(SDL_Surface* picture) {
 
 }  // namespace
 
-SDL_Surface* drawGameBackground() {
+SDL_Surface* drawGameBackground()
+{
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
     paintPlayfield(picture, 0, 0, kFieldRight, kHeight);

@@ -23,15 +23,15 @@
 
 namespace {
 
-bool writePictures(const std::filesystem::path& imageDir) {
+bool writePictures(const std::filesystem::path& imageDir)
+{
     bool ok = true;
     for (const PictureRecipe& recipe : pictureRecipes()) {
         SDL_Surface* picture = recipe.draw();
         const std::string path = (imageDir / recipe.name).string();
         bool written = false;
         if (picture != nullptr && picture->w == recipe.width && picture->h == recipe.height)
-            written = recipe.kind == PictureKind::Icon ? writeIconFile(path, picture)
-                                                      : writeBitmapFile(path, picture);
+            written = recipe.kind == PictureKind::Icon ? writeIconFile(path, picture) : writeBitmapFile(path, picture);
         if (picture != nullptr) SDL_FreeSurface(picture);
         if (!written) {
             std::fprintf(stderr, "make-data: could not write %s\n", path.c_str());
@@ -41,7 +41,8 @@ bool writePictures(const std::filesystem::path& imageDir) {
     return ok;
 }
 
-bool writeSounds(const std::filesystem::path& soundDir) {
+bool writeSounds(const std::filesystem::path& soundDir)
+{
     bool ok = true;
     for (const CueRecipe& cue : cueRecipes()) {
         const std::string path = (soundDir / (cue.name + ".wav")).string();
@@ -58,7 +59,8 @@ bool writeSounds(const std::filesystem::path& soundDir) {
     return ok;
 }
 
-int usage() {
+int usage()
+{
     std::fprintf(stderr,
                  "usage: make-data DIR                   write the data directory DIR (Images/, Sons/)\n"
                  "       make-data --contact-sheet FILE  write every picture into one PNG\n"
@@ -68,7 +70,8 @@ int usage() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2 && argc != 3) return usage();
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeProgramIcons(argv[2]) ? 0 : 1;
     std::string missing;

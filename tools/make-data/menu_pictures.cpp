@@ -10,12 +10,13 @@ namespace {
 
 constexpr int kWidth = 285;
 constexpr int kHeight = 445;
-constexpr int kShownWidth = 220;   // what the menu window's client area shows
+constexpr int kShownWidth = 220;  // what the menu window's client area shows
 constexpr int kShownHeight = 308;
 
 }  // namespace
 
-SDL_Surface* drawMenuBackground() {
+SDL_Surface* drawMenuBackground()
+{
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
     paintPlayfield(picture, 0, 0, kWidth, kHeight);
@@ -42,16 +43,23 @@ SDL_Surface* drawMenuBackground() {
     for (const int top : buttonTops) {
         fillShape(
             picture, 30, top - 6, 185, top + 36,
-            [&](float px, float py) { return roundedBoxDistance(px, py, 41, static_cast<float>(top) + 3, 171, static_cast<float>(top) + 28, 6); },
-            [&](float, float, float d) { return Colour{0, 0, 0, 0.45f * smoothStep(4.0f, -3.0f, d)}; });
+            [&](float px, float py) {
+                return roundedBoxDistance(px, py, 41, static_cast<float>(top) + 3, 171, static_cast<float>(top) + 28,
+                                          6);
+            },
+            [&](float, float, float d) {
+                return Colour{0, 0, 0, 0.45f * smoothStep(4.0f, -3.0f, d)};
+            });
     }
     paintRosette(picture, 22, 293, 5.5f, 0);
     paintRosette(picture, kShownWidth - 22, 293, 5.5f, 2);
-    drawLabel(picture, kShownWidth / 2, 286, "l'équipe Tessaron", 14, 700, faded(hexColour(kCream), 0.75f), Align::Centre);
+    drawLabel(picture, kShownWidth / 2, 286, "l'équipe Tessaron", 14, 700, faded(hexColour(kCream), 0.75f),
+              Align::Centre);
     return picture;
 }
 
-SDL_Surface* drawButton(bool hovered, int scale) {
+SDL_Surface* drawButton(bool hovered, int scale)
+{
     const float s = static_cast<float>(scale);
     const float w = 128 * s;
     const float h = 24 * s;
@@ -62,7 +70,9 @@ SDL_Surface* drawButton(bool hovered, int scale) {
     const Colour rim = hovered ? hexColour(0x8A5A0A) : hexColour(0x6E5A3A);
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 6.0f * s); },
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, 0.5f * s, 0.5f * s, w - 0.5f * s, h - 0.5f * s, 6.0f * s);
+        },
         [&](float px, float py, float d) {
             const float v = py / h;
             Colour c = mix(top, bottom, smoothStep(0.1f, 1.0f, v));

@@ -12,7 +12,8 @@ constexpr float kPlayfieldTile = 12.0f;  // pixels across a tessera of the playf
 constexpr std::uint32_t kPlayfieldSeed = 1207;
 
 // The playfield's large-scale light: a soft glow high in the middle, darker corners.
-float playfieldLight(float x, float y) {
+float playfieldLight(float x, float y)
+{
     const float dx = (x - 240.0f) / 330.0f;
     const float dy = (y - 200.0f) / 420.0f;
     return 1.0f - 0.45f * std::min(1.0f, dx * dx + dy * dy);
@@ -20,7 +21,8 @@ float playfieldLight(float x, float y) {
 
 }  // namespace
 
-Colour playfieldColourAt(int x, int y) {
+Colour playfieldColourAt(int x, int y)
+{
     const float px = static_cast<float>(x) + 0.5f;
     const float py = static_cast<float>(y) + 0.5f;
     float nearest = 0;
@@ -36,8 +38,8 @@ Colour playfieldColourAt(int x, int y) {
     const float cy = static_cast<float>(tileY) * kPlayfieldTile + 6 - 250.0f;
     const float radius = std::sqrt(cx * cx + cy * cy);
     const float angle = std::atan2(cy, cx);
-    const bool ringTile = std::fabs(radius - 96.0f) < 6.5f || std::fabs(radius - 190.0f) < 6.5f ||
-                          std::fabs(radius - 24.0f) < 7.0f;
+    const bool ringTile =
+        std::fabs(radius - 96.0f) < 6.5f || std::fabs(radius - 190.0f) < 6.5f || std::fabs(radius - 24.0f) < 7.0f;
     const bool rayTile = radius > 36.0f && radius < 180.0f &&
                          std::fabs(std::sin(angle * 4.0f)) < 0.07f * 96.0f / std::max(radius, 40.0f);
     Colour tile = hexColour(kNavyTile);
@@ -54,7 +56,8 @@ Colour playfieldColourAt(int x, int y) {
     return {c.r * light, c.g * light, c.b * light, 1};
 }
 
-Colour playfieldAverage() {
+Colour playfieldAverage()
+{
     float r = 0;
     float g = 0;
     float b = 0;
@@ -70,12 +73,14 @@ Colour playfieldAverage() {
     return {r / static_cast<float>(samples), g / static_cast<float>(samples), b / static_cast<float>(samples), 1};
 }
 
-void paintPlayfield(SDL_Surface* picture, int x0, int y0, int x1, int y1) {
+void paintPlayfield(SDL_Surface* picture, int x0, int y0, int x1, int y1)
+{
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) setPixel(picture, x, y, playfieldColourAt(x, y));
 }
 
-void paintMarble(SDL_Surface* picture, int x0, int y0, int x1, int y1, std::uint32_t seed) {
+void paintMarble(SDL_Surface* picture, int x0, int y0, int x1, int y1, std::uint32_t seed)
+{
     const Colour base = hexColour(kMarble);
     const Colour vein = hexColour(kMarbleVein);
     for (int y = y0; y < y1; ++y)
@@ -95,11 +100,10 @@ void paintMarble(SDL_Surface* picture, int x0, int y0, int x1, int y1, std::uint
         }
 }
 
-void paintMosaicBorder(SDL_Surface* picture, int x0, int y0, int x1, int y1, int thickness,
-                       std::uint32_t seed) {
-    const std::array<Colour, 5> tesserae = {hexColour(kTerracotta), hexColour(kOchre),
-                                            hexColour(kTeal), hexColour(kLapis),
-                                            hexColour(kCream)};
+void paintMosaicBorder(SDL_Surface* picture, int x0, int y0, int x1, int y1, int thickness, std::uint32_t seed)
+{
+    const std::array<Colour, 5> tesserae = {hexColour(kTerracotta), hexColour(kOchre), hexColour(kTeal),
+                                            hexColour(kLapis), hexColour(kCream)};
     const float tile = static_cast<float>(thickness) * 0.5f;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
@@ -131,12 +135,12 @@ void paintMosaicBorder(SDL_Surface* picture, int x0, int y0, int x1, int y1, int
         }
 }
 
-void paintPlaque(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius,
-                 Colour face, float rim, bool sunken) {
+void paintPlaque(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius, Colour face, float rim,
+                 bool sunken)
+{
     const float sign = sunken ? -1.0f : 1.0f;
     fillShape(
-        picture, static_cast<int>(x0) - 2, static_cast<int>(y0) - 2, static_cast<int>(x1) + 3,
-        static_cast<int>(y1) + 3,
+        picture, static_cast<int>(x0) - 2, static_cast<int>(y0) - 2, static_cast<int>(x1) + 3, static_cast<int>(y1) + 3,
         [&](float px, float py) { return roundedBoxDistance(px, py, x0, y0, x1, y1, radius); },
         [&](float px, float py, float d) {
             const float depth = -d;  // distance inside the edge
@@ -153,7 +157,8 @@ void paintPlaque(SDL_Surface* picture, float x0, float y0, float x1, float y1, f
         });
 }
 
-void paintGoldTitle(SDL_Surface* picture, int cx, int y, const char* utf8, int height, int weight) {
+void paintGoldTitle(SDL_Surface* picture, int cx, int y, const char* utf8, int height, int weight)
+{
     const int margin = 8;
     SDL_Surface* mask = labelMask(utf8, height, weight, margin);
     if (mask == nullptr) return;
@@ -178,7 +183,8 @@ void paintGoldTitle(SDL_Surface* picture, int cx, int y, const char* utf8, int h
     SDL_FreeSurface(mask);
 }
 
-void paintRosette(SDL_Surface* picture, float cx, float cy, float radius, std::uint32_t seed) {
+void paintRosette(SDL_Surface* picture, float cx, float cy, float radius, std::uint32_t seed)
+{
     fillDisc(picture, cx + 0.8f, cy + 1.2f, radius + 1.0f, Colour{0, 0, 0, 0.3f});
     fillDisc(picture, cx, cy, radius + 1.0f, hexColour(kGoldDeep));
     const std::array<std::uint32_t, 4> petals = {kTerracotta, kTeal, kOchre, kLapis};
@@ -194,7 +200,8 @@ void paintRosette(SDL_Surface* picture, float cx, float cy, float radius, std::u
     fillDisc(picture, cx - radius * 0.1f, cy - radius * 0.1f, radius * 0.12f, Colour{1, 1, 1, 0.7f});
 }
 
-void paintRule(SDL_Surface* picture, int x0, int x1, int y, Colour colour) {
+void paintRule(SDL_Surface* picture, int x0, int x1, int y, Colour colour)
+{
     const float mid = static_cast<float>(x0 + x1) * 0.5f;
     const float fy = static_cast<float>(y) + 0.5f;
     drawSegment(picture, static_cast<float>(x0), fy, mid - 8, fy, 1.2f, colour);
@@ -205,7 +212,8 @@ void paintRule(SDL_Surface* picture, int x0, int x1, int y, Colour colour) {
         [&](float, float, float) { return colour; });
 }
 
-void paintMeander(SDL_Surface* picture, int x0, int x1, int y0, Colour colour) {
+void paintMeander(SDL_Surface* picture, int x0, int x1, int y0, Colour colour)
+{
     const float top = static_cast<float>(y0);
     fillRect(picture, x0, y0, x1 - x0, 32, hexColour(kCream));
     for (int y = y0; y < y0 + 32; ++y)
@@ -232,9 +240,10 @@ void paintMeander(SDL_Surface* picture, int x0, int x1, int y0, Colour colour) {
     for (int turn = 0; turn < turns; ++turn) {
         const float sx = first + static_cast<float>(turn) * 24.0f;
         for (int i = 0; i + 1 < 8; ++i)
-            drawSegment(picture, sx + key[i][0], top + 4 + key[i][1], sx + key[i + 1][0],
-                        top + 4 + key[i + 1][1], 3.0f, colour);
+            drawSegment(picture, sx + key[i][0], top + 4 + key[i][1], sx + key[i + 1][0], top + 4 + key[i + 1][1], 3.0f,
+                        colour);
         drawSegment(picture, sx + 20, base, sx + 24, base, 3.0f, colour);
     }
-    drawSegment(picture, first + static_cast<float>(turns) * 24.0f - 4, base, static_cast<float>(x1) - 4, base, 3.0f, colour);
+    drawSegment(picture, first + static_cast<float>(turns) * 24.0f - 4, base, static_cast<float>(x1) - 4, base, 3.0f,
+                colour);
 }

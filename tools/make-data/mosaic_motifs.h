@@ -19,7 +19,7 @@ constexpr std::uint32_t kOchre = 0xD9A23C;
 constexpr std::uint32_t kTeal = 0x2A8482;
 constexpr std::uint32_t kLapis = 0x2B5597;
 constexpr std::uint32_t kCream = 0xEFE2C0;
-constexpr std::uint32_t kUmber = 0x3A281C;       // dark lettering and outlines
+constexpr std::uint32_t kUmber = 0x3A281C;  // dark lettering and outlines
 constexpr std::uint32_t kGold = 0xE9B949;
 constexpr std::uint32_t kGoldDeep = 0x9A6516;
 
@@ -37,13 +37,12 @@ void paintMarble(SDL_Surface* picture, int x0, int y0, int x1, int y1, std::uint
 
 // Paints a frame of coloured tesserae `thickness` pixels wide just inside the rectangle,
 // edged with gold fillets.
-void paintMosaicBorder(SDL_Surface* picture, int x0, int y0, int x1, int y1, int thickness,
-                       std::uint32_t seed);
+void paintMosaicBorder(SDL_Surface* picture, int x0, int y0, int x1, int y1, int thickness, std::uint32_t seed);
 
 // A bevelled plate with rounded corners, lit from the top left: `face` inside, a rim
 // `rim` pixels wide; `sunken` presses it in instead of raising it.
-void paintPlaque(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius,
-                 Colour face, float rim, bool sunken);
+void paintPlaque(SDL_Surface* picture, float x0, float y0, float x1, float y1, float radius, Colour face, float rim,
+                 bool sunken);
 
 // The game's name or a heading in gold letters with a dark outline and a soft shadow,
 // centred on cx, the text cell's top at y.

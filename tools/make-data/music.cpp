@@ -16,8 +16,8 @@ constexpr int kBars = 16;
 constexpr double kLoop = kBars * 4 * kBeat;
 
 struct Chord {
-    int bass;                 // MIDI note of the bass
-    std::array<int, 3> tones; // the chord's voicing in the middle register
+    int bass;                  // MIDI note of the bass
+    std::array<int, 3> tones;  // the chord's voicing in the middle register
 };
 
 // Two eight-bar phrases: Am F C G | Am F G E, then F G Em Am | Dm G C E.
@@ -67,19 +67,22 @@ constexpr Note kTune[] = {
 long frameOf(double seconds) { return static_cast<long>(std::lround(seconds * kRate)); }
 
 // Adds a mono voice to both channels with a pan (-1 left .. 1 right), wrapping at the loop.
-void place(Sound& mix, long frame, float v, float pan) {
+void place(Sound& mix, long frame, float v, float pan)
+{
     addAt(mix, frame, 0, v * (1.0f - std::max(0.0f, pan)), true);
     addAt(mix, frame, 1, v * (1.0f + std::min(0.0f, pan)), true);
 }
 
 // Pads: each chord tone as two slightly detuned saws through a soft low-pass, swelling in.
-void renderPads(Sound& mix) {
+void renderPads(Sound& mix)
+{
     for (int bar = 0; bar < kBars; ++bar) {
         const double start = bar * 4 * kBeat;
         const double length = 4 * kBeat;
         for (std::size_t voice = 0; voice < 3; ++voice) {
             for (int side = 0; side < 2; ++side) {
-                const double frequency = noteFrequency(kChords[static_cast<std::size_t>(bar)].tones[voice]) * (side ? 1.004 : 0.996);
+                const double frequency =
+                    noteFrequency(kChords[static_cast<std::size_t>(bar)].tones[voice]) * (side ? 1.004 : 0.996);
                 Filter soft = makeFilter(FilterKind::LowPass, 1100, 0.7, kRate);
                 double phase = 0.37 * static_cast<double>(voice) + 0.5 * side;
                 const long first = frameOf(start);
@@ -101,7 +104,8 @@ void renderPads(Sound& mix) {
 }
 
 // Bass: a plucked, resonant saw on eighth notes: root, root, octave, root, fifth, root, octave, fifth.
-void renderBass(Sound& mix) {
+void renderBass(Sound& mix)
+{
     const int pattern[8] = {0, 0, 12, 0, 7, 0, 12, 7};
     for (int bar = 0; bar < kBars; ++bar)
         for (int step = 0; step < 8; ++step) {
@@ -118,15 +122,17 @@ void renderBass(Sound& mix) {
                 phase -= std::floor(phase);
                 retune(pluck, 180 + 1400 * std::exp(-t / 0.06), 2.0, kRate);
                 const double gate = std::min(1.0, (0.5 * kBeat - t) / 0.01);
-                const float v = filterStep(pluck, static_cast<float>(sawWave(phase, increment) * 0.7 + sineAt(phase) * 0.5)) *
-                                static_cast<float>(attackDecay(t, 0.003, 0.25) * gate * 0.2);
+                const float v =
+                    filterStep(pluck, static_cast<float>(sawWave(phase, increment) * 0.7 + sineAt(phase) * 0.5)) *
+                    static_cast<float>(attackDecay(t, 0.003, 0.25) * gate * 0.2);
                 place(mix, first + f, v, 0.0f);
             }
         }
 }
 
 // Arpeggio: sixteenth notes up and down the chord an octave above, bell-like, alternating sides.
-void renderArpeggio(Sound& mix) {
+void renderArpeggio(Sound& mix)
+{
     const int order[8] = {0, 1, 2, 3, 2, 1, 0, 1};
     for (int bar = 0; bar < kBars; ++bar)
         for (int step = 0; step < 16; ++step) {
@@ -149,7 +155,8 @@ void renderArpeggio(Sound& mix) {
 }
 
 // Melody: a warm lead (triangle and a little pulse) with a gentle, delayed vibrato.
-void renderMelody(Sound& mix) {
+void renderMelody(Sound& mix)
+{
     for (const Note& note : kTune) {
         const double frequency = noteFrequency(note.pitch);
         const double length = note.length * kBeat;
@@ -165,8 +172,9 @@ void renderMelody(Sound& mix) {
             phase -= std::floor(phase);
             const double triangle = 1.0 - 4.0 * std::fabs(phase - 0.5);
             const double raw = triangle * 0.8 + pulseWave(phase, step, 0.35) * 0.15;
-            const double envelope = std::min(1.0, t / 0.02) * (t < length - 0.04 ? 1.0 - 0.25 * std::min(1.0, t / 1.0)
-                                                                                : 0.75 * std::exp(-(t - length + 0.04) / 0.05));
+            const double envelope =
+                std::min(1.0, t / 0.02) * (t < length - 0.04 ? 1.0 - 0.25 * std::min(1.0, t / 1.0)
+                                                             : 0.75 * std::exp(-(t - length + 0.04) / 0.05));
             const float v = filterStep(warmth, static_cast<float>(raw)) * static_cast<float>(envelope * 0.13);
             place(mix, first + f, v, 0.1f);
         }
@@ -175,7 +183,8 @@ void renderMelody(Sound& mix) {
 
 // Drums: kick on one and three, a snare on two and four, hats on the eighths, an open hat
 // closing every fourth bar.
-void renderDrums(Sound& mix) {
+void renderDrums(Sound& mix)
+{
     Noise noise{3030};
     for (int bar = 0; bar < kBars; ++bar)
         for (int eighth = 0; eighth < 8; ++eighth) {
@@ -209,7 +218,8 @@ void renderDrums(Sound& mix) {
 
 // A ping-pong echo over the whole loop, run twice round so that the echoes of the end fall
 // on the start.
-void addEcho(Sound& mix, double delaySeconds, float feedback, float level) {
+void addEcho(Sound& mix, double delaySeconds, float feedback, float level)
+{
     const long frames = frameCount(mix);
     const long delay = frameOf(delaySeconds);
     std::vector<float> left(static_cast<std::size_t>(frames), 0.0f);
@@ -240,7 +250,8 @@ void addEcho(Sound& mix, double delaySeconds, float feedback, float level) {
 
 }  // namespace
 
-Sound composeMusic() {
+Sound composeMusic()
+{
     Sound mix = silence(kRate, 2, kLoop);
     Sound lead = silence(kRate, 2, kLoop);
     renderPads(mix);

@@ -12,14 +12,17 @@ namespace {
 // The paddle's body: a rounded bar of blue-grey metal with red end caps and a glowing line
 // along its middle, lit from above. Its top is one pixel below the box so a ball resting on
 // it seems to touch it.
-void paintPaddleBody(SDL_Surface* picture, float w, float s, Colour metal, Colour caps, Colour glow) {
+void paintPaddleBody(SDL_Surface* picture, float w, float s, Colour metal, Colour caps, Colour glow)
+{
     const float h = 15 * s;
     const float top = 1.0f * s;
     const float radius = (h - top) * 0.5f;
     const float capLength = std::min(9.0f * s, w * 0.22f);
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, 0.3f * s, top, w - 0.3f * s, h - 0.3f * s, radius); },
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, 0.3f * s, top, w - 0.3f * s, h - 0.3f * s, radius);
+        },
         [&](float px, float py, float d) {
             const float v = (py - top) / (h - top);
             const bool cap = px < capLength || px > w - capLength;
@@ -39,13 +42,19 @@ void paintPaddleBody(SDL_Surface* picture, float w, float s, Colour metal, Colou
     // A glint on the top edge.
     fillShape(
         picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return roundedBoxDistance(px, py, capLength * 0.5f, top + 1.8f * s, w - capLength * 0.5f, top + 3.0f * s, 0.6f * s); },
-        [&](float, float, float) { return Colour{1, 1, 1, 0.55f}; });
+        [&](float px, float py) {
+            return roundedBoxDistance(px, py, capLength * 0.5f, top + 1.8f * s, w - capLength * 0.5f, top + 3.0f * s,
+                                      0.6f * s);
+        },
+        [&](float, float, float) {
+            return Colour{1, 1, 1, 0.55f};
+        });
 }
 
 }  // namespace
 
-SDL_Surface* drawPaddle(int width, int scale) {
+SDL_Surface* drawPaddle(int width, int scale)
+{
     const float s = static_cast<float>(scale);
     SDL_Surface* picture = newCanvas(width * scale, 15 * scale);
     if (picture == nullptr) return nullptr;
@@ -54,7 +63,8 @@ SDL_Surface* drawPaddle(int width, int scale) {
     return picture;
 }
 
-SDL_Surface* drawArmedOverlay(int scale) {
+SDL_Surface* drawArmedOverlay(int scale)
+{
     const float s = static_cast<float>(scale);
     SDL_Surface* picture = newCanvas(60 * scale, 15 * scale);
     if (picture == nullptr) return nullptr;
@@ -64,7 +74,9 @@ SDL_Surface* drawArmedOverlay(int scale) {
         // The turret: a dark dome on the paddle.
         fillShape(
             picture, static_cast<int>(cx - 7 * s), 0, static_cast<int>(cx + 7 * s) + 1, picture->h,
-            [&](float px, float py) { return roundedBoxDistance(px, py, cx - 5.5f * s, 5.0f * s, cx + 5.5f * s, 13.0f * s, 3.0f * s); },
+            [&](float px, float py) {
+                return roundedBoxDistance(px, py, cx - 5.5f * s, 5.0f * s, cx + 5.5f * s, 13.0f * s, 3.0f * s);
+            },
             [&](float px, float py, float d) {
                 const float t = clamp01((py - 5.0f * s) / (8.0f * s));
                 Colour c = mix(hexColour(0x9AA4AE), hexColour(0x2E343A), t);
@@ -75,21 +87,24 @@ SDL_Surface* drawArmedOverlay(int scale) {
         // The barrel, pointing up, with a red muzzle.
         fillShape(
             picture, static_cast<int>(cx - 3 * s), 0, static_cast<int>(cx + 3 * s) + 1, picture->h,
-            [&](float px, float py) { return roundedBoxDistance(px, py, cx - 1.8f * s, 0.0f, cx + 1.8f * s, 8.0f * s, 0.6f * s); },
+            [&](float px, float py) {
+                return roundedBoxDistance(px, py, cx - 1.8f * s, 0.0f, cx + 1.8f * s, 8.0f * s, 0.6f * s);
+            },
             [&](float px, float, float d) {
                 const float t = clamp01((px - (cx - 1.8f * s)) / (3.6f * s));
                 Colour c = mix(hexColour(0xE8EDF2), hexColour(0x3A424A), t);
                 if (-d < 0.7f * s) c = hexColour(0x15191D);
                 return c;
             });
-        fillRect(picture, static_cast<int>(cx - 1.8f * s), 0, static_cast<int>(3.6f * s), static_cast<int>(std::max(1.0f, 1.2f * s)),
-                 hexColour(0xFF4A2A));
+        fillRect(picture, static_cast<int>(cx - 1.8f * s), 0, static_cast<int>(3.6f * s),
+                 static_cast<int>(std::max(1.0f, 1.2f * s)), hexColour(0xFF4A2A));
         fillDisc(picture, cx, 9.5f * s, 1.3f * s, hexColour(0xFF5A3A));
     }
     return picture;
 }
 
-SDL_Surface* drawStickyOverlay(int scale) {
+SDL_Surface* drawStickyOverlay(int scale)
+{
     const float s = static_cast<float>(scale);
     const float w = 60 * s;
     SDL_Surface* picture = newCanvas(60 * scale, 15 * scale);
@@ -120,12 +135,17 @@ SDL_Surface* drawStickyOverlay(int scale) {
     for (const auto& g : glints)
         fillShape(
             picture, 0, 0, picture->w, picture->h,
-            [&](float px, float py) { return roundedBoxDistance(px, py, g[0] * s, g[1] * s, (g[0] + 5) * s, (g[1] + 1.1f) * s, 0.55f * s); },
-            [&](float, float, float) { return Colour{1, 1, 0.9f, 0.8f}; });
+            [&](float px, float py) {
+                return roundedBoxDistance(px, py, g[0] * s, g[1] * s, (g[0] + 5) * s, (g[1] + 1.1f) * s, 0.55f * s);
+            },
+            [&](float, float, float) {
+                return Colour{1, 1, 0.9f, 0.8f};
+            });
     return picture;
 }
 
-SDL_Surface* drawBouncePaddle(int scale) {
+SDL_Surface* drawBouncePaddle(int scale)
+{
     const float s = static_cast<float>(scale);
     SDL_Surface* picture = newCanvas(60 * scale, 15 * scale);
     if (picture == nullptr) return nullptr;
@@ -150,15 +170,15 @@ SDL_Surface* drawBouncePaddle(int scale) {
     return picture;
 }
 
-SDL_Surface* drawBall(bool fire, int scale) {
+SDL_Surface* drawBall(bool fire, int scale)
+{
     const float s = static_cast<float>(scale);
     SDL_Surface* picture = newCanvas(12 * scale, 12 * scale);
     if (picture == nullptr) return nullptr;
     const float c = 6.0f * s;
     const float radius = 5.6f * s;
     fillShape(
-        picture, 0, 0, picture->w, picture->h,
-        [&](float px, float py) { return discDistance(px, py, c, c, radius); },
+        picture, 0, 0, picture->w, picture->h, [&](float px, float py) { return discDistance(px, py, c, c, radius); },
         [&](float px, float py, float d) {
             // Lit from the top left: distance from the highlight sets the shade.
             const float lx = px - (c - 2.0f * s);

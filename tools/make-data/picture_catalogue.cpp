@@ -12,7 +12,8 @@
 #include "tools/make-data/menu_pictures.h"
 #include "tools/make-data/paddles_balls.h"
 
-std::vector<PictureRecipe> pictureRecipes() {
+std::vector<PictureRecipe> pictureRecipes()
+{
     std::vector<PictureRecipe> recipes = {
         {"bouton.ico", PictureKind::Icon, 128, 24, [] { return drawButton(false); }},
         {"boutonSurvolé.ico", PictureKind::Icon, 128, 24, [] { return drawButton(true); }},

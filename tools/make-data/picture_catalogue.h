@@ -11,9 +11,9 @@
 enum class PictureKind { Bitmap, Icon };
 
 struct PictureRecipe {
-    std::string name;                   // file name in Images/, UTF-8
-    PictureKind kind;                   // a 24-bit BMP or a 32-bit ICO
-    int width;                          // the size the game loads it at, pixels
+    std::string name;  // file name in Images/, UTF-8
+    PictureKind kind;  // a 24-bit BMP or a 32-bit ICO
+    int width;         // the size the game loads it at, pixels
     int height;
     std::function<SDL_Surface*()> draw;  // draws it at that size; the caller frees it
 };

@@ -11,11 +11,13 @@
 
 namespace {
 
-void putLittle(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
+void putLittle(std::vector<unsigned char>& out, std::uint32_t value, int bytes)
+{
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-bool writeBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+bool writeBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
@@ -25,7 +27,8 @@ unsigned char byteOf(float v) { return static_cast<unsigned char>(std::lround(cl
 
 }  // namespace
 
-bool writeBitmapFile(const std::string& path, SDL_Surface* picture) {
+bool writeBitmapFile(const std::string& path, SDL_Surface* picture)
+{
     const std::uint32_t width = static_cast<std::uint32_t>(picture->w);
     const std::uint32_t height = static_cast<std::uint32_t>(picture->h);
     const std::uint32_t stride = (width * 3 + 3) / 4 * 4;
@@ -60,7 +63,8 @@ bool writeBitmapFile(const std::string& path, SDL_Surface* picture) {
     return writeBytes(path, out);
 }
 
-bool writeIconFile(const std::string& path, SDL_Surface* picture) {
+bool writeIconFile(const std::string& path, SDL_Surface* picture)
+{
     if (picture->w > 256 || picture->h > 256) return false;
     const std::uint32_t width = static_cast<std::uint32_t>(picture->w);
     const std::uint32_t height = static_cast<std::uint32_t>(picture->h);

@@ -17,34 +17,16 @@ namespace {
 
 // The same wall of tiles, ball and paddle at 24 pixels, where neither 16 nor 32 scales evenly.
 constexpr const char* kProgramIcon24Rows[] = {
-    ".kkkkkkkkkkkkkkkkkkkkkk.",
-    "kddddddddddddddddddddddk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kdnRRRRRRnRRRRRnRRRRRndk",
-    "kdnrrrrrrnrrrrrnrrrrrndk",
-    "kdnrrrrrrnrrrrrnrrrrrndk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kdnOOOnOOOOOOnOOOOOOOndk",
-    "kdnooonoooooonooooooondk",
-    "kdnooonoooooonooooooondk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kdnGGGGGGnGGGGGnnnGnnndk",
-    "kdnggggggngggggnnnnnGndk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kdnnnnnnnnnnnnnnwwnnnndk",
-    "kdnnnnnnnnnnnnnwwwsnnndk",
-    "kdnnnnnnnnnnnnnnssnnnndk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kdnnnnnnPPPPPPPPnnnnnndk",
-    "kdnnnnnccyyyyyyccnnnnndk",
-    "kdnnnnnccppppppccnnnnndk",
-    "kdnnnnnnnnnnnnnnnnnnnndk",
-    "kddddddddddddddddddddddk",
-    ".kkkkkkkkkkkkkkkkkkkkkk.",
+    ".kkkkkkkkkkkkkkkkkkkkkk.", "kddddddddddddddddddddddk", "kdnnnnnnnnnnnnnnnnnnnndk", "kdnRRRRRRnRRRRRnRRRRRndk",
+    "kdnrrrrrrnrrrrrnrrrrrndk", "kdnrrrrrrnrrrrrnrrrrrndk", "kdnnnnnnnnnnnnnnnnnnnndk", "kdnOOOnOOOOOOnOOOOOOOndk",
+    "kdnooonoooooonooooooondk", "kdnooonoooooonooooooondk", "kdnnnnnnnnnnnnnnnnnnnndk", "kdnGGGGGGnGGGGGnnnGnnndk",
+    "kdnggggggngggggnnnnnGndk", "kdnnnnnnnnnnnnnnnnnnnndk", "kdnnnnnnnnnnnnnnwwnnnndk", "kdnnnnnnnnnnnnnwwwsnnndk",
+    "kdnnnnnnnnnnnnnnssnnnndk", "kdnnnnnnnnnnnnnnnnnnnndk", "kdnnnnnnPPPPPPPPnnnnnndk", "kdnnnnnccyyyyyyccnnnnndk",
+    "kdnnnnnccppppppccnnnnndk", "kdnnnnnnnnnnnnnnnnnnnndk", "kddddddddddddddddddddddk", ".kkkkkkkkkkkkkkkkkkkkkk.",
 };
 
-constexpr PixelArt kProgramIcon24 = {24, 24, kProgramIcon24Rows, kProgramIconPalette,
-                                     sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
+constexpr PixelArt kProgramIcon24 = {
+    24, 24, kProgramIcon24Rows, kProgramIconPalette, sizeof kProgramIconPalette / sizeof kProgramIconPalette[0], 0, 0};
 static_assert(pixelArtWellFormed(kProgramIcon24));
 
 struct IconSize {
@@ -54,15 +36,13 @@ struct IconSize {
 };
 
 constexpr IconSize kIconSizes[] = {
-    {16, &kProgramIcon16, 1}, {24, &kProgramIcon24, 1}, {32, &kProgramIcon32, 1},
-    {48, &kProgramIcon24, 2}, {64, &kProgramIcon32, 2}, {128, &kProgramIcon32, 4},
-    {256, &kProgramIcon32, 8},
+    {16, &kProgramIcon16, 1}, {24, &kProgramIcon24, 1},  {32, &kProgramIcon32, 1},  {48, &kProgramIcon24, 2},
+    {64, &kProgramIcon32, 2}, {128, &kProgramIcon32, 4}, {256, &kProgramIcon32, 8},
 };
 
 SDL_Surface* drawIcon(const IconSize& icon)
 {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, icon.size, icon.size, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, icon.size, icon.size, 32, SDL_PIXELFORMAT_ARGB8888);
     if (surface == nullptr) return nullptr;
     for (int y = 0; y < icon.size; ++y) {
         auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);

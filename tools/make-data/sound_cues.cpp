@@ -20,8 +20,9 @@ struct Partial {
 };
 
 template <std::size_t N>
-void strike(Sound& sound, double start, double frequency, const std::array<Partial, N>& partials,
-            double gain, double detune = 0) {
+void strike(Sound& sound, double start, double frequency, const std::array<Partial, N>& partials, double gain,
+            double detune = 0)
+{
     const long first = static_cast<long>(start * kRate);
     for (long f = first; f < frameCount(sound); ++f) {
         const double t = timeOf(f - first);
@@ -36,8 +37,9 @@ void strike(Sound& sound, double start, double frequency, const std::array<Parti
 }
 
 // A burst of filtered noise whose filter may sweep from one frequency to another.
-void noiseBurst(Sound& sound, double start, double attack, double decay, FilterKind kind, double fromHz,
-                double toHz, double q, double gain, std::uint32_t seed) {
+void noiseBurst(Sound& sound, double start, double attack, double decay, FilterKind kind, double fromHz, double toHz,
+                double q, double gain, std::uint32_t seed)
+{
     Noise noise{seed};
     Filter filter = makeFilter(kind, fromHz, q, kRate);
     const long first = static_cast<long>(start * kRate);
@@ -53,7 +55,8 @@ void noiseBurst(Sound& sound, double start, double attack, double decay, FilterK
 
 // A sine whose pitch glides through the given curve, with its own envelope.
 template <class Pitch, class Envelope>
-void glide(Sound& sound, double start, double seconds, Pitch pitch, Envelope envelope, double gain) {
+void glide(Sound& sound, double start, double seconds, Pitch pitch, Envelope envelope, double gain)
+{
     double phase = 0;
     const long first = static_cast<long>(start * kRate);
     const long length = static_cast<long>(seconds * kRate);
@@ -66,9 +69,11 @@ void glide(Sound& sound, double start, double seconds, Pitch pitch, Envelope env
 }
 
 // A ceramic tile struck by the ball: a bright "tink" over a short wooden knock.
-Sound brickPing() {
+Sound brickPing()
+{
     Sound s = silence(kRate, 1, 0.26);
-    strike(s, 0, 1568, std::array<Partial, 4>{{{1, 1, 0.11}, {2.41, 0.45, 0.06}, {3.98, 0.28, 0.035}, {5.6, 0.14, 0.02}}}, 0.5);
+    strike(s, 0, 1568,
+           std::array<Partial, 4>{{{1, 1, 0.11}, {2.41, 0.45, 0.06}, {3.98, 0.28, 0.035}, {5.6, 0.14, 0.02}}}, 0.5);
     strike(s, 0, 520, std::array<Partial, 1>{{{1, 0.7, 0.018}}}, 0.5);
     noiseBurst(s, 0, 0.0005, 0.0015, FilterKind::HighPass, 3000, 3000, 0.7, 0.5, 11);
     fadeEdges(s, 0, 0.03);
@@ -77,7 +82,8 @@ Sound brickPing() {
 }
 
 // A hard brick cracking: a sharp snap, crackles and a dull thud.
-Sound brickCrack() {
+Sound brickCrack()
+{
     Sound s = silence(kRate, 1, 0.42);
     noiseBurst(s, 0, 0.0008, 0.03, FilterKind::BandPass, 4500, 1400, 1.1, 1.6, 21);
     Noise timing{77};
@@ -86,8 +92,9 @@ Sound brickCrack() {
         noiseBurst(s, at, 0.0002, 0.0015 + randomUnit(timing) * 0.002, FilterKind::HighPass, 2500, 2500, 0.8,
                    0.9 * std::exp(-at / 0.06), 100 + static_cast<std::uint32_t>(i));
     }
-    glide(s, 0, 0.2, [](double t) { return 70 + 100 * std::exp(-t / 0.03); },
-          [](double t) { return attackDecay(t, 0.002, 0.06); }, 0.7);
+    glide(
+        s, 0, 0.2, [](double t) { return 70 + 100 * std::exp(-t / 0.03); },
+        [](double t) { return attackDecay(t, 0.002, 0.06); }, 0.7);
     strike(s, 0, 880, std::array<Partial, 2>{{{1, 0.5, 0.04}, {2.37, 0.3, 0.025}}}, 0.4);
     fadeEdges(s, 0, 0.05);
     normalise(s, 0.8f);
@@ -95,10 +102,12 @@ Sound brickCrack() {
 }
 
 // The indestructible brick: a clank of steel with beating, inharmonic partials.
-Sound metalClank() {
+Sound metalClank()
+{
     Sound s = silence(kRate, 1, 0.6);
     strike(s, 0, 420,
-           std::array<Partial, 5>{{{1, 1, 0.42}, {2.756, 0.8, 0.28}, {5.404, 0.55, 0.18}, {8.933, 0.35, 0.11}, {13.34, 0.2, 0.07}}},
+           std::array<Partial, 5>{
+               {{1, 1, 0.42}, {2.756, 0.8, 0.28}, {5.404, 0.55, 0.18}, {8.933, 0.35, 0.11}, {13.34, 0.2, 0.07}}},
            0.35, 0.004);
     noiseBurst(s, 0, 0.0005, 0.004, FilterKind::BandPass, 3200, 2400, 1.5, 1.2, 31);
     fadeEdges(s, 0, 0.08);
@@ -107,7 +116,8 @@ Sound metalClank() {
 }
 
 // A ball off a wall or the paddle: a soft, short tick.
-Sound wallTick() {
+Sound wallTick()
+{
     Sound s = silence(kRate, 1, 0.11);
     strike(s, 0, 1100, std::array<Partial, 2>{{{1, 1, 0.014}, {0.55, 0.8, 0.024}}}, 0.5);
     noiseBurst(s, 0, 0.0003, 0.0012, FilterKind::LowPass, 2500, 2500, 0.7, 0.5, 41);
@@ -117,19 +127,22 @@ Sound wallTick() {
 }
 
 // A capsule caught: a bright rising three-note chime.
-Sound bonusChime() {
+Sound bonusChime()
+{
     Sound s = silence(kRate, 1, 0.6);
     const double notes[3][2] = {{0.0, 88}, {0.07, 95}, {0.14, 100}};
     for (const auto& n : notes)
         strike(s, n[0], noteFrequency(n[1]),
-               std::array<Partial, 4>{{{1, 1, 0.28}, {2, 0.35, 0.16}, {3, 0.18, 0.09}, {4.16, 0.12, 0.06}}}, 0.35, 0.0025);
+               std::array<Partial, 4>{{{1, 1, 0.28}, {2, 0.35, 0.16}, {3, 0.18, 0.09}, {4.16, 0.12, 0.06}}}, 0.35,
+               0.0025);
     fadeEdges(s, 0, 0.1);
     normalise(s, 0.7f);
     return s;
 }
 
 // A shot from the armed paddle: a laser zap, a buzzing tone diving in pitch.
-Sound laserZap() {
+Sound laserZap()
+{
     Sound s = silence(kRate, 1, 0.24);
     Filter tone = makeFilter(FilterKind::LowPass, 5000, 0.9, kRate);
     double phase = 0;
@@ -151,14 +164,16 @@ Sound laserZap() {
 }
 
 // A level cleared: applause, many hands clapping at their own pace.
-Sound applause() {
+Sound applause()
+{
     Sound s = silence(kRate, 1, 1.5);
     Noise chance{909};
     const int claps = 90;
     for (int i = 0; i < claps; ++i) {
         // Most claps in the first second, thinning out as the applause dies down.
         const double at = std::pow(randomUnit(chance), 1.5) * 1.35;
-        const double loudness = (0.45 + 0.55 * randomUnit(chance)) * (1.0 - 0.85 * (at < 0.6 ? 0.0 : (at - 0.6) / 0.75));
+        const double loudness =
+            (0.45 + 0.55 * randomUnit(chance)) * (1.0 - 0.85 * (at < 0.6 ? 0.0 : (at - 0.6) / 0.75));
         const double centre = 900 + randomUnit(chance) * 1700;
         const double decay = 0.006 + randomUnit(chance) * 0.01;
         const std::uint32_t seed = 1000 + static_cast<std::uint32_t>(i);
@@ -181,7 +196,8 @@ Sound applause() {
 }
 
 // The last ball lost: a falling, wobbling tone.
-Sound fallingTone() {
+Sound fallingTone()
+{
     Sound s = silence(kRate, 1, 0.66);
     Filter warmth = makeFilter(FilterKind::LowPass, 2000, 1.2, kRate);
     double phase = 0;
@@ -203,7 +219,8 @@ Sound fallingTone() {
 }
 
 // A spare ball brought in: a rising arpeggio of bright plucks.
-Sound risingArpeggio() {
+Sound risingArpeggio()
+{
     Sound s = silence(kRate, 1, 0.58);
     const double notes[4] = {84, 88, 91, 96};
     for (int i = 0; i < 4; ++i) {
@@ -221,7 +238,8 @@ Sound risingArpeggio() {
             phase -= std::floor(phase);
             retune(pluck, 1500 + 6000 * std::exp(-t / 0.05), 0.8, kRate);
             const double v = pulseWave(phase, step, 0.25) * 0.4 + sineAt(phase) * 0.6;
-            addAt(s, f, 0, static_cast<float>(filterStep(pluck, static_cast<float>(v)) * attackDecay(t, 0.002, decay) * 0.5));
+            addAt(s, f, 0,
+                  static_cast<float>(filterStep(pluck, static_cast<float>(v)) * attackDecay(t, 0.002, decay) * 0.5));
         }
     }
     fadeEdges(s, 0, 0.08);
@@ -230,7 +248,8 @@ Sound risingArpeggio() {
 }
 
 // A group of bricks vanishing: a shimmer of high glints over a falling breath of air.
-Sound shimmer() {
+Sound shimmer()
+{
     Sound s = silence(kRate, 1, 0.62);
     Noise chance{616};
     for (int i = 0; i < 26; ++i) {
@@ -254,11 +273,13 @@ Sound shimmer() {
 }
 
 // The sticky paddle catching a ball: a soft, wet "gloop".
-Sound stickyCatch() {
+Sound stickyCatch()
+{
     Sound s = silence(kRate, 1, 0.22);
-    glide(s, 0, 0.22,
-          [](double t) { return t < 0.035 ? 170 + 160 * (t / 0.035) : 140 + 190 * std::exp(-(t - 0.035) / 0.03); },
-          [](double t) { return attackDecay(t, 0.003, 0.07); }, 0.8);
+    glide(
+        s, 0, 0.22,
+        [](double t) { return t < 0.035 ? 170 + 160 * (t / 0.035) : 140 + 190 * std::exp(-(t - 0.035) / 0.03); },
+        [](double t) { return attackDecay(t, 0.003, 0.07); }, 0.8);
     noiseBurst(s, 0, 0.001, 0.02, FilterKind::LowPass, 500, 250, 0.9, 1.2, 71);
     fadeEdges(s, 0, 0.03);
     normalise(s, 0.6f);
@@ -266,11 +287,13 @@ Sound stickyCatch() {
 }
 
 // A ball launched from the paddle: a knock and a rising whoosh.
-Sound launchWhoosh() {
+Sound launchWhoosh()
+{
     Sound s = silence(kRate, 1, 0.36);
     noiseBurst(s, 0, 0.09, 0.06, FilterKind::BandPass, 350, 3600, 2.2, 1.0, 81);
-    glide(s, 0, 0.3, [](double t) { return 220 * std::pow(4.0, t / 0.25); },
-          [](double t) { return attackDecay(t, 0.01, 0.08); }, 0.25);
+    glide(
+        s, 0, 0.3, [](double t) { return 220 * std::pow(4.0, t / 0.25); },
+        [](double t) { return attackDecay(t, 0.01, 0.08); }, 0.25);
     strike(s, 0, 700, std::array<Partial, 2>{{{1, 1, 0.02}, {2.3, 0.4, 0.012}}}, 0.4);
     fadeEdges(s, 0, 0.05);
     normalise(s, 0.6f);
@@ -279,13 +302,12 @@ Sound launchWhoosh() {
 
 }  // namespace
 
-std::vector<CueRecipe> cueRecipes() {
+std::vector<CueRecipe> cueRecipes()
+{
     return {
-        {"brique", brickPing},          {"casse", brickCrack},
-        {"briquedure", metalClank},     {"disparition", shimmer},
-        {"murs", wallTick},             {"balle pause", stickyCatch},
-        {"balle decolle", launchWhoosh}, {"vieperdu", fallingTone},
-        {"nouvellevie", risingArpeggio}, {"bonus", bonusChime},
-        {"tir", laserZap},              {"CLAP", applause},
+        {"brique", brickPing},           {"casse", brickCrack},     {"briquedure", metalClank},
+        {"disparition", shimmer},        {"murs", wallTick},        {"balle pause", stickyCatch},
+        {"balle decolle", launchWhoosh}, {"vieperdu", fallingTone}, {"nouvellevie", risingArpeggio},
+        {"bonus", bonusChime},           {"tir", laserZap},         {"CLAP", applause},
     };
 }

@@ -9,8 +9,8 @@
 #include "tools/make-data/synth.h"
 
 struct CueRecipe {
-    std::string name;              // the cue's word; its file is "<name>.wav" in Sons/
-    std::function<Sound()> make;   // synthesises it
+    std::string name;             // the cue's word; its file is "<name>.wav" in Sons/
+    std::function<Sound()> make;  // synthesises it
 };
 
 // Every cue the game plays: "brique", "casse", "briquedure", "disparition", "murs",

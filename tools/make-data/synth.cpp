@@ -9,7 +9,8 @@
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
 
-double polyBlep(double t, double step) {
+double polyBlep(double t, double step)
+{
     if (t < step) {
         t /= step;
         return t + t - t * t - 1.0;
@@ -22,19 +23,20 @@ double polyBlep(double t, double step) {
 }
 }  // namespace
 
-Sound silence(int rate, int channels, double seconds) {
+Sound silence(int rate, int channels, double seconds)
+{
     Sound sound;
     sound.rate = rate;
     sound.channels = channels;
-    sound.samples.assign(static_cast<std::size_t>(std::lround(seconds * rate)) * static_cast<std::size_t>(channels), 0.0f);
+    sound.samples.assign(static_cast<std::size_t>(std::lround(seconds * rate)) * static_cast<std::size_t>(channels),
+                         0.0f);
     return sound;
 }
 
-long frameCount(const Sound& sound) {
-    return static_cast<long>(sound.samples.size()) / sound.channels;
-}
+long frameCount(const Sound& sound) { return static_cast<long>(sound.samples.size()) / sound.channels; }
 
-void addAt(Sound& sound, long frame, int channel, float v, bool loop) {
+void addAt(Sound& sound, long frame, int channel, float v, bool loop)
+{
     const long frames = frameCount(sound);
     if (frames == 0) return;
     if (loop) {
@@ -46,7 +48,8 @@ void addAt(Sound& sound, long frame, int channel, float v, bool loop) {
     sound.samples[static_cast<std::size_t>(frame * sound.channels + channel)] += v;
 }
 
-void normalise(Sound& sound, float peak) {
+void normalise(Sound& sound, float peak)
+{
     float loudest = 0;
     for (const float v : sound.samples) loudest = std::max(loudest, std::fabs(v));
     if (loudest <= 0) return;
@@ -54,7 +57,8 @@ void normalise(Sound& sound, float peak) {
     for (float& v : sound.samples) v *= gain;
 }
 
-void fadeEdges(Sound& sound, double attack, double seconds) {
+void fadeEdges(Sound& sound, double attack, double seconds)
+{
     const long frames = frameCount(sound);
     const long fadeIn = static_cast<long>(attack * sound.rate);
     const long fadeOut = static_cast<long>(seconds * sound.rate);
@@ -70,25 +74,26 @@ void fadeEdges(Sound& sound, double attack, double seconds) {
     }
 }
 
-float nextNoise(Noise& noise) {
+float nextNoise(Noise& noise)
+{
     noise.state ^= noise.state << 13;
     noise.state ^= noise.state >> 17;
     noise.state ^= noise.state << 5;
     return static_cast<float>(static_cast<double>(noise.state) / 2147483648.0 - 1.0);
 }
 
-double randomUnit(Noise& noise) {
-    return (static_cast<double>(nextNoise(noise)) + 1.0) * 0.5;
-}
+double randomUnit(Noise& noise) { return (static_cast<double>(nextNoise(noise)) + 1.0) * 0.5; }
 
-Filter makeFilter(FilterKind kind, double frequency, double q, int rate) {
+Filter makeFilter(FilterKind kind, double frequency, double q, int rate)
+{
     Filter filter;
     filter.kind = kind;
     retune(filter, frequency, q, rate);
     return filter;
 }
 
-void retune(Filter& filter, double frequency, double q, int rate) {
+void retune(Filter& filter, double frequency, double q, int rate)
+{
     frequency = std::clamp(frequency, 10.0, rate * 0.45);
     const double w = kTwoPi * frequency / rate;
     const double alpha = std::sin(w) / (2.0 * std::max(q, 0.05));
@@ -96,21 +101,21 @@ void retune(Filter& filter, double frequency, double q, int rate) {
     const double a0 = 1.0 + alpha;
     double b0 = 0, b1 = 0, b2 = 0;
     switch (filter.kind) {
-        case FilterKind::LowPass:
-            b0 = (1.0 - cosw) * 0.5;
-            b1 = 1.0 - cosw;
-            b2 = b0;
-            break;
-        case FilterKind::HighPass:
-            b0 = (1.0 + cosw) * 0.5;
-            b1 = -(1.0 + cosw);
-            b2 = b0;
-            break;
-        case FilterKind::BandPass:
-            b0 = alpha;
-            b1 = 0;
-            b2 = -alpha;
-            break;
+    case FilterKind::LowPass:
+        b0 = (1.0 - cosw) * 0.5;
+        b1 = 1.0 - cosw;
+        b2 = b0;
+        break;
+    case FilterKind::HighPass:
+        b0 = (1.0 + cosw) * 0.5;
+        b1 = -(1.0 + cosw);
+        b2 = b0;
+        break;
+    case FilterKind::BandPass:
+        b0 = alpha;
+        b1 = 0;
+        b2 = -alpha;
+        break;
     }
     filter.b0 = b0 / a0;
     filter.b1 = b1 / a0;
@@ -119,7 +124,8 @@ void retune(Filter& filter, double frequency, double q, int rate) {
     filter.a2 = (1.0 - alpha) / a0;
 }
 
-float filterStep(Filter& f, float x) {
+float filterStep(Filter& f, float x)
+{
     const double y = f.b0 * x + f.b1 * f.x1 + f.b2 * f.x2 - f.a1 * f.y1 - f.a2 * f.y2;
     f.x2 = f.x1;
     f.x1 = x;
@@ -128,7 +134,8 @@ float filterStep(Filter& f, float x) {
     return static_cast<float>(y);
 }
 
-double attackDecay(double t, double attack, double decay) {
+double attackDecay(double t, double attack, double decay)
+{
     if (t < 0) return 0.0;
     if (t < attack) return t / attack;
     return std::exp(-(t - attack) / decay);
@@ -136,11 +143,10 @@ double attackDecay(double t, double attack, double decay) {
 
 double sineAt(double cycles) { return std::sin(kTwoPi * cycles); }
 
-double sawWave(double phase, double step) {
-    return 2.0 * phase - 1.0 - polyBlep(phase, step);
-}
+double sawWave(double phase, double step) { return 2.0 * phase - 1.0 - polyBlep(phase, step); }
 
-double pulseWave(double phase, double step, double width) {
+double pulseWave(double phase, double step, double width)
+{
     double v = phase < width ? 1.0 : -1.0;
     v += polyBlep(phase, step);
     double shifted = phase - width;
@@ -151,7 +157,8 @@ double pulseWave(double phase, double step, double width) {
 
 double noteFrequency(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
 
-float softClip(float v) {
+float softClip(float v)
+{
     if (std::fabs(v) < 0.6f) return v;
     const float sign = v < 0 ? -1.0f : 1.0f;
     const float excess = std::fabs(v) - 0.6f;

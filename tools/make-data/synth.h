@@ -8,9 +8,9 @@
 
 // Sampled sound, -1..1, channels interleaved.
 struct Sound {
-    int rate = 44100;             // frames per second
-    int channels = 1;             // 1 mono, 2 stereo (left, right)
-    std::vector<float> samples;   // frames * channels values
+    int rate = 44100;            // frames per second
+    int channels = 1;            // 1 mono, 2 stereo (left, right)
+    std::vector<float> samples;  // frames * channels values
 };
 
 // A silent sound of the given length.

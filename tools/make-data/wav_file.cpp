@@ -10,12 +10,14 @@
 #include <vector>
 
 namespace {
-void putLittle(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
+void putLittle(std::vector<unsigned char>& out, std::uint32_t value, int bytes)
+{
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 }  // namespace
 
-bool writeWaveFile(const std::string& path, const Sound& sound) {
+bool writeWaveFile(const std::string& path, const Sound& sound)
+{
     const std::uint32_t dataBytes = static_cast<std::uint32_t>(sound.samples.size() * 2);
     const std::uint32_t blockAlign = static_cast<std::uint32_t>(sound.channels) * 2;
     std::vector<unsigned char> out;
