@@ -6,7 +6,7 @@
 # (lbreakout2, run as a black box), started in turn, RUNS times each, the order rotating from
 # one run to the next. For each: window mapped and first pixel (ms from launch), CPU used by
 # the first pixel (ms, every thread of the process); for Tessaron also the time from its first
-# pixel until "Commencer" lights up under the pointer, and the resident memory at the menu.
+# pixel until "Credits, Aide" lights up under the pointer, and the resident memory at the menu.
 # Prints the median and the spread (lowest - highest) of each figure; one warm-up start of
 # each program comes first and is not counted. Figures only: nothing here passes or fails.
 # Usage: bench/measure-start.sh [BIN] [RUNS]   (BIN: the build's bin directory; RUNS >= 7)
@@ -40,8 +40,8 @@ command -v lbreakout2 >/dev/null && programs="$programs peer"
 command_of() {
   case "$1" in
     floor) echo "$BIN/start-floor" ;;
-    # Commencer: the menu's first button, 129 x 25 points at (40, 80).
-    tessaron) echo "--hover 40 80 129 25 $BIN/tessaron" ;;
+    # "Credits, Aide", 129 x 25 points at (40, 180): "Commencer" is lit from the start.
+    tessaron) echo "--hover 40 180 129 25 $BIN/tessaron" ;;
     peer) echo "lbreakout2" ;;
   esac
 }

@@ -59,6 +59,7 @@ int main(int argc, char** argv)
     // the player from that first frame on.
     openWindow(WindowKind::Menu);
     loadMenuAssets();
+    relightMenu();
     paintWindow(WindowKind::Menu);
     runMessageLoop(WindowKind::Menu);
     closeWindow(WindowKind::Menu);

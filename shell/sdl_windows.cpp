@@ -17,6 +17,7 @@
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/window_target.h"
+#include "shell/menu_navigation.h"
 #include "shell/program_look.h"
 #include "shell/sdl_presentation.h"
 #include "shell/settings_file.h"
@@ -72,37 +73,62 @@ MenuButtonId hoveredMenuButton()
     return kNoMenuButton;
 }
 
-// The gamepad in the menu: the d-pad lights the button above or below, A presses the lit one.
-WindowRequest menuGamepad(const SDL_Event& event)
+// Lights one drawn button, or none, with the hover look: the one highlight the pointer and the
+// keys share.
+void lightMenuButton(MenuButtonId id)
 {
-    const InputAction action = takeInputEvent(windows.input, event, playerSettings.values);
+    const MenuButton& button = menuButtons[static_cast<std::size_t>(id)];
+    if (id == kNoMenuButton) {
+        hitTestButtons(-1, -1);
+    } else {
+        hitTestButtons(button.x + button.width / 2, button.y + button.height / 2);
+    }
+    requestMenuRepaint();
+}
+
+// The keyboard and the gamepad in the menu: arrows, Tab and the d-pad move the highlight,
+// Return, Space and A press the lit button (with none lit, the first lights up), Escape and
+// Back quit.
+WindowRequest menuKeys(MenuCommand command)
+{
     const MenuButtonId lit = hoveredMenuButton();
-    if (action == InputAction::Confirm && lit != kNoMenuButton) {
+    windows.menuLitByKeys = true;
+    switch (command) {
+    case MenuCommand::Previous:
+    case MenuCommand::Next: lightMenuButton(steppedMenuButton(lit, command)); break;
+    case MenuCommand::Press:
+        if (lit == kNoMenuButton) {
+            lightMenuButton(kStartButton);
+            break;
+        }
         requestMenuRepaint();
         return pressMenuButton(lit);
-    }
-    if (action == InputAction::Previous || action == InputAction::Next) {
-        const int step = action == InputAction::Next ? 1 : -1;
-        const int next =
-            lit == kNoMenuButton ? kFirstDrawnButton : std::clamp<int>(lit + step, kFirstDrawnButton, kLastDrawnButton);
-        const MenuButton& button = menuButtons[static_cast<std::size_t>(next)];
-        hitTestButtons(button.x + button.width / 2, button.y + button.height / 2);
-        requestMenuRepaint();
+    case MenuCommand::Quit: return pressMenuButton(kQuitButton);
+    default: break;
     }
     return WindowRequest::Continue;
 }
 
 WindowRequest menuEvent(const SDL_Event& event)
 {
-    if (isGamepadEvent(event)) return menuGamepad(event);
+    const MenuCommand command = menuCommandOf(event, playerSettings.values.gamepad);
+    if (command != MenuCommand::None) return menuKeys(command);
     switch (event.type) {
-    case SDL_MOUSEMOTION:
-        game.cursorPos = eventPoint(windows.menu.window, event.motion.x, event.motion.y);
+    case SDL_MOUSEMOTION: {
+        const Point point = eventPoint(windows.menu.window, event.motion.x, event.motion.y);
+        // A window shown or raised under a resting pointer may be told of it again: only a
+        // real move takes the highlight from the keys.
+        const bool moved = point.x != game.cursorPos.x || point.y != game.cursorPos.y;
+        if (windows.menuLitByKeys && !moved) break;
+        windows.menuLitByKeys = false;
+        game.cursorPos = point;
         hitTestButtons(game.cursorPos.x, game.cursorPos.y);
         requestMenuRepaint();  // every movement repaints, hover changed or not
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button != SDL_BUTTON_LEFT) break;
+        windows.menuLitByKeys = false;
         game.cursorPos = eventPoint(windows.menu.window, event.button.x, event.button.y);
         windows.pressedMenuButton = hitTestButtons(game.cursorPos.x, game.cursorPos.y);
         requestMenuRepaint();
@@ -198,14 +224,10 @@ void gameEvent(const SDL_Event& event)
 
 void creditsEvent(const SDL_Event& event)
 {
-    // The gamepad's A, B or Back closes the credits, as the close box does.
-    const InputAction action =
-        isGamepadEvent(event) ? takeInputEvent(windows.input, event, playerSettings.values) : InputAction::None;
-    const bool padCloses =
-        action == InputAction::Confirm || action == InputAction::Cancel || action == InputAction::Quit;
-    if (padCloses || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
-        closeWindow(WindowKind::Credits);
-    }
+    // Escape, Return, Space, a click or the gamepad's A, B or Back close the help, as the close
+    // box does; the line at the picture's foot says so.
+    const bool closing = event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
+    if (closing || closesCredits(event, playerSettings.values.gamepad)) closeWindow(WindowKind::Credits);
 }
 
 SDL_Point screenSize()
@@ -267,6 +289,7 @@ void showWindow(WindowKind kind, bool shown)
         SDL_RaiseWindow(w.window);
         windowPictureLost(w.window);
         w.repaintWanted = true;
+        if (kind == WindowKind::Menu) relightMenu();
     } else {
         SDL_HideWindow(w.window);
     }
@@ -288,6 +311,25 @@ void paintWindow(WindowKind kind)
         showWindowPicture(w.window);
     }
     windows.framesPresented += 1;
+}
+
+void relightMenu()
+{
+    if (windows.menu.window == nullptr) return;
+    if (windows.menuLitByKeys) {
+        if (hoveredMenuButton() == kNoMenuButton) lightMenuButton(kStartButton);
+        return;
+    }
+    // The highlight follows the pointer, which may have moved anywhere meanwhile.
+    int x = 0;
+    int y = 0;
+    int left = 0;
+    int top = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    SDL_GetWindowPosition(windows.menu.window, &left, &top);
+    game.cursorPos = eventPoint(windows.menu.window, x - left, y - top);
+    hitTestButtons(game.cursorPos.x, game.cursorPos.y);
+    requestMenuRepaint();
 }
 
 void paintWantedWindows()

@@ -27,7 +27,8 @@ struct SdlWindows {
     SdlWindow game;
     SdlWindow credits;
     MenuButtonId pressedMenuButton = kNoMenuButton;  // the menu button a click went down on, acted upon at its release
-    SDL_Point pointer{0, 0};                         // the pointer's last place over the game window, game pixels
+    bool menuLitByKeys = true;  // the keys moved the menu's highlight last (they light "Commencer" at start)
+    SDL_Point pointer{0, 0};    // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
     PlayerInput input;  // the keyboard's and gamepads' steering, and the open gamepads
 };
@@ -70,6 +71,10 @@ void repaintWindowWithId(std::uint32_t windowId);
 
 // Paints a window now: composes its screen onto its picture and shows what changed.
 void paintWindow(WindowKind kind);
+
+// The menu's highlight when the menu opens or shows again: where the keys left it if they moved
+// it last ("Commencer" at start), else the button under the pointer's real place, if any.
+void relightMenu();
 
 // Paints every window that asked for a repaint.
 void paintWantedWindows();

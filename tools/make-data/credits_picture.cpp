@@ -39,7 +39,7 @@ constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
     {"Souris", "déplace la raquette"},
     {"Flèches", "déplacent la raquette"},
     {"Clic", "lance, tire si armée (Espace)"},
-    {"P", "met le jeu en pause"},
+    {"Autre touche", "met le jeu en pause"},
     {"F12", "rend les balles en jeu"},
     {"Échap", "termine la partie"},
     {"F11", "plein écran"},
@@ -75,8 +75,8 @@ SDL_Surface* drawCreditsBackground()
     heading(picture, leftX, 112, leftWidth, "Commandes");
     int y = 152;
     for (const auto& control : kControls) {
-        drawLabel(picture, leftX + 96, y, control[0], 18, 1000, hexColour(0x7A2E18), Align::Right);
-        drawLabel(picture, leftX + 106, y, control[1], 18, 700, ink);
+        drawLabel(picture, leftX + 112, y + 1, control[0], 17, 1000, hexColour(0x7A2E18), Align::Right);
+        drawLabel(picture, leftX + 120, y, control[1], 18, 700, ink);
         y += 21;
     }
     heading(picture, leftX, 344, leftWidth, "Les tessas");
@@ -102,6 +102,9 @@ SDL_Surface* drawCreditsBackground()
 
     // The credits at the foot.
     paintMeander(picture, 26, kWidth - 26, 476, hexColour(kTeal));
-    drawLabel(picture, kWidth / 2, 514, "Tessaron, un jeu de l'équipe Tessaron", 20, 1000, ink, Align::Centre);
+    drawLabel(picture, kWidth / 2, 504, "Tessaron, un jeu de l'équipe Tessaron", 19, 1000, ink, Align::Centre);
+    // How the window is left, in one small line at its foot.
+    drawLabel(picture, kWidth / 2, 526, "Échap, Entrée, Espace, un clic ou B : retour au menu", 13, 700,
+              faded(ink, 0.8f), Align::Centre);
     return picture;
 }

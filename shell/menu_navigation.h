@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The menu and the help window without a mouse: which key or gamepad button moves the menu's
+// lit button, presses it or quits, and which ones close the help and credits window.
+#pragma once
+#include <SDL_events.h>
+
+#include "screens/menu_buttons.h"
+
+// What a key or gamepad button asks of the menu.
+enum class MenuCommand {
+    None,      // not the menu's: nothing happens
+    Previous,  // the button above lights up (from the first, the last)
+    Next,      // the button below lights up (from the last, the first)
+    Press,     // the lit button acts as a click on it would
+    Quit,      // what "QUITTER" does
+};
+
+// The menu's reading of an event: Up and Shift+Tab go up, Down and Tab go down (held keys
+// repeat), Return, the keypad's Enter and Space press, Escape quits; the gamepad (when
+// `gamepadOn`) moves with its d-pad, presses with A and quits with Back. Pressing and
+// quitting never come from a key's repeat.
+MenuCommand menuCommandOf(const SDL_Event& event, bool gamepadOn);
+
+// The button lit after a Previous or Next from `lit`, wrapping round the drawn buttons; from
+// no button, Next lights the first and Previous the last. Any other command keeps `lit`.
+MenuButtonId steppedMenuButton(MenuButtonId lit, MenuCommand command);
+
+// Whether an event closes the help and credits window: Escape, Return, Space (not repeats),
+// a left click's release, or the gamepad's A, B or Back (when `gamepadOn`).
+bool closesCredits(const SDL_Event& event, bool gamepadOn);
