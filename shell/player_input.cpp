@@ -13,17 +13,21 @@ namespace {
 constexpr int kStickTravel = 32767;
 constexpr std::uint64_t kLongestStepMs = 5 * kSteerStepMs;
 
-InputAction keyAction(PaddleSteering& steering, const SDL_KeyboardEvent& key, bool down)
+InputAction keyAction(PaddleSteering& steering, const SDL_KeyboardEvent& key, bool down, const PlayKeys& keys)
 {
-    switch (key.keysym.sym) {
-    case SDLK_LEFT: steering.leftKey = down; return InputAction::Steered;
-    case SDLK_RIGHT: steering.rightKey = down; return InputAction::Steered;
-    case SDLK_SPACE:
-    case SDLK_UP:
-        if (!down) return InputAction::Steered;
-        return key.repeat == 0 ? InputAction::Confirm : InputAction::Steered;
-    default: return InputAction::None;
+    const SDL_Keycode pressed = key.keysym.sym;
+    if (pressed == keys.left) {
+        steering.leftKey = down;
+        return InputAction::Steered;
     }
+    if (pressed == keys.right) {
+        steering.rightKey = down;
+        return InputAction::Steered;
+    }
+    if (pressed == keys.launch || pressed == keys.launchAlt) {
+        return down && key.repeat == 0 ? InputAction::Confirm : InputAction::Steered;
+    }
+    return InputAction::None;
 }
 
 InputAction buttonAction(PaddleSteering& steering, std::uint8_t button, bool down)
@@ -129,7 +133,7 @@ InputAction takeInputEvent(PlayerInput& input, const SDL_Event& event, const Set
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         if (!settings.arrowKeys) return InputAction::None;
-        return keyAction(steering, event.key, event.type == SDL_KEYDOWN);
+        return keyAction(steering, event.key, event.type == SDL_KEYDOWN, settings.keys);
     case SDL_CONTROLLERDEVICEADDED:
         if (settings.gamepad) openGamepad(input, event.cdevice.which);
         return InputAction::Steered;

@@ -37,7 +37,7 @@ struct PaddleSteering {
 enum class InputAction {
     None,      // not ours: the window handles the event as before
     Steered,   // taken by the steering, nothing more to do
-    Confirm,   // Space, Up, the gamepad's A: the click, "Oui", OK
+    Confirm,   // Space, Up (the launch keys), the gamepad's A: the click, "Oui", OK
     Cancel,    // the gamepad's B: "Non"
     Pause,     // the gamepad's Start: the pause key
     Quit,      // the gamepad's Back: the Escape key
@@ -73,7 +73,8 @@ void releaseSteering(PaddleSteering& steering);
 bool stepSteering(PaddleSteering& steering, std::uint64_t nowMs, int crossingMs, int low, int high);
 
 // Takes a key or gamepad event: held directions update the steering, buttons give their
-// action. Keys count only with `settings.arrowKeys`, gamepads only with `settings.gamepad`;
+// action. The play keys are `settings.keys`; they count only with `settings.arrowKeys`,
+// gamepads only with `settings.gamepad`;
 // key repeats give no action. Gamepads plugged in or out are opened or closed here.
 InputAction takeInputEvent(PlayerInput& input, const SDL_Event& event, const Settings& settings);
 

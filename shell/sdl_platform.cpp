@@ -135,6 +135,7 @@ int waitTimeoutMs()
 bool waitForEvent(SDL_Event& event)
 {
     paintWantedWindows();
+    refreshGamePointer();
     // What is left of the start-up runs while no event waits: an event always comes first.
     while (sdl.startUpStep != kStartedUp) {
         if (SDL_PollEvent(&event) == 1) {

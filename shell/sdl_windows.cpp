@@ -18,6 +18,7 @@
 #include "screens/menu_screen.h"
 #include "screens/window_target.h"
 #include "shell/menu_navigation.h"
+#include "shell/pointer_visibility.h"
 #include "shell/program_look.h"
 #include "shell/sdl_presentation.h"
 #include "shell/settings_file.h"
@@ -30,18 +31,20 @@ namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
 
-// The virtual-key code the game window tells keys apart by.
-int virtualKeyOf(SDL_Keycode key)
+// The key pressed for the player who goes away: any key but F12 and Escape pauses the game.
+constexpr int kKeyPause = 'P';
+
+// The virtual-key code the game window tells keys apart by: the give-up and quit keys as the
+// player set them are F12 and Escape; Escape and F12 themselves, when moved elsewhere, pause.
+int virtualKeyOf(SDL_Keycode key, const PlayKeys& keys)
 {
-    if (key == SDLK_ESCAPE) return kKeyEscape;
-    if (key == SDLK_F12) return kKeyF12;
+    if (key == keys.quit) return kKeyEscape;
+    if (key == keys.giveUp) return kKeyF12;
+    if (key == SDLK_ESCAPE || key == SDLK_F12) return kKeyPause;
     if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
     if (key > 0 && key < 128) return static_cast<int>(key);
     return 0xFF;
 }
-
-// The key pressed for the player who goes away: any key but F12 and Escape pauses the game.
-constexpr int kKeyPause = 'P';
 
 void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 
@@ -116,10 +119,14 @@ WindowRequest menuEvent(const SDL_Event& event)
     switch (event.type) {
     case SDL_MOUSEMOTION: {
         const Point point = eventPoint(windows.menu.window, event.motion.x, event.motion.y);
-        // A window shown or raised under a resting pointer may be told of it again: only a
-        // real move takes the highlight from the keys.
-        const bool moved = point.x != game.cursorPos.x || point.y != game.cursorPos.y;
-        if (windows.menuLitByKeys && !moved) break;
+        // A window shown under a resting pointer is told where the pointer is, and may be told
+        // again: only a real move takes the highlight from the keys.
+        const bool moved = windows.menuPointerKnown && (point.x != game.cursorPos.x || point.y != game.cursorPos.y);
+        windows.menuPointerKnown = true;
+        if (windows.menuLitByKeys && !moved) {
+            game.cursorPos = point;
+            break;
+        }
         windows.menuLitByKeys = false;
         game.cursorPos = point;
         hitTestButtons(game.cursorPos.x, game.cursorPos.y);
@@ -196,7 +203,7 @@ void gameEvent(const SDL_Event& event)
         break;
     case SDL_KEYDOWN:
         // F11 belongs to the window, not to the game: it never pauses.
-        if (event.key.keysym.sym == SDLK_F11) {
+        if (event.key.keysym.sym == playerSettings.values.keys.fullScreen) {
             if (event.key.repeat == 0) {
                 playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
                 writeSettingsFile(playerSettings, stderr);
@@ -204,7 +211,7 @@ void gameEvent(const SDL_Event& event)
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0) gameWindowKey(virtualKeyOf(event.key.keysym.sym));
+        if (event.key.repeat == 0) gameWindowKey(virtualKeyOf(event.key.keysym.sym, playerSettings.values.keys));
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameWindowCloseRequest();
@@ -317,6 +324,7 @@ void relightMenu()
 {
     if (windows.menu.window == nullptr) return;
     if (windows.menuLitByKeys) {
+        windows.menuPointerKnown = false;
         if (hoveredMenuButton() == kNoMenuButton) lightMenuButton(kStartButton);
         return;
     }
@@ -328,6 +336,7 @@ void relightMenu()
     SDL_GetGlobalMouseState(&x, &y);
     SDL_GetWindowPosition(windows.menu.window, &left, &top);
     game.cursorPos = eventPoint(windows.menu.window, x - left, y - top);
+    windows.menuPointerKnown = true;
     hitTestButtons(game.cursorPos.x, game.cursorPos.y);
     requestMenuRepaint();
 }
@@ -445,6 +454,23 @@ void steerGamePaddle()
     windows.pointer.x = static_cast<int>(std::lround(steering.x));
     // Before the launch the paddle follows a moved pointer; after it, the next tick reads it.
     if (!game.ballLaunched) gameWindowPointerMoved();
+}
+
+void refreshGamePointer()
+{
+    SDL_Window* window = windows.game.window;
+    bool shown = true;
+    if (window != nullptr && !windows.game.closePending) {
+        // The mouse's own place: the keys and the stick steer the game's pointer, not the mouse.
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        const bool inWindow = SDL_GetMouseFocus() == window;
+        shown = pointerShownOverGame(game, picturePointOf(window, x, y), inWindow, playerSettings.values.pointerInPlay);
+    }
+    if (shown == windows.pointerShown) return;
+    windows.pointerShown = shown;
+    SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void gameWindowTimer() { gameWindowTick(); }

@@ -27,10 +27,12 @@ struct SdlWindows {
     SdlWindow game;
     SdlWindow credits;
     MenuButtonId pressedMenuButton = kNoMenuButton;  // the menu button a click went down on, acted upon at its release
+    bool menuPointerKnown = false;                   // the menu was told where the pointer is since it last showed
     bool menuLitByKeys = true;  // the keys moved the menu's highlight last (they light "Commencer" at start)
     SDL_Point pointer{0, 0};    // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
-    PlayerInput input;  // the keyboard's and gamepads' steering, and the open gamepads
+    bool pointerShown = true;  // the mouse pointer is drawn (hidden over a ball in play)
+    PlayerInput input;         // the keyboard's and gamepads' steering, and the open gamepads
 };
 
 extern SdlWindows windows;
@@ -59,6 +61,11 @@ void steerGamePaddle();
 
 // Whether the game's pointer is being steered: the loop must wake every kSteerStepMs.
 bool gamePaddleSteered();
+
+// Hides the mouse pointer over the playfield while a ball is in play, shows it otherwise (a
+// pause, a question, a screen between levels, the end, outside the game window, no game).
+// Called by every loop before it waits.
+void refreshGamePointer();
 
 // The game timer's tick, delivered by a loop, through the replay's record of handler calls.
 void gameWindowTimer();

@@ -3,7 +3,11 @@
 // The settings file: its place, its "key = value" lines, and its atomic rewrite.
 #include "shell/settings_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
+
+#include <SDL_keyboard.h>
 
 #include "shell/atomic_file.h"
 #include "shell/regular_file.h"
@@ -22,6 +26,25 @@ constexpr const char* kFullScreen = "fullscreen";
 constexpr const char* kArrowKeys = "arrow_keys";
 constexpr const char* kGamepad = "gamepad";
 constexpr const char* kKeyCrossing = "key_crossing_ms";
+constexpr const char* kPointerInPlay = "pointer_in_play";
+constexpr const char* kWindowSize = "window_size";
+
+// The play keys' names in the file, in the order they are written.
+struct KeyEntry {
+    const char* name;
+    SDL_Keycode PlayKeys::*key;
+};
+constexpr KeyEntry kKeyEntries[] = {
+    {"key_left", &PlayKeys::left},
+    {"key_right", &PlayKeys::right},
+    {"key_launch", &PlayKeys::launch},
+    {"key_launch_alt", &PlayKeys::launchAlt},
+    {"key_give_up", &PlayKeys::giveUp},
+    {"key_quit", &PlayKeys::quit},
+    {"key_fullscreen", &PlayKeys::fullScreen},
+};
+// The largest game window a settings file may ask for, in screen pixels (four 8K screens wide).
+constexpr int kLargestWindowSide = 32768;
 
 std::string_view trimmed(std::string_view text)
 {
@@ -44,7 +67,7 @@ bool readSwitch(std::string_view value, bool& out)
     return false;
 }
 
-bool readMs(std::string_view value, int& out)
+bool readNumber(std::string_view value, int low, int high, int& out)
 {
     if (value.empty() || value.size() > 6) return false;
     int number = 0;
@@ -52,20 +75,61 @@ bool readMs(std::string_view value, int& out)
         if (c < '0' || c > '9') return false;
         number = number * 10 + (c - '0');
     }
-    if (number < kShortestKeyCrossingMs || number > kLongestKeyCrossingMs) return false;
+    if (number < low || number > high) return false;
     out = number;
     return true;
+}
+
+// "WIDTHxHEIGHT", or empty for none remembered.
+bool readWindowSize(std::string_view value, int& width, int& height)
+{
+    if (value.empty()) {
+        width = height = 0;
+        return true;
+    }
+    const std::size_t x = value.find('x');
+    int w = 0;
+    int h = 0;
+    if (x == std::string_view::npos || !readNumber(value.substr(0, x), 1, kLargestWindowSide, w) ||
+        !readNumber(value.substr(x + 1), 1, kLargestWindowSide, h)) {
+        return false;
+    }
+    width = w;
+    height = h;
+    return true;
+}
+
+bool readPointerInPlay(std::string_view value, bool& shown)
+{
+    if (value != "shown" && value != "hidden") return false;
+    shown = value == "shown";
+    return true;
+}
+
+// A play key's value: its SDL name. A name that is no key leaves the default and is noted.
+void readKey(std::string_view name, std::string_view value, int lineNumber, SDL_Keycode& key, std::string& notes)
+{
+    const SDL_Keycode named = SDL_GetKeyFromName(std::string(value).c_str());
+    if (named != SDLK_UNKNOWN) {
+        key = named;
+        return;
+    }
+    notes += "ligne " + std::to_string(lineNumber) + " : « " + std::string(value) + " » n'est pas une touche (" +
+             std::string(name) + ") ; " + SDL_GetKeyName(key) + " est gardée\n";
 }
 
 // Applies one known key; false for a value it cannot take. `known` tells whether the key is one of ours.
 bool applySetting(std::string_view key, std::string_view value, Settings& settings, bool& known)
 {
     known = true;
+    if (key == kPointerInPlay) return readPointerInPlay(value, settings.pointerInPlay);
+    if (key == kWindowSize) return readWindowSize(value, settings.windowWidth, settings.windowHeight);
     if (key == kSound) return readSwitch(value, settings.soundOn);
     if (key == kFullScreen) return readSwitch(value, settings.fullScreen);
     if (key == kArrowKeys) return readSwitch(value, settings.arrowKeys);
     if (key == kGamepad) return readSwitch(value, settings.gamepad);
-    if (key == kKeyCrossing) return readMs(value, settings.keyCrossingMs);
+    if (key == kKeyCrossing)
+        return readNumber(value, kShortestKeyCrossingMs, kLongestKeyCrossingMs, settings.keyCrossingMs);
     known = false;
     return true;
 }
@@ -83,10 +147,12 @@ bool plainKey(std::string_view key)
 
 }  // namespace
 
-SettingsRead parseSettings(std::string_view text, Settings& settings, std::string& unknownLines, std::string& problem)
+SettingsRead parseSettings(std::string_view text, Settings& settings, std::string& unknownLines, std::string& problem,
+                           std::string* notes)
 {
     Settings read;
     std::string unknown;
+    std::string keyNotes;
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -99,6 +165,12 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
         const std::string_view key = equals == std::string_view::npos ? line : trimmed(line.substr(0, equals));
         const std::string_view value =
             equals == std::string_view::npos ? std::string_view{} : trimmed(line.substr(equals + 1));
+        const auto entry = std::find_if(std::begin(kKeyEntries), std::end(kKeyEntries),
+                                        [&](const KeyEntry& e) { return key == e.name; });
+        if (equals != std::string_view::npos && entry != std::end(kKeyEntries)) {
+            readKey(key, value, lineNumber, read.keys.*(entry->key), keyNotes);
+            continue;
+        }
         bool known = false;
         if (equals == std::string_view::npos || !plainKey(key) || line.find('\0') != std::string_view::npos ||
             !applySetting(key, value, read, known)) {
@@ -111,6 +183,7 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
     }
     settings = read;
     unknownLines = unknown;
+    if (notes != nullptr) *notes = keyNotes;
     return SettingsRead::Read;
 }
 
@@ -122,6 +195,14 @@ std::string formatSettings(const Settings& settings, std::string_view unknownLin
     text += std::string(kArrowKeys) + " = " + onOff(settings.arrowKeys) + "\n";
     text += std::string(kGamepad) + " = " + onOff(settings.gamepad) + "\n";
     text += std::string(kKeyCrossing) + " = " + std::to_string(settings.keyCrossingMs) + "\n";
+    for (const KeyEntry& entry : kKeyEntries) {
+        text += std::string(entry.name) + " = " + SDL_GetKeyName(settings.keys.*(entry.key)) + "\n";
+    }
+    text += std::string(kPointerInPlay) + " = " + (settings.pointerInPlay ? "shown" : "hidden") + "\n";
+    if (settings.windowWidth > 0 && settings.windowHeight > 0) {
+        text += std::string(kWindowSize) + " = " + std::to_string(settings.windowWidth) + "x" +
+                std::to_string(settings.windowHeight) + "\n";
+    }
     text.append(unknownLines);
     return text;
 }
@@ -152,14 +233,21 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
         return stored;
     }
     std::string problem = "fichier trop grand";
+    std::string notes;
     if (bytes.size() > kLargestFile ||
-        parseSettings(bytes, stored.values, stored.unknownLines, problem) != SettingsRead::Read) {
+        parseSettings(bytes, stored.values, stored.unknownLines, problem, &notes) != SettingsRead::Read) {
         stored.values = Settings{};
         std::fprintf(report, "Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n",
                      path.c_str(), problem.c_str());
         return stored;
     }
     stored.writable = true;
+    // One line for each key name that names no key.
+    for (std::size_t start = 0; start < notes.size();) {
+        const std::size_t end = notes.find('\n', start);
+        std::fprintf(report, "Tessaron : %s : %s\n", path.c_str(), notes.substr(start, end - start).c_str());
+        start = end + 1;
+    }
     return stored;
 }
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The player's settings, kept between runs in $XDG_CONFIG_HOME/tessaron/tessaron.conf as
-// "key = value" lines: the sound switch, full screen and the ways the paddle is played.
+// "key = value" lines: the sound switch, full screen, the ways the paddle is played, the play
+// keys, the pointer during play and the game window's size.
 #pragma once
+#include <SDL_keycode.h>
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -11,22 +14,41 @@
 constexpr int kShortestKeyCrossingMs = 200;
 constexpr int kLongestKeyCrossingMs = 5000;
 
+// The keys of play, written in the file by their SDL names ("key_left = Left"); each may be
+// any key. The menu's, the questions' and the dialogs' keys are fixed.
+struct PlayKeys {
+    SDL_Keycode left = SDLK_LEFT;       // key_left: moves the paddle left (with arrow_keys on)
+    SDL_Keycode right = SDLK_RIGHT;     // key_right: moves the paddle right (with arrow_keys on)
+    SDL_Keycode launch = SDLK_SPACE;    // key_launch: the click: launches, fires, lets a held ball go
+    SDL_Keycode launchAlt = SDLK_UP;    // key_launch_alt: a second key for the click
+    SDL_Keycode giveUp = SDLK_F12;      // key_give_up: asks to give up the balls in play
+    SDL_Keycode quit = SDLK_ESCAPE;     // key_quit: asks to end the game
+    SDL_Keycode fullScreen = SDLK_F11;  // key_fullscreen: the game window fills the screen or not
+};
+
+// A window size of 0 x 0: none remembered yet.
 struct Settings {
-    bool soundOn = true;      // the menu's "Sons" switch
-    bool fullScreen = false;  // the game window fills the screen (F11)
-    bool arrowKeys = true;    // Left and Right move the paddle, Space and Up act as the click
-    bool gamepad = true;      // a gamepad plays as well
-    int keyCrossingMs = 800;  // a held arrow key moves the paddle across the playfield in this time
+    bool soundOn = true;         // the menu's "Sons" switch
+    bool fullScreen = false;     // the game window fills the screen (F11)
+    bool arrowKeys = true;       // Left and Right move the paddle, Space and Up act as the click
+    bool gamepad = true;         // a gamepad plays as well
+    int keyCrossingMs = 800;     // a held arrow key moves the paddle across the playfield in this time
+    PlayKeys keys;               // the keys of play
+    bool pointerInPlay = false;  // pointer_in_play = shown: the pointer stays drawn over the ball in play
+    int windowWidth = 0;         // window_size: the game window's size as the player left it, screen pixels
+    int windowHeight = 0;
 };
 
 // What became of a read of the settings file.
 enum class SettingsRead { Read, Missing, Unreadable, Damaged };
 
 // The settings of `text`, over the defaults. Blank lines and lines starting with '#' are
-// skipped; an unknown key is kept for the next write (a newer game's setting). Any other
-// line that is not "known key = valid value" makes the whole text Damaged; `settings` then
-// holds the defaults and `problem` names the line (French, UTF-8).
-SettingsRead parseSettings(std::string_view text, Settings& settings, std::string& unknownLines, std::string& problem);
+// skipped; an unknown key is kept for the next write (a newer game's setting). A play key
+// whose value names no key keeps its default, and a line of `notes` (French, UTF-8) names the
+// line, the name and the key kept. Any other line that is not "known key = valid value" makes
+// the whole text Damaged; `settings` then holds the defaults and `problem` names the line.
+SettingsRead parseSettings(std::string_view text, Settings& settings, std::string& unknownLines, std::string& problem,
+                           std::string* notes = nullptr);
 
 // The file's text for `settings`, followed by the unknown lines kept from the read.
 std::string formatSettings(const Settings& settings, std::string_view unknownLines);
@@ -44,7 +66,8 @@ struct StoredSettings {
 std::string settingsFilePath();
 
 // Reads the settings file at `path`. A missing, unreadable or damaged file gives the defaults
-// and one line on `report`; only a missing file may be written later.
+// and one line on `report`; only a missing file may be written later. Each key name that names
+// no key is reported on a line of its own, once, and the file stays writable.
 StoredSettings readSettingsFile(const std::string& path, std::FILE* report);
 
 // Writes `stored` atomically, creating its directory; a file whose read failed is never

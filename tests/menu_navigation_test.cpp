@@ -84,8 +84,9 @@ TEST(MenuKeys, TheHighlightGoesRoundTheFiveButtons)
             for (int i = 0; i < kDrawnMenuButtons; ++i) {
                 const MenuButtonId next = steppedMenuButton(lit, step);
                 EXPECT_TRUE(std::abs(next - lit) == 1 || std::abs(next - lit) == kDrawnMenuButtons - 1) << lit;
-                EXPECT_EQ(steppedMenuButton(next, step == MenuCommand::Next ? MenuCommand::Previous : MenuCommand::Next),
-                          lit);
+                EXPECT_EQ(
+                    steppedMenuButton(next, step == MenuCommand::Next ? MenuCommand::Previous : MenuCommand::Next),
+                    lit);
                 seen |= 1 << next;
                 lit = next;
             }

@@ -59,7 +59,7 @@ TEST(PlayerInput, HeldDirectionsMoveThePointerAtTheSetSpeedWithinThePaddlesReach
 }
 
 // Arrows steer and never pause, Space and Up are the click once a press, every other key is
-// the window's; with the arrow keys turned off none is taken.
+// the window's; with the arrow keys turned off none is taken; moved keys replace them.
 TEST(PlayerInput, KeysSteerOrClickAndTheRestAreTheWindows)
 {
     const std::tuple<SDL_Keycode, Uint32, int, InputAction> table[] = {
@@ -79,6 +79,22 @@ TEST(PlayerInput, KeysSteerOrClickAndTheRestAreTheWindows)
                     takeInputEvent(input, event, noKeys) == InputAction::None)
             << sym;
         EXPECT_EQ(steeringDirection(input.steering), sym == SDLK_LEFT ? -1.0 : 0.0) << sym;
+    }
+    // Moved play keys take the place of the defaults, which become the window's.
+    Settings moved;
+    moved.keys.left = SDLK_a;
+    moved.keys.launch = SDLK_RETURN;
+    const std::tuple<SDL_Keycode, InputAction, double> movedTable[] = {
+        {SDLK_a, InputAction::Steered, -1}, {SDLK_LEFT, InputAction::None, 0},  {SDLK_RETURN, InputAction::Confirm, 0},
+        {SDLK_SPACE, InputAction::None, 0}, {SDLK_UP, InputAction::Confirm, 0},
+    };
+    for (const auto& [sym, action, direction] : movedTable) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = sym;
+        PlayerInput input;
+        EXPECT_TRUE(takeInputEvent(input, event, moved) == action && steeringDirection(input.steering) == direction)
+            << sym;
     }
 }
 

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The pointer hidden over a ball in play.
+#include "shell/pointer_visibility.h"
+
+#include "shell/window_places.h"
+
+bool pointerShownOverGame(const GameState& state, Point pointer, bool pointerInWindow, bool keptInPlay)
+{
+    if (keptInPlay || !pointerInWindow) return true;
+    const bool overPlayfield =
+        pointer.x >= 0 && pointer.x < kPlayfieldWidth && pointer.y >= 0 && pointer.y < kGameWindowHeight;
+    const bool screenShown = state.gameOverShown != 0 || state.levelIntroShown != 0 || state.victoryShown != 0;
+    const bool ballInPlay = state.ballLaunched && !state.paused && !state.questionOpen && !screenShown;
+    return !(overPlayfield && ballInPlay);
+}
