@@ -63,8 +63,9 @@ void chooseWindowScale()
 
 int windowScale() { return scale; }
 
-SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int height, Uint32 flags)
+SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int height, Uint32 flags, WindowSize size)
 {
+    if (size.width <= 0 || size.height <= 0) size = WindowSize{width * scale, height * scale};
     PictureView* view = nullptr;
     for (PictureView& free : views) {
         if (free.window == nullptr) {
@@ -73,7 +74,7 @@ SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int he
         }
     }
     if (view == nullptr) return nullptr;
-    SDL_Window* window = SDL_CreateWindow(title, x, y, width * scale, height * scale, flags | SDL_WINDOW_ALLOW_HIGHDPI);
+    SDL_Window* window = SDL_CreateWindow(title, x, y, size.width, size.height, flags | SDL_WINDOW_ALLOW_HIGHDPI);
     if (window == nullptr) return nullptr;
     view->window = window;
     view->picture = blankPicture(width, height);
@@ -103,12 +104,17 @@ void showWindowPicture(SDL_Window* window, const SDL_Rect* areas, int count)
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (surface == nullptr) return;
     if (surface->w != view->surfaceWidth || surface->h != view->surfaceHeight) {
-        // A new size (full screen, a desktop's own scale): the picture is placed anew on black.
+        // A new size (full screen, the player's resize, a desktop's own scale): the picture is
+        // placed anew, on black in a full screen and on the playfield's grout in a window the
+        // player sizes, filling it; other windows keep their whole factor.
         view->surfaceWidth = surface->w;
         view->surfaceHeight = surface->h;
-        const bool fullScreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h, fullScreen);
-        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+        const Uint32 flags = SDL_GetWindowFlags(window);
+        const bool fullScreen = (flags & SDL_WINDOW_FULLSCREEN) != 0;
+        const bool fills = fullScreen || (flags & SDL_WINDOW_RESIZABLE) != 0;
+        view->place = picturePlaceIn(surface->w, surface->h, view->picture->w, view->picture->h, fills);
+        const SDL_Color around = fullScreen ? SDL_Color{0, 0, 0, 255} : kResizedWindowBorder;
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, around.r, around.g, around.b));
         view->wholePending = true;
     }
     const SDL_Rect whole{0, 0, view->picture->w, view->picture->h};

@@ -7,14 +7,22 @@
 #include <SDL.h>
 
 #include "game/platform.h"
+#include "shell/window_places.h"
+
+// Around the picture in a window the player sized: the dark joints of the playfield's tiles.
+constexpr SDL_Color kResizedWindowBorder{0x0C, 0x11, 0x22, 0xFF};
 
 // Picks the enlargement of every window for the screen the program starts on.
 void chooseWindowScale();
 int windowScale();
 
 // Opens a window with a picture of width x height game pixels, shown windowScale() times
-// larger; x and y are the window's place in screen pixels. Null when no window can be made.
-SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int height, Uint32 flags);
+// larger; x and y are the window's place in screen pixels. A window opened resizable shows
+// its picture as large as it fits, keeping its shape (see picturePlaceIn's fill). Null when
+// no window can be made.
+// `size`, when given, is the window's own size in screen pixels instead.
+SDL_Window* openPictureWindow(const char* title, int x, int y, int width, int height, Uint32 flags,
+                              WindowSize size = {});
 void closePictureWindow(SDL_Window* window);
 
 // The picture the screens draw a window on; null for a window without one.

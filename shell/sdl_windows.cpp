@@ -237,6 +237,31 @@ void creditsEvent(const SDL_Event& event)
     if (closing || closesCredits(event, playerSettings.values.gamepad)) closeWindow(WindowKind::Credits);
 }
 
+// The size the player gave the game window, remembered for the next game and the next run;
+// a full screen's size is not the window's, and the enlarged default is no choice of theirs.
+void rememberGameWindowSize()
+{
+    SDL_Window* window = windows.game.window;
+    if (window == nullptr || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) return;
+    WindowSize size;
+    SDL_GetWindowSize(window, &size.width, &size.height);
+    if (size.width == windowScale() * kGameWindowWidth && size.height == windowScale() * kGameWindowHeight) {
+        size = WindowSize{};
+    }
+    Settings& settings = playerSettings.values;
+    if (size.width == settings.windowWidth && size.height == settings.windowHeight) return;
+    settings.windowWidth = size.width;
+    settings.windowHeight = size.height;
+    windows.gameWindowResized = true;
+}
+
+WindowSize usableSize()
+{
+    SDL_Rect usable{0, 0, 1024, 768};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+    return WindowSize{usable.w, usable.h};
+}
+
 SDL_Point screenSize()
 {
     SDL_DisplayMode mode{};
@@ -261,15 +286,25 @@ void openWindow(WindowKind kind)
     const int scale = windowScale();
     const bool menu = kind == WindowKind::Menu;
     const Point place = menu ? menuWindowPlace(screen.x, screen.y, scale) : gameWindowPlace(screen.x, screen.y, scale);
-    const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : 0;
-    SDL_Window* window = openPictureWindow(kWindowTitle, place.x, place.y, menu ? kMenuWindowWidth : kGameWindowWidth,
-                                           menu ? kMenuWindowHeight : kGameWindowHeight, flags | SDL_WINDOW_SHOWN);
+    // The game window takes any size the player gives it, and opens at the last one.
+    const bool game = kind == WindowKind::Game;
+    const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : game ? SDL_WINDOW_RESIZABLE : 0;
+    const Settings& settings = playerSettings.values;
+    const WindowSize size =
+        game ? gameWindowSize(WindowSize{settings.windowWidth, settings.windowHeight}, usableSize(), scale)
+             : WindowSize{};
+    const bool ownSize = game && size.width != scale * kGameWindowWidth;
+    SDL_Window* window = openPictureWindow(
+        kWindowTitle, ownSize ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : place.x,
+        ownSize ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : place.y, menu ? kMenuWindowWidth : kGameWindowWidth,
+        menu ? kMenuWindowHeight : kGameWindowHeight, flags | SDL_WINDOW_SHOWN, size);
     SdlWindow& w = windowOf(kind);
     w.window = window;
     w.repaintWanted = true;
     if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
-    if (kind == WindowKind::Game && playerSettings.values.fullScreen) toggleFullScreen(window);
+    if (game) SDL_SetWindowMinimumSize(window, kGameWindowWidth, kGameWindowHeight);
+    if (game && playerSettings.values.fullScreen) toggleFullScreen(window);
     setProgramLook(window, kind);
     SDL_RaiseWindow(window);
 }
@@ -281,6 +316,8 @@ void closeWindow(WindowKind kind)
     if (kind == WindowKind::Game) {
         stopGameTimer();  // a window's timer ends with it
         forgetGameWindowPaint();
+        if (windows.gameWindowResized) writeSettingsFile(playerSettings, stderr);
+        windows.gameWindowResized = false;
     }
     closePictureWindow(w.window);
     w = SdlWindow{};
@@ -397,6 +434,10 @@ WindowRequest dispatchWindowEvent(WindowKind kind, const SDL_Event& event)
     // A gamepad's events belong to the window whose loop runs.
     const std::uint32_t id = isGamepadEvent(event) ? SDL_GetWindowID(w.window) : eventWindowId(event);
     const bool uncovered = event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event);
+    if (kind == WindowKind::Game && event.type == SDL_WINDOWEVENT &&
+        event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && id == SDL_GetWindowID(w.window)) {
+        rememberGameWindowSize();
+    }
     if (id != SDL_GetWindowID(w.window) || uncovered) {
         // Events of other windows wait in the original; here only their repaints matter.
         if (uncovered) repaintWindowWithId(id);

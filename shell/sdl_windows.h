@@ -31,8 +31,9 @@ struct SdlWindows {
     bool menuLitByKeys = true;  // the keys moved the menu's highlight last (they light "Commencer" at start)
     SDL_Point pointer{0, 0};    // the pointer's last place over the game window, game pixels
     std::uint64_t framesPresented = 0;
-    bool pointerShown = true;  // the mouse pointer is drawn (hidden over a ball in play)
-    PlayerInput input;         // the keyboard's and gamepads' steering, and the open gamepads
+    bool pointerShown = true;        // the mouse pointer is drawn (hidden over a ball in play)
+    bool gameWindowResized = false;  // the player gave the game window a new size, written when it closes
+    PlayerInput input;               // the keyboard's and gamepads' steering, and the open gamepads
 };
 
 extern SdlWindows windows;

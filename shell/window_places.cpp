@@ -56,6 +56,15 @@ Point gameWindowPlace(int screenWidth, int screenHeight, int scale)
     return raisedToTop(Point{(screenWidth - scale * kPlacedWidth) / 2, (screenHeight - scale * kPlacedHeight) / 2});
 }
 
+WindowSize gameWindowSize(WindowSize remembered, WindowSize usable, int scale)
+{
+    if (remembered.width <= 0 || remembered.height <= 0) {
+        return WindowSize{scale * kGameWindowWidth, scale * kGameWindowHeight};
+    }
+    return WindowSize{std::max(kGameWindowWidth, std::min(remembered.width, usable.width)),
+                      std::max(kGameWindowHeight, std::min(remembered.height, usable.height))};
+}
+
 PicturePlace picturePlaceIn(int windowWidth, int windowHeight, int width, int height, bool fill)
 {
     PicturePlace place;

@@ -24,6 +24,17 @@ int windowScaleFor(int usableWidth, int usableHeight);
 // higher; y raised to 0 if negative.
 Point menuWindowPlace(int screenWidth, int screenHeight, int scale = 1);
 
+// A window's size in screen pixels.
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The game window's size: the one the player left it at (0 x 0 for none), kept within the
+// usable area and never below the game's own 700 x 550; without one, or with one equal to
+// it, 700 x 550 enlarged `scale` times.
+WindowSize gameWindowSize(WindowSize remembered, WindowSize usable, int scale);
+
 // The game and credits windows' top-left corner: centred as if they were 740 x 625 game
 // pixels; only y is raised to 0, so x may lie off the left edge of a narrow screen.
 Point gameWindowPlace(int screenWidth, int screenHeight, int scale = 1);

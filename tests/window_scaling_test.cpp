@@ -192,4 +192,46 @@ TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
     SDL_FreeSurface(picture);
 }
 
+// The game window the player sized: its size kept within the screen and never below the
+// game's own, the picture filling its height or width keeping its shape, centred, and the
+// pointer reading, at the middle of each picture pixel's block, that pixel.
+TEST(ResizedGameWindow, FillsTheWindowKeepingItsShapeAndThePointerFollows)
+{
+    // The remembered size, the usable screen and the factor; the window; the picture's box.
+    struct Row {
+        WindowSize remembered, usable;
+        int scale;
+        WindowSize window;
+        SDL_Rect box;
+    };
+    const Row table[] = {
+        {{0, 0}, {1920, 1040}, 1, {700, 550}, {0, 0, 700, 550}},
+        {{0, 0}, {3840, 2120}, 3, {2100, 1650}, {0, 0, 2100, 1650}},
+        {{1400, 1100}, {1920, 1040}, 1, {1400, 1040}, {38, 0, 1323, 1040}},
+        {{1600, 900}, {1920, 1040}, 1, {1600, 900}, {227, 0, 1145, 900}},
+        {{1000, 1000}, {1920, 1040}, 1, {1000, 1000}, {0, 107, 1000, 785}},
+        {{300, 200}, {1920, 1040}, 2, {700, 550}, {0, 0, 700, 550}},
+        {{1050, 825}, {1920, 1040}, 1, {1050, 825}, {0, 0, 1050, 825}},
+    };
+    for (const Row& row : table) {
+        const WindowSize window = gameWindowSize(row.remembered, row.usable, row.scale);
+        EXPECT_TRUE(window.width == row.window.width && window.height == row.window.height)
+            << row.remembered.width << "x" << row.remembered.height << ": " << window.width << "x" << window.height;
+        const PicturePlace place = picturePlaceIn(window.width, window.height, 700, 550, true);
+        const SDL_Rect box{place.x, place.y, place.width, place.height};
+        EXPECT_TRUE(SDL_RectEquals(&box, &row.box))
+            << window.width << "x" << window.height << ": " << box.x << "," << box.y << " " << box.w << "x" << box.h;
+        for (const int x : {0, 1, 240, 479, 480, 699})
+            for (const int y : {0, 300, 549}) {
+                const Point middle{place.x + (2 * x + 1) * place.width / 1400,
+                                   place.y + (2 * y + 1) * place.height / 1100};
+                const Point read = picturePoint(middle, place);
+                EXPECT_TRUE(read.x == x && read.y == y)
+                    << window.width << "x" << window.height << " at " << x << "," << y;
+            }
+        const Point left = picturePoint(Point{place.x - 1, place.y + place.height / 2}, place);
+        EXPECT_LT(left.x, 0) << window.width;
+    }
+}
+
 }  // namespace
