@@ -43,8 +43,6 @@ InputAction buttonAction(PaddleSteering& steering, std::uint8_t button, bool dow
     case SDL_CONTROLLER_BUTTON_B: return InputAction::Cancel;
     case SDL_CONTROLLER_BUTTON_START: return InputAction::Pause;
     case SDL_CONTROLLER_BUTTON_BACK: return InputAction::Quit;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return InputAction::Previous;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return InputAction::Next;
     default: return InputAction::Steered;
     }
 }

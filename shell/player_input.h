@@ -35,14 +35,12 @@ struct PaddleSteering {
 
 // What a key or a gamepad button asks besides steering.
 enum class InputAction {
-    None,      // not ours: the window handles the event as before
-    Steered,   // taken by the steering, nothing more to do
-    Confirm,   // Space, Up (the launch keys), the gamepad's A: the click, "Oui", OK
-    Cancel,    // the gamepad's B: "Non"
-    Pause,     // the gamepad's Start: the pause key
-    Quit,      // the gamepad's Back: the Escape key
-    Previous,  // the d-pad's up: the menu's button above
-    Next,      // the d-pad's down: the menu's button below
+    None,     // not ours: the window handles the event as before
+    Steered,  // taken by the steering, nothing more to do
+    Confirm,  // Space, Up (the launch keys), the gamepad's A: the click, "Oui", OK
+    Cancel,   // the gamepad's B: "Non"
+    Pause,    // the gamepad's Start: the pause key
+    Quit,     // the gamepad's Back: the Escape key
 };
 
 // The open gamepads, hot-plugged.

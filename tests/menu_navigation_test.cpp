@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The menu and the help window by keyboard and gamepad: each key and its gamepad button side
-// by side, the highlight's round over the five buttons, and what closes the help.
+// by side, what closes the help, and the highlight's round over the five buttons.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -9,119 +9,64 @@
 
 namespace {
 
-SDL_Event keyDown(SDL_Keycode key, std::uint16_t mod = KMOD_NONE, std::uint8_t repeat = 0)
+// A key (SDL_KEYDOWN), gamepad button (SDL_CONTROLLERBUTTONDOWN) or mouse button event.
+SDL_Event event(Uint32 type, int code, std::uint16_t mod = KMOD_NONE, std::uint8_t repeat = 0)
 {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = mod;
-    event.key.repeat = repeat;
-    return event;
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.sym = code;
+    e.key.keysym.mod = mod;
+    e.key.repeat = repeat;
+    if (type != SDL_KEYDOWN) e.cbutton.button = e.button.button = static_cast<std::uint8_t>(code);
+    return e;
 }
 
-SDL_Event padDown(std::uint8_t button)
-{
-    SDL_Event event{};
-    event.type = SDL_CONTROLLERBUTTONDOWN;
-    event.cbutton.button = button;
-    return event;
-}
-
-SDL_Event mouseUp(std::uint8_t button)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.button = button;
-    return event;
-}
-
-constexpr std::uint8_t kNoPad = SDL_CONTROLLER_BUTTON_INVALID;
-
-// Every command with the keys and the gamepad button that give it; a held key moves the
-// highlight on but never presses or quits twice; a switched-off gamepad gives nothing.
+// Every command with its keys and the gamepad button beside them (-1: none), and whether they
+// close the help: a held key moves the highlight on but never presses, quits or closes twice; a
+// switched-off gamepad gives nothing; only a left click's release closes the help.
 TEST(MenuKeys, EachKeyAndItsGamepadButtonGiveTheSameCommand)
 {
-    struct Row {
-        SDL_Keycode key;
-        std::uint16_t mod;
-        std::uint8_t pad;
-        MenuCommand command;
-        bool repeats;
-    };
-    const Row table[] = {
-        {SDLK_UP, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_UP, MenuCommand::Previous, true},
-        {SDLK_TAB, KMOD_LSHIFT, kNoPad, MenuCommand::Previous, true},
-        {SDLK_DOWN, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_DOWN, MenuCommand::Next, true},
-        {SDLK_TAB, KMOD_NONE, kNoPad, MenuCommand::Next, true},
-        {SDLK_RETURN, KMOD_NONE, SDL_CONTROLLER_BUTTON_A, MenuCommand::Press, false},
-        {SDLK_KP_ENTER, KMOD_NONE, kNoPad, MenuCommand::Press, false},
-        {SDLK_SPACE, KMOD_NONE, kNoPad, MenuCommand::Press, false},
-        {SDLK_ESCAPE, KMOD_NONE, SDL_CONTROLLER_BUTTON_BACK, MenuCommand::Quit, false},
+    const std::tuple<SDL_Keycode, std::uint16_t, int, MenuCommand, bool> table[] = {
+        {SDLK_UP, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_UP, MenuCommand::Previous, false},
+        {SDLK_TAB, KMOD_LSHIFT, -1, MenuCommand::Previous, false},
+        {SDLK_DOWN, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_DOWN, MenuCommand::Next, false},
+        {SDLK_TAB, KMOD_NONE, -1, MenuCommand::Next, false},
+        {SDLK_RETURN, KMOD_NONE, SDL_CONTROLLER_BUTTON_A, MenuCommand::Press, true},
+        {SDLK_KP_ENTER, KMOD_NONE, -1, MenuCommand::Press, true},
+        {SDLK_SPACE, KMOD_NONE, -1, MenuCommand::Press, true},
+        {SDLK_ESCAPE, KMOD_NONE, SDL_CONTROLLER_BUTTON_BACK, MenuCommand::Quit, true},
         {SDLK_p, KMOD_NONE, SDL_CONTROLLER_BUTTON_B, MenuCommand::None, false},
         {SDLK_LEFT, KMOD_NONE, SDL_CONTROLLER_BUTTON_START, MenuCommand::None, false},
     };
-    for (const Row& row : table) {
-        EXPECT_EQ(menuCommandOf(keyDown(row.key, row.mod), true), row.command) << SDL_GetKeyName(row.key);
-        EXPECT_EQ(menuCommandOf(keyDown(row.key, row.mod, 1), true), row.repeats ? row.command : MenuCommand::None)
-            << SDL_GetKeyName(row.key) << " held";
-        if (row.pad == kNoPad) continue;
-        EXPECT_EQ(menuCommandOf(padDown(row.pad), true), row.command) << "pad button " << int(row.pad);
-        EXPECT_EQ(menuCommandOf(padDown(row.pad), false), MenuCommand::None) << "pad off, button " << int(row.pad);
+    for (const auto& [key, mod, pad, command, closes] : table) {
+        const bool moves = command == MenuCommand::Previous || command == MenuCommand::Next;
+        const SDL_Event down = event(SDL_KEYDOWN, key, mod), held = event(SDL_KEYDOWN, key, mod, 1);
+        EXPECT_TRUE(menuCommandOf(down, true) == command && closesCredits(down, true) == closes) << key;
+        EXPECT_TRUE(menuCommandOf(held, true) == (moves ? command : MenuCommand::None) && !closesCredits(held, true));
+        EXPECT_EQ(menuCommandOf(event(SDL_KEYUP, key, mod), true), MenuCommand::None) << key;
+        if (pad < 0) continue;
+        const SDL_Event button = event(SDL_CONTROLLERBUTTONDOWN, pad);
+        EXPECT_TRUE(menuCommandOf(button, true) == command && menuCommandOf(button, false) == MenuCommand::None) << pad;
+        // B, which does nothing in the menu, closes the help as well.
+        EXPECT_TRUE(closesCredits(button, true) == (closes || pad == SDL_CONTROLLER_BUTTON_B) &&
+                    !closesCredits(button, false))
+            << pad;
     }
-    SDL_Event up = keyDown(SDLK_RETURN);
-    up.type = SDL_KEYUP;
-    EXPECT_EQ(menuCommandOf(up, true), MenuCommand::None);
+    EXPECT_TRUE(closesCredits(event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), false) &&
+                !closesCredits(event(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT), true));
 }
 
-// Five steps either way come back to the start through every button once; from no button the
-// first step lights an end; other commands leave the highlight.
+// A step goes to the neighbouring button, wrapping round at either end; from no button it
+// lights an end; other commands leave the highlight.
 TEST(MenuKeys, TheHighlightGoesRoundTheFiveButtons)
 {
-    for (const MenuCommand step : {MenuCommand::Next, MenuCommand::Previous}) {
-        for (int start = kFirstDrawnButton; start <= kLastDrawnButton; ++start) {
-            MenuButtonId lit = static_cast<MenuButtonId>(start);
-            int seen = 0;
-            for (int i = 0; i < kDrawnMenuButtons; ++i) {
-                const MenuButtonId next = steppedMenuButton(lit, step);
-                EXPECT_TRUE(std::abs(next - lit) == 1 || std::abs(next - lit) == kDrawnMenuButtons - 1) << lit;
-                EXPECT_EQ(
-                    steppedMenuButton(next, step == MenuCommand::Next ? MenuCommand::Previous : MenuCommand::Next),
-                    lit);
-                seen |= 1 << next;
-                lit = next;
-            }
-            EXPECT_EQ(lit, start);
-            EXPECT_EQ(seen, ((1 << kMenuButtonEntries) - 1) & ~1);
-        }
-    }
-    EXPECT_EQ(steppedMenuButton(kNoMenuButton, MenuCommand::Next), kStartButton);
-    EXPECT_EQ(steppedMenuButton(kNoMenuButton, MenuCommand::Previous), kQuitButton);
-    EXPECT_EQ(steppedMenuButton(kSoundButton, MenuCommand::Press), kSoundButton);
-}
-
-// The help closes on Escape, Return, Space, a left click's release or A, B, Back, and on no
-// other key, button or repeat.
-TEST(CreditsKeys, TheHelpClosesOnItsKeysAndOnAClick)
-{
-    const std::pair<SDL_Event, bool> table[] = {
-        {keyDown(SDLK_ESCAPE), true},
-        {keyDown(SDLK_RETURN), true},
-        {keyDown(SDLK_KP_ENTER), true},
-        {keyDown(SDLK_SPACE), true},
-        {keyDown(SDLK_RETURN, KMOD_NONE, 1), false},
-        {keyDown(SDLK_p), false},
-        {keyDown(SDLK_F11), false},
-        {mouseUp(SDL_BUTTON_LEFT), true},
-        {mouseUp(SDL_BUTTON_RIGHT), false},
-        {padDown(SDL_CONTROLLER_BUTTON_A), true},
-        {padDown(SDL_CONTROLLER_BUTTON_B), true},
-        {padDown(SDL_CONTROLLER_BUTTON_BACK), true},
-        {padDown(SDL_CONTROLLER_BUTTON_START), false},
+    const std::tuple<MenuButtonId, MenuCommand, MenuButtonId> table[] = {
+        {kStartButton, MenuCommand::Next, kLevelCodeButton}, {kSoundButton, MenuCommand::Next, kQuitButton},
+        {kQuitButton, MenuCommand::Next, kStartButton},      {kCreditsButton, MenuCommand::Previous, kLevelCodeButton},
+        {kStartButton, MenuCommand::Previous, kQuitButton},  {kNoMenuButton, MenuCommand::Next, kStartButton},
+        {kNoMenuButton, MenuCommand::Previous, kQuitButton}, {kSoundButton, MenuCommand::Press, kSoundButton},
     };
-    for (const auto& [event, closes] : table) {
-        EXPECT_EQ(closesCredits(event, true), closes) << event.type << " " << event.key.keysym.sym;
-        EXPECT_EQ(closesCredits(event, false), closes && event.type != SDL_CONTROLLERBUTTONDOWN);
-    }
+    for (const auto& [from, command, to] : table) EXPECT_EQ(steppedMenuButton(from, command), to) << from;
 }
 
 }  // namespace

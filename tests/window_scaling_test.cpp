@@ -197,29 +197,23 @@ TEST(FullScreenPicture, ReducedPixelsAreSharpAndEven)
 // pointer reading, at the middle of each picture pixel's block, that pixel.
 TEST(ResizedGameWindow, FillsTheWindowKeepingItsShapeAndThePointerFollows)
 {
-    // The remembered size, the usable screen and the factor; the window; the picture's box.
-    struct Row {
-        WindowSize remembered, usable;
-        int scale;
-        WindowSize window;
-        SDL_Rect box;
+    // The remembered size, the usable screen, the factor; the window's size; the picture's box.
+    const int table[][11] = {
+        {0, 0, 1920, 1040, 1, 700, 550, 0, 0, 700, 550},
+        {0, 0, 3840, 2120, 3, 2100, 1650, 0, 0, 2100, 1650},
+        {1400, 1100, 1920, 1040, 1, 1400, 1040, 38, 0, 1323, 1040},
+        {1600, 900, 1920, 1040, 1, 1600, 900, 227, 0, 1145, 900},
+        {1000, 1000, 1920, 1040, 1, 1000, 1000, 0, 107, 1000, 785},
+        {300, 200, 1920, 1040, 2, 700, 550, 0, 0, 700, 550},
+        {1050, 825, 1920, 1040, 1, 1050, 825, 0, 0, 1050, 825},
     };
-    const Row table[] = {
-        {{0, 0}, {1920, 1040}, 1, {700, 550}, {0, 0, 700, 550}},
-        {{0, 0}, {3840, 2120}, 3, {2100, 1650}, {0, 0, 2100, 1650}},
-        {{1400, 1100}, {1920, 1040}, 1, {1400, 1040}, {38, 0, 1323, 1040}},
-        {{1600, 900}, {1920, 1040}, 1, {1600, 900}, {227, 0, 1145, 900}},
-        {{1000, 1000}, {1920, 1040}, 1, {1000, 1000}, {0, 107, 1000, 785}},
-        {{300, 200}, {1920, 1040}, 2, {700, 550}, {0, 0, 700, 550}},
-        {{1050, 825}, {1920, 1040}, 1, {1050, 825}, {0, 0, 1050, 825}},
-    };
-    for (const Row& row : table) {
-        const WindowSize window = gameWindowSize(row.remembered, row.usable, row.scale);
-        EXPECT_TRUE(window.width == row.window.width && window.height == row.window.height)
-            << row.remembered.width << "x" << row.remembered.height << ": " << window.width << "x" << window.height;
+    for (const auto& row : table) {
+        const WindowSize window = gameWindowSize(WindowSize{row[0], row[1]}, WindowSize{row[2], row[3]}, row[4]);
+        EXPECT_TRUE(window.width == row[5] && window.height == row[6])
+            << row[0] << "x" << row[1] << ": " << window.width << "x" << window.height;
         const PicturePlace place = picturePlaceIn(window.width, window.height, 700, 550, true);
-        const SDL_Rect box{place.x, place.y, place.width, place.height};
-        EXPECT_TRUE(SDL_RectEquals(&box, &row.box))
+        const SDL_Rect box{place.x, place.y, place.width, place.height}, expected{row[7], row[8], row[9], row[10]};
+        EXPECT_TRUE(SDL_RectEquals(&box, &expected))
             << window.width << "x" << window.height << ": " << box.x << "," << box.y << " " << box.w << "x" << box.h;
         for (const int x : {0, 1, 240, 479, 480, 699})
             for (const int y : {0, 300, 549}) {
