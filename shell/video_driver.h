@@ -4,9 +4,10 @@
 // to the desktop.
 #pragma once
 
-// The class of the windows on X11 and their app id on Wayland: the desktop entry's and the
-// icons' name, so that docks and task bars match the windows to them.
-constexpr const char* kDesktopAppId = "tessaron";
+// The application id: the class of the windows on X11 and their app id on Wayland, the name of
+// the desktop entry (with .desktop), of the icons and of the metainfo, so that docks, task bars
+// and software centres match the windows to them.
+constexpr const char* kDesktopAppId = "io.github.tessaron.tessaron";
 
 // True when `driver` (SDL's current video driver) shows windows to a player, or was asked for
 // by `requested` (SDL_VIDEODRIVER: a driver name or a comma-separated list, null when unset).

@@ -43,8 +43,8 @@ done
 # Files that a desktop and a player need, by path in their package; nothing else in the game's.
 files_of() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\.||' >"$2"; }
 files_of "$deb" "$WORK/files"; files_of "$data" "$WORK/data-files"; files_of "$dbgsym" "$WORK/dbgsym-files"
-icons=$(for size in 16 24 32 48 64 128 256; do echo "/usr/share/icons/hicolor/${size}x$size/apps/tessaron.png"; done)
-printf '%s\n' /usr/games/tessaron /usr/games/tessaron-lab /usr/share/applications/tessaron.desktop \
+icons=$(for size in 16 24 32 48 64 128 256; do echo "/usr/share/icons/hicolor/${size}x$size/apps/io.github.tessaron.tessaron.png"; done)
+printf '%s\n' /usr/games/tessaron /usr/games/tessaron-lab /usr/share/applications/io.github.tessaron.tessaron.desktop \
   /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml /usr/share/man/man6/tessaron.6.gz \
   /usr/share/man/man6/tessaron-lab.6.gz /usr/share/doc/tessaron/copyright /usr/share/doc/tessaron/changelog.gz \
   | sort >"$WORK/expected"
@@ -70,7 +70,7 @@ for program in tessaron tessaron-lab; do
 done
 apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" "$data" >"$WORK/apt.log" 2>&1 || fail "apt: $(tail -n 5 "$WORK/apt.log")"
 INSTALLED=1
-validation=$(desktop-file-validate /usr/share/applications/tessaron.desktop 2>&1) && [ -z "$validation" ] ||
+validation=$(desktop-file-validate /usr/share/applications/io.github.tessaron.tessaron.desktop 2>&1) && [ -z "$validation" ] ||
   fail "desktop-file-validate: $validation"
 for net in --no-net ""; do
   appstreamcli validate $net --pedantic /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml \

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "resources/program_icon.h"
+#include "shell/video_driver.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ bool writeProgramIcons(const std::filesystem::path& hicolorDir)
         std::error_code error;
         std::filesystem::create_directories(dir, error);
         SDL_Surface* picture = error ? nullptr : drawIcon(icon);
-        const std::string path = (dir / "tessaron.png").string();
+        const std::string path = (dir / (std::string(kDesktopAppId) + ".png")).string();
         if (picture == nullptr || IMG_SavePNG(picture, path.c_str()) != 0) {
             std::fprintf(stderr, "make-data: could not write %s\n", path.c_str());
             ok = false;

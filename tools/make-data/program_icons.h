@@ -4,6 +4,6 @@
 #pragma once
 #include <filesystem>
 
-// Writes DIR/<N>x<N>/apps/tessaron.png for every size the desktop asks for (16 to 256).
-// False when a file cannot be written.
+// Writes DIR/<N>x<N>/apps/<application id>.png (kDesktopAppId, the desktop entry's icon name)
+// for every size the desktop asks for (16 to 256). False when a file cannot be written.
 bool writeProgramIcons(const std::filesystem::path& hicolorDir);
