@@ -44,6 +44,11 @@ void playSoundFile(const char* path);
 void loopSoundFile(const char* path);
 void stopSounds();
 
+// Called while the game waits for something outside it (another game holding the record's
+// lock): the windows are repainted as they ask and a quit request is noted, nothing else is
+// handled. False once the player or the system asked to quit: the wait then stops.
+bool keepWindowsAlive();
+
 // Ends the game window (the menu shows again once its loop has returned).
 void closeGameWindow();
 

@@ -18,7 +18,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
+#include "shell/file_lock.h"
 #include "shell/regular_file.h"
 
 namespace {
@@ -26,6 +28,8 @@ namespace {
 constexpr const char* kTemporaryMark = ".tmp-";
 // A fresh name collides only with a planted file or link; a few tries get past any of them.
 constexpr int kNameTries = 16;
+// Where the file system refuses locks, a temporary this old (seconds) belongs to no running save.
+constexpr long kLeftoverAgeS = 600;
 
 struct SplitPath {
     std::string directory;  // "." when the path has no directory part
@@ -122,7 +126,10 @@ bool saveThroughTemporary(const std::string& path, const SplitPath& target, std:
         error = errno;
         return false;
     }
-    bool done = flock(fd, LOCK_EX) == 0 && writeAllBytes(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
+    // Where the file system refuses locks the save goes on unguarded: clean-ups then judge a
+    // temporary by its age alone.
+    lockFileCall(fd, LOCK_EX);
+    bool done = writeAllBytes(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
     done = done && placeTemporary(temporary, path, noReplace);
     error = errno;
     if (!done) unlink(temporary.c_str());
@@ -193,9 +200,12 @@ void clearStaleTemporaries(const std::string& directoryPath, const std::function
         if (!isTemporaryName(entry->d_name, final) || !ours(final)) continue;
         const int fd = openat(dirfd(directory), entry->d_name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
-        // A running save holds its temporary's lock: only a leftover's can be taken.
+        // A running save holds its temporary's lock: only a leftover's can be taken. Where
+        // locks are refused, a temporary untouched for a long while is a leftover too.
         struct stat status {};
-        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            (lockFileCall(fd, LOCK_EX | LOCK_NB) == 0 ||
+             (errno != EWOULDBLOCK && errno != EINTR && time(nullptr) - status.st_mtime > kLeftoverAgeS))) {
             unlinkat(dirfd(directory), entry->d_name, 0);
         }
         close(fd);

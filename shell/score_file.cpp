@@ -17,8 +17,11 @@
 #include <string_view>
 
 #include "game/game_state.h"
+#include "game/platform.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
+#include "shell/file_lock.h"
+#include "shell/printable_path.h"
 #include "shell/regular_file.h"
 #include "shell/user_dirs.h"
 
@@ -170,18 +173,23 @@ ScoreRead readScoreFile(std::array<char, 64>& name, std::int32_t& score, int& er
 
 // The lock that games of the same player take to compare and save the record: the score
 // file's directory, locked whole (the file itself is replaced by each save, so it cannot carry
-// the lock). -1 when it cannot be had (no directory yet): the save that follows makes it or
-// fails on its own.
-int lockScoreFile()
+// the lock). -1 when it cannot be had: no directory yet (the save that follows makes it or fails
+// on its own), a holder that keeps it beyond the bound, or a file system that takes no locks.
+// The record is then compared and saved without it: the comparison still keeps the higher
+// record, and the save is still atomic.
+int lockScoreFile(LockKeepAlive keepAlive)
 {
     if (scoreFilePath.empty()) return -1;
     const int fd = open(directoryOf(scoreFilePath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
-    if (flock(fd, LOCK_EX) != 0) {
-        close(fd);
-        return -1;
+    const LockOutcome outcome = lockWithin(fd, kLockWaitMs, keepAlive);
+    if (outcome == LockOutcome::Held) return fd;
+    close(fd);
+    if (outcome == LockOutcome::TimedOut) {
+        std::fprintf(stderr, "Tessaron : record comparé sans verrou (une autre partie le tient) : %s\n",
+                     printablePath(scoreFilePath).c_str());
     }
-    return fd;
+    return -1;
 }
 
 void unlockScoreFile(int fd)
@@ -207,7 +215,7 @@ void loadScoreFile()
         setDefaults();
         scoreFileUnreadable = true;
         std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n", readFailureReason(error),
-                     scoreFilePath.c_str());
+                     printablePath(scoreFilePath).c_str());
         return;
     }
 }
@@ -220,10 +228,14 @@ bool peekScoreFile()
     return false;
 }
 
-void reloadBestScore()
+void reloadBestScore() { reloadScoreRecord(keepWindowsAlive); }
+
+bool saveScoreFile(std::string& reason) { return saveScoreRecord(reason, keepWindowsAlive); }
+
+void reloadScoreRecord(LockKeepAlive keepAlive)
 {
     if (scoreFilePath.empty() || scoreFileUnreadable) return;
-    const int lock = lockScoreFile();
+    const int lock = lockScoreFile(keepAlive);
     std::array<char, 64> name{};
     std::int32_t score = game.bestScore;
     int error = 0;
@@ -234,7 +246,7 @@ void reloadBestScore()
     unlockScoreFile(lock);
 }
 
-bool saveScoreFile(std::string& reason)
+bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive)
 {
     if (scoreFilePath.empty()) {
         reason = "aucun dossier pour le garder";
@@ -245,7 +257,7 @@ bool saveScoreFile(std::string& reason)
         if (inPlayersDataDirectory(scoreFilePath)) makeUserDir(directory);
         // Under the lock, a higher record that another game of the player's wrote meanwhile
         // stays, and becomes the best shown; otherwise this one replaces it.
-        const int lock = lockScoreFile();
+        const int lock = lockScoreFile(keepAlive);
         std::array<char, 64> onDisk{};
         std::int32_t diskScore = 0;
         int error = 0;
@@ -261,6 +273,7 @@ bool saveScoreFile(std::string& reason)
         unlockScoreFile(lock);
         if (saved) return true;
     }
-    std::fprintf(stderr, "Tessaron : record non enregistré (%s) : %s\n", reason.c_str(), scoreFilePath.c_str());
+    std::fprintf(stderr, "Tessaron : record non enregistré (%s) : %s\n", reason.c_str(),
+                 printablePath(scoreFilePath).c_str());
     return false;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/flow.h"  // reloadBestScore and saveScoreFile, the hand-overs at the end of a run
+#include "shell/file_lock.h"
 
 // Path of the score file as the file system spells it; "" when there is nowhere to keep it.
 // composeScoreFilePath sets it; tools and tests may point it at any other file.
@@ -47,3 +48,8 @@ std::string scoreRecord(const char* name, int score);
 // again first: a higher record found there is kept and taken into game.bestScoreName and
 // game.bestScore (the true best, which the end screen shows), and nothing is written. A failed save leaves the old file whole, says why on
 // standard error and in `reason` (French, UTF-8), and returns false.
+// The lock is awaited at most kLockWaitMs, with `keepAlive` called between tries; when it cannot
+// be had in time, or the file system refuses locks, the record is compared and saved without it.
+// The hand-overs saveScoreFile and reloadBestScore are these with the platform's keepWindowsAlive.
+bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive);
+void reloadScoreRecord(LockKeepAlive keepAlive);

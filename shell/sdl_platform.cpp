@@ -283,6 +283,29 @@ void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
     onEvent(event, context);
 }
 
+bool keepWindowsAlive()
+{
+    // Only what keeps the windows alive is handled: input waits until the game handles events again.
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) == 1) sdl.quitRequested = true;
+    // The window events that ask for a picture are answered; the others go back in the queue.
+    std::array<SDL_Event, 64> kept{};
+    int keptCount = 0;
+    while (keptCount < static_cast<int>(kept.size()) &&
+           SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) == 1) {
+        if (windowMayShowNothing(event.window.event)) {
+            windowPictureLost(SDL_GetWindowFromID(event.window.windowID));
+            repaintWindowWithId(event.window.windowID);
+        } else {
+            kept[static_cast<std::size_t>(keptCount++)] = event;
+        }
+    }
+    if (keptCount > 0) SDL_PeepEvents(kept.data(), keptCount, SDL_ADDEVENT, 0, 0);
+    paintWantedWindows();
+    return !sdl.quitRequested;
+}
+
 void startGameTimer(std::uint32_t ms)
 {
     sdl.timerRunning = true;

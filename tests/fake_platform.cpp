@@ -3,6 +3,9 @@
 // The recording fake of the platform seam.
 #include "tests/fake_platform.h"
 
+#include <sys/file.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +13,7 @@
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay.h"
+#include "shell/file_lock.h"
 #include "shell/global_reset.h"
 
 FakePlatform fake;
@@ -68,6 +72,20 @@ bool askYesNo(const char* text)
     fake.log.push_back(std::string("ask ") + text);
     if (fake.duringQuestion) fake.duringQuestion();
     return fake.answer;
+}
+
+// In place of the shell's: a file system that refuses locks, when the test asks for one.
+int lockFileCall(int fd, int operation)
+{
+    if (fake.lockRefusal == 0) return flock(fd, operation);
+    errno = fake.lockRefusal;
+    return -1;
+}
+
+bool keepWindowsAlive()
+{
+    fake.keepAlives += 1;
+    return !fake.quitAsked;
 }
 
 void sleepMs(std::uint32_t ms)

@@ -24,6 +24,9 @@ struct FakePlatform {
     bool answer = true;                    // answer to every question
     std::function<void()> duringQuestion;  // runs while a question is open (the game holds)
     int repaints = 0;
+    int keepAlives = 0;      // calls of keepWindowsAlive
+    bool quitAsked = false;  // what keepWindowsAlive reports: a quit request stops waits
+    int lockRefusal = 0;     // errno of every lock call (ENOLCK: a file system without locks); 0: flock
     int windowCloses = 0;
     Point pointer{0, 0};
     std::vector<TextDialog> dialogs;     // dialogs run, in order

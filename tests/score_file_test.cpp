@@ -11,6 +11,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "screens/life_loss.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
+#include "shell/file_lock.h"
 #include "shell/score_file.h"
 #include "shell/user_dirs.h"
 #include "tests/fake_platform.h"
@@ -314,6 +316,66 @@ TEST_F(ScoreFile, TheRecordAndTheDataAreFoundWhereTheyMayBe)
     EXPECT_EQ(chooseDataDir(bin), installedDataDir(bin));
     fs::create_directories(bin + "/Tessaron Data");
     EXPECT_EQ(chooseDataDir(bin), bin + "/Tessaron Data");
+}
+
+// A lock held for good by another process, or refused by the file system, bounds the wait and
+// never stops the save: the higher record is still kept, and every file still written.
+TEST_F(ScoreFile, AHeldOrRefusedLockDelaysTheSaveAtMostItsBoundAndKeepsTheHigherRecord)
+{
+    const std::tuple<int, bool, const char*, int, const char*> cases[] = {
+        // refusal errno, holder, on disk, this run's score, the file afterwards
+        {0, true, "AAA SCORE= 900000", 6504, "AAA SCORE= 900000"},
+        {0, true, "AAA SCORE= 900", 6504, "Z SCORE= 6504"},
+        {ENOLCK, false, "AAA SCORE= 900000", 6504, "AAA SCORE= 900000"},
+        {ENOLCK, false, "AAA SCORE= 900", 6504, "Z SCORE= 6504"}};
+    for (const auto& [refusal, held, onDisk, score, after] : cases) {
+        resetWorld();
+        scoreFilePath = path;
+        fake.lockRefusal = refusal;
+        writeBytes(path, onDisk);
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t holder = held ? fork() : -1;
+        if (holder == 0) {  // holds the lock until killed
+            flock(open(scratch.c_str(), O_RDONLY | O_DIRECTORY), LOCK_EX);
+            (void)!write(ready[1], "x", 1);
+            pause();
+        }
+        char go = 0;
+        if (held) {
+            ASSERT_EQ(read(ready[0], &go, 1), 1);
+        }
+        setBest("Z", score);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(saveScoreFile(reason)) << reason;
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(waited, std::chrono::milliseconds(kLockWaitMs + 5000)) << "a hang, not a bounded wait";
+        EXPECT_EQ(readBytes(path), after) << onDisk;
+        EXPECT_EQ(fake.keepAlives > 0, held) << "the windows are kept alive only while the lock is awaited";
+        if (held) kill(holder, SIGKILL), waitpid(holder, nullptr, 0);
+        close(ready[0]), close(ready[1]);
+    }
+    // A quit request ends the wait at once; the save still goes on.
+    fake.lockRefusal = 0;
+    fake.keepAlives = 0;
+    fake.quitAsked = true;
+    const int held = open(scratch.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);  // an open file of its own: the save's lock waits for it too
+    setBest("Q", 999999);
+    EXPECT_TRUE(saveScoreFile(reason));
+    EXPECT_EQ(fake.keepAlives, 1);
+    EXPECT_EQ(readBytes(path), "Q SCORE= 999999");
+    close(held);
+    // Without locks, the first start writes the defaults, and a killed save's temporary is
+    // cleared once it is old, never while it may be a running save's.
+    fake.lockRefusal = ENOLCK;
+    fs::remove(path);
+    writeBytes(path + ".tmp-1-00000000000000aa", "old"), writeBytes(path + ".tmp-1-00000000000000bb", "new");
+    const timespec old[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};
+    utimensat(AT_FDCWD, (path + ".tmp-1-00000000000000aa").c_str(), old, 0);
+    loadScoreFile();
+    EXPECT_EQ(readBytes(path), "Trimbalour SCORE= 1235");
+    EXPECT_EQ(others(), std::vector<std::string>{"Score.sco.tmp-1-00000000000000bb"});
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ std::int64_t inputTimeMs() { return nullPlatform.clockMs; }
 void playSoundFile(const char*) {}
 void loopSoundFile(const char*) {}
 void stopSounds() {}
+bool keepWindowsAlive() { return true; }
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
 void runTextDialog(TextDialog) {}
 // The lab keeps no replays of the games it plays.
