@@ -3,13 +3,20 @@
 // The settings file: its place, its "key = value" lines, and its atomic rewrite.
 #include "shell/settings_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include <SDL_keyboard.h>
 
 #include "shell/atomic_file.h"
+#include "shell/printable_path.h"
 #include "shell/regular_file.h"
 #include "shell/user_dirs.h"
 
@@ -145,6 +152,53 @@ bool plainKey(std::string_view key)
     return true;
 }
 
+// The key of a "key = value" line, "" for any other line (blank, comment, damaged).
+std::string_view lineKey(std::string_view line)
+{
+    line = trimmed(line);
+    const std::size_t equals = line.find('=');
+    if (line.empty() || line.front() == '#' || equals == std::string_view::npos) return {};
+    return trimmed(line.substr(0, equals));
+}
+
+// Calls `visit` with each line of `text`, without its line end.
+template <typename Visit>
+void forEachLine(std::string_view text, Visit visit)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        visit(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+}
+
+// The line of `text` that sets `key`, trimmed, the last one as the reader takes it; "" when none does.
+std::string_view lineOf(std::string_view text, std::string_view key)
+{
+    std::string_view found;
+    forEachLine(text, [&](std::string_view line) {
+        if (!key.empty() && lineKey(line) == key) found = trimmed(line);
+    });
+    return found;
+}
+
+// The file a link at `path` leads to, links followed one by one (at most 16): the file itself
+// for anything but a link. A relative link counts from its own directory.
+std::string linkTarget(std::string path)
+{
+    for (int hop = 0; hop < 16; ++hop) {
+        struct stat status {};
+        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+        std::array<char, 4096> target{};
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
+        if (length <= 0) return path;
+        const std::string next(target.data(), static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        path = next.front() == '/' || slash == std::string::npos ? next : path.substr(0, slash + 1) + next;
+    }
+    return path;
+}
+
 }  // namespace
 
 SettingsRead parseSettings(std::string_view text, Settings& settings, std::string& unknownLines, std::string& problem,
@@ -207,6 +261,38 @@ std::string formatSettings(const Settings& settings, std::string_view unknownLin
     return text;
 }
 
+std::string mergeSettings(std::string_view file, std::string_view base, std::string_view ours)
+{
+    // Every line of ours that differs from the base: its key is one this game changed.
+    std::vector<std::pair<std::string_view, std::string_view>> changed;  // key, our line
+    forEachLine(ours, [&](std::string_view line) {
+        const std::string_view key = lineKey(line);
+        if (!key.empty() && lineOf(base, key) != trimmed(line)) changed.emplace_back(key, trimmed(line));
+    });
+    const auto ourLine = [&](std::string_view key) {
+        for (const auto& [changedKey, line] : changed)
+            if (changedKey == key) return line;
+        return std::string_view{};
+    };
+    std::string merged;
+    std::string_view rest = file;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        const std::string_view replacement = ourLine(lineKey(line));
+        merged.append(replacement.empty() ? line : replacement);
+        if (end == std::string_view::npos) break;
+        merged += '\n';
+        rest = rest.substr(end + 1);
+    }
+    for (const auto& [key, line] : changed) {
+        if (!lineOf(file, key).empty()) continue;
+        if (!merged.empty() && merged.back() != '\n') merged += '\n';
+        merged.append(line).append("\n");
+    }
+    return merged;
+}
+
 std::string settingsFilePath()
 {
     const std::string directory = xdgUserDir("XDG_CONFIG_HOME", ".config");
@@ -217,6 +303,7 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
 {
     StoredSettings stored;
     stored.path = path;
+    stored.base = formatSettings(stored.values, "");
     if (path.empty()) {
         std::fprintf(report, "Tessaron : réglages par défaut (aucun dossier personnel où les garder)\n");
         return stored;
@@ -225,11 +312,12 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
     if (!readRegularFile(path, kLargestFile + 1, bytes)) {
         const int error = errno;
         stored.writable = error == ENOENT;
-        std::fprintf(report, "Tessaron : réglages par défaut (%s : %s)\n", path.c_str(),
-                     error == ENOENT   ? "pas encore de fichier de réglages"
-                     : error == EINVAL ? "ce n'est pas un fichier ordinaire"
-                     : error == EACCES ? "lecture refusée"
-                                       : "lecture impossible");
+        if (error != ENOENT) {
+            std::fprintf(report, "Tessaron : réglages par défaut (%s : %s)\n", printablePath(path).c_str(),
+                         error == EINVAL   ? "ce n'est pas un fichier ordinaire"
+                         : error == EACCES ? "lecture refusée"
+                                           : "lecture impossible");
+        }
         return stored;
     }
     std::string problem = "fichier trop grand";
@@ -238,28 +326,54 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
         parseSettings(bytes, stored.values, stored.unknownLines, problem, &notes) != SettingsRead::Read) {
         stored.values = Settings{};
         std::fprintf(report, "Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n",
-                     path.c_str(), problem.c_str());
+                     printablePath(path).c_str(), problem.c_str());
         return stored;
     }
     stored.writable = true;
+    stored.base = formatSettings(stored.values, "");
     // One line for each key name that names no key.
     for (std::size_t start = 0; start < notes.size();) {
         const std::size_t end = notes.find('\n', start);
-        std::fprintf(report, "Tessaron : %s : %s\n", path.c_str(), notes.substr(start, end - start).c_str());
+        std::fprintf(report, "Tessaron : %s : %s\n", printablePath(path).c_str(),
+                     notes.substr(start, end - start).c_str());
         start = end + 1;
     }
     return stored;
 }
 
-bool writeSettingsFile(const StoredSettings& stored, std::FILE* report)
+bool writeSettingsFile(StoredSettings& stored, std::FILE* report)
 {
     if (!stored.writable || stored.path.empty()) return false;
-    const std::size_t slash = stored.path.rfind('/');
-    std::string reason = "dossier impossible à créer";
-    if (slash == std::string::npos || !makeUserDir(stored.path.substr(0, slash)) ||
-        !writeFileAtomically(stored.path, formatSettings(stored.values, stored.unknownLines), reason)) {
-        std::fprintf(report, "Tessaron : réglages non enregistrés (%s : %s)\n", stored.path.c_str(), reason.c_str());
+    const std::string target = linkTarget(stored.path);
+    const std::size_t slash = target.rfind('/');
+    const std::string ours = formatSettings(stored.values, "");
+    std::string bytes;
+    std::string text;
+    stored.failure.clear();
+    if (readRegularFile(target, kLargestFile + 1, bytes)) {
+        Settings onDisk;
+        std::string unknown;
+        std::string problem = "fichier trop grand";
+        if (bytes.size() <= kLargestFile && parseSettings(bytes, onDisk, unknown, problem) == SettingsRead::Read) {
+            text = mergeSettings(bytes, stored.base, ours);
+        } else {
+            stored.failure = problem + ", laissé tel quel";
+        }
+    } else if (errno == ENOENT) {
+        // Written whole; the directory is made when it is the game's own, never a link's.
+        if (target == stored.path && slash != std::string::npos && !makeUserDir(target.substr(0, slash)))
+            stored.failure = "dossier impossible à créer";
+        text = formatSettings(stored.values, stored.unknownLines);
+    } else {
+        stored.failure = errno == EINVAL ? "ce n'est pas un fichier ordinaire" : "lecture impossible";
+    }
+    if (stored.failure.empty() && !writeFileAtomically(target, text, stored.failure) && stored.failure.empty())
+        stored.failure = "erreur d'écriture";
+    if (!stored.failure.empty()) {
+        std::fprintf(report, "Tessaron : réglages non enregistrés (%s : %s)\n", printablePath(stored.path).c_str(),
+                     stored.failure.c_str());
         return false;
     }
+    stored.base = ours;
     return true;
 }

@@ -53,26 +53,40 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
 // The file's text for `settings`, followed by the unknown lines kept from the read.
 std::string formatSettings(const Settings& settings, std::string_view unknownLines);
 
+// `file` (a settings text as the player and other games left it) with the keys whose lines in
+// `ours` differ from those in `base` set to our values: each such line of `file` is rewritten
+// in place, a key it lacks is added at its end; every other line, comments and unknown keys
+// included, is kept byte for byte. `base` and `ours` are formatSettings texts: what this game
+// last read or wrote, and what it plays with now.
+std::string mergeSettings(std::string_view file, std::string_view base, std::string_view ours);
+
 // The settings file as this run knows it.
 struct StoredSettings {
     Settings values;           // what the game plays with
     std::string path;          // the file; "" without a home to keep it in
     std::string unknownLines;  // lines of the file this game does not know, kept on writing
     bool writable = false;     // false after a failed read: a damaged file is left for the player
+    std::string base;          // formatSettings of the values as last read or written: what this game changed since
+    std::string failure;       // why the last write failed (French, UTF-8); "" after a good one
 };
 
 // The file's place: $XDG_CONFIG_HOME/tessaron/tessaron.conf, or ~/.config/tessaron/... when
 // that variable is unset or not an absolute path; "" without a usable home.
 std::string settingsFilePath();
 
-// Reads the settings file at `path`. A missing, unreadable or damaged file gives the defaults
-// and one line on `report`; only a missing file may be written later. Each key name that names
-// no key is reported on a line of its own, once, and the file stays writable.
+// Reads the settings file at `path`. A missing file gives the defaults in silence (the first
+// start); an unreadable or damaged one gives them with one line on `report` and is never
+// written later. Each key name that names no key is reported on a line of its own, once, and
+// the file stays writable.
 StoredSettings readSettingsFile(const std::string& path, std::FILE* report);
 
-// Writes `stored` atomically, creating its directory; a file whose read failed is never
-// written. False, with one line on `report`, when the write fails.
-bool writeSettingsFile(const StoredSettings& stored, std::FILE* report);
+// Writes the settings this run changed: the file is read again and merged (mergeSettings), so
+// that other games' changes, comments and unknown lines stay; a missing file is written whole,
+// its directory created. A link in the file's place is written through: its target is replaced
+// atomically in the target's own directory. A file whose read failed, or that is damaged now,
+// is never written. False, with one line on `report` and the reason in `stored.failure`, when
+// the write fails.
+bool writeSettingsFile(StoredSettings& stored, std::FILE* report);
 
 // The settings of this run, read at start-up and written when the player changes one.
 extern StoredSettings playerSettings;

@@ -86,9 +86,9 @@ TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
     }
 }
 
-// A missing file gives the defaults and is written, in a private directory, on the first
-// change; one damaged, too large or not a file gives them too and is never overwritten. Each
-// failed read says so in one line.
+// A missing file gives the defaults in silence and is written, in a private directory, on the
+// first change; one damaged, too large or not a file gives them too and is never overwritten.
+// Each failed read says so in one line.
 TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
 {
     const std::string scratch = makeScratchDirectory();
@@ -110,7 +110,8 @@ TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
         EXPECT_TRUE(same(readSettingsFile(path, report).values, Settings{}) && stored.writable == writable) << kind;
         EXPECT_EQ(writeSettingsFile(stored, report), writable) << kind;
         std::fclose(report);
-        EXPECT_EQ(std::count(text, text + size, '\n'), 2) << kind << ": " << text;  // one a read
+        // One line a failed read; a missing file is the first start, and says nothing.
+        EXPECT_EQ(std::count(text, text + size, '\n'), writable ? 0 : 2) << kind << ": " << text;
         std::free(text);
         struct stat status {};
         stat((scratch + "/" + kind + "/tessaron").c_str(), &status);
@@ -119,6 +120,45 @@ TEST(SettingsFile, AFailedReadIsReportedOnceAndNeverOverwritten)
                              : after == before)
             << kind;
     }
+    removeScratchDirectory(scratch);
+}
+
+// Two games change different settings of one file: each write re-reads it and changes only its
+// own keys, in place; the player's comments, unknown keys and a link to the real file stay.
+TEST(SettingsFile, WritesMergeTheChangedKeysIntoTheFileAsItIsNow)
+{
+    const std::string scratch = makeScratchDirectory();
+    const std::string own = scratch + "/tessaron/tessaron.conf", real = scratch + "/dotfiles/tessaron.conf";
+    const std::string mine = "# mine\nsound = on\n  # keep\nfuture_key = 7\nfullscreen = off";
+    std::filesystem::create_directories(scratch + "/dotfiles");
+    const std::tuple<bool, const char*> table[] = {
+        // through a link; the file once both games wrote (B's fullscreen, then A's sound)
+        {false, "# mine\nsound = off\n  # keep\nfuture_key = 7\nfullscreen = on\ngamepad = off\n"},
+        {true, "# mine\nsound = off\n  # keep\nfuture_key = 7\nfullscreen = on\ngamepad = off\n"}};
+    for (const auto& [linked, merged] : table) {
+        std::filesystem::remove_all(scratch + "/tessaron");
+        std::filesystem::create_directories(scratch + "/tessaron");
+        writeBytes(linked ? real : own, mine);
+        if (linked) std::filesystem::create_symlink("../dotfiles/tessaron.conf", own);
+        StoredSettings gameA = readSettingsFile(own, stderr), gameB = readSettingsFile(own, stderr);
+        gameB.values.fullScreen = true;
+        ASSERT_TRUE(writeSettingsFile(gameB, stderr)) << gameB.failure;
+        gameA.values.soundOn = false;
+        gameA.values.gamepad = false;
+        ASSERT_TRUE(writeSettingsFile(gameA, stderr)) << gameA.failure;
+        EXPECT_EQ(readBytes(own), merged) << linked;
+        EXPECT_EQ(std::filesystem::is_symlink(own), linked);
+        gameB.values.keyCrossingMs = 400;  // B's later change leaves A's sound as A set it
+        ASSERT_TRUE(writeSettingsFile(gameB, stderr));
+        EXPECT_TRUE(same(readSettingsFile(own, stderr).values, Settings{false, true, true, false, 400})) << linked;
+    }
+    // A file damaged meanwhile is left for the player; the failure is kept for the menu.
+    StoredSettings game = readSettingsFile(own, stderr);
+    writeBytes(real, "sound = sometimes\n");
+    game.values.soundOn = true;
+    EXPECT_FALSE(writeSettingsFile(game, stderr));
+    EXPECT_EQ(readBytes(real), "sound = sometimes\n");
+    EXPECT_FALSE(game.failure.empty());
     removeScratchDirectory(scratch);
 }
 
