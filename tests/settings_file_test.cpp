@@ -148,9 +148,12 @@ TEST(SettingsFile, WritesMergeTheChangedKeysIntoTheFileAsItIsNow)
         ASSERT_TRUE(writeSettingsFile(gameA, stderr)) << gameA.failure;
         EXPECT_EQ(readBytes(own), merged) << linked;
         EXPECT_EQ(std::filesystem::is_symlink(own), linked);
-        gameB.values.keyCrossingMs = 400;  // B's later change leaves A's sound as A set it
+        gameB.values.keyCrossingMs = 400;  // B's later changes leave A's sound as A set it
+        gameB.values.keys.left = SDLK_a;
         ASSERT_TRUE(writeSettingsFile(gameB, stderr));
-        EXPECT_TRUE(same(readSettingsFile(own, stderr).values, Settings{false, true, true, false, 400})) << linked;
+        EXPECT_TRUE(same(readSettingsFile(own, stderr).values,
+                         Settings{false, true, true, false, 400, PlayKeys{SDLK_a}, false, 0, 0}))
+            << linked;
     }
     // A file damaged meanwhile is left for the player; the failure is kept for the menu.
     StoredSettings game = readSettingsFile(own, stderr);
