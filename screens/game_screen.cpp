@@ -17,6 +17,7 @@
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
+#include "screens/translation.h"
 #include "screens/window_target.h"
 
 std::int32_t slideOffset = 0;
@@ -73,8 +74,7 @@ constexpr EffectMark kEffectMarks[] = {
 };
 
 // The pause text and the area it bounces in.
-constexpr char kPauseText[] = "Pause    ";
-constexpr int kPauseTextCount = 9;
+constexpr const char* kPauseText = drawnTextId("Pause    ");
 constexpr int kPauseAreaRight = 346;
 constexpr int kPauseAreaBottom = 506;
 
@@ -240,22 +240,23 @@ void drawPauseText(SDL_Surface* surface)
     const int b = 255 - (x * 255) / 650;
     const SDL_Color shadow{lowByte(255 - r), lowByte(255 - g), lowByte(255 - b), 255};
     const SDL_Color colour{lowByte(r), lowByte(g), lowByte(b), 255};
-    drawText(surface, font, x + 2, y + 2, kPauseText, kPauseTextCount, shadow);
-    drawText(surface, font, x, y, kPauseText, kPauseTextCount, colour);
+    const std::string text = drawnText(kPauseText);
+    const int count = static_cast<int>(text.size());
+    drawText(surface, font, x + 2, y + 2, text.c_str(), count, shadow);
+    drawText(surface, font, x, y, text.c_str(), count, colour);
 }
 
 // A watched replay's card: a plain panel over the background's help lines, with lines centred on it.
 constexpr SDL_Color kReplayCard{251, 246, 234, 255};
 constexpr SDL_Color kReplayInk{92, 58, 34, 255};
-constexpr const char* kReplayHelpLines[] = {
+constexpr const char* kReplayHelpLines[] = {drawnTextId("Partie enregistr\xe9"
+                                                        "e"),
+                                            drawnTextId("Tab : vitesse x4 ou x1"),
+                                            drawnTextId("\xc9"
+                                                        "chap : quitter")};
+constexpr const char* kReplayEndLine = drawnTextId(
     "Partie enregistr\xe9"
-    "e",
-    "Tab : vitesse x4 ou x1",
-    "\xc9"
-    "chap : quitter"};
-constexpr const char* kReplayEndLine =
-    "Partie enregistr\xe9"
-    "e : une touche ou un clic pour quitter";
+    "e : une touche ou un clic pour quitter");
 
 void drawCard(SDL_Surface* surface, const SDL_Rect& card)
 {
@@ -263,10 +264,12 @@ void drawCard(SDL_Surface* surface, const SDL_Rect& card)
     fillRectangle(surface, card.x + 1, card.y + 1, card.x + card.w - 1, card.y + card.h - 1, kReplayCard);
 }
 
-void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const char* text)
+// Draws the player's language's version of the French `text`.
+void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const char* french)
 {
-    const int count = static_cast<int>(std::strlen(text));
-    drawText(surface, font, centreX - textWidth(font, text, count) / 2, y, text, count, kReplayInk);
+    const std::string text = drawnText(french);
+    const int count = static_cast<int>(text.size());
+    drawText(surface, font, centreX - textWidth(font, text.c_str(), count) / 2, y, text.c_str(), count, kReplayInk);
 }
 
 // The side panel's help lines say that a recorded game is shown and how to speed it up or leave it.
@@ -370,7 +373,9 @@ SDL_Rect pauseTextBox()
 {
     const GameFont& font = openGameFont(60, 1200);
     // The shadow lies 2 pixels right of and below the text.
-    const SDL_Rect box = textBox(font, pauseTextX, pauseTextY, textWidth(font, kPauseText, kPauseTextCount));
+    const std::string text = drawnText(kPauseText);
+    const SDL_Rect box =
+        textBox(font, pauseTextX, pauseTextY, textWidth(font, text.c_str(), static_cast<int>(text.size())));
     return SDL_Rect{box.x, box.y, box.w + 2, box.h + 2};
 }
 
@@ -386,24 +391,25 @@ int composeSidePanelLine(int line)
     const std::size_t size = pathBuffer.size();
     int count = -1;
     switch (line) {
-    case 0: std::snprintf(text, size, "Niveau : %d ", game.currentLevel); break;
-    case 1: std::snprintf(text, size, "Score : %d ", game.score); break;
+    case 0: std::snprintf(text, size, drawnText("Niveau : %d ").c_str(), game.currentLevel); break;
+    case 1: std::snprintf(text, size, drawnText("Score : %d ").c_str(), game.score); break;
     case 2:
         std::snprintf(text, size,
-                      "Tessas cass\xe9"
-                      "es : %d",
+                      drawnText("Tessas cass\xe9"
+                                "es : %d")
+                          .c_str(),
                       game.bricksBroken);
         break;
     case 3:
-        std::snprintf(text, size, "%s", "Vies restantes :    ");
-        count = kPanelLabelCount;
+        std::snprintf(text, size, "%s", drawnText("Vies restantes :    ").c_str());
+        count = std::min(kPanelLabelCount, static_cast<int>(std::strlen(text)));
         break;
     case 4:
-        std::snprintf(text, size, "%s", "Bonus en cours :    ");
-        count = kPanelLabelCount;
+        std::snprintf(text, size, "%s", drawnText("Bonus en cours :    ").c_str());
+        count = std::min(kPanelLabelCount, static_cast<int>(std::strlen(text)));
         break;
-    case 5: std::snprintf(text, size, "%s", "Code Secret du"); break;
-    default: std::snprintf(text, size, "niveau: %s ", levelCodeText(game.currentLevel)); break;
+    case 5: std::snprintf(text, size, "%s", drawnText("Code Secret du").c_str()); break;
+    default: std::snprintf(text, size, drawnText("niveau: %s ").c_str(), levelCodeText(game.currentLevel)); break;
     }
     if (count < 0) count = static_cast<int>(std::strlen(text));
     return count;

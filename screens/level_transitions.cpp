@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "game/random.h"
 #include "screens/game_screen.h"
+#include "screens/translation.h"
 
 namespace {
 
@@ -22,19 +23,19 @@ void fillIntroLines(int draw, int level)
     std::snprintf(second, secondSize, " ");
     switch (draw) {
     case 0:
-        std::snprintf(first, firstSize, "reprenons notre soufle avant ");
-        std::snprintf(second, secondSize, "le terrifiant niveau %d?", level);
+        std::snprintf(first, firstSize, "%s", drawnText("reprenons notre soufle avant ").c_str());
+        std::snprintf(second, secondSize, drawnText("le terrifiant niveau %d?").c_str(), level);
         break;
-    case 1: std::snprintf(first, firstSize, "Pret pour l'attaque du niveau %d?", level); break;
+    case 1: std::snprintf(first, firstSize, drawnText("Pret pour l'attaque du niveau %d?").c_str(), level); break;
     case 2:
-        std::snprintf(first, firstSize, "Plongeons ensemble dans ");
-        std::snprintf(second, secondSize, "le niveau %d !", level);
+        std::snprintf(first, firstSize, "%s", drawnText("Plongeons ensemble dans ").c_str());
+        std::snprintf(second, secondSize, drawnText("le niveau %d !").c_str(), level);
         break;
     case 3:
-        std::snprintf(first, firstSize, "Le niveau %d etait facile...", level - 1);
-        std::snprintf(second, secondSize, "Mais le niveau %d l'est moins !!", level);
+        std::snprintf(first, firstSize, drawnText("Le niveau %d etait facile...").c_str(), level - 1);
+        std::snprintf(second, secondSize, drawnText("Mais le niveau %d l'est moins !!").c_str(), level);
         break;
-    default: std::snprintf(first, firstSize, "Le niveau %d vous attend !!", level); break;
+    default: std::snprintf(first, firstSize, drawnText("Le niveau %d vous attend !!").c_str(), level); break;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "game/platform.h"
 #include "game/replay.h"
 #include "screens/game_screen.h"
+#include "screens/translation.h"
 #include "screens/windows1252.h"
 
 namespace {
@@ -22,20 +23,20 @@ struct Rating {
 };
 
 constexpr Rating kRatings[] = {
-    {10000, "Essai de jouer avec la souris..."},
-    {30000, "Tu as trouv\xe9 comment bouger la raquette mais c'est tout..."},
-    {100000, "Voila, continu de t'entrainer et tu peut y arriver ."},
-    {200000, "Tout \xe0 fait respectable..."},
-    {300000, "Essai de te concentrer pour \xeatre plus vif!!"},
-    {400000, "Je vois que tu maitrise ta balle, Bravo!"},
-    {500000, "Essai de prendre un maximum de bonus pour booster ton score!"},
+    {10000, drawnTextId("Essai de jouer avec la souris...")},
+    {30000, drawnTextId("Tu as trouv\xe9 comment bouger la raquette mais c'est tout...")},
+    {100000, drawnTextId("Voila, continu de t'entrainer et tu peut y arriver .")},
+    {200000, drawnTextId("Tout \xe0 fait respectable...")},
+    {300000, drawnTextId("Essai de te concentrer pour \xeatre plus vif!!")},
+    {400000, drawnTextId("Je vois que tu maitrise ta balle, Bravo!")},
+    {500000, drawnTextId("Essai de prendre un maximum de bonus pour booster ton score!")},
 };
-constexpr const char* kBestRating = "Le casse brique n'as plus de secrets pour toi!!...";
+constexpr const char* kBestRating = drawnTextId("Le casse brique n'as plus de secrets pour toi!!...");
 
 // Also clears the previous run's failed-save line before the end screen slides in.
 void rateRun()
 {
-    std::snprintf(ratingText.data(), ratingText.size(), "%s", ratingFor(game.score));
+    std::snprintf(ratingText.data(), ratingText.size(), "%s", drawnText(ratingFor(game.score)).c_str());
     recordNotSavedText[0] = '\0';
     replayNotSavedText[0] = '\0';
 }
@@ -46,8 +47,9 @@ void tellRecordNotSaved(const std::string& reason)
 {
     std::string shown;
     if (!windows1252FromUtf8(reason, shown)) shown.clear();
-    std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "Record non enregistr\xe9%s%s",
-                  shown.empty() ? "" : " : ", shown.c_str());
+    std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s%s%s",
+                  drawnText("Record non enregistr\xe9").c_str(), shown.empty() ? "" : drawnText(" : ").c_str(),
+                  shown.c_str());
 }
 
 // The slide that uncovers the end screen: 600 pixels at half a pixel per millisecond plus 2

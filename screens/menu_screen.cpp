@@ -5,21 +5,30 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "game/game_state.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "screens/menu_buttons.h"
 #include "screens/pictures.h"
+#include "screens/translation.h"
 
 std::array<char, 64> selectedLevelText{};
+
+namespace {
+
+// The font of the buttons' labels and the selected level.
+const GameFont& menuFont() { return openGameFont(19, 650); }
+
+}  // namespace
 
 void drawMenu(SDL_Surface* target)
 {
     if (target == nullptr) return;
     SDL_Surface* frame = beginFrame(kMenuWidth, kMenuHeight);
     if (frame == nullptr) return;
-    const GameFont& font = openGameFont(19, 650);
+    const GameFont& font = menuFont();
     drawPicture(frame, pictures.menuBackground, 0, 0, 285, 445);
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
         const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
@@ -28,8 +37,8 @@ void drawMenu(SDL_Surface* target)
         drawText(frame, font, button.x + button.textDx, button.y + button.textDy - button.hovered, button.label.data(),
                  static_cast<int>(std::strlen(button.label.data())), kBlack);
     }
-    std::snprintf(selectedLevelText.data(), selectedLevelText.size(), "Niveau s\xe9lectionn\xe9 : %d",
-                  game.currentLevel);
+    std::snprintf(selectedLevelText.data(), selectedLevelText.size(),
+                  drawnText("Niveau s\xe9lectionn\xe9 : %d").c_str(), game.currentLevel);
     drawText(frame, font, 35, 120, selectedLevelText.data(), static_cast<int>(std::strlen(selectedLevelText.data())),
              kBlack);
     endFrame(frame, target, 0);
@@ -57,8 +66,16 @@ void toggleSound()
     labelSoundButton();
 }
 
+void labelMenuButton(MenuButton& button, const char* label, int frenchDx)
+{
+    const std::string shown = drawnText(label);
+    std::snprintf(button.label.data(), button.label.size(), "%s", shown.c_str());
+    const int width = textWidth(menuFont(), button.label.data(), static_cast<int>(std::strlen(button.label.data())));
+    button.textDx = shown == label ? frenchDx : (button.width - width) / 2;
+}
+
 void labelSoundButton()
 {
-    std::array<char, 64>& label = menuButtons[kSoundButton].label;
-    std::snprintf(label.data(), label.size(), "%s", game.soundEnabled == 1 ? "Sons : ON" : "Sons : OFF");
+    labelMenuButton(menuButtons[kSoundButton],
+                    game.soundEnabled == 1 ? drawnTextId("Sons : ON") : drawnTextId("Sons : OFF"), kSoundLabelDx);
 }

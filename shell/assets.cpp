@@ -17,6 +17,7 @@
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
+#include "screens/translation.h"
 #include "shell/data_paths.h"
 #include "shell/picture_files.h"
 #include "shell/score_file.h"
@@ -96,8 +97,9 @@ struct ButtonPlace {
 
 // The drawn buttons of the menu, top to bottom, from kFirstDrawnButton.
 constexpr ButtonPlace kButtonPlaces[] = {
-    {40, 80, 25, "Commencer"},  {40, 140, 13, "Entrer un code"}, {40, 180, 18, "Credits, Aide"},
-    {40, 220, 35, "Sons : ON"}, {40, 260, 35, "QUITTER"},
+    {40, 80, 25, drawnTextId("Commencer")},      {40, 140, 13, drawnTextId("Entrer un code")},
+    {40, 180, 18, drawnTextId("Credits, Aide")}, {40, 220, kSoundLabelDx, drawnTextId("Sons : ON")},
+    {40, 260, 35, drawnTextId("QUITTER")},
 };
 static_assert(std::size(kButtonPlaces) == kDrawnMenuButtons, "one place for each drawn menu button");
 
@@ -117,8 +119,7 @@ void setUpMenuButtons()
         MenuButton& button = menuButtons[static_cast<std::size_t>(entry)];
         button.x = place.x;
         button.y = place.y;
-        button.textDx = place.textDx;
-        std::snprintf(button.label.data(), button.label.size(), "%s", place.label);
+        labelMenuButton(button, place.label, place.textDx);
     }
     // The sound button says what the player's settings chose.
     labelSoundButton();
@@ -130,7 +131,7 @@ void reportMissingDataDirectory()
 {
     struct stat status {};
     if (stat(dataDir.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
-    std::fprintf(stderr, "Tessaron : dossier de données introuvable : %s\n", dataDir.c_str());
+    std::fprintf(stderr, tr("Tessaron : dossier de données introuvable : %s\n"), dataDir.c_str());
 }
 
 }  // namespace

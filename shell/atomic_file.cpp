@@ -20,6 +20,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "screens/translation.h"
 #include "shell/file_lock.h"
 #include "shell/regular_file.h"
 
@@ -143,16 +144,16 @@ const char* saveFailureReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return "dossier en lecture seule";
-    case EROFS: return "disque en lecture seule";
+    case EPERM: return tr("dossier en lecture seule");
+    case EROFS: return tr("disque en lecture seule");
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return "disque plein";
+    case EFBIG: return tr("disque plein");
     case ENOENT:
-    case ENOTDIR: return "dossier introuvable";
+    case ENOTDIR: return tr("dossier introuvable");
     case EISDIR:
-    case EBUSY: return "un dossier porte son nom";
-    default: return "erreur d'écriture";
+    case EBUSY: return tr("un dossier porte son nom");
+    default: return tr("erreur d'écriture");
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "screens/translation.h"
 #include "shell/replay_store.h"
 
 #ifndef TESSARON_VERSION
@@ -26,10 +27,10 @@ struct CommandLineOption {
 };
 
 constexpr std::array<CommandLineOption, 4> kOptions = {{
-    {"--replay", "", CommandLineAction::WatchReplay, "FICHIER : rejoue une partie enregistrée", true},
-    {"--replay-last", "", CommandLineAction::WatchLastReplay, "rejoue la dernière partie jouée"},
-    {"--help", "-h", CommandLineAction::ShowHelp, "affiche cette aide et quitte"},
-    {"--version", "", CommandLineAction::ShowVersion, "affiche la version et quitte"},
+    {"--replay", "", CommandLineAction::WatchReplay, trId("FICHIER : rejoue une partie enregistrée"), true},
+    {"--replay-last", "", CommandLineAction::WatchLastReplay, trId("rejoue la dernière partie jouée")},
+    {"--help", "-h", CommandLineAction::ShowHelp, trId("affiche cette aide et quitte")},
+    {"--version", "", CommandLineAction::ShowVersion, trId("affiche la version et quitte")},
 }};
 
 // Help outranks version when both are given, as most programs do.
@@ -44,7 +45,7 @@ int priority(CommandLineAction action)
     }
 }
 
-constexpr const char* kUsage = "Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n";
+constexpr const char* kUsage = trId("Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n");
 
 // The option an argument names, by its long or short name, or "--replay=FILE" for an option
 // that takes a file (`attached` then holds FILE).
@@ -81,16 +82,17 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         bool hasAttached = false;
         const CommandLineOption* known = findOption(argument, attached, hasAttached);
         if (known == nullptr) {
-            return refusal(argument.size() > 1 && argument[0] == '-' ? "option inconnue : " + std::string(argument)
-                                                                     : "argument inattendu : " + std::string(argument));
+            return refusal(argument.size() > 1 && argument[0] == '-'
+                               ? tr("option inconnue : ") + std::string(argument)
+                               : tr("argument inattendu : ") + std::string(argument));
         }
         if (known->takesFile) {
             const std::string name(known->name);
             if (hasAttached) {
-                if (attached.empty()) return refusal("fichier manquant après " + name);
+                if (attached.empty()) return refusal(tr("fichier manquant après ") + name);
                 command.replayPath = std::string(attached);
             } else {
-                if (i + 1 >= argc || argv[i + 1] == nullptr) return refusal("fichier manquant après " + name);
+                if (i + 1 >= argc || argv[i + 1] == nullptr) return refusal(tr("fichier manquant après ") + name);
                 command.replayPath = argv[++i];
             }
         }
@@ -101,15 +103,15 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 
 std::string commandLineHelp()
 {
-    std::string text = std::string(kUsage) +
-                       "Casse-briques : déplacez la raquette à la souris, cliquez pour lancer la balle.\n"
-                       "Sans option, le jeu s'ouvre sur son menu.\n\n"
-                       "Options :\n";
+    std::string text =
+        std::string(tr(kUsage)) + tr("Casse-briques : déplacez la raquette à la souris, cliquez pour lancer la balle.\n"
+                                     "Sans option, le jeu s'ouvre sur son menu.\n\n"
+                                     "Options :\n");
     for (const CommandLineOption& option : kOptions) {
         std::string line =
             "  " + (option.shortName.empty() ? "" : std::string(option.shortName) + ", ") + std::string(option.name);
         line.resize(18, ' ');
-        text += line + std::string(option.help) + "\n";
+        text += line + tr(std::string(option.help).c_str()) + "\n";
     }
     return text;
 }
@@ -126,13 +128,13 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
         errno = 0;
         const bool written = std::fputs(answer.c_str(), out) >= 0 && std::fflush(out) == 0 && !std::ferror(out);
         if (written) return 0;
-        std::fprintf(err, "tessaron : impossible d'écrire la réponse sur la sortie standard : %s\n",
-                     errno != 0 ? std::strerror(errno) : "erreur d'écriture");
+        std::fprintf(err, tr("tessaron : impossible d'écrire la réponse sur la sortie standard : %s\n"),
+                     errno != 0 ? systemErrorText(errno).c_str() : tr("erreur d'écriture"));
         return 1;
     }
     case CommandLineAction::Refuse:
-        std::fprintf(err, "tessaron : %s\n%sEssayez « tessaron --help » pour la liste des options.\n",
-                     command.refusal.c_str(), kUsage);
+        std::fprintf(err, tr("tessaron : %s\n%sEssayez « tessaron --help » pour la liste des options.\n"),
+                     command.refusal.c_str(), tr(kUsage));
         return 2;
     case CommandLineAction::Play:
     case CommandLineAction::WatchReplay:
@@ -145,8 +147,8 @@ bool chooseLastReplay(CommandLine& command, const std::string& directory, std::F
 {
     const std::string newest = directory.empty() ? "" : newestReplay(directory);
     if (newest.empty()) {
-        std::fprintf(err, "tessaron : aucune partie enregistrée à revoir%s%s\n", directory.empty() ? "" : " dans ",
-                     directory.c_str());
+        std::fprintf(err, tr("tessaron : aucune partie enregistrée à revoir%s%s\n"),
+                     directory.empty() ? "" : tr(" dans "), directory.c_str());
         return false;
     }
     command.action = CommandLineAction::WatchReplay;

@@ -15,6 +15,7 @@
 #include "shell/assets.h"
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
+#include "shell/language.h"
 #include "shell/program_look.h"
 #include "shell/replay_store.h"
 #include "shell/sdl_platform.h"
@@ -26,6 +27,8 @@
 
 int main(int argc, char** argv)
 {
+    findExeDir();
+    startLanguage(chooseLocaleDir(exeDir), languageSetting(settingsFilePath()));
     CommandLine command = parseCommandLine(argc, argv);
     if (command.action == CommandLineAction::WatchLastReplay && !chooseLastReplay(command, replayDirectory(), stderr))
         return 1;
@@ -35,7 +38,6 @@ int main(int argc, char** argv)
     // Picture and sound files are read whole before they are decoded; buffers this large are
     // given back to the system when freed instead of staying in the heap (3.5 MB at the menu).
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    findExeDir();
     // The fonts' files as fontconfig found them last time, kept in the player's cache.
     const std::string cacheDir = xdgUserDir("XDG_CACHE_HOME", ".cache");
     if (makeUserDir(cacheDir)) useFontPathCache(cacheDir + "/font-paths");

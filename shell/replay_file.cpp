@@ -10,6 +10,7 @@
 #include "game/levels.h"
 #include "game/replay_validator.h"
 #include "game/rules_version.h"
+#include "screens/translation.h"
 #include "shell/regular_file.h"
 
 #ifndef TESSARON_VERSION
@@ -97,18 +98,18 @@ std::string encodeReplay(const ReplayStart& start, const std::string& stream)
 bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& stream, std::string& reason)
 {
     if (bytes.size() < sizeof kMagic || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
-        return fail(reason, "pas une partie enregistrée de Tessaron");
+        return fail(reason, tr("pas une partie enregistrée de Tessaron"));
     }
     HeaderReader in{bytes, sizeof kMagic};
     const std::uint32_t format = in.word(2);
     if (in.ok && format != kReplayFormatVersion) {
-        return fail(reason, "partie enregistrée au format " + std::to_string(format) + ", ce jeu lit le format " +
-                                std::to_string(kReplayFormatVersion));
+        return fail(reason, tr("partie enregistrée au format ") + std::to_string(format) +
+                                tr(", ce jeu lit le format ") + std::to_string(kReplayFormatVersion));
     }
     const std::uint32_t rules = in.word(2);
     if (in.ok && rules != kRulesVersion) {
-        return fail(reason, "partie enregistrée sous les règles " + std::to_string(rules) +
-                                ", ce jeu suit les règles " + std::to_string(kRulesVersion));
+        return fail(reason, tr("partie enregistrée sous les règles ") + std::to_string(rules) +
+                                tr(", ce jeu suit les règles ") + std::to_string(kRulesVersion));
     }
     in.text(in.word(1));  // the version that recorded it: any, under the same rules
     start.randomState = in.word(4);
@@ -125,23 +126,24 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     start.cursor.y = in.number();
     const std::uint32_t streamSize = in.word(4);
     const std::uint32_t packedSize = in.word(4);
-    if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, "partie enregistrée tronquée");
-    if (bytes.size() - in.at > packedSize) return fail(reason, "des octets suivent la fin de la partie enregistrée");
+    if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, tr("partie enregistrée tronquée"));
+    if (bytes.size() - in.at > packedSize)
+        return fail(reason, tr("des octets suivent la fin de la partie enregistrée"));
     if (start.level < 0 || start.level > kLevelCount || start.livesLeft < 0 || start.livesLeft > 99 ||
         start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 ||
         name.find('\0') == std::string::npos) {
-        return fail(reason, "en-tête de la partie enregistrée abîmé");
+        return fail(reason, tr("en-tête de la partie enregistrée abîmé"));
     }
     std::memcpy(start.bestScoreName.data(), name.data(), start.bestScoreName.size());
-    if (streamSize > kLargestStream) return fail(reason, "en-tête de la partie enregistrée abîmé");
+    if (streamSize > kLargestStream) return fail(reason, tr("en-tête de la partie enregistrée abîmé"));
     stream.assign(streamSize, '\0');
     uLongf unpackedSize = streamSize;
     const int unpacked = uncompress(reinterpret_cast<Bytef*>(stream.data()), &unpackedSize,
                                     reinterpret_cast<const Bytef*>(bytes.data() + in.at), packedSize);
     if (unpacked != Z_OK || unpackedSize != streamSize)
-        return fail(reason, "événements de la partie enregistrée abîmés");
+        return fail(reason, tr("événements de la partie enregistrée abîmés"));
     std::string why;
-    if (!validateStream(stream, why)) return fail(reason, "événements de la partie enregistrée abîmés : " + why);
+    if (!validateStream(stream, why)) return fail(reason, tr("événements de la partie enregistrée abîmés : ") + why);
     return true;
 }
 
@@ -149,8 +151,8 @@ bool loadReplay(const std::string& path, ReplayStart& start, std::string& stream
 {
     std::string bytes;
     if (!readRegularFile(path, kLargestReplayFile + 1, bytes)) {
-        return fail(reason, "impossible de lire " + path + " comme fichier ordinaire");
+        return fail(reason, tr("impossible de lire ") + path + tr(" comme fichier ordinaire"));
     }
-    if (bytes.size() > kLargestReplayFile) return fail(reason, "trop grand pour une partie enregistrée");
+    if (bytes.size() > kLargestReplayFile) return fail(reason, tr("trop grand pour une partie enregistrée"));
     return decodeReplay(bytes, start, stream, reason);
 }

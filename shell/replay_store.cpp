@@ -18,6 +18,7 @@
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "game/replay_recorder.h"
+#include "screens/translation.h"
 #include "shell/atomic_file.h"
 #include "shell/replay_file.h"
 #include "shell/user_dirs.h"
@@ -148,13 +149,13 @@ std::string saveGameReplay(const std::string& directory, std::string& told)
         game.gameOverShown == 1 && game.score == game.bestScore && game.score >= replay.start.bestScore;
     std::string reason;
     if (directory.empty()) {
-        reason = "aucun dossier pour la garder";
+        reason = tr("aucun dossier pour la garder");
     } else if (!makeDirectories(directory)) {
         reason = saveFailureReason(errno);
     }
     if (!reason.empty()) {
-        told = "Partie non enregistrée : " + reason;
-        std::fprintf(stderr, "Tessaron : partie non enregistrée (%s) : %s\n", reason.c_str(), directory.c_str());
+        told = tr("Partie non enregistrée : ") + reason;
+        std::fprintf(stderr, tr("Tessaron : partie non enregistrée (%s) : %s\n"), reason.c_str(), directory.c_str());
         return "";
     }
     const int level = std::min(game.currentLevel, kLevelCount);
@@ -170,13 +171,13 @@ std::string saveGameReplay(const std::string& directory, std::string& told)
     }
     if (error != 0) {
         if (reason.empty()) reason = saveFailureReason(error);
-        told = "Partie non enregistrée : " + reason;
-        std::fprintf(stderr, "Tessaron : partie non enregistrée (%s) : %s\n", reason.c_str(), directory.c_str());
+        told = tr("Partie non enregistrée : ") + reason;
+        std::fprintf(stderr, tr("Tessaron : partie non enregistrée (%s) : %s\n"), reason.c_str(), directory.c_str());
         return "";
     }
     if (setRecord && !writeFileAtomically(directory + "/" + kRecordReplayName, bytes, reason)) {
-        told = "Partie enregistrée, mais pas sa copie du record : " + reason;
-        std::fprintf(stderr, "Tessaron : %s enregistrée, pas sa copie %s (%s)\n", path.c_str(), kRecordReplayName,
+        told = tr("Partie enregistrée, mais pas sa copie du record : ") + reason;
+        std::fprintf(stderr, tr("Tessaron : %s enregistrée, pas sa copie %s (%s)\n"), path.c_str(), kRecordReplayName,
                      reason.c_str());
     }
     pruneReplays(directory, kReplaysKept);

@@ -18,6 +18,7 @@
 
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "screens/translation.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
 #include "shell/file_lock.h"
@@ -88,10 +89,10 @@ const char* readFailureReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return "lecture refusée";
-    case EINVAL: return "pas un fichier ordinaire";
-    case ELOOP: return "lien en boucle";
-    default: return "erreur de lecture";
+    case EPERM: return tr("lecture refusée");
+    case EINVAL: return tr("pas un fichier ordinaire");
+    case ELOOP: return tr("lien en boucle");
+    default: return tr("erreur de lecture");
     }
 }
 
@@ -186,7 +187,7 @@ int lockScoreFile(LockKeepAlive keepAlive)
     if (outcome == LockOutcome::Held) return fd;
     close(fd);
     if (outcome == LockOutcome::TimedOut) {
-        std::fprintf(stderr, "Tessaron : record comparé sans verrou (une autre partie le tient) : %s\n",
+        std::fprintf(stderr, tr("Tessaron : record comparé sans verrou (une autre partie le tient) : %s\n"),
                      printablePath(scoreFilePath).c_str());
     }
     return -1;
@@ -214,7 +215,7 @@ void loadScoreFile()
     case ScoreRead::Unreadable:
         setDefaults();
         scoreFileUnreadable = true;
-        std::fprintf(stderr, "Tessaron : record illisible, laissé tel quel (%s) : %s\n", readFailureReason(error),
+        std::fprintf(stderr, tr("Tessaron : record illisible, laissé tel quel (%s) : %s\n"), readFailureReason(error),
                      printablePath(scoreFilePath).c_str());
         return;
     }
@@ -249,9 +250,9 @@ void reloadScoreRecord(LockKeepAlive keepAlive)
 bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive)
 {
     if (scoreFilePath.empty()) {
-        reason = "aucun dossier pour le garder";
+        reason = tr("aucun dossier pour le garder");
     } else if (scoreFileUnreadable) {
-        reason = "l'ancien record est illisible";
+        reason = tr("l'ancien record est illisible");
     } else {
         const std::string directory = directoryOf(scoreFilePath);
         if (inPlayersDataDirectory(scoreFilePath)) makeUserDir(directory);
@@ -273,7 +274,7 @@ bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive)
         unlockScoreFile(lock);
         if (saved) return true;
     }
-    std::fprintf(stderr, "Tessaron : record non enregistré (%s) : %s\n", reason.c_str(),
+    std::fprintf(stderr, tr("Tessaron : record non enregistré (%s) : %s\n"), reason.c_str(),
                  printablePath(scoreFilePath).c_str());
     return false;
 }

@@ -10,11 +10,13 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "game/replay_player.h"
 #include "screens/fonts.h"
+#include "screens/translation.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_windows.h"
@@ -364,7 +366,7 @@ bool textDialogDone(void* context) { return !static_cast<TextDialogWindow*>(cont
 // The Yes/No question window: the information mark, the text, "Oui" (default) and "Non".
 struct QuestionWindow {
     SDL_Window* window = nullptr;
-    const char* text = "";
+    std::string text;  // in the player's language, Windows-1252
     SDL_Rect yesRect{};
     SDL_Rect noRect{};
     int hovered = 0;  // 1 Yes, 2 No
@@ -391,10 +393,10 @@ void paintQuestion(void* context)
     fill(surface, SDL_Rect{cx - 2, cy - 9, 4, 4}, kFieldWhite);
     fill(surface, SDL_Rect{cx - 2, cy - 3, 4, 12}, kFieldWhite);
 
-    const int length = static_cast<int>(std::strlen(question.text));
-    drawText(surface, font, 60, cy - font.cellHeight / 2, question.text, length, kInk);
-    drawButton(surface, question.yesRect, "Oui", true, question.hovered == 1, font);
-    drawButton(surface, question.noRect, "Non", false, question.hovered == 2, font);
+    drawText(surface, font, 60, cy - font.cellHeight / 2, question.text.c_str(), static_cast<int>(question.text.size()),
+             kInk);
+    drawButton(surface, question.yesRect, drawnText("Oui").c_str(), true, question.hovered == 1, font);
+    drawButton(surface, question.noRect, drawnText("Non").c_str(), false, question.hovered == 2, font);
     showWindowPicture(question.window);
 }
 
@@ -437,12 +439,12 @@ bool questionDone(void* context) { return static_cast<QuestionWindow*>(context)-
 bool askYesNo(const char* text)
 {
     QuestionWindow question;
-    question.text = text;
+    question.text = drawnText(text);
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
-    const int textPixels = textWidth(font, text, static_cast<int>(std::strlen(text)));
+    const int textPixels = textWidth(font, question.text.c_str(), static_cast<int>(question.text.size()));
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
-    question.window = openModalWindow("app", width, height, 0);
+    question.window = openModalWindow(tr("app"), width, height, 0);
     if (question.window == nullptr) return false;
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};

@@ -17,6 +17,7 @@
 #include "game/replay.h"
 #include "game/window_events.h"
 #include "screens/fonts.h"
+#include "screens/translation.h"
 #include "shell/assets.h"
 #include "shell/regular_file.h"
 #include "shell/replay_store.h"
@@ -161,7 +162,7 @@ int reportXError(Display* display, XErrorEvent* error)
 {
     char text[128] = "";
     XGetErrorText(display, error->error_code, text, sizeof text);
-    std::fprintf(stderr, "Tessaron : erreur X ignorée : %s (requête %d)\n", text, error->request_code);
+    std::fprintf(stderr, tr("Tessaron : erreur X ignorée : %s (requête %d)\n"), text, error->request_code);
     return 0;
 }
 
@@ -176,14 +177,14 @@ bool initSdlPlatform()
     setenv("SDL_VIDEO_X11_WMCLASS", kDesktopAppId, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopAppId, 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "Tessaron : impossible d'ouvrir l'affichage : %s\n", SDL_GetError());
+        std::fprintf(stderr, tr("Tessaron : impossible d'ouvrir l'affichage : %s\n"), SDL_GetError());
         return false;
     }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!videoDriverShowsGame(driver, SDL_getenv("SDL_VIDEODRIVER"))) {
-        std::fprintf(stderr,
-                     "Tessaron : aucun affichage trouvé (ni X11 ni Wayland) : "
-                     "lancez le jeu depuis un bureau graphique.\n");
+        std::fputs(tr("Tessaron : aucun affichage trouvé (ni X11 ni Wayland) : "
+                      "lancez le jeu depuis un bureau graphique.\n"),
+                   stderr);
         SDL_Quit();
         return false;
     }
@@ -201,7 +202,7 @@ void startGamepads()
 {
     // Gamepads already plugged in arrive as events of their own, like those plugged in later.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        std::fprintf(stderr, "Tessaron : manettes indisponibles : %s\n", SDL_GetError());
+        std::fprintf(stderr, tr("Tessaron : manettes indisponibles : %s\n"), SDL_GetError());
     }
 }
 

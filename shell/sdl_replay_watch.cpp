@@ -8,6 +8,7 @@
 
 #include "game/replay_player.h"
 #include "screens/game_screen.h"
+#include "screens/translation.h"
 #include "shell/replay_file.h"
 #include "shell/score_file.h"
 #include "shell/sdl_platform.h"
@@ -81,7 +82,7 @@ int watchReplay(const char* path)
     std::string stream;
     std::string reason;
     if (!loadReplay(path, start, stream, reason)) {
-        std::fprintf(stderr, "tessaron : %s : %s\n", path, reason.c_str());
+        std::fprintf(stderr, tr("tessaron : %s : %s\n"), path, reason.c_str());
         return 2;
     }
     watch = Watch{};
@@ -101,7 +102,7 @@ int watchReplay(const char* path)
     closeWindow(WindowKind::Game);
     // A replay that departs from its game (a crafted one among them) stops there: one line, status 1.
     if (!replay.failure.empty()) {
-        std::fprintf(stderr, "tessaron : %s : lecture arrêtée : %s\n", path, replay.failure.c_str());
+        std::fprintf(stderr, tr("tessaron : %s : lecture arrêtée : %s\n"), path, replay.failure.c_str());
         return 1;
     }
     return 0;

@@ -15,7 +15,9 @@
 
 #include <SDL_keyboard.h>
 
+#include "screens/translation.h"
 #include "shell/atomic_file.h"
+#include "shell/language.h"
 #include "shell/printable_path.h"
 #include "shell/regular_file.h"
 #include "shell/user_dirs.h"
@@ -52,6 +54,7 @@ constexpr KeyEntry kKeyEntries[] = {
 };
 // The largest game window a settings file may ask for, in screen pixels (four 8K screens wide).
 constexpr int kLargestWindowSide = 32768;
+constexpr const char* kLanguage = "language";
 
 std::string_view trimmed(std::string_view text)
 {
@@ -121,8 +124,9 @@ void readKey(std::string_view name, std::string_view value, int lineNumber, SDL_
         key = named;
         return;
     }
-    notes += "ligne " + std::to_string(lineNumber) + " : « " + std::string(value) + " » n'est pas une touche (" +
-             std::string(name) + ") ; " + SDL_GetKeyName(key) + " est gardée\n";
+    notes += tr("ligne ") + std::to_string(lineNumber) + tr(" : « ") + std::string(value) +
+             tr(" » n'est pas une touche (") + std::string(name) + tr(") ; ") + SDL_GetKeyName(key) +
+             tr(" est gardée\n");
 }
 
 // Applies one known key; false for a value it cannot take. `known` tells whether the key is one of ours.
@@ -137,6 +141,11 @@ bool applySetting(std::string_view key, std::string_view value, Settings& settin
     if (key == kGamepad) return readSwitch(value, settings.gamepad);
     if (key == kKeyCrossing)
         return readNumber(value, kShortestKeyCrossingMs, kLongestKeyCrossingMs, settings.keyCrossingMs);
+    if (key == kLanguage) {
+        if (!validLanguageSetting(value)) return false;
+        settings.language = std::string(value);
+        return true;
+    }
     known = false;
     return true;
 }
@@ -230,7 +239,7 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
             !applySetting(key, value, read, known)) {
             settings = Settings{};
             unknownLines.clear();
-            problem = "ligne " + std::to_string(lineNumber) + " illisible";
+            problem = tr("ligne ") + std::to_string(lineNumber) + tr(" illisible");
             return SettingsRead::Damaged;
         }
         if (!known) unknown.append(line).append("\n");
@@ -257,6 +266,7 @@ std::string formatSettings(const Settings& settings, std::string_view unknownLin
         text += std::string(kWindowSize) + " = " + std::to_string(settings.windowWidth) + "x" +
                 std::to_string(settings.windowHeight) + "\n";
     }
+    text += std::string(kLanguage) + " = " + settings.language + "\n";
     text.append(unknownLines);
     return text;
 }
@@ -305,7 +315,7 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
     stored.path = path;
     stored.base = formatSettings(stored.values, "");
     if (path.empty()) {
-        std::fprintf(report, "Tessaron : réglages par défaut (aucun dossier personnel où les garder)\n");
+        std::fputs(tr("Tessaron : réglages par défaut (aucun dossier personnel où les garder)\n"), report);
         return stored;
     }
     std::string bytes;
@@ -313,19 +323,19 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
         const int error = errno;
         stored.writable = error == ENOENT;
         if (error != ENOENT) {
-            std::fprintf(report, "Tessaron : réglages par défaut (%s : %s)\n", printablePath(path).c_str(),
-                         error == EINVAL   ? "ce n'est pas un fichier ordinaire"
-                         : error == EACCES ? "lecture refusée"
-                                           : "lecture impossible");
+            std::fprintf(report, tr("Tessaron : réglages par défaut (%s : %s)\n"), printablePath(path).c_str(),
+                         error == EINVAL   ? tr("ce n'est pas un fichier ordinaire")
+                         : error == EACCES ? tr("lecture refusée")
+                                           : tr("lecture impossible"));
         }
         return stored;
     }
-    std::string problem = "fichier trop grand";
+    std::string problem = tr("fichier trop grand");
     std::string notes;
     if (bytes.size() > kLargestFile ||
         parseSettings(bytes, stored.values, stored.unknownLines, problem, &notes) != SettingsRead::Read) {
         stored.values = Settings{};
-        std::fprintf(report, "Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n",
+        std::fprintf(report, tr("Tessaron : réglages par défaut (%s : %s ; le fichier est laissé tel quel)\n"),
                      printablePath(path).c_str(), problem.c_str());
         return stored;
     }
@@ -334,7 +344,7 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report)
     // One line for each key name that names no key.
     for (std::size_t start = 0; start < notes.size();) {
         const std::size_t end = notes.find('\n', start);
-        std::fprintf(report, "Tessaron : %s : %s\n", printablePath(path).c_str(),
+        std::fprintf(report, tr("Tessaron : %s : %s\n"), printablePath(path).c_str(),
                      notes.substr(start, end - start).c_str());
         start = end + 1;
     }
@@ -353,24 +363,24 @@ bool writeSettingsFile(StoredSettings& stored, std::FILE* report)
     if (readRegularFile(target, kLargestFile + 1, bytes)) {
         Settings onDisk;
         std::string unknown;
-        std::string problem = "fichier trop grand";
+        std::string problem = tr("fichier trop grand");
         if (bytes.size() <= kLargestFile && parseSettings(bytes, onDisk, unknown, problem) == SettingsRead::Read) {
             text = mergeSettings(bytes, stored.base, ours);
         } else {
-            stored.failure = problem + ", laissé tel quel";
+            stored.failure = problem + tr(", laissé tel quel");
         }
     } else if (errno == ENOENT) {
         // Written whole; the directory is made when it is the game's own, never a link's.
         if (target == stored.path && slash != std::string::npos && !makeUserDir(target.substr(0, slash)))
-            stored.failure = "dossier impossible à créer";
+            stored.failure = tr("dossier impossible à créer");
         text = formatSettings(stored.values, stored.unknownLines);
     } else {
-        stored.failure = errno == EINVAL ? "ce n'est pas un fichier ordinaire" : "lecture impossible";
+        stored.failure = errno == EINVAL ? tr("ce n'est pas un fichier ordinaire") : tr("lecture impossible");
     }
     if (stored.failure.empty() && !writeFileAtomically(target, text, stored.failure) && stored.failure.empty())
-        stored.failure = "erreur d'écriture";
+        stored.failure = tr("erreur d'écriture");
     if (!stored.failure.empty()) {
-        std::fprintf(report, "Tessaron : réglages non enregistrés (%s : %s)\n", printablePath(stored.path).c_str(),
+        std::fprintf(report, tr("Tessaron : réglages non enregistrés (%s : %s)\n"), printablePath(stored.path).c_str(),
                      stored.failure.c_str());
         return false;
     }

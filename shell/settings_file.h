@@ -37,6 +37,7 @@ struct Settings {
     bool pointerInPlay = false;  // pointer_in_play = shown: the pointer stays drawn over the ball in play
     int windowWidth = 0;         // window_size: the game window's size as the player left it, screen pixels
     int windowHeight = 0;
+    std::string language = "auto";  // "auto" follows the locale; "fr", "en", ... fixes the language
 };
 
 // What became of a read of the settings file.

@@ -20,9 +20,10 @@ bool same(const Settings& a, const Settings& b)
 {
     const PlayKeys &j = a.keys, &k = b.keys;
     return std::tie(a.soundOn, a.fullScreen, a.arrowKeys, a.gamepad, a.keyCrossingMs, a.pointerInPlay, a.windowWidth,
-                    a.windowHeight, j.left, j.right, j.launch, j.launchAlt, j.giveUp, j.quit, j.fullScreen) ==
-           std::tie(b.soundOn, b.fullScreen, b.arrowKeys, b.gamepad, b.keyCrossingMs, b.pointerInPlay, b.windowWidth,
-                    b.windowHeight, k.left, k.right, k.launch, k.launchAlt, k.giveUp, k.quit, k.fullScreen);
+                    a.windowHeight, a.language, j.left, j.right, j.launch, j.launchAlt, j.giveUp, j.quit,
+                    j.fullScreen) == std::tie(b.soundOn, b.fullScreen, b.arrowKeys, b.gamepad, b.keyCrossingMs,
+                                              b.pointerInPlay, b.windowWidth, b.windowHeight, b.language, k.left,
+                                              k.right, k.launch, k.launchAlt, k.giveUp, k.quit, k.fullScreen);
 }
 
 // Every setting reads back as written, a newer game's lines kept; a player's spacing, comments
@@ -31,8 +32,8 @@ TEST(SettingsFile, ReadsBackAsWrittenAndAsAPlayerWritesIt)
 {
     const PlayKeys moved{SDLK_a, SDLK_d, SDLK_w, SDLK_KP_5, SDLK_BACKSPACE, SDLK_q, SDLK_F1};
     for (const Settings& written :
-         {Settings{}, Settings{false, true, false, false, 200, moved, true, 1400, 1100},
-          Settings{true, false, true, false, 5000, PlayKeys{SDLK_SPACE, SDLK_RETURN}, false, 700, 550}}) {
+         {Settings{}, Settings{false, true, false, false, 200, moved, true, 1400, 1100, "en"},
+          Settings{true, false, true, false, 5000, PlayKeys{SDLK_SPACE, SDLK_RETURN}, false, 700, 550, "pt_BR"}}) {
         Settings read{false, false, false, false, 999, {SDLK_z}, true, 3, 4};
         std::string unknown, problem;
         const std::string text = formatSettings(written, "future_key = 7\n");
@@ -76,6 +77,8 @@ TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
         {"\n\nSound = off\n", 3},       {"sound = off\nsou\0nd = on\n"s, 2},
         {"window_size = 700\n", 1},     {"window_size = 0x550\n", 1},
         {"pointer_in_play = on\n", 1},  {"window_size = 99999x550\n", 1},
+        {"language = english\n", 1},    {"language = en\nlanguage = EN\n", 2},
+        {"language = pt_br\n", 1},      {"language = \n", 1},
     };
     for (const auto& [text, line] : table) {
         Settings read{false, true, false, false, 300, {}, true, 9, 9};

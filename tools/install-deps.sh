@@ -7,7 +7,7 @@ packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-m
   libfontconfig-dev zlib1g-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool wmctrl imagemagick x11-utils libxtst-dev
   dpkg-dev file desktop-file-utils appstream weston libdecor-0-plugin-1-cairo openbox
-  lintian devscripts clang-format"
+  lintian devscripts clang-format gettext locales libc-l10n"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -17,4 +17,16 @@ if [ -n "$missing" ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+# The language tests play in English, French and a locale with a decimal comma.
+for wanted in en_US fr_FR de_DE; do
+  if ! locale -a 2>/dev/null | grep -qx "$wanted.utf8"; then
+    sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >>/etc/locale.gen
+    generate=yes
+  fi
+done
+if [ -n "${generate:-}" ]; then
+  echo "Generating the locales en_US, fr_FR and de_DE (UTF-8)"
+  locale-gen >/dev/null
 fi

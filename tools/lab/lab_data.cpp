@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
+#include "screens/translation.h"
 #include "screens/windows1252.h"
 #include "shell/score_file.h"
 #include "tools/lab/lab_commands.h"
@@ -13,7 +14,7 @@
 int runScoreCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "Usage : tessaron-lab score FICHIER\n");
+        std::fputs(tr("Usage : tessaron-lab score FICHIER\n"), stderr);
         return 2;
     }
     scoreFilePath = argv[0];
@@ -28,7 +29,7 @@ int runScoreCommand(int argc, char** argv)
 int runCodeCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "Usage : tessaron-lab code TEXTE\n");
+        std::fputs(tr("Usage : tessaron-lab code TEXTE\n"), stderr);
         return 2;
     }
     fillLevelCodes();

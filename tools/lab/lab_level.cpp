@@ -9,6 +9,7 @@
 
 #include "game/game_state.h"
 #include "game/random.h"
+#include "screens/translation.h"
 #include "tools/lab/lab_commands.h"
 
 namespace {
@@ -28,9 +29,9 @@ bool readNumber(const char* text, long long low, long long high, long long& valu
 int usage()
 {
     std::fprintf(stderr,
-                 "Usage : tessaron-lab level N [--seed S]\n"
-                 "  N : un numéro de niveau (hors de 1..%d, le tableau au hasard)\n"
-                 "  S : la graine du générateur, 0..4294967295 (1 par défaut)\n",
+                 tr("Usage : tessaron-lab level N [--seed S]\n"
+                    "  N : un numéro de niveau (hors de 1..%d, le tableau au hasard)\n"
+                    "  S : la graine du générateur, 0..4294967295 (1 par défaut)\n"),
                  kLevelCount);
     return 2;
 }

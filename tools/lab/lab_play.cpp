@@ -6,13 +6,14 @@
 
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "screens/translation.h"
 #include "tools/lab/autopilot.h"
 #include "tools/lab/lab_commands.h"
 
 int runPlayCommand(int argc, char** argv)
 {
     if (argc < 1) {
-        std::fprintf(stderr, "Usage : tessaron-lab play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]\n");
+        std::fputs(tr("Usage : tessaron-lab play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]\n"), stderr);
         return 2;
     }
     const int level = static_cast<int>(std::strtol(argv[0], nullptr, 10));

@@ -5,12 +5,13 @@
 #include <cstdlib>
 
 #include "game/random.h"
+#include "screens/translation.h"
 #include "tools/lab/lab_commands.h"
 
 int runRandCommand(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "Usage : tessaron-lab rand GRAINE NOMBRE\n");
+        std::fputs(tr("Usage : tessaron-lab rand GRAINE NOMBRE\n"), stderr);
         return 2;
     }
     seedRandom(static_cast<std::uint32_t>(std::strtoul(argv[0], nullptr, 10)));

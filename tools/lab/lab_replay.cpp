@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 #include "game/replay_player.h"
 #include "game/replay_recorder.h"
+#include "screens/translation.h"
 #include "shell/atomic_file.h"
 #include "shell/replay_file.h"
 #include "tools/lab/lab_commands.h"
@@ -28,14 +29,14 @@ int runReplayCommand(int argc, char** argv)
         }
     }
     if (path == nullptr) {
-        std::fprintf(stderr, "Usage : tessaron-lab replay FICHIER [--check]\n");
+        std::fputs(tr("Usage : tessaron-lab replay FICHIER [--check]\n"), stderr);
         return 2;
     }
     ReplayStart start;
     std::string stream;
     std::string reason;
     if (!loadReplay(path, start, stream, reason)) {
-        std::fprintf(stderr, "tessaron-lab : %s : %s\n", path, reason.c_str());
+        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), path, reason.c_str());
         return 2;
     }
     nullPlatform = NullPlatform{};
@@ -55,6 +56,6 @@ bool saveRecordedGame(const char* path)
     endRecording();
     std::string reason;
     if (writeFileAtomically(path, encodeReplay(replay.start, replay.stream), reason)) return true;
-    std::fprintf(stderr, "tessaron-lab : %s : %s\n", path, reason.c_str());
+    std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), path, reason.c_str());
     return false;
 }

@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "screens/translation.h"
+#include "shell/data_paths.h"
+#include "shell/language.h"
+#include "shell/settings_file.h"
 #include "tools/lab/lab_commands.h"
 
 namespace {
@@ -16,21 +20,21 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"rand", runRandCommand, "rand GRAINE NOMBRE"},
+    {"rand", runRandCommand, trId("rand GRAINE NOMBRE")},
     {"level", runLevelCommand, "level N [--seed S]"},
-    {"score", runScoreCommand, "score FICHIER"},
-    {"code", runCodeCommand, "code TEXTE"},
+    {"score", runScoreCommand, trId("score FICHIER")},
+    {"code", runCodeCommand, trId("code TEXTE")},
     {"codes", runCodesCommand, "codes"},
-    {"play", runPlayCommand, "play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]"},
-    {"replay", runReplayCommand, "replay FICHIER [--check]"},
+    {"play", runPlayCommand, trId("play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]")},
+    {"replay", runReplayCommand, trId("replay FICHIER [--check]")},
     {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
 };
 
 // The commands and their arguments, on `out`. False when they could not be written.
 bool printUsage(std::FILE* out)
 {
-    std::fprintf(out, "Usage : tessaron-lab COMMANDE ...\n");
-    for (const Command& command : kCommands) std::fprintf(out, "  tessaron-lab %s\n", command.usage);
+    std::fputs(tr("Usage : tessaron-lab COMMANDE ...\n"), out);
+    for (const Command& command : kCommands) std::fprintf(out, "  tessaron-lab %s\n", tr(command.usage));
     std::fprintf(out, "  tessaron-lab -h | --help\n");
     return std::fflush(out) == 0 && !std::ferror(out);
 }
@@ -59,10 +63,12 @@ long optionValue(int argc, char** argv, const char* name, long fallback)
 
 int main(int argc, char** argv)
 {
+    findExeDir();
+    startLanguage(chooseLocaleDir(exeDir), languageSetting(settingsFilePath()));
     if (argc < 2) return usage();
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         if (printUsage(stdout)) return 0;
-        std::fprintf(stderr, "tessaron-lab : impossible d'écrire l'aide sur la sortie standard\n");
+        std::fputs(tr("tessaron-lab : impossible d'écrire l'aide sur la sortie standard\n"), stderr);
         return 1;
     }
     for (const Command& command : kCommands) {

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The player's language: every text's French original is its message id in the gettext domain
+// "tessaron"; a catalogue gives another language, and without one the French text stays.
+#pragma once
+#include <string>
+
+// The gettext domain of the game's and the lab's texts.
+constexpr const char* kTextDomain = "tessaron";
+
+// A text drawn on screen (French, Windows-1252, as the code holds it) in the player's language,
+// in Windows-1252. The French text itself when the catalogue has no translation, when the
+// translation does not fit Windows-1252, or when its printf conversions differ from the
+// original's (a faulty catalogue never reaches snprintf).
+std::string drawnText(const char* french);
+
+// A line for the terminal (French, UTF-8) in the player's language, UTF-8; the French text
+// itself without a translation. The pointer stays valid for the whole run.
+const char* tr(const char* french);
+
+// The system's text for the error number `error`, in the player's language as the locale's
+// messages and character set give it (UTF-8 under a UTF-8 locale).
+std::string systemErrorText(int error);
+
+// Marks a drawn text kept in a table as a message id; it is translated where it is drawn.
+constexpr const char* drawnTextId(const char* french) { return french; }
+
+// Marks a terminal text kept in a table as a message id; it is translated where it is printed.
+constexpr const char* trId(const char* french) { return french; }
+
+// Whether `translated` has the same printf conversions as `original`, in the same order
+// ("%%" is no conversion).
+bool sameConversions(const char* original, const char* translated);
