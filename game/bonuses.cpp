@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// Bonus capsules: the 68-way kind draw, the catch by the paddle, and the thirteen effects.
+// Bonus capsules: the kind draw, the catch by the paddle, and each kind's effect.
 #include "game/bonuses.h"
 
 #include <array>
 
 #include "game/ball.h"
+#include "game/capsule_kinds.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
 
 namespace {
 
-// Upper bounds of rand() % 68 for kinds 1 to kCapsuleKinds: kind 6 the most frequent, 5 and 7 the rarest.
-constexpr int kKindDrawWays = 68;
-constexpr std::array<int, kCapsuleKinds> kKindDrawBounds{5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
-static_assert(kKindDrawBounds.back() == kKindDrawWays - 1, "the last kind takes every draw left");
 // Turns of 0.08 that bring any direction round the whole circle.
 constexpr int kMaxFlatTurns = 80;
 
+// rand() % kCapsuleDrawWays, each kind taking as many ways as its row's weight, in kind order.
 int drawCapsuleKind()
 {
-    const int r = nextRandom() % kKindDrawWays;
+    const int r = nextRandom() % kCapsuleDrawWays;
     int kind = kWiderPaddleCapsule;
-    while (r > kKindDrawBounds[kind - 1]) ++kind;
+    int bound = kCapsuleKindRows[kWiderPaddleCapsule].drawWeight - 1;
+    while (r > bound) bound += kCapsuleKindRows[static_cast<std::size_t>(++kind)].drawWeight;
     return kind;
 }
 
@@ -82,9 +81,13 @@ int releaseCapsule(int x, int y)
     return 0;
 }
 
+// Every kind has its case: a kind left out does not compile.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wswitch-enum"
 void applyBonus(int kind)
 {
-    switch (kind) {
+    switch (static_cast<CapsuleKind>(kind)) {
+    case kNoCapsule: break;
     case kWiderPaddleCapsule:
         game.paddleWidth += 30;
         game.bonusArmed = false;
@@ -158,9 +161,9 @@ void applyBonus(int kind)
         }
         break;
     case kRandomBounceCapsule: togglePaddleMode(&GameState::bonusRandomBounce); break;
-    default: break;
     }
 }
+#pragma GCC diagnostic pop
 
 void catchCapsules()
 {

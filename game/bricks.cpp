@@ -6,6 +6,7 @@
 
 #include "game/ball.h"
 #include "game/bonuses.h"
+#include "game/brick_kinds.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
@@ -15,28 +16,7 @@ namespace {
 constexpr int kBallHalf = 6;
 constexpr int kGroupCount = 5;
 
-bool breakable(int kind) { return kind != kNoBrick && kind != kIndestructibleBrick; }
-
-int pointsFor(int kind)
-{
-    if (kind <= kLastOrdinaryBrick) return 500;
-    if (kind <= kCrackedBrick) return 300;
-    return 10;
-}
-
-const char* cueFor(int kind)
-{
-    if (kind <= kLastOrdinaryBrick) return "brique";
-    if (kind <= kCrackedBrick) return "casse";
-    return "briquedure";
-}
-
-int kindAfterStrike(int kind)
-{
-    if (kind == kHardBrick) return kCrackedBrick;
-    if (kind == kIndestructibleBrick) return kIndestructibleBrick;
-    return kNoBrick;
-}
+bool breakable(int kind) { return brickKindRow(kind).breakable; }
 
 // How far the ball's box, one step back, lay from the brick along one axis; 0 if overlapping.
 double gapBetween(double boxLow, double boxHigh, int brickLow, int brickHigh)
@@ -60,16 +40,17 @@ bool brickHit(int x, int y, int n)
                             y + kBallHalf >= brick.y && y - kBallHalf <= brick.y + kBrickHeight;
         if (!struck) continue;
 
-        game.score += pointsFor(brick.kind);
-        if (!bounce) playCue(cueFor(brick.kind));
-        brick.kind = kindAfterStrike(brick.kind);
+        const BrickKindRow& hit = brickKindRow(brick.kind);
+        game.score += hit.points;
+        if (!bounce) playCue(hit.cue);
+        brick.kind = hit.afterStrike;
 
         if (n == 0) {
             if (brick.kind == kNoBrick) game.bricksBroken += 1;
             return true;
         }
 
-        if (game.bonusFireBall && brick.kind != kIndestructibleBrick) {
+        if (game.bonusFireBall && hit.breakable) {
             brick.kind = kNoBrick;
         } else {
             const Ball& ball = game.balls[n - 1];

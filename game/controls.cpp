@@ -5,6 +5,7 @@
 
 #include "game/ball.h"
 #include "game/bonuses.h"
+#include "game/brick_kinds.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/replay.h"
@@ -72,7 +73,7 @@ int countBricksLeft()
 {
     int left = 0;
     for (const Brick& brick : game.brickTable) {
-        if (brick.kind != kNoBrick && brick.kind != kIndestructibleBrick) ++left;
+        if (brickKindRow(brick.kind).breakable) ++left;
     }
     return left;
 }

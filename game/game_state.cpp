@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 
 #include "game/ball.h"
+#include "game/capsule_kinds.h"
 #include "game/levels.h"
 
 GameState game;
@@ -20,16 +21,8 @@ void startLevel()
     game.ballCount = 1;
     game.speedUpTally = 0;
 
-    game.bonusWidePaddle = false;
-    game.bonusNarrowPaddle = false;
-    game.bonusFastBall = false;
-    game.bonusSlowBall = false;
-    game.bonusFireBall = false;
-    game.bonusMirror = false;
-    game.bonusSticky = false;
-    game.bonusArmed = false;
-    game.bonusTwoBalls = false;
-    game.bonusRandomBounce = false;
+    for (const CapsuleKindRow& row : kCapsuleKindRows)
+        if (row.lasting != nullptr) game.*row.lasting = false;
 
     for (Shot& shot : game.shotTable) shot.active = 0;
 

@@ -3,9 +3,12 @@
 // The state check of a replay.
 #include "game/replay_check.h"
 
+#include <array>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+
+#include "game/capsule_kinds.h"
 
 namespace {
 
@@ -96,6 +99,54 @@ std::uint64_t nameHash(const GameState& s)
     return hash.value();
 }
 
+// The lasting effects' flags in the capsule rows' order: the first kOwnFlagFields each a field
+// of its own, the others packed as the bits of one field, so that a new kind's flag is checked
+// without a new field.
+constexpr int kOwnFlagFields = 5;
+static_assert(kLastingKindCount > kOwnFlagFields && kLastingKindCount - kOwnFlagFields < 63,
+              "the packed field holds every flag past the first five");
+
+// The row of the n-th lasting flag, counted from 0.
+constexpr const CapsuleKindRow& lastingRow(int n)
+{
+    for (const CapsuleKindRow& row : kCapsuleKindRows)
+        if (row.lasting != nullptr && n-- == 0) return row;
+    return kCapsuleKindRows[0];
+}
+
+template <int N>
+std::uint64_t ownFlag(const GameState& s)
+{
+    return zigzag(s.*lastingRow(N).lasting);
+}
+
+std::uint64_t packedFlags(const GameState& s)
+{
+    std::uint64_t bits = 0;
+    for (int n = kOwnFlagFields; n < kLastingKindCount; ++n)
+        bits |= static_cast<std::uint64_t>(s.*lastingRow(n).lasting) << (n - kOwnFlagFields);
+    return zigzag(static_cast<std::int64_t>(bits));
+}
+
+// The packed field's name: the first flag's whole name, then the others without "bonus".
+constexpr std::size_t kBonusPrefix = 5;
+constexpr std::array<char, 160> packedFlagsName()
+{
+    std::array<char, 160> text{};
+    std::size_t at = 0;
+    for (int n = kOwnFlagFields; n < kLastingKindCount; ++n) {
+        const char* name = lastingRow(n).lastingName;
+        if (n > kOwnFlagFields) {
+            text[at++] = ',';
+            text[at++] = ' ';
+            name += kBonusPrefix;
+        }
+        while (*name != '\0') text[at++] = *name++;
+    }
+    return text;
+}
+constexpr std::array<char, 160> kPackedFlagsName = packedFlagsName();
+
 struct CheckField {
     const char* name;
     bool hashed;
@@ -130,16 +181,12 @@ constexpr CheckField kFields[kCheckFieldCount] = {
     {"brickTable", true, bricksHash},
     {"bonusTable", true, capsulesHash},
     {"shotTable", true, shotsHash},
-    {"bonusWidePaddle", false, [](const GameState& s) { return zigzag(s.bonusWidePaddle); }},
-    {"bonusNarrowPaddle", false, [](const GameState& s) { return zigzag(s.bonusNarrowPaddle); }},
-    {"bonusFastBall", false, [](const GameState& s) { return zigzag(s.bonusFastBall); }},
-    {"bonusSlowBall", false, [](const GameState& s) { return zigzag(s.bonusSlowBall); }},
-    {"bonusFireBall", false, [](const GameState& s) { return zigzag(s.bonusFireBall); }},
-    {"bonusMirror, Sticky, Armed, TwoBalls, RandomBounce", false,
-     [](const GameState& s) {
-         return zigzag(s.bonusMirror | s.bonusSticky << 1 | s.bonusArmed << 2 | s.bonusTwoBalls << 3 |
-                       s.bonusRandomBounce << 4);
-     }},
+    {lastingRow(0).lastingName, false, ownFlag<0>},
+    {lastingRow(1).lastingName, false, ownFlag<1>},
+    {lastingRow(2).lastingName, false, ownFlag<2>},
+    {lastingRow(3).lastingName, false, ownFlag<3>},
+    {lastingRow(4).lastingName, false, ownFlag<4>},
+    {kPackedFlagsName.data(), false, packedFlags},
     {"gameOverShown", false, [](const GameState& s) { return zigzag(s.gameOverShown); }},
     {"levelIntroShown", false, [](const GameState& s) { return zigzag(s.levelIntroShown); }},
     {"victoryShown", false, [](const GameState& s) { return zigzag(s.victoryShown); }},

@@ -17,6 +17,7 @@
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
+#include "screens/side_panel_layout.h"
 #include "screens/translation.h"
 #include "screens/window_target.h"
 
@@ -52,26 +53,6 @@ constexpr SDL_Point kPanelLinePlaces[kPanelLineCount] = {
 };
 // The two labels keep one trailing blank of their four.
 constexpr int kPanelLabelCount = 17;
-
-// The mark of an active effect: which capsule picture and where, in drawing order.
-struct EffectMark {
-    bool GameState::*flag;
-    int capsuleKind;
-    int x;
-};
-constexpr int kEffectMarkY = 330;
-constexpr EffectMark kEffectMarks[] = {
-    {&GameState::bonusWidePaddle, kWiderPaddleCapsule, 520},
-    {&GameState::bonusNarrowPaddle, kNarrowerPaddleCapsule, 520},
-    {&GameState::bonusFastBall, kFasterBallCapsule, 560},
-    {&GameState::bonusSlowBall, kSlowerBallCapsule, 560},
-    {&GameState::bonusFireBall, kFireBallCapsule, 600},
-    {&GameState::bonusTwoBalls, kSecondBallCapsule, 600},
-    {&GameState::bonusMirror, kMirroredPaddleCapsule, 640},
-    {&GameState::bonusSticky, kStickyPaddleCapsule, 520},
-    {&GameState::bonusArmed, kArmedPaddleCapsule, 520},
-    {&GameState::bonusRandomBounce, kRandomBounceCapsule, 520},
-};
 
 // The pause text and the area it bounces in.
 constexpr const char* kPauseText = drawnTextId("Pause    ");
@@ -211,9 +192,9 @@ void drawLives(SDL_Surface* surface)
 
 void drawEffectMarks(SDL_Surface* surface)
 {
-    for (const EffectMark& mark : kEffectMarks) {
-        if (!(game.*mark.flag)) continue;
-        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, mark.capsuleKind), mark.x, kEffectMarkY,
+    for (const CapsuleKindRow& row : kCapsuleKindRows) {
+        if (row.lasting == nullptr || !(game.*row.lasting)) continue;
+        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, row.kind), effectMarkX(row.markSlot), kEffectMarkY,
                     kCapsuleWidth, kCapsuleHeight);
     }
 }
@@ -353,13 +334,8 @@ SDL_Rect livesBox()
 
 SDL_Rect effectMarksBox()
 {
-    int left = INT_MAX;
-    int right = INT_MIN;
-    for (const EffectMark& mark : kEffectMarks) {
-        left = std::min(left, mark.x);
-        right = std::max(right, mark.x + kCapsuleWidth);
-    }
-    return SDL_Rect{left, kEffectMarkY, right - left, kCapsuleHeight};
+    const int left = effectMarkX(0);
+    return SDL_Rect{left, kEffectMarkY, effectMarkX(kEffectMarkSlotCount - 1) + kCapsuleWidth - left, kCapsuleHeight};
 }
 
 SDL_Rect shotsLeftBox()

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "game/capsule_kinds.h"
 #include "game/game_state.h"
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
@@ -83,9 +84,9 @@ void takeParts(PlayScreenParts& parts)
     put(livesBox(), lookOf(game.livesLeft));
     bool anyEffect = false;
     std::uint64_t effects = 0;
-    for (const bool flag :
-         {game.bonusWidePaddle, game.bonusNarrowPaddle, game.bonusFastBall, game.bonusSlowBall, game.bonusFireBall,
-          game.bonusTwoBalls, game.bonusMirror, game.bonusSticky, game.bonusArmed, game.bonusRandomBounce}) {
+    for (const CapsuleKindRow& row : kCapsuleKindRows) {
+        if (row.lasting == nullptr) continue;
+        const bool flag = game.*row.lasting;
         anyEffect = anyEffect || flag;
         effects = effects * 2 + (flag ? 1 : 0);
     }

@@ -34,24 +34,6 @@ void catchKind(int kind)
 
 }  // namespace
 
-// A draw r of 0..67 gives kind k up to the k-th bound and k + 1 just past it.
-TEST(Release, TheKindFollowsTheSixtyEightWayTableAtEveryBoundary)
-{
-    const auto kindFor = [](int r) {  // from the first seed whose first draw modulo 68 is r
-        std::uint32_t seed = 0;
-        do seedRandom(++seed);
-        while (nextRandom() % 68 != r);
-        resetWorld(seed);
-        return releaseCapsule(50, 60);
-    };
-    EXPECT_EQ(kindFor(0), 1);
-    EXPECT_EQ(std::tie(game.bonusTable[0].x, game.bonusTable[0].y, game.bonusTable[0].kind),
-              std::make_tuple(50, 60, 1));
-    const int lastDrawOfKind[13] = {5, 10, 17, 20, 22, 32, 34, 40, 45, 50, 57, 61, 67};
-    for (int kind = 1; kind <= 13; ++kind) EXPECT_EQ(kindFor(lastDrawOfKind[kind - 1]), kind) << "kind " << kind;
-    for (int kind = 2; kind <= 13; ++kind) EXPECT_EQ(kindFor(lastDrawOfKind[kind - 2] + 1), kind) << "kind " << kind;
-}
-
 // A capsule takes the first free entry; with all of them falling it overwrites nothing.
 TEST(Release, TakesTheFirstFreeEntryAndOverwritesNothingWhenFull)
 {

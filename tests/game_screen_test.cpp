@@ -293,9 +293,9 @@ TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
 // Kinds and widths that have no picture, and empty slots, draw nothing.
 TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
 {
-    game.brickTable[0] = Brick{0, 0, 9, 0};
+    game.brickTable[0] = Brick{0, 0, kBrickKinds + 1, 0};
     game.brickTable[7] = Brick{300, 60, 0, 0};  // an empty slot with a stale place
-    game.bonusTable[0] = FallingBonus{0, 40, 14};
+    game.bonusTable[0] = FallingBonus{0, 40, kCapsuleKinds + 1};
     game.bonusTable[1] = FallingBonus{0, 60, -1};
     game.paddleWidth = 150;  // no paddle picture for this width
     game.paddleX = 240;

@@ -10,6 +10,8 @@
 
 #include "game/ball.h"
 #include "game/bonuses.h"
+#include "game/brick_kinds.h"
+#include "game/capsule_kinds.h"
 #include "game/controls.h"
 #include "game/game_state.h"
 #include "game/random.h"
@@ -36,7 +38,7 @@ int roll(Autopilot& pilot, int n)
     return static_cast<int>((pilot.dice >> 16) % static_cast<std::uint32_t>(n));
 }
 
-bool breakable(int kind) { return kind != kNoBrick && kind != kIndestructibleBrick; }
+bool breakable(int kind) { return brickKindRow(kind).breakable; }
 
 struct Board {
     std::array<Brick, kBrickCount> bricks;  // the bricks on the board, in index order
@@ -74,37 +76,25 @@ bool capsuleCaught(int capsuleX, int capsuleY, int paddleX, int width)
            capsuleY + kCapsuleHeight > kPaddleTop && capsuleY < static_cast<int>(kLossLine);
 }
 
+// Each capsule's own effect is applied to the game as it stands, then the game and the
+// generator are put back: the forecast cannot drift from the effects.
 PaddleForecast forecastPaddle()
 {
     PaddleForecast next{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
-    for (const FallingBonus& capsule : game.bonusTable) {
+    const GameState kept = game;
+    const std::uint32_t generator = currentRandomState();
+    bool changed = false;
+    for (const FallingBonus& capsule : kept.bonusTable) {
         if (capsule.kind == kNoCapsule) continue;
         const int y = capsule.y + kCapsuleFall;
-        if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, game.paddleX, next.width)) continue;
-        switch (capsule.kind) {
-        case kWiderPaddleCapsule:
-            next.width = next.width + 30 > 90 ? 90 : next.width + 30;
-            next.randomBounce = false;
-            break;
-        case kNarrowerPaddleCapsule:
-            next.width = next.width - 30 < 30 ? 30 : next.width - 30;
-            next.randomBounce = false;
-            break;
-        case kFasterBallCapsule: next.ballSpeed = next.ballSpeed * 2 > 8 ? 8 : next.ballSpeed * 2; break;
-        case kSlowerBallCapsule: next.ballSpeed = next.ballSpeed / 2 < 2 ? 2 : next.ballSpeed / 2; break;
-        case kMirroredPaddleCapsule: next.mirror = !next.mirror; break;
-        case kStickyPaddleCapsule:
-        case kArmedPaddleCapsule:
-            next.width = kPaddleStartWidth;
-            next.randomBounce = false;
-            break;
-        case kRandomBounceCapsule:
-            next.width = kPaddleStartWidth;
-            next.randomBounce = !next.randomBounce;
-            break;
-        default: break;
-        }
+        if (y > kCapsuleGone || !capsuleCaught(capsule.x, y, kept.paddleX, game.paddleWidth)) continue;
+        applyBonus(capsule.kind);
+        changed = true;
     }
+    if (!changed) return next;
+    next = PaddleForecast{game.paddleWidth, game.bonusMirror, game.ballSpeed, game.bonusRandomBounce};
+    game = kept;
+    seedRandom(generator);
     return next;
 }
 
@@ -133,7 +123,7 @@ void sweep(Flight& flight, const Board& board)
                 y - kBallRadius > brick.y + kBrickHeight) {
                 continue;
             }
-            if (game.bonusFireBall && brick.kind != kIndestructibleBrick) continue;
+            if (game.bonusFireBall && breakable(brick.kind)) continue;
             const double left = x - kBallRadius - start.vx;
             const double right = x + kBallRadius - start.vx;
             const double top = y - kBallRadius - start.vy;
@@ -316,20 +306,7 @@ double aimCost(const Board& board, double x, double y, double angle)
 // How much the player wants the capsule of a kind, from what it would do now.
 int capsuleWish(const Autopilot& pilot, int kind)
 {
-    if (pilot.habit == CapsuleHabit::Greedy) return 1;
-    switch (kind) {
-    case kWiderPaddleCapsule: return game.paddleWidth < 90 && !game.bonusArmed ? 2 : 0;
-    case kNarrowerPaddleCapsule: return -2;
-    case kFireBallCapsule: return game.bonusFireBall ? -3 : 3;
-    case kRandomDirectionsCapsule: return -1;
-    case kExtraLifeCapsule: return game.livesLeft < kMaxLives ? 3 : 0;
-    case kLostLifeCapsule: return -4;
-    case kStickyPaddleCapsule: return game.bonusSticky || game.bonusArmed ? 0 : 1;
-    case kArmedPaddleCapsule: return 2;
-    case kSecondBallCapsule: return game.bonusFireBall ? -2 : (game.bonusTwoBalls ? 0 : 1);
-    case kRandomBounceCapsule: return game.bonusRandomBounce ? 2 : -2;
-    default: return 0;
-    }
+    return pilot.habit == CapsuleHabit::Greedy ? 1 : capsuleKindRow(kind).wish(game);
 }
 
 // The capsules that will be low enough for the paddle in the tick after the coming one.

@@ -15,6 +15,7 @@ namespace {
 // A capsule's look: its colour and its sign, drawn pixel by pixel ('#' the sign's colour,
 // '+' its second colour), rows of equal length.
 struct CapsuleLook {
+    CapsuleKind kind;
     std::uint32_t body;
     std::uint32_t sign;
     std::uint32_t accent;
@@ -37,21 +38,27 @@ constexpr const char* kTwoBalls[] = {".###..###.", "#####+####", "#####+####", "
 constexpr const char* kBounce[] = {"#.......#", ".#.....#.", "..#...#..", "...#.#...", "#########"};
 
 constexpr std::array<CapsuleLook, kCapsuleKinds> kLooks = {{
-    {0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},     // 1 wider paddle
-    {0xE07A1F, 0xFFFFFF, 0xFFFFFF, kNarrower, 5},  // 2 narrower paddle
-    {0xD8302C, 0xFFFFFF, 0xFFFFFF, kFaster, 5},    // 3 faster ball
-    {0x2E86DE, 0xFFFFFF, 0xFFFFFF, kSlower, 5},    // 4 slower ball
-    {0x9E1B12, 0xFFD23A, 0xFF7A1A, kFire, 6},      // 5 fire ball
-    {0x8A44C8, 0xFFFFFF, 0xFFFFFF, kRandom, 6},    // 6 random directions
-    {0xF06292, 0xFFFFFF, 0xFFFFFF, kLife, 6},      // 7 extra life
-    {0x30343A, 0xF2F2F2, 0xF2F2F2, kDeath, 6},     // 8 lost life
-    {0x14B8C8, 0xFFFFFF, 0xFFFFFF, kMirror, 6},    // 9 mirrored paddle
-    {0xA8D43A, 0x1F5A10, 0x8CD050, kSticky, 6},    // 10 sticky paddle
-    {0x7D8A96, 0xFFFFFF, 0xFF4A3A, kArmed, 5},     // 11 armed paddle
-    {0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},  // 12 second ball
-    {0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},    // 13 random bounce
+    {kWiderPaddleCapsule, 0x2BAE5C, 0xFFFFFF, 0xFFFFFF, kWider, 5},
+    {kNarrowerPaddleCapsule, 0xE07A1F, 0xFFFFFF, 0xFFFFFF, kNarrower, 5},
+    {kFasterBallCapsule, 0xD8302C, 0xFFFFFF, 0xFFFFFF, kFaster, 5},
+    {kSlowerBallCapsule, 0x2E86DE, 0xFFFFFF, 0xFFFFFF, kSlower, 5},
+    {kFireBallCapsule, 0x9E1B12, 0xFFD23A, 0xFF7A1A, kFire, 6},
+    {kRandomDirectionsCapsule, 0x8A44C8, 0xFFFFFF, 0xFFFFFF, kRandom, 6},
+    {kExtraLifeCapsule, 0xF06292, 0xFFFFFF, 0xFFFFFF, kLife, 6},
+    {kLostLifeCapsule, 0x30343A, 0xF2F2F2, 0xF2F2F2, kDeath, 6},
+    {kMirroredPaddleCapsule, 0x14B8C8, 0xFFFFFF, 0xFFFFFF, kMirror, 6},
+    {kStickyPaddleCapsule, 0xA8D43A, 0x1F5A10, 0x8CD050, kSticky, 6},
+    {kArmedPaddleCapsule, 0x7D8A96, 0xFFFFFF, 0xFF4A3A, kArmed, 5},
+    {kSecondBallCapsule, 0xEDEFF5, 0x2F6FD0, 0xEDEFF5, kTwoBalls, 5},
+    {kRandomBounceCapsule, 0xF4C20D, 0x3A2A00, 0x3A2A00, kBounce, 5},
 }};
-static_assert(kLooks.back().rows != nullptr, "a look for every capsule kind");
+constexpr bool looksInKindOrder()
+{
+    for (std::size_t i = 0; i < kLooks.size(); ++i)
+        if (kLooks[i].kind != static_cast<int>(i) + 1 || kLooks[i].rows == nullptr) return false;
+    return true;
+}
+static_assert(looksInKindOrder(), "a look for every capsule kind, in kind order");
 
 }  // namespace
 

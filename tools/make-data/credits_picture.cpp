@@ -16,23 +16,33 @@ namespace {
 constexpr int kWidth = 700;
 constexpr int kHeight = 550;
 
-// What each capsule does, kinds 1 to kCapsuleKinds, in a few words.
-constexpr std::array<const char*, kCapsuleKinds> kCapsuleLines = {
-    "Raquette élargie",
-    "Raquette rétrécie",
-    "Balle plus rapide",
-    "Balle plus lente",
-    "Balle de feu : traverse les tessas",
-    "Directions au hasard",
-    "Une vie en plus",
-    "Une vie en moins",
-    "Raquette inversée (effet miroir)",
-    "Raquette collante : cliquez pour lâcher",
-    "Raquette armée : cliquez pour tirer",
-    "Une seconde balle",
-    "Rebonds imprévisibles sur la raquette",
+// What each capsule does, in a few words, in kind order.
+struct CapsuleLine {
+    CapsuleKind kind;
+    const char* text;
 };
-static_assert(kCapsuleLines.back() != nullptr, "a line for every capsule kind");
+constexpr std::array<CapsuleLine, kCapsuleKinds> kCapsuleLines = {{
+    {kWiderPaddleCapsule, "Raquette élargie"},
+    {kNarrowerPaddleCapsule, "Raquette rétrécie"},
+    {kFasterBallCapsule, "Balle plus rapide"},
+    {kSlowerBallCapsule, "Balle plus lente"},
+    {kFireBallCapsule, "Balle de feu : traverse les tessas"},
+    {kRandomDirectionsCapsule, "Directions au hasard"},
+    {kExtraLifeCapsule, "Une vie en plus"},
+    {kLostLifeCapsule, "Une vie en moins"},
+    {kMirroredPaddleCapsule, "Raquette inversée (effet miroir)"},
+    {kStickyPaddleCapsule, "Raquette collante : cliquez pour lâcher"},
+    {kArmedPaddleCapsule, "Raquette armée : cliquez pour tirer"},
+    {kSecondBallCapsule, "Une seconde balle"},
+    {kRandomBounceCapsule, "Rebonds imprévisibles sur la raquette"},
+}};
+constexpr bool capsuleLinesInKindOrder()
+{
+    for (std::size_t i = 0; i < kCapsuleLines.size(); ++i)
+        if (kCapsuleLines[i].kind != static_cast<int>(i) + 1 || kCapsuleLines[i].text == nullptr) return false;
+    return true;
+}
+static_assert(capsuleLinesInKindOrder(), "a line for every capsule kind, in kind order");
 
 // The controls: the key or gesture, then what it does.
 constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
@@ -89,14 +99,14 @@ SDL_Surface* drawCreditsBackground()
         y += 22;
     }
 
-    // Right column: the thirteen capsules, each shown at twice its size.
+    // Right column: the capsules, each shown at twice its size.
     const int rightX = 340;
     const int rightWidth = 334;
     heading(picture, rightX, 112, rightWidth, "Les capsules");
     y = 152;
     for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
         stampPicture(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
-        drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)], 17, 700, ink);
+        drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)].text, 17, 700, ink);
         y += 25;
     }
 

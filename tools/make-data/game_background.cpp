@@ -4,6 +4,7 @@
 #include "tools/make-data/game_background.h"
 
 #include "game/game_state.h"
+#include "screens/side_panel_layout.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -75,10 +76,11 @@ void paintPanel(SDL_Surface* picture)
     paintRule(picture, 512, 680, 189, faded(ink, 0.30f));
     // The tray where the spare balls rest and the slots of the running bonuses.
     paintPlaque(picture, 514, 266, 690, 287, 10, hexColour(0xE2D4B4), 2, true);
-    const int slots[4] = {520, 560, 600, 640};
-    for (const int x : slots)
-        paintPlaque(picture, static_cast<float>(x) - 4, 326, static_cast<float>(x) + 24, 344, 5, hexColour(0xE2D4B4), 2,
-                    true);
+    for (int slot = 0; slot < kEffectMarkSlotCount; ++slot) {
+        const float x = static_cast<float>(effectMarkX(slot));
+        paintPlaque(picture, x - 4, kEffectMarkY - 4, x + kCapsuleWidth + 4, kEffectMarkY + kCapsuleHeight + 4, 5,
+                    hexColour(0xE2D4B4), 2, true);
+    }
     // The level's code on a card of its own.
     paintPlaque(picture, 502, 355, 690, 411, 6, hexColour(0xFBF6EA), 2, false);
 
