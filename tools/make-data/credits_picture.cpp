@@ -4,6 +4,8 @@
 #include "tools/make-data/credits_picture.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 
 #include "game/game_state.h"
 #include "tools/make-data/bricks.h"
@@ -79,42 +81,63 @@ SDL_Surface* drawCreditsBackground()
     paintRosette(picture, 522, 48, 8, 2);
     drawLabel(picture, kWidth / 2, 84, "Aide et crédits", 20, 700, faded(ink, 0.8f), Align::Centre);
 
-    // Left column: how to play, then the bricks.
+    // Left column: how to play, then the bricks. Every text is measured against its column:
+    // the left one ends where the capsules' pictures begin.
+    LayoutFaults faults = creditsRowFaults(static_cast<int>(kControls.size()), kCapsuleKinds);
     const int leftX = 26;
     const int leftWidth = 300;
+    const int rightX = 340;
+    const int rightWidth = 334;
+    const int leftEnd = rightX + 8;
+    const int rightEnd = kWidth - 10;
+    const auto fits = [&](const char* text, int height, int weight, int x, Align align, int low, int high) {
+        const int width = labelWidth(text, height, weight);
+        const int from = align == Align::Left ? x : align == Align::Right ? x - width : x - width / 2;
+        checkSpan(faults, "credits.bmp", std::string("the line \"") + text + "\"", from, from + width, low, high,
+                  "its column");
+    };
     heading(picture, leftX, 112, leftWidth, "Commandes");
-    int y = 152;
-    for (const auto& control : kControls) {
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const int y = rowTop(kControlRows, static_cast<int>(i));
+        const auto& control = kControls[i];
+        fits(control[0], 17, 1000, leftX + 112, Align::Right, leftX, leftX + 112);
+        fits(control[1], 18, 700, leftX + 120, Align::Left, leftX + 120, leftEnd);
         drawLabel(picture, leftX + 112, y + 1, control[0], 17, 1000, hexColour(0x7A2E18), Align::Right);
         drawLabel(picture, leftX + 120, y, control[1], 18, 700, ink);
-        y += 21;
     }
-    heading(picture, leftX, 344, leftWidth, "Les tessas");
-    const int brickKinds[4] = {3, 6, 7, 8};
-    const char* brickLines[4] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
-    y = 384;
-    for (int i = 0; i < 4; ++i) {
+    const int controlLines = static_cast<int>(kControls.size());
+    heading(picture, leftX, bricksHeadingTop(controlLines), leftWidth, "Les tessas");
+    const int brickKinds[kBrickLines] = {3, 6, 7, 8};
+    const char* brickLines[kBrickLines] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
+    for (int i = 0; i < kBrickLines; ++i) {
+        const int y = rowTop(brickRows(controlLines), i);
+        fits(brickLines[i], 18, 700, leftX + 62, Align::Left, leftX + 62, leftEnd);
         stampPicture(picture, drawBrick(brickKinds[i]), leftX + 12, y);
         drawLabel(picture, leftX + 62, y, brickLines[i], 18, 700, ink);
-        y += 22;
     }
 
     // Right column: the capsules, each shown at twice its size.
-    const int rightX = 340;
-    const int rightWidth = 334;
     heading(picture, rightX, 112, rightWidth, "Les capsules");
-    y = 152;
     for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
+        const int y = rowTop(kCapsuleRows, kind - 1);
+        const char* line = kCapsuleLines[static_cast<std::size_t>(kind - 1)].text;
+        fits(line, 17, 700, rightX + 58, Align::Left, rightX + 58, rightEnd);
         stampPicture(picture, drawCapsule(kind, 2), rightX + 8, y - 1);
-        drawLabel(picture, rightX + 58, y, kCapsuleLines[static_cast<std::size_t>(kind - 1)].text, 17, 700, ink);
-        y += 25;
+        drawLabel(picture, rightX + 58, y, line, 17, 700, ink);
     }
 
-    // The credits at the foot.
-    paintMeander(picture, 26, kWidth - 26, 476, hexColour(kTeal));
-    drawLabel(picture, kWidth / 2, 504, "Tessaron, un jeu de l'équipe Tessaron", 19, 1000, ink, Align::Centre);
-    // How the window is left, in one small line at its foot.
-    drawLabel(picture, kWidth / 2, 526, "Échap, Entrée, Espace, un clic ou B : retour au menu", 13, 700,
-              faded(ink, 0.8f), Align::Centre);
+    // The credits at the foot, and how the window is left, in one small line under them.
+    const char* credits = "Tessaron, un jeu de l'équipe Tessaron";
+    const char* leaving = "Échap, Entrée, Espace, un clic ou B : retour au menu";
+    fits(credits, 19, 1000, kWidth / 2, Align::Centre, 10, rightEnd);
+    fits(leaving, 13, 700, kWidth / 2, Align::Centre, 10, rightEnd);
+    paintMeander(picture, 26, kWidth - 26, kCreditsFootTop, hexColour(kTeal));
+    drawLabel(picture, kWidth / 2, 504, credits, 19, 1000, ink, Align::Centre);
+    drawLabel(picture, kWidth / 2, 526, leaving, 13, 700, faded(ink, 0.8f), Align::Centre);
+    if (!faults.text.empty()) {
+        std::fprintf(stderr, "make-data: a picture's contents leave their box:\n%s", faults.text.c_str());
+        SDL_FreeSurface(picture);
+        return nullptr;
+    }
     return picture;
 }

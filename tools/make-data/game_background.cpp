@@ -3,6 +3,9 @@
 // The game screen's background: the playfield of dark tesserae and the light side panel.
 #include "tools/make-data/game_background.h"
 
+#include <cstdio>
+#include <string>
+
 #include "game/game_state.h"
 #include "screens/side_panel_layout.h"
 #include "tools/make-data/drawing.h"
@@ -54,8 +57,10 @@ void paintPilaster(SDL_Surface* picture)
     }
 }
 
-void paintPanel(SDL_Surface* picture)
+// Paints the side panel; returns what would overflow it.
+LayoutFaults paintPanel(SDL_Surface* picture)
 {
+    LayoutFaults faults = effectSlotFaults(kEffectMarkSlotCount);
     paintMarble(picture, kPanelLeft, 0, kWidth, kHeight, 4242);
     // Bands of tesserae along the top and the foot only: the panel's longest lines run on
     // to the window's right edge.
@@ -89,12 +94,17 @@ void paintPanel(SDL_Surface* picture)
     const Colour hint = faded(ink, 0.85f);
     const char* lines[] = {"Clic, Espace : lancer, tirer", "Flèches : raquette", "Autre touche : pause",
                            "F12 : rendre les balles", "Échap : quitter la partie"};
-    int y = 431;
-    for (const char* line : lines) {
-        drawLabel(picture, 596, y, line, 16, 700, hint, Align::Centre);
-        y += 18;
+    constexpr RowStack kHintRows{431, 18, 16};
+    const int lineCount = static_cast<int>(sizeof lines / sizeof lines[0]);
+    checkRows(faults, "fond.bmp", "key lines", kHintRows, lineCount, 529, "the space above the rosette");
+    for (int i = 0; i < lineCount; ++i) {
+        const int width = labelWidth(lines[i], 16, 700);
+        checkSpan(faults, "fond.bmp", std::string("the line \"") + lines[i] + "\"", 596 - width / 2,
+                  596 - width / 2 + width, 512, 680, "the panel's rules");
+        drawLabel(picture, 596, rowTop(kHintRows, i), lines[i], 16, 700, hint, Align::Centre);
     }
     paintRosette(picture, 596, 534, 5.0f, 3);
+    return faults;
 }
 
 }  // namespace
@@ -106,6 +116,11 @@ SDL_Surface* drawGameBackground()
     paintPlayfield(picture, 0, 0, kFieldRight, kHeight);
     shadeFieldEdges(picture);
     paintPilaster(picture);
-    paintPanel(picture);
+    const LayoutFaults faults = paintPanel(picture);
+    if (!faults.text.empty()) {
+        std::fprintf(stderr, "make-data: a picture's contents leave their box:\n%s", faults.text.c_str());
+        SDL_FreeSurface(picture);
+        return nullptr;
+    }
     return picture;
 }
