@@ -95,19 +95,20 @@ TEST_F(Flow, EachStepSlidesToItsScreenAndSetsItsFlags)
     // clock; then the frames presented, the screen shown, and after it the level, its intro, the final picture, the
     // end screen and whether the run is won.
     using Flags = std::array<int, 5>;
+    constexpr int L = kLevelCount;
     const std::tuple<const char*, int, int, int, int, Event, int, SDL_Color, Flags> cases[] = {
         {"last ball lost", 1, 0, 0, 0, Loss, 150, kLostBackgroundColour, {1, 0, 0, 1, 0}},
         {"loss in one frame", 1, 0, 0, 2000, Loss, 1, kGameBackgroundColour, {1, 0, 0, 1, 0}},
         {"level 1 cleared", 1, 0, 0, 100, Cleared, 12, kLevelBackgroundColour, {2, 1, 0, 0, 1}},
-        {"level 24 cleared", 24, 0, 0, 0, Cleared, 300, kLevelBackgroundColour, {25, 1, 0, 0, 1}},
-        {"last level cleared", 25, 0, 0, 0, Cleared, 150, kFinishedBackgroundColour, {26, 0, 1, 0, 1}},
-        {"won run ends", 26, 1, 0, 0, Won, 150, kLostBackgroundColour, {26, 0, 0, 1, 1}},
-        {"won run in one frame", 26, 1, 0, 2000, Won, 1, kFinishedBackgroundColour, {26, 0, 0, 1, 1}},
+        {"level before the last cleared", L - 1, 0, 0, 0, Cleared, 300, kLevelBackgroundColour, {L, 1, 0, 0, 1}},
+        {"last level cleared", L, 0, 0, 0, Cleared, 150, kFinishedBackgroundColour, {L + 1, 0, 1, 0, 1}},
+        {"won run ends", L + 1, 1, 0, 0, Won, 150, kLostBackgroundColour, {L + 1, 0, 0, 1, 1}},
+        {"won run in one frame", L + 1, 1, 0, 2000, Won, 1, kFinishedBackgroundColour, {L + 1, 0, 0, 1, 1}},
         {"next level rises", 3, 0, 1, 7, Next, 301, kGameBackgroundColour, {3, 0, 0, 0, 1}},
     };
     for (const auto& [what, level, victoryShown, introShown, clockStepMs, event, presents, shown, after] : cases) {
         SCOPED_TRACE(what);
-        playAtLevel(level == 26 ? 25 : level);
+        playAtLevel(level == L + 1 ? L : level);
         game.currentLevel = level;
         game.victoryShown = victoryShown;
         game.levelIntroShown = introShown;
@@ -238,7 +239,7 @@ TEST_F(Flow, LevelCompleteShowsEachIntroSetAndTheLastPlaysTheMusic)
         EXPECT_TRUE(fake.loops.empty());
     }
     for (const int sound : {1, 0}) {
-        playAtLevel(25);
+        playAtLevel(kLevelCount);
         game.soundEnabled = sound;
         levelComplete();
         ASSERT_EQ(fake.loops.size(), static_cast<std::size_t>(sound));

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "game/game_state.h"
 #include "game/level_codes.h"
 
 TEST(LevelCodes, EachOfTwentyFiveCodesSelectsItsLevelOnAnExactMatch)
@@ -13,7 +14,7 @@ TEST(LevelCodes, EachOfTwentyFiveCodesSelectsItsLevelOnAnExactMatch)
     fillLevelCodes();
     EXPECT_STREQ(levelCodes[0].data(), "");
     std::set<std::string> seen;
-    for (int level = 1; level <= 25; ++level) {
+    for (int level = 1; level <= kLevelCount; ++level) {
         const std::string code = levelCodes[static_cast<std::size_t>(level)].data();
         ASSERT_EQ(code.size(), 6u) << level;
         for (const char c : code) EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) << code;

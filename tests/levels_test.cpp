@@ -105,7 +105,7 @@ TEST(Levels, PlacementHelpersFillTheNextEntriesInOrder)
 // Any other number lays a 12 x 12 random board from y 100 over a cleared table.
 TEST(Levels, NumbersOutsideOneToTwentyFiveGetTheRandomBoard)
 {
-    for (const int level : {0, 26}) {
+    for (const int level : {0, kLevelCount + 1}) {
         seedRandom(77);
         std::array<int, 144> draws{};
         for (int& kind : draws) kind = nextRandom() % 8 + 1;

@@ -64,7 +64,7 @@ TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
         {7, nullptr, levelCodes[7].data(), 7},
         {2, levelCodes[22].data(), levelCodes[2].data(), 22},
         {2, "no such code", levelCodes[2].data(), 1},
-        {26, nullptr, "", 1},
+        {kLevelCount + 1, nullptr, "", 1},
         {0, nullptr, "", 1},
         {-3, nullptr, "", 1}};
     for (const auto& [level, typed, opening, chosen] : cases) {

@@ -9,13 +9,15 @@ lab="$1/tessaron-lab"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-for n in $(seq 1 25) "26 --seed 9"; do
+levels=$("$lab" codes | wc -l)   # one code a level
+beyond=$((levels + 1))
+for n in $(seq 1 "$levels") "$beyond --seed 9"; do
   "$lab" level $n >"$work/level" || fail "level $n: status $?"
   ! grep -vqE '^[0-9]+ -?[0-9]+ -?[0-9]+ [1-8] [0-5]$' "$work/level" || fail "level $n: $(grep -vE '^[0-9]+ -?[0-9]+ -?[0-9]+ [1-8] [0-5]$' "$work/level" | head -n 1)"
 done
-# Any number outside 1..25 is the random board, the same for the same seed (1 by default).
-[ "$("$lab" level 26 --seed 9)" = "$("$lab" level -5 --seed 9)" ] || fail "levels 26 and -5 differ for seed 9"
-[ "$("$lab" level 26 --seed 9)" != "$("$lab" level 26 --seed 10)" ] || fail "seeds 9 and 10 give the same board"
+# Any number outside the levels is the random board, the same for the same seed (1 by default).
+[ "$("$lab" level $beyond --seed 9)" = "$("$lab" level -5 --seed 9)" ] || fail "levels $beyond and -5 differ for seed 9"
+[ "$("$lab" level $beyond --seed 9)" != "$("$lab" level $beyond --seed 10)" ] || fail "seeds 9 and 10 give the same board"
 [ "$("$lab" level 0)" = "$("$lab" level 0 --seed 1)" ] || fail "the default seed is not 1"
 for args in "" "x" "3x" "3 --seed" "3 --seed -1" "3 --seed 4294967296" "3 --speed 2" "99999999999"; do
   status=0; "$lab" level $args >/dev/null 2>&1 || status=$?
