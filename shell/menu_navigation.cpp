@@ -66,3 +66,34 @@ bool closesCredits(const SDL_Event& event, bool gamepadOn)
     default: return false;
     }
 }
+
+QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn)
+{
+    const QuestionButton other = focus == QuestionButton::Yes ? QuestionButton::No : QuestionButton::Yes;
+    if (event.type == SDL_CONTROLLERBUTTONDOWN && gamepadOn) {
+        switch (event.cbutton.button) {
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: focus = other; return QuestionButton::None;
+        case SDL_CONTROLLER_BUTTON_A: return focus;
+        case SDL_CONTROLLER_BUTTON_B: return QuestionButton::No;
+        default: return QuestionButton::None;
+        }
+    }
+    if (event.type != SDL_KEYDOWN) return QuestionButton::None;
+    const SDL_Keycode key = event.key.keysym.sym;
+    if (key == SDLK_TAB || key == SDLK_LEFT || key == SDLK_RIGHT) {
+        focus = other;
+        return QuestionButton::None;
+    }
+    // A key held since it opened the question (Escape, F12) or answered the last one answers nothing.
+    if (event.key.repeat != 0) return QuestionButton::None;
+    switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE: return focus;
+    case SDLK_o: return QuestionButton::Yes;
+    case SDLK_n:
+    case SDLK_ESCAPE: return QuestionButton::No;
+    default: return QuestionButton::None;
+    }
+}

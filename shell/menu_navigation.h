@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The menu and the help window without a mouse: which key or gamepad button moves the menu's
-// lit button, presses it or quits, and which ones close the help and credits window.
+// The menu, the help window and the questions without a mouse: which key or gamepad button
+// moves the menu's lit button, presses it or quits, which ones close the help and credits
+// window, and how a Yes/No question's focus moves and answers.
 #pragma once
 #include <SDL_events.h>
 
@@ -29,3 +30,13 @@ MenuButtonId steppedMenuButton(MenuButtonId lit, MenuCommand command);
 // Whether an event closes the help and credits window: Escape, Return, Space (not repeats),
 // a left click's release, or the gamepad's A, B or Back (when `gamepadOn`).
 bool closesCredits(const SDL_Event& event, bool gamepadOn);
+
+// A Yes/No question's buttons: the one with the focus, or the answer given.
+enum class QuestionButton { None, Yes, No };
+
+// A key or gamepad button in a question whose focus is on `focus` (Yes or No): Tab, Shift+Tab,
+// Left, Right and the d-pad's left and right move the focus to the other button; Return, the
+// keypad's Enter, Space and A press the focused one; Escape, "n" and B answer No, "o" answers
+// Yes; a held key's repeats answer nothing. Returns the answer given (None while the question
+// stays open).
+QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn);

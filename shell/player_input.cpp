@@ -43,6 +43,7 @@ InputAction buttonAction(PaddleSteering& steering, std::uint8_t button, bool dow
     case SDL_CONTROLLER_BUTTON_B: return InputAction::Cancel;
     case SDL_CONTROLLER_BUTTON_START: return InputAction::Pause;
     case SDL_CONTROLLER_BUTTON_BACK: return InputAction::Quit;
+    case SDL_CONTROLLER_BUTTON_Y: return InputAction::GiveUp;
     default: return InputAction::Steered;
     }
 }

@@ -41,6 +41,7 @@ enum class InputAction {
     Cancel,   // the gamepad's B: "Non"
     Pause,    // the gamepad's Start: the pause key
     Quit,     // the gamepad's Back: the Escape key
+    GiveUp,   // the gamepad's Y: the F12 key
 };
 
 // The open gamepads, hot-plugged.

@@ -180,6 +180,7 @@ bool gameInput(const SDL_Event& event)
     case InputAction::Confirm: gameWindowLeftButton(); break;
     case InputAction::Pause: gameWindowKey(kKeyPause); break;
     case InputAction::Quit: gameWindowKey(kKeyEscape); break;
+    case InputAction::GiveUp: gameWindowKey(kKeyF12); break;
     default: break;
     }
     return true;

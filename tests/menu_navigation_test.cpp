@@ -69,4 +69,37 @@ TEST(MenuKeys, TheHighlightGoesRoundTheFiveButtons)
     for (const auto& [from, command, to] : table) EXPECT_EQ(steppedMenuButton(from, command), to) << from;
 }
 
+// The question's focus starts on "Oui": each key or button from each focus, the focus after it
+// and the answer it gives.
+TEST(QuestionKeys, TheFocusMovesAndTheKeysAnswer)
+{
+    using Q = QuestionButton;
+    const std::tuple<SDL_Event, Q, Q, Q> table[] = {
+        {event(SDL_KEYDOWN, SDLK_RETURN), Q::Yes, Q::Yes, Q::Yes},
+        {event(SDL_KEYDOWN, SDLK_TAB), Q::Yes, Q::No, Q::None},
+        {event(SDL_KEYDOWN, SDLK_RIGHT), Q::Yes, Q::No, Q::None},
+        {event(SDL_KEYDOWN, SDLK_LEFT, 0, 1), Q::No, Q::Yes, Q::None},
+        {event(SDL_KEYDOWN, SDLK_TAB, KMOD_LSHIFT), Q::No, Q::Yes, Q::None},
+        {event(SDL_KEYDOWN, SDLK_SPACE), Q::No, Q::No, Q::No},
+        {event(SDL_KEYDOWN, SDLK_KP_ENTER), Q::No, Q::No, Q::No},
+        {event(SDL_KEYDOWN, SDLK_RETURN, 0, 1), Q::Yes, Q::Yes, Q::None},
+        {event(SDL_KEYDOWN, SDLK_ESCAPE), Q::Yes, Q::Yes, Q::No},
+        {event(SDL_KEYDOWN, SDLK_ESCAPE, 0, 1), Q::Yes, Q::Yes, Q::None},
+        {event(SDL_KEYDOWN, SDLK_n), Q::Yes, Q::Yes, Q::No},
+        {event(SDL_KEYDOWN, SDLK_o), Q::No, Q::No, Q::Yes},
+        {event(SDL_KEYDOWN, SDLK_p), Q::Yes, Q::Yes, Q::None},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_DPAD_RIGHT), Q::Yes, Q::No, Q::None},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A), Q::No, Q::No, Q::No},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_B), Q::Yes, Q::Yes, Q::No},
+    };
+    for (const auto& [e, from, focus, answer] : table) {
+        Q moved = from;
+        EXPECT_EQ(questionKey(e, moved, true), answer) << e.type << " " << e.key.keysym.sym;
+        EXPECT_EQ(moved, focus) << e.type << " " << e.key.keysym.sym;
+        Q off = from;
+        const bool untouched = questionKey(e, off, false) == Q::None && off == from;
+        EXPECT_TRUE(untouched || e.type != SDL_CONTROLLERBUTTONDOWN) << "a switched-off gamepad";
+    }
+}
+
 }  // namespace
