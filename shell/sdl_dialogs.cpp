@@ -17,9 +17,11 @@
 #include "game/replay_player.h"
 #include "screens/fonts.h"
 #include "screens/translation.h"
+#include "shell/menu_navigation.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_windows.h"
+#include "shell/settings_file.h"
 #include "shell/text_dialogs.h"
 
 namespace {
@@ -38,6 +40,7 @@ constexpr std::uint32_t kButtonFace = 0xFFE1E1E1;
 constexpr std::uint32_t kButtonHover = 0xFFE5F1FB;
 constexpr std::uint32_t kButtonHoverEdge = 0xFF0078D7;
 constexpr std::uint32_t kInfoBlue = 0xFF2D6FD2;
+constexpr std::uint32_t kInk32 = 0xFF000000;
 
 // Dialog units to pixels for the dialogs' small font.
 constexpr int kUnitX100 = 175;  // 1.75 pixels a horizontal unit
@@ -76,6 +79,20 @@ void drawButton(SDL_Surface* surface, SDL_Rect rect, const char* label, bool isD
     const int width = textWidth(font, label, length);
     drawText(surface, font, rect.x + (rect.w - width) / 2, rect.y + (rect.h - font.cellHeight) / 2, label, length,
              kInk);
+}
+
+// The keyboard's focus on a control: a dotted frame just inside it.
+void drawFocusMark(SDL_Surface* surface, SDL_Rect rect)
+{
+    const SDL_Rect inner{rect.x + 3, rect.y + 3, rect.w - 6, rect.h - 6};
+    for (int x = inner.x; x < inner.x + inner.w; x += 2) {
+        fill(surface, SDL_Rect{x, inner.y, 1, 1}, kInk32);
+        fill(surface, SDL_Rect{x, inner.y + inner.h - 1, 1, 1}, kInk32);
+    }
+    for (int y = inner.y; y < inner.y + inner.h; y += 2) {
+        fill(surface, SDL_Rect{inner.x, y, 1, 1}, kInk32);
+        fill(surface, SDL_Rect{inner.x + inner.w - 1, y, 1, 1}, kInk32);
+    }
 }
 
 SDL_Point mousePoint(const SDL_Event& event)
@@ -219,6 +236,7 @@ struct TextDialogWindow {
     SDL_Rect fieldRect{};
     SDL_Rect okRect{};
     bool okHovered = false;
+    bool okFocused = false;  // Tab moved the keyboard's focus from the field to OK
     bool selecting = false;  // the left button went down in the field and is held
 };
 
@@ -280,10 +298,11 @@ void paintTextDialog(void* context)
     }
     drawText(surface, font, x, y, field.text.data(), field.length, kInk);
     const int caretX = x + fieldPrefixWidth(font, field, field.caret);
-    fill(surface, SDL_Rect{caretX, y + 1, 1, font.cellHeight - 2}, 0xFF000000);
+    if (!dialog.okFocused) fill(surface, SDL_Rect{caretX, y + 1, 1, font.cellHeight - 2}, 0xFF000000);
     SDL_SetClipRect(surface, nullptr);
 
     drawButton(surface, dialog.okRect, "OK", true, dialog.okHovered, font);
+    if (dialog.okFocused) drawFocusMark(surface, dialog.okRect);
     showWindowPicture(dialog.window);
 }
 
@@ -329,8 +348,19 @@ void textDialogEvent(const SDL_Event& event, void* context)
 {
     TextDialogWindow& dialog = *static_cast<TextDialogWindow*>(context);
     switch (event.type) {
-    case SDL_TEXTINPUT: typeIntoField(dialog.field, event.text.text); break;
-    case SDL_KEYDOWN: textDialogKey(dialog.field, event.key.keysym); break;
+    case SDL_TEXTINPUT:
+        if (!dialog.okFocused) typeIntoField(dialog.field, event.text.text);
+        break;
+    case SDL_KEYDOWN: {
+        // Tab moves the focus between the field and OK; on OK, Return and Space press it.
+        const SDL_Keycode key = event.key.keysym.sym;
+        if (key == SDLK_TAB) dialog.okFocused = !dialog.okFocused;
+        if (!dialog.okFocused) textDialogKey(dialog.field, event.key.keysym);
+        if (dialog.okFocused && (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_SPACE)) {
+            confirmTextField(dialog.field);
+        }
+        break;
+    }
     case SDL_CONTROLLERBUTTONDOWN:
         if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) confirmTextField(dialog.field);  // A is OK
         break;
@@ -344,6 +374,7 @@ void textDialogEvent(const SDL_Event& event, void* context)
         const SDL_Point point = mousePoint(event);
         if (event.button.button != SDL_BUTTON_LEFT || !inside(dialog.fieldRect, point.x, point.y)) break;
         dialog.selecting = true;
+        dialog.okFocused = false;  // a click in the field gives it the focus
         placeCaret(dialog.field, caretIndexAt(dialog, point.x), (SDL_GetModState() & KMOD_SHIFT) != 0);
         break;
     }
@@ -369,8 +400,9 @@ struct QuestionWindow {
     std::string text;  // in the player's language, Windows-1252
     SDL_Rect yesRect{};
     SDL_Rect noRect{};
-    int hovered = 0;  // 1 Yes, 2 No
-    int answer = 0;   // 0 while open, 1 Yes, 2 No
+    int hovered = 0;                             // 1 Yes, 2 No
+    int answer = 0;                              // 0 while open, 1 Yes, 2 No
+    QuestionButton focus = QuestionButton::Yes;  // the button Return presses: "Oui", the default, at first
 };
 
 void paintQuestion(void* context)
@@ -397,23 +429,18 @@ void paintQuestion(void* context)
              kInk);
     drawButton(surface, question.yesRect, drawnText("Oui").c_str(), true, question.hovered == 1, font);
     drawButton(surface, question.noRect, drawnText("Non").c_str(), false, question.hovered == 2, font);
+    drawFocusMark(surface, question.focus == QuestionButton::Yes ? question.yesRect : question.noRect);
     showWindowPicture(question.window);
 }
 
 void questionEvent(const SDL_Event& event, void* context)
 {
     QuestionWindow& question = *static_cast<QuestionWindow*>(context);
+    // Tab, Left and Right move the focus; Return and Space press it, Escape and n answer "Non",
+    // o "Oui"; the gamepad's d-pad moves it, A presses it, B answers "Non".
+    const QuestionButton given = questionKey(event, question.focus, playerSettings.values.gamepad);
+    if (given != QuestionButton::None) question.answer = given == QuestionButton::Yes ? 1 : 2;
     switch (event.type) {
-    case SDL_KEYDOWN: {
-        const SDL_Keycode key = event.key.keysym.sym;
-        if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_o) question.answer = 1;
-        if (key == SDLK_n) question.answer = 2;
-        break;
-    }
-    case SDL_CONTROLLERBUTTONDOWN:  // the gamepad's A is "Oui", its B "Non"
-        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A) question.answer = 1;
-        if (event.cbutton.button == SDL_CONTROLLER_BUTTON_B) question.answer = 2;
-        break;
     case SDL_MOUSEMOTION: {
         const SDL_Point point = mousePoint(event);
         question.hovered = inside(question.yesRect, point.x, point.y)  ? 1
@@ -428,7 +455,7 @@ void questionEvent(const SDL_Event& event, void* context)
         if (inside(question.noRect, point.x, point.y)) question.answer = 2;
         break;
     }
-    default: break;  // a Yes/No question has no close box and no Cancel: only its buttons answer
+    default: break;  // a Yes/No question has no close box: only its buttons and keys answer
     }
 }
 
