@@ -97,3 +97,21 @@ QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool g
     default: return QuestionButton::None;
     }
 }
+
+WatchCommand watchCommandOf(const SDL_Event& event, bool ended, bool gamepadOn)
+{
+    if (event.type == SDL_MOUSEBUTTONDOWN) return ended ? WatchCommand::Leave : WatchCommand::None;
+    if (event.type == SDL_KEYDOWN) {
+        if (ended || event.key.keysym.sym == SDLK_ESCAPE) return WatchCommand::Leave;
+        const bool fresh = event.key.repeat == 0;
+        return event.key.keysym.sym == SDLK_TAB && fresh ? WatchCommand::SwitchSpeed : WatchCommand::None;
+    }
+    if (event.type != SDL_CONTROLLERBUTTONDOWN || !gamepadOn) return WatchCommand::None;
+    switch (event.cbutton.button) {
+    case SDL_CONTROLLER_BUTTON_B:
+    case SDL_CONTROLLER_BUTTON_BACK: return WatchCommand::Leave;
+    case SDL_CONTROLLER_BUTTON_X:
+    case SDL_CONTROLLER_BUTTON_Y: return ended ? WatchCommand::Leave : WatchCommand::SwitchSpeed;
+    default: return ended ? WatchCommand::Leave : WatchCommand::None;
+    }
+}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The menu, the help window and the questions without a mouse: which key or gamepad button
+// The menu, the help window, the questions and the replay viewer without a mouse: which key or gamepad button
 // moves the menu's lit button, presses it or quits, which ones close the help and credits
 // window, and how a Yes/No question's focus moves and answers.
 #pragma once
@@ -40,3 +40,11 @@ enum class QuestionButton { None, Yes, No };
 // Yes; a held key's repeats answer nothing. Returns the answer given (None while the question
 // stays open).
 QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn);
+
+// What the replay viewer does with an event.
+enum class WatchCommand { None, Leave, SwitchSpeed };
+
+// The replay viewer's reading of an event: Escape, and the gamepad's B or Back (when
+// `gamepadOn`), leave; Tab, X or Y switch between the recorded pace and the fast one (not a
+// key's repeat); once the replay has `ended`, any key, click or gamepad button leaves.
+WatchCommand watchCommandOf(const SDL_Event& event, bool ended, bool gamepadOn);

@@ -9,10 +9,12 @@
 #include "game/replay_player.h"
 #include "screens/game_screen.h"
 #include "screens/translation.h"
+#include "shell/menu_navigation.h"
 #include "shell/replay_file.h"
 #include "shell/score_file.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_windows.h"
+#include "shell/settings_file.h"
 
 namespace {
 
@@ -35,16 +37,21 @@ std::uint64_t dueTime(const ReplayEvent& next)
     return 0;
 }
 
-// The watcher's input: Escape stops, Tab toggles the speed; once the replay has ended any key
-// or click leaves its final screen. Closing the window leaves too.
+// The watcher's input (watchCommandOf): Escape, B or Back stop, Tab, X or Y toggle the speed;
+// once the replay has ended any key, click or button leaves its final screen. Closing the
+// window leaves too. Gamepads plugged in or out are opened or closed here.
 void watcherEvent(const SDL_Event& event)
 {
     const bool closing = event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
-    const bool escape = event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE;
-    if (closing || escape || (watch.ended && (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN))) {
+    const bool padOn = playerSettings.values.gamepad;
+    if (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED) {
+        takeInputEvent(windows.input, event, playerSettings.values);
+    }
+    const WatchCommand command = watchCommandOf(event, watch.ended, padOn);
+    if (closing || command == WatchCommand::Leave) {
         watch.leave = true;
         stopReplay();
-    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_TAB && event.key.repeat == 0) {
+    } else if (command == WatchCommand::SwitchSpeed) {
         watch.speed = watch.speed == 1 ? kFastSpeed : 1;
     } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         repaintWindowWithId(event.window.windowID);

@@ -102,4 +102,26 @@ TEST(QuestionKeys, TheFocusMovesAndTheKeysAnswer)
     }
 }
 
+// The replay viewer: each key or button while the replay plays, and once it has ended.
+TEST(WatchKeys, TheViewerLeavesAndSwitchesItsSpeedByKeyOrGamepad)
+{
+    using W = WatchCommand;
+    const std::tuple<SDL_Event, W, W> table[] = {
+        {event(SDL_KEYDOWN, SDLK_ESCAPE), W::Leave, W::Leave},
+        {event(SDL_KEYDOWN, SDLK_TAB), W::SwitchSpeed, W::Leave},
+        {event(SDL_KEYDOWN, SDLK_TAB, 0, 1), W::None, W::Leave},
+        {event(SDL_KEYDOWN, SDLK_p), W::None, W::Leave},
+        {event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), W::None, W::Leave},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_B), W::Leave, W::Leave},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_BACK), W::Leave, W::Leave},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_X), W::SwitchSpeed, W::Leave},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_Y), W::SwitchSpeed, W::Leave},
+        {event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A), W::None, W::Leave},
+    };
+    for (const auto& [e, playing, ended] : table) {
+        EXPECT_TRUE(watchCommandOf(e, false, true) == playing && watchCommandOf(e, true, true) == ended) << e.type;
+        EXPECT_TRUE(e.type != SDL_CONTROLLERBUTTONDOWN || watchCommandOf(e, true, false) == W::None) << "pad off";
+    }
+}
+
 }  // namespace
