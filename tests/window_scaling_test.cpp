@@ -223,8 +223,6 @@ TEST(ResizedGameWindow, FillsTheWindowKeepingItsShapeAndThePointerFollows)
                 EXPECT_TRUE(read.x == x && read.y == y)
                     << window.width << "x" << window.height << " at " << x << "," << y;
             }
-        const Point left = picturePoint(Point{place.x - 1, place.y + place.height / 2}, place);
-        EXPECT_LT(left.x, 0) << window.width;
     }
 }
 
