@@ -51,6 +51,19 @@ std::string drawnText(const char* french)
     return shown;
 }
 
+std::string catalogueLanguage()
+{
+    // The empty id gives the catalogue's header, one "Field: value" a line.
+    const char* header = dgettext(kTextDomain, "");
+    const char* field = header[0] == '\0' ? nullptr : std::strstr(header, "Language: ");
+    if (field == nullptr) return "";
+    field += std::strlen("Language: ");
+    const std::string language(field, std::strcspn(field, "\n"));
+    // A name that could leave the pictures' directory is no language.
+    if (language.find_first_of("/.") != std::string::npos) return "";
+    return language;
+}
+
 std::string systemErrorText(int error)
 {
     // The program's own character types stay "C": the locale's are taken for this text alone.

@@ -18,6 +18,10 @@ std::string drawnText(const char* french);
 // itself without a translation. The pointer stays valid for the whole run.
 const char* tr(const char* french);
 
+// The language of the catalogue in use, as its header names it ("en"); "" when the texts are
+// the game's own French. Pictures holding words are looked for under Images/<language>/.
+std::string catalogueLanguage();
+
 // The system's text for the error number `error`, in the player's language as the locale's
 // messages and character set give it (UTF-8 under a UTF-8 locale).
 std::string systemErrorText(int error);

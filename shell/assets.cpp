@@ -24,12 +24,17 @@
 
 namespace {
 
-// Loads "<imageDir><name>" into `slot` at the given size. The path is the file system's
+// Loads "<imageDir><name>" into `slot` at the given size, or "<imageDir><language>/<name>" when
+// the player's language has its own version of the picture. The path is the file system's
 // bytes, of any length; the shared scratch text pathBuffer keeps the last one composed, as
 // far as it holds.
 void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int height)
 {
-    const std::string path = imageDir + name;
+    const std::string language = catalogueLanguage();
+    const std::string translated = imageDir + language + "/" + name;
+    struct stat status {};
+    const bool ownPicture = !language.empty() && stat(translated.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    const std::string path = ownPicture ? translated : imageDir + name;
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", path.c_str());
     SDL_FreeSurface(slot);
     slot = loadPictureFile(path.c_str(), width, height);

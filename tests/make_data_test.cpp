@@ -98,7 +98,28 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
             EXPECT_GT(sumOver(picture, 0, 0, w, h, [](std::uint32_t p) { return p >> 24 < 128; }), w * h / 3);
         }
     }
-    EXPECT_EQ(filesUnder(kDataDir + "/Images"), names);
+    std::set<std::string> french = filesUnder(kDataDir + "/Images");
+    for (auto file = french.begin(); file != french.end();)
+        file = file->find('/') == std::string::npos ? std::next(file) : french.erase(file);
+    EXPECT_EQ(french, names);
+}
+
+// The English pictures are the French ones that hold words, drawn again at the same size and
+// differing from them; every other picture is the French one.
+TEST(MadePictures, EveryPictureWithWordsHasItsEnglishOne)
+{
+    const std::tuple<std::string, int, int> withWords[] = {
+        {"Fini.bmp", 700, 550},    {"Niveau.bmp", 700, 550}, {"Perdu.bmp", 700, 550},    {"Victoire.bmp", 300, 85},
+        {"credits.bmp", 700, 550}, {"fond.bmp", 700, 550},   {"fondmenu.bmp", 285, 445},
+    };
+    std::set<std::string> names;
+    for (const auto& [name, w, h] : withWords) {
+        names.insert(name);
+        // A bitmap loads only at the size it states: the English one has the French one's.
+        EXPECT_TRUE(loadPicture(name, w, h) && loadPicture("en/" + name, w, h)) << name;
+        EXPECT_NE(readBytes(kDataDir + "/Images/" + name), readBytes(kDataDir + "/Images/en/" + name)) << name;
+    }
+    EXPECT_EQ(filesUnder(kDataDir + "/Images/en"), names);
 }
 
 // Cues short, heard, unclipped 16-bit PCM ending in silence; the music a long loop without a seam.
@@ -147,6 +168,10 @@ TEST(MakeData, WritesTheSameBytesOnEveryRun)
 {
     const std::string again = makeScratchDirectory() + "/data";
     ASSERT_EQ(std::system(("\"" TESSARON_BIN_DIR "/make-data\" \"" + again + "\"").c_str()), 0);
+    ASSERT_EQ(std::system(("\"" TESSARON_BIN_DIR "/make-data\" --language en \"" TESSARON_BIN_DIR "/locale\" \"" +
+                           again + "\" >/dev/null")
+                              .c_str()),
+              0);
     const std::set<std::string> files = filesUnder(again);
     std::set<std::string> built = filesUnder(kDataDir);
     built.erase("Score.sco");  // a record kept beside a game started from the build tree

@@ -91,6 +91,7 @@ TEST_F(Language, TheLocaleAndTheSettingChooseTheLanguage)
         startIn(environment, setting);
         EXPECT_EQ(drawnText("Commencer"), english ? "Start" : "Commencer") << environment[3] << " " << setting;
         EXPECT_STREQ(tr("app"), english ? "Tessaron" : "app") << environment[3] << " " << setting;
+        EXPECT_EQ(catalogueLanguage(), english ? "en" : "") << environment[3] << " " << setting;
     }
 }
 

@@ -4,7 +4,8 @@
 # Gathers every message id of the code into a template and merges it into each po/<language>.po
 # (new ids come in untranslated, gone ones are kept as obsolete). With --template FILE it only
 # writes the template to FILE (the catalogue check uses it).
-# Drawn texts are Windows-1252 escapes in the code ("Tu as trouv\xe9"), terminal lines UTF-8:
+# Drawn texts are Windows-1252 escapes in the code ("Tu as trouv\xe9"), terminal lines and
+# make-data's pictures UTF-8:
 # each kind is read with its own encoding; both become UTF-8 message ids.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,10 @@ sources=$(git ls-files 'game/*.cpp' 'screens/*.cpp' 'shell/*.cpp' 'tools/lab/*.c
 common="--language=C++ --force-po --sort-by-file --add-location=file --package-name=tessaron"
 # xgettext warns about every id that is not ASCII: only its failures are shown.
 # shellcheck disable=SC2086
-xgettext $common --from-code=UTF-8 -k -ktr -ktrId -o "$work/tessaron.pot" $sources 2>"$work/log" ||
+pictures=$(git ls-files 'tools/make-data/*.cpp' 2>/dev/null || find tools/make-data -name '*.cpp' | sort)
+# shellcheck disable=SC2086
+xgettext $common --from-code=UTF-8 -k -ktr -ktrId -kdrawLabel:4 -kpaintGoldTitle:4 -klabelBeside:4 -kheading:5 \
+    -o "$work/tessaron.pot" $sources $pictures 2>"$work/log" ||
     { cat "$work/log" >&2; exit 1; }
 sed -i 's/charset=CHARSET/charset=UTF-8/' "$work/tessaron.pot"
 # shellcheck disable=SC2086

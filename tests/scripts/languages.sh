@@ -20,6 +20,8 @@ grep -q '^msgid "Tu as trouvé comment' "$work/tessaron.pot" || fail "a drawn id
 for language in $(grep -v '^#' "$top/po/LINGUAS"); do
   po="$top/po/$language.po"
   [ -f "$po" ] || fail "po/LINGUAS names $language, without po/$language.po"
+  # The game finds a language's pictures under the name its catalogue's header gives.
+  grep -qx "\"Language: $language\\\\n\"" "$po" || fail "$language.po: its header does not say Language: $language"
   # Each id of the code translated in the catalogue (an untranslated one counts as missing).
   msgcmp "$po" "$work/tessaron.pot" 2>"$work/missing" || fail "$language.po: $(head -n 6 "$work/missing")"
   # The code's c-format marks carried over, every translation's conversions as its id's.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "screens/translation.h"
 #include "tools/make-data/bricks.h"
 #include "tools/make-data/capsules.h"
 #include "tools/make-data/drawing.h"
@@ -24,19 +25,19 @@ struct CapsuleLine {
     const char* text;
 };
 constexpr std::array<CapsuleLine, kCapsuleKinds> kCapsuleLines = {{
-    {kWiderPaddleCapsule, "Raquette élargie"},
-    {kNarrowerPaddleCapsule, "Raquette rétrécie"},
-    {kFasterBallCapsule, "Balle plus rapide"},
-    {kSlowerBallCapsule, "Balle plus lente"},
-    {kFireBallCapsule, "Balle de feu : traverse les tessas"},
-    {kRandomDirectionsCapsule, "Directions au hasard"},
-    {kExtraLifeCapsule, "Une vie en plus"},
-    {kLostLifeCapsule, "Une vie en moins"},
-    {kMirroredPaddleCapsule, "Raquette inversée (effet miroir)"},
-    {kStickyPaddleCapsule, "Raquette collante : cliquez pour lâcher"},
-    {kArmedPaddleCapsule, "Raquette armée : cliquez pour tirer"},
-    {kSecondBallCapsule, "Une seconde balle"},
-    {kRandomBounceCapsule, "Rebonds imprévisibles sur la raquette"},
+    {kWiderPaddleCapsule, trId("Raquette élargie")},
+    {kNarrowerPaddleCapsule, trId("Raquette rétrécie")},
+    {kFasterBallCapsule, trId("Balle plus rapide")},
+    {kSlowerBallCapsule, trId("Balle plus lente")},
+    {kFireBallCapsule, trId("Balle de feu : traverse les tessas")},
+    {kRandomDirectionsCapsule, trId("Directions au hasard")},
+    {kExtraLifeCapsule, trId("Une vie en plus")},
+    {kLostLifeCapsule, trId("Une vie en moins")},
+    {kMirroredPaddleCapsule, trId("Raquette inversée (effet miroir)")},
+    {kStickyPaddleCapsule, trId("Raquette collante : cliquez pour lâcher")},
+    {kArmedPaddleCapsule, trId("Raquette armée : cliquez pour tirer")},
+    {kSecondBallCapsule, trId("Une seconde balle")},
+    {kRandomBounceCapsule, trId("Rebonds imprévisibles sur la raquette")},
 }};
 constexpr bool capsuleLinesInKindOrder()
 {
@@ -48,15 +49,15 @@ static_assert(capsuleLinesInKindOrder(), "a line for every capsule kind, in kind
 
 // The controls: the key or gesture, then what it does.
 constexpr std::array<std::array<const char*, 2>, 9> kControls = {{
-    {"Souris", "déplace la raquette"},
-    {"Flèches", "déplacent la raquette"},
-    {"Clic", "lance, tire si armée (Espace)"},
-    {"Autre touche", "met le jeu en pause"},
-    {"F12", "rend les balles en jeu"},
-    {"Échap", "termine la partie"},
-    {"F11", "plein écran"},
-    {"Manette", "croix ou stick, A lance"},
-    {"Codes", "menu « Entrer un code »"},
+    {trId("Souris"), trId("déplace la raquette")},
+    {trId("Flèches"), trId("déplacent la raquette")},
+    {trId("Clic"), trId("lance, tire si armée (Espace)")},
+    {trId("Autre touche"), trId("met le jeu en pause")},
+    {"F12", trId("rend les balles en jeu")},
+    {trId("Échap"), trId("termine la partie")},
+    {"F11", trId("plein écran")},
+    {trId("Manette"), trId("croix ou stick, A lance")},
+    {trId("Codes"), trId("menu « Entrer un code »")},
 }};
 
 void heading(SDL_Surface* picture, int x, int y, int width, const char* utf8)
@@ -108,7 +109,8 @@ SDL_Surface* drawCreditsBackground()
     const int controlLines = static_cast<int>(kControls.size());
     heading(picture, leftX, bricksHeadingTop(controlLines), leftWidth, "Les tessas");
     const int brickKinds[kBrickLines] = {3, 6, 7, 8};
-    const char* brickLines[kBrickLines] = {"un coup la brise", "il en faut deux", "fêlée : plus qu'un", "incassable"};
+    const char* brickLines[kBrickLines] = {trId("un coup la brise"), trId("il en faut deux"),
+                                           trId("fêlée : plus qu'un"), trId("incassable")};
     for (int i = 0; i < kBrickLines; ++i) {
         const int y = rowTop(brickRows(controlLines), i);
         fits(brickLines[i], 18, 700, leftX + 62, Align::Left, leftX + 62, leftEnd);
@@ -127,8 +129,8 @@ SDL_Surface* drawCreditsBackground()
     }
 
     // The credits at the foot, and how the window is left, in one small line under them.
-    const char* credits = "Tessaron, un jeu de l'équipe Tessaron";
-    const char* leaving = "Échap, Entrée, Espace, un clic ou B : retour au menu";
+    const char* credits = trId("Tessaron, un jeu de l'équipe Tessaron");
+    const char* leaving = trId("Échap, Entrée, Espace, un clic ou B : retour au menu");
     fits(credits, 19, 1000, kWidth / 2, Align::Centre, 10, rightEnd);
     fits(leaving, 13, 700, kWidth / 2, Align::Centre, 10, rightEnd);
     paintMeander(picture, 26, kWidth - 26, kCreditsFootTop, hexColour(kTeal));

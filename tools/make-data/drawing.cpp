@@ -6,6 +6,7 @@
 #include <string>
 
 #include "screens/fonts.h"
+#include "screens/translation.h"
 #include "screens/windows1252.h"
 
 namespace {
@@ -31,10 +32,12 @@ std::uint32_t mixBits(std::uint32_t h)
 
 float lengthOf(float x, float y) { return std::sqrt(x * x + y * y); }
 
+// The label in the language make-data draws in (the French text itself unless a catalogue was
+// chosen), in the Windows-1252 the fonts take.
 std::string windowsText(const char* utf8)
 {
     std::string text;
-    if (!windows1252FromUtf8(utf8, text)) text = "?";
+    if (!windows1252FromUtf8(tr(utf8), text)) text = "?";
     return text;
 }
 

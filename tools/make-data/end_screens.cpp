@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "game/game_state.h"
+#include "screens/translation.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -281,8 +283,9 @@ SDL_Surface* drawFinishedBackground()
     }
     paintMosaicBorder(picture, 0, 0, kWidth, kHeight, kBorder, 2525);
     paintGoldTitle(picture, kWidth / 2, 30, "Félicitations !", 74, 1000);
-    const std::string allCleared = "Les " + std::to_string(kLevelCount) + " niveaux sont terminés";
-    drawLabel(picture, kWidth / 2, 112, allCleared.c_str(), 30, 700, hexColour(kCream), Align::Centre);
+    std::array<char, 96> allCleared{};
+    std::snprintf(allCleared.data(), allCleared.size(), tr("Les %d niveaux sont terminés"), kLevelCount);
+    drawLabel(picture, kWidth / 2, 112, allCleared.data(), 30, 700, hexColour(kCream), Align::Centre);
     paintTrophy(picture, kWidth / 2, 172, 1.3f);
     drawLabel(picture, kWidth / 2, 452, "Vous avez brisé toutes les tessas !", 34, 700, hexColour(0xFFE9A8),
               Align::Centre);

@@ -8,6 +8,7 @@
 
 #include "game/game_state.h"
 #include "screens/side_panel_layout.h"
+#include "screens/translation.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
@@ -92,8 +93,9 @@ LayoutFaults paintPanel(SDL_Surface* picture)
     // The keys, as a reminder at the foot of the panel.
     paintRule(picture, 512, 680, 424, faded(ink, 0.45f));
     const Colour hint = faded(ink, 0.85f);
-    const char* lines[] = {"Clic, Espace : lancer, tirer", "Flèches : raquette", "Autre touche : pause",
-                           "F12 : rendre les balles", "Échap : quitter la partie"};
+    const char* lines[] = {trId("Clic, Espace : lancer, tirer"), trId("Flèches : raquette"),
+                           trId("Autre touche : pause"), trId("F12 : rendre les balles"),
+                           trId("Échap : quitter la partie")};
     constexpr RowStack kHintRows{431, 18, 16};
     const int lineCount = static_cast<int>(sizeof lines / sizeof lines[0]);
     checkRows(faults, "fond.bmp", "key lines", kHintRows, lineCount, 529, "the space above the rosette");

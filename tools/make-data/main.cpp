@@ -5,6 +5,12 @@
 //   make-data --contact-sheet FILE    writes a PNG of every picture, for looking them over
 //   make-data --icons DIR             writes the program's icon in the hicolor sizes into DIR
 #include <SDL.h>
+#include <libintl.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +18,7 @@
 #include <string>
 
 #include "screens/fonts.h"
+#include "screens/translation.h"
 #include "tools/make-data/contact_sheet.h"
 #include "tools/make-data/font_check.h"
 #include "tools/make-data/music.h"
@@ -22,6 +29,13 @@
 #include "tools/make-data/wav_file.h"
 
 namespace {
+
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return static_cast<bool>(file) || file.eof();
+}
 
 bool writePictures(const std::filesystem::path& imageDir)
 {
@@ -39,6 +53,36 @@ bool writePictures(const std::filesystem::path& imageDir)
         }
     }
     return ok;
+}
+
+// Draws every picture again in `language`, from the catalogues in `localeDir`, and keeps in
+// imageDir/<language>/ those that differ from the French ones already in imageDir: the pictures
+// that hold words. The game falls back to the French picture for any other.
+bool writeLanguagePictures(const std::filesystem::path& imageDir, const std::string& language,
+                           const std::string& localeDir)
+{
+    setenv("LANGUAGE", language.c_str(), 1);
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    bindtextdomain(kTextDomain, localeDir.c_str());
+    bind_textdomain_codeset(kTextDomain, "UTF-8");
+    const std::filesystem::path dir = imageDir / language;
+    std::error_code error;
+    std::filesystem::remove_all(dir, error);
+    std::filesystem::create_directories(dir, error);
+    if (error || !writePictures(dir)) return false;
+    int kept = 0;
+    for (const PictureRecipe& recipe : pictureRecipes()) {
+        std::string french;
+        std::string translated;
+        if (readWholeFile(imageDir / recipe.name, french) && readWholeFile(dir / recipe.name, translated) &&
+            french == translated) {
+            std::filesystem::remove(dir / recipe.name, error);
+        } else {
+            ++kept;
+        }
+    }
+    std::printf("make-data: %d pictures in %s\n", kept, language.c_str());
+    return true;
 }
 
 bool writeSounds(const std::filesystem::path& soundDir)
@@ -64,7 +108,9 @@ int usage()
     std::fprintf(stderr,
                  "usage: make-data DIR                   write the data directory DIR (Images/, Sons/)\n"
                  "       make-data --contact-sheet FILE  write every picture into one PNG\n"
-                 "       make-data --icons DIR           write the program's icon into DIR/<N>x<N>/apps/\n");
+                 "       make-data --icons DIR           write the program's icon into DIR/<N>x<N>/apps/\n"
+                 "       make-data --language LL LOCALEDIR DIR\n"
+                 "                                       write DIR/Images/LL/: the pictures with words, in LL\n");
     return 2;
 }
 
@@ -72,7 +118,8 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 3) return usage();
+    if (argc != 2 && argc != 3 && argc != 5) return usage();
+    if (argc == 5 && std::strcmp(argv[1], "--language") != 0) return usage();
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeProgramIcons(argv[2]) ? 0 : 1;
     std::string missing;
     if (!latoFacesFound(missing)) {
@@ -86,7 +133,12 @@ int main(int argc, char** argv)
     }
 
     int status = 0;
-    if (argc == 3) {
+    if (argc == 5) {
+        if (!writeLanguagePictures(std::filesystem::path(argv[4]) / "Images", argv[2], argv[3])) {
+            std::fprintf(stderr, "make-data: could not write the %s pictures in %s\n", argv[2], argv[4]);
+            status = 1;
+        }
+    } else if (argc == 3) {
         if (std::strcmp(argv[1], "--contact-sheet") != 0) return usage();
         if (!writeContactSheet(argv[2])) {
             std::fprintf(stderr, "make-data: could not write %s\n", argv[2]);
