@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Tessaron developers
 # The languages: every message id of the code is in every catalogue, translated, with the
 # same printf conversions; the lab's data lines are the same in every locale (a decimal comma
-# included); the terminal speaks the locale's language, and French, C and no locale alike.
+# included); the terminal speaks the locale's language, and French, C and no locale alike; the
+# desktop entry, the metainfo and the manual page carry every text in French too.
 set -u
 bin="$1"
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -53,4 +54,18 @@ for program in "$bin/tessaron" "$lab"; do
   ! grep -qiE 'partie|niveau|fichier|affiche| le | la |é|è' "$work/english" ||
     fail "$program --help in English holds French: $(grep -iE 'partie|niveau|fichier|affiche| le | la |é|è' "$work/english" | head -n 2)"
 done
+# What a desktop shows of the game, in French too: each text of the desktop entry (but the name
+# Tessaron), each paragraph and summary of the metainfo, and the manual page's every section.
+desktop="$top/dist/io.github.tessaron.tessaron.desktop"
+metainfo="$top/dist/io.github.tessaron.tessaron.metainfo.xml"
+english=$(grep -cE '^(Name|GenericName|Comment|Keywords)=' "$desktop")
+names=$(grep -c '^Name=Tessaron$' "$desktop")
+french=$(grep -cE '^(Name|GenericName|Comment|Keywords)\[fr\]=' "$desktop")
+[ "$((english - names))" = "$french" ] || fail "the desktop entry has $((english - names)) texts and $french in French"
+for tag in p summary; do
+  [ "$(grep -c "<$tag>" "$metainfo")" = "$(grep -c "<$tag xml:lang=\"fr\">" "$metainfo")" ] ||
+    fail "the metainfo's <$tag> are not all in French"
+done
+[ "$(grep -c '^\.SH' "$top/dist/tessaron.6")" = "$(grep -c '^\.SH' "$top/dist/tessaron.fr.6")" ] ||
+  fail "the French manual page has not the English one's sections"
 echo "languages ok"
