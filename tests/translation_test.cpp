@@ -126,8 +126,8 @@ TEST_F(Language, RunTimeTextsInBothLanguages)
     game.score = 12345;
     game.bricksBroken = 17;
     const std::string code = levelCodeText(3);
-    const std::string expected[] = {"Level: 3 ",      "Score: 12345 ",  "Tessas broken: 17",        "Lives left: ",
-                                    "Active bonus: ", "Secret code of", "this level: " + code + " "};
+    const std::string expected[] = {"Level: 3 ",      "Score: 12345 ",  "Tessas broken: 17",   "Lives left: ",
+                                    "Active bonus: ", "Secret code of", "level: " + code + " "};
     for (int line = 0; line < 7; ++line) {
         const int count = composeSidePanelLine(line);
         EXPECT_EQ(std::string(pathBuffer.data(), static_cast<std::size_t>(count)), expected[line]) << line;
