@@ -23,8 +23,8 @@ std::int64_t playTenMinutes(bool recorded)
     nullPlatform = NullPlatform{};
     Autopilot pilot = startAutopilotGame(1, 99, 1, CapsuleHabit::Choosy, recorded);
     std::int64_t gameMs = 0;
-    while (gameMs < kTenMinutesMs && game.gameOverShown == 0 && game.victoryShown == 0) {
-        if (game.levelIntroShown != 0) runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
+    while (gameMs < kTenMinutesMs && playState() != PlayState::Over) {
+        if (playState() == PlayState::Cleared) runHandler(Handler::LeftButton, 0, nullPlatform.clockMs);
         if (autopilotTurn(pilot)) gameMs += nullPlatform.timerInterval;
         nullPlatform.clockMs += 1;
     }

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr std::uint32_t kLostBallPauseMs = 1500;
-
 // The paddle bounce of a ball whose centre is below the paddle line.
 void bounceOnPaddle(Ball& ball, int n)
 {
@@ -46,9 +44,7 @@ void loseBall(int n)
         game.bonusTwoBalls = false;
         game.ballCount = 1;
     } else if (n == 1) {
-        playCue("vieperdu");
-        sleepMs(kLostBallPauseMs);
-        lifeLost();
+        lastBallLost();
     } else {
         playCue("vieperdu");
         game.ballCount = 1;

@@ -42,7 +42,7 @@ struct WallContacts {
 WallContacts flyBall(Ball& ball, int speed);
 
 // One tick of ball n (1: game.balls[0], 2: game.balls[1]): step, walls, paddle, loss at
-// the bottom, and the sweep of its path against the bricks. May hand over to lifeLost.
+// the bottom, and the sweep of its path against the bricks. May end a life (lastBallLost).
 void stepBall(int n);
 
 // Brings both balls' angles back into [-pi, pi], recomputes both velocities from

@@ -15,34 +15,30 @@ namespace {
 
 constexpr std::uint32_t kPausedTickMs = 20;
 
-bool waitingScreenShown() { return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0; }
-
-// A click or key on a waiting screen leaves it.
-void leaveWaitingScreen()
+bool waitingScreenShown()
 {
-    if (game.gameOverShown == 1) {
-        closeGameWindow();
-    } else if (game.levelIntroShown != 0) {
-        startNextLevel();
-    } else {
-        victoryEnd();
-    }
+    return game.mode == GameMode::EndScreen || game.mode == GameMode::LevelIntro || game.mode == GameMode::FinalPicture;
 }
 
 // The F12 and Escape questions hold the game while they are open: no tick runs, so the ball,
 // the capsules and the shots stand still, and a No goes on from exactly there.
-bool askHoldingTheGame(const char* text)
+void ask(QuestionKind question)
 {
-    game.questionOpen = true;
-    const bool yes = seamAnswer(text);
-    game.questionOpen = false;
-    return yes;
+    game.mode = GameMode::Question;
+    game.question = question;
 }
 
 void releaseHeldBall(Ball& ball)
 {
     ball.held = 0;
     playCue("balle decolle");
+}
+
+void togglePause()
+{
+    game.paused = !game.paused;
+    stopGameTimer();
+    startGameTimer(game.paused ? kPausedTickMs : game.tickIntervalMs);
 }
 
 }  // namespace
@@ -95,16 +91,17 @@ void gameTick()
     dropCapsules();
     catchCapsules();
     moveShots();
-    if (countBricksLeft() == 0) levelComplete();
+    if (countBricksLeft() == 0 && game.mode == GameMode::Playing) levelCleared();
     game.cursorPos = seamPointer();
     placePaddle(game.cursorPos.x);
 }
 
 void gamePointerMoved()
 {
-    if (game.ballLaunched || game.paused || game.levelIntroShown != 0 || game.gameOverShown != 0) {
-        return;
-    }
+    // The paddle is not moved under a question, on the intro or at the end of a run (the final
+    // picture still moves it, unseen).
+    const bool held = game.mode != GameMode::Playing && game.mode != GameMode::FinalPicture;
+    if (game.ballLaunched || game.paused || held) return;
     game.cursorPos = seamPointer();
     placePaddle(game.cursorPos.x);
     requestRepaint();
@@ -112,6 +109,9 @@ void gamePointerMoved()
 
 void gameLeftButtonDown()
 {
+    if (game.mode == GameMode::Question || game.mode == GameMode::NameEntry) {
+        return;
+    }
     if (waitingScreenShown()) {
         leaveWaitingScreen();
         return;
@@ -131,36 +131,42 @@ void gameLeftButtonDown()
 void gameKeyDown(int virtualKey)
 {
     // Under an open question only the pause key acts (the focus gone to another program).
-    if (game.questionOpen && (virtualKey == kKeyF12 || virtualKey == kKeyEscape)) return;
+    if (game.mode == GameMode::Question) {
+        if (virtualKey != kKeyF12 && virtualKey != kKeyEscape) togglePause();
+        return;
+    }
+    if (game.mode == GameMode::NameEntry) return;
     if (waitingScreenShown()) {
         leaveWaitingScreen();
         return;
     }
     if (virtualKey == kKeyF12) {
-        if (!askHoldingTheGame("Etes vous sur de vouloir detruire votre(vos) balle(s)?")) return;
-        playCue("vieperdu");
-        lifeLost();
+        ask(QuestionKind::GiveUpBalls);
     } else if (virtualKey == kKeyEscape) {
-        if (!askHoldingTheGame("Etes vous sur de vouloir quitter la partie?")) return;
-        playCue("vieperdu");
-        game.livesLeft = 0;
-        lifeLost();
-    } else if (game.paused) {
-        game.paused = false;
-        stopGameTimer();
-        startGameTimer(game.tickIntervalMs);
+        ask(QuestionKind::QuitGame);
     } else {
-        game.paused = true;
-        stopGameTimer();
-        startGameTimer(kPausedTickMs);
+        togglePause();
     }
 }
 
 void gameTimerElapsed()
 {
-    if (game.questionOpen) return;
-    if (game.ballLaunched && !game.paused) gameTick();
+    if (game.ballLaunched && !game.paused && game.mode == GameMode::Playing) gameTick();
     requestRepaint();
 }
 
-void gameCloseRequested() { closeGameWindow(); }
+void gameCloseRequested()
+{
+    // The screens a close interrupts are finished first, so that what they settle (a level's
+    // intro shown, the record and its holder, the replay) is settled as if the player had waited;
+    // a name being typed is kept as the dialog opened it.
+    finishTimedModes();
+    if (game.mode == GameMode::NameEntry) textEntered(game.bestScoreName.data());
+    closeGameWindow();
+}
+
+const char* questionText(QuestionKind question)
+{
+    return question == QuestionKind::GiveUpBalls ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
+                                                 : "Etes vous sur de vouloir quitter la partie?";
+}

@@ -3,6 +3,8 @@
 // The game window's behaviour: pointer, button, key and timer events, and one game tick.
 #pragma once
 
+#include "game/game_state.h"
+
 // Virtual-key codes the game window tells apart; any other key pauses.
 constexpr int kKeyEscape = 27;
 constexpr int kKeyF12 = 123;
@@ -13,15 +15,21 @@ void gamePointerMoved();
 // Left button pressed: launch, fire, release held balls, or leave a waiting screen.
 void gameLeftButtonDown();
 
-// Key pressed with a virtual-key code: F12 gives up the balls, Escape ends the game, any
-// other key toggles the pause; on a waiting screen any key acts as a click.
+// Key pressed with a virtual-key code: F12 and Escape open their question (to give up the balls,
+// to end the game), any other key toggles the pause, also under an open question; on a waiting
+// screen any key acts as a click.
 void gameKeyDown(int virtualKey);
 
-// The game timer elapsed: a tick while launched and not paused, then a repaint.
+// The game timer elapsed: a tick while in play, launched and not paused, then a repaint.
 void gameTimerElapsed();
 
-// A close request for the game window, as the desktop sends it.
+// A close request for the game window, as the desktop sends it: a pause, the applause or a slide
+// under way is finished at once, a name being typed is kept as the dialog opened on it, and the
+// window closes.
 void gameCloseRequested();
+
+// The text of a question, Windows-1252, as its window shows it.
+const char* questionText(QuestionKind question);
 
 // One tick of the game world: the balls, the capsules, the shots, the level's end, the paddle.
 void gameTick();

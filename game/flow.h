@@ -1,40 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The hand-overs from the game world to the screens and the sound cues. The game world
-// calls them; the screens and the shell implement them.
+// The game's flow from one screen to the next, kept as modes of GameState: the rules that end a
+// life, a level and a run, the waits and slides between screens, and the requests (cues, music,
+// the record, the replay) the shell performs after each call. Nothing here waits or calls above
+// the game world.
 #pragma once
-#include <string>
+#include <cstdint>
 
-// The last ball in play is gone (or given up): a new life, or the end of the run.
-void lifeLost();
+#include "game/game_state.h"
 
-// No breakable brick is left: applause, then the next level's intro or the final picture.
-void levelComplete();
+// How long the board stands still after the last ball is lost, the applause after a cleared
+// level, and the intro or the final picture once slid in before they take a click or a key.
+constexpr std::int64_t kLostBallPauseMs = 1500;
+constexpr std::int64_t kApplauseMs = 1000;
+constexpr std::int64_t kSlideHoldMs = 800;
 
-// The intro screen was dismissed: lay the next level and slide it in.
-void startNextLevel();
+// How a slide moves: slideOffset starts at `start` and, after each frame, moves up by
+// `fixedStep` plus, when `timed`, half the frame's duration in ms (at least 1, at most 1000
+// pixels a frame); the slide ends once it is at or below `stopAtOrBelow`.
+struct SlideMotion {
+    std::int32_t start;
+    bool timed;
+    std::int32_t fixedStep;
+    std::int32_t stopAtOrBelow;
+};
+SlideMotion slideMotion(SlideKind kind);
 
-// The final picture was dismissed: the end screen of a won run.
-void victoryEnd();
-
-// Plays a sound cue by its word ("brique", "murs", ...), never waiting for it.
+// Asks for a sound cue by its word ("brique", "murs", ...); the shell plays it after the call,
+// with sounds on.
 void playCue(const char* cue);
 
-// Composes the music's path into pathBuffer and, with sounds on, loops it until the sounds
-// are stopped (after the last level).
-void startMusic();
+// The last ball in play fell (within a tick): the lost cue and a pause on the board. A spare
+// ball replaces it at once, its cue sounding when the pause ends; without one the run ends
+// after the pause.
+void lastBallLost();
 
-// The record on disk read again into bestScore and bestScoreName (under the lock of the
-// player's games), just before a run's score is compared with it: another game of the
-// player's may have set a higher one. A file that cannot be read leaves them as they are.
-void reloadBestScore();
+// The open question answered: F12's Yes gives up the balls in play (a life, or the run's end),
+// Escape's Yes ends the run; No goes on from exactly where the game held.
+void questionAnswered(bool yes);
 
-// Writes the best score and its holder to the score file (the end of a run with a record).
-// False when the record could not be written, with a short French reason (UTF-8) for the
-// player in `reason`.
-bool saveScoreFile(std::string& reason);
+// No breakable brick is left (within a tick): the applause, then the next level's intro slides
+// in, or, after the last level, the music and the final picture.
+void levelCleared();
 
-// The run has ended and its end screen shows: its replay is saved now, while the player can
-// still be told. "" when it was saved or nothing was recorded; else one French line (UTF-8)
-// that names what was and was not saved, for the end screen.
-std::string saveRunReplay();
+// A click or a key on the level's intro (the next board rises), the final picture (the end
+// screen of a won run slides in) or the end screen (the game window closes).
+void leaveWaitingScreen();
+
+// The text a dialog was closed with: the record's holder (NameEntry; at most 63 characters
+// kept, then the record is saved) or the menu's level code (CodeEntry: the level it opens).
+void textEntered(const char* text);
+
+// The record as the score file holds it, read again as a run ends or kept by its save: it
+// becomes the best score shown, and the one the run's score is compared with once the end
+// screen is in.
+void recordRead(std::int32_t score, const char* name);
+
+// The menu's "Entrer un code": the code dialog opens on the current level's code.
+void beginCodeEntry();
+
+// Whether the mode waits for time to pass: a pause, the applause, a slide or a hold.
+bool flowWaitsForTime();
+
+// Time passed while the mode waits for it, `elapsedMs` since the previous call: a pause counts
+// it down, a slide moves one frame by it. Does nothing in other modes.
+void advanceFlow(std::int64_t elapsedMs);
+
+// Runs the modes that wait for time to their end at once (an input handled after them, a
+// replay played headless, a window closed midway).
+void finishTimedModes();

@@ -57,7 +57,10 @@ void startLevel()
 
 void newGameReset()
 {
-    game.gameOverShown = 0;
+    // A game left on a level's intro or on the final picture leaves it for the next game, which
+    // opens on it; any other screen is gone.
+    if (game.mode != GameMode::LevelIntro && game.mode != GameMode::FinalPicture) game.mode = GameMode::Playing;
+    game.slideOffset = 0;
     game.score = 0;
     game.livesLeft = 1;
     game.shotsLeft = 0;

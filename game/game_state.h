@@ -99,6 +99,48 @@ struct Shot {
     std::int32_t active;  // 0 free
 };
 
+// What the game is doing, which decides what its window shows and which inputs it takes.
+// The rules choose the next mode; the tick, the inputs and the time passed advance it.
+enum class GameMode : std::uint8_t {
+    Playing,        // the board: launched or not, paused or not
+    Question,       // the F12 or Escape question is open: the game holds until it is answered
+    LostBallPause,  // the last ball has gone: the board stands still for kLostBallPauseMs
+    Applause,       // the level is cleared: the clap, kApplauseMs before the next screen slides in
+    Slide,          // one screen slides over or off another (`slide` says which)
+    SlideHold,      // the intro or the final picture, slid in, stands kSlideHoldMs before it takes input
+    LevelIntro,     // the next level's intro waits for a click or a key
+    FinalPicture,   // the picture after the last level waits for a click or a key
+    NameEntry,      // over the end screen, the record's holder is being typed
+    EndScreen,      // the end screen waits for a click or a key, which closes the game window
+    CodeEntry,      // the menu's level code is being typed
+};
+
+// The slides, each with its two screens and its motion (game/flow.cpp).
+enum class SlideKind : std::uint8_t {
+    NoSlide,
+    IntroUncovered,   // the cleared board slides up and off the next level's intro
+    FinalUncovered,   // the cleared last board slides up and off the final picture
+    BoardRises,       // the new board rises from the bottom edge over the intro
+    EndUncovered,     // the board as it was at the loss slides up and off the end screen
+    WonEndUncovered,  // the final picture slides up and off the end screen of a won run
+};
+
+// Which question is open in GameMode::Question.
+enum class QuestionKind : std::uint8_t { GiveUpBalls, QuitGame };
+
+// What the game world asks of the shell, performed after the call that asked (in this order)
+// and then cleared: the game calls nothing above it.
+constexpr int kMostCuesAsked = 16;
+struct FlowRequests {
+    std::array<const char*, kMostCuesAsked> cues{};  // sound cues by their word, in order
+    std::int32_t cueCount = 0;                       // cues asked; those beyond kMostCuesAsked are dropped
+    bool stopSounds = false;                         // whatever plays stops (the music after the final picture)
+    bool startMusic = false;                         // the music loops, with sounds on
+    bool reloadRecord = false;  // the record on disk read again (the run ends): it comes back as a record-read input
+    bool saveRecord = false;    // bestScore and bestScoreName written to the score file
+    bool saveReplay = false;    // the run's replay saved while its end screen shows
+};
+
 struct GameState {
     // Game-wide values, kept from one level to the next.
     std::int32_t score = 0;                // running score of the game being played
@@ -112,7 +154,6 @@ struct GameState {
     // Level and run.
     bool ballLaunched = false;                            // set by the launching click
     bool paused = false;                                  // ticks do nothing while set
-    bool questionOpen = false;                            // the F12 or Escape question is open: the game holds
     std::uint32_t tickIntervalMs = kStartTickIntervalMs;  // game timer interval, ms; shrinks to kFastestTickIntervalMs
     std::int32_t speedUpTally = 0;                        // velocity updates since the interval last shrank
     std::int32_t ballSpeed = 4;                           // length of a ball's step per tick, pixels: 2, 4 or 8
@@ -139,10 +180,16 @@ struct GameState {
     bool bonusTwoBalls = false;      // the second ball is in play
     bool bonusRandomBounce = false;  // paddle bounces use a random offset
 
-    // Screens that wait for a click or key (0 or 1).
-    std::int32_t gameOverShown = 0;    // the end screen
-    std::int32_t levelIntroShown = 0;  // the next level's intro
-    std::int32_t victoryShown = 0;     // the picture after the last level
+    // The flow from one screen to the next.
+    GameMode mode = GameMode::Playing;                  // what the game is doing
+    QuestionKind question = QuestionKind::GiveUpBalls;  // the open question in GameMode::Question
+    std::int64_t waitLeftMs = 0;                        // LostBallPause, Applause, SlideHold: ms still to wait
+    SlideKind slide = SlideKind::NoSlide;               // the slide under way, or the last one
+    std::int32_t slideOffset = 0;                       // y of the sliding screen; 0 at rest
+    bool runEnding = false;                             // the lost-ball pause ends the run: no spare ball was left
+    bool runWon = false;                                // the run ended by clearing the last level
+    std::int32_t introDraw = 0;  // which of the five intro texts announces the next level, 0 to 4
+    FlowRequests requests;       // what the shell performs after the current call
 };
 
 // The running game. Defined once, in game_state.cpp.
@@ -156,8 +203,8 @@ extern std::array<char, 1000> pathBuffer;
 // by the next-level step.
 void startLevel();
 
-// New-game values before the first startLevel: no end screen, score 0, one spare ball, no
-// shots. currentLevel keeps the level chosen in the menu.
+// New-game values before the first startLevel: no end screen (a level's intro or the final
+// picture stays), score 0, one spare ball, no shots. currentLevel keeps the level chosen in the menu.
 void newGameReset();
 
 // A spare ball replaces the lost one: one life less, timer stopped and back to

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// Replays: a game recorded at the platform seam and played back through it. While a game is
-// recorded, every call of a game window handler and every answer the seam gives the game (the
-// pointer, a question's answer, a dialog's text, a clock reading) is appended, in order, to an
-// event stream; every 100 ticks a check of the game state follows. Played back, the stream
-// drives the same handlers and the seam answers from it, so the game takes the same course.
+// Replays: a game recorded as its inputs. While a game is recorded, every input the game window
+// hands the game (a tick, a pointer move, a click, a key, a close, a question's answer, a dialog's
+// text, the record read again) and every pointer reading of the game is appended, in order, to an
+// event stream; every 100 ticks a check of the game state follows. Played back, the stream gives
+// the same inputs and readings, so the game takes the same course.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -14,8 +14,8 @@
 #include "game/replay_check.h"
 #include "game/replay_codec.h"
 
-// The game window's handlers, as the stream names them.
-enum class Handler : std::uint8_t { Timer, PointerMoved, LeftButton, Key, Close };
+// The game window's inputs, as the stream names them.
+enum class Handler : std::uint8_t { Timer, PointerMoved, LeftButton, Key, Close, Answer, Text, RecordRead };
 
 // What a game needs besides its events to be played again: the values it started from.
 struct ReplayStart {
@@ -23,8 +23,8 @@ struct ReplayStart {
     std::int32_t level = 1;         // the starting level
     std::int32_t livesLeft = 1;     // spare balls at the start
     std::int32_t soundEnabled = 1;
-    // A game left during a level's intro or the final picture leaves its screen flag set for the
-    // next game, which opens on that screen.
+    // A game left during a level's intro or the final picture leaves its screen for the next
+    // game, which opens on it (1: opens on that screen).
     std::int32_t levelIntroShown = 0;
     std::int32_t victoryShown = 0;
     std::int32_t bestScore = 0;  // the record read from the score file
@@ -47,7 +47,6 @@ struct ReplaySession {
     std::int64_t lastCallMs = -1;  // when the previous call or answer was recorded
     // Both ways: the bases of the differences.
     Point lastPointer{};
-    std::int64_t lastClock = 0;
     StateCheck lastCheck{};
     // Playing.
     std::size_t readAt = 0;     // next byte of the stream
@@ -61,18 +60,12 @@ struct ReplaySession {
 
 extern ReplaySession replay;
 
-// Calls a game window handler: recorded first while recording; `atMs` is the caller's clock,
-// used only for the waits between calls.
-void runHandler(Handler handler, int argument, std::int64_t atMs);
+// Hands the game one input: recorded first while recording; `atMs` is the caller's clock, used
+// only for the waits between inputs. A pause, the applause or a slide under way is finished
+// first; a tick under an open question is no tick, and no record. `argument` is the key's code,
+// the answer (1 Yes) or the record's score; `text` the dialog's text or the record's holder.
+void runHandler(Handler handler, int argument, std::int64_t atMs, const char* text = "");
 
-// The seam's answers, asked of the platform and passed through the replay: while recording
-// they are appended and returned unchanged; while playing the platform is still asked (its
-// question or dialog closes at once) but the answer comes from the stream.
-Point seamPointer();                     // pointerPosition
-bool seamAnswer(const char* text);       // askYesNo, timed by inputTimeMs
-void seamDialogText(TextDialog dialog);  // runTextDialog: the text left in pathBuffer
-std::int64_t seamClock();                // localTimeMs
-// The record as the shell left it in game.bestScore and game.bestScoreName, read again from the
-// score file: recorded when it differs from the values before (`scoreBefore`, `nameBefore`);
-// while playing, the recorded values are set again.
-void seamBestScore(std::int32_t scoreBefore, const char* nameBefore);
+// The pointer as the game reads it: asked of the platform and appended while recording (when it
+// moved); taken from the stream while playing.
+Point seamPointer();

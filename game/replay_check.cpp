@@ -187,9 +187,7 @@ constexpr CheckField kFields[kCheckFieldCount] = {
     {lastingRow(3).lastingName, false, ownFlag<3>},
     {lastingRow(4).lastingName, false, ownFlag<4>},
     {kPackedFlagsName.data(), false, packedFlags},
-    {"gameOverShown", false, [](const GameState& s) { return zigzag(s.gameOverShown); }},
-    {"levelIntroShown", false, [](const GameState& s) { return zigzag(s.levelIntroShown); }},
-    {"victoryShown", false, [](const GameState& s) { return zigzag(s.victoryShown); }},
+    {"mode", false, [](const GameState& s) { return zigzag(static_cast<std::int64_t>(s.mode)); }},
 };
 
 }  // namespace

@@ -11,7 +11,7 @@
 // Scalars are kept as they are (zigzag-coded); tables, balls and the holder's name as a
 // 32-bit hash of their live entries (free capsules, idle shots and empty bricks count as
 // blanks, whatever their left-over coordinates).
-constexpr int kCheckFieldCount = 34;
+constexpr int kCheckFieldCount = 32;
 using StateCheck = std::array<std::uint64_t, kCheckFieldCount>;
 
 StateCheck checkOf(const GameState& state);

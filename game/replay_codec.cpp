@@ -61,7 +61,6 @@ const char* recordName(Record kind)
     case Record::Pointer: return "a pointer reading";
     case Record::Answer: return "an answer";
     case Record::Text: return "a dialog text";
-    case Record::Clock: return "a clock reading";
     case Record::Check: return "a state check";
     case Record::Wait: return "a wait";
     case Record::Best: return "a record read again";
@@ -69,10 +68,12 @@ const char* recordName(Record kind)
     }
 }
 
+bool isRun(Record kind) { return kind == Record::Ticks || kind == Record::Moves || kind == Record::Clicks; }
+
 bool isCall(Record kind)
 {
-    return kind == Record::Ticks || kind == Record::Moves || kind == Record::Clicks || kind == Record::Key ||
-           kind == Record::Close;
+    return isRun(kind) || kind == Record::Key || kind == Record::Close || kind == Record::Answer ||
+           kind == Record::Text || kind == Record::Best;
 }
 
 // Reads the record at `at` into `event` (a run's count in event.value), the check's fields
@@ -133,10 +134,6 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
         event.text.assign(in, at, static_cast<std::size_t>(number));
         at += static_cast<std::size_t>(number);
         if (event.text.find('\0') != std::string::npos) break;
-        return true;
-    case Record::Clock:
-        if (small != 0 || !getSigned(in, at, event.value)) break;
-        if (event.value < -kLatestClock || event.value > kLatestClock) break;
         return true;
     case Record::Wait:
         if (small != 0 || !getNumber(in, at, number) || number > kLongestWaitMs) break;

@@ -14,31 +14,29 @@
 constexpr std::uint64_t kLongestWaitMs = 3600000;
 constexpr std::uint64_t kLongestText = 999;
 constexpr std::int64_t kFarthestPointer = 1000000;
-constexpr std::int64_t kLatestClock = std::int64_t{1} << 50;
 
 // The stream's records, in the low four bits of each record's first byte.
 enum class Record : std::uint8_t {
-    Ticks = 1,  // a run of timer calls (count)
-    Moves,      // a run of pointer-moved calls (count)
-    Clicks,     // a run of left-button calls (count)
-    Key,        // a key call (virtual-key code)
+    Ticks = 1,  // a run of timer inputs (count)
+    Moves,      // a run of pointer-moved inputs (count)
+    Clicks,     // a run of left-button inputs (count)
+    Key,        // a key input (virtual-key code)
     Close,      // a close request
     Pointer,    // the pointer read by the game, when it differs from the previous reading
     Answer,     // a Yes/No question's answer
     Text,       // the text a dialog was closed with
-    Clock,      // a clock reading (difference from the previous reading)
     Check,      // the state check after a tick (tick number, changed fields)
-    Wait,       // milliseconds the player let pass before the next call or answer
+    Wait,       // milliseconds the player let pass before the next input
     End,        // the game window closed; nothing may follow
-    Best,       // the record read again at the end of a run, when another game had changed it
+    Best,       // the record read again at the end of a run, or kept by its save (score, holder)
 };
 
 // One record read from the stream (a run is read one call at a time).
 struct ReplayEvent {
     Record kind = Record::End;
-    std::int64_t value = 0;     // key code, answer, wait, clock difference, tick of a check
+    std::int64_t value = 0;     // key code, answer, wait, record's score, tick of a check
     Point point{};              // pointer difference
-    std::string text;           // dialog text
+    std::string text;           // dialog text, record's holder
     std::uint64_t changed = 0;  // check: the fields that changed since the previous check
     StateCheck check{};         // check: every field's value (unchanged ones carried over)
 };
@@ -59,8 +57,12 @@ bool getSigned(const std::string& in, std::size_t& at, std::int64_t& value);
 // A record's kind as a reason names it ("a tick", "an answer", ...).
 const char* recordName(Record kind);
 
-// Whether the record is a call of a game window handler (a tick, move, click, key or close).
+// Whether the record is an input of the game window (a tick, move, click, key, close, answer,
+// text or record read again).
 bool isCall(Record kind);
+
+// Whether the record counts a run of like inputs (ticks, moves, clicks).
+bool isRun(Record kind);
 
 // Reads the record at `at` into `event` (a run's count in event.value), the check's fields
 // carried over from `base`, and moves `at` past it. False, with a one-line reason, when the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The replay player: the event stream drives the game's handlers and answers for the seam.
+// The replay player: the event stream gives the game its inputs and pointer readings again.
 #include "game/replay_player.h"
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay_codec.h"
@@ -33,6 +34,8 @@ void compareCheck(const ReplayEvent& event)
                      std::to_string(event.value));
         return;
     }
+    // The last check was taken once the timed modes had ended.
+    if (peekReplay().kind == Record::End) finishTimedModes();
     if (!replay.checking) return;
     const StateCheck now = checkOf(game);
     std::string differences;
@@ -62,38 +65,12 @@ bool takeRecord(ReplayEvent& event)
         stopPlayback(reason);
         return false;
     }
-    if (isCall(event.kind) && event.kind != Record::Key && event.kind != Record::Close) {
+    if (isRun(event.kind)) {
         replay.runKind = event.kind;
         replay.runLeft = static_cast<std::uint32_t>(event.value - 1);
     }
     if (event.kind == Record::Check) replay.lastCheck = event.check;
     return true;
-}
-
-// Whether a call may be played while a question is open. The game holds under a question, so
-// a recorded game holds nothing there but the pause that the focus gone elsewhere gives; a key
-// that would ask again inside the open question, or any other call, is not from this game.
-bool callAllowedUnderQuestion(const ReplayEvent& call)
-{
-    return call.kind == Record::Key && call.value != kKeyF12 && call.value != kKeyEscape;
-}
-
-// While playing, a seam answer takes the records up to it in a loop at this one depth: the waits
-// the player took to answer and, under a question, the pauses. Anything else before the answer
-// is a departure, so no record can open a question inside the question awaiting it.
-bool takeAnswer(Record wanted, const char* wantedName, ReplayEvent& answer)
-{
-    while (!replay.stopped) {
-        const ReplayEvent next = peekReplay();
-        if (next.kind == wanted) return takeRecord(answer);
-        const bool pause = wanted == Record::Answer && callAllowedUnderQuestion(next);
-        if (next.kind != Record::Wait && !pause) {
-            departure(wantedName, next.kind);
-            return false;
-        }
-        playNextRecord();
-    }
-    return false;
 }
 
 }  // namespace
@@ -116,42 +93,6 @@ Point playedPointer()
     return replay.lastPointer;
 }
 
-bool playedAnswer()
-{
-    ReplayEvent answer;
-    return takeAnswer(Record::Answer, "an answer", answer) && answer.value == 1;
-}
-
-void playedDialogText()
-{
-    ReplayEvent answer;
-    if (takeAnswer(Record::Text, "a dialog text", answer)) {
-        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", answer.text.c_str());
-    }
-}
-
-std::int64_t playedClock()
-{
-    if (replay.stopped) return replay.lastClock;
-    const ReplayEvent next = peekReplay();
-    ReplayEvent reading;
-    if (next.kind != Record::Clock) {
-        departure("a clock reading", next.kind);
-    } else if (takeRecord(reading)) {
-        replay.lastClock += reading.value;
-    }
-    return replay.lastClock;
-}
-
-void playedBestScore()
-{
-    if (replay.stopped || replay.runLeft > 0) return;
-    ReplayEvent best;
-    if (peekReplay().kind != Record::Best || !takeRecord(best)) return;
-    game.bestScore = static_cast<std::int32_t>(best.value);
-    std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "%s", best.text.c_str());
-}
-
 void beginPlayback(const ReplayStart& start, const std::string& stream, bool checking)
 {
     replay = ReplaySession{};
@@ -169,10 +110,10 @@ void beginPlayback(const ReplayStart& start, const std::string& stream, bool che
     game.cursorPos = start.cursor;
     newGameReset();
     game.livesLeft = start.livesLeft;
-    game.levelIntroShown = start.levelIntroShown;
-    game.victoryShown = start.victoryShown;
+    if (start.levelIntroShown != 0) game.mode = GameMode::LevelIntro;
+    if (start.victoryShown != 0) game.mode = GameMode::FinalPicture;
     seedRandom(start.randomState);
-    // The level is laid as the recorded game laid it, seam answers included.
+    // The level is laid as the recorded game laid it.
     replay.mode = ReplayMode::Playing;
     startLevel();
 }
@@ -197,16 +138,15 @@ bool playNextRecord()
     if (replay.stopped || replay.mode != ReplayMode::Playing) return false;
     ReplayEvent event;
     if (!takeRecord(event)) return false;
-    if (game.questionOpen && isCall(event.kind) && !callAllowedUnderQuestion(event)) {
-        departure("an answer", event.kind);
-        return false;
-    }
     switch (event.kind) {
     case Record::Ticks: runHandler(Handler::Timer, 0, 0); break;
     case Record::Moves: runHandler(Handler::PointerMoved, 0, 0); break;
     case Record::Clicks: runHandler(Handler::LeftButton, 0, 0); break;
     case Record::Key: runHandler(Handler::Key, static_cast<int>(event.value), 0); break;
     case Record::Close: runHandler(Handler::Close, 0, 0); break;
+    case Record::Answer: runHandler(Handler::Answer, static_cast<int>(event.value), 0); break;
+    case Record::Text: runHandler(Handler::Text, 0, 0, event.text.c_str()); break;
+    case Record::Best: runHandler(Handler::RecordRead, static_cast<int>(event.value), 0, event.text.c_str()); break;
     case Record::Wait: break;
     case Record::Check: compareCheck(event); break;
     case Record::End:
@@ -225,10 +165,3 @@ void playToEnd()
 }
 
 void stopReplay() { replay.stopped = true; }
-
-bool replayAnswerDue()
-{
-    if (replay.mode != ReplayMode::Playing) return false;
-    const Record next = peekReplay().kind;
-    return replay.stopped || next == Record::Answer || next == Record::Text;
-}

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The replay recorder: the game's calls and the seam's answers appended to the event stream.
+// The replay recorder: the game's inputs and pointer readings appended to the event stream.
 #include "game/replay_recorder.h"
 
 #include <cstdint>
 #include <cstring>
 
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay_codec.h"
@@ -44,7 +45,7 @@ void countInRun(Record kind)
     replay.runLength += 1;
 }
 
-// A call or an answer after a pause of the player's is preceded by the pause.
+// An input after a pause of the player's is preceded by the pause.
 void noteWait(std::int64_t atMs)
 {
     if (replay.lastCallMs >= 0 && atMs - replay.lastCallMs >= kShortestWaitMs) {
@@ -73,9 +74,17 @@ void putCheck()
     replay.lastCheck = now;
 }
 
+// A text of at most kLongestText bytes after its length.
+void putText(const char* text)
+{
+    const std::size_t length = strnlen(text, kLongestText);
+    putNumber(replay.stream, length);
+    replay.stream.append(text, length);
+}
+
 }  // namespace
 
-void recordCall(Handler handler, int argument, std::int64_t atMs)
+void recordCall(Handler handler, int argument, std::int64_t atMs, const char* text)
 {
     if (handler == Handler::Timer) {
         // Ticks keep their own pace; they only move the base of the next wait.
@@ -90,6 +99,16 @@ void recordCall(Handler handler, int argument, std::int64_t atMs)
     case Handler::Key:
         putTag(Record::Key, 0);
         putNumber(replay.stream, static_cast<std::uint64_t>(argument) & 0xffff);
+        break;
+    case Handler::Answer: putTag(Record::Answer, argument != 0 ? 1 : 0); break;
+    case Handler::Text:
+        putTag(Record::Text, 0);
+        putText(text);
+        break;
+    case Handler::RecordRead:
+        putTag(Record::Best, 0);
+        putNumber(replay.stream, zigzag(argument));
+        putText(text);
         break;
     default: putTag(Record::Close, 0); break;
     }
@@ -113,38 +132,6 @@ void recordPointer(Point live)
     }
 }
 
-void recordAnswer(bool live, std::int64_t atMs)
-{
-    noteWait(atMs);
-    putTag(Record::Answer, live ? 1 : 0);
-}
-
-void recordDialogText(std::int64_t atMs)
-{
-    noteWait(atMs);
-    const std::size_t length = strnlen(pathBuffer.data(), pathBuffer.size() - 1);
-    putTag(Record::Text, 0);
-    putNumber(replay.stream, length);
-    replay.stream.append(pathBuffer.data(), length);
-}
-
-void recordClock(std::int64_t live)
-{
-    putTag(Record::Clock, 0);
-    putNumber(replay.stream, zigzag(live - replay.lastClock));
-    replay.lastClock = live;
-}
-
-void recordBestScore(std::int32_t scoreBefore, const char* nameBefore)
-{
-    if (game.bestScore == scoreBefore && std::strncmp(game.bestScoreName.data(), nameBefore, 64) == 0) return;
-    const std::size_t length = strnlen(game.bestScoreName.data(), game.bestScoreName.size() - 1);
-    putTag(Record::Best, 0);
-    putNumber(replay.stream, zigzag(game.bestScore));
-    putNumber(replay.stream, length);
-    replay.stream.append(game.bestScoreName.data(), length);
-}
-
 void beginRecording(Point pointer)
 {
     replay = ReplaySession{};
@@ -154,8 +141,8 @@ void beginRecording(Point pointer)
     start.level = game.currentLevel;
     start.livesLeft = game.livesLeft;
     start.soundEnabled = game.soundEnabled;
-    start.levelIntroShown = game.levelIntroShown;
-    start.victoryShown = game.victoryShown;
+    start.levelIntroShown = game.mode == GameMode::LevelIntro ? 1 : 0;
+    start.victoryShown = game.mode == GameMode::FinalPicture ? 1 : 0;
     start.bestScore = game.bestScore;
     start.bestScoreName = game.bestScoreName;
     start.bestScoreName.back() = '\0';
@@ -167,6 +154,9 @@ void beginRecording(Point pointer)
 void endRecording()
 {
     if (replay.mode != ReplayMode::Recording) return;
+    // The last check sees the game as a player who waited would: a pause, the applause or a
+    // slide under way has ended.
+    finishTimedModes();
     putCheck();
     putTag(Record::End, 0);
     replay.mode = ReplayMode::Off;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The replay recorder: while replay.mode is Recording, the game's calls and the seam's answers
+// The replay recorder: while replay.mode is Recording, the game's inputs and pointer readings
 // are appended, in order, to replay.stream, with a state check every 100 ticks.
 #pragma once
 #include <cstdint>
@@ -10,18 +10,14 @@
 // Starts recording the game that is about to lay its first level (after newGameReset).
 void beginRecording(Point pointer);
 
-// Ends the recording: pending runs, a last check and the end record.
+// Ends the recording: pending runs, the timed modes finished, a last check and the end record.
 void endRecording();
 
-// Records a handler call (before it runs); `atMs` is the caller's clock, used only for the
-// waits between calls.
-void recordCall(Handler handler, int argument, std::int64_t atMs);
+// Records an input (before it is handled); `atMs` is the caller's clock, used only for the
+// waits between inputs; `text` is a dialog's text or the record's holder.
+void recordCall(Handler handler, int argument, std::int64_t atMs, const char* text);
 // After a tick counted in replay.ticks: the state check when one is due.
 void recordTickEnd();
 
-// The seam's answers, recorded as they are given (see the seam* pass-throughs in replay.h).
-void recordPointer(Point live);  // only when it differs from the previous reading
-void recordAnswer(bool live, std::int64_t atMs);
-void recordDialogText(std::int64_t atMs);  // the text left in pathBuffer
-void recordClock(std::int64_t live);
-void recordBestScore(std::int32_t scoreBefore, const char* nameBefore);  // only when it changed
+// The pointer as the game read it, only when it differs from the previous reading.
+void recordPointer(Point live);

@@ -9,4 +9,4 @@
 // the bricks, the capsules, the shots, the boards, the generator, the controls, the timing of
 // the ticks, what the replay records), then record the golden replays again
 // (tools/record-golden-replays.sh) and commit them with the change.
-constexpr int kRulesVersion = 1;
+constexpr int kRulesVersion = 2;

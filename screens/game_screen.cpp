@@ -11,29 +11,20 @@
 #include "game/ball.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
-#include "game/platform.h"
-#include "game/replay.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
+#include "screens/run_rating.h"
 #include "screens/side_panel_layout.h"
 #include "screens/translation.h"
-#include "screens/window_target.h"
 
-std::int32_t slideOffset = 0;
-std::int32_t runWon = 0;
-std::array<char, 128> ratingText{};
 std::array<char, 128> recordNotSavedText{};
 std::array<char, 128> replayNotSavedText{};
-std::array<char, 200> introLine1{};
-std::array<char, 200> introLine2{};
 std::int32_t pauseTextX = 0;
 std::int32_t pauseTextY = 0;
 std::int32_t pauseTextDx = 2;
 std::int32_t pauseTextDy = 2;
-std::int64_t frameStartTime = 0;
-std::int64_t frameEndTime = 0;
 bool watchingReplay = false;
 
 namespace {
@@ -58,8 +49,6 @@ constexpr int kPanelLabelCount = 17;
 constexpr const char* kPauseText = drawnTextId("Pause    ");
 constexpr int kPauseAreaRight = 346;
 constexpr int kPauseAreaBottom = 506;
-
-constexpr int kSlideFrameSleepMs = 5;
 
 // Picture of an entry of a table indexed by kind; null for a kind outside the table.
 template <std::size_t N>
@@ -265,6 +254,64 @@ void drawReplayHelp(SDL_Surface* surface)
     drawCentredText(surface, lines, centre, kReplayHelpCard.y + 64, kReplayHelpLines[2]);
 }
 
+// Composes the intro's two lines, text `draw` (0 to 4), for the level `level` that comes next.
+void composeIntroLines(int draw, int level, std::array<char, 200>& first, std::array<char, 200>& second)
+{
+    char* one = first.data();
+    char* two = second.data();
+    const std::size_t oneSize = first.size();
+    const std::size_t twoSize = second.size();
+    std::snprintf(two, twoSize, " ");
+    switch (draw) {
+    case 0:
+        std::snprintf(one, oneSize, "%s", drawnText("reprenons notre soufle avant ").c_str());
+        std::snprintf(two, twoSize, drawnText("le terrifiant niveau %d?").c_str(), level);
+        break;
+    case 1: std::snprintf(one, oneSize, drawnText("Pret pour l'attaque du niveau %d?").c_str(), level); break;
+    case 2:
+        std::snprintf(one, oneSize, "%s", drawnText("Plongeons ensemble dans ").c_str());
+        std::snprintf(two, twoSize, drawnText("le niveau %d !").c_str(), level);
+        break;
+    case 3:
+        std::snprintf(one, oneSize, drawnText("Le niveau %d etait facile...").c_str(), level - 1);
+        std::snprintf(two, twoSize, drawnText("Mais le niveau %d l'est moins !!").c_str(), level);
+        break;
+    default: std::snprintf(one, oneSize, drawnText("Le niveau %d vous attend !!").c_str(), level); break;
+    }
+}
+
+// The screens of the game window: which one the mode shows at rest.
+enum class Screen { Play, End, Intro, Final };
+
+Screen screenOfMode()
+{
+    switch (game.mode) {
+    case GameMode::NameEntry:
+    case GameMode::EndScreen: return Screen::End;
+    case GameMode::LevelIntro: return Screen::Intro;
+    case GameMode::FinalPicture: return Screen::Final;
+    case GameMode::SlideHold: return game.slide == SlideKind::FinalUncovered ? Screen::Final : Screen::Intro;
+    default: return Screen::Play;
+    }
+}
+
+// Paints `screen` on a 740 x 550 frame and copies it to `target` at (0, y).
+void drawScreenAt(SDL_Surface* target, Screen screen, int y)
+{
+    SDL_Surface* frame = beginFrame(kGameScreenWidth, kGameScreenHeight);
+    if (frame == nullptr) return;
+    switch (screen) {
+    case Screen::End: drawEndScreen(frame); break;
+    case Screen::Intro: drawLevelIntroScreen(frame); break;
+    case Screen::Final: drawFinalPicture(frame); break;
+    default:
+        if (game.paused) movePauseText();
+        drawPlayLayers(frame);
+        break;
+    }
+    endFrame(frame, target, y);
+}
+
 }  // namespace
 
 void drawPlayLayers(SDL_Surface* surface)
@@ -400,7 +447,7 @@ void drawEndScreen(SDL_Surface* surface)
     drawWholeText(surface, large, 160, 190, game.bestScoreName.data());
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.score);
     drawWholeText(surface, large, 255, 270, pathBuffer.data());
-    drawWholeText(surface, openGameFont(22, 700), 90, 330, ratingText.data());
+    drawWholeText(surface, openGameFont(22, 700), 90, 330, drawnText(ratingFor(game.score)).c_str());
     // The lines of what could not be saved, in the order things were saved: the record's above
     // the frieze, the replay's there too or, when both failed, under the frieze.
     constexpr int kFailedLineY[] = {370, 418};
@@ -415,7 +462,7 @@ void drawEndScreen(SDL_Surface* surface)
         drawCentredText(surface, openGameFont(18, 700), kReplayEndCard.x + kReplayEndCard.w / 2, kReplayEndCard.y + 6,
                         kReplayEndLine);
     }
-    if (runWon == 1) {
+    if (game.runWon) {
         // The box covers the lost run's plaque; the won run's plate is written in it.
         fillRectangle(surface, 350, 10, 650, 95, kBlack);
         drawPicture(surface, pictures.victoryPlate, 350, 10, 300, 85);
@@ -426,31 +473,44 @@ void drawLevelIntroScreen(SDL_Surface* surface)
 {
     const GameFont& lines = openGameFont(38, 700);
     drawBackdrop(surface, pictures.levelBackground, 0);
-    drawWholeText(surface, lines, 100, 140, introLine1.data());
-    drawWholeText(surface, lines, 105, 190, introLine2.data());
+    std::array<char, 200> first{};
+    std::array<char, 200> second{};
+    composeIntroLines(game.introDraw, game.currentLevel, first, second);
+    drawWholeText(surface, lines, 100, 140, first.data());
+    drawWholeText(surface, lines, 105, 190, second.data());
     drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
 }
 
 void drawFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, pictures.finishedBackground, 0); }
 
-void drawSlidingFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, pictures.finishedBackground, slideOffset); }
+void drawSlidingFinalPicture(SDL_Surface* surface)
+{
+    drawBackdrop(surface, pictures.finishedBackground, game.slideOffset);
+}
 
 void drawGameScreen(SDL_Surface* target)
 {
     if (target == nullptr) return;
-    SDL_Surface* frame = beginFrame(kGameScreenWidth, kGameScreenHeight);
-    if (frame == nullptr) return;
-    if (game.gameOverShown == 1) {
-        drawEndScreen(frame);
-    } else if (game.levelIntroShown == 1) {
-        drawLevelIntroScreen(frame);
-    } else if (game.victoryShown != 1) {
-        if (game.paused) movePauseText();
-        drawPlayLayers(frame);
-    } else {
-        drawFinalPicture(frame);
+    drawScreenAt(target, screenOfMode(), 0);
+}
+
+void drawSlideFrame(SDL_Surface* target)
+{
+    if (target == nullptr) return;
+    SDL_Surface* buffer = beginFrame(kSlideFrameWidth, kSlideFrameHeight);
+    if (buffer == nullptr) return;
+    switch (game.slide) {
+    case SlideKind::FinalUncovered: drawFinalPicture(buffer); break;
+    case SlideKind::EndUncovered:
+    case SlideKind::WonEndUncovered: drawEndScreen(buffer); break;
+    default: drawLevelIntroScreen(buffer); break;
     }
-    endFrame(frame, target, slideOffset);
+    if (game.slide == SlideKind::WonEndUncovered) {
+        drawSlidingFinalPicture(buffer);
+    } else {
+        drawScreenAt(buffer, Screen::Play, game.slideOffset);
+    }
+    endFrame(buffer, target, 0);
 }
 
 void movePauseText()
@@ -459,34 +519,4 @@ void movePauseText()
     pauseTextY += pauseTextDy;
     if (!(pauseTextX >= 2 && pauseTextX < kPauseAreaRight)) pauseTextDx = -pauseTextDx;
     if (!(pauseTextY >= 2 && pauseTextY < kPauseAreaBottom)) pauseTextDy = -pauseTextDy;
-}
-
-std::int64_t elapsedMs(std::int64_t start, std::int64_t end) { return end > start ? end - start : 0; }
-
-void slideTransition(const Slide& slide)
-{
-    slideOffset = slide.start;
-    while (slideOffset > slide.stopAtOrBelow) {
-        if (slide.timed) frameStartTime = seamClock();
-        SDL_Surface* window = gameWindowSurface();
-        // Without a window (the headless tools) the frames are timed and counted, not drawn.
-        SDL_Surface* buffer = window != nullptr ? beginFrame(kSlideFrameWidth, kSlideFrameHeight) : nullptr;
-        if (buffer != nullptr) {
-            forgetGameWindowPaint();  // the window no longer shows its last paint
-            if (slide.backdrop != nullptr) slide.backdrop(buffer);
-            if (slide.overlay != nullptr) slide.overlay(buffer);
-            endFrame(buffer, window, 0);
-        }
-        presentGameWindow();
-        sleepMs(kSlideFrameSleepMs);
-        std::int64_t step = slide.fixedStep;
-        if (slide.timed) {
-            frameEndTime = seamClock();
-            step += elapsedMs(frameStartTime, frameEndTime) / 2;
-        }
-        // A frame always moves: a stalled clock must not hold the game window forever.
-        if (step < 1) step = 1;
-        if (step > 1000) step = 1000;
-        slideOffset -= static_cast<std::int32_t>(step);
-    }
 }

@@ -20,23 +20,16 @@ constexpr int kSlideFrameWidth = 700;
 constexpr int kSlideFrameHeight = 740;
 
 // The screens' shared state.
-extern std::int32_t slideOffset;          // y at which the game screen lands on its target; 0 at rest
-extern std::int32_t runWon;               // 1: the run ended by clearing the last level
-extern std::array<char, 128> ratingText;  // the end screen's rating sentence, Windows-1252
 // The end screen's line under the score when the record could not be saved, Windows-1252;
 // empty otherwise.
 extern std::array<char, 128> recordNotSavedText;
 // The end screen's line when the run's replay could not be saved, Windows-1252, under the
 // record's line when both failed; empty otherwise.
 extern std::array<char, 128> replayNotSavedText;
-extern std::array<char, 200> introLine1;  // first line of the level intro
-extern std::array<char, 200> introLine2;  // second line of the level intro (" " when unused)
-extern std::int32_t pauseTextX;           // top-left of the pause text; kept across pauses
+extern std::int32_t pauseTextX;  // top-left of the pause text; kept across pauses
 extern std::int32_t pauseTextY;
 extern std::int32_t pauseTextDx;  // step of the pause text per paint, 2 or -2
 extern std::int32_t pauseTextDy;
-extern std::int64_t frameStartTime;  // local time read when a slide frame starts, ms
-extern std::int64_t frameEndTime;    // local time read when it has ended, ms
 // The game window shows a recorded game: the side panel's help and the end screen's last line
 // say so and tell how to leave it.
 extern bool watchingReplay;
@@ -44,11 +37,16 @@ extern bool watchingReplay;
 constexpr SDL_Rect kReplayHelpCard{504, 428, 184, 94};
 constexpr SDL_Rect kReplayEndCard{60, 488, 580, 34};
 
-// Paints the screen the flags choose (end screen, level intro, play screen or final picture)
-// on a 740 x 550 frame and copies it to `target` at (0, slideOffset), leaving the rest of the
+// Paints the screen game.mode shows at rest (end screen, level intro, play screen or final
+// picture) on a 740 x 550 frame and copies it to `target` at (0, 0), leaving the rest of the
 // target as it was. Changes nothing of the game but the pause text's position (composes the
 // side panel's texts in pathBuffer). A null target draws nothing.
 void drawGameScreen(SDL_Surface* target);
+
+// Paints the frame of game.slide at game.slideOffset on a 700 x 740 buffer (the screen beneath
+// still, the sliding one over it) and copies it to `target` at (0, 0). A null target draws
+// nothing.
+void drawSlideFrame(SDL_Surface* target);
 
 // The play screen's layers drawn on `surface` from (0, 0), the pause text where it stands;
 // only what falls inside the surface's clip rectangle is drawn.
@@ -65,18 +63,19 @@ SDL_Rect effectMarksBox();  // every place an active effect's mark may take
 SDL_Rect shotsLeftBox();
 SDL_Rect pauseTextBox();  // the pause text and its shadow where they stand
 
-// The end screen (background, best score, holder, score, rating and, for a won run, the black
-// box over the background's top) drawn on `surface` from (0, 0).
+// The end screen (background, best score, holder, score, the rating of game.score and, for a won
+// run, the black box over the background's top) drawn on `surface` from (0, 0).
 void drawEndScreen(SDL_Surface* surface);
 
-// The level intro (background, the two intro lines, the level's code) drawn on `surface`.
+// The level intro (background, the two lines of game.introDraw, the level's code) drawn on
+// `surface`.
 void drawLevelIntroScreen(SDL_Surface* surface);
 
 // The final picture after the last level, drawn on `surface` from (0, 0).
 void drawFinalPicture(SDL_Surface* surface);
 
-// The final picture drawn on `surface` at (0, slideOffset): the overlay that slides off the
-// end screen of a won run.
+// The final picture drawn on `surface` at (0, game.slideOffset): the overlay that slides off
+// the end screen of a won run.
 void drawSlidingFinalPicture(SDL_Surface* surface);
 
 // Composes line `line` (0 to 6, top to bottom) of the side panel into pathBuffer and returns
@@ -89,25 +88,3 @@ const char* levelCodeText(int level);
 // Moves the pause text one step and turns it back at the edges of its area
 // (2 <= x < 346, 2 <= y < 506); the position itself is never clamped.
 void movePauseText();
-
-// Milliseconds from one local-time reading to a later one; 0 when the clock went back.
-std::int64_t elapsedMs(std::int64_t start, std::int64_t end);
-
-// Draws one layer of a slide frame on the 700 x 740 slide buffer.
-using SlideLayer = void (*)(SDL_Surface* buffer);
-
-// One slide: what lies beneath, what slides over it, and how slideOffset moves.
-struct Slide {
-    SlideLayer backdrop;         // drawn first, still
-    SlideLayer overlay;          // drawn over it, placed by slideOffset
-    std::int32_t start;          // slideOffset of the first frame
-    bool timed;                  // each frame moves by half its measured duration in ms
-    std::int32_t fixedStep;      // pixels moved up after each frame on top of that
-    std::int32_t stopAtOrBelow;  // the slide ends once slideOffset is at or below this
-};
-
-// Runs a slide: until slideOffset is at or below the stop value, one frame after another is
-// drawn on a 700 x 740 buffer, copied to the game window's surface at (0, 0) and presented,
-// then the thread sleeps 5 ms and slideOffset moves up. Every frame moves it by at least one
-// pixel, so a slide always ends. Leaves slideOffset at its last value.
-void slideTransition(const Slide& slide);

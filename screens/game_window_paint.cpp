@@ -136,8 +136,14 @@ void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
 {
     changed.count = 0;
     if (target == nullptr) return;
-    const bool playAtRest =
-        game.gameOverShown != 1 && game.levelIntroShown != 1 && game.victoryShown != 1 && slideOffset == 0;
+    if (game.mode == GameMode::Slide) {
+        drawSlideFrame(target);
+        changedWhole(target, changed);
+        shown.target = nullptr;  // the window no longer shows a paint of the play screen
+        return;
+    }
+    const bool playAtRest = game.mode == GameMode::Playing || game.mode == GameMode::Question ||
+                            game.mode == GameMode::LostBallPause || game.mode == GameMode::Applause;
     if (!playAtRest || !shown.playScreen || shown.target != target) {
         drawGameScreen(target);
         changedWhole(target, changed);

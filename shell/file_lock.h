@@ -9,6 +9,11 @@
 // request. False stops the wait at once (the player or the system asked to quit). May be null.
 using LockKeepAlive = bool (*)();
 
+// The platform's keep-alive while the game waits for something outside it (another game holding
+// the record's lock): the windows are repainted as they ask and a quit request is noted, nothing
+// else is handled. False once the player or the system asked to quit: the wait then stops.
+bool keepWindowsAlive();
+
 // How long a lock is awaited before the game goes on without it, milliseconds.
 constexpr int kLockWaitMs = 3000;
 

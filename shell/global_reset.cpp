@@ -41,20 +41,13 @@ void releasePictures()
 void resetScreenAndShellGlobals()
 {
     // The screens.
-    slideOffset = 0;
-    runWon = 0;
-    ratingText.fill('\0');
     recordNotSavedText.fill('\0');
     replayNotSavedText.fill('\0');
     watchingReplay = false;
-    introLine1.fill('\0');
-    introLine2.fill('\0');
     pauseTextX = 0;
     pauseTextY = 0;
     pauseTextDx = 2;
     pauseTextDy = 2;
-    frameStartTime = 0;
-    frameEndTime = 0;
     selectedLevelText.fill('\0');
     menuButtons = {};
     fontPathCache = FontPathCache{};

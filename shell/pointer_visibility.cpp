@@ -10,7 +10,6 @@ bool pointerShownOverGame(const GameState& state, Point pointer, bool pointerInW
     if (keptInPlay || !pointerInWindow) return true;
     const bool overPlayfield =
         pointer.x >= 0 && pointer.x < kPlayfieldWidth && pointer.y >= 0 && pointer.y < kGameWindowHeight;
-    const bool screenShown = state.gameOverShown != 0 || state.levelIntroShown != 0 || state.victoryShown != 0;
-    const bool ballInPlay = state.ballLaunched && !state.paused && !state.questionOpen && !screenShown;
+    const bool ballInPlay = state.ballLaunched && !state.paused && state.mode == GameMode::Playing;
     return !(overPlayfield && ballInPlay);
 }

@@ -8,7 +8,7 @@
 
 #include "game/replay.h"
 
-constexpr int kReplayFormatVersion = 2;
+constexpr int kReplayFormatVersion = 3;
 // No replay of a real game comes near this; a larger file is refused before it is read.
 constexpr std::size_t kLargestReplayFile = 16u << 20;
 

@@ -146,7 +146,7 @@ std::string saveGameReplay(const std::string& directory, std::string& told)
     if (replay.mode != ReplayMode::Recording) return "";
     endRecording();
     const bool setRecord =
-        game.gameOverShown == 1 && game.score == game.bestScore && game.score >= replay.start.bestScore;
+        game.mode == GameMode::EndScreen && game.score == game.bestScore && game.score >= replay.start.bestScore;
     std::string reason;
     if (directory.empty()) {
         reason = tr("aucun dossier pour la garder");

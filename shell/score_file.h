@@ -5,7 +5,6 @@
 #pragma once
 #include <string>
 
-#include "game/flow.h"  // reloadBestScore and saveScoreFile, the hand-overs at the end of a run
 #include "shell/file_lock.h"
 
 // Path of the score file as the file system spells it; "" when there is nowhere to keep it.
@@ -36,6 +35,16 @@ void loadScoreFile();
 // or unreadable file, or one without the marker, gives the defaults and is left as it is.
 // False when the defaults were given.
 bool peekScoreFile();
+
+// The record on disk read again into bestScore and bestScoreName (under the lock of the
+// player's games), just before a run's score is compared with it: another game of the
+// player's may have set a higher one. A file that cannot be read leaves them as they are.
+void reloadBestScore();
+
+// Writes the best score and its holder to the score file (the end of a run with a record).
+// False when the record could not be written, with a short French reason (UTF-8) for the
+// player in `reason`.
+bool saveScoreFile(std::string& reason);
 
 // The record as the score file holds it: "NAME SCORE= N". A word of the name equal to the
 // marker is written with a no-break space before its '=' so that reading it back never

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The modal windows of the game: the Yes/No questions over the game window and the two
-// one-line text dialogs (level code, best score's holder). Each runs a nested loop in which
-// the other windows keep repainting (a question holds the game's timer); when modals stack,
-// the newest one always takes the input.
+// The windows that take an answer of the player: the Yes/No question over the game window and
+// the two one-line text dialogs (level code, best score's holder). Each is open while game.mode
+// asks for it, in the loop of the window it belongs to (no loop of its own), and its answer
+// reaches the game as an input.
 #include <SDL.h>
 
 #include <algorithm>
@@ -12,12 +12,15 @@
 #include <cstring>
 #include <string>
 
+#include "game/controls.h"
 #include "game/game_state.h"
 #include "game/platform.h"
-#include "game/replay_player.h"
+#include "game/replay.h"
+#include "game/window_events.h"
 #include "screens/fonts.h"
 #include "screens/translation.h"
 #include "shell/menu_navigation.h"
+#include "shell/sdl_dialogs.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_windows.h"
@@ -104,129 +107,31 @@ SDL_Point mousePoint(const SDL_Event& event)
     return SDL_Point{point.x, point.y};
 }
 
-// The game's open modal windows, oldest first: a question may be open when a tick ends the run
-// and opens the name dialog over it. The newest takes every key and click; the ones under it
-// keep repainting and, if the window manager brings one of them forward, send the player back
-// to the newest.
-struct ModalWindow {
-    SDL_Window* window = nullptr;
-    void (*paint)(void*) = nullptr;
-    void (*onEvent)(const SDL_Event&, void*) = nullptr;
-    void* context = nullptr;
-};
-constexpr int kMaxModals = 8;
-struct ModalStack {
-    std::array<ModalWindow, kMaxModals> windows{};
-    int count = 0;
-    std::uint64_t focusLeftAt = 0;  // SDL_GetTicks64 time a window of the program lost the focus; 0 none
-};
-ModalStack modals;
-
-// The window a new modal belongs to: the newest modal, else the game window, else the menu.
-SDL_Window* modalOwner()
-{
-    if (modals.count > 0) return modals.windows[static_cast<std::size_t>(modals.count - 1)].window;
-    if (windows.game.window != nullptr) return windows.game.window;
-    return windows.menu.window;
-}
-
-SDL_Window* openModalWindow(const char* title, int width, int height, std::uint32_t flags,
-                            SDL_Point place = SDL_Point{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED})
+SDL_Window* openAnswerWindow(const char* title, int width, int height, std::uint32_t flags,
+                             SDL_Point place = SDL_Point{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED})
 {
     SDL_Window* window =
         openPictureWindow(title, place.x, place.y, width, height, flags | SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (window == nullptr) return nullptr;
-    // A window manager keeps a modal window above its owner and hands it the focus the owner gets.
-    SDL_Window* owner = modalOwner();
+    // A window manager keeps it above its owner and hands it the focus the owner gets.
+    SDL_Window* owner = windows.game.window != nullptr ? windows.game.window : windows.menu.window;
     if (owner != nullptr) SDL_SetWindowModalFor(window, owner);
     SDL_RaiseWindow(window);
     return window;
 }
 
-// Keys and gamepad buttons go to the newest modal, whichever window they came to.
+// Keys and gamepad buttons go to the open answer window, whichever window they came to.
 bool isKeyboardEvent(const SDL_Event& event)
 {
     return event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_TEXTINPUT ||
            event.type == SDL_CONTROLLERBUTTONDOWN;
 }
 
-// Brings a modal window back in front with the focus, out of the taskbar if it was minimised.
+// Brings a window back in front with the focus, out of the taskbar if it was minimised.
 void bringForward(SDL_Window* window)
 {
     if ((SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(window);
     SDL_RaiseWindow(window);
-}
-
-// Routes one event of a modal loop: the newest modal's own events to it; keys typed in any
-// other window of the program to it too; a key, a click or a focus gained elsewhere brings it
-// back in front; a modal under it repaints when uncovered.
-void modalEvent(const SDL_Event& event, void*)
-{
-    if (modals.count == 0) return;
-    const ModalWindow& newest = modals.windows[static_cast<std::size_t>(modals.count - 1)];
-    const std::uint32_t id = eventWindowId(event);
-    const bool elsewhere = id != SDL_GetWindowID(newest.window);
-    const bool focusTaken = event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN ||
-                            (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
-                                                               event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
-    if (elsewhere && focusTaken && id != 0) bringForward(newest.window);
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-        modals.focusLeftAt = SDL_GetTicks64();
-    }
-    // The game minimised under a question plays on no more than without it: it pauses.
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MINIMIZED &&
-        windows.game.window != nullptr && id == SDL_GetWindowID(windows.game.window)) {
-        dispatchWindowEvent(WindowKind::Game, event);
-    }
-    if (!elsewhere || isKeyboardEvent(event)) {
-        newest.onEvent(event, newest.context);
-        return;
-    }
-    if (event.type != SDL_WINDOWEVENT || event.window.event != SDL_WINDOWEVENT_EXPOSED) return;
-    for (int i = 0; i + 1 < modals.count; ++i) {
-        const ModalWindow& under = modals.windows[static_cast<std::size_t>(i)];
-        if (SDL_GetWindowID(under.window) != id) continue;
-        windowPictureLost(under.window);
-        under.paint(under.context);
-    }
-}
-
-// The focus gone from the program's windows to another program while a modal is open pauses
-// the game as it does without one. The focus moves between our own windows in two steps (lost
-// here, gained there), so only a focus that stays away for a moment counts.
-void pauseIfFocusGoneElsewhere()
-{
-    constexpr std::uint64_t kSettleMs = 150;
-    if (modals.focusLeftAt == 0 || SDL_GetTicks64() - modals.focusLeftAt < kSettleMs) return;
-    modals.focusLeftAt = 0;
-    if (SDL_GetKeyboardFocus() != nullptr || windows.game.window == nullptr) return;
-    SDL_Event away{};
-    away.type = SDL_WINDOWEVENT;
-    away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    away.window.windowID = SDL_GetWindowID(windows.game.window);
-    dispatchWindowEvent(WindowKind::Game, away);
-}
-
-// Runs `modal` on top of the others until `done` says it is answered, then closes it and
-// gives the front back to the modal under it, if any.
-void runModal(ModalWindow modal, bool (*done)(void*))
-{
-    if (modals.count == kMaxModals) {  // never reached: the game stacks two at most
-        closePictureWindow(modal.window);
-        return;
-    }
-    modals.windows[static_cast<std::size_t>(modals.count++)] = modal;
-    // Keys and buttons let go while a modal has them never reach the game: nothing stays held.
-    releaseSteering(windows.input.steering);
-    // A watched replay closes the window by itself when the recorded answer is due.
-    while (!done(modal.context) && !sdl.quitRequested && !replayAnswerDue()) {
-        modal.paint(modal.context);
-        pumpModalLoop(modalEvent, nullptr);
-        pauseIfFocusGoneElsewhere();
-    }
-    modals.count -= 1;
-    closePictureWindow(modal.window);
-    if (modals.count > 0) bringForward(modals.windows[static_cast<std::size_t>(modals.count - 1)].window);
 }
 
 // The one-line dialog window: the field at the left, OK at the right.
@@ -273,9 +178,8 @@ int caretIndexAt(const TextDialogWindow& dialog, int x)
     return best;
 }
 
-void paintTextDialog(void* context)
+void paintTextDialog(TextDialogWindow& dialog)
 {
-    TextDialogWindow& dialog = *static_cast<TextDialogWindow*>(context);
     SDL_Surface* surface = windowPicture(dialog.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kDialogFontHeight, 400);
@@ -344,9 +248,8 @@ void textDialogKey(TextField& field, const SDL_Keysym& key)
     }
 }
 
-void textDialogEvent(const SDL_Event& event, void* context)
+void textDialogEvent(const SDL_Event& event, TextDialogWindow& dialog)
 {
-    TextDialogWindow& dialog = *static_cast<TextDialogWindow*>(context);
     switch (event.type) {
     case SDL_TEXTINPUT:
         if (!dialog.okFocused) typeIntoField(dialog.field, event.text.text);
@@ -392,8 +295,6 @@ void textDialogEvent(const SDL_Event& event, void* context)
     }
 }
 
-bool textDialogDone(void* context) { return !static_cast<TextDialogWindow*>(context)->field.open; }
-
 // The Yes/No question window: the information mark, the text, "Oui" (default) and "Non".
 struct QuestionWindow {
     SDL_Window* window = nullptr;
@@ -405,9 +306,8 @@ struct QuestionWindow {
     QuestionButton focus = QuestionButton::Yes;  // the button Return presses: "Oui", the default, at first
 };
 
-void paintQuestion(void* context)
+void paintQuestion(QuestionWindow& question)
 {
-    QuestionWindow& question = *static_cast<QuestionWindow*>(context);
     SDL_Surface* surface = windowPicture(question.window);
     if (surface == nullptr) return;
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
@@ -433,9 +333,8 @@ void paintQuestion(void* context)
     showWindowPicture(question.window);
 }
 
-void questionEvent(const SDL_Event& event, void* context)
+void questionEvent(const SDL_Event& event, QuestionWindow& question)
 {
-    QuestionWindow& question = *static_cast<QuestionWindow*>(context);
     // Tab, Left and Right move the focus; Return and Space press it, Escape and n answer "Non",
     // o "Oui"; the gamepad's d-pad moves it, A presses it, B answers "Non".
     const QuestionButton given = questionKey(event, question.focus, playerSettings.values.gamepad);
@@ -459,29 +358,41 @@ void questionEvent(const SDL_Event& event, void* context)
     }
 }
 
-bool questionDone(void* context) { return static_cast<QuestionWindow*>(context)->answer != 0; }
-
 }  // namespace
 
-bool askYesNo(const char* text)
-{
+namespace {
+
+// The answer windows open now: at most one question and one dialog, by the mode that asks.
+struct AnswerWindows {
     QuestionWindow question;
+    TextDialogWindow dialog;
+    GameMode dialogMode = GameMode::Playing;  // the mode the open dialog answers
+    std::uint64_t focusLeftAt = 0;            // SDL_GetTicks64 time a window of the program lost the focus; 0 none
+};
+AnswerWindows answers;
+
+void openQuestion(const char* text)
+{
+    QuestionWindow& question = answers.question;
+    question = QuestionWindow{};
     question.text = drawnText(text);
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
     const int textPixels = textWidth(font, question.text.c_str(), static_cast<int>(question.text.size()));
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
-    question.window = openModalWindow(tr("app"), width, height, 0);
-    if (question.window == nullptr) return false;
+    question.window = openAnswerWindow(tr("app"), width, height, 0);
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
-    runModal(ModalWindow{question.window, paintQuestion, questionEvent, &question}, questionDone);
-    return question.answer == 1;
+    // Keys and buttons let go while the question has them never reach the game: nothing stays held.
+    releaseSteering(windows.input.steering);
+    if (question.window != nullptr) paintQuestion(question);
 }
 
-void runTextDialog(TextDialog kind)
+void openTextDialog(TextDialog kind)
 {
-    TextDialogWindow dialog;
+    TextDialogWindow& dialog = answers.dialog;
+    dialog = TextDialogWindow{};
+    composeDialogOpening(kind);
     dialog.field = openTextField(kind);
     const bool code = kind == TextDialog::LevelCode;
     const int width = unitsX(code ? 61 : 130);
@@ -495,16 +406,128 @@ void runTextDialog(TextDialog kind)
         place = screenPointOfPicture(windows.game.window, Point{kNameDialogCentreX, kNameDialogTop});
         place.x -= width * windowScale() / 2;
     }
-    dialog.window = openModalWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS, place);
-    if (dialog.window == nullptr) {
-        confirmTextField(dialog.field);  // no window: the text stays as it was opened
-        return;
-    }
+    dialog.window = openAnswerWindow("> Tessaron", width, height, SDL_WINDOW_BORDERLESS, place);
+    releaseSteering(windows.input.steering);
+    if (dialog.window == nullptr) return;
     SDL_StartTextInput();
-    runModal(ModalWindow{dialog.window, paintTextDialog, textDialogEvent, &dialog}, textDialogDone);
-    // Left by a quit request (a signal, the desktop's close, a logout): the name the field shows
-    // is kept exactly as OK would keep it, never whatever pathBuffer held last.
-    if (dialog.field.open) confirmTextField(dialog.field);
-    // A question under this dialog takes no text.
+    paintTextDialog(dialog);
+}
+
+void closeQuestion()
+{
+    if (answers.question.window == nullptr) return;
+    closePictureWindow(answers.question.window);
+    answers.question = QuestionWindow{};
+}
+
+void closeTextDialog()
+{
+    if (answers.dialog.window == nullptr) return;
+    closePictureWindow(answers.dialog.window);
+    answers.dialog = TextDialogWindow{};
     SDL_StopTextInput();
+}
+
+// The open window's answer, once given, goes to the game as an input (never while a replay
+// plays: the replay holds the answers).
+void handAnswersOver()
+{
+    if (replay.mode == ReplayMode::Playing) return;
+    if (answers.question.window != nullptr && answers.question.answer != 0) {
+        const bool yes = answers.question.answer == 1;
+        closeQuestion();
+        gameWindowAnswer(yes);
+    }
+    if (answers.dialog.window != nullptr && !answers.dialog.field.open) {
+        closeTextDialog();
+        gameWindowText(pathBuffer.data());
+    }
+}
+
+}  // namespace
+
+void syncAnswerWindows()
+{
+    const bool gameOpen = windows.game.window != nullptr;
+    const bool asked = gameOpen && game.mode == GameMode::Question;
+    if (!asked) closeQuestion();
+    if (asked && answers.question.window == nullptr) openQuestion(questionText(game.question));
+    const GameMode wanted = game.mode == GameMode::CodeEntry || (gameOpen && game.mode == GameMode::NameEntry)
+                                ? game.mode
+                                : GameMode::Playing;
+    if (answers.dialog.window != nullptr && answers.dialogMode != wanted) closeTextDialog();
+    if (wanted != GameMode::Playing && answers.dialog.window == nullptr) {
+        answers.dialogMode = wanted;
+        openTextDialog(wanted == GameMode::CodeEntry ? TextDialog::LevelCode : TextDialog::PlayerName);
+        // No window: the text stays as it was opened.
+        if (answers.dialog.window == nullptr) gameWindowText(pathBuffer.data());
+    }
+}
+
+bool answerWindowOpen() { return answers.question.window != nullptr || answers.dialog.window != nullptr; }
+
+bool answerWindowEvent(const SDL_Event& event)
+{
+    SDL_Window* open = answers.dialog.window != nullptr ? answers.dialog.window : answers.question.window;
+    if (open == nullptr) return false;
+    const std::uint32_t id = eventWindowId(event);
+    const bool own = id == SDL_GetWindowID(open);
+    if (own && event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event)) windowPictureLost(open);
+    const bool elsewhere = !own && id != 0;
+    // A key, a click or a focus gained in another window of the program brings it back in front.
+    const bool focusTaken = event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN ||
+                            (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
+                                                               event.window.event == SDL_WINDOWEVENT_TAKE_FOCUS));
+    if (elsewhere && focusTaken) bringForward(open);
+    // The focus moves between the program's own windows in two steps (lost here, gained there):
+    // only a focus that stays away counts (see pauseIfFocusGoneElsewhere).
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        answers.focusLeftAt = SDL_GetTicks64();
+        return true;
+    }
+    // F11 stays the game window's full-screen switch.
+    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) return false;
+    if (!own && !isKeyboardEvent(event) && !isGamepadEvent(event)) return false;
+    if (answers.dialog.window != nullptr) {
+        textDialogEvent(event, answers.dialog);
+        if (answers.dialog.field.open) paintTextDialog(answers.dialog);
+    } else {
+        questionEvent(event, answers.question);
+        if (answers.question.answer == 0) paintQuestion(answers.question);
+    }
+    handAnswersOver();
+    return true;
+}
+
+void repaintAnswerWindows()
+{
+    if (answers.question.window != nullptr) paintQuestion(answers.question);
+    if (answers.dialog.window != nullptr) paintTextDialog(answers.dialog);
+}
+
+void confirmOpenDialog()
+{
+    // Left by a quit request or a close (a signal, the desktop's close, a logout): the name the
+    // field shows is kept exactly as OK would keep it.
+    if (answers.dialog.window != nullptr && answers.dialog.field.open) confirmTextField(answers.dialog.field);
+    handAnswersOver();
+}
+
+void pauseIfFocusGoneElsewhere()
+{
+    constexpr std::uint64_t kSettleMs = 150;
+    if (answers.focusLeftAt == 0 || SDL_GetTicks64() - answers.focusLeftAt < kSettleMs) return;
+    answers.focusLeftAt = 0;
+    if (SDL_GetKeyboardFocus() != nullptr || windows.game.window == nullptr || !answerWindowOpen()) return;
+    SDL_Event away{};
+    away.type = SDL_WINDOWEVENT;
+    away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    away.window.windowID = SDL_GetWindowID(windows.game.window);
+    dispatchWindowEvent(WindowKind::Game, away);
+}
+
+void closeAnswerWindows()
+{
+    closeQuestion();
+    closeTextDialog();
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/platform.h"
 #include "game/replay.h"
@@ -19,11 +20,14 @@
 #include "screens/fonts.h"
 #include "screens/translation.h"
 #include "shell/assets.h"
+#include "shell/game_requests.h"
 #include "shell/regular_file.h"
 #include "shell/replay_store.h"
+#include "shell/sdl_dialogs.h"
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/settings_file.h"
+#include "shell/sound_cues.h"
 #include "shell/video_driver.h"
 
 SdlPlatform sdl;
@@ -101,7 +105,7 @@ void deliverDueTick()
     const std::uint64_t now = SDL_GetTicks64();
     // While a question holds the game its timer stands still; afterwards the next tick comes
     // after what was left of the interval when the question opened.
-    if (game.questionOpen) {
+    if (game.mode == GameMode::Question) {
         if (sdl.timerHeldAt == 0) sdl.timerHeldAt = now;
         return;
     }
@@ -117,13 +121,63 @@ void deliverDueTick()
     if (sdl.tickObserver != nullptr) sdl.tickObserver();
 }
 
+}  // namespace
+
+// When the game, waiting for time, next moves on: a slide's next frame, a pause's end; 0 none.
+std::uint64_t flowDeadline(std::uint64_t now)
+{
+    if (windows.game.window == nullptr || !flowWaitsForTime()) return 0;
+    if (game.mode == GameMode::Slide) {
+        return windows.slideFrame.shownAt == 0 ? now : windows.slideFrame.shownAt + kSlideFrameRestMs;
+    }
+    if (sdl.flowSince == 0) return now;
+    return sdl.flowSince + static_cast<std::uint64_t>(game.waitLeftMs > 0 ? game.waitLeftMs : 0);
+}
+
+// Time passed while the game waits for it, measured here: a slide moves one frame once its frame
+// has been shown and has rested, by the frame's duration; a pause counts down.
+void advanceGameFlow()
+{
+    if (windows.game.window == nullptr || !flowWaitsForTime()) {
+        sdl.flowSince = 0;
+        return;
+    }
+    const std::uint64_t now = SDL_GetTicks64();
+    if (game.mode == GameMode::Slide) {
+        SlideFrameTimes& frame = windows.slideFrame;
+        if (frame.shownAt == 0) {
+            windows.game.repaintWanted = true;  // its frame is still to be painted
+            return;
+        }
+        if (now < frame.shownAt + kSlideFrameRestMs) return;
+        const std::uint64_t started = frame.paintStart;
+        frame = SlideFrameTimes{};
+        gameWindowTimePassed(static_cast<std::int64_t>(now - started));
+        windows.game.repaintWanted = true;
+        sdl.flowSince = now;
+        return;
+    }
+    if (sdl.flowSince == 0) {
+        sdl.flowSince = now;
+        return;
+    }
+    gameWindowTimePassed(static_cast<std::int64_t>(now - sdl.flowSince));
+    sdl.flowSince = now;
+}
+
+namespace {
+
 bool loopTimeUp() { return sdl.loopEndsAt != 0 && SDL_GetTicks64() >= sdl.loopEndsAt; }
 
 int waitTimeoutMs()
 {
     const std::uint64_t now = SDL_GetTicks64();
     std::uint64_t until = 0;
-    if (sdl.timerRunning && windows.game.window != nullptr && !game.questionOpen) until = sdl.timerDeadline;
+    if (sdl.timerRunning && windows.game.window != nullptr && game.mode != GameMode::Question) {
+        until = sdl.timerDeadline;
+    }
+    const std::uint64_t flow = flowDeadline(now);
+    if (flow != 0 && (until == 0 || flow < until)) until = flow;
     if (sdl.loopEndsAt != 0 && (until == 0 || sdl.loopEndsAt < until)) until = sdl.loopEndsAt;
     // A held arrow key or a tilted stick moves the paddle between ticks and before the launch.
     if (gamePaddleSteered() && (until == 0 || now + kSteerStepMs < until)) until = now + kSteerStepMs;
@@ -249,6 +303,31 @@ void shutdownSdlPlatform()
     SDL_Quit();
 }
 
+namespace {
+
+// An event of a window's loop: to an open question or dialog first, which holds the other
+// windows' input but not their repaints, closing or full-screen switch.
+WindowRequest dispatchLoopEvent(WindowKind kind, const SDL_Event& event)
+{
+    if (answerWindowOpen()) {
+        if (answerWindowEvent(event)) return WindowRequest::Continue;
+        const bool f11 = event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11;
+        if (event.type != SDL_WINDOWEVENT && !f11) return WindowRequest::Continue;
+    }
+    return dispatchWindowEvent(kind, event);
+}
+
+// After each call of the game: the inputs it held, what it asked of the shell, and the windows
+// its mode asks for.
+void afterGameCalls()
+{
+    deliverDeferredInputs();
+    performGameRequests();
+    syncAnswerWindows();
+}
+
+}  // namespace
+
 void runMessageLoop(WindowKind kind)
 {
     while (windowOf(kind).window != nullptr && !sdl.quitRequested && !loopTimeUp()) {
@@ -257,10 +336,13 @@ void runMessageLoop(WindowKind kind)
         if (kind == WindowKind::Game) {
             steerGamePaddle();
             deliverDueTick();
+            advanceGameFlow();
+            pauseIfFocusGoneElsewhere();
         }
-        const WindowRequest request = got ? dispatchWindowEvent(kind, event) : WindowRequest::Continue;
+        const WindowRequest request = got ? dispatchLoopEvent(kind, event) : WindowRequest::Continue;
         // An arrow key just pressed moves the paddle at once, not at the next wake.
         if (got && kind == WindowKind::Game) steerGamePaddle();
+        afterGameCalls();
         if (request == WindowRequest::PlayGame) openGameWindow();
         if (request == WindowRequest::ShowCredits) openCreditsWindow();
         if (request == WindowRequest::Quit) sdl.quitRequested = true;
@@ -268,20 +350,14 @@ void runMessageLoop(WindowKind kind)
         SdlWindow& w = windowOf(kind);
         if (w.closePending && (!w.buttonHeld || SDL_GetTicks64() - w.closeAskedAt > 250)) closeWindow(kind);
     }
-}
-
-void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context)
-{
-    if (replay.mode == ReplayMode::Playing) return watchReplayStep();
-    SDL_Event event;
-    const bool got = waitForEvent(event);
-    deliverDueTick();
-    if (!got) return;
-    if (event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event)) {
-        windowPictureLost(SDL_GetWindowFromID(event.window.windowID));
-        repaintWindowWithId(event.window.windowID);
+    // A quit request (a signal, a logout) closes the game as the desktop's close does: a name
+    // being typed is kept, what a slide or a pause under way settles is settled.
+    if (sdl.quitRequested) confirmOpenDialog();
+    if (sdl.quitRequested && kind == WindowKind::Game && windows.game.window != nullptr) {
+        windows.deferred = DeferredInputs{};
+        gameWindowCloseRequest();
     }
-    onEvent(event, context);
+    afterGameCalls();
 }
 
 bool keepWindowsAlive()
@@ -323,11 +399,7 @@ Point pointerPosition() { return Point{windows.pointer.x, windows.pointer.y}; }
 
 void requestRepaint() { windows.game.repaintWanted = true; }
 
-void sleepMs(std::uint32_t ms) { SDL_Delay(ms); }
-
-// A steady clock: slide frames measure their duration with it, and a frame that spans
-// midnight or a clock change must not move a slide backwards.
-std::int64_t localTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+// A steady clock: a frame that spans midnight or a clock change must not move a slide backwards.
 std::int64_t inputTimeMs() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
 void playSoundFile(const char* path)
@@ -361,13 +433,17 @@ void openGameWindow()
     finishStartUp();  // a game needs every picture and its sounds from its first frame
     showWindow(WindowKind::Menu, false);
     windows.pointer = SDL_Point{240, 0};
+    windows.deferred = DeferredInputs{};
     gameWindowNewGame();
     openWindow(WindowKind::Game);
     runMessageLoop(WindowKind::Game);
+    closeAnswerWindows();
     closeWindow(WindowKind::Game);
     // A game left before its end screen (closed, a quit request) saves its replay here.
     std::string told;
     saveGameReplay(replayDirectory(), told);
+    // What the end of its recording settled is not performed for a game that has gone.
+    game.requests = FlowRequests{};
     showWindow(WindowKind::Menu, true);
 }
 

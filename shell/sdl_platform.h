@@ -15,6 +15,7 @@ struct SdlPlatform {
     std::uint32_t timerIntervalMs = 0;
     std::uint64_t timerDeadline = 0;   // SDL_GetTicks64 time of the next tick
     std::uint64_t timerHeldAt = 0;     // SDL_GetTicks64 time a question began holding it; 0 not held
+    std::uint64_t flowSince = 0;       // SDL_GetTicks64 time the game's wait was last counted; 0 none
     bool quitRequested = false;        // the program is ending (quit button, menu closed, signal)
     std::uint64_t ticksDelivered = 0;  // game ticks delivered, for measuring the pace
     bool audioOpen = false;
@@ -40,14 +41,21 @@ void startGamepads();
 void shutdownSdlPlatform();
 
 // Runs the loop of one window until it is closed or the program quits: its events, the game
-// timer's ticks (late ones coalesced), and its repaints.
+// timer's ticks (late ones coalesced), the time the game waits for, the game's requests, the
+// question or dialog its mode asks for, and its repaints. A quit request ends the game window as
+// the desktop's close does.
 void runMessageLoop(WindowKind kind);
 
-// One pass of waiting and dispatching for a modal window's loop: waits at most until the next
-// game tick, delivers ticks (none while the F12 or Escape question holds the game) and repaints
-// of the program's windows, and hands every event, of
-// whichever window, to `onEvent`, which routes it among the open modal windows.
-void pumpModalLoop(void (*onEvent)(const SDL_Event&, void*), void* context);
+// A slide frame rests this long once shown before the slide moves on.
+constexpr std::uint64_t kSlideFrameRestMs = 5;
+
+// When the game, waiting for time, next moves on (a slide's next frame, a pause's end), on the
+// clock of SDL_GetTicks64; 0 when it waits for none.
+std::uint64_t flowDeadline(std::uint64_t now);
+
+// Time passed while the game waits for it, measured by the loop: a slide moves one frame once
+// its frame has been shown and has rested, by the frame's duration; a pause counts down.
+void advanceGameFlow();
 
 // Hides the menu, starts a new game in the game window, runs its loop, shows the menu again.
 void openGameWindow();

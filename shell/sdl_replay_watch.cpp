@@ -3,15 +3,19 @@
 // Watching a replay in the game window.
 #include "shell/sdl_replay_watch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "game/flow.h"
 #include "game/replay_player.h"
 #include "screens/game_screen.h"
 #include "screens/translation.h"
+#include "shell/game_requests.h"
 #include "shell/menu_navigation.h"
 #include "shell/replay_file.h"
 #include "shell/score_file.h"
+#include "shell/sdl_dialogs.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_windows.h"
 #include "shell/settings_file.h"
@@ -53,35 +57,57 @@ void watcherEvent(const SDL_Event& event)
         stopReplay();
     } else if (command == WatchCommand::SwitchSpeed) {
         watch.speed = watch.speed == 1 ? kFastSpeed : 1;
-    } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    } else if (event.type == SDL_WINDOWEVENT && windowMayShowNothing(event.window.event)) {
         repaintWindowWithId(event.window.windowID);
+        repaintAnswerWindows();
     }
+    // A signal or a logout ends the watching at any moment.
     if (event.type == SDL_QUIT) watch.leave = true;
 }
 
 }  // namespace
 
+namespace {
+
+// Whether the next record may be played now: an input waits while the game waits for time (a
+// pause, the applause, a slide) and plays once that has passed, as it did in the recorded game.
+bool playableNow(const ReplayEvent& next)
+{
+    if (replay.stopped || watch.leave) return false;
+    return !(flowWaitsForTime() && isCall(next.kind) && next.kind != Record::Best);
+}
+
+// One step of the watched replay: waits for the next record's time, the time the game waits for
+// or the watcher's input, then plays the record when it is due.
 void watchReplayStep()
 {
-    if (windows.game.repaintWanted) paintWindow(WindowKind::Game);
+    paintWantedWindows();
     const ReplayEvent next = peekReplay();
-    const bool playable = !replay.stopped && !watch.leave && next.kind != Record::Answer && next.kind != Record::Text;
+    const bool playable = playableNow(next);
     const std::uint64_t due = playable ? dueTime(next) : 0;
     const std::uint64_t now = SDL_GetTicks64();
+    std::uint64_t until = playable ? std::max(due, now) : now + 100;
+    const std::uint64_t flow = flowDeadline(now);
+    if (flow != 0 && flow < until) until = flow;
     SDL_Event event;
-    const int timeout = !playable ? 100 : (due > now ? static_cast<int>(due - now) : 0);
-    if (SDL_WaitEventTimeout(&event, timeout) == 1) {
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(until > now ? until - now : 0)) == 1) {
         watcherEvent(event);
         while (SDL_PollEvent(&event) == 1) watcherEvent(event);
     }
-    if (!playable || watch.leave || SDL_GetTicks64() < due) return;
-    if (next.kind == Record::Ticks) {
-        // The next tick comes one interval later, a quarter of it at the fast speed.
-        sdl.timerDeadline = SDL_GetTicks64() + sdl.timerIntervalMs / watch.speed;
+    advanceGameFlow();
+    if (playable && !watch.leave && playableNow(next) && SDL_GetTicks64() >= due) {
+        if (next.kind == Record::Ticks) {
+            // The next tick comes one interval later, a quarter of it at the fast speed.
+            sdl.timerDeadline = SDL_GetTicks64() + sdl.timerIntervalMs / watch.speed;
+        }
+        watch.lastPlayed = SDL_GetTicks64();
+        playNextRecord();
     }
-    watch.lastPlayed = SDL_GetTicks64();
-    playNextRecord();
+    performGameRequests();
+    syncAnswerWindows();
 }
+
+}  // namespace
 
 int watchReplay(const char* path)
 {
@@ -106,6 +132,7 @@ int watchReplay(const char* path)
         // The end record was played: the final screen stays until the watcher leaves it.
         if (replay.stopped && !watch.leave) watch.ended = true;
     }
+    closeAnswerWindows();
     closeWindow(WindowKind::Game);
     // A replay that departs from its game (a crafted one among them) stops there: one line, status 1.
     if (!replay.failure.empty()) {

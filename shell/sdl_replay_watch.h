@@ -9,7 +9,3 @@
 // a one-line reason on stderr when the file is not a readable replay, 1 with one when the
 // replay departed from its game and stopped).
 int watchReplay(const char* path);
-
-// One step of the watched replay: waits for the next record's time (or the watcher's input),
-// then plays it. The modal windows' loops call it in place of their own waits while watching.
-void watchReplayStep();

@@ -8,18 +8,20 @@
 #include <cmath>
 
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/replay.h"
 #include "game/window_events.h"
 #include "screens/credits_screen.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
-#include "screens/window_target.h"
 #include "shell/menu_navigation.h"
 #include "shell/pointer_visibility.h"
 #include "shell/program_look.h"
+#include "shell/sdl_dialogs.h"
 #include "shell/sdl_presentation.h"
 #include "shell/settings_file.h"
 #include "shell/text_dialogs.h"
@@ -53,7 +55,7 @@ Point eventPoint(SDL_Window* window, int x, int y) { return picturePointOf(windo
 
 WindowRequest pressMenuButton(MenuButtonId button)
 {
-    if (button == kLevelCodeButton) enterLevelCode();
+    if (button == kLevelCodeButton) beginCodeEntry();
     if (button == kSoundButton) {
         toggleSound();
         playerSettings.values.soundOn = game.soundEnabled == 1;
@@ -167,20 +169,39 @@ void gamePointerAt(int x, int y)
     windows.pointer = SDL_Point{point.x, point.y};
 }
 
-bool waitingScreenShown() { return game.gameOverShown != 0 || game.levelIntroShown != 0 || game.victoryShown != 0; }
+bool waitingScreenShown()
+{
+    return game.mode == GameMode::EndScreen || game.mode == GameMode::LevelIntro || game.mode == GameMode::FinalPicture;
+}
+
+// The game's inputs that came while it waits for time (a pause, the applause, a slide) wait in
+// turn, in order, and reach it once that time has passed, as a player who clicked during a slide
+// expects. Consecutive pointer moves are one.
+void gameInput(Handler handler, int argument)
+{
+    DeferredInputs& later = windows.deferred;
+    if (!flowWaitsForTime() && later.count == 0) {
+        runHandler(handler, argument, inputTimeMs());
+        return;
+    }
+    const bool moveAgain = handler == Handler::PointerMoved && later.count > 0 &&
+                           later.inputs[static_cast<std::size_t>(later.count - 1)].handler == Handler::PointerMoved;
+    if (moveAgain || later.count == kDeferredInputs) return;
+    later.inputs[static_cast<std::size_t>(later.count++)] = DeferredInput{handler, argument};
+}
 
 // The keyboard's steering keys and the gamepad: the steering moves the pointer, their buttons
 // are the click, the pause key and the Escape key. False when the event is not theirs.
-bool gameInput(const SDL_Event& event)
+bool steeringInput(const SDL_Event& event)
 {
     // On a waiting screen every key is a key that leaves it, arrows included.
     if (event.type == SDL_KEYDOWN && waitingScreenShown()) return false;
     switch (takeInputEvent(windows.input, event, playerSettings.values)) {
     case InputAction::None: return false;
-    case InputAction::Confirm: gameWindowLeftButton(); break;
-    case InputAction::Pause: gameWindowKey(kKeyPause); break;
-    case InputAction::Quit: gameWindowKey(kKeyEscape); break;
-    case InputAction::GiveUp: gameWindowKey(kKeyF12); break;
+    case InputAction::Confirm: gameInput(Handler::LeftButton, 0); break;
+    case InputAction::Pause: gameInput(Handler::Key, kKeyPause); break;
+    case InputAction::Quit: gameInput(Handler::Key, kKeyEscape); break;
+    case InputAction::GiveUp: gameInput(Handler::Key, kKeyF12); break;
     default: break;
     }
     return true;
@@ -188,18 +209,18 @@ bool gameInput(const SDL_Event& event)
 
 void gameEvent(const SDL_Event& event)
 {
-    if (gameInput(event)) return;
+    if (steeringInput(event)) return;
     switch (event.type) {
     case SDL_MOUSEMOTION:
         gamePointerAt(event.motion.x, event.motion.y);
         followMouse(windows.input.steering, windows.pointer.x);
-        gameWindowPointerMoved();
+        gameInput(Handler::PointerMoved, 0);
         break;
     case SDL_MOUSEBUTTONDOWN:
         gamePointerAt(event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_LEFT) {
             windows.game.buttonHeld = true;
-            gameWindowLeftButton();
+            gameInput(Handler::LeftButton, 0);
         }
         break;
     case SDL_KEYDOWN:
@@ -212,15 +233,21 @@ void gameEvent(const SDL_Event& event)
             break;
         }
         // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0) gameWindowKey(virtualKeyOf(event.key.keysym.sym, playerSettings.values.keys));
+        if (event.key.repeat == 0)
+            gameInput(Handler::Key, virtualKeyOf(event.key.keysym.sym, playerSettings.values.keys));
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) gameWindowCloseRequest();
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+            // A name being typed is kept as OK keeps it; then the window closes, whatever the
+            // game was doing.
+            confirmOpenDialog();
+            windows.deferred = DeferredInputs{};
+            gameWindowCloseRequest();
+        }
         // Minimised, or the focus gone to another program: play stops as a pause key stops it.
-        // (The game's own questions and dialogs take the focus inside their loops, which never
-        // hand this window its focus events: they do not pause the game.)
+        // (A question or a dialog of the game taking the focus does not: see sdl_dialogs.)
         if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
-            game.ballLaunched && !game.paused && !waitingScreenShown()) {
+            game.ballLaunched && !game.paused && (game.mode == GameMode::Playing || game.mode == GameMode::Question)) {
             gameWindowKey(kKeyPause);
         }
         // Keys let go in another window never reach this one.
@@ -302,6 +329,7 @@ void openWindow(WindowKind kind)
     SdlWindow& w = windowOf(kind);
     w.window = window;
     w.repaintWanted = true;
+    w.pictureLost = true;
     if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
     if (game) SDL_SetWindowMinimumSize(window, kGameWindowWidth, kGameWindowHeight);
@@ -344,12 +372,23 @@ void paintWindow(WindowKind kind)
 {
     SdlWindow& w = windowOf(kind);
     w.repaintWanted = false;
+    // While the board stands still after a lost ball or during the applause the window keeps the
+    // frame it shows, unless it has lost it.
+    const bool still = game.mode == GameMode::LostBallPause || game.mode == GameMode::Applause;
+    if (kind == WindowKind::Game && still && !w.pictureLost) return;
+    w.pictureLost = false;
     SDL_Surface* picture = windowPicture(w.window);
     if (picture == nullptr) return;
+    const std::uint64_t paintStart = SDL_GetTicks64();
     if (kind == WindowKind::Game) {
         ChangedAreas changed;
         paintGameWindow(picture, changed);
         showWindowPicture(w.window, changed.rects.data(), changed.count);
+        // A slide's frame is timed from the start of its paint to the end of its rest.
+        if (game.mode == GameMode::Slide) {
+            windows.slideFrame.paintStart = paintStart;
+            windows.slideFrame.shownAt = SDL_GetTicks64();
+        }
     } else {
         if (kind == WindowKind::Menu) drawMenu(picture);
         if (kind == WindowKind::Credits) drawCredits(picture);
@@ -424,6 +463,7 @@ void repaintWindowWithId(std::uint32_t windowId)
             // Uncovered: the window shows nothing of its picture until it receives it whole.
             windowPictureLost(w.window);
             w.repaintWanted = true;
+            w.pictureLost = true;
         }
     }
 }
@@ -476,8 +516,8 @@ bool isGamepadEvent(const SDL_Event& event)
 
 bool gamePaddleSteered()
 {
-    return windows.game.window != nullptr && !windows.game.closePending && !game.paused && !waitingScreenShown() &&
-           steeringDirection(windows.input.steering) != 0.0;
+    return windows.game.window != nullptr && !windows.game.closePending && !game.paused &&
+           game.mode == GameMode::Playing && steeringDirection(windows.input.steering) != 0.0;
 }
 
 void steerGamePaddle()
@@ -495,7 +535,7 @@ void steerGamePaddle()
     }
     windows.pointer.x = static_cast<int>(std::lround(steering.x));
     // Before the launch the paddle follows a moved pointer; after it, the next tick reads it.
-    if (!game.ballLaunched) gameWindowPointerMoved();
+    if (!game.ballLaunched) gameInput(Handler::PointerMoved, 0);
 }
 
 void refreshGamePointer()
@@ -517,11 +557,17 @@ void refreshGamePointer()
 
 void gameWindowTimer() { gameWindowTick(); }
 
-SDL_Surface* gameWindowSurface() { return windowPicture(windows.game.window); }
-
-void presentGameWindow()
+void deliverDeferredInputs()
 {
-    if (windows.game.window == nullptr) return;
-    showWindowPicture(windows.game.window);
-    windows.framesPresented += 1;
+    DeferredInputs& later = windows.deferred;
+    int taken = 0;
+    while (taken < later.count && !flowWaitsForTime() && windows.game.window != nullptr) {
+        const DeferredInput input = later.inputs[static_cast<std::size_t>(taken++)];
+        runHandler(input.handler, input.argument, inputTimeMs());
+    }
+    if (windows.game.window == nullptr) taken = later.count;
+    for (int i = taken; i < later.count; ++i) {
+        later.inputs[static_cast<std::size_t>(i - taken)] = later.inputs[static_cast<std::size_t>(i)];
+    }
+    later.count -= taken;
 }

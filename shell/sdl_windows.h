@@ -6,8 +6,10 @@
 #pragma once
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 
+#include "game/replay.h"
 #include "screens/menu_buttons.h"
 #include "shell/player_input.h"
 
@@ -19,7 +21,25 @@ struct SdlWindow {
     bool repaintWanted = false;      // a repaint was asked for; the loop paints before waiting
     bool closePending = false;       // to be closed once the mouse button that asked is let go
     bool buttonHeld = false;         // the left button went down in this window and is not up yet
+    bool pictureLost = false;        // the window shows nothing of its picture until painted whole
     std::uint64_t closeAskedAt = 0;  // SDL_GetTicks64 time of the pending close
+};
+
+// The game's inputs held while the game waits for time to pass, delivered in order afterwards.
+constexpr int kDeferredInputs = 32;
+struct DeferredInput {
+    Handler handler = Handler::Timer;
+    int argument = 0;
+};
+struct DeferredInputs {
+    std::array<DeferredInput, kDeferredInputs> inputs{};
+    int count = 0;  // inputs held; more are dropped
+};
+
+// When the last slide frame began to be painted and was shown, SDL_GetTicks64 times; 0 none.
+struct SlideFrameTimes {
+    std::uint64_t paintStart = 0;
+    std::uint64_t shownAt = 0;
 };
 
 struct SdlWindows {
@@ -34,6 +54,8 @@ struct SdlWindows {
     bool pointerShown = true;        // the mouse pointer is drawn (hidden over a ball in play)
     bool gameWindowResized = false;  // the player gave the game window a new size, written when it closes
     PlayerInput input;               // the keyboard's and gamepads' steering, and the open gamepads
+    DeferredInputs deferred;
+    SlideFrameTimes slideFrame;
 };
 
 extern SdlWindows windows;
@@ -89,3 +111,6 @@ void paintWantedWindows();
 
 // The game window is closed once the button of the click that asked is released.
 void closeGameWindowAfterClick();
+
+// Hands the game the inputs held while it waited for time, once it no longer does.
+void deliverDeferredInputs();

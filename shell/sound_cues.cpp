@@ -9,9 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "game/flow.h"
 #include "game/game_state.h"
-#include "game/platform.h"
 #include "shell/data_paths.h"
 #include "shell/regular_file.h"
 
@@ -28,7 +26,7 @@ std::string composeSoundPath(const char* name)
 
 }  // namespace
 
-void playCue(const char* cue)
+void playCueSound(const char* cue)
 {
     const std::string path = composeSoundPath(cue);
     if (game.soundEnabled == 1) playSoundFile(path.c_str());

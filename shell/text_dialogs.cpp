@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The one-line dialogs' field: Windows-1252 text of at most 63 characters, typed as UTF-8,
-// capitals in the code field, closed only by OK; and the menu's code-entry step.
+// capitals in the code field, closed only by OK; and the text each dialog opens on.
 #include "shell/text_dialogs.h"
 
 #include <algorithm>
@@ -13,7 +13,6 @@
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
-#include "game/replay.h"
 #include "screens/windows1252.h"
 
 namespace {
@@ -158,13 +157,13 @@ void confirmTextField(TextField& field)
 
 bool requestCloseTextField(const TextField& field) { return field.open; }
 
-void enterLevelCode()
+void composeDialogOpening(TextDialog dialog)
 {
     pathBuffer[0] = '\0';
-    if (game.currentLevel >= 1 && game.currentLevel <= kLevelCount) {
+    if (dialog == TextDialog::PlayerName) {
+        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", game.bestScoreName.data());
+    } else if (game.currentLevel >= 1 && game.currentLevel <= kLevelCount) {
         const auto& code = levelCodes[static_cast<std::size_t>(game.currentLevel)];
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1), code.data());
     }
-    seamDialogText(TextDialog::LevelCode);
-    game.currentLevel = levelForCode(pathBuffer.data());
 }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The two one-line dialogs, the level code and the best score's holder, as the field's
-// behaviour that their windows drive: open on pathBuffer, type, erase, OK; and the menu's
-// code-entry step.
+// behaviour that their windows drive: open on pathBuffer, type, erase, OK; and the text each
+// opens on.
 #pragma once
 #include <array>
 
-#include "game/platform.h"
+// The two one-line dialogs.
+enum class TextDialog { LevelCode, PlayerName };
 
 // Characters a dialog's field keeps.
 constexpr int kFieldMaxLength = 63;
@@ -61,6 +62,6 @@ bool requestCloseTextField(const TextField& field);
 // The Windows-1252 capital of a letter (a -> A, é -> É, œ -> Œ, ÿ -> Ÿ); other bytes as they are.
 char capitalOf(char c);
 
-// The menu's code entry: the dialog opens on the code of game.currentLevel (empty outside
-// 1..kLevelCount) and, once OK is pressed, game.currentLevel becomes the level of the typed text.
-void enterLevelCode();
+// Composes in pathBuffer the text a dialog opens on: the code of game.currentLevel (empty
+// outside 1..kLevelCount), or the record's previous holder.
+void composeDialogOpening(TextDialog dialog);

@@ -129,9 +129,9 @@ TEST_F(Assets, SoundCuesPlayOnlyWithSoundsOnAndTheExitNoteIsWrittenOnlyInItsDire
         resetWorld();
         soundDir = "/jeux/Sons/";
         game.soundEnabled = enabled;
-        playCue("balle pause");
+        playCueSound("balle pause");
         EXPECT_STREQ(pathBuffer.data(), "/jeux/Sons/balle pause.wav");
-        playCue("CLAP");
+        playCueSound("CLAP");
         startMusic();
         EXPECT_STREQ(pathBuffer.data(), "/jeux/Sons/musique.wav");
         const std::vector<std::string> none, cues = {"/jeux/Sons/balle pause.wav", "/jeux/Sons/CLAP.wav"},

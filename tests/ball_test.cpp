@@ -131,7 +131,7 @@ TEST(Loss, LostBalls)
     game.livesLeft = 2;
     stepBall(1);
     EXPECT_EQ(cueCount("vieperdu"), 1);
-    EXPECT_EQ(fake.sleeps, std::vector<std::uint32_t>{1500u});
+    EXPECT_EQ(std::pair(game.mode, game.waitLeftMs), std::pair(GameMode::LostBallPause, std::int64_t{1500}));
     EXPECT_EQ(game.livesLeft, 1);
     EXPECT_FALSE(game.ballLaunched);
     launchAt(100, 534, kPi / 2);
@@ -141,13 +141,13 @@ TEST(Loss, LostBalls)
     stepBall(1);
     EXPECT_TRUE(game.ballCount == 1 && !game.bonusTwoBalls);
     EXPECT_EQ(std::tie(game.balls[0].vx, game.balls[0].icon), std::make_tuple(1.5, BallIcon::Fire));
-    EXPECT_TRUE(fake.sounds.empty() && fake.sleeps.empty());
+    EXPECT_TRUE(soundsPlayed() == 0 && game.mode == GameMode::Playing);
     launchAt(100, 534, kPi / 2, 2);
     game.bonusTwoBalls = true;
     stepBall(2);
     EXPECT_TRUE(game.ballCount == 1 && !game.bonusTwoBalls);
     EXPECT_EQ(cueCount("vieperdu"), 1);
-    EXPECT_TRUE(fake.sleeps.empty());
+    EXPECT_EQ(game.mode, GameMode::Playing);
 }
 
 // The sweep stops at the first brick on the path and puts the ball back along it.

@@ -74,7 +74,7 @@ TEST(Catch, CapsuleEdgesAgainstThePaddle)
     catchKind(8);
     catchKind(8);
     EXPECT_EQ(game.livesLeft, 0);
-    EXPECT_TRUE(game.ballLaunched && game.gameOverShown == 0 && fake.sleeps.empty());
+    EXPECT_TRUE(game.ballLaunched && game.mode == GameMode::Playing);
 }
 
 // Width and speed bonuses step one size, capped, and undo each other; speed catches update velocities.

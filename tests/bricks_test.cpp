@@ -53,7 +53,7 @@ TEST(BrickStrike, EachKindScoresPlaysItsCueAndChangesByTheRules)
             game.score = 1000;
             EXPECT_TRUE(brickHit(120, 126, n));  // the box reaches the brick's bottom edge at 120
             EXPECT_EQ(game.score, 1000 + points);
-            EXPECT_EQ(fake.sounds.size(), 1u);
+            EXPECT_EQ(soundsPlayed(), 1u);
             EXPECT_EQ(cueCount(cue), 1);
             EXPECT_EQ(game.brickTable[5].kind, kindAfter);
             EXPECT_EQ(game.bricksBroken, broken);
@@ -100,7 +100,7 @@ TEST(BrickStrike, TwoBricksAtAJointBothScoreWithOneCueAndOneReversalBySummedGaps
     EXPECT_EQ(game.score, 300 + 500);
     EXPECT_EQ(std::tie(game.brickTable[3].kind, game.brickTable[7].kind), std::make_tuple(7, 0));
     EXPECT_EQ(game.bricksBroken, 1);
-    EXPECT_EQ(fake.sounds.size(), 1u);  // only the first brick by index plays its cue
+    EXPECT_EQ(soundsPlayed(), 1u);  // only the first brick by index plays its cue
     EXPECT_EQ(cueCount("casse"), 1);
     // Summed, y (3.31) beats x (2.66), although the second brick alone would turn the ball in x.
     EXPECT_NEAR(game.balls[0].angle, kPi / 4, 1e-12);
@@ -129,7 +129,7 @@ TEST(FireBall, GoesThroughBreakableBricksAndBouncesOffIndestructibleOnes)
         EXPECT_EQ(brickHit(140, 126, 1), c[2] == 1) << "kinds " << c[0] << ", " << c[1];
         EXPECT_EQ(std::tie(game.brickTable[0].kind, game.brickTable[1].kind, game.score, game.bricksBroken),
                   std::make_tuple(c[0] == 8 ? 8 : 0, 0, c[3], c[4]));
-        EXPECT_EQ(fake.sounds.size(), static_cast<size_t>(c[5]));
+        EXPECT_EQ(soundsPlayed(), static_cast<size_t>(c[5]));
         EXPECT_EQ(cueCount(c[2] ? "briquedure" : "casse"), 1);
         EXPECT_EQ(game.balls[0].vy > 0, c[2] == 1);
     }

@@ -10,6 +10,7 @@
 
 #include "game/ball.h"
 #include "game/controls.h"
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/replay_check.h"
 #include "tests/fake_platform.h"
@@ -90,7 +91,7 @@ TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
     EXPECT_TRUE(game.ballLaunched);
     EXPECT_EQ(fake.timerStarts.back(), 25u);
     EXPECT_EQ(std::tie(game.shotsLeft, game.balls[1].held), std::make_tuple(5, 1));
-    EXPECT_EQ(fake.sounds.size(), 1u);  // the launch cue only
+    EXPECT_EQ(soundsPlayed(), 1u);  // the launch cue only
     const double y = game.balls[0].y;
     gameTimerElapsed();  // a paused tick moves nothing, the repaint still comes
     EXPECT_EQ(game.balls[0].y, y);
@@ -111,41 +112,42 @@ TEST(Controls, ClickLaunchesEvenWhilePausedButFiresAndReleasesNothing)
 // the first ball (F12: the second and its bonus stay) or ends the run (Escape).
 TEST(Controls, F12AndEscapeAskAndTheOpenQuestionHoldsTheGame)
 {
-    // The key, the answer, then livesLeft and gameOverShown.
-    const std::tuple<int, bool, int, int> cases[] = {
-        {kKeyF12, false, 2, 0}, {kKeyEscape, false, 2, 0}, {kKeyF12, true, 1, 0}, {kKeyEscape, true, 0, 1}};
+    // The key, the answer, then livesLeft and whether the run is ending.
+    const std::tuple<int, bool, int, bool> cases[] = {{kKeyF12, false, 2, false},
+                                                      {kKeyEscape, false, 2, false},
+                                                      {kKeyF12, true, 1, false},
+                                                      {kKeyEscape, true, 0, true}};
     for (const auto& [key, yes, lives, over] : cases) {
         newGameAtLevel(1000);
         game.livesLeft = 2;
-        gameLeftButtonDown();
-        gameTimerElapsed();
+        input(Handler::LeftButton);
+        input(Handler::Timer);
         game.bonusTable[3] = FallingBonus{100, 200, 4};
         game.shotTable[0] = Shot{200, 300, 1};
         game.bonusTwoBalls = true;
         game.ballCount = 2;
         game.balls[1] = Ball{300, 200, 1, -2, -1.1, BallIcon::Normal, 0};
         // The state check keeps no capsule or shot place: their heights are kept beside it.
-        static std::tuple<StateCheck, double, int, int> before, during;
-        before = {checkOf(game), game.balls[0].y, 200, 300};
-        fake.duringQuestion = [] {
-            for (int i = 0; i < 100; ++i) gameTimerElapsed();
-            gameKeyDown(kKeyEscape), gameKeyDown(kKeyF12);
-            during = {checkOf(game), game.balls[0].y, game.bonusTable[3].y, game.shotTable[0].y};
+        const auto looks = [] {
+            return std::tuple(checkOf(game), game.balls[0].y, game.bonusTable[3].y, game.shotTable[0].y);
         };
-        fake.answer = yes;
-        gameKeyDown(key);
-        fake.duringQuestion = nullptr;
-        EXPECT_EQ(during, before) << key << yes;
-        const char* question = key == kKeyF12 ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
-                                              : "Etes vous sur de vouloir quitter la partie?";
-        EXPECT_EQ(fake.questions, std::vector<std::string>{question});
-        EXPECT_EQ(std::tuple(game.questionOpen, game.livesLeft, game.gameOverShown), std::tuple(false, lives, over))
-            << key << yes;
+        input(Handler::Key, key);
+        const auto before = looks();
+        EXPECT_EQ(std::pair(game.mode, std::string(questionText(game.question))),
+                  std::pair(GameMode::Question,
+                            std::string(key == kKeyF12 ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
+                                                       : "Etes vous sur de vouloir quitter la partie?")));
+        for (int i = 0; i < 100; ++i) input(Handler::Timer);
+        input(Handler::Key, kKeyEscape), input(Handler::Key, kKeyF12), input(Handler::LeftButton);
+        EXPECT_EQ(looks(), before) << key << yes;
+        input(Handler::Answer, yes ? 1 : 0);
+        EXPECT_EQ(std::tuple(game.livesLeft, game.mode == GameMode::Slide), std::tuple(lives, over)) << key << yes;
         if (yes) {
             EXPECT_TRUE(key == kKeyEscape || (!game.ballLaunched && game.bonusTwoBalls && game.balls[1].x == 300));
             continue;
         }
-        gameTimerElapsed();
+        EXPECT_EQ(game.mode, GameMode::Playing);
+        input(Handler::Timer);
         EXPECT_NE(game.balls[0].y, std::get<1>(before)) << key << ": the game did not go on after Non";
     }
 }
@@ -154,18 +156,18 @@ TEST(Controls, F12AndEscapeAskAndTheOpenQuestionHoldsTheGame)
 TEST(Controls, WaitingScreensTakeAnyKeyOrClickAsLeaving)
 {
     newGameAtLevel(1000);
-    game.gameOverShown = 1;
+    game.mode = GameMode::EndScreen;
     gameKeyDown(kKeyEscape);
     gameLeftButtonDown();
-    EXPECT_TRUE(fake.questions.empty());
+    EXPECT_EQ(game.mode, GameMode::EndScreen);
     EXPECT_EQ(fake.windowCloses, 2);
     newGameAtLevel(3);
     game.currentLevel = 4;
-    game.levelIntroShown = 1;
+    game.mode = GameMode::LevelIntro;
     game.bricksBroken = 12;
     game.ballLaunched = true;
     gameLeftButtonDown();
-    EXPECT_TRUE(game.levelIntroShown == 0 && game.bricksBroken == 0 && !game.ballLaunched);
+    EXPECT_TRUE(game.mode == GameMode::Slide && game.bricksBroken == 0 && !game.ballLaunched);
     EXPECT_TRUE(fake.timerStarts.empty());
 }
 
@@ -185,12 +187,14 @@ TEST(Tick, CapsulesFallAndTheLevelEndsWhenOnlyIndestructibleBricksRemain)
     gameTimerElapsed();
     EXPECT_EQ(std::tie(game.bonusTable[0].y, game.bonusTable[1].y, game.bonusTable[2].kind),
               std::make_tuple(111, 535, 5));
-    EXPECT_EQ(game.levelIntroShown, 0);
+    EXPECT_EQ(game.mode, GameMode::Playing);
     EXPECT_EQ(std::tie(game.paddleX, game.cursorPos.y), std::make_tuple(333, 10));
     EXPECT_EQ(logged("repaint"), 1);
     dropCapsules();
     EXPECT_EQ(game.bonusTable[2].kind, 0);
     game.brickTable[11].kind = 0;
     gameTick();
-    EXPECT_EQ(game.currentLevel, 1001);
+    EXPECT_EQ(std::tie(game.mode, game.currentLevel), std::make_tuple(GameMode::Applause, 1000));
+    finishTimedModes();
+    EXPECT_EQ(std::tie(game.mode, game.currentLevel), std::make_tuple(GameMode::FinalPicture, 1001));
 }

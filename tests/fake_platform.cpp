@@ -9,12 +9,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/replay.h"
 #include "shell/file_lock.h"
+#include "shell/game_requests.h"
 #include "shell/global_reset.h"
+#include "shell/sound_cues.h"
 
 FakePlatform fake;
 
@@ -26,6 +29,7 @@ void resetFakePlatform()
 
 int cueCount(const char* cue)
 {
+    performGameRequests();
     const std::string file = std::string(cue) + ".wav";
     int played = 0;
     for (const std::string& path : fake.sounds) {
@@ -34,6 +38,12 @@ int cueCount(const char* cue)
         if (path.compare(start, file.size(), file) == 0 && (start == 0 || path[start - 1] == '/')) ++played;
     }
     return played;
+}
+
+std::size_t soundsPlayed()
+{
+    performGameRequests();
+    return fake.sounds.size();
 }
 
 void resetWorld(std::uint32_t seed)
@@ -66,14 +76,6 @@ void requestRepaint()
     fake.log.push_back("repaint");
 }
 
-bool askYesNo(const char* text)
-{
-    fake.questions.emplace_back(text);
-    fake.log.push_back(std::string("ask ") + text);
-    if (fake.duringQuestion) fake.duringQuestion();
-    return fake.answer;
-}
-
 // In place of the shell's: a file system that refuses locks, when the test asks for one.
 int lockFileCall(int fd, int operation)
 {
@@ -86,19 +88,6 @@ bool keepWindowsAlive()
 {
     fake.keepAlives += 1;
     return !fake.quitAsked;
-}
-
-void sleepMs(std::uint32_t ms)
-{
-    fake.sleeps.push_back(ms);
-    fake.clockMs += ms;
-    fake.log.push_back("sleep " + std::to_string(ms));
-}
-
-std::int64_t localTimeMs()
-{
-    fake.clockMs += fake.clockStepMs;
-    return fake.clockMs;
 }
 
 std::int64_t inputTimeMs() { return fake.clockMs; }
@@ -127,20 +116,24 @@ void closeGameWindow()
     fake.log.push_back("close game window");
 }
 
-void runTextDialog(TextDialog dialog)
-{
-    fake.dialogs.push_back(dialog);
-    fake.dialogInitialText = pathBuffer.data();
-    fake.log.push_back("dialog");
-    if (fake.duringDialog) fake.duringDialog();
-    if (fake.typeText) {
-        std::snprintf(pathBuffer.data(), 64, "%s", fake.typedText.c_str());
-    }
-}
-
 std::string saveRunReplay()
 {
     fake.log.push_back("save replay");
     if (fake.duringSave) fake.duringSave();
     return fake.replayNotSaved;
+}
+
+void input(Handler handler, int argument, const char* text)
+{
+    runHandler(handler, argument, fake.clockMs, text);
+    performGameRequests();
+}
+
+void endRun()
+{
+    game.mode = GameMode::Playing;
+    input(Handler::Key, kKeyEscape);
+    input(Handler::Answer, 1);
+    finishTimedModes();
+    performGameRequests();
 }

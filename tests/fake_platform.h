@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The recording fake of the platform: every call is logged, the pointer, the answers to
-// questions and the text typed into dialogs are set by the test, and sleeps advance a clock.
+// The recording fake of the platform: every call is logged, and the pointer and the clock are
+// set by the test.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/platform.h"
+#include "game/replay.h"
 
 struct FakePlatform {
     std::vector<std::string> log;            // every call in order, e.g. "timer 25", "cue <path>"
@@ -17,29 +18,21 @@ struct FakePlatform {
     std::vector<std::string> sounds;  // paths played once
     std::vector<std::string> loops;   // paths looped
     int soundStops = 0;
-    std::vector<std::uint32_t> sleeps;     // sleep durations
-    std::int64_t clockMs = 0;              // advanced by sleeps (and by clockStepMs per reading)
-    std::int64_t clockStepMs = 0;          // added at every time reading
-    std::vector<std::string> questions;    // texts of Yes/No questions
-    bool answer = true;                    // answer to every question
-    std::function<void()> duringQuestion;  // runs while a question is open (the game holds)
+    std::int64_t clockMs = 0;  // the input time, set by the test
     int repaints = 0;
     int keepAlives = 0;      // calls of keepWindowsAlive
     bool quitAsked = false;  // what keepWindowsAlive reports: a quit request stops waits
     int lockRefusal = 0;     // errno of every lock call (ENOLCK: a file system without locks); 0: flock
     int windowCloses = 0;
     Point pointer{0, 0};
-    std::vector<TextDialog> dialogs;     // dialogs run, in order
-    std::string dialogInitialText;       // pathBuffer when the last dialog opened
-    std::string typedText;               // text the player types (replaces the field)
-    bool typeText = false;               // whether typedText replaces the field at all
-    std::string replayNotSaved;          // what saving a finished run's replay tells ("" saved)
-    std::function<void()> duringSave;    // runs as a finished run's replay is saved
-    std::function<void()> duringDialog;  // runs while a dialog is open
+    std::string replayNotSaved;        // what saving a finished run's replay tells ("" saved)
+    std::function<void()> duringSave;  // runs as a finished run's replay is saved
 };
 
-// How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...
+// How many times a cue was played (with sounds on), by its word: "murs", "balle pause", ...; and how many sounds
+// were played in all. Both perform what the game asked first.
 int cueCount(const char* cue);
+std::size_t soundsPlayed();
 
 // The one fake the tests share; resetFakePlatform() clears it and every global of the screens and shell.
 extern FakePlatform fake;
@@ -49,7 +42,11 @@ void resetFakePlatform();
 // seeded with `seed`.
 void resetWorld(std::uint32_t seed = 1);
 
-// The fake game window: a 700 x 550 surface made at first use, and the count of its presents.
-struct SDL_Surface;
-SDL_Surface* fakeWindowSurface();
-extern int fakeWindowPresents;
+// Hands the game one input as the platform does (runHandler at the fake's clock), then performs
+// what the game asked of the shell.
+void input(Handler handler, int argument = 0, const char* text = "");
+
+// Ends the run being played as the Escape question's Yes does, and lets its end screen slide in:
+// the record read again, the run's score compared with it. The game is then at its end screen
+// (its replay saved) or at the record's name entry.
+void endRun();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
-// The game's flow on the recording fake: slides, lost balls, the end of a run, its record, the levels.
+// The game's flow as modes: each rule, input and wait takes the game from one mode to the next and asks the shell for
+// what it needs; slides move by their step or their frame time; the end of a run keeps its record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,159 +11,264 @@
 #include <tuple>
 #include <vector>
 
+#include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/random.h"
-#include "screens/drawing_surface.h"
+#include "game/replay.h"
 #include "screens/game_screen.h"
-#include "screens/life_loss.h"
+#include "screens/run_rating.h"
+#include "shell/game_requests.h"
 #include "shell/score_file.h"
+#include "shell/text_dialogs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
-#include "tests/test_pictures.h"
 
 namespace {
 
-int logIndex(const std::string& entry)
-{
-    const auto found = std::find(fake.log.begin(), fake.log.end(), entry);
-    return found == fake.log.end() ? -1 : static_cast<int>(found - fake.log.begin());
-}
-
-// A game in play at `level`, timer running, window painted over, score file in a scratch directory.
-class Flow : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        removeTestPictures();
-        removeScratchDirectory(scratch);
-    }
-    void playAtLevel(int level)
-    {
-        resetWorld();
-        scoreFilePath = scorePath;
-        installTestPictures();
-        fakeWindowPresents = 0;
-        SDL_FillRect(fakeWindowSurface(), nullptr, SDL_MapRGBA(fakeWindowSurface()->format, 255, 0, 255, 255));
-        game.currentLevel = level;
-        newGameReset();
-        startLevel();
-        game.ballLaunched = true;
-        startGameTimer(game.tickIntervalMs);
-    }
-    bool windowShows(int x, int y, SDL_Color colour) { return hasColour(fakeWindowSurface(), x, y, colour); }
-
-    std::string scratch = makeScratchDirectory(), scorePath = scratch + "/Score.sco";
+// What a step does to the game: a rule of the tick, time passing, or an input.
+enum class Act { LastBallLost, LevelCleared, Wait, Finish, Click, Key, Yes, No, Name, Close };
+struct Step {
+    Act act;
+    int value = 0;  // ms waited, or the key's code
 };
 
-std::vector<std::int32_t> backdropOffsets, overlayOffsets;
-void recordBackdrop(SDL_Surface*) { backdropOffsets.push_back(slideOffset); }
-void recordOverlay(SDL_Surface*) { overlayOffsets.push_back(slideOffset); }
+// What the game asked of the shell, as bits.
+constexpr unsigned kMusic = 1, kStop = 2, kReload = 4, kSaveRecord = 8, kSaveReplay = 16;
+
+unsigned askedBits(const FlowRequests& asked)
+{
+    return (asked.startMusic ? kMusic : 0) | (asked.stopSounds ? kStop : 0) | (asked.reloadRecord ? kReload : 0) |
+           (asked.saveRecord ? kSaveRecord : 0) | (asked.saveReplay ? kSaveReplay : 0);
+}
+
+std::string cuesAsked(const FlowRequests& asked)
+{
+    std::string cues;
+    for (int i = 0; i < asked.cueCount; ++i) cues += std::string(cues.empty() ? "" : " ") + asked.cues[i];
+    return cues;
+}
+
+void take(const Step& step)
+{
+    switch (step.act) {
+    case Act::LastBallLost: lastBallLost(); break;
+    case Act::LevelCleared: levelCleared(); break;
+    case Act::Wait: advanceFlow(step.value); break;
+    case Act::Finish: finishTimedModes(); break;
+    case Act::Click: runHandler(Handler::LeftButton, 0, 0); break;
+    case Act::Key: runHandler(Handler::Key, step.value, 0); break;
+    case Act::Yes: runHandler(Handler::Answer, 1, 0); break;
+    case Act::No: runHandler(Handler::Answer, 0, 0); break;
+    case Act::Name: runHandler(Handler::Text, 0, 0, "Zoe"); break;
+    case Act::Close: runHandler(Handler::Close, 0, 0); break;
+    }
+}
 
 }  // namespace
 
-// A fixed slide moves 2 pixels a frame, clock unread; a timed one half its ms plus its step, at least 1.
-TEST_F(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
+// From a game in play (lives, level, score against a record of 1000), the steps that lead to the mode under test,
+// then the step tested: the mode it leads to, the cues and requests it asks for, the window closed, lives, level.
+TEST(Flow, EachModeGoesToTheNextByItsRuleInputOrWait)
 {
-    // Timed or not, the step, the ms added at every reading of the clock (beyond each frame's 5 ms sleep), the
-    // frames drawn, the second frame's offset.
-    const std::tuple<bool, int, int, std::size_t, int> cases[] = {{false, 2, 7, 301, -2}, {true, 2, 0, 150, -4},
-                                                                  {true, 2, 10, 67, -9},  {true, 2, -5, 300, -2},
-                                                                  {true, 0, -5, 600, -1}, {true, 2, -1000, 300, -2}};
-    for (const auto& [timed, step, clockStepMs, frames, secondOffset] : cases) {
-        SCOPED_TRACE(frames);
-        playAtLevel(1);
-        backdropOffsets.clear();
-        overlayOffsets.clear();
-        fake.clockStepMs = clockStepMs;
-        const std::int64_t clockBefore = fake.clockMs;
-        const int stop = timed ? -600 : -1;
-        slideTransition(Slide{recordBackdrop, recordOverlay, timed ? 0 : 600, timed, step, stop});
-        ASSERT_EQ(overlayOffsets.size(), frames);
-        EXPECT_EQ(overlayOffsets[1] - overlayOffsets[0], secondOffset);
-        EXPECT_TRUE(overlayOffsets.back() > stop && slideOffset <= stop);
-        EXPECT_EQ(backdropOffsets, overlayOffsets);
-        EXPECT_EQ(fakeWindowPresents, static_cast<int>(frames));
-        EXPECT_TRUE(timed || fake.clockMs - clockBefore == static_cast<std::int64_t>(frames) * 5);
-    }
-}
-
-// Each step: frames slid (5 ms each), the screen its last frame shows, the flags it leaves.
-TEST_F(Flow, EachStepSlidesToItsScreenAndSetsItsFlags)
-{
-    enum Event { Loss, Cleared, Won, Next };
-    // What happens, at which level, with the final picture or the intro shown, the ms added at every reading of the
-    // clock; then the frames presented, the screen shown, and after it the level, its intro, the final picture, the
-    // end screen and whether the run is won.
-    using Flags = std::array<int, 5>;
-    constexpr int L = kLevelCount;
-    const std::tuple<const char*, int, int, int, int, Event, int, SDL_Color, Flags> cases[] = {
-        {"last ball lost", 1, 0, 0, 0, Loss, 150, kLostBackgroundColour, {1, 0, 0, 1, 0}},
-        {"loss in one frame", 1, 0, 0, 2000, Loss, 1, kGameBackgroundColour, {1, 0, 0, 1, 0}},
-        {"level 1 cleared", 1, 0, 0, 100, Cleared, 12, kLevelBackgroundColour, {2, 1, 0, 0, 1}},
-        {"level before the last cleared", L - 1, 0, 0, 0, Cleared, 300, kLevelBackgroundColour, {L, 1, 0, 0, 1}},
-        {"last level cleared", L, 0, 0, 0, Cleared, 150, kFinishedBackgroundColour, {L + 1, 0, 1, 0, 1}},
-        {"won run ends", L + 1, 1, 0, 0, Won, 150, kLostBackgroundColour, {L + 1, 0, 0, 1, 1}},
-        {"won run in one frame", L + 1, 1, 0, 2000, Won, 1, kFinishedBackgroundColour, {L + 1, 0, 0, 1, 1}},
-        {"next level rises", 3, 0, 1, 7, Next, 301, kGameBackgroundColour, {3, 0, 0, 0, 1}},
+    using W = Step;
+    const Step lost{Act::LastBallLost}, cleared{Act::LevelCleared}, finish{Act::Finish}, click{Act::Click},
+        f12{Act::Key, kKeyF12}, escape{Act::Key, kKeyEscape}, pause{Act::Key, 'P'}, yes{Act::Yes}, no{Act::No},
+        name{Act::Name}, close{Act::Close};
+    struct Row {
+        const char* what;
+        int lives, level, score;
+        std::vector<Step> before;
+        Step step;
+        GameMode to;
+        const char* cues;
+        unsigned asked;
+        int closes, livesAfter, levelAfter;
     };
-    for (const auto& [what, level, victoryShown, introShown, clockStepMs, event, presents, shown, after] : cases) {
-        SCOPED_TRACE(what);
-        playAtLevel(level == L + 1 ? L : level);
-        game.currentLevel = level;
-        game.victoryShown = victoryShown;
-        game.levelIntroShown = introShown;
-        if (event == Won || event == Next) stopGameTimer();  // the clearing of the level stopped it
-        game.livesLeft = 0;
-        game.score = 450000;
-        game.bestScore = 1000000;
-        game.soundEnabled = 0;
-        runWon = 1;
-        fake.clockStepMs = clockStepMs;
-        if (event == Loss) lifeLost();
-        if (event == Cleared) levelComplete();
-        if (event == Won) victoryEnd();
-        if (event == Next) startNextLevel();
-        EXPECT_EQ(fakeWindowPresents, presents);
-        EXPECT_TRUE(windowShows(5, 5, shown));
-        EXPECT_EQ(slideOffset, 0);
-        EXPECT_FALSE(fake.timerRunning);
-        EXPECT_EQ((std::array{game.currentLevel, game.levelIntroShown, game.victoryShown, game.gameOverShown, runWon}),
-                  after);
-        EXPECT_EQ(game.score, 450000);
-        EXPECT_EQ(fake.soundStops, event == Won ? 1 : 0);  // the music stops even with sounds off
-        EXPECT_STREQ(ratingText.data(), after[3] ? ratingFor(450000) : "");
-        // Only a won run's end screen keeps the black box at the top.
-        EXPECT_TRUE(!after[3] || presents == 1 || windowShows(352, 12, after[4] ? kBlack : kLostBackgroundColour));
+    const Row rows[] = {
+        {"last ball, a spare left", 2, 3, 0, {}, lost, GameMode::LostBallPause, "vieperdu", 0, 0, 1, 3},
+        {"pause not yet over", 2, 3, 0, {lost}, W{Act::Wait, 1499}, GameMode::LostBallPause, "", 0, 0, 1, 3},
+        {"pause over: new life",
+         2,
+         3,
+         0,
+         {lost, W{Act::Wait, 1499}},
+         W{Act::Wait, 1},
+         GameMode::Playing,
+         "nouvellevie",
+         0,
+         0,
+         1,
+         3},
+        {"last ball, none left", 0, 3, 0, {}, lost, GameMode::LostBallPause, "vieperdu", 0, 0, 0, 3},
+        {"pause over: run ends", 0, 3, 0, {lost}, W{Act::Wait, 1500}, GameMode::Slide, "", kReload, 0, 0, 3},
+        {"lost run's end slid in",
+         0,
+         3,
+         0,
+         {lost, W{Act::Wait, 1500}},
+         finish,
+         GameMode::EndScreen,
+         "",
+         kSaveReplay,
+         0,
+         0,
+         3},
+        {"record beaten: its name",
+         0,
+         3,
+         1000,
+         {lost, W{Act::Wait, 1500}},
+         finish,
+         GameMode::NameEntry,
+         "",
+         0,
+         0,
+         0,
+         3},
+        {"name given", 0, 3, 1000, {lost, finish}, name, GameMode::EndScreen, "", kSaveRecord | kSaveReplay, 0, 0, 3},
+        {"end screen left", 0, 3, 0, {lost, finish}, click, GameMode::EndScreen, "", 0, 1, 0, 3},
+        {"level cleared", 2, 3, 0, {}, cleared, GameMode::Applause, "CLAP", 0, 0, 2, 3},
+        {"applause over", 2, 3, 0, {cleared}, W{Act::Wait, 1000}, GameMode::Slide, "", 0, 0, 2, 4},
+        {"last applause: music", 2, 25, 0, {cleared}, W{Act::Wait, 1000}, GameMode::Slide, "", kMusic, 0, 2, 26},
+        {"intro slid in",
+         2,
+         3,
+         0,
+         {cleared, W{Act::Wait, 1000}},
+         W{Act::Wait, 2000},
+         GameMode::SlideHold,
+         "",
+         0,
+         0,
+         2,
+         4},
+        {"intro held",
+         2,
+         3,
+         0,
+         {cleared, W{Act::Wait, 1000}, W{Act::Wait, 2000}},
+         W{Act::Wait, 800},
+         GameMode::LevelIntro,
+         "",
+         0,
+         0,
+         2,
+         4},
+        {"click during applause", 2, 3, 0, {cleared}, click, GameMode::Slide, "", 0, 0, 2, 4},
+        {"next board risen", 2, 3, 0, {cleared, click}, finish, GameMode::Playing, "", 0, 0, 2, 4},
+        {"final picture held", 2, 25, 0, {cleared}, finish, GameMode::FinalPicture, "", kMusic, 0, 2, 26},
+        {"final picture left", 2, 25, 0, {cleared, finish}, pause, GameMode::Slide, "", kStop | kReload, 0, 2, 26},
+        {"won run's end", 2, 25, 0, {cleared, finish, click}, finish, GameMode::EndScreen, "", kSaveReplay, 0, 2, 26},
+        {"F12 asks", 2, 3, 0, {}, f12, GameMode::Question, "", 0, 0, 2, 3},
+        {"F12: Non", 2, 3, 0, {f12}, no, GameMode::Playing, "", 0, 0, 2, 3},
+        {"F12: Oui", 2, 3, 0, {f12}, yes, GameMode::Playing, "vieperdu nouvellevie", 0, 0, 1, 3},
+        {"F12: Oui, none left", 0, 3, 0, {f12}, yes, GameMode::Slide, "vieperdu", kReload, 0, 0, 3},
+        {"Escape: Oui", 2, 3, 0, {escape}, yes, GameMode::Slide, "vieperdu", kReload, 0, 0, 3},
+        {"pause under a question", 2, 3, 0, {escape}, pause, GameMode::Question, "", 0, 0, 2, 3},
+        {"F12 under a question", 2, 3, 0, {escape}, f12, GameMode::Question, "", 0, 0, 2, 3},
+        {"closed during a question", 2, 3, 0, {escape}, close, GameMode::Question, "", 0, 1, 2, 3},
+        {"closed during applause", 2, 3, 0, {cleared}, close, GameMode::LevelIntro, "", 0, 1, 2, 4},
+        {"closed during end slide",
+         0,
+         3,
+         1000,
+         {lost},
+         close,
+         GameMode::EndScreen,
+         "",
+         kReload | kSaveRecord | kSaveReplay,
+         1,
+         0,
+         3},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        resetWorld();
+        game.currentLevel = row.level;
+        newGameReset();
+        startLevel();
+        game.livesLeft = row.lives;
+        game.score = row.score;
+        game.bestScore = 1000;
+        game.ballLaunched = true;
+        for (const Step& step : row.before) take(step);
+        game.requests = FlowRequests{};
+        const int closes = fake.windowCloses;
+        take(row.step);
+        EXPECT_EQ(game.mode, row.to);
+        EXPECT_EQ(cuesAsked(game.requests), row.cues);
+        EXPECT_EQ(askedBits(game.requests), row.asked);
+        EXPECT_EQ(std::tuple(fake.windowCloses - closes, game.livesLeft, game.currentLevel),
+                  std::tuple(row.closes, row.livesAfter, row.levelAfter));
     }
 }
 
-// A lost ball with lives left costs one, with its cue; after the end, late losses and wins change nothing.
-TEST_F(Flow, ALostBallCostsALifeAndARunEndsOnlyOnce)
+// A fixed slide moves 2 pixels a frame whatever the time; a timed one half its ms plus its step, at least 1 and at
+// most 1000; each ends at its stop and leaves the next mode.
+TEST(Flow, SlidesMoveByTheirStepOrTheirFrameTimeAndAlwaysEnd)
 {
-    playAtLevel(1);
-    game.livesLeft = 2;
-    lifeLost();
-    EXPECT_EQ(game.livesLeft, 1);
-    EXPECT_EQ(cueCount("nouvellevie"), 1);
-    EXPECT_EQ(fakeWindowPresents, 0);
-    game.livesLeft = 0;
-    game.score = 10;
-    game.bestScore = 5;
-    lifeLost();
-    const int presents = fakeWindowPresents;
-    game.score = 900000;
-    game.livesLeft = 2;
-    lifeLost();
-    game.victoryShown = 1;
-    victoryEnd();
-    EXPECT_EQ(fakeWindowPresents, presents);
-    EXPECT_EQ(cueCount("nouvellevie"), 1);
-    EXPECT_EQ(fake.soundStops, 0);
-    EXPECT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_STREQ(ratingText.data(), ratingFor(10));
-    EXPECT_EQ(game.livesLeft, 2);
-    EXPECT_EQ(runWon, 0);
+    // The slide, the frame time, the frames it takes, the first frame's offset (0 once it has ended), the mode after.
+    const std::tuple<SlideKind, int, int, int, GameMode> cases[] = {
+        {SlideKind::BoardRises, 7, 301, 598, GameMode::Playing},
+        {SlideKind::BoardRises, 5000, 301, 598, GameMode::Playing},
+        {SlideKind::IntroUncovered, 6, 200, -3, GameMode::SlideHold},
+        {SlideKind::IntroUncovered, 0, 600, -1, GameMode::SlideHold},
+        {SlideKind::IntroUncovered, -40, 600, -1, GameMode::SlideHold},
+        {SlideKind::EndUncovered, 10, 86, -7, GameMode::EndScreen},
+        {SlideKind::WonEndUncovered, 4000, 1, 0, GameMode::EndScreen}};
+    for (const auto& [slide, frameMs, frames, first, after] : cases) {
+        SCOPED_TRACE(frameMs);
+        resetWorld();
+        game.mode = GameMode::Slide;
+        game.slide = slide;
+        game.slideOffset = slideMotion(slide).start;
+        std::vector<int> offsets;
+        while (game.mode == GameMode::Slide && offsets.size() < 5000) {
+            advanceFlow(frameMs);
+            offsets.push_back(game.slideOffset);
+        }
+        EXPECT_EQ(static_cast<int>(offsets.size()), frames);
+        EXPECT_EQ(offsets[0], first);
+        EXPECT_EQ(std::pair(game.mode, game.slideOffset), std::pair(after, 0));
+    }
+}
+
+// At the end of a run the record is read again (another game's higher one is kept), a tie or better asks for the
+// holder (the dialog opening on the old one), then the record and the replay are saved.
+TEST(Flow, ARunsEndKeepsTheRecord)
+{
+    // The score, the record on disk meanwhile (nullptr: as loaded), the name given; the best and holder after, the
+    // score file.
+    const std::tuple<int, const char*, const char*, int, const char*, const char*> cases[] = {
+        {10000, nullptr, "Zoe", 10000, "Zoe", "Zoe SCORE= 10000"},
+        {10001, nullptr, nullptr, 10001, " Ace", " Ace SCORE= 10001"},
+        {9999, nullptr, nullptr, 10000, " Ace", " Ace SCORE= 10000"},
+        {10001, "Bob SCORE= 20000", nullptr, 20000, " Bob", "Bob SCORE= 20000"}};
+    const std::string scratch = makeScratchDirectory(), path = scratch + "/Score.sco";
+    for (const auto& [score, meanwhile, typed, best, holder, file] : cases) {
+        SCOPED_TRACE(score);
+        resetWorld();
+        scoreFilePath = path;
+        writeBytes(path, " Ace SCORE= 10000");
+        loadScoreFile();
+        if (meanwhile) writeBytes(path, meanwhile);
+        newGameReset();
+        startLevel();
+        game.score = score;
+        endRun();
+        if (game.mode == GameMode::NameEntry) {
+            composeDialogOpening(TextDialog::PlayerName);
+            EXPECT_STREQ(pathBuffer.data(), " Ace");
+            input(Handler::Text, 0, typed ? typed : pathBuffer.data());
+        }
+        EXPECT_EQ(game.mode, GameMode::EndScreen);
+        EXPECT_EQ(std::pair(game.bestScore, std::string(game.bestScoreName.data())),
+                  std::pair(best, std::string(holder)));
+        EXPECT_EQ(readBytes(path), file);
+        EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "save replay"), 1);
+    }
+    removeScratchDirectory(scratch);
 }
 
 // Each bound of the rating's bands belongs to the band below it.
@@ -174,76 +280,5 @@ TEST(Rating, EachBoundBelongsToItsOwnSentence)
     for (int i = 1; i < 8; ++i) {
         EXPECT_STREQ(ratingFor(bounds[i]), ratingFor(bounds[i - 1] + 1)) << bounds[i];
         EXPECT_STRNE(ratingFor(bounds[i]), ratingFor(bounds[i] + 1)) << bounds[i];
-    }
-}
-
-// A score that ties or beats the best asks the name (offered the old one) after the slide, then saves it.
-TEST_F(Flow, ARecordAsksForTheNameAndSavesIt)
-{
-    // The score, the name typed (nullptr: OK on the old name), whether the run was won; then the best score and its
-    // holder, and the score file (nullptr: none written).
-    const std::tuple<int, const char*, bool, int, const char*, const char*> cases[] = {
-        {10000, "Zoe", false, 10000, "Zoe", "Zoe SCORE= 10000"},
-        {10001, nullptr, false, 10001, " Ace", " Ace SCORE= 10001"},
-        {10000, "Zoe", true, 10000, "Zoe", "Zoe SCORE= 10000"},
-        {9999, "Zoe", false, 10000, " Ace", nullptr},
-    };
-    for (const auto& [score, typed, won, best, name, file] : cases) {
-        SCOPED_TRACE(score);
-        std::remove(scorePath.c_str());
-        playAtLevel(1);
-        game.livesLeft = 0;
-        game.victoryShown = won;
-        game.score = score;
-        game.bestScore = 10000;
-        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), " Ace");
-        fake.typeText = typed != nullptr;
-        fake.typedText = typed ? typed : "";
-        won ? victoryEnd() : lifeLost();
-        EXPECT_EQ(game.bestScore, best);
-        EXPECT_STREQ(game.bestScoreName.data(), name);
-        const int asked = file ? 1 : 0;
-        EXPECT_EQ((std::array{pathExists(scorePath) ? 1 : 0, static_cast<int>(fake.dialogs.size()), fake.repaints}),
-                  (std::array{asked, asked, asked}));
-        if (!file) continue;
-        EXPECT_EQ(readBytes(scorePath), file);
-        EXPECT_EQ(fake.dialogInitialText, " Ace");
-        EXPECT_GT(logIndex("dialog"), logIndex("sleep 5"));
-        EXPECT_GT(logIndex("repaint"), logIndex("dialog"));
-    }
-}
-
-// Clearing a level: the clap, the intro's five sets, 800 ms on the intro; the last plays the music first.
-TEST_F(Flow, LevelCompleteShowsEachIntroSetAndTheLastPlaysTheMusic)
-{
-    const char* const sets[][2] = {{"reprenons notre soufle avant ", "le terrifiant niveau 2?"},
-                                   {"Pret pour l'attaque du niveau 2?", " "},
-                                   {"Plongeons ensemble dans ", "le niveau 2 !"},
-                                   {"Le niveau 1 etait facile...", "Mais le niveau 2 l'est moins !!"},
-                                   {"Le niveau 2 vous attend !!", " "}};
-    for (int draw = 0; draw < 5; ++draw) {
-        SCOPED_TRACE(draw);
-        playAtLevel(1);
-        game.paused = true;
-        std::snprintf(introLine2.data(), introLine2.size(), "stale");
-        fake.clockStepMs = 100;
-        std::uint32_t seed = 1;
-        while (seedRandom(seed), nextRandom() % 5 != draw) ++seed;
-        seedRandom(seed);
-        levelComplete();
-        EXPECT_STREQ(introLine1.data(), sets[draw][0]);
-        EXPECT_STREQ(introLine2.data(), sets[draw][1]);
-        EXPECT_FALSE(game.paused);
-        EXPECT_EQ(cueCount("CLAP"), 1);
-        EXPECT_EQ((std::array{fake.sleeps.front(), fake.sleeps.back()}), (std::array{1000u, 800u}));
-        EXPECT_TRUE(fake.loops.empty());
-    }
-    for (const int sound : {1, 0}) {
-        playAtLevel(kLevelCount);
-        game.soundEnabled = sound;
-        levelComplete();
-        ASSERT_EQ(fake.loops.size(), static_cast<std::size_t>(sound));
-        EXPECT_TRUE(!sound || (fake.loops[0].find("musique.wav") != std::string::npos &&
-                               logIndex("loop " + fake.loops[0]) < logIndex("sleep 5")));
     }
 }

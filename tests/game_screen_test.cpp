@@ -220,14 +220,20 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
 // The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.
 TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
 {
-    const std::tuple<int, int, int, SDL_Color> screens[] = {{1, 1, 1, kLostBackgroundColour},
-                                                            {0, 1, 1, kLevelBackgroundColour},
-                                                            {0, 0, 1, kFinishedBackgroundColour},
-                                                            {0, 0, 0, kGameBackgroundColour}};
-    for (const auto& [over, intro, victory, colour] : screens) {
-        std::tie(game.gameOverShown, game.levelIntroShown, game.victoryShown) = std::tie(over, intro, victory);
+    // The mode, the slide it follows, the screen's colour.
+    const std::tuple<GameMode, SlideKind, SDL_Color> screens[] = {
+        {GameMode::EndScreen, SlideKind::NoSlide, kLostBackgroundColour},
+        {GameMode::NameEntry, SlideKind::NoSlide, kLostBackgroundColour},
+        {GameMode::LevelIntro, SlideKind::NoSlide, kLevelBackgroundColour},
+        {GameMode::SlideHold, SlideKind::IntroUncovered, kLevelBackgroundColour},
+        {GameMode::SlideHold, SlideKind::FinalUncovered, kFinishedBackgroundColour},
+        {GameMode::FinalPicture, SlideKind::NoSlide, kFinishedBackgroundColour},
+        {GameMode::Question, SlideKind::NoSlide, kGameBackgroundColour},
+        {GameMode::Playing, SlideKind::NoSlide, kGameBackgroundColour}};
+    for (const auto& [mode, slide, colour] : screens) {
+        std::tie(game.mode, game.slide) = std::tie(mode, slide);
         draw();
-        EXPECT_TRUE(at(5, 5, colour)) << over << intro << victory;
+        EXPECT_TRUE(at(5, 5, colour)) << static_cast<int>(mode);
     }
     SDL_Surface* plate = loadPictureFile(TESSARON_BIN_DIR "/Tessaron Data/Images/Victoire.bmp", 300, 85);
     ASSERT_NE(plate, nullptr) << "make-data has not written Victoire.bmp";
@@ -244,9 +250,9 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     SDL_FreeSurface(pictures.victoryPlate);
     // Whether the run was won, the plate, the black on the screen where the plate goes.
     const std::tuple<int, SDL_Surface*, int> ends[] = {{0, plate, 0}, {1, nullptr, 300 * 85}, {1, plate, black}};
-    game.gameOverShown = 1;
+    game.mode = GameMode::EndScreen;
     for (const auto& [won, endPlate, blackShown] : ends) {
-        runWon = won;
+        game.runWon = won;
         pictures.victoryPlate = endPlate;
         draw();
         EXPECT_EQ(countColour(target, 350, 10, 300, 85, kBlack), blackShown) << won;
@@ -260,7 +266,7 @@ TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
 {
     const char* record = "Record non enregistr\xe9 : disque plein";
     const char* replayLine = "Partie non enregistr\351e : disque plein";
-    game.gameOverShown = 1;
+    game.mode = GameMode::EndScreen;
     const std::pair<const char*, const char*> cases[] = {
         {"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
     std::vector<std::pair<int, int>> ink;  // in the first line's band and in the second's
@@ -278,15 +284,29 @@ TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
     recordNotSavedText[0] = replayNotSavedText[0] = '\0';
 }
 
-// The screen lands at the slide offset and leaves the rest of the target as it was.
-TEST_F(GameScreen, CopyLandsAtTheSlideOffset)
+// The screen lands at (0, 0) and leaves the rest of the target as it was; a slide's frame puts the sliding screen at
+// its offset over the still one, 740 rows deep.
+TEST_F(GameScreen, ScreensLandAtRestAndSlidesAtTheirOffset)
 {
-    SDL_Surface* large = makeTarget(800, 700, kSentinel);
-    slideOffset = 100;
+    SDL_Surface* large = makeTarget(800, 800, kSentinel);
     drawGameScreen(large);
-    EXPECT_TRUE(hasColour(large, 0, 99, kSentinel) && hasColour(large, 0, 100, kGameBackgroundColour));
-    EXPECT_TRUE(hasColour(large, 739, 649, kBlack) && hasColour(large, 740, 100, kSentinel) &&
-                hasColour(large, 0, 650, kSentinel));
+    EXPECT_TRUE(hasColour(large, 0, 0, kGameBackgroundColour) && hasColour(large, 739, 549, kBlack));
+    EXPECT_TRUE(hasColour(large, 740, 100, kSentinel) && hasColour(large, 0, 550, kSentinel));
+    // The slide, its offset, the colour at rows 99 and 100 (the sliding screen starts at its offset).
+    const std::tuple<SlideKind, int, SDL_Color, SDL_Color> slides[] = {
+        {SlideKind::IntroUncovered, 100, kLevelBackgroundColour, kGameBackgroundColour},
+        {SlideKind::BoardRises, 100, kLevelBackgroundColour, kGameBackgroundColour},
+        {SlideKind::FinalUncovered, 100, kFinishedBackgroundColour, kGameBackgroundColour},
+        {SlideKind::EndUncovered, 100, kLostBackgroundColour, kGameBackgroundColour},
+        {SlideKind::WonEndUncovered, 100, kLostBackgroundColour, kFinishedBackgroundColour},
+        {SlideKind::EndUncovered, -450, kGameBackgroundColour, kLostBackgroundColour}};
+    for (const auto& [slide, offset, above, below] : slides) {
+        std::tie(game.mode, game.slide, game.slideOffset) = std::tuple(GameMode::Slide, slide, offset);
+        SDL_FillRect(large, nullptr, SDL_MapRGBA(large->format, kSentinel.r, kSentinel.g, kSentinel.b, 255));
+        drawSlideFrame(large);
+        EXPECT_TRUE(hasColour(large, 5, 99, above) && hasColour(large, 5, 100, below)) << static_cast<int>(slide);
+        EXPECT_TRUE(hasColour(large, 5, 740, kSentinel) && hasColour(large, 700, 5, kSentinel));
+    }
     SDL_FreeSurface(large);
 }
 
@@ -308,8 +328,9 @@ TEST_F(GameScreen, KindsWithoutAPictureDrawNothing)
 // end screen's last line are covered by a card with its lines written on it.
 TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
 {
-    for (const auto& [over, card] : {std::pair(0, kReplayHelpCard), std::pair(1, kReplayEndCard)}) {
-        game.gameOverShown = over;
+    for (const auto& [over, card] :
+         {std::pair(GameMode::Playing, kReplayHelpCard), std::pair(GameMode::EndScreen, kReplayEndCard)}) {
+        game.mode = over;
         watchingReplay = false;
         draw();
         SDL_Surface* played = SDL_DuplicateSurface(target);
@@ -323,13 +344,13 @@ TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
                 if (argbAt(target, x, y) != argbAt(played, x, y)) (SDL_PointInRect(&point, &card) ? inside : outside)++;
             }
         }
-        EXPECT_EQ(outside, 0) << "screen " << over;
-        EXPECT_GT(inside, card.w * card.h / 2) << "screen " << over << ": the card is not drawn";
+        EXPECT_EQ(outside, 0) << "screen " << static_cast<int>(over);
+        EXPECT_GT(inside, card.w * card.h / 2) << "screen " << static_cast<int>(over) << ": the card is not drawn";
         // Its lines: the card's own colour does not fill it.
         const SDL_Color cardColour{251, 246, 234, 255};
         EXPECT_LT(countColour(target, card.x + 2, card.y + 2, card.w - 4, card.h - 4, cardColour),
                   (card.w - 4) * (card.h - 4) - 100)
-            << "screen " << over << ": no line on the card";
+            << "screen " << static_cast<int>(over) << ": no line on the card";
         SDL_FreeSurface(played);
     }
 }
@@ -369,7 +390,7 @@ TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
     draw();
     EXPECT_GT(countColour(target, 300, 400, 440, 60, SDL_Color{228, 237, 138, 255}), 50);
     EXPECT_GT(countColour(target, 302, 402, 438, 60, SDL_Color{27, 18, 117, 255}), 10);
-    game.gameOverShown = 1;
+    game.mode = GameMode::EndScreen;
     draw();
     EXPECT_EQ(pauseTextX, 300);
 }

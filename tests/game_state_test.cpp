@@ -30,7 +30,8 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.livesLeft = 3;
     game.shotsLeft = 7;
     game.heldOffset = {9, 9};
-    game.levelIntroShown = game.balls[0].held = 1;
+    game.mode = GameMode::LevelIntro;
+    game.balls[0].held = 1;
     game.paused = game.ballLaunched = game.bonusWidePaddle = game.bonusNarrowPaddle = game.bonusFastBall = true;
     game.bonusSlowBall = game.bonusFireBall = game.bonusMirror = game.bonusSticky = game.bonusArmed = true;
     game.bonusTwoBalls = game.bonusRandomBounce = true;
@@ -44,8 +45,8 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
     game.balls[0].icon = BallIcon::Fire;
     game.balls[1] = Ball{1, 1, 0, 0, 0, BallIcon::Fire, 1};
     startLevel();
-    EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.heldOffset[1], game.levelIntroShown),
-              std::make_tuple(1234, 3, 7, 9, 1));
+    EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.heldOffset[1], game.mode),
+              std::make_tuple(1234, 3, 7, 9, GameMode::LevelIntro));
     expectBallsAtTheStart();
     EXPECT_FALSE(game.paused || game.bonusWidePaddle || game.bonusNarrowPaddle || game.bonusFastBall ||
                  game.bonusSlowBall || game.bonusFireBall || game.bonusMirror || game.bonusSticky || game.bonusArmed ||
@@ -57,10 +58,16 @@ TEST(GameState, StartLevelResetsTheLevelAndKeepsTheRun)
               std::tuple(BallIcon::Normal, BallIcon::Normal, 255.0, 512.0, 0));
     EXPECT_TRUE(std::fabs(game.balls[1].vx - 2.8284271) < 1e-6 && std::fabs(game.balls[1].vy + 2.8284271) < 1e-6);
     game.currentLevel = 7;
-    game.gameOverShown = 1;
-    newGameReset();
-    EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.gameOverShown, game.currentLevel),
-              std::make_tuple(0, 1, 0, 0, 7));
+    // A new game leaves the end of a run, and opens on a level's intro or the final picture left by the last one.
+    for (const auto& [before, after] :
+         {std::pair(GameMode::EndScreen, GameMode::Playing), std::pair(GameMode::NameEntry, GameMode::Playing),
+          std::pair(GameMode::LevelIntro, GameMode::LevelIntro),
+          std::pair(GameMode::FinalPicture, GameMode::FinalPicture)}) {
+        game.mode = before;
+        newGameReset();
+        EXPECT_EQ(std::tie(game.score, game.livesLeft, game.shotsLeft, game.mode, game.currentLevel),
+                  std::make_tuple(0, 1, 0, after, 7));
+    }
 }
 
 // A lost life puts the first ball back and keeps every effect and a widened or narrowed paddle.

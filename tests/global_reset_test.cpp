@@ -16,18 +16,17 @@
 TEST(GlobalReset, PutsEveryScreenAndShellGlobalBackAsAtStart)
 {
     installTestPictures();
-    frameStartTime = frameEndTime = slideOffset = runWon = pauseTextX = pauseTextY = pauseTextDx = pauseTextDy = 7;
+    pauseTextX = pauseTextY = pauseTextDx = pauseTextDy = 7;
     menuButtons[kCreditsButton] = MenuButton{1, 1, 1, 1, 1, 1, 1, nullptr, nullptr, {'x'}};
-    char* const texts[] = {ratingText.data(), recordNotSavedText.data(), replayNotSavedText.data(),
-                           introLine1.data(), introLine2.data(),         selectedLevelText.data()};
+    char* const texts[] = {recordNotSavedText.data(), replayNotSavedText.data(), selectedLevelText.data()};
     for (char* text : texts) text[0] = 'x';
     exeDir = dataDir = imageDir = soundDir = scoreFilePath = "/x";
     scoreFileUnreadable = watchingReplay = true;
     resetFakePlatform();
-    EXPECT_EQ(std::tuple(slideOffset, runWon, pauseTextX, pauseTextY, pauseTextDx, pauseTextDy, frameStartTime,
-                         frameEndTime, menuButtons[kCreditsButton].x, menuButtons[kCreditsButton].hovered,
-                         menuButtons[kCreditsButton].label[0], scoreFileUnreadable, watchingReplay),
-              std::tuple(0, 0, 0, 0, 2, 2, 0, 0, 0, 0, '\0', false, false));
+    EXPECT_EQ(std::tuple(pauseTextX, pauseTextY, pauseTextDx, pauseTextDy, menuButtons[kCreditsButton].x,
+                         menuButtons[kCreditsButton].hovered, menuButtons[kCreditsButton].label[0], scoreFileUnreadable,
+                         watchingReplay),
+              std::tuple(0, 0, 2, 2, 0, 0, '\0', false, false));
     for (const char* text : texts) EXPECT_STREQ(text, "");
     EXPECT_EQ(exeDir + dataDir + imageDir + soundDir + scoreFilePath, "");
     for (const GamePicture& picture : gamePictures()) EXPECT_EQ(*picture.slot, nullptr) << picture.file;

@@ -10,26 +10,28 @@
 
 namespace {
 
-// For each state of the game, the pointer is hidden only where it lies in the window over the
-// playfield, with a ball in play and without pointer_in_play = shown.
+// The game's state for each case, the pointer over the playfield inside the window; then
+// whether the pointer is drawn there, and whether it is drawn over the side panel.
 TEST(PointerVisibility, HiddenOnlyOverABallInPlay)
 {
-    // Launched, paused, question open, level intro, end screen, final picture; a ball in play.
-    const std::array<int, 7> table[] = {{0, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 1}, {1, 1, 0, 0, 0, 0, 0},
-                                        {1, 0, 1, 0, 0, 0, 0}, {1, 0, 0, 1, 0, 0, 0}, {1, 0, 0, 0, 1, 0, 0},
-                                        {1, 0, 0, 0, 0, 1, 0}, {0, 1, 0, 0, 0, 0, 0}};
-    // The pointer, in the window or not, kept shown or not; whether it lies over the playfield.
-    const std::tuple<Point, bool, bool, bool> places[] = {
-        {{0, 0}, true, false, true},      {{240, 300}, true, false, true},   {{479, 549}, true, false, true},
-        {{480, 300}, true, false, false}, {{-1, 300}, true, false, false},   {{240, 550}, true, false, false},
-        {{240, -1}, true, false, false},  {{240, 300}, false, false, false}, {{240, 300}, true, true, false}};
-    for (const auto& row : table) {
+    // launched, paused, the mode; pointer shown.
+    const std::tuple<int, int, GameMode, int> table[] = {
+        {0, 0, GameMode::Playing, 1},   {1, 0, GameMode::Playing, 0},      {1, 1, GameMode::Playing, 1},
+        {1, 0, GameMode::Question, 1},  {1, 0, GameMode::Applause, 1},     {1, 0, GameMode::LevelIntro, 1},
+        {1, 0, GameMode::EndScreen, 1}, {1, 0, GameMode::FinalPicture, 1}, {0, 1, GameMode::Playing, 1},
+    };
+    for (const auto& [launched, paused, mode, shownThere] : table) {
         GameState state;
-        std::tie(state.levelIntroShown, state.gameOverShown, state.victoryShown) = std::tie(row[3], row[4], row[5]);
-        std::tie(state.ballLaunched, state.paused, state.questionOpen) = std::tuple(row[0], row[1], row[2]);
-        for (const auto& [point, inWindow, kept, over] : places)
-            EXPECT_EQ(pointerShownOverGame(state, point, inWindow, kept), !(over && row[6] == 1))
-                << ::testing::PrintToString(row) << " at " << point.x << "," << point.y << " " << inWindow << kept;
+        std::tie(state.ballLaunched, state.paused, state.mode) = std::tuple(launched, paused, mode);
+        const std::string name = std::to_string(launched) + std::to_string(paused) + std::to_string(int(mode));
+        for (const Point over : {Point{0, 0}, Point{240, 300}, Point{kPlayfieldWidth - 1, 549}})
+            EXPECT_EQ(pointerShownOverGame(state, over, true, false), shownThere == 1) << name << " " << over.x;
+        // The side panel, beyond the window's edges, outside the window, or kept by the setting.
+        for (const Point away : {Point{kPlayfieldWidth, 300}, Point{-1, 300}, Point{240, 550}, Point{240, -1}})
+            EXPECT_TRUE(pointerShownOverGame(state, away, true, false)) << name << " " << away.x << "," << away.y;
+        EXPECT_TRUE(pointerShownOverGame(state, {240, 300}, false, false) &&
+                    pointerShownOverGame(state, {240, 300}, true, true))
+            << name << " outside, or kept shown";
     }
 }
 

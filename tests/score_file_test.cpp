@@ -19,7 +19,6 @@
 
 #include "game/game_state.h"
 #include "screens/game_screen.h"
-#include "screens/life_loss.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
 #include "shell/file_lock.h"
@@ -224,13 +223,13 @@ TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
     EXPECT_TRUE(fs::is_empty(scratch));
     game.score = game.bestScore = 100;
     testing::internal::CaptureStderr();
-    checkRecord();
+    endRun();
+    input(Handler::Text, 0, "Z");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("dossier introuvable"), std::string::npos);
     EXPECT_STREQ(recordNotSavedText.data(), "Record non enregistr\xE9 : dossier introuvable");
     scoreFilePath = path;
-    game.livesLeft = 0;
-    game.gameOverShown = 0;
-    lifeLost();
+    game.score = 0;
+    endRun();
     EXPECT_STREQ(recordNotSavedText.data(), "");
 }
 
@@ -245,21 +244,18 @@ TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
         {"BBB SCORE= 5000", "", 6504, "Z SCORE= 6504", "Z 6504"},
         {"", "", 500, "Ace SCORE= 1000", " Ace 1000"},
         {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
-    static std::string duringName;
     for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
         resetWorld();  // which forgets the record's place too
         scoreFilePath = path;
         writeBytes(path, "Ace SCORE= 1000");
         loadScoreFile();
         if (*beforeEnd) writeBytes(path, beforeEnd);
-        duringName = whileNamed;
-        if (*whileNamed) fake.duringDialog = [this] { writeBytes(path, duringName); };
-        fake.typeText = true;
-        fake.typedText = "Z";
         game.score = score;
-        checkRecord();
-        fake.duringDialog = nullptr;
-        EXPECT_EQ(fake.dialogs.size(), game.bestScoreName[0] == 'Z' || *whileNamed ? 1u : 0u) << file;
+        endRun();
+        const bool named = game.mode == GameMode::NameEntry;
+        if (*whileNamed) writeBytes(path, whileNamed);
+        if (named) input(Handler::Text, 0, "Z");
+        EXPECT_EQ(named, game.bestScoreName[0] == 'Z' || *whileNamed) << file;
         EXPECT_EQ(readBytes(path) + "|" + game.bestScoreName.data() + " " + std::to_string(game.bestScore),
                   file + ("|" + std::string(shown)));
     }

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <utility>
 
+#include "game/flow.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "shell/text_dialogs.h"
@@ -71,13 +72,11 @@ TEST(LevelCodeEntry, OpensOnTheCurrentCodeAndTheCodeGivenChoosesTheLevel)
         resetFakePlatform();
         setPathBuffer("left over from a path");
         game.currentLevel = level;
-        fake.typeText = typed != nullptr;
-        fake.typedText = typed ? typed : "";
-        enterLevelCode();
-        ASSERT_EQ(fake.dialogs.size(), 1u);
-        EXPECT_EQ(fake.dialogs[0], TextDialog::LevelCode);
-        EXPECT_EQ(fake.dialogInitialText, opening) << level;
-        EXPECT_EQ(game.currentLevel, chosen) << level;
+        beginCodeEntry();
+        composeDialogOpening(TextDialog::LevelCode);
+        EXPECT_EQ(std::string(pathBuffer.data()), opening) << level;
+        input(Handler::Text, 0, typed ? typed : pathBuffer.data());
+        EXPECT_EQ(std::pair(game.mode, game.currentLevel), std::pair(GameMode::Playing, chosen)) << level;
     }
 }
 

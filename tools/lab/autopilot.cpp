@@ -502,8 +502,7 @@ Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHa
     newGameReset();
     game.currentLevel = level;
     game.livesLeft = lives;
-    game.levelIntroShown = 0;
-    game.victoryShown = 0;
+    game.mode = GameMode::Playing;
     if (recorded) beginRecording(nullPlatform.pointer);
     startLevel();
     nullPlatform.pointer = Point{240, 500};
@@ -516,9 +515,22 @@ Autopilot startAutopilotGame(int level, int lives, std::uint32_t seed, CapsuleHa
 
 PlayState playState()
 {
-    if (game.gameOverShown != 0) return PlayState::Over;
-    if (game.levelIntroShown != 0 || game.victoryShown != 0) return PlayState::Cleared;
-    return PlayState::Playing;
+    switch (game.mode) {
+    case GameMode::Playing:
+    case GameMode::Question: return PlayState::Playing;
+    case GameMode::LostBallPause: return game.runEnding ? PlayState::Over : PlayState::Playing;
+    case GameMode::Slide:
+        if (game.slide == SlideKind::BoardRises) return PlayState::Playing;
+        if (game.slide == SlideKind::IntroUncovered || game.slide == SlideKind::FinalUncovered) {
+            return PlayState::Cleared;
+        }
+        return PlayState::Over;
+    case GameMode::Applause:
+    case GameMode::SlideHold:
+    case GameMode::LevelIntro:
+    case GameMode::FinalPicture: return PlayState::Cleared;
+    default: return PlayState::Over;
+    }
 }
 
 bool autopilotTurn(Autopilot& pilot)
@@ -528,9 +540,8 @@ bool autopilotTurn(Autopilot& pilot)
 
     const bool looping = pilot.calmTicks > kCalmBeforeGivingUp && pilot.ticksAloft > kCalmBeforeGivingUp;
     if (game.ballLaunched && looping && game.livesLeft >= 1) {
-        nullPlatform.answerYes = true;
         runHandler(Handler::Key, kKeyF12, nullPlatform.clockMs);
-        nullPlatform.answerYes = false;
+        runHandler(Handler::Answer, 1, nullPlatform.clockMs);
         pilot.ballsGivenUp += 1;
         pilot.livesLost += 1;
         pilot.calmTicks = 0;
@@ -578,7 +589,7 @@ bool autopilotTurn(Autopilot& pilot)
     runHandler(Handler::Timer, 0, nullPlatform.clockMs);
     if (!ticking) return false;
     pilot.ticks += 1;
-    if (!game.ballLaunched || game.gameOverShown != 0) pilot.livesLost += 1;  // the last ball fell
+    if (!game.ballLaunched || playState() == PlayState::Over) pilot.livesLost += 1;  // the last ball fell
     const long signature = boardSignature();
     if (signature != pilot.boardSignature) {
         pilot.boardSignature = signature;

@@ -3,8 +3,8 @@
 // The null platform of tessaron-lab.
 #include "tools/lab/null_platform.h"
 
-#include "game/flow.h"
-#include "screens/window_target.h"
+#include "shell/game_requests.h"
+#include "shell/sound_cues.h"
 
 NullPlatform nullPlatform;
 
@@ -16,19 +16,11 @@ void startGameTimer(std::uint32_t ms)
 void stopGameTimer() { nullPlatform.timerRunning = false; }
 Point pointerPosition() { return nullPlatform.pointer; }
 void requestRepaint() {}
-bool askYesNo(const char*) { return nullPlatform.answerYes; }
-void sleepMs(std::uint32_t ms) { nullPlatform.clockMs += ms; }
-std::int64_t localTimeMs() { return nullPlatform.clockMs; }
 std::int64_t inputTimeMs() { return nullPlatform.clockMs; }
 void playSoundFile(const char*) {}
 void loopSoundFile(const char*) {}
 void stopSounds() {}
 bool keepWindowsAlive() { return true; }
 void closeGameWindow() { nullPlatform.gameWindowOpen = false; }
-void runTextDialog(TextDialog) {}
 // The lab keeps no replays of the games it plays.
 std::string saveRunReplay() { return ""; }
-
-// No window: the screens' transitions draw on nothing.
-SDL_Surface* gameWindowSurface() { return nullptr; }
-void presentGameWindow() {}
