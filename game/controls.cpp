@@ -3,6 +3,8 @@
 // The game window's behaviour and the game tick.
 #include "game/controls.h"
 
+#include <array>
+
 #include "game/ball.h"
 #include "game/bonuses.h"
 #include "game/brick_kinds.h"
@@ -161,7 +163,8 @@ void gameCloseRequested()
     // intro shown, the record and its holder, the replay) is settled as if the player had waited;
     // a name being typed is kept as the dialog opened it.
     finishTimedModes();
-    if (game.mode == GameMode::NameEntry) textEntered(game.bestScoreName.data());
+    const std::array<char, 64> shownName = game.bestScoreName;
+    if (game.mode == GameMode::NameEntry) textEntered(shownName.data());
     closeGameWindow();
 }
 

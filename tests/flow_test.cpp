@@ -191,6 +191,7 @@ TEST(Flow, EachModeGoesToTheNextByItsRuleInputOrWait)
         game.livesLeft = row.lives;
         game.score = row.score;
         game.bestScore = 1000;
+        std::snprintf(game.bestScoreName.data(), game.bestScoreName.size(), "Ace");
         game.ballLaunched = true;
         for (const Step& step : row.before) take(step);
         game.requests = FlowRequests{};
@@ -201,6 +202,7 @@ TEST(Flow, EachModeGoesToTheNextByItsRuleInputOrWait)
         EXPECT_EQ(askedBits(game.requests), row.asked);
         EXPECT_EQ(std::tuple(fake.windowCloses - closes, game.livesLeft, game.currentLevel),
                   std::tuple(row.closes, row.livesAfter, row.levelAfter));
+        EXPECT_STREQ(game.bestScoreName.data(), row.step.act == Act::Name ? "Zoe" : "Ace");
     }
 }
 
