@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 
 FontPathCache fontPathCache;
 
@@ -28,34 +27,50 @@ void loadCacheFile()
 {
     fontPathCache.loaded = true;
     fontPathCache.count = 0;
-    std::ifstream in(fontPathCache.cacheFile);
-    std::string line;
-    while (fontPathCache.count < static_cast<int>(fontPathCache.faces.size()) && std::getline(in, line)) {
-        FacePath face;
-        if (parseFacePathLine(line, face)) fontPathCache.faces[static_cast<std::size_t>(fontPathCache.count++)] = face;
-    }
+    std::string text;
+    if (fontPathCache.files.read(fontPathCache.cacheFile, text)) parseFontPathCache(text, fontPathCache);
 }
 
 void writeCacheFile()
 {
-    const std::string& path = fontPathCache.cacheFile;
     std::string text;
     for (int i = 0; i < fontPathCache.count; ++i)
         text += facePathLine(fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
-    const std::string temporary = path + "." + std::to_string(getpid());
-    std::FILE* out = std::fopen(temporary.c_str(), "w");
-    if (out == nullptr) return;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    if (std::fclose(out) == 0 && written && std::rename(temporary.c_str(), path.c_str()) == 0) return;
-    std::remove(temporary.c_str());
+    fontPathCache.files.write(fontPathCache.cacheFile, text);
 }
 
 }  // namespace
 
-void useFontPathCache(const std::string& cacheFile)
+void useFontPathCache(const std::string& cacheFile, FontCacheFiles files)
 {
     fontPathCache = FontPathCache{};
+    if (files.read == nullptr || files.write == nullptr) return;
     fontPathCache.cacheFile = cacheFile;
+    fontPathCache.files = files;
+}
+
+void parseFontPathCache(std::string_view text, FontPathCache& cache)
+{
+    cache.count = 0;
+    while (!text.empty() && cache.count < static_cast<int>(cache.faces.size())) {
+        const std::size_t end = text.find('\n');
+        FacePath face;
+        if (parseFacePathLine(text.substr(0, end), face)) cache.faces[static_cast<std::size_t>(cache.count++)] = face;
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+}
+
+void forgetFacePath(int weight)
+{
+    if (fontPathCache.cacheFile.empty()) return;
+    if (!fontPathCache.loaded) loadCacheFile();
+    int kept = 0;
+    for (int i = 0; i < fontPathCache.count; ++i) {
+        const FacePath& face = fontPathCache.faces[static_cast<std::size_t>(i)];
+        if (face.weight != weight) fontPathCache.faces[static_cast<std::size_t>(kept++)] = face;
+    }
+    fontPathCache.count = kept;
+    writeCacheFile();
 }
 
 bool cachedFacePath(int weight, std::string& file, int& index)

@@ -22,6 +22,7 @@ namespace {
 // The face the screens ask for is not installed on Linux; Lato stands in for it with its
 // regular, bold and black faces.
 constexpr const char* kFaceName = "Trebuchet MS";
+constexpr const char* kFamily = "Lato";
 constexpr const char* kFaceAlias = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
@@ -47,10 +48,19 @@ struct FontLookup {
     FcConfig* config = nullptr;
     bool fontconfigShared = false;  // another part of the program uses fontconfig too
     std::array<FontSlot, kFontSlots> slots{};
-    int used = 0;     // slots filled, from the first
-    GameFont noFont;  // handed out when the table is full: draws nothing
+    int used = 0;              // slots filled, from the first
+    GameFont noFont;           // handed out when the table is full: draws nothing
+    bool faceMissing = false;  // a font was opened in another family than Lato, or none at all
 };
 FontLookup fontLookup;
+
+// Notes a face of another family than the game's: Lato is missing and stood in for.
+const GameFont& noteFamily(const GameFont& font)
+{
+    const char* family = font.face == nullptr ? nullptr : TTF_FontFaceFamilyName(font.face);
+    if (family == nullptr || std::strncmp(family, kFamily, std::strlen(kFamily)) != 0) fontLookup.faceMissing = true;
+    return font;
+}
 
 bool startLookup()
 {
@@ -90,8 +100,17 @@ int fontconfigWeight(int weight)
     return static_cast<int>(std::lround(FcWeightFromOpenTypeDouble(named)));
 }
 
-// The file and face index that fontconfig picks for the game's face at a fontconfig weight.
-bool matchFace(int weight, std::string& file, int& faceIndex)
+// A face fontconfig offers: its file and index.
+struct FaceChoice {
+    std::string file;
+    int index = 0;
+};
+// Faces tried, best first, before the game gives up on a weight.
+constexpr int kFaceChoices = 8;
+
+// The faces that fontconfig offers for the game's face at a fontconfig weight, best first (Lato
+// when installed; else whatever stands in). The count filled.
+int matchFaces(int weight, std::array<FaceChoice, kFaceChoices>& choices)
 {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(kFaceName));
@@ -100,15 +119,19 @@ bool matchFace(int weight, std::string& file, int& faceIndex)
     FcConfigSubstitute(fontLookup.config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(fontLookup.config, pattern, &result);
+    FcFontSet* sorted = FcFontSort(fontLookup.config, pattern, FcTrue, nullptr, &result);
     FcPatternDestroy(pattern);
-    if (match == nullptr) return false;
-    FcChar8* path = nullptr;
-    bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path != nullptr;
-    if (found) file = reinterpret_cast<const char*>(path);
-    if (FcPatternGetInteger(match, FC_INDEX, 0, &faceIndex) != FcResultMatch) faceIndex = 0;
-    FcPatternDestroy(match);
-    return found;
+    if (sorted == nullptr) return 0;
+    int count = 0;
+    for (int i = 0; i < sorted->nfont && count < kFaceChoices; ++i) {
+        FcChar8* path = nullptr;
+        if (FcPatternGetString(sorted->fonts[i], FC_FILE, 0, &path) != FcResultMatch || path == nullptr) continue;
+        FaceChoice& choice = choices[static_cast<std::size_t>(count++)];
+        choice.file = reinterpret_cast<const char*>(path);
+        if (FcPatternGetInteger(sorted->fonts[i], FC_INDEX, 0, &choice.index) != FcResultMatch) choice.index = 0;
+    }
+    FcFontSetDestroy(sorted);
+    return count;
 }
 
 // SDL_ttf takes a whole point size and a dots-per-inch value; the pixels per em that a
@@ -131,18 +154,10 @@ void pointSizeFor(double pixelsPerEm, int& pointSize, unsigned& dpi)
     }
 }
 
-GameFont openFace(int height, int weight)
+GameFont openFaceFile(int height, const std::string& file, int faceIndex)
 {
     GameFont font;
     font.cellHeight = height;
-    if (height <= 0 || !startLookup()) return font;
-    std::string file;
-    int faceIndex = 0;
-    const int faceWeight = fontconfigWeight(weight);
-    if (!cachedFacePath(faceWeight, file, faceIndex)) {
-        if (!startFontconfig() || !matchFace(faceWeight, file, faceIndex)) return font;
-        rememberFacePath(faceWeight, file, faceIndex);
-    }
 
     CellMetrics metrics;
     if (readCellMetrics(file.c_str(), faceIndex, metrics)) {
@@ -171,6 +186,70 @@ GameFont openFace(int height, int weight)
         font.cellAscent =
             static_cast<int>(std::lround(static_cast<double>(TTF_FontAscent(font.face)) * height / lineHeight));
     }
+    return font;
+}
+
+// Whether an opened font can draw the game's text: a face with sane line metrics whose capital
+// A leaves ink. A file of the right size and time may still be no usable face (a truncated or
+// damaged copy, tables zeroed, absurd metrics).
+bool usableFont(const GameFont& font)
+{
+    if (font.face == nullptr) return false;
+    const int lineHeight = TTF_FontHeight(font.face);
+    if (lineHeight < font.cellHeight / 2 || lineHeight > font.cellHeight * 3 || font.cellAscent < 1 ||
+        font.cellAscent > font.cellHeight) {
+        return false;
+    }
+    SDL_Surface* glyph =
+        TTF_RenderGlyph32_Shaded(font.face, 'A', SDL_Color{0, 0, 0, 255}, SDL_Color{255, 255, 255, 255});
+    bool ink = false;
+    if (glyph != nullptr && SDL_LockSurface(glyph) == 0) {
+        // An 8-bit surface whose palette runs from the background (0) to the text.
+        for (int y = 0; y < glyph->h && !ink; ++y) {
+            const auto* row = static_cast<const std::uint8_t*>(glyph->pixels) + y * glyph->pitch;
+            for (int x = 0; x < glyph->w && !ink; ++x) ink = row[x] != 0;
+        }
+        SDL_UnlockSurface(glyph);
+    }
+    SDL_FreeSurface(glyph);
+    return ink;
+}
+
+void closeFont(GameFont& font)
+{
+    if (font.face != nullptr) TTF_CloseFont(font.face);
+    font.face = nullptr;
+}
+
+// The font for a cell height and mapper weight: from the face the cache keeps, or fontconfig's.
+// A kept face that does not open as a usable one is dropped from the cache and fontconfig is
+// asked at once; the game's face missing, whatever fontconfig gives is used and noted.
+GameFont openFace(int height, int weight)
+{
+    GameFont font;
+    font.cellHeight = height;
+    if (height <= 0 || !startLookup()) return font;
+    std::string file;
+    int faceIndex = 0;
+    const int faceWeight = fontconfigWeight(weight);
+    if (cachedFacePath(faceWeight, file, faceIndex)) {
+        font = openFaceFile(height, file, faceIndex);
+        if (usableFont(font)) return noteFamily(font);
+        closeFont(font);
+        forgetFacePath(faceWeight);
+    }
+    std::array<FaceChoice, kFaceChoices> choices;
+    const int count = startFontconfig() ? matchFaces(faceWeight, choices) : 0;
+    for (int i = 0; i < count; ++i) {
+        const FaceChoice& choice = choices[static_cast<std::size_t>(i)];
+        font = openFaceFile(height, choice.file, choice.index);
+        if (usableFont(font)) {
+            rememberFacePath(faceWeight, choice.file, choice.index);
+            return noteFamily(font);
+        }
+        closeFont(font);
+    }
+    fontLookup.faceMissing = true;
     return font;
 }
 
@@ -243,6 +322,8 @@ int textWidth(const GameFont& font, const char* text, int count)
 
 void shareFontconfig() { fontLookup.fontconfigShared = true; }
 
+bool gameFaceMissing() { return fontLookup.faceMissing; }
+
 void closeGameFonts()
 {
     // If SDL_ttf was shut down more often than started, its faces went with it: only forget them.
@@ -253,6 +334,7 @@ void closeGameFonts()
         font = GameFont{};
     }
     fontLookup.used = 0;
+    fontLookup.faceMissing = false;
     if (fontLookup.config != nullptr) {
         FcConfigDestroy(fontLookup.config);
         fontLookup.config = nullptr;

@@ -36,6 +36,10 @@ int textWidth(const GameFont& font, const char* text, int count);
 // program ends; later calls to openGameFont open the fonts afresh.
 void closeGameFonts();
 
+// Whether a font opened so far is not the game's face: Lato is not installed (or its files do
+// not open) and another family stands in, or no font opened at all. Cleared by closeGameFonts.
+bool gameFaceMissing();
+
 // Another part of the program (the title bars that Wayland windows draw for themselves) uses
 // fontconfig as well: closeGameFonts then leaves fontconfig running.
 void shareFontconfig();

@@ -13,8 +13,31 @@
 #include "screens/menu_buttons.h"
 #include "screens/pictures.h"
 #include "screens/translation.h"
+#include "screens/windows1252.h"
 
 std::array<char, 64> selectedLevelText{};
+std::array<std::array<char, 64>, 2> menuNotice{};
+
+namespace {
+
+// The notice's lines under the last button, in a small dark red.
+constexpr int kNoticeX = 4;
+constexpr int kNoticeY = 286;
+constexpr int kNoticeLineHeight = 11;
+constexpr SDL_Color kNoticeRed{150, 0, 0, 255};
+constexpr SDL_Color kNoticePlate{250, 240, 215, 255};
+
+}  // namespace
+
+void showMenuNotice(const char* first, const char* second)
+{
+    const char* lines[] = {first, second};
+    for (std::size_t i = 0; i < menuNotice.size(); ++i) {
+        std::string text;
+        if (!windows1252FromUtf8(lines[i], text)) text = "?";
+        std::snprintf(menuNotice[i].data(), menuNotice[i].size(), "%s", text.c_str());
+    }
+}
 
 namespace {
 
@@ -41,6 +64,16 @@ void drawMenu(SDL_Surface* target)
                   drawnText("Niveau s\xe9lectionn\xe9 : %d").c_str(), game.currentLevel);
     drawText(frame, font, 35, 120, selectedLevelText.data(), static_cast<int>(std::strlen(selectedLevelText.data())),
              kBlack);
+    // On a pale plate over the picture's foot, so that it reads on any background.
+    if (menuNotice[0][0] != '\0') {
+        fillRectangle(frame, kNoticeX - 2, kNoticeY - 1, kMenuWidth - kNoticeX + 2,
+                      kNoticeY + kNoticeLineHeight * static_cast<int>(menuNotice.size()) + 1, kNoticePlate);
+    }
+    for (std::size_t i = 0; i < menuNotice.size(); ++i) {
+        drawText(frame, openGameFont(kNoticeLineHeight, 400), kNoticeX,
+                 kNoticeY + static_cast<int>(i) * kNoticeLineHeight, menuNotice[i].data(),
+                 static_cast<int>(std::strlen(menuNotice[i].data())), kNoticeRed);
+    }
     endFrame(frame, target, 0);
 }
 

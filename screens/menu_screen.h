@@ -16,6 +16,13 @@ constexpr int kMenuHeight = 400;
 // The line "Niveau sélectionné : N" as last drawn, Windows-1252.
 extern std::array<char, 64> selectedLevelText;
 
+// A notice the player must hear of, two lines of Windows-1252 text drawn small under the
+// buttons (a missing font, settings that could not be saved); empty for none.
+extern std::array<std::array<char, 64>, 2> menuNotice;
+
+// Sets the notice from two UTF-8 lines (each cut to what the notice holds).
+void showMenuNotice(const char* first, const char* second);
+
 // Paints the menu on a 220 x 400 frame and copies it to `target` at (0, 0): the background,
 // each button with its hover picture and a hovered label one pixel higher, and the selected
 // level. A null target draws nothing.

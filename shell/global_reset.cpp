@@ -49,6 +49,7 @@ void resetScreenAndShellGlobals()
     pauseTextDx = 2;
     pauseTextDy = 2;
     selectedLevelText.fill('\0');
+    menuNotice = {};
     menuButtons = {};
     fontPathCache = FontPathCache{};
     forgetGameWindowPaint();

@@ -12,9 +12,11 @@
 #include "game/game_state.h"
 #include "game/random.h"
 #include "screens/font_paths.h"
+#include "screens/fonts.h"
 #include "shell/assets.h"
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
+#include "shell/font_cache_files.h"
 #include "shell/language.h"
 #include "shell/program_look.h"
 #include "shell/replay_store.h"
@@ -40,7 +42,7 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     // The fonts' files as fontconfig found them last time, kept in the player's cache.
     const std::string cacheDir = xdgUserDir("XDG_CACHE_HOME", ".cache");
-    if (makeUserDir(cacheDir)) useFontPathCache(cacheDir + "/font-paths");
+    if (makeUserDir(cacheDir)) useFontPathCache(cacheDir + "/font-paths", gameFontCacheFiles());
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
     // Read once a display is there: without one the player hears of that alone.
@@ -63,6 +65,10 @@ int main(int argc, char** argv)
     loadMenuAssets();
     relightMenu();
     paintWindow(WindowKind::Menu);
+    if (gameFaceMissing()) {
+        tellGameFaceMissing(stderr);
+        paintWindow(WindowKind::Menu);
+    }
     runMessageLoop(WindowKind::Menu);
     closeWindow(WindowKind::Menu);
 

@@ -15,6 +15,7 @@
 
 #include <SDL_keyboard.h>
 
+#include "screens/menu_screen.h"
 #include "screens/translation.h"
 #include "shell/atomic_file.h"
 #include "shell/language.h"
@@ -382,6 +383,8 @@ bool writeSettingsFile(StoredSettings& stored, std::FILE* report)
     if (!stored.failure.empty()) {
         std::fprintf(report, tr("Tessaron : réglages non enregistrés (%s : %s)\n"), printablePath(stored.path).c_str(),
                      stored.failure.c_str());
+        if (!stored.failureShown) showMenuNotice(tr("Réglages non enregistrés :"), stored.failure.c_str());
+        stored.failureShown = true;
         return false;
     }
     stored.base = ours;

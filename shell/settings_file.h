@@ -63,12 +63,13 @@ std::string mergeSettings(std::string_view file, std::string_view base, std::str
 
 // The settings file as this run knows it.
 struct StoredSettings {
-    Settings values;           // what the game plays with
-    std::string path;          // the file; "" without a home to keep it in
-    std::string unknownLines;  // lines of the file this game does not know, kept on writing
-    bool writable = false;     // false after a failed read: a damaged file is left for the player
-    std::string base;          // formatSettings of the values as last read or written: what this game changed since
-    std::string failure;       // why the last write failed (French, UTF-8); "" after a good one
+    Settings values;            // what the game plays with
+    std::string path;           // the file; "" without a home to keep it in
+    std::string unknownLines;   // lines of the file this game does not know, kept on writing
+    bool writable = false;      // false after a failed read: a damaged file is left for the player
+    std::string base;           // formatSettings of the values as last read or written: what this game changed since
+    std::string failure;        // why the last write failed (French, UTF-8); "" after a good one
+    bool failureShown = false;  // a failed write has been told in the menu (once a run)
 };
 
 // The file's place: $XDG_CONFIG_HOME/tessaron/tessaron.conf, or ~/.config/tessaron/... when
@@ -86,7 +87,7 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report);
 // its directory created. A link in the file's place is written through: its target is replaced
 // atomically in the target's own directory. A file whose read failed, or that is damaged now,
 // is never written. False, with one line on `report` and the reason in `stored.failure`, when
-// the write fails.
+// the write fails; the first failure of a run is also shown in the menu's notice.
 bool writeSettingsFile(StoredSettings& stored, std::FILE* report);
 
 // The settings of this run, read at start-up and written when the player changes one.

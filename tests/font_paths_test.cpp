@@ -14,6 +14,7 @@
 
 #include "screens/font_paths.h"
 #include "screens/fonts.h"
+#include "shell/font_cache_files.h"
 #include "tests/scratch_files.h"
 #include "tests/test_pictures.h"
 
@@ -71,16 +72,16 @@ TEST(FontPathCache, KeptPathsServeOnlyWhileTheirFileIsUnchanged)
         rmdir(font.c_str());
         writeBytes(font, "01234");
         unlink(cache.c_str());
-        useFontPathCache(cache);
+        useFontPathCache(cache, gameFontCacheFiles());
         rememberFacePath(200, font, 2);  // a run that asked fontconfig
         make();
-        useFontPathCache(cache);  // the next run
+        useFontPathCache(cache, gameFontCacheFiles());  // the next run
         std::string file;
         int index = -1;
         EXPECT_EQ(cachedFacePath(200, file, index) && file == font && index == 2, trusted) << change;
         EXPECT_FALSE(cachedFacePath(80, file, index)) << change;  // another weight was never kept
     }
-    useFontPathCache("");
+    useFontPathCache("", {});
     unlink(cache.c_str());
     rmdir(font.c_str());
     writeBytes(font, "01234");
@@ -96,7 +97,7 @@ TEST(FontPathCache, TextDrawnThroughTheCacheIsTextDrawnThroughFontconfig)
     const std::string dir = makeScratchDirectory(), cache = dir + "/font-paths";
     const auto freshRun = [&cache] {
         closeGameFonts();
-        useFontPathCache(cache);
+        useFontPathCache(cache, gameFontCacheFiles());
     };
     freshRun();
     const bool haveFace = openGameFont(19, 400).face != nullptr;
@@ -111,10 +112,65 @@ TEST(FontPathCache, TextDrawnThroughTheCacheIsTextDrawnThroughFontconfig)
     freshRun();
     const std::string misled = menuTexts();
     closeGameFonts();
-    useFontPathCache("");
+    useFontPathCache("", {});
     removeScratchDirectory(dir);
     if (!haveFace) GTEST_SKIP() << "fonts-lato is not installed";
     EXPECT_TRUE(twoFaces) << kept;
     EXPECT_EQ(cached, found);
     EXPECT_NE(misled, found);
+}
+
+// A hostile or damaged cache never stops the text: a FIFO or a device in its place is no cache,
+// a kept face that does not open as a usable one is dropped and asked of fontconfig at once, and
+// the cache is rewritten through a fresh temporary (a link planted beside it is never followed).
+TEST(FontPathCache, ABadCacheStillGivesTheTextAndIsMended)
+{
+    const std::string dir = makeScratchDirectory(), cache = dir + "/font-paths", victim = dir + "/victim";
+    const auto freshRun = [&cache] {
+        closeGameFonts();
+        useFontPathCache(cache, gameFontCacheFiles());
+    };
+    freshRun();
+    const std::string found = menuTexts(), good = readBytes(cache);
+    FacePath bold;
+    if (!parseFacePathLine(good.substr(0, good.find('\n')), bold))  // the menu's one face
+        GTEST_SKIP() << "fonts-lato is not installed";
+    // A kept line for the menu's weight naming `file` at `index`, with the file's size and time.
+    const auto keep = [&](const std::string& file, int index) {
+        struct stat status {};
+        stat(file.c_str(), &status);
+        FacePath face{bold.weight, index, status.st_size, status.st_mtim.tv_sec * 1000000000LL + status.st_mtim.tv_nsec,
+                      file};
+        writeBytes(cache, facePathLine(face) + "\n");
+    };
+    const auto copyOf = [&](std::size_t bytes) {
+        writeBytes(dir + "/copy.ttf", readBytes(bold.file).substr(0, bytes));
+        return dir + "/copy.ttf";
+    };
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"fifo", [&] { mkfifo(cache.c_str(), 0600); }},
+        {"/dev/zero", [&] { ASSERT_EQ(symlink("/dev/zero", cache.c_str()), 0); }},
+        {"/dev/urandom", [&] { ASSERT_EQ(symlink("/dev/urandom", cache.c_str()), 0); }},
+        {"huge", [&] { writeBytes(cache, good + std::string(1 << 20, '#')); }},
+        {"not a font", [&] { writeBytes(dir + "/x.ttf", "no font here"), keep(dir + "/x.ttf", 0); }},
+        {"truncated", [&] { keep(copyOf(4096), 0); }},
+        {"face 999999", [&] { keep(bold.file, 999999); }},
+        {"link at the old temporary", [&] {
+             writeBytes(victim, "mine");
+             ASSERT_EQ(symlink(victim.c_str(), (cache + "." + std::to_string(getpid())).c_str()), 0);
+             writeBytes(cache + ".tmp-1-00000000000000aa", "a killed write");
+         }}};
+    for (const auto& [kind, plant] : cases) {
+        std::filesystem::remove(cache);
+        plant();
+        freshRun();
+        EXPECT_EQ(menuTexts(), found) << kind;
+        const std::string after = readBytes(cache);
+        EXPECT_TRUE(after.find(dir) == std::string::npos && after.find(bold.file) != std::string::npos) << kind;
+    }
+    EXPECT_EQ(readBytes(victim), "mine");
+    EXPECT_FALSE(pathExists(cache + ".tmp-1-00000000000000aa"));
+    closeGameFonts();
+    useFontPathCache("", {});
+    removeScratchDirectory(dir);
 }
