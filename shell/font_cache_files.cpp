@@ -30,8 +30,8 @@ FontCacheFiles gameFontCacheFiles() { return FontCacheFiles{readCache, writeCach
 
 void tellGameFaceMissing(std::FILE* report)
 {
-    std::fprintf(report,
-                 "Tessaron : police Lato introuvable (paquet fonts-lato) : les textes sont dessinés avec "
-                 "une autre police\n");
-    showMenuNotice("Police Lato introuvable :", "textes dans une autre police");
+    std::fputs(tr("Tessaron : police Lato introuvable (paquet fonts-lato) : les textes sont dessinés avec une "
+                  "autre police\n"),
+               report);
+    showMenuNotice(tr("Police Lato introuvable :"), tr("textes dans une autre police"));
 }

@@ -33,9 +33,21 @@ for args in "" "aide"; do
   status=0; "$lab" $args >"$work/out" 2>"$work/err" || status=$?
   [ "$status" = 2 ] && [ ! -s "$work/out" ] && grep -q "^Usage : tessaron-lab" "$work/err" || fail "'$args': status $status"
 done
-# score only reads: a missing file shows the defaults and stays missing, one without the marker stays as it was.
-[ "$("$lab" score "$work/none.sco")" = "[Trimbalour] 1235" ] && [ ! -e "$work/none.sco" ] || fail "score made a missing file"
 printf 'Ace score= 4200' >"$work/lower.sco"
+# score only reads: a missing or non-regular file is refused with one line (its path's control
+# characters escaped) and status 1, and stays as it was; one without the marker shows the defaults.
+mkfifo "$work/fifo.sco"
+for file in "none.sco" "fifo.sco" "" "new
+line.sco"; do
+  status=0; reason=$("$lab" score "$work/$file" 2>&1 >/dev/null) || status=$?
+  [ "$status" = 1 ] && [ "$(printf "%s\n" "$reason" | wc -l)" = 1 ] && [ ! -e "$work/none.sco" ] ||
+    fail "score '$file': status $status, '$reason'"
+done
+# Output refused by a full device is a failure, as in the game.
+for args in "codes" "rand 1 5" "level 1" "score $work/lower.sco" "code ABC"; do
+  status=0; "$lab" $args >/dev/full 2>/dev/null || status=$?
+  [ "$status" = 1 ] || fail "$args into /dev/full: status $status"
+done
 [ "$("$lab" score "$work/lower.sco")" = "[Trimbalour] 1235" ] && [ "$(cat "$work/lower.sco")" = "Ace score= 4200" ] \
   || fail "score rewrote a file without the marker: $(cat "$work/lower.sco")"
 echo "lab commands ok"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // tessaron-lab score, code and codes: the score-file reader and the level codes.
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -8,6 +9,8 @@
 #include "game/level_codes.h"
 #include "screens/translation.h"
 #include "screens/windows1252.h"
+#include "shell/printable_path.h"
+#include "shell/regular_file.h"
 #include "shell/score_file.h"
 #include "tools/lab/lab_commands.h"
 
@@ -18,7 +21,19 @@ int runScoreCommand(int argc, char** argv)
         return 2;
     }
     scoreFilePath = argv[0];
-    // Only reads: a missing or damaged file shows the defaults and is left as it is.
+    // A file that is not there or cannot be read is told apart from a record: the game would
+    // write the defaults in the first case and leave the file alone in the second.
+    std::string probe;
+    if (!readRegularFile(scoreFilePath, 1, probe)) {
+        const int error = errno;
+        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), printablePath(scoreFilePath).c_str(),
+                     error == ENOENT || error == ENOTDIR ? tr("fichier introuvable")
+                     : error == EINVAL                   ? tr("pas un fichier ordinaire")
+                     : error == EACCES                   ? tr("lecture refusée")
+                                                         : tr("lecture impossible"));
+        return 1;
+    }
+    // Only reads: a file without a record shows the defaults and is left as it is.
     peekScoreFile();
     // The name is Windows-1252, as the file holds it; the terminal reads UTF-8.
     const std::string name = utf8FromWindows1252(game.bestScoreName.data());

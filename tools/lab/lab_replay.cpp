@@ -10,6 +10,7 @@
 #include "game/replay_recorder.h"
 #include "screens/translation.h"
 #include "shell/atomic_file.h"
+#include "shell/printable_path.h"
 #include "shell/replay_file.h"
 #include "tools/lab/lab_commands.h"
 #include "tools/lab/null_platform.h"
@@ -36,7 +37,7 @@ int runReplayCommand(int argc, char** argv)
     std::string stream;
     std::string reason;
     if (!loadReplay(path, start, stream, reason)) {
-        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), path, reason.c_str());
+        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), printablePath(path).c_str(), reason.c_str());
         return 2;
     }
     nullPlatform = NullPlatform{};
@@ -56,6 +57,6 @@ bool saveRecordedGame(const char* path)
     endRecording();
     std::string reason;
     if (writeFileAtomically(path, encodeReplay(replay.start, replay.stream), reason)) return true;
-    std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), path, reason.c_str());
+    std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), printablePath(path).c_str(), reason.c_str());
     return false;
 }

@@ -72,7 +72,12 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const Command& command : kCommands) {
-        if (std::strcmp(argv[1], command.name) == 0) return command.run(argc - 2, argv + 2);
+        if (std::strcmp(argv[1], command.name) != 0) continue;
+        const int status = command.run(argc - 2, argv + 2);
+        // What a full disk or a closed pipe refused is a failure, never a silent success.
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+        std::fputs(tr("tessaron-lab : impossible d'écrire sur la sortie standard\n"), stderr);
+        return status == 0 ? 1 : status;
     }
     return usage();
 }
