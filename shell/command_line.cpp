@@ -8,8 +8,11 @@
 #include <cstring>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "screens/translation.h"
+#include "shell/printable_path.h"
+#include "shell/replay_file.h"
 #include "shell/replay_store.h"
 
 #ifndef TESSARON_VERSION
@@ -76,6 +79,7 @@ CommandLine refusal(std::string reason)
 CommandLine parseCommandLine(int argc, const char* const* argv)
 {
     CommandLine command;
+    bool watchAsked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i] != nullptr ? argv[i] : "";
         std::string_view attached;
@@ -96,6 +100,11 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
                 command.replayPath = argv[++i];
             }
         }
+        // One replay to watch: a second one named, or both kinds, cannot be honoured.
+        const bool watches =
+            known->action == CommandLineAction::WatchReplay || known->action == CommandLineAction::WatchLastReplay;
+        if (watches && watchAsked) return refusal(tr("une seule partie à revoir à la fois : ") + std::string(argument));
+        watchAsked = watchAsked || watches;
         if (priority(known->action) > priority(command.action)) command.action = known->action;
     }
     return command;
@@ -145,13 +154,20 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
 
 bool chooseLastReplay(CommandLine& command, const std::string& directory, std::FILE* err)
 {
-    const std::string newest = directory.empty() ? "" : newestReplay(directory);
-    if (newest.empty()) {
-        std::fprintf(err, tr("tessaron : aucune partie enregistrée à revoir%s%s\n"),
-                     directory.empty() ? "" : tr(" dans "), directory.c_str());
-        return false;
+    // The last game written that this build can play: a refused one is told and the one
+    // before it tried.
+    for (const std::string& path : directory.empty() ? std::vector<std::string>{} : replaysNewestFirst(directory)) {
+        ReplayStart start;
+        std::string stream;
+        std::string reason;
+        if (loadReplay(path, start, stream, reason)) {
+            command.action = CommandLineAction::WatchReplay;
+            command.replayPath = path;
+            return true;
+        }
+        std::fprintf(err, tr("tessaron : %s : %s\n"), printablePath(path).c_str(), reason.c_str());
     }
-    command.action = CommandLineAction::WatchReplay;
-    command.replayPath = newest;
-    return true;
+    std::fprintf(err, tr("tessaron : aucune partie enregistrée à revoir%s%s\n"), directory.empty() ? "" : tr(" dans "),
+                 printablePath(directory).c_str());
+    return false;
 }

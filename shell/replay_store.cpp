@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/game_state.h"
@@ -134,10 +135,20 @@ void pruneReplays(const std::string& directory, int keep)
     }
 }
 
-std::string newestReplay(const std::string& directory)
+std::vector<std::string> replaysNewestFirst(const std::string& directory)
 {
-    const std::vector<std::string> names = datedReplays(directory);
-    return names.empty() ? "" : directory + "/" + names.front();
+    // By the file's own time: a name can say anything (a clock set wrong, a copy renamed).
+    std::vector<std::pair<long long, std::string>> dated;
+    for (const std::string& name : datedReplays(directory)) {
+        struct stat status {};
+        const std::string path = directory + "/" + name;
+        if (lstat(path.c_str(), &status) != 0) continue;
+        dated.emplace_back(static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec, path);
+    }
+    std::sort(dated.begin(), dated.end(), std::greater<>());
+    std::vector<std::string> paths;
+    for (auto& entry : dated) paths.push_back(std::move(entry.second));
+    return paths;
 }
 
 std::string saveGameReplay(const std::string& directory, std::string& told)

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How many replays are kept besides the one of the game that set the current record.
 constexpr int kReplaysKept = 20;
@@ -29,9 +30,9 @@ bool isDatedReplayName(std::string_view name);
 // record's copy among them.
 void pruneReplays(const std::string& directory, int keep);
 
-// The path of the newest dated replay of `directory` (the last game played), or "" when it
-// holds none.
-std::string newestReplay(const std::string& directory);
+// The paths of the dated replays of `directory`, the last one written first (by the files'
+// times, never by their names; the same time, the greater name first).
+std::vector<std::string> replaysNewestFirst(const std::string& directory);
 
 // Ends the game being recorded and writes its replay into `directory` (created if need be)
 // under a dated name that no other file holds, with a copy as the record's replay when the

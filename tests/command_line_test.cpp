@@ -9,9 +9,18 @@
 #include <tuple>
 #include <vector>
 
+#include <sys/stat.h>
+#include <fcntl.h>
+
+#include "game/game_state.h"
+#include "game/replay.h"
+#include "game/replay_recorder.h"
+#include "game/window_events.h"
 #include "scratch_files.h"
 #include "shell/command_line.h"
+#include "shell/replay_file.h"
 #include "shell/replay_store.h"
+#include "tests/fake_platform.h"
 
 TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
 {
@@ -71,9 +80,10 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenFails)
     }
 }
 
-// --replay-last watches the newest dated replay of the store, never the record's copy nor
-// another file; an empty or missing store is told and refused.
-TEST(CommandLine, TheLastReplayIsTheNewestDatedOne)
+// --replay-last watches the replay of the store written last, by the files' times, never the
+// record's copy nor another file; one the game refuses is told and the one before it tried; an
+// empty or missing store is told and refused.
+TEST(CommandLine, TheLastReplayIsTheLastWrittenThatPlays)
 {
     const std::string dir = makeScratchDirectory();
     const auto choose = [&](const std::string& directory) {
@@ -81,18 +91,47 @@ TEST(CommandLine, TheLastReplayIsTheNewestDatedOne)
         command.action = CommandLineAction::WatchLastReplay;
         std::FILE* err = std::tmpfile();
         const bool chosen = chooseLastReplay(command, directory, err);
-        EXPECT_EQ(std::ftell(err) > 0, !chosen);
+        const long told = std::ftell(err);
         std::fclose(err);
         EXPECT_EQ(command.action, chosen ? CommandLineAction::WatchReplay : CommandLineAction::WatchLastReplay);
-        return chosen ? command.replayPath : "";
+        return std::pair(chosen ? command.replayPath.substr(dir.size() + 1) : "", told > 0);
     };
-    EXPECT_EQ(choose(dir + "/absent"), "");
-    EXPECT_EQ(choose(""), "");
-    writeBytes(dir + "/" + kRecordReplayName, "r");
-    writeBytes(dir + "/notes.txt", "r");
-    EXPECT_EQ(choose(dir), "");
-    const std::time_t times[] = {1700000000, 1800000000, 1750000000};
-    for (const std::time_t when : times) writeBytes(dir + "/" + replayFileName(when, 2, 10), "r");
-    EXPECT_EQ(choose(dir), dir + "/" + replayFileName(1800000000, 2, 10));
+    resetWorld();
+    gameWindowNewGame();
+    endRecording();
+    const std::string good = encodeReplay(replay.start, replay.stream);
+    EXPECT_EQ(choose(dir + "/absent"), std::pair(std::string(), true));
+    EXPECT_EQ(choose(""), std::pair(std::string(), true));
+    writeBytes(dir + "/" + kRecordReplayName, good);
+    writeBytes(dir + "/notes.txt", good);
+    EXPECT_EQ(choose(dir), std::pair(std::string(), true));
+    // name's date, file's time, content; then what is chosen and whether a refusal was told
+    const std::tuple<std::time_t, std::time_t, bool> files[] = {
+        {4070908800, 1700000000, true},   // dated 2099 by a wrong clock, written long ago
+        {1750000000, 1750000000, true},   // the last good one
+        {1760000000, 1800000000, false},  // the newest, broken
+    };
+    for (const auto& [named, written, plays] : files) {
+        const std::string path = dir + "/" + replayFileName(named, 2, 10);
+        writeBytes(path, plays ? good : "broken");
+        const timespec times[2] = {{0, UTIME_OMIT}, {written, 0}};
+        utimensat(AT_FDCWD, path.c_str(), times, 0);
+    }
+    EXPECT_EQ(choose(dir), std::pair(replayFileName(1750000000, 2, 10), true));
+    std::filesystem::remove(dir + "/" + replayFileName(1760000000, 2, 10));
+    EXPECT_EQ(choose(dir), std::pair(replayFileName(1750000000, 2, 10), false));
     removeScratchDirectory(dir);
+}
+
+// Two replays to watch at once cannot be honoured: refused, whatever their order.
+TEST(CommandLine, TwoReplaysToWatchAreRefused)
+{
+    const std::vector<std::vector<const char*>> lines = {{"tessaron", "--replay-last", "--replay", "a.replay"},
+                                                         {"tessaron", "--replay=a.replay", "--replay-last"},
+                                                         {"tessaron", "--replay", "a", "--replay", "b"},
+                                                         {"tessaron", "--replay-last", "--replay-last"}};
+    for (const auto& line : lines) {
+        EXPECT_EQ(parseCommandLine(static_cast<int>(line.size()), line.data()).action, CommandLineAction::Refuse)
+            << line[1];
+    }
 }
