@@ -10,13 +10,9 @@
 // the game's generator. Never writes outside the table.
 void layLevel(int level);
 
+// Lays `count` entries from `entries` into the first entries of the table, with their groups;
+// an entry of kind 0 is left as the reset left it. Entries past the table are ignored.
+void layBoard(const Brick* entries, int count);
+
 // Sets entry `index` to the given kind and top-left corner; its group is left as it is.
 void placeBrick(int index, int kind, int x, int y);
-
-// Lays `topKind` at (x, y) and `bottomKind` at (x, y + 20) in entries brickIndexCounter and
-// brickIndexCounter + 1, then advances brickIndexCounter by two.
-void placeBrickPair(int& brickIndexCounter, int x, int y, int topKind, int bottomKind);
-
-// Lays four bricks in the next four entries: `tipKind` at (x, y) and (x, y + 40), then
-// `sideKind` at (x - 20, y + 20) and (x + 20, y + 20); advances brickIndexCounter by four.
-void placeBrickDiamond(int& brickIndexCounter, int x, int y, int tipKind, int sideKind);

@@ -24,12 +24,11 @@ bool keepIfRegular(int fd)
     return false;
 }
 
-}  // namespace
-
-bool readRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+// Reads as readRegularFile does, opening with these flags added.
+bool readOpened(const std::string& path, std::size_t maxBytes, std::string& bytes, int extraFlags)
 {
     bytes.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
     if (fd < 0 || !keepIfRegular(fd)) return false;
     char chunk[65536];
     while (bytes.size() < maxBytes) {
@@ -48,6 +47,18 @@ bool readRegularFile(const std::string& path, std::size_t maxBytes, std::string&
     }
     close(fd);
     return true;
+}
+
+}  // namespace
+
+bool readRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    return readOpened(path, maxBytes, bytes, 0);
+}
+
+bool readRegularFileNotLink(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    return readOpened(path, maxBytes, bytes, O_NOFOLLOW);
 }
 
 int openRegularFileForWriting(const std::string& path)

@@ -12,6 +12,9 @@
 // regular file or a read fails; errno then tells why (EINVAL for a file of another kind).
 bool readRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
+// As readRegularFile, but a link at the last component of `path` is refused (errno ELOOP).
+bool readRegularFileNotLink(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
 // Opens `path` for writing only when it is, or becomes, a regular file: never through a
 // link at its last component, never blocking on a FIFO. The file is emptied only once it
 // is known to be regular. A descriptor, or -1 (errno set; EINVAL for another kind of file).

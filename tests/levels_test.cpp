@@ -5,14 +5,17 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/level_set.h"
 #include "game/levels.h"
 #include "game/random.h"
 #include "tests/fake_platform.h"
+#include "tests/scratch_files.h"
 
 // Bricks compare whole; internal to this file.
 static bool operator==(const Brick& a, const Brick& b)
@@ -24,6 +27,7 @@ namespace {
 struct Placed {
     int index;
     Brick brick;
+    bool operator==(const Placed& other) const { return index == other.index && brick == other.brick; }
 };
 
 // Starts `level` as a game would and returns its bricks in entry order.
@@ -84,21 +88,47 @@ TEST(Levels, SymmetricLevelsAreTheirOwnMirrorImage)
     }
 }
 
-// The helpers take the next entries in order, keep groups, and write nothing outside the table.
-TEST(Levels, PlacementHelpersFillTheNextEntriesInOrder)
+// The boards made from the built-in set's text, and the text as the reader reads it, are brick
+// for brick the boards the game laid before they were text (tests/golden/built-in-boards.txt).
+TEST(Levels, BuiltInBoardsAreTheBoardsLaidBeforeTheyBecameText)
+{
+    std::vector<std::vector<Placed>> expected(kLevelCount + 1);
+    std::istringstream dump(readBytes(TESSARON_SOURCE_DIR "/tests/golden/built-in-boards.txt"));
+    for (std::string line; std::getline(dump, line);) {
+        int level = 0;
+        Placed p{};
+        if (line[0] != '#' &&
+            std::istringstream(line) >> level >> p.index >> p.brick.x >> p.brick.y >> p.brick.kind >> p.brick.group)
+            expected.at(level).push_back(p);
+    }
+    LevelSet set;
+    std::string refusal;
+    ASSERT_TRUE(readLevelSet(readBytes(TESSARON_SOURCE_DIR "/resources/built-in.tessaron-levels"), set, refusal))
+        << refusal;
+    ASSERT_EQ(set.levels.size(), std::size_t{kLevelCount});
+    for (int level = 1; level <= kLevelCount; ++level) {
+        std::vector<Placed> read;
+        const std::vector<Brick>& entries = set.levels[level - 1].entries;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].kind != 0) read.push_back({static_cast<int>(i), entries[i]});
+        }
+        EXPECT_EQ(board(level), expected[level]) << "level " << level;
+        EXPECT_EQ(read, expected[level]) << "level " << level;
+    }
+}
+
+// A board fills the first entries in order with their groups; an empty entry keeps what the
+// reset left, and nothing is written past the table.
+TEST(Levels, LayBoardFillsTheFirstEntriesInOrder)
 {
     resetWorld();
-    game.brickTable[12].group = 3;
-    int counter = 10;
-    placeBrickDiamond(counter, 220, 30, 1, 8);
-    const Brick expected[4] = {{220, 30, 1, 0}, {220, 70, 1, 0}, {200, 50, 8, 3}, {240, 50, 8, 0}};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(game.brickTable[10 + i], expected[i]) << i;
-    placeBrick(-1, 5, 1, 2);
-    placeBrick(kBrickCount, 5, 1, 2);
-    counter = kBrickCount - 1;
-    placeBrickPair(counter, 7, 8, 3, 3);
-    EXPECT_EQ(game.brickTable[kBrickCount - 1], (Brick{7, 8, 3, 0}));
-    EXPECT_EQ(counter, kBrickCount + 1);
+    game.brickTable[1] = Brick{7, 8, 0, 0};
+    std::vector<Brick> entries(kBrickCount + 1, Brick{40, 60, 3, 2});
+    entries[1] = Brick{0, 0, 0, 0};
+    layBoard(entries.data(), static_cast<int>(entries.size()));
+    EXPECT_EQ(game.brickTable[0], (Brick{40, 60, 3, 2}));
+    EXPECT_EQ(game.brickTable[1], (Brick{7, 8, 0, 0}));
+    EXPECT_EQ(game.brickTable[kBrickCount - 1], (Brick{40, 60, 3, 2}));
     EXPECT_EQ(game.bonusTable[0].kind, 0);  // the record that follows the bricks
 }
 

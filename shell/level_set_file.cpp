@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// A set of levels read from its file, safely and whole.
+#include "shell/level_set_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "shell/regular_file.h"
+
+bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refusal)
+{
+    set = LevelSet{};
+    std::string bytes;
+    // One byte past the limit, so that the reader sees a file too long for what it is.
+    if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
+        const int reason = errno;
+        const char* why = reason == ELOOP    ? "un lien symbolique n'est pas lu"
+                          : reason == EINVAL ? "ce n'est pas un fichier ordinaire"
+                                             : std::strerror(reason);
+        refusal = path + " : " + why;
+        return false;
+    }
+    if (readLevelSet(bytes, set, refusal)) return true;
+    refusal = path + " : " + refusal;
+    return false;
+}
