@@ -140,6 +140,7 @@ struct FlowRequests {
     bool saveRecord = false;    // bestScore and bestScoreName written to the score file
     bool saveReplay = false;    // the run's replay saved while its end screen shows
 };
+struct LevelSet;  // game/level_set.h
 
 struct GameState {
     // Game-wide values, kept from one level to the next.
@@ -150,6 +151,7 @@ struct GameState {
     std::int32_t currentLevel = 1;         // level being played; above kLevelCount once every level is done
     std::int32_t soundEnabled = 1;         // 1: cues play
     std::int32_t shotsLeft = 0;            // shots the armed paddle may still fire
+    const LevelSet* levelSet = nullptr;    // the set whose boards are laid; nullptr: the built-in boards
 
     // Level and run.
     bool ballLaunched = false;                            // set by the launching click

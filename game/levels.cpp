@@ -6,6 +6,7 @@
 
 #include "game/built_in_levels.h"
 #include "game/game_state.h"
+#include "game/level_set.h"
 #include "game/random.h"
 
 namespace {
@@ -41,12 +42,17 @@ void layBoard(const Brick* entries, int count)
     }
 }
 
+int levelCountOf(const LevelSet* set) { return set == nullptr ? kLevelCount : static_cast<int>(set->levels.size()); }
+
 void layLevel(int level)
 {
-    if (level < 1 || level > kLevelCount) {
+    if (level < 1 || level > levelCountOf(game.levelSet)) {
         layRandomBoard();
-        return;
+    } else if (game.levelSet == nullptr) {
+        const BuiltInBoard& board = kBuiltInBoards[level - 1];
+        layBoard(board.entries, board.count);
+    } else {
+        const std::vector<Brick>& entries = game.levelSet->levels[static_cast<std::size_t>(level - 1)].entries;
+        layBoard(entries.data(), static_cast<int>(entries.size()));
     }
-    const BuiltInBoard& board = kBuiltInBoards[level - 1];
-    layBoard(board.entries, board.count);
 }

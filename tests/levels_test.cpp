@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/level_reach.h"
 #include "game/level_set.h"
 #include "game/levels.h"
 #include "game/random.h"
@@ -130,6 +131,39 @@ TEST(Levels, LayBoardFillsTheFirstEntriesInOrder)
     EXPECT_EQ(game.brickTable[1], (Brick{7, 8, 0, 0}));
     EXPECT_EQ(game.brickTable[kBrickCount - 1], (Brick{40, 60, 3, 2}));
     EXPECT_EQ(game.bonusTable[0].kind, 0);  // the record that follows the bricks
+}
+
+// A brick to break is out of reach behind indestructible bricks, or a gap too narrow for the
+// ball's box, unless they belong to a group whose bricks to break are all reachable.
+TEST(Levels, BricksWalledInAreOutOfReachUntilTheirWallsGroupOpens)
+{
+    const auto box = [](int group) {
+        std::vector<Brick> b;
+        for (const auto& [x, y] : {std::pair{200, 100},
+                                   {240, 100},
+                                   {280, 100},
+                                   {200, 120},
+                                   {280, 120},
+                                   {200, 140},
+                                   {240, 140},
+                                   {280, 140}}) {
+            b.push_back(Brick{x, y, 8, group});
+        }
+        b.insert(b.begin() + 4, Brick{240, 120, 1, 0});
+        b.push_back(Brick{0, 300, 6, group});
+        return b;
+    };
+    const auto wall = [](int gap) {
+        std::vector<Brick> b{{0, 100, 2, 0}};
+        for (int x = 0; x <= 200; x += 40) b.push_back(Brick{x, 300, 8, 0});
+        for (int x = 240 + gap; x < 440; x += 40) b.push_back(Brick{x, 300, 8, 0});
+        b.push_back(Brick{440, 300, 8, 0});
+        return b;
+    };
+    EXPECT_EQ(unreachableBricks(box(0)), (std::vector<int>{4}));
+    EXPECT_EQ(unreachableBricks(box(1)), (std::vector<int>{}));
+    EXPECT_EQ(unreachableBricks(wall(13)), (std::vector<int>{0}));
+    EXPECT_EQ(unreachableBricks(wall(14)), (std::vector<int>{}));
 }
 
 // Any other number lays a 12 x 12 random board from y 100 over a cleared table.

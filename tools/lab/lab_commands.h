@@ -31,6 +31,12 @@ int runPlayCommand(int argc, char** argv);
 // readable replay of this format and game version: a one-line reason, exit 2.
 int runReplayCommand(int argc, char** argv);
 
+// prove FILE [--seeds K] [--ticks T]: the autopilot plays every level of the set in FILE with
+// seeds 1 to K (3); one line per level: "level N cleared C/K ticks MIN..MAX" or "level N
+// not-cleared C/K", then where a seed got stuck ("stuck: ..."); last line "proved P/L". 0 only
+// when every level was cleared by some seed; 1 otherwise; 2 for a file refused.
+int runProveCommand(int argc, char** argv);
+
 // Ends the replay being recorded and writes it to `path`; false, with a message, on failure.
 bool saveRecordedGame(const char* path);
 
