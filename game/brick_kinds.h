@@ -9,24 +9,25 @@
 #include "game/game_state.h"
 
 struct BrickKindRow {
-    int kind;         // its kind: row i holds kind i
-    int points;       // added to the score by each strike
-    const char* cue;  // the cue a strike plays when the ball does not bounce off a group wall
-    int afterStrike;  // the kind it becomes once struck: kNoBrick when broken
-    bool breakable;   // some strike breaks it: counted among the bricks left, the fire ball goes through it
+    int kind;          // its kind: row i holds kind i
+    int points;        // added to the score by each strike
+    const char* cue;   // the cue a strike plays when the ball does not bounce off a group wall
+    int afterStrike;   // the kind it becomes once struck: kNoBrick when broken
+    bool breakable;    // some strike breaks it: counted among the bricks left, the fire ball goes through it
+    const char* name;  // its word in a level file (.tessaron-levels)
 };
 
 // clang-format off
 inline constexpr std::array<BrickKindRow, kBrickKinds + 1> kBrickKindRows = {{
-    {kNoBrick, 0, nullptr, kNoBrick, false},
-    {1, 500, "brique", kNoBrick, true},
-    {2, 500, "brique", kNoBrick, true},
-    {3, 500, "brique", kNoBrick, true},
-    {4, 500, "brique", kNoBrick, true},
-    {5, 500, "brique", kNoBrick, true},
-    {kHardBrick, 300, "casse", kCrackedBrick, true},
-    {kCrackedBrick, 300, "casse", kNoBrick, true},
-    {kIndestructibleBrick, 10, "briquedure", kIndestructibleBrick, false},
+    {kNoBrick, 0, nullptr, kNoBrick, false, nullptr},
+    {1, 500, "brique", kNoBrick, true, "ordinary1"},
+    {2, 500, "brique", kNoBrick, true, "ordinary2"},
+    {3, 500, "brique", kNoBrick, true, "ordinary3"},
+    {4, 500, "brique", kNoBrick, true, "ordinary4"},
+    {5, 500, "brique", kNoBrick, true, "ordinary5"},
+    {kHardBrick, 300, "casse", kCrackedBrick, true, "hard"},
+    {kCrackedBrick, 300, "casse", kNoBrick, true, "cracked"},
+    {kIndestructibleBrick, 10, "briquedure", kIndestructibleBrick, false, "indestructible"},
 }};
 // clang-format on
 
@@ -42,7 +43,7 @@ constexpr bool brickKindRowsWhole()
 {
     for (std::size_t i = 1; i < kBrickKindRows.size(); ++i) {
         const BrickKindRow& row = kBrickKindRows[i];
-        if (static_cast<std::size_t>(row.kind) != i || row.cue == nullptr) return false;
+        if (static_cast<std::size_t>(row.kind) != i || row.cue == nullptr || row.name == nullptr) return false;
         if (row.afterStrike < kNoBrick || row.afterStrike > kBrickKinds) return false;
         int kind = row.kind;
         for (int strikes = 0; strikes <= kBrickKinds && kind != kNoBrick; ++strikes)

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "game/brick_kinds.h"
+
 namespace {
 
 constexpr int kHalfBall = 6;
@@ -13,7 +15,7 @@ constexpr int kLowestCentre = static_cast<int>(kBallStartY);   // a ball lower t
 constexpr int kColumns = kPlayfieldWidth - 2 * kHalfBall + 1;  // centres x 6 to 474
 constexpr int kRows = kLowestCentre - kHalfBall + 1;           // centres y 6 to 512
 
-bool breakable(const Brick& brick) { return brick.kind >= kFirstOrdinaryBrick && brick.kind < kIndestructibleBrick; }
+bool breakable(const Brick& brick) { return brickKindRow(brick.kind).breakable; }
 
 // Calls visit(cell) for every centre whose ball box touches the brick (the strike test of the
 // game's brick sweep: closed edges).

@@ -3,6 +3,8 @@
 // The .tessaron-levels text: read strictly, line by line, into a LevelSet; written back.
 #include "game/level_set.h"
 
+#include "game/brick_kinds.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -90,21 +92,13 @@ bool readWhole(std::string_view word, int& value)
 
 int kindNamed(std::string_view word)
 {
-    for (const BrickKindName& entry : kBrickKindNames) {
-        if (word == entry.name) return entry.kind;
+    for (int kind = 1; kind <= kBrickKinds; ++kind) {
+        if (word == brickKindRow(kind).name) return kind;
     }
-    return 0;
+    return kNoBrick;
 }
 
-const char* nameOfKind(int kind)
-{
-    for (const BrickKindName& entry : kBrickKindNames) {
-        if (entry.kind == kind) return entry.name;
-    }
-    return "?";
-}
-
-bool breakable(const Brick& brick) { return brick.kind >= kFirstOrdinaryBrick && brick.kind < kIndestructibleBrick; }
+bool breakable(const Brick& brick) { return brickKindRow(brick.kind).breakable; }
 
 // What the reader knows while it goes through the lines.
 struct Reading {
@@ -296,7 +290,8 @@ std::string writeLevelSet(const LevelSet& set)
                 text += "empty\n";
                 continue;
             }
-            text += "brick " + std::to_string(brick.x) + " " + std::to_string(brick.y) + " " + nameOfKind(brick.kind);
+            text += "brick " + std::to_string(brick.x) + " " + std::to_string(brick.y) + " " +
+                    brickKindRow(brick.kind).name;
             if (brick.group != 0) text += " group " + std::to_string(brick.group);
             bool overlaps = false;
             for (std::size_t j = 0; j < i && !overlaps; ++j) {

@@ -31,17 +31,6 @@ struct LevelSet {
     std::vector<LevelBoard> levels;
 };
 
-// A brick kind's name in the file.
-struct BrickKindName {
-    int kind;
-    const char* name;
-};
-constexpr BrickKindName kBrickKindNames[] = {
-    {1, "ordinary1"}, {2, "ordinary2"}, {3, "ordinary3"}, {4, "ordinary4"},
-    {5, "ordinary5"}, {6, "hard"},      {7, "cracked"},   {8, "indestructible"},
-};
-static_assert(sizeof kBrickKindNames / sizeof kBrickKindNames[0] == kBrickKinds, "one name per brick kind");
-
 // Reads a whole set from the text of a .tessaron-levels file. On any fault `set` is left
 // empty and `refusal` holds one line naming the line number and the fault, in French.
 bool readLevelSet(const std::string& text, LevelSet& set, std::string& refusal);
