@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "screens/translation.h"
 #include "shell/regular_file.h"
 
 bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refusal)
@@ -15,8 +16,8 @@ bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refus
     // One byte past the limit, so that the reader sees a file too long for what it is.
     if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
         const int reason = errno;
-        const char* why = reason == ELOOP    ? "un lien symbolique n'est pas lu"
-                          : reason == EINVAL ? "ce n'est pas un fichier ordinaire"
+        const char* why = reason == ELOOP    ? tr("un lien symbolique n'est pas lu")
+                          : reason == EINVAL ? tr("ce n'est pas un fichier ordinaire")
                                              : std::strerror(reason);
         refusal = path + " : " + why;
         return false;

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/level_reach.h"
 #include "game/level_set.h"
+#include "screens/translation.h"
 #include "shell/level_set_file.h"
 #include "tools/lab/autopilot.h"
 #include "tools/lab/lab_commands.h"
@@ -71,7 +72,7 @@ int runProveCommand(int argc, char** argv)
     const long seeds = optionValue(argc, argv, "--seeds", 3);
     const long maxTicks = optionValue(argc, argv, "--ticks", 500000);
     if (argc < 1 || argv[0][0] == '-' || seeds < 1 || seeds > 1000 || maxTicks < 1) {
-        std::fprintf(stderr, "Usage : tessaron-lab prove FICHIER.tessaron-levels [--seeds K] [--ticks T]\n");
+        std::fputs(tr("Usage : tessaron-lab prove FICHIER.tessaron-levels [--seeds K] [--ticks T]\n"), stderr);
         return 2;
     }
     LevelSet set;

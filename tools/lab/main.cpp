@@ -28,7 +28,7 @@ constexpr Command kCommands[] = {
     {"play", runPlayCommand, trId("play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]")},
     {"replay", runReplayCommand, trId("replay FICHIER [--check]")},
     {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
-    {"prove", runProveCommand, "prove FICHIER.tessaron-levels [--seeds K] [--ticks T]"},
+    {"prove", runProveCommand, trId("prove FICHIER.tessaron-levels [--seeds K] [--ticks T]")},
 };
 
 // The commands and their arguments, on `out`. False when they could not be written.
