@@ -4,9 +4,6 @@
 // the screen, its events and its paint.
 #include "shell/sdl_windows.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
@@ -18,6 +15,7 @@
 #include "screens/game_window_paint.h"
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
+#include "shell/game_window_input.h"
 #include "shell/menu_navigation.h"
 #include "shell/pointer_visibility.h"
 #include "shell/program_look.h"
@@ -32,21 +30,6 @@ SdlWindows windows;
 namespace {
 
 constexpr const char* kWindowTitle = "> Tessaron";
-
-// The key pressed for the player who goes away: any key but F12 and Escape pauses the game.
-constexpr int kKeyPause = 'P';
-
-// The virtual-key code the game window tells keys apart by: the give-up and quit keys as the
-// player set them are F12 and Escape; Escape and F12 themselves, when moved elsewhere, pause.
-int virtualKeyOf(SDL_Keycode key, const PlayKeys& keys)
-{
-    if (key == keys.quit) return kKeyEscape;
-    if (key == keys.giveUp) return kKeyF12;
-    if (key == SDLK_ESCAPE || key == SDLK_F12) return kKeyPause;
-    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
-    if (key > 0 && key < 128) return static_cast<int>(key);
-    return 0xFF;
-}
 
 void requestMenuRepaint() { windows.menu.repaintWanted = true; }
 
@@ -169,11 +152,6 @@ void gamePointerAt(int x, int y)
     windows.pointer = SDL_Point{point.x, point.y};
 }
 
-bool waitingScreenShown()
-{
-    return game.mode == GameMode::EndScreen || game.mode == GameMode::LevelIntro || game.mode == GameMode::FinalPicture;
-}
-
 // The game's inputs that came while it waits for time (a pause, the applause, a slide) wait in
 // turn, in order, and reach it once that time has passed, as a player who clicked during a slide
 // expects. Consecutive pointer moves are one.
@@ -190,68 +168,29 @@ void gameInput(Handler handler, int argument)
     later.inputs[static_cast<std::size_t>(later.count++)] = DeferredInput{handler, argument};
 }
 
-// The keyboard's steering keys and the gamepad: the steering moves the pointer, their buttons
-// are the click, the pause key and the Escape key. False when the event is not theirs.
-bool steeringInput(const SDL_Event& event)
-{
-    // On a waiting screen every key is a key that leaves it, arrows included.
-    if (event.type == SDL_KEYDOWN && waitingScreenShown()) return false;
-    switch (takeInputEvent(windows.input, event, playerSettings.values)) {
-    case InputAction::None: return false;
-    case InputAction::Confirm: gameInput(Handler::LeftButton, 0); break;
-    case InputAction::Pause: gameInput(Handler::Key, kKeyPause); break;
-    case InputAction::Quit: gameInput(Handler::Key, kKeyEscape); break;
-    case InputAction::GiveUp: gameInput(Handler::Key, kKeyF12); break;
-    default: break;
-    }
-    return true;
-}
-
+// An event of the game window: an input of the game (see game_window_input), or the window's
+// own full-screen switch or close.
 void gameEvent(const SDL_Event& event)
 {
-    if (steeringInput(event)) return;
-    switch (event.type) {
-    case SDL_MOUSEMOTION:
-        gamePointerAt(event.motion.x, event.motion.y);
-        followMouse(windows.input.steering, windows.pointer.x);
-        gameInput(Handler::PointerMoved, 0);
-        break;
-    case SDL_MOUSEBUTTONDOWN:
+    if (event.type == SDL_MOUSEMOTION) gamePointerAt(event.motion.x, event.motion.y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
         gamePointerAt(event.button.x, event.button.y);
-        if (event.button.button == SDL_BUTTON_LEFT) {
-            windows.game.buttonHeld = true;
-            gameInput(Handler::LeftButton, 0);
-        }
+        if (event.button.button == SDL_BUTTON_LEFT) windows.game.buttonHeld = true;
+    }
+    const GameWindowInput given =
+        gameWindowInputOf(windows.input, event, playerSettings.values, Point{windows.pointer.x, windows.pointer.y});
+    switch (given.action) {
+    case GameWindowAction::Input: gameInput(given.handler, given.argument); break;
+    case GameWindowAction::FullScreen:
+        playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
+        writeSettingsFile(playerSettings, stderr);
         break;
-    case SDL_KEYDOWN:
-        // F11 belongs to the window, not to the game: it never pauses.
-        if (event.key.keysym.sym == playerSettings.values.keys.fullScreen) {
-            if (event.key.repeat == 0) {
-                playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
-                writeSettingsFile(playerSettings, stderr);
-            }
-            break;
-        }
-        // A held key pauses once, not at the keyboard's repeat rate.
-        if (event.key.repeat == 0)
-            gameInput(Handler::Key, virtualKeyOf(event.key.keysym.sym, playerSettings.values.keys));
-        break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-            // A name being typed is kept as OK keeps it; then the window closes, whatever the
-            // game was doing.
-            confirmOpenDialog();
-            windows.deferred = DeferredInputs{};
-            gameWindowCloseRequest();
-        }
-        // Minimised, or the focus gone to another program: play stops as a pause key stops it.
-        // (A question or a dialog of the game taking the focus does not: see sdl_dialogs.)
-        if ((event.window.event == SDL_WINDOWEVENT_MINIMIZED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) &&
-            game.ballLaunched && !game.paused && (game.mode == GameMode::Playing || game.mode == GameMode::Question)) {
-            gameWindowKey(kKeyPause);
-        }
-        // Keys let go in another window never reach this one.
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseSteering(windows.input.steering);
+    case GameWindowAction::Close:
+        // A name being typed is kept as OK keeps it; then the window closes, whatever the game
+        // was doing.
+        confirmOpenDialog();
+        windows.deferred = DeferredInputs{};
+        gameWindowCloseRequest();
         break;
     default: break;
     }
@@ -516,26 +455,15 @@ bool isGamepadEvent(const SDL_Event& event)
 
 bool gamePaddleSteered()
 {
-    return windows.game.window != nullptr && !windows.game.closePending && !game.paused &&
-           game.mode == GameMode::Playing && steeringDirection(windows.input.steering) != 0.0;
+    return windows.game.window != nullptr && !windows.game.closePending && pointerSteered(windows.input);
 }
 
 void steerGamePaddle()
 {
-    PaddleSteering& steering = windows.input.steering;
-    if (!gamePaddleSteered()) {
-        steering.lastStepMs = 0;  // a pause or a screen in between is no time to catch up
-        return;
-    }
-    // The pointer stays within the paddle's reach, so a reversal moves the paddle at once.
-    const int half = game.paddleWidth / 2;
-    if (!stepSteering(steering, SDL_GetTicks64(), playerSettings.values.keyCrossingMs, half,
-                      kPlayfieldWidth - 1 - half)) {
-        return;
-    }
-    windows.pointer.x = static_cast<int>(std::lround(steering.x));
-    // Before the launch the paddle follows a moved pointer; after it, the next tick reads it.
-    if (!game.ballLaunched) gameInput(Handler::PointerMoved, 0);
+    if (windows.game.window == nullptr || windows.game.closePending) return;
+    const GameWindowInput given =
+        steerPointer(windows.input, playerSettings.values, SDL_GetTicks64(), windows.pointer.x);
+    if (given.action == GameWindowAction::Input) gameInput(given.handler, given.argument);
 }
 
 void refreshGamePointer()

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <set>
 #include <tuple>
@@ -15,6 +16,7 @@
 #include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/level_codes.h"
 #include "game/replay_player.h"
 #include "game/replay_recorder.h"
 #include "game/rules_version.h"
@@ -22,34 +24,38 @@
 #include "screens/game_screen.h"
 #include "screens/windows1252.h"
 #include "shell/game_requests.h"
+#include "shell/game_window_input.h"
+#include "shell/menu_navigation.h"
 #include "shell/replay_file.h"
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
+#include "shell/settings_file.h"
+#include "shell/text_dialogs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
 
 namespace {
 
-void tick(int count)
+// Ticks while the timer runs. The player keeps the paddle under the first ball, a little to one side or the other,
+// unless `keys` steer it as the window's loop does.
+void tick(int count, PlayerInput* keys = nullptr)
 {
-    for (int i = 0; i < count; ++i) {
-        // The player keeps the paddle under the first ball, a little to one side or the other.
+    for (int i = 0; i < count; ++i, fake.clockMs += 25) {
         const auto drift = static_cast<int>((static_cast<std::uint32_t>(replay.ticks / 37) * 2654435761u >> 16) % 45);
-        fake.pointer.x = static_cast<int>(game.balls[0].x) + drift - 22;
-        if (fake.timerRunning) gameWindowTick();  // ticks only while the timer runs
+        if (keys == nullptr || steeringDirection(keys->steering) == 0.0) {
+            fake.pointer.x = static_cast<int>(game.balls[0].x) + drift - 22;
+        } else if (steerPointer(*keys, Settings{}, std::uint64_t(fake.clockMs), fake.pointer.x).action ==
+                   GameWindowAction::Input) {
+            gameWindowPointerMoved();
+        }
+        if (fake.timerRunning) gameWindowTick();
         performGameRequests();
-        fake.clockMs += 25;
     }
 }
 
 void key(int code) { gameWindowKey(code), performGameRequests(); }
 void answer(bool yes) { gameWindowAnswer(yes), performGameRequests(); }
-void click(int laterMs = 0)
-{
-    fake.clockMs += laterMs;
-    gameWindowLeftButton();
-    performGameRequests();
-}
+void click() { gameWindowLeftButton(), performGameRequests(); }
 // Time passes until the game no longer waits for it, as the window's loop lets it pass.
 void waitForFlow()
 {
@@ -94,63 +100,114 @@ protected:
     std::string reason;
 };
 
-// Level 24 played to its end (F12 answered No, then Yes, a pause, the intro, a record's name), played back the same.
-TEST_F(ReplayTest, AScriptedGamePlaysBackToTheSameStateAndScoreFile)
+// An event of the game window, a gamepad or a question: a key (down, up or repeated), a gamepad button (down or up),
+// the stick, a window event, the mouse.
+SDL_Event event(Uint32 type, int code = 0, std::uint8_t repeat = 0)
 {
-    startRecording(7, 24, 100, 60);
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = code, e.key.repeat = repeat;
+    if (type == SDL_CONTROLLERAXISMOTION) e.caxis.value = std::int16_t(code);  // the left stick's x
+    if (type != SDL_KEYDOWN && type != SDL_KEYUP && type != SDL_CONTROLLERAXISMOTION)
+        e.cbutton.button = e.window.event = e.button.button = std::uint8_t(code);  // whichever its type reads
+    return e;
+}
+
+// A game played with every key and button the game window knows, read as the window reads them (game_window_input):
+// the level's code typed in lower case, the mouse, the arrows held before and after the launch, Space and Up, every
+// other key and repeats, the gamepad's buttons, d-pad and stick, F11, F12 and Escape answered each way by keys and
+// buttons, the focus lost, a level cleared and its intro left by an arrow, a record's name. Played back, it must end
+// in the same state and score file: a key that changed the game elsewhere than through its inputs departs.
+TEST_F(ReplayTest, EveryKeyAndButtonOfTheGameWindowPlaysBackTheSame)
+{
+    resetWorld(7);
+    fillLevelCodes();
+    const Settings settings;  // the arrow keys and gamepads on, as they come
+    PlayerInput keys;
+    auto send = [&](std::initializer_list<SDL_Event> events) {
+        for (const SDL_Event& e : events) {
+            const GameWindowInput given = gameWindowInputOf(keys, e, settings, fake.pointer);
+            if (given.action == GameWindowAction::Input) waitForFlow(), input(given.handler, given.argument);
+            fake.clockMs += 40;
+        }
+    };
+    auto press = [&](SDL_Keycode key) { send({event(SDL_KEYDOWN, key), event(SDL_KEYUP, key)}); };
+    auto steer = [&](int count) { tick(count, &keys); };
+    // The question's window takes the keys until one answers.
+    auto answerWith = [&](std::initializer_list<SDL_Event> events) {
+        ASSERT_EQ(game.mode, GameMode::Question);
+        QuestionButton focus = QuestionButton::Yes;
+        for (const SDL_Event& e : events)
+            if (const QuestionButton given = questionKey(e, focus, true); given != QuestionButton::None)
+                return input(Handler::Answer, given == QuestionButton::Yes);
+        FAIL() << "the question was not answered";
+    };
+    auto typeInto = [&](TextDialog dialog, const char* utf8) {
+        TextField field = (composeDialogOpening(dialog), openTextField(dialog));
+        typeIntoField(field, utf8), confirmTextField(field), input(Handler::Text, 0, pathBuffer.data());
+    };
+    beginCodeEntry();
+    std::string code = levelCodes[24].data();
+    for (char& c : code) c = char(std::tolower(static_cast<unsigned char>(c)));
+    typeInto(TextDialog::LevelCode, code.c_str());
+    ASSERT_EQ(std::pair(game.currentLevel, game.mode), std::pair(24, GameMode::Playing));
+    newGameReset();
+    game.bestScore = 100, game.livesLeft = 60;
     scoreFilePath = dir + "/played.sco";
-    for (int x : {200, 230, 260}) {
-        fake.pointer.x = x;
-        fake.clockMs += 40;
-        gameWindowPointerMoved();
-    }
-    click();
-    tick(50);
-    key(kKeyF12);
-    fake.clockMs += 900;  // the player thinks it over: the game holds, a timer call meanwhile is no tick
-    gameWindowTick();
-    answer(false);
+    beginRecording(fake.pointer = Point{240, 0});
+    startLevel();
+    for (int x : {200, 230, 260}) fake.pointer.x = x, send({event(SDL_MOUSEMOTION)});
+    for (SDL_Keycode arrow : {SDLK_RIGHT, SDLK_LEFT})
+        send({event(SDL_KEYDOWN, arrow)}), steer(8), send({event(SDL_KEYUP, arrow)});
+    press(SDLK_UP), press(SDLK_SPACE), send({event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
+    ASSERT_TRUE(game.ballLaunched);
+    send({event(SDL_KEYDOWN, SDLK_LEFT)}), steer(6), send({event(SDL_KEYUP, SDLK_LEFT)});
+    std::vector<SDL_Keycode> others{SDLK_HOME, SDLK_DOWN, SDLK_F1};  // and every key of a character: each pauses
+    for (SDL_Keycode key = SDLK_BACKSPACE; key < SDLK_DELETE; ++key)
+        others.push_back(key == SDLK_ESCAPE ? SDLK_F2 : key);
+    for (SDL_Keycode key : others) press(key), send({event(SDL_KEYDOWN, key, 1)}), steer(2), press(key), steer(1);
+    for (int button : {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B,
+                       SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_START})
+        send({event(SDL_CONTROLLERBUTTONDOWN, button), event(SDL_CONTROLLERBUTTONUP, button)}), steer(3);
+    for (int button : {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT})
+        send({event(SDL_CONTROLLERBUTTONDOWN, button)}), steer(5), send({event(SDL_CONTROLLERBUTTONUP, button)});
+    send({event(SDL_CONTROLLERAXISMOTION, 30000)}), steer(5), send({event(SDL_CONTROLLERAXISMOTION, 0)});
+    EXPECT_EQ(gameWindowInputOf(keys, event(SDL_KEYDOWN, SDLK_F11), settings, {}).action, GameWindowAction::FullScreen);
+    press(SDLK_F11), steer(3), press(SDLK_F11);
+    press(SDLK_F12), answerWith({event(SDL_KEYDOWN, 'n')});
+    press(SDLK_F12), answerWith({event(SDL_KEYDOWN, SDLK_RETURN)});
+    send({event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_Y)}),
+        answerWith({event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_B)});
+    send({event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_BACK)}), answerWith({event(SDL_KEYDOWN, SDLK_ESCAPE)});
+    press(SDLK_ESCAPE), answerWith({event(SDL_KEYDOWN, SDLK_TAB), event(SDL_KEYDOWN, SDLK_SPACE)});
+    press(SDLK_SPACE), send({event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST)});
+    ASSERT_TRUE(game.paused);
+    press('p');
     for (int turns = 0, calm = 0, left = countBricksLeft(); turns < 1000 && inPlay(); ++turns) {
-        tick(100);
+        steer(100);
         // A ball circling where no brick is left to break is given up.
         calm = countBricksLeft() == left ? calm + 1 : 0;
         left = countBricksLeft();
-        if (calm > 20) {
-            key(kKeyF12);
-            answer(true);
-            calm = 0;
-        }
-        if (!game.ballLaunched) click();
+        if (calm > 20) press(SDLK_F12), answerWith({event(SDL_KEYDOWN, 'o')}), calm = 0;
+        if (!game.ballLaunched) press(SDLK_SPACE);
     }
     ASSERT_EQ(game.mode, GameMode::Applause) << "the scripted player did not clear level 24";
-    click(500);
-    click(100);
-    tick(40);
-    key('P');
-    tick(5);
-    key('P');
-    key(kKeyF12);
-    answer(true);
-    click();
-    tick(30);
-    fake.clockMs += 700;
-    key(kKeyEscape);
-    answer(true);
     waitForFlow();
-    ASSERT_EQ(game.mode, GameMode::NameEntry);
-    gameWindowText("Zo\xe9");
-    performGameRequests();
-    click();
+    press(SDLK_RIGHT);  // on the intro an arrow leaves it
+    steer(40);
+    press(SDLK_ESCAPE), answerWith({event(SDL_KEYDOWN, 'o')});
+    waitForFlow();
+    ASSERT_EQ(std::pair(game.currentLevel, game.mode), std::pair(25, GameMode::NameEntry));
+    typeInto(TextDialog::PlayerName, "Zoé");
+    send({event(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A)});
     EXPECT_EQ(std::pair(game.mode, fake.windowCloses), std::pair(GameMode::EndScreen, 1));
     endRecording();
     const std::string bytes = encodeReplay(replay.start, replay.stream);
     const StateCheck played = checkOf(game);
     const std::size_t sounds = soundsPlayed();
-    ASSERT_EQ(game.currentLevel, 25);
     ASSERT_TRUE(playBack(bytes, reason, dir + "/replayed.sco")) << reason;
-    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
+    EXPECT_EQ(std::tuple(replay.failure, replay.stopped, soundsPlayed()), std::tuple(std::string(), true, sounds));
     EXPECT_EQ(checkOf(game), played);
-    EXPECT_EQ(soundsPlayed(), sounds);
     EXPECT_FALSE(pathExists(dir + "/replayed.sco"));
     EXPECT_EQ(readBytes(dir + "/played.sco"), "Zo\xe9 SCORE= " + std::to_string(game.score));
 }
