@@ -68,6 +68,8 @@ window_of() {
   return 1
 }
 wait_window() { for _ in $(seq 1 100); do window_of "$1" && return 0; sleep 0.1; done; return 1; }
+# Runs "$@" until it succeeds, $WAIT times at most (100 unless given), a tenth of a second apart.
+until_true() { for _ in $(seq 1 "${WAIT:-100}"); do "$@" && return 0; sleep 0.1; done; return 1; }
 wait_window_gone() { for _ in $(seq 1 100); do window_of "$1" >/dev/null || return 0; sleep 0.1; done; return 1; }
 # Prints "X Y" of a window's client area on the screen (asked of the server: xdotool's
 # position is off by the frame under a window manager).
