@@ -36,28 +36,32 @@ set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "libdecor-0-plugin-1-cairo")
 # The binaries are shipped stripped; their symbols go to tessaron-dbgsym.
 set(CPACK_DEBIAN_GAME_DEBUGINFO_PACKAGE ON)
-set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/debug_package_fixup.cmake")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/package_fixups.cmake")
 
 set(CPACK_DEBIAN_DATA_PACKAGE_NAME tessaron-data)
 set(CPACK_DEBIAN_DATA_PACKAGE_ARCHITECTURE all)
+# Any architecture's game may use it (set by package_fixups.cmake: CPack has no variable for it).
+set(CPACK_TESSARON_FOREIGN_PACKAGES tessaron-data)
 set(CPACK_DEBIAN_DATA_DESCRIPTION "brick-breaker game in French - pictures, sounds and icons
 Tessaron is a single-player brick-breaker with 25 levels and 13 kinds of
 capsules. This package holds its pictures, sounds and icons, which are the
 same on every architecture.")
 
 # The copyright and the changelog, in each package's documentation directory. The changelog
-# is signed by the maintainer, so cpack writes it (package_maintainer_check.cmake) just before
-# it installs the packages' files.
+# is signed by the maintainer, who is also the copyright's contact, so cpack writes both
+# (package_maintainer_check.cmake) just before it installs the packages' files.
 set(CPACK_TESSARON_CHANGELOG_SOURCE ${PROJECT_SOURCE_DIR}/dist/changelog.in)
 set(CPACK_TESSARON_CHANGELOG ${PROJECT_BINARY_DIR}/dist/changelog)
+set(CPACK_TESSARON_COPYRIGHT_SOURCE ${PROJECT_SOURCE_DIR}/dist/copyright.in)
+set(CPACK_TESSARON_COPYRIGHT ${PROJECT_BINARY_DIR}/dist/copyright)
 set(CPACK_TESSARON_VERSION ${PROJECT_VERSION})
 foreach(component game data)
   set(package tessaron)
   if(component STREQUAL data)
     set(package tessaron-data)
   endif()
-  install(FILES ${PROJECT_SOURCE_DIR}/dist/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
-          COMPONENT ${component})
+  install(FILES ${CPACK_TESSARON_COPYRIGHT} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
+          COMPONENT ${component} OPTIONAL)
   install(FILES ${CPACK_TESSARON_CHANGELOG}.gz DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
           COMPONENT ${component} OPTIONAL)
 endforeach()

@@ -4,6 +4,7 @@
 // seeds the generator and either shows a recorded game (--replay FILE, --replay-last) or
 // opens the menu and runs the program's loop; the exit note is written when that loop ends.
 #include <malloc.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -20,6 +21,7 @@
 #include "shell/language.h"
 #include "shell/program_look.h"
 #include "shell/replay_store.h"
+#include "shell/sdl_message_box.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
@@ -32,8 +34,13 @@ int main(int argc, char** argv)
     findExeDir();
     startLanguage(chooseLocaleDir(exeDir), languageSetting(settingsFilePath()));
     CommandLine command = parseCommandLine(argc, argv);
-    if (command.action == CommandLineAction::WatchLastReplay && !chooseLastReplay(command, replayDirectory(), stderr))
+    if (command.action == CommandLineAction::WatchLastReplay && !chooseLastReplay(command, replayDirectory(), stderr)) {
+        // Started from the desktop's action "watch the last game", the game has no terminal
+        // where the player would read that line: the box tells it.
+        if (isatty(STDERR_FILENO) == 0)
+            showMessageBox("Aucune partie enregistrée à revoir : les parties jouées sont enregistrées à leur fin.");
         return 1;
+    }
     const bool watching = command.action == CommandLineAction::WatchReplay;
     if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
 

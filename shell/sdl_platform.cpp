@@ -5,6 +5,7 @@
 #include "shell/sdl_platform.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 
 #include <array>
 #include <cstdio>
@@ -209,11 +210,15 @@ bool waitForEvent(SDL_Event& event)
     return got;
 }
 
-// X errors are reported, never fatal. SDL wakes a waiting loop by sending an event to a window
-// of ours over a second connection; a window destroyed a moment before (a question or a dialog
-// that has just closed) makes that request fail, and Xlib's own handler would end the game.
+// X errors are reported, never fatal (Xlib's own handler would end the game). SDL wakes a
+// waiting loop by sending an event (X_SendEvent) to a window of ours over a second connection;
+// the server orders the two connections' requests as it likes, so a wakeup it takes after the
+// window's destruction on the first (a question, a dialog, the menu at the quit) fails with
+// BadWindow. A wakeup for a window that is gone has nothing left to wake: that one error is
+// dropped, every other is reported.
 int reportXError(Display* display, XErrorEvent* error)
 {
+    if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
     char text[128] = "";
     XGetErrorText(display, error->error_code, text, sizeof text);
     std::fprintf(stderr, tr("Tessaron : erreur X ignorée : %s (requête %d)\n"), text, error->request_code);

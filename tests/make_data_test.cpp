@@ -195,3 +195,45 @@ TEST(MakeData, RefusesToDrawWithoutLato)
     EXPECT_FALSE(pathExists(dir + "/data/Images")) << "pictures drawn without Lato";
     removeScratchDirectory(dir);
 }
+
+// Options are answered before anything is drawn: help and version on standard output, anything
+// else that starts with "-" refused with the usage, and no folder ever named after an option.
+TEST(MakeData, AnswersItsOptionsAndNeverWritesIntoAnOptionsName)
+{
+    struct Case {
+        const char* arguments;
+        int status;
+        const char* output;  // a part of standard output (status 0) or of standard error
+        const char* made;    // the only entry the run may leave in its folder, or ""
+    };
+    const Case cases[] = {
+        {"--help", 0, "usage: make-data DIR", ""},
+        {"-h", 0, "make-data --icons DIR", ""},
+        {"--version", 0, "make-data " TESSARON_VERSION "\n", ""},
+        {"--icons", 2, "usage:", ""},
+        {"--icons --help", 2, "usage:", ""},
+        {"--contact-sheet -x.png", 2, "usage:", ""},
+        {"-x", 2, "unknown option -x", ""},
+        {"--frobnicate out", 2, "unknown option --frobnicate", ""},
+        {"--help out", 2, "usage:", ""},
+        {"--language en locale --help", 2, "usage:", ""},
+        {"out extra", 2, "usage:", ""},
+        {"''", 2, "usage:", ""},
+        {"--icons icons", 0, "", "icons"},
+    };
+    for (const Case& c : cases) {
+        const std::string dir = makeScratchDirectory();
+        const std::string command = "cd \"" + dir + "\" && \"" TESSARON_BIN_DIR "/make-data\" " + c.arguments + " >\"" +
+                                    dir + "/.out\" 2>\"" + dir + "/.err\"";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.status) << c.arguments << ": " << status;
+        const std::string said = readBytes(dir + (c.status == 0 ? "/.out" : "/.err"));
+        EXPECT_NE(said.find(c.output), std::string::npos) << c.arguments << ": " << said;
+        EXPECT_EQ(readBytes(dir + (c.status == 0 ? "/.err" : "/.out")), "") << c.arguments;
+        std::set<std::string> left;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().filename().string()[0] != '.') left.insert(entry.path().filename().string());
+        EXPECT_EQ(left, *c.made ? std::set<std::string>{c.made} : std::set<std::string>{}) << c.arguments;
+        removeScratchDirectory(dir);
+    }
+}

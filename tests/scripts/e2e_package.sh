@@ -36,6 +36,7 @@ for package in "$deb" "$data" "$dbgsym"; do [ -f "$package" ] || fail "no $packa
 field() { [ "$(dpkg-deb -f "$1" "$2")" = "$3" ] || fail "$(basename "$1"): $2 is '$(dpkg-deb -f "$1" "$2")', not '$3'"; }
 field "$deb" Architecture amd64; field "$data" Architecture all; field "$dbgsym" Architecture amd64
 field "$deb" Section games; field "$data" Section games; field "$dbgsym" Depends "tessaron (= 1.0.0)"
+field "$data" Multi-Arch foreign
 for needed in "tessaron-data (= 1.0.0)" fonts-lato libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libfontconfig1; do
   dpkg-deb -f "$deb" Depends | tr ',' '\n' | grep -q "^ *$needed" || fail "Depends lacks $needed: $(dpkg-deb -f "$deb" Depends)"
 done
@@ -44,7 +45,7 @@ done
 files_of() { dpkg-deb -c "$1" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\.||' >"$2"; }
 files_of "$deb" "$WORK/files"; files_of "$data" "$WORK/data-files"; files_of "$dbgsym" "$WORK/dbgsym-files"
 icons=$(for size in 16 24 32 48 64 128 256; do echo "/usr/share/icons/hicolor/${size}x$size/apps/io.github.tessaron.tessaron.png"; done)
-printf '%s\n' /usr/games/tessaron /usr/games/tessaron-lab /usr/share/applications/io.github.tessaron.tessaron.desktop \
+printf '%s\n' /usr/games/tessaron /usr/lib/games/tessaron/tessaron-lab /usr/share/applications/io.github.tessaron.tessaron.desktop \
   /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml /usr/share/man/man6/tessaron.6.gz \
   /usr/share/man/man6/tessaron-lab.6.gz /usr/share/man/fr/man6/tessaron.6.gz /usr/share/doc/tessaron/copyright /usr/share/doc/tessaron/changelog.gz \
   | sort >"$WORK/expected"
@@ -62,11 +63,37 @@ done
 # control-flow protection to hardening-check: that one check is left out.
 lintian --pedantic --display-info "$deb" "$data" "$dbgsym" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 ! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
+# The source package: made from the tracked files, clean by lintian, built by debhelper (its
+# suites are run above by ctest: nocheck) into the same packages holding the same files, which
+# pass their autopkgtests here and are purged again.
+SRC=$(cd "$(dirname "$0")/../.." && pwd)
+TESSARON_MAINTAINER="$maintainer" "$SRC/tools/make-source-package.sh" "$WORK/source" >"$WORK/source.log" 2>&1 ||
+  fail "make-source-package: $(cat "$WORK/source.log")"
+(cd "$WORK/source" && dpkg-source -x tessaron_1.0.0-1.dsc tree && cd tree &&
+  DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc) >"$WORK/dpkg-build.log" 2>&1 ||
+  fail "dpkg-buildpackage: $(tail -n 15 "$WORK/dpkg-build.log")"
+changes="$WORK/source/tessaron_1.0.0-1_amd64.changes"
+lintian --pedantic --display-info "$changes" >"$WORK/lintian-source.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian-source.log")"
+! grep -q '^[EW]:' "$WORK/lintian-source.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian-source.log")"
+for pair in "$deb tessaron_1.0.0-1_amd64.deb" "$data tessaron-data_1.0.0-1_all.deb"; do
+  set -- $pair
+  for made in cpack:"$1" dh:"$WORK/source/$2"; do
+    files_of "${made#*:}" "$WORK/all"; grep -v '^/usr/share/doc/' "$WORK/all" | sort >"$WORK/${made%%:*}-files"
+  done
+  cmp -s "$WORK/cpack-files" "$WORK/dh-files" ||
+    fail "$2 and cpack's package hold different files: $(diff "$WORK/cpack-files" "$WORK/dh-files")"
+done
+INSTALLED=1
+autopkgtest "$changes" -- null >"$WORK/autopkgtest.log" 2>&1 || fail "autopkgtest: $(tail -n 15 "$WORK/autopkgtest.log")"
+purge || fail "purge after autopkgtest: $(cat "$WORK/purge.log")"
+INSTALLED=0
 mkdir "$WORK/unpacked" && dpkg-deb -x "$deb" "$WORK/unpacked"
-for program in tessaron tessaron-lab; do
-  hardening-check --nocfprotection "$WORK/unpacked/usr/games/$program" >"$WORK/hardening.log" 2>&1 ||
+contact=$(sed -n 's/^Upstream-Contact: //p' "$WORK/unpacked/usr/share/doc/tessaron/copyright")
+[ "$contact" = "$maintainer" ] || fail "the copyright's contact is '$contact', not the maintainer '$maintainer'"
+for program in games/tessaron lib/games/tessaron/tessaron-lab; do
+  hardening-check --nocfprotection "$WORK/unpacked/usr/$program" >"$WORK/hardening.log" 2>&1 ||
     fail "hardening-check: $(cat "$WORK/hardening.log")"
-  file "$WORK/unpacked/usr/games/$program" | grep -q ', stripped' || fail "$program is not stripped"
+  file "$WORK/unpacked/usr/$program" | grep -q ', stripped' || fail "$program is not stripped"
 done
 apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" "$data" >"$WORK/apt.log" 2>&1 || fail "apt: $(tail -n 5 "$WORK/apt.log")"
 INSTALLED=1

@@ -4,6 +4,8 @@
 //   make-data DIR                     writes DIR/Images/ and DIR/Sons/
 //   make-data --contact-sheet FILE    writes a PNG of every picture, for looking them over
 //   make-data --icons DIR             writes the program's icon in the hicolor sizes into DIR
+//   make-data --language LL LOCALEDIR DIR  writes DIR/Images/LL/, the pictures with words in LL
+//   make-data --help, --version       print the usage or the version; other options are refused
 #include <SDL.h>
 #include <libintl.h>
 
@@ -103,24 +105,69 @@ bool writeSounds(const std::filesystem::path& soundDir)
     return ok;
 }
 
-int usage()
+const char* const kUsage =
+    "usage: make-data DIR                   write the data directory DIR (Images/, Sons/)\n"
+    "       make-data -- DIR                the same, for a DIR whose name starts with -\n"
+    "       make-data --contact-sheet FILE  write every picture into one PNG\n"
+    "       make-data --icons DIR           write the program's icon into DIR/<N>x<N>/apps/\n"
+    "       make-data --language LL LOCALEDIR DIR\n"
+    "                                       write DIR/Images/LL/: the pictures with words, in LL\n"
+    "       make-data -h | --help | --version\n";
+
+// What the command line asks for: the options are read before anything is drawn, and a word
+// that looks like an option is never taken for a folder or a file to write.
+enum class Request { Data, ContactSheet, Icons, Language, Help, Version, Refused, Unknown };
+
+struct Option {
+    const char* name;
+    int operands;  // the words that follow it, none of which may start with "-" or be empty
+    Request request;
+};
+
+const Option kOptions[] = {
+    {"-h", 0, Request::Help},
+    {"--help", 0, Request::Help},
+    {"--version", 0, Request::Version},
+    {"--", 1, Request::Data},
+    {"--contact-sheet", 1, Request::ContactSheet},
+    {"--icons", 1, Request::Icons},
+    {"--language", 3, Request::Language},
+};
+
+// The request, its operands from argv[first] on (the data folder's, when no option is given).
+Request readCommandLine(int argc, char** argv, int& first)
 {
-    std::fprintf(stderr,
-                 "usage: make-data DIR                   write the data directory DIR (Images/, Sons/)\n"
-                 "       make-data --contact-sheet FILE  write every picture into one PNG\n"
-                 "       make-data --icons DIR           write the program's icon into DIR/<N>x<N>/apps/\n"
-                 "       make-data --language LL LOCALEDIR DIR\n"
-                 "                                       write DIR/Images/LL/: the pictures with words, in LL\n");
-    return 2;
+    if (argc < 2) return Request::Refused;
+    first = 1;
+    if (argv[1][0] != '-') return argc == 2 && argv[1][0] != '\0' ? Request::Data : Request::Refused;
+    for (const Option& option : kOptions) {
+        if (std::strcmp(argv[1], option.name) != 0) continue;
+        if (argc != 2 + option.operands) return Request::Refused;
+        first = 2;
+        // After "--" the folder's name may start with "-": that is what "--" is for.
+        for (int i = 2; i < argc; ++i)
+            if (argv[i][0] == '\0' || (argv[i][0] == '-' && option.request != Request::Data))
+                return Request::Refused;
+        return option.request;
+    }
+    return Request::Unknown;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 3 && argc != 5) return usage();
-    if (argc == 5 && std::strcmp(argv[1], "--language") != 0) return usage();
-    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeProgramIcons(argv[2]) ? 0 : 1;
+    int first = 1;
+    const Request request = readCommandLine(argc, argv, first);
+    if (request == Request::Help) return std::fputs(kUsage, stdout) == EOF ? 1 : 0;
+    if (request == Request::Version) return std::printf("make-data %s\n", TESSARON_VERSION) < 0 ? 1 : 0;
+    if (request == Request::Unknown) std::fprintf(stderr, "make-data: unknown option %s\n", argv[1]);
+    if (request == Request::Refused || request == Request::Unknown) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const char* const target = argv[argc - 1];
+    if (request == Request::Icons) return writeProgramIcons(target) ? 0 : 1;
     std::string missing;
     if (!latoFacesFound(missing)) {
         // Drawn in another face, the pictures' texts would be clipped or misplaced.
@@ -133,24 +180,23 @@ int main(int argc, char** argv)
     }
 
     int status = 0;
-    if (argc == 5) {
-        if (!writeLanguagePictures(std::filesystem::path(argv[4]) / "Images", argv[2], argv[3])) {
-            std::fprintf(stderr, "make-data: could not write the %s pictures in %s\n", argv[2], argv[4]);
+    if (request == Request::Language) {
+        if (!writeLanguagePictures(std::filesystem::path(target) / "Images", argv[first], argv[first + 1])) {
+            std::fprintf(stderr, "make-data: could not write the %s pictures in %s\n", argv[first], target);
             status = 1;
         }
-    } else if (argc == 3) {
-        if (std::strcmp(argv[1], "--contact-sheet") != 0) return usage();
-        if (!writeContactSheet(argv[2])) {
-            std::fprintf(stderr, "make-data: could not write %s\n", argv[2]);
+    } else if (request == Request::ContactSheet) {
+        if (!writeContactSheet(target)) {
+            std::fprintf(stderr, "make-data: could not write %s\n", target);
             status = 1;
         }
     } else {
-        const std::filesystem::path dir(argv[1]);
+        const std::filesystem::path dir(target);
         std::error_code error;
         std::filesystem::create_directories(dir / "Images", error);
         std::filesystem::create_directories(dir / "Sons", error);
         if (error) {
-            std::fprintf(stderr, "make-data: could not create %s: %s\n", argv[1], error.message().c_str());
+            std::fprintf(stderr, "make-data: could not create %s: %s\n", target, error.message().c_str());
             status = 1;
         } else if (!writePictures(dir / "Images") || !writeSounds(dir / "Sons")) {
             status = 1;

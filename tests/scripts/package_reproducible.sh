@@ -1,0 +1,49 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Tessaron developers
+# The Debian packages reproduce: this build's packages, and those of a second build of the same
+# source in another folder, under the other umask (0022 or 0002), made later and without
+# SOURCE_DATE_EPOCH, are the same bytes. The second build is a whole one: it runs only when
+# TESSARON_PACKAGE_TEST=1 asks for the package tests (test.sh and the CI do).
+if [ "${TESSARON_PACKAGE_TEST:-0}" != 1 ]; then
+  echo "skipped: builds the game a second time; run with TESSARON_PACKAGE_TEST=1 to test the packages"; exit 77
+fi
+set -eu
+BUILD=$(cd "$1/.." && pwd)
+SRC=$(cd "$(dirname "$0")/../.." && pwd)
+WORK=$(mktemp -d /tmp/tessaron-reproducible.XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+unset SOURCE_DATE_EPOCH
+maintainer="Tessaron package test <package-test@example.org>"
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$BUILD/CMakeCache.txt"; }
+# package DIR: cpack of the build in the current folder into DIR.
+package() { cpack -G DEB -B "$1" -D CPACK_DEBIAN_PACKAGE_MAINTAINER="$maintainer" >"$1.log" 2>&1 || fail "cpack: $(tail -n 5 "$1.log")"; }
+first=$(umask); other=0002; [ "$first" = 0022 ] || other=0022
+(cd "$BUILD" && package "$WORK/first")
+# The second build: in another folder beside the first (at the same depth, so that a compiler
+# launcher that rewrites paths relative to the folder, as ccache's base_dir does, writes the
+# same debug paths), under the other umask, with the first one's type and launcher; no tests
+# are needed to make the packages.
+SECOND=$(mktemp -d "$BUILD-reproducible.XXXXXX")
+trap 'rm -rf "$WORK" "$SECOND"' EXIT
+(umask "$other"
+  cmake -S "$SRC" -B "$SECOND" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" -DBUILD_TESTING=OFF \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$(cached CMAKE_CXX_COMPILER_LAUNCHER)" >"$WORK/configure.log" 2>&1 ||
+    fail "configure: $(tail -n 5 "$WORK/configure.log")"
+  nice cmake --build "$SECOND" -j"$(nproc)" >"$WORK/build.log" 2>&1 || fail "build: $(tail -n 5 "$WORK/build.log")"
+  cd "$SECOND" && package "$WORK/second")
+count=0
+for made in "$WORK"/first/*.deb "$WORK"/first/*.ddeb; do
+  again="$WORK/second/$(basename "$made")"
+  [ -f "$again" ] || fail "the second build made no $(basename "$made"): $(ls "$WORK/second")"
+  if ! cmp -s "$made" "$again"; then
+    dpkg-deb -c "$made" >"$WORK/a"; dpkg-deb -c "$again" >"$WORK/b"
+    fail "$(basename "$made") differs between umask $first and $other: $(diff "$WORK/a" "$WORK/b" | head -n 8)"
+  fi
+  # No folder may carry the umask's group write bit.
+  ! dpkg-deb -c "$made" | grep -q '^d....w' || fail "$(basename "$made") has group-writable folders"
+  count=$((count + 1))
+done
+[ "$count" = 3 ] || fail "$count packages made, not 3"
+echo "the $count packages are the same bytes from two builds (umask $first and $other, two folders)"
