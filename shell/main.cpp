@@ -14,6 +14,7 @@
 #include "game/random.h"
 #include "screens/font_paths.h"
 #include "screens/fonts.h"
+#include "screens/translation.h"
 #include "shell/assets.h"
 #include "shell/command_line.h"
 #include "shell/data_paths.h"
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
         // Started from the desktop's action "watch the last game", the game has no terminal
         // where the player would read that line: the box tells it.
         if (isatty(STDERR_FILENO) == 0)
-            showMessageBox("Aucune partie enregistrée à revoir : les parties jouées sont enregistrées à leur fin.");
+            showMessageBox(tr("Aucune partie enregistrée à revoir : les parties jouées sont enregistrées à leur fin."));
         return 1;
     }
     const bool watching = command.action == CommandLineAction::WatchReplay;
