@@ -64,7 +64,8 @@ done
 lintian --pedantic --display-info "$deb" "$data" "$dbgsym" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 ! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
 # The source package: made from the tracked files, clean by lintian, built by debhelper (its
-# suites are run above by ctest: nocheck) into the same packages holding the same files, which
+# suites are run above by ctest: nocheck) into the same packages holding the same files (but
+# for documentation and lintian overrides), which
 # pass their autopkgtests here and are purged again.
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
 TESSARON_MAINTAINER="$maintainer" "$SRC/tools/make-source-package.sh" "$WORK/source" >"$WORK/source.log" 2>&1 ||
@@ -78,7 +79,7 @@ lintian --pedantic --display-info "$changes" >"$WORK/lintian-source.log" 2>&1 ||
 for pair in "$deb tessaron_1.0.0-1_amd64.deb" "$data tessaron-data_1.0.0-1_all.deb"; do
   set -- $pair
   for made in cpack:"$1" dh:"$WORK/source/$2"; do
-    files_of "${made#*:}" "$WORK/all"; grep -v '^/usr/share/doc/' "$WORK/all" | sort >"$WORK/${made%%:*}-files"
+    files_of "${made#*:}" "$WORK/all"; grep -v '^/usr/share/doc/\|^/usr/share/lintian/' "$WORK/all" | sort >"$WORK/${made%%:*}-files"
   done
   cmp -s "$WORK/cpack-files" "$WORK/dh-files" ||
     fail "$2 and cpack's package hold different files: $(diff "$WORK/cpack-files" "$WORK/dh-files")"
