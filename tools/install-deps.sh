@@ -7,7 +7,7 @@ packages="cmake g++ make libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-m
   libfontconfig-dev zlib1g-dev fonts-lato libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool wmctrl imagemagick x11-utils libxtst-dev
   dpkg-dev file desktop-file-utils appstream weston libdecor-0-plugin-1-cairo openbox
-  lintian devscripts clang-format gettext locales libc-l10n"
+  lintian devscripts debhelper autopkgtest man-db clang-format gettext locales libc-l10n"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

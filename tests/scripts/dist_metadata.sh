@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Tessaron developers
 # What a desktop and a software centre read of the game, as written in dist/: the desktop entry
 # and the metainfo validate, name the game by one application id (files, icons, window class),
-# keep their summaries short enough for a store, and the screenshots each have a caption.
+# keep their summaries short enough for a store, and the screenshots each have a caption; the
+# manual pages, in every language, format without a warning and give whatis their NAME line.
 set -eu
 export LC_ALL=C.UTF-8   # characters counted as characters
 BIN=$1
@@ -40,4 +41,8 @@ done
 shots="$SRC/dist/screenshots"
 for png in "$shots"/*.png; do grep -q "^$(basename "$png")	." "$shots/captions.txt" || fail "no caption for $png"; done
 cut -f1 "$shots/captions.txt" | while read -r name; do [ -f "$shots/$name" ] || fail "captions.txt names $name"; done
-echo "desktop entry and metainfo valid, named $id; summaries within 35 characters"
+for page in "$SRC"/dist/*.6; do
+  out=$(man --warnings -l "$page" 2>&1 >/dev/null) && [ -z "$out" ] || fail "man --warnings $(basename "$page"): $out"
+  out=$(lexgrog "$page" 2>&1) || fail "lexgrog: $out"
+done
+echo "desktop entry and metainfo valid, named $id; summaries within 35 characters; manual pages clean"

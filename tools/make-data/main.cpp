@@ -146,8 +146,7 @@ Request readCommandLine(int argc, char** argv, int& first)
         first = 2;
         // After "--" the folder's name may start with "-": that is what "--" is for.
         for (int i = 2; i < argc; ++i)
-            if (argv[i][0] == '\0' || (argv[i][0] == '-' && option.request != Request::Data))
-                return Request::Refused;
+            if (argv[i][0] == '\0' || (argv[i][0] == '-' && option.request != Request::Data)) return Request::Refused;
         return option.request;
     }
     return Request::Unknown;
