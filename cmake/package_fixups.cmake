@@ -6,21 +6,17 @@
 #   packages are: md5sums by installed path, /usr/share/doc/tessaron-dbgsym a link to the game's
 #   documentation (copyright, changelog);
 # - the packages named in CPACK_TESSARON_FOREIGN_PACKAGES get "Multi-Arch: foreign".
-# Every folder is 0755 whatever the umask, and dpkg-deb dates the files by SOURCE_DATE_EPOCH
-# (set by package_maintainer_check.cmake): the rebuilt packages reproduce too.
+# Every package is rebuilt by dpkg-deb, which writes its archive members with fixed modes
+# where CPack writes them with the umask's, and dates them by SOURCE_DATE_EPOCH (set by
+# package_maintainer_check.cmake); every folder is made 0755 whatever the umask. The packages
+# are then the same bytes whoever builds them, wherever and whenever.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   get_filename_component(name "${package}" NAME)
   string(REGEX REPLACE "_.*" "" name "${name}")
-  set(debug_symbols FALSE)
-  if(package MATCHES "-dbgsym_[^/]*\\.ddeb$")
-    set(debug_symbols TRUE)
-  elseif(NOT name IN_LIST CPACK_TESSARON_FOREIGN_PACKAGES)
-    continue()
-  endif()
   set(tree "${package}.tree")
   file(REMOVE_RECURSE "${tree}")
   execute_process(COMMAND dpkg-deb -R "${package}" "${tree}" COMMAND_ERROR_IS_FATAL ANY)
-  if(debug_symbols)
+  if(package MATCHES "-dbgsym_[^/]*\\.ddeb$")
     file(MAKE_DIRECTORY "${tree}/usr/share/doc")
     file(CREATE_LINK tessaron "${tree}/usr/share/doc/tessaron-dbgsym" SYMBOLIC)
     file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${tree}" "${tree}/usr/*")
@@ -35,7 +31,7 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
       endif()
     endforeach()
     file(WRITE "${tree}/DEBIAN/md5sums" "${sums}")
-  else()
+  elseif(name IN_LIST CPACK_TESSARON_FOREIGN_PACKAGES)
     file(READ "${tree}/DEBIAN/control" control)
     string(REGEX REPLACE "\nDescription:" "\nMulti-Arch: foreign\nDescription:" control "${control}")
     file(WRITE "${tree}/DEBIAN/control" "${control}")

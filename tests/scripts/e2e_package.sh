@@ -58,32 +58,27 @@ done
 ! grep -v '^/usr/share/' "$WORK/data-files" | grep -q . || fail "tessaron-data holds files outside /usr/share"
 ! grep -q 'Score.sco\|\.made' "$WORK/data-files" || fail "the package carries a record or a build stamp"
 [ "$(grep -c '^/usr/lib/debug/.build-id/.*\.debug$' "$WORK/dbgsym-files")" = 2 ] || fail "tessaron-dbgsym: $(cat "$WORK/dbgsym-files")"
-# lintian: no error and no warning (its infos are allowed); the shipped binaries hardened and
-# stripped. Debian 12's C start-up files carry no CET marks, so no program of it can show
-# control-flow protection to hardening-check: that one check is left out.
-lintian --pedantic --display-info "$deb" "$data" "$dbgsym" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
-! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
-# The source package: made from the tracked files, clean by lintian, built by debhelper (its
-# suites are run above by ctest: nocheck) into the same packages holding the same files (but
-# for documentation and lintian overrides), which
-# pass their autopkgtests here and are purged again.
+# The source package, made from the tracked files and built by debhelper (its suites are run
+# by ctest: nocheck), gives the same packages holding the same files (but for documentation and
+# lintian overrides), which pass their autopkgtests here and are purged again.
 SRC=$(cd "$(dirname "$0")/../.." && pwd)
 TESSARON_MAINTAINER="$maintainer" "$SRC/tools/make-source-package.sh" "$WORK/source" >"$WORK/source.log" 2>&1 ||
   fail "make-source-package: $(cat "$WORK/source.log")"
 (cd "$WORK/source" && dpkg-source -x tessaron_1.0.0-1.dsc tree && cd tree &&
   DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc) >"$WORK/dpkg-build.log" 2>&1 ||
   fail "dpkg-buildpackage: $(tail -n 15 "$WORK/dpkg-build.log")"
-changes="$WORK/source/tessaron_1.0.0-1_amd64.changes"
-lintian --pedantic --display-info "$changes" >"$WORK/lintian-source.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian-source.log")"
-! grep -q '^[EW]:' "$WORK/lintian-source.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian-source.log")"
-for pair in "$deb tessaron_1.0.0-1_amd64.deb" "$data tessaron-data_1.0.0-1_all.deb"; do
-  set -- $pair
-  for made in cpack:"$1" dh:"$WORK/source/$2"; do
-    files_of "${made#*:}" "$WORK/all"; grep -v '^/usr/share/doc/\|^/usr/share/lintian/' "$WORK/all" | sort >"$WORK/${made%%:*}-files"
-  done
-  cmp -s "$WORK/cpack-files" "$WORK/dh-files" ||
-    fail "$2 and cpack's package hold different files: $(diff "$WORK/cpack-files" "$WORK/dh-files")"
+listing() { files_of "$1" "$WORK/all"; grep -v '^/usr/share/doc/\|^/usr/share/lintian/' "$WORK/all" | sort; }
+for pair in "$deb:tessaron_1.0.0-1_amd64.deb" "$data:tessaron-data_1.0.0-1_all.deb"; do
+  [ "$(listing "${pair%%:*}")" = "$(listing "$WORK/source/${pair#*:}")" ] ||
+    fail "${pair#*:} and cpack's package hold different files: $(listing "$WORK/source/${pair#*:}")"
 done
+# lintian on both builds' packages and the source package: no error and no warning (its infos
+# are allowed); the shipped binaries hardened and stripped. Debian 12's C start-up files carry
+# no CET marks, so no program of it can show control-flow protection to hardening-check: that
+# one check is left out.
+changes="$WORK/source/tessaron_1.0.0-1_amd64.changes"
+lintian --pedantic --display-info "$deb" "$data" "$dbgsym" "$changes" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
+! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
 INSTALLED=1
 autopkgtest "$changes" -- null >"$WORK/autopkgtest.log" 2>&1 || fail "autopkgtest: $(tail -n 15 "$WORK/autopkgtest.log")"
 purge || fail "purge after autopkgtest: $(cat "$WORK/purge.log")"
@@ -130,4 +125,5 @@ stop_game
 purge || fail "purge: $(cat "$WORK/purge.log")"
 INSTALLED=0
 [ ! -e /usr/games/tessaron ] && [ ! -e /usr/share/games/tessaron ] || fail "files remain after the purge"
-echo "the packages install, validate, save the player's record ($record) and purge"
+echo "the packages install, validate, save the player's record ($record) and purge;" \
+  "lintian: $(grep -c '^I:' "$WORK/lintian.log") infos; autopkgtest: $(grep -E ' (PASS|FAIL|SKIP)' "$WORK/autopkgtest.log" | tr -s ' ' | paste -sd ',')"

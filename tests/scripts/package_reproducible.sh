@@ -37,8 +37,9 @@ package "$BUILD" "$WORK/first"
 count=0
 for made in "$WORK"/first/*.deb "$WORK"/first/*.ddeb; do
   again="$WORK/second/$(basename "$made")"
-  if ! cmp "$made" "$again"; then
-    dpkg-deb -c "$made" >"$WORK/a"; dpkg-deb -c "$again" >"$WORK/b"; fail "$(diff "$WORK/a" "$WORK/b" | head -n 8)"
+  if ! cmp "$made" "$again" >"$WORK/cmp" 2>&1; then
+    dpkg-deb -c "$made" >"$WORK/a"; dpkg-deb -c "$again" >"$WORK/b"
+    fail "$(cat "$WORK/cmp"); their contents: $(diff "$WORK/a" "$WORK/b" | head -n 8)"
   fi
   ! dpkg-deb -c "$made" | grep -q '^d....w' || fail "$(basename "$made") has group-writable folders"
   count=$((count + 1))
