@@ -43,14 +43,10 @@ start_display
 (XDG_STATE_HOME="$WORK/no-games-yet" SDL_AUDIODRIVER=dummy "$BIN/tessaron" --replay-last \
   </dev/null >/dev/null 2>&1 || echo $? >"$WORK/box.status") &
 # (The box's name is UTF-8, which xdotool's search does not read: xwininfo finds it.)
-box=""
 for _ in $(seq 1 200); do box=$(xwininfo -root -children | awk '/"Tessaron"/ {print $1}' | head -n 1); [ -z "$box" ] || break; sleep 0.1; done
 [ -n "$box" ] || fail "--replay-last without a replay showed no message box"
 # Return is sent until the box, once shown and focused, takes it.
-for _ in $(seq 1 20); do
-  [ -s "$WORK/box.status" ] && break
-  xdotool windowfocus "$box" key Return 2>/dev/null || true; sleep 0.5
-done
+for _ in $(seq 1 20); do [ -s "$WORK/box.status" ] && break; xdotool windowfocus "$box" key Return 2>/dev/null || true; sleep 0.5; done
 [ "$(cat "$WORK/box.status" 2>/dev/null)" = 1 ] || fail "--replay-last: status '$(cat "$WORK/box.status" 2>/dev/null)' after its box"
 prepare_game "" 'Ace SCORE= 0'   # a best score of 0: any run is a record
 export XDG_STATE_HOME="$WORK/state"

@@ -4,12 +4,15 @@
 # End to end for the Debian packages: tessaron and tessaron-data hold what a desktop needs,
 # depend as they should, pass lintian and hardening-check; their desktop files validate, a new
 # user plays a game to a record saved in their own data directory, and a purge removes them.
+# The Debian source package builds into the same packages. A second build of the same source,
+# in another folder, under the other umask (0022 or 0002), later and like the first without
+# SOURCE_DATE_EPOCH, gives packages of the same bytes.
 # It installs system-wide and adds a user: it runs only when TESSARON_PACKAGE_TEST=1 asks for it
 # (test.sh and the CI do), as root, one run at a time on a machine.
 if [ "${TESSARON_PACKAGE_TEST:-0}" != 1 ]; then
   echo "skipped: installs system-wide; run with TESSARON_PACKAGE_TEST=1 to test the packages"; exit 77
 fi
-BIN=$(cd "$1" && pwd)
+BIN=$(cd "$1" && pwd); SRC=$(cd "$(dirname "$0")/../.." && pwd)
 if [ "$(id -u)" != 0 ]; then echo "needs root to install a package and add a user"; exit 77; fi
 for package in tessaron tessaron-data; do
   if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
@@ -20,23 +23,23 @@ done
 PLAYER="tsr$$"
 INSTALLED=0
 purge() { apt-get purge -y -qq -o DPkg::Lock::Timeout=120 tessaron tessaron-data >"$WORK/purge.log" 2>&1; }
-finish() { stop_game; [ "$INSTALLED" = 0 ] || purge || true; ! id "$PLAYER" >/dev/null 2>&1 || userdel "$PLAYER" 2>/dev/null || true; cleanup; }
+SECOND=""
+finish() { stop_game; [ "$INSTALLED" = 0 ] || purge || true; userdel "$PLAYER" 2>/dev/null || true; rm -rf "$SECOND"; cleanup; }
 trap finish EXIT
 trap 'exit 143' INT TERM
 chmod 755 "$WORK"
+unset SOURCE_DATE_EPOCH
 # The build's own maintainer if it was given one, else one for this test's packages alone.
 maintainer=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_MAINTAINER "\(.*\)")$/\1/p' "$(dirname "$BIN")/CPackConfig.cmake" | head -n 1)
 [ -n "$maintainer" ] || maintainer="Tessaron package test <package-test@example.org>"
 (cd "$(dirname "$BIN")" && cpack -G DEB -B "$WORK/pkg" -D CPACK_DEBIAN_PACKAGE_MAINTAINER="$maintainer" >"$WORK/cpack.log" 2>&1) ||
   fail "cpack: $(tail -n 5 "$WORK/cpack.log")"
-deb="$WORK/pkg/tessaron_1.0.0_amd64.deb"; data="$WORK/pkg/tessaron-data_1.0.0_all.deb"
-dbgsym="$WORK/pkg/tessaron-dbgsym_1.0.0_amd64.ddeb"
+deb="$WORK/pkg/tessaron_1.0.0_amd64.deb"; data="$WORK/pkg/tessaron-data_1.0.0_all.deb"; dbgsym="$WORK/pkg/tessaron-dbgsym_1.0.0_amd64.ddeb"
 for package in "$deb" "$data" "$dbgsym"; do [ -f "$package" ] || fail "no $package: $(ls "$WORK/pkg")"; done
 # field PACKAGE NAME VALUE: the control field NAME of PACKAGE is VALUE.
 field() { [ "$(dpkg-deb -f "$1" "$2")" = "$3" ] || fail "$(basename "$1"): $2 is '$(dpkg-deb -f "$1" "$2")', not '$3'"; }
-field "$deb" Architecture amd64; field "$data" Architecture all; field "$dbgsym" Architecture amd64
-field "$deb" Section games; field "$data" Section games; field "$dbgsym" Depends "tessaron (= 1.0.0)"
-field "$data" Multi-Arch foreign
+field "$deb" Architecture amd64; field "$data" Architecture all; field "$dbgsym" Architecture amd64; field "$deb" Section games
+field "$data" Section games; field "$dbgsym" Depends "tessaron (= 1.0.0)"; field "$data" Multi-Arch foreign
 for needed in "tessaron-data (= 1.0.0)" fonts-lato libsdl2-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 libfontconfig1; do
   dpkg-deb -f "$deb" Depends | tr ',' '\n' | grep -q "^ *$needed" || fail "Depends lacks $needed: $(dpkg-deb -f "$deb" Depends)"
 done
@@ -61,7 +64,6 @@ done
 # The source package, made from the tracked files and built by debhelper (its suites are run
 # by ctest: nocheck), gives the same packages holding the same files (but for documentation and
 # lintian overrides), which pass their autopkgtests here and are purged again.
-SRC=$(cd "$(dirname "$0")/../.." && pwd)
 TESSARON_MAINTAINER="$maintainer" "$SRC/tools/make-source-package.sh" "$WORK/source" >"$WORK/source.log" 2>&1 ||
   fail "make-source-package: $(cat "$WORK/source.log")"
 (cd "$WORK/source" && dpkg-source -x tessaron_1.0.0-1.dsc tree && cd tree &&
@@ -72,10 +74,9 @@ for pair in "$deb:tessaron_1.0.0-1_amd64.deb" "$data:tessaron-data_1.0.0-1_all.d
   [ "$(listing "${pair%%:*}")" = "$(listing "$WORK/source/${pair#*:}")" ] ||
     fail "${pair#*:} and cpack's package hold different files: $(listing "$WORK/source/${pair#*:}")"
 done
-# lintian on both builds' packages and the source package: no error and no warning (its infos
-# are allowed); the shipped binaries hardened and stripped. Debian 12's C start-up files carry
-# no CET marks, so no program of it can show control-flow protection to hardening-check: that
-# one check is left out.
+# lintian on both builds' packages and the source package: no error, no warning (infos allowed);
+# the shipped binaries hardened and stripped. Debian 12's C start-up files carry no CET marks, so
+# no program of it shows control-flow protection to hardening-check: that check is left out.
 changes="$WORK/source/tessaron_1.0.0-1_amd64.changes"
 lintian --pedantic --display-info "$deb" "$data" "$dbgsym" "$changes" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 ! grep -q '^[EW]:' "$WORK/lintian.log" || fail "lintian: $(grep '^[EW]:' "$WORK/lintian.log")"
@@ -125,5 +126,19 @@ stop_game
 purge || fail "purge: $(cat "$WORK/purge.log")"
 INSTALLED=0
 [ ! -e /usr/games/tessaron ] && [ ! -e /usr/share/games/tessaron ] || fail "files remain after the purge"
-echo "the packages install, validate, save the player's record ($record) and purge;" \
+# The second build: beside the first (at the same depth, so that a compiler launcher that makes
+# paths relative, as ccache's base_dir does, writes the same debug paths), with its build type
+# and launcher; no tests are needed to make the packages.
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$(dirname "$BIN")/CMakeCache.txt"; }
+SECOND=$(mktemp -d "$(dirname "$BIN")-reproducible.XXXXXX")
+other=0002; [ "$(umask)" = 0022 ] || other=0022
+(umask "$other"; cmake -S "$SRC" -B "$SECOND" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" -DBUILD_TESTING=OFF \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$(cached CMAKE_CXX_COMPILER_LAUNCHER)" && nice cmake --build "$SECOND" -j"$(nproc)" &&
+  cd "$SECOND" && cpack -G DEB -B "$SECOND/pkg" -D CPACK_DEBIAN_PACKAGE_MAINTAINER="$maintainer") >"$WORK/second.log" 2>&1 ||
+  fail "the second build: $(tail -n 5 "$WORK/second.log")"
+for made in "$deb" "$data" "$dbgsym"; do
+  cmp "$made" "$SECOND/pkg/${made##*/}" >"$WORK/cmp" 2>&1 || fail "not the same bytes under umask $other: $(cat "$WORK/cmp")"
+  ! dpkg-deb -c "$made" | grep -q '^d....w' || fail "${made##*/} has group-writable folders"
+done
+echo "the packages install, validate, save the player's record ($record), purge and reproduce (umask $other);" \
   "lintian: $(grep -c '^I:' "$WORK/lintian.log") infos; autopkgtest: $(grep -E ' (PASS|FAIL|SKIP)' "$WORK/autopkgtest.log" | tr -s ' ' | paste -sd ',')"

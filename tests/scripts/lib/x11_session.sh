@@ -132,10 +132,8 @@ click_at() { xdotool mousemove "$1" "$2" sleep 0.15 click 1; }
 close_game_window() { "$BIN/send-close-request" "$1" || fail "could not send the close request"; back_to_menu "a close request"; }
 # Clicks "QUITTER" in the menu at ($mx, $my); the game must exit with status 0.
 quit_from_menu() { sleep 0.4; click_at $((mx + 100)) $((my + 272)); game_exits "QUITTER"; }
-game_exits() {
-  status=0; wait "$GAME_PID" || status=$?; GAME_PID=""; [ "$status" = 0 ] || fail "the game exited with status $status after $1"
-  ! grep -q 'erreur X' "$WORK/game.log" || fail "an X error after $1: $(grep 'erreur X' "$WORK/game.log")"
-}
+game_exits() { status=0; wait "$GAME_PID" || status=$?; GAME_PID=""; [ "$status" = 0 ] || fail "the game exited with status $status after $1"
+  ! grep -q 'erreur X' "$WORK/game.log" || fail "an X error after $1: $(grep 'erreur X' "$WORK/game.log")"; }
 # In the game window: Escape, then "Oui" in the question, which ends the run.
 end_run_with_escape() { xdotool mousemove $((gx + 240)) $((gy + 400)) sleep 0.3 key Escape; wait_question; answer_question Oui; }
 # Types $2 into the text dialog of the size $1 (227x24 the record's name, 106x24 a level's
