@@ -28,16 +28,18 @@ gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 ask() { xdotool windowactivate --sync "$gamewin" sleep 0.2 key "$1"; wait_question; }
 answered() { until_true no_question || fail "$1 did not answer the question"; }
 
-# The arrows before the launch, Up, Space and a click; a pause, and other keys in pairs meanwhile;
-# F11 both ways; F12 answered by N, then Enter (a ball given up); Escape by "Non", then by O.
+# The arrows before the launch, Up, Space and a click; F12 answered by N, then by Enter (a ball
+# given up); other keys once each on the waiting ball (each pauses or goes on: a key that also
+# changed the game elsewhere than in it would show in the replay); F11 both ways; a click
+# launches; Escape answered by "Non", then by O.
 start_game; open_menu; open_game
 xdotool keydown Left sleep 0.3 keyup Left keydown Right sleep 0.3 keyup Right sleep 0.2
-xdotool key Up sleep 0.3 key space click 1 key p sleep 0.3 mousemove $((gx + 100)) $((gy + 400)) sleep 0.3
-for key in m Tab 7 Return Down Home p; do xdotool key "$key" sleep 0.25 key "$key" sleep 0.25; done
-xdotool key F11; wait_window 1024x768 >/dev/null || fail "F11 did not fill the screen"
-xdotool key F11; wait_window 700x550 >/dev/null || fail "F11 did not bring the window back"
+xdotool key Up sleep 0.3 key space click 1 sleep 0.3 mousemove $((gx + 100)) $((gy + 400)) sleep 0.3
 ask F12; xdotool key n; answered N
 ask F12; xdotool key Return; answered Enter
+for key in m Tab 7 Return Down Home p; do xdotool key "$key" sleep 0.25; done
+xdotool key F11; wait_window 1024x768 >/dev/null || fail "F11 did not fill the screen"
+xdotool key F11; wait_window 700x550 >/dev/null || fail "F11 did not bring the window back"
 xdotool click 1 sleep 0.3
 ask Escape; answer_question Non; answered "Non"
 ask Escape; xdotool key o; answered O
