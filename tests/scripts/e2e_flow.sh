@@ -21,7 +21,11 @@ replay_plays() {
 }
 # Another program's window over the game window, until uncover.
 cover() { xmessage -geometry "700x550+$gx+$gy" covering & cover=$!; xdotool search --sync --onlyvisible --class Xmessage >/dev/null; }
-uncover() { kill "$cover"; wait "$cover" 2>/dev/null || true; sleep 1; }
+uncover() { kill "$cover"; wait "$cover" 2>/dev/null || true; }
+# Whether the screen's region $1 shows the picture $2 (fewer than ${3:-1} pixels differ).
+shows() { screenshot "$WORK/shot.miff"; [ "$(region_vs_picture "$WORK/shot.miff" "$1" "$2")" -lt "${3:-1}" ]; }
+# Whether the screen's region $1 stays the same from one screenshot to the next (in $WORK/still.png).
+still() { screenshot "$WORK/still.miff"; convert "$WORK/still.miff" -crop "$1" +repage "$WORK/still.png"; shows "$1" "$WORK/still.png"; }
 no_question() { [ -z "$(xdotool search --onlyvisible --name '^app$' 2>/dev/null)" ]; }
 gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 # A key to the game window (given the focus first: the window manager may not have yet), then its question.
@@ -61,10 +65,9 @@ replay_plays "closed as the end slid in"
 # name is typed a while later, so that its replay keeps the dialog open as long.
 open_game; xdotool key Escape; wait_question; answer_question Oui; cover
 wait_window 227x24 >/dev/null || fail "the name dialog did not open"
-uncover; screenshot "$WORK/uncovered.miff"
-convert "$IMAGES/Perdu.bmp" -crop 180x30+60+268 +repage "$WORK/label.png"
-differ=$(region_vs_picture "$WORK/uncovered.miff" "180x30+$((gx + 60))+$((gy + 268))" "$WORK/label.png")
-[ "$differ" -lt 30 ] || fail "uncovered after its slide, the end screen was not painted again ($differ pixels differ)"
+uncover; convert "$IMAGES/Perdu.bmp" -crop 180x30+60+268 +repage "$WORK/label.png"
+WAIT=30 until_true shows "180x30+$((gx + 60))+$((gy + 268))" "$WORK/label.png" 30 ||
+  fail "uncovered after its slide, the end screen was not painted again"
 sleep 2; type_into 227x24 "Zoe"
 grep -q '^Zoe SCORE= 0$' "$SCORE" || fail "the record's name was not kept: $(cat "$SCORE")"
 named=$(newest); leave_end_screen
@@ -72,10 +75,10 @@ named=$(newest); leave_end_screen
 # Under F12's question (before the launch, so that the focus gone to the cover pauses nothing),
 # covered and uncovered, the board is painted again; closed, the window goes with its question,
 # the replay is kept and the record left as it was.
-open_game; xdotool key F12; wait_question; sleep 0.5; screenshot "$WORK/before.miff"
-cover; sleep 1; uncover; screenshot "$WORK/after.miff"
-differ=$(region_diff "$WORK/before.miff" "$WORK/after.miff" "480x500+$gx+$gy")
-[ "$differ" = 0 ] || fail "under the question the board was not painted again once uncovered ($differ pixels differ)"
+open_game; xdotool key F12; wait_question; board="480x500+$gx+$gy"
+WAIT=30 until_true still "$board" || fail "the board under the question did not come to rest"
+cp "$WORK/still.png" "$WORK/board.png"; cover; sleep 1; uncover
+WAIT=30 until_true shows "$board" "$WORK/board.png" || fail "under the question the board was not painted again once uncovered"
 before=$(cat "$SCORE")
 "$BIN/send-close-request" "$gamewin" || fail "could not send the close request"
 back_to_menu "a close request during a question"
