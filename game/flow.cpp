@@ -4,10 +4,12 @@
 // record read again move it on.
 #include "game/flow.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "game/game_state.h"
 #include "game/level_codes.h"
+#include "game/levels.h"
 #include "game/platform.h"
 #include "game/random.h"
 
@@ -76,7 +78,10 @@ void waitEnded()
         break;
     case GameMode::Applause:
         game.currentLevel += 1;
-        if (game.currentLevel > kLevelCount) {
+        if (game.levelSet != nullptr && game.currentLevel <= levelCountOf(game.levelSet)) {
+            game.levelSetReached = std::max(game.levelSetReached, game.currentLevel);
+        }
+        if (game.currentLevel > levelCountOf(game.levelSet)) {
             game.requests.startMusic = true;
             beginSlide(SlideKind::FinalUncovered);
         } else {
@@ -173,7 +178,8 @@ void leaveWaitingScreen()
 void textEntered(const char* text)
 {
     if (game.mode == GameMode::CodeEntry) {
-        game.currentLevel = levelForCode(text);
+        // A player's set has no codes: its levels already reached are chosen by their number.
+        game.currentLevel = game.levelSet == nullptr ? levelForCode(text) : reachedLevelNumbered(text);
         game.mode = GameMode::Playing;
         return;
     }

@@ -152,6 +152,7 @@ struct GameState {
     std::int32_t soundEnabled = 1;         // 1: cues play
     std::int32_t shotsLeft = 0;            // shots the armed paddle may still fire
     const LevelSet* levelSet = nullptr;    // the set whose boards are laid; nullptr: the built-in boards
+    std::int32_t levelSetReached = 1;      // a player's set: the furthest level reached, which the menu may start at
 
     // Level and run.
     bool ballLaunched = false;                            // set by the launching click

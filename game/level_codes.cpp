@@ -6,6 +6,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "game/level_set.h"
+
 std::array<std::array<char, 9>, kLevelCount + 1> levelCodes{};
 
 namespace {
@@ -30,6 +32,16 @@ void fillLevelCodes()
         slot.fill('\0');
         std::strncpy(slot.data(), kCodeTable[level - 1], slot.size() - 1);
     }
+}
+
+int reachedLevelNumbered(const char* text)
+{
+    int level = 0;
+    for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9' || level > kMaxSetLevels) return 1;
+        level = level * 10 + (*c - '0');
+    }
+    return level >= 1 && level <= game.levelSetReached ? level : 1;
 }
 
 int levelForCode(const char* text)

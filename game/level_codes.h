@@ -15,3 +15,7 @@ void fillLevelCodes();
 
 // The level whose code equals `text` exactly (case counts); 1 for any other text.
 int levelForCode(const char* text);
+
+// In a player's set: the level numbered `text` (digits only) when it is 1 to
+// game.levelSetReached; 1 for any other text.
+int reachedLevelNumbered(const char* text);

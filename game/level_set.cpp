@@ -262,6 +262,13 @@ bool readLines(Reading& reading, const std::string& text)
 
 }  // namespace
 
+std::uint64_t levelSetDigest(const LevelSet& set)
+{
+    std::uint64_t digest = 14695981039346656037ull;
+    for (const unsigned char c : writeLevelSet(set)) digest = (digest ^ c) * 1099511628211ull;
+    return digest;
+}
+
 bool bricksOverlap(const Brick& a, const Brick& b)
 {
     return a.x < b.x + kBrickWidth && b.x < a.x + kBrickWidth && a.y < b.y + kBrickHeight && b.y < a.y + kBrickHeight;

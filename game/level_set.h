@@ -4,6 +4,7 @@
 // takes a whole set or nothing, and a writer whose output the reader gives back unchanged.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ bool readLevelSet(const std::string& text, LevelSet& set, std::string& refusal);
 // The text of `set`, as readLevelSet reads it back; bricks that overlap an earlier one are
 // marked as overlapping on purpose.
 std::string writeLevelSet(const LevelSet& set);
+
+// FNV-1a (64 bits) of writeLevelSet(set): equal for sets equal in every brick, name and title.
+std::uint64_t levelSetDigest(const LevelSet& set);
 
 // True when the two bricks cover a common area (touching edges do not count).
 bool bricksOverlap(const Brick& a, const Brick& b);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/level_set.h"
 #include "game/platform.h"
 #include "game/replay_check.h"
 #include "game/replay_codec.h"
@@ -31,6 +32,9 @@ struct ReplayStart {
     std::array<char, 64> bestScoreName{};
     Point pointer{};  // the game window's pointer as the game opened
     Point cursor{};   // game.cursorPos as the game opened (left by the menu)
+    // The player's set the game was played on, carried whole so that the replay plays without
+    // its file; no level for the built-in boards.
+    LevelSet levelSet;
 };
 
 enum class ReplayMode : std::uint8_t { Off, Recording, Playing };

@@ -102,6 +102,8 @@ void beginPlayback(const ReplayStart& start, const std::string& stream, bool che
     replay.lastPointer = start.pointer;
 
     game = GameState{};
+    // The boards are the ones the replay carries, never a file of the watcher's.
+    game.levelSet = replay.start.levelSet.levels.empty() ? nullptr : &replay.start.levelSet;
     game.currentLevel = start.level;
     game.soundEnabled = start.soundEnabled;
     game.bestScore = start.bestScore;

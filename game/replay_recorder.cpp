@@ -134,6 +134,9 @@ void recordPointer(Point live)
 
 void beginRecording(Point pointer)
 {
+    // The set is copied before the session is cleared: it may be the one a replay played.
+    LevelSet played = game.levelSet != nullptr ? *game.levelSet : LevelSet{};
+    const bool playedFromReplay = game.levelSet == &replay.start.levelSet;
     replay = ReplaySession{};
     replay.mode = ReplayMode::Recording;
     ReplayStart& start = replay.start;
@@ -148,6 +151,8 @@ void beginRecording(Point pointer)
     start.bestScoreName.back() = '\0';
     start.pointer = pointer;
     start.cursor = game.cursorPos;
+    start.levelSet = std::move(played);
+    if (playedFromReplay) game.levelSet = &start.levelSet;
     replay.lastPointer = pointer;
 }
 

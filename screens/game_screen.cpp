@@ -404,7 +404,8 @@ SDL_Rect pauseTextBox()
 
 const char* levelCodeText(int level)
 {
-    if (level < 1 || level > kLevelCount) return "";
+    // A player's set has no codes: its levels are chosen by number.
+    if (level < 1 || level > kLevelCount || game.levelSet != nullptr) return "";
     return levelCodes[static_cast<std::size_t>(level)].data();
 }
 

@@ -82,7 +82,7 @@ void drawSlidingFinalPicture(SDL_Surface* surface);
 // the number of its characters to draw (the two labels are cut to 17).
 int composeSidePanelLine(int line);
 
-// The code of `level` as shown on screen; empty outside 1..kLevelCount.
+// The code of `level` as shown on screen; empty outside 1..kLevelCount and in a player's set.
 const char* levelCodeText(int level);
 
 // Moves the pause text one step and turns it back at the edges of its area

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/level_set.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "screens/menu_buttons.h"
@@ -17,6 +18,7 @@
 
 std::array<char, 64> selectedLevelText{};
 std::array<std::array<char, 64>, 2> menuNotice{};
+bool menuOffersLevelSets = false;
 
 namespace {
 
@@ -26,6 +28,38 @@ constexpr int kNoticeY = 286;
 constexpr int kNoticeLineHeight = 11;
 constexpr SDL_Color kNoticeRed{150, 0, 0, 255};
 constexpr SDL_Color kNoticePlate{250, 240, 215, 255};
+
+// The set's line: on a plate that widens the pale band of the selected level upwards.
+constexpr int kSetLineLeft = 6;
+constexpr int kSetLineRight = kMenuWidth - 6;
+constexpr int kSetLineTop = 105;
+constexpr int kSetLineHeight = 14;
+
+// The name of the set played, Windows-1252, between the marks that say it can be changed, cut
+// to what the line holds.
+std::string levelSetLine(const GameFont& font)
+{
+    const char* name = game.levelSet != nullptr ? game.levelSet->name.c_str() : tr("Les niveaux de Tessaron");
+    std::string shown;
+    if (!windows1252FromUtf8(name, shown)) shown = "?";
+    const auto line = [&shown] { return "\x8b " + shown + " \x9b"; };
+    const int room = kSetLineRight - kSetLineLeft - 4;
+    while (shown.size() > 1 && textWidth(font, line().c_str(), static_cast<int>(line().size())) > room) {
+        shown.resize(shown.size() - 2);
+        shown += "\x85";  // an ellipsis
+    }
+    return line();
+}
+
+void drawLevelSetLine(SDL_Surface* frame)
+{
+    const GameFont& font = openGameFont(kSetLineHeight - 2, 600);
+    const std::string line = levelSetLine(font);
+    const int count = static_cast<int>(line.size());
+    fillRectangle(frame, kSetLineLeft, kSetLineTop, kSetLineRight, kSetLineTop + kSetLineHeight, kNoticePlate);
+    drawText(frame, font, (kMenuWidth - textWidth(font, line.c_str(), count)) / 2, kSetLineTop, line.c_str(), count,
+             kBlack);
+}
 
 }  // namespace
 
@@ -64,6 +98,7 @@ void drawMenu(SDL_Surface* target)
                   drawnText("Niveau s\xe9lectionn\xe9 : %d").c_str(), game.currentLevel);
     drawText(frame, font, 35, 120, selectedLevelText.data(), static_cast<int>(std::strlen(selectedLevelText.data())),
              kBlack);
+    if (menuOffersLevelSets) drawLevelSetLine(frame);
     // On a pale plate over the picture's foot, so that it reads on any background.
     if (menuNotice[0][0] != '\0') {
         fillRectangle(frame, kNoticeX - 2, kNoticeY - 1, kMenuWidth - kNoticeX + 2,
@@ -75,6 +110,12 @@ void drawMenu(SDL_Surface* target)
                  static_cast<int>(std::strlen(menuNotice[i].data())), kNoticeRed);
     }
     endFrame(frame, target, 0);
+}
+
+bool onLevelSetLine(int x, int y)
+{
+    return menuOffersLevelSets && x >= kSetLineLeft && x <= kSetLineRight && y >= kSetLineTop &&
+           y <= kSetLineTop + kSetLineHeight;
 }
 
 MenuButtonId hitTestButtons(int x, int y)

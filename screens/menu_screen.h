@@ -20,6 +20,13 @@ extern std::array<char, 64> selectedLevelText;
 // buttons (a missing font, settings that could not be saved); empty for none.
 extern std::array<std::array<char, 64>, 2> menuNotice;
 
+// Whether the menu offers sets of levels besides the built-in one. Only then does it show the set
+// played, on a line over the selected level that a click (or Left and Right) changes.
+extern bool menuOffersLevelSets;
+
+// Whether the menu point (x, y) lies on the set's line (while sets are offered).
+bool onLevelSetLine(int x, int y);
+
 // Sets the notice from two UTF-8 lines (each cut to what the notice holds).
 void showMenuNotice(const char* first, const char* second);
 

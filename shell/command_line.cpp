@@ -29,8 +29,9 @@ struct CommandLineOption {
     bool takesFile = false;  // the next argument, or the text after '=', is the option's file
 };
 
-constexpr std::array<CommandLineOption, 4> kOptions = {{
+constexpr std::array<CommandLineOption, 5> kOptions = {{
     {"--replay", "", CommandLineAction::WatchReplay, trId("FICHIER : rejoue une partie enregistrée"), true},
+    {"--levels", "", CommandLineAction::Play, trId("FICHIER : joue ce jeu de niveaux"), true},
     {"--replay-last", "", CommandLineAction::WatchLastReplay, trId("rejoue la dernière partie jouée")},
     {"--help", "-h", CommandLineAction::ShowHelp, trId("affiche cette aide et quitte")},
     {"--version", "", CommandLineAction::ShowVersion, trId("affiche la version et quitte")},
@@ -48,7 +49,8 @@ int priority(CommandLineAction action)
     }
 }
 
-constexpr const char* kUsage = trId("Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last]\n");
+constexpr const char* kUsage =
+    trId("Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last | --levels FICHIER]\n");
 
 // The option an argument names, by its long or short name, or "--replay=FILE" for an option
 // that takes a file (`attached` then holds FILE).
@@ -92,12 +94,13 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         }
         if (known->takesFile) {
             const std::string name(known->name);
+            std::string& path = known->action == CommandLineAction::Play ? command.levelsPath : command.replayPath;
             if (hasAttached) {
                 if (attached.empty()) return refusal(tr("fichier manquant après ") + name);
-                command.replayPath = std::string(attached);
+                path = std::string(attached);
             } else {
                 if (i + 1 >= argc || argv[i + 1] == nullptr) return refusal(tr("fichier manquant après ") + name);
-                command.replayPath = argv[++i];
+                path = argv[++i];
             }
         }
         // One replay to watch: a second one named, or both kinds, cannot be honoured.

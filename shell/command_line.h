@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Tessaron developers
 // The game's command line: with no argument the game starts; --help (-h) and --version answer
 // and end; --replay FILE (or --replay=FILE) shows a recorded game, --replay-last the newest one
-// of the replay store; anything else is refused with the usage.
+// of the replay store; --levels FILE opens the menu on a set of levels of the player's own;
+// anything else is refused with the usage.
 #pragma once
 #include <cstdio>
 #include <string>
@@ -14,6 +15,7 @@ struct CommandLine {
     CommandLineAction action = CommandLineAction::Play;
     std::string refusal;     // the short French reason, when action is Refuse
     std::string replayPath;  // the recorded game to show, when action is WatchReplay
+    std::string levelsPath;  // the set of levels to play (--levels), "" for none
 };
 
 // Reads the arguments after the program's name (argv[1] .. argv[argc - 1]).

@@ -16,6 +16,7 @@
 #include "screens/pictures.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
+#include "shell/level_sets.h"
 #include "shell/score_file.h"
 #include "shell/settings_file.h"
 
@@ -50,6 +51,7 @@ void resetScreenAndShellGlobals()
     pauseTextDy = 2;
     selectedLevelText.fill('\0');
     menuNotice = {};
+    menuOffersLevelSets = false;
     menuButtons = {};
     fontPathCache = FontPathCache{};
     forgetGameWindowPaint();
@@ -64,4 +66,5 @@ void resetScreenAndShellGlobals()
     scoreFileUnreadable = false;
     assetLoading = AssetLoading{};
     playerSettings = StoredSettings{};
+    levelSetChoice = LevelSetChoice{};
 }

@@ -20,6 +20,8 @@
 #include "shell/data_paths.h"
 #include "shell/font_cache_files.h"
 #include "shell/language.h"
+#include "shell/level_sets.h"
+#include "shell/printable_path.h"
 #include "shell/program_look.h"
 #include "shell/replay_store.h"
 #include "shell/sdl_message_box.h"
@@ -44,6 +46,13 @@ int main(int argc, char** argv)
     }
     const bool watching = command.action == CommandLineAction::WatchReplay;
     if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
+    // A set named with --levels is read before anything opens: a bad one is refused in one line.
+    PlayerLevelSet named;
+    std::string refusal;
+    if (!watching && !command.levelsPath.empty() && !readPlayerLevelSet(command.levelsPath, named, refusal)) {
+        std::fprintf(stderr, tr("tessaron : %s\n"), printablePath(refusal).c_str());
+        return 2;
+    }
 
     // Picture and sound files are read whole before they are decoded; buffers this large are
     // given back to the system when freed instead of staying in the heap (3.5 MB at the menu).
@@ -71,6 +80,7 @@ int main(int argc, char** argv)
     // the player from that first frame on.
     openWindow(WindowKind::Menu);
     loadMenuAssets();
+    offerLevelSets(readPlayerLevelSets(playerLevelSetDirectory(), stderr), std::move(named));
     relightMenu();
     paintWindow(WindowKind::Menu);
     if (gameFaceMissing()) {

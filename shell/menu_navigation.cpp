@@ -11,6 +11,8 @@ MenuCommand keyCommand(const SDL_KeyboardEvent& key)
     switch (key.keysym.sym) {
     case SDLK_UP: return MenuCommand::Previous;
     case SDLK_DOWN: return MenuCommand::Next;
+    case SDLK_LEFT: return fresh ? MenuCommand::PreviousSet : MenuCommand::None;
+    case SDLK_RIGHT: return fresh ? MenuCommand::NextSet : MenuCommand::None;
     case SDLK_TAB: return (key.keysym.mod & KMOD_SHIFT) != 0 ? MenuCommand::Previous : MenuCommand::Next;
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
@@ -25,6 +27,8 @@ MenuCommand padCommand(std::uint8_t button)
     switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_UP: return MenuCommand::Previous;
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return MenuCommand::Next;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return MenuCommand::PreviousSet;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return MenuCommand::NextSet;
     case SDL_CONTROLLER_BUTTON_A: return MenuCommand::Press;
     case SDL_CONTROLLER_BUTTON_BACK: return MenuCommand::Quit;
     default: return MenuCommand::None;

@@ -10,16 +10,19 @@
 
 // What a key or gamepad button asks of the menu.
 enum class MenuCommand {
-    None,      // not the menu's: nothing happens
-    Previous,  // the button above lights up (from the first, the last)
-    Next,      // the button below lights up (from the last, the first)
-    Press,     // the lit button acts as a click on it would
-    Quit,      // what "QUITTER" does
+    None,         // not the menu's: nothing happens
+    Previous,     // the button above lights up (from the first, the last)
+    Next,         // the button below lights up (from the last, the first)
+    Press,        // the lit button acts as a click on it would
+    Quit,         // what "QUITTER" does
+    PreviousSet,  // the set of levels before the one played (from the built-in one, the last)
+    NextSet,      // the set of levels after the one played (from the last, the built-in one)
 };
 
 // The menu's reading of an event: Up and Shift+Tab go up, Down and Tab go down (held keys
-// repeat), Return, the keypad's Enter and Space press, Escape quits; the gamepad (when
-// `gamepadOn`) moves with its d-pad, presses with A and quits with Back. Pressing and
+// repeat), Left and Right change the set of levels, Return, the keypad's Enter and Space press,
+// Escape quits; the gamepad (when `gamepadOn`) moves and changes the set with its d-pad,
+// presses with A and quits with Back. Pressing and
 // quitting never come from a key's repeat.
 MenuCommand menuCommandOf(const SDL_Event& event, bool gamepadOn);
 

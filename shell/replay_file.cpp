@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "game/level_set.h"
 #include "game/levels.h"
 #include "game/replay_validator.h"
 #include "game/rules_version.h"
@@ -67,8 +68,9 @@ const char* gameVersion() { return TESSARON_VERSION; }
 
 std::string encodeReplay(const ReplayStart& start, const std::string& stream)
 {
+    const bool carriesSet = !start.levelSet.levels.empty();
     std::string out(kMagic, sizeof kMagic);
-    putWord(out, kReplayFormatVersion, 2);
+    putWord(out, carriesSet ? kReplayWithLevelsFormat : kReplayFormatVersion, 2);
     putWord(out, kRulesVersion, 2);
     const std::string version = gameVersion();
     putWord(out, static_cast<std::uint32_t>(version.size()), 1);
@@ -84,6 +86,14 @@ std::string encodeReplay(const ReplayStart& start, const std::string& stream)
     out.back() = '\0';
     for (std::int32_t value : {start.pointer.x, start.pointer.y, start.cursor.x, start.cursor.y}) {
         putWord(out, static_cast<std::uint32_t>(value), 4);
+    }
+    if (carriesSet) {
+        const std::string text = writeLevelSet(start.levelSet);
+        putWord(out, static_cast<std::uint32_t>(text.size()), 4);
+        out += text;
+        const std::uint64_t digest = levelSetDigest(start.levelSet);
+        putWord(out, static_cast<std::uint32_t>(digest), 4);
+        putWord(out, static_cast<std::uint32_t>(digest >> 32), 4);
     }
     uLongf packedSize = compressBound(stream.size());
     std::string packed(packedSize, '\0');
@@ -102,7 +112,7 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     }
     HeaderReader in{bytes, sizeof kMagic};
     const std::uint32_t format = in.word(2);
-    if (in.ok && format != kReplayFormatVersion) {
+    if (in.ok && format != kReplayFormatVersion && format != kReplayWithLevelsFormat) {
         return fail(reason, tr("partie enregistrée au format ") + std::to_string(format) +
                                 tr(", ce jeu lit le format ") + std::to_string(kReplayFormatVersion));
     }
@@ -124,12 +134,29 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
     start.pointer.y = in.number();
     start.cursor.x = in.number();
     start.cursor.y = in.number();
+    start.levelSet = LevelSet{};
+    if (in.ok && format == kReplayWithLevelsFormat) {
+        const std::uint32_t textSize = in.word(4);
+        if (in.ok && textSize > kMaxLevelFileBytes) return fail(reason, tr("en-tête de la partie enregistrée abîmé"));
+        const std::string text = in.text(textSize);
+        std::uint64_t digest = in.word(4);
+        digest |= std::uint64_t{in.word(4)} << 32;
+        std::string refusal;
+        if (in.ok && !readLevelSet(text, start.levelSet, refusal)) {
+            return fail(reason, tr("niveaux de la partie enregistrée refusés : ") + refusal);
+        }
+        // Levels that read well but are not the ones the game was played on are damage too.
+        if (in.ok && levelSetDigest(start.levelSet) != digest) {
+            return fail(reason, tr("niveaux de la partie enregistrée abîmés"));
+        }
+    }
     const std::uint32_t streamSize = in.word(4);
     const std::uint32_t packedSize = in.word(4);
     if (!in.ok || bytes.size() - in.at < packedSize) return fail(reason, tr("partie enregistrée tronquée"));
     if (bytes.size() - in.at > packedSize)
         return fail(reason, tr("des octets suivent la fin de la partie enregistrée"));
-    if (start.level < 0 || start.level > kLevelCount || start.livesLeft < 0 || start.livesLeft > 99 ||
+    const LevelSet* played = start.levelSet.levels.empty() ? nullptr : &start.levelSet;
+    if (start.level < 0 || start.level > levelCountOf(played) || start.livesLeft < 0 || start.livesLeft > 99 ||
         start.soundEnabled > 1 || start.levelIntroShown > 1 || start.victoryShown > 1 || start.bestScore < 0 ||
         name.find('\0') == std::string::npos) {
         return fail(reason, tr("en-tête de la partie enregistrée abîmé"));

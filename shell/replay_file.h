@@ -8,7 +8,10 @@
 
 #include "game/replay.h"
 
+// Format 3 for games on the built-in boards; format 4 adds the player's set the game was
+// played on (its text and its digest) after the values the game started from.
 constexpr int kReplayFormatVersion = 3;
+constexpr int kReplayWithLevelsFormat = 4;
 // No replay of a real game comes near this; a larger file is refused before it is read.
 constexpr std::size_t kLargestReplayFile = 16u << 20;
 

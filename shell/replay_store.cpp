@@ -169,7 +169,7 @@ std::string saveGameReplay(const std::string& directory, std::string& told)
         std::fprintf(stderr, tr("Tessaron : partie non enregistrée (%s) : %s\n"), reason.c_str(), directory.c_str());
         return "";
     }
-    const int level = std::min(game.currentLevel, kLevelCount);
+    const int level = std::min(game.currentLevel, levelCountOf(game.levelSet));
     const std::string first = replayFileName(std::time(nullptr), level, game.score);
     const std::string bytes = encodeReplay(replay.start, replay.stream);
     // A name is taken only while free: two games ending in the same second keep both replays.

@@ -102,11 +102,13 @@ void setDefaults()
     game.bestScore = kDefaultScore;
 }
 
-// Whether the record lives in the player's own data directory, which the first save makes.
+// Whether the record lives in the player's own data directory (Score.sco, or a player's set's
+// record in its "sets" folder), which the first save makes.
 bool inPlayersDataDirectory(const std::string& path)
 {
     const std::string own = xdgUserDir("XDG_DATA_HOME", ".local/share");
-    return !own.empty() && path == own + "/Score.sco";
+    const std::string sets = own + "/sets/";
+    return !own.empty() && (path == own + "/Score.sco" || path.compare(0, sets.size(), sets) == 0);
 }
 
 }  // namespace

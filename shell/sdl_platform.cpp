@@ -22,6 +22,7 @@
 #include "screens/translation.h"
 #include "shell/assets.h"
 #include "shell/game_requests.h"
+#include "shell/level_sets.h"
 #include "shell/regular_file.h"
 #include "shell/replay_store.h"
 #include "shell/sdl_dialogs.h"
@@ -444,6 +445,7 @@ void openGameWindow()
     runMessageLoop(WindowKind::Game);
     closeAnswerWindows();
     closeWindow(WindowKind::Game);
+    keepLevelReached();
     // A game left before its end screen (closed, a quit request) saves its replay here.
     std::string told;
     saveGameReplay(replayDirectory(), told);

@@ -16,6 +16,7 @@
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "shell/game_window_input.h"
+#include "shell/level_sets.h"
 #include "shell/menu_navigation.h"
 #include "shell/pointer_visibility.h"
 #include "shell/program_look.h"
@@ -51,6 +52,15 @@ WindowRequest pressMenuButton(MenuButtonId button)
         return WindowRequest::Quit;
     }
     return WindowRequest::Continue;
+}
+
+// The next or the previous set of levels is played, when the menu offers any.
+void changeLevelSet(bool forward)
+{
+    if (levelSetChoice.sets.empty()) return;
+    const int count = static_cast<int>(levelSetChoice.sets.size());
+    chooseLevelSet(steppedLevelSet(levelSetChoice.chosen, count, forward));
+    requestMenuRepaint();
 }
 
 MenuButtonId hoveredMenuButton()
@@ -92,6 +102,8 @@ WindowRequest menuKeys(MenuCommand command)
         requestMenuRepaint();
         return pressMenuButton(lit);
     case MenuCommand::Quit: return pressMenuButton(kQuitButton);
+    case MenuCommand::PreviousSet:
+    case MenuCommand::NextSet: changeLevelSet(command == MenuCommand::NextSet); break;
     default: break;
     }
     return WindowRequest::Continue;
@@ -133,6 +145,7 @@ WindowRequest menuEvent(const SDL_Event& event)
         const MenuButtonId button = windows.pressedMenuButton;
         windows.pressedMenuButton = kNoMenuButton;
         requestMenuRepaint();
+        if (button == kNoMenuButton && onLevelSetLine(game.cursorPos.x, game.cursorPos.y)) changeLevelSet(true);
         return pressMenuButton(button);
     }
     case SDL_WINDOWEVENT:

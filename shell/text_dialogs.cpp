@@ -162,6 +162,8 @@ void composeDialogOpening(TextDialog dialog)
     pathBuffer[0] = '\0';
     if (dialog == TextDialog::PlayerName) {
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", game.bestScoreName.data());
+    } else if (game.levelSet != nullptr) {
+        std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", static_cast<int>(game.currentLevel));
     } else if (game.currentLevel >= 1 && game.currentLevel <= kLevelCount) {
         const auto& code = levelCodes[static_cast<std::size_t>(game.currentLevel)];
         std::snprintf(pathBuffer.data(), pathBuffer.size(), "%.*s", static_cast<int>(code.size() - 1), code.data());

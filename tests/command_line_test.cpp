@@ -32,6 +32,8 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
         {{"--replay=a=b.replay"}, A::WatchReplay, "", "a=b.replay"},
         {{"--replay="}, A::Refuse, "fichier manquant après --replay", ""},
         {{"--replay-last"}, A::WatchLastReplay, "", ""},
+        {{"--levels", "a.tessaron-levels", "--replay=b"}, A::WatchReplay, "", "b"},
+        {{"--levels"}, A::Refuse, "fichier manquant après --levels", ""},
         {{"--replay-last=x"}, A::Refuse, "option inconnue : --replay-last=x", ""},
         {{"--help=x"}, A::Refuse, "option inconnue : --help=x", ""},
         {{"--replay-last", "-h"}, A::ShowHelp, "", ""},
@@ -49,12 +51,14 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
         const CommandLine command = parseCommandLine(static_cast<int>(argv.size()), argv.data());
         EXPECT_EQ(std::tie(command.action, command.refusal, command.replayPath), std::tie(action, refusal, replay));
     }
+    const char* withLevels[] = {"tessaron", "--levels=mes niveaux.tessaron-levels"};
+    EXPECT_EQ(parseCommandLine(2, withLevels).levelsPath, "mes niveaux.tessaron-levels");
     // The help lists each option once, its text in one column.
     const std::string help = commandLineHelp();
     for (const char* option : {"  --replay        FICHIER", "  --replay-last   rejoue", "  -h, --help      affiche",
-                               "  --version       affiche"})
+                               "  --version       affiche", "  --levels        FICHIER"})
         EXPECT_TRUE(help.find(option) != std::string::npos && help.find(option) == help.rfind(option)) << option;
-    EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 9);
+    EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 10);
 }
 
 // Help and version succeed only when their answer was written: into a full device they fail

@@ -14,6 +14,7 @@
 #include "game/controls.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/level_set.h"
 #include "game/random.h"
 #include "game/replay.h"
 #include "screens/game_screen.h"
@@ -203,6 +204,30 @@ TEST(Flow, EachModeGoesToTheNextByItsRuleInputOrWait)
         EXPECT_EQ(std::tuple(fake.windowCloses - closes, game.livesLeft, game.currentLevel),
                   std::tuple(row.closes, row.livesAfter, row.levelAfter));
         EXPECT_STREQ(game.bestScoreName.data(), row.step.act == Act::Name ? "Zoe" : "Ace");
+    }
+}
+
+// A player's set ends after its own last level, and each level reached goes into the furthest one
+// the menu may start at; its levels are laid from the set, the built-in boards never.
+TEST(Flow, APlayersSetIsWonAfterItsLastLevelAndKeepsTheFurthestReached)
+{
+    LevelSet set{"Mien", "Zoé", {}};
+    for (int x : {0, 40, 80}) set.levels.push_back({"", {{x, 60, 6, 0}}});
+    for (const auto& [level, reachedBefore, mode, reachedAfter] : {std::tuple{1, 1, GameMode::LevelIntro, 2},
+                                                                   {2, 3, GameMode::LevelIntro, 3},
+                                                                   {3, 3, GameMode::FinalPicture, 3}}) {
+        resetWorld();
+        game.levelSet = &set;
+        game.levelSetReached = reachedBefore;
+        game.currentLevel = level;
+        newGameReset();
+        startLevel();
+        EXPECT_EQ(std::pair(game.brickTable[0].x, game.brickTable[0].kind), std::pair(40 * (level - 1), 6));
+        take({Act::LevelCleared});
+        take({Act::Finish});
+        EXPECT_EQ(std::tuple(game.mode, game.levelSetReached, game.currentLevel),
+                  std::tuple(mode, reachedAfter, level + 1))
+            << "level " << level;
     }
 }
 

@@ -38,7 +38,9 @@ TEST(MenuKeys, EachKeyAndItsGamepadButtonGiveTheSameCommand)
         {SDLK_SPACE, KMOD_NONE, -1, MenuCommand::Press, true},
         {SDLK_ESCAPE, KMOD_NONE, SDL_CONTROLLER_BUTTON_BACK, MenuCommand::Quit, true},
         {SDLK_p, KMOD_NONE, SDL_CONTROLLER_BUTTON_B, MenuCommand::None, false},
-        {SDLK_LEFT, KMOD_NONE, SDL_CONTROLLER_BUTTON_START, MenuCommand::None, false}};
+        {SDLK_LEFT, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_LEFT, MenuCommand::PreviousSet, false},
+        {SDLK_RIGHT, KMOD_NONE, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, MenuCommand::NextSet, false},
+        {SDLK_HOME, KMOD_NONE, SDL_CONTROLLER_BUTTON_START, MenuCommand::None, false}};
     for (const auto& [key, mod, pad, command, closes] : table) {
         const bool moves = command == MenuCommand::Previous || command == MenuCommand::Next;
         const SDL_Event down = event(SDL_KEYDOWN, key, mod), held = event(SDL_KEYDOWN, key, mod, 1);

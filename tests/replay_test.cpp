@@ -290,6 +290,53 @@ TEST_F(ReplayTest, OtherChangedOrDamagedReplaysAreRefusedNamedOrStopped)
             }
 }
 
+// A game on a player's set carries its levels: it plays back once the set is gone; carried
+// levels that do not read, or differ from those the game was played on, are refused or stopped.
+TEST_F(ReplayTest, AGameOnAPlayersSetPlaysBackWithoutTheSet)
+{
+    std::string bytes, other;
+    StateCheck played{};
+    {
+        LevelSet set{"Mien", "Zoé", {}};
+        set.levels.push_back({"", {{200, 100, 1, 0}, {240, 100, 6, 0}, {0, 300, 8, 0}}});
+        resetWorld(4);
+        game.levelSet = &set;
+        newGameReset();
+        fake.pointer = Point{240, 0};
+        beginRecording(fake.pointer);
+        startLevel();
+        runHandler(Handler::LeftButton, 0, 0);
+        for (int i = 0; i < 300; ++i) runHandler(Handler::Timer, 0, 0);
+        runHandler(Handler::Close, 0, 900);
+        endRecording();
+        played = checkOf(game);
+        bytes = encodeReplay(replay.start, replay.stream);
+        ReplayStart changed = replay.start;
+        changed.levelSet.levels[0].entries[0].kind = 2;
+        other = encodeReplay(changed, replay.stream);
+    }
+    EXPECT_EQ(bytes[8], kReplayWithLevelsFormat);
+    ASSERT_TRUE(playBack(bytes, reason)) << reason;
+    EXPECT_EQ(std::pair(replay.failure, replay.stopped), std::pair(std::string(), true));
+    EXPECT_EQ(checkOf(game), played);
+    ASSERT_TRUE(playBack(other, reason)) << reason;
+    EXPECT_NE(replay.failure.find("brickTable"), std::string::npos) << replay.failure;
+
+    const auto changedText = [&bytes](const std::string& from, const std::string& to) {
+        std::string damaged = bytes;
+        damaged.replace(damaged.find(from), from.size(), to);
+        return damaged;
+    };
+    const std::pair<std::string, std::string> refused[] = {
+        {changedText("brick 240 100", "brick 280 100"), "niveaux de la partie enregistrée abîmés"},
+        {changedText("ordinary1", "ordinary9"),
+         "niveaux de la partie enregistrée refusés : ligne 7 : genre de brique inconnu « ordinary9 »"}};
+    for (const auto& [file, why] : refused) {
+        EXPECT_FALSE(playBack(file, reason));
+        EXPECT_EQ(reason, why);
+    }
+}
+
 // Crafted streams in a real file are played to their end or stopped (or refused) with one line: 100,000 Escape or
 // F12 records before a real game, or keys and ticks under its question, make no question of their own.
 TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStopped)
