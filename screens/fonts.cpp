@@ -320,6 +320,14 @@ int textWidth(const GameFont& font, const char* text, int count)
     return width;
 }
 
+std::string fitText(const GameFont& font, std::string text, int room)
+{
+    const auto width = [&font](const std::string& t) { return textWidth(font, t.c_str(), static_cast<int>(t.size())); };
+    if (width(text) <= room) return text;
+    while (!text.empty() && width(text + "\x85") > room) text.pop_back();
+    return text + "\x85";  // an ellipsis
+}
+
 void shareFontconfig() { fontLookup.fontconfigShared = true; }
 
 bool gameFaceMissing() { return fontLookup.faceMissing; }

@@ -31,6 +31,10 @@ void drawText(SDL_Surface* target, const GameFont& font, int x, int y, const cha
 // Width in pixels of the first `count` bytes of a Windows-1252 text in `font`; 0 without a face.
 int textWidth(const GameFont& font, const char* text, int count);
 
+// `text` (Windows-1252) as it fits in `room` pixels of `font`: whole when it fits, otherwise cut
+// at a character and ended with an ellipsis.
+std::string fitText(const GameFont& font, std::string text, int room);
+
 // Closes every cached font, releases fontconfig and gives up the lookup's use of SDL_ttf
 // (SDL_ttf is started at the first font and counts its users). Runs by itself when the
 // program ends; later calls to openGameFont open the fonts afresh.

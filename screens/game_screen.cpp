@@ -11,6 +11,7 @@
 #include "game/ball.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
+#include "game/level_set.h"
 #include "screens/drawing_surface.h"
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
@@ -18,6 +19,7 @@
 #include "screens/run_rating.h"
 #include "screens/side_panel_layout.h"
 #include "screens/translation.h"
+#include "screens/windows1252.h"
 
 std::array<char, 128> recordNotSavedText{};
 std::array<char, 128> replayNotSavedText{};
@@ -409,6 +411,18 @@ const char* levelCodeText(int level)
     return levelCodes[static_cast<std::size_t>(level)].data();
 }
 
+namespace {
+
+// A player's set has no codes: its card names the set instead, cut to the card's width.
+std::string levelSetName()
+{
+    std::string name;
+    if (!windows1252FromUtf8(game.levelSet->name, name)) name = "?";
+    return fitText(openGameFont(25, 30), name, kCardRight - 4 - kPanelLinePlaces[5].x);
+}
+
+}  // namespace
+
 int composeSidePanelLine(int line)
 {
     char* text = pathBuffer.data();
@@ -432,8 +446,21 @@ int composeSidePanelLine(int line)
         std::snprintf(text, size, "%s", drawnText("Bonus en cours :    ").c_str());
         count = std::min(kPanelLabelCount, static_cast<int>(std::strlen(text)));
         break;
-    case 5: std::snprintf(text, size, "%s", drawnText("Code Secret du").c_str()); break;
-    default: std::snprintf(text, size, drawnText("niveau: %s ").c_str(), levelCodeText(game.currentLevel)); break;
+    case 5:
+        if (game.levelSet != nullptr) {
+            std::snprintf(text, size, "%s", levelSetName().c_str());
+        } else {
+            std::snprintf(text, size, "%s", drawnText("Code Secret du").c_str());
+        }
+        break;
+    default:
+        if (game.levelSet != nullptr) {
+            std::snprintf(text, size, drawnText("niveau %d sur %d").c_str(), game.currentLevel,
+                          static_cast<int>(game.levelSet->levels.size()));
+        } else {
+            std::snprintf(text, size, drawnText("niveau: %s ").c_str(), levelCodeText(game.currentLevel));
+        }
+        break;
     }
     if (count < 0) count = static_cast<int>(std::strlen(text));
     return count;

@@ -42,13 +42,8 @@ std::string levelSetLine(const GameFont& font)
     const char* name = game.levelSet != nullptr ? game.levelSet->name.c_str() : tr("Les niveaux de Tessaron");
     std::string shown;
     if (!windows1252FromUtf8(name, shown)) shown = "?";
-    const auto line = [&shown] { return "\x8b " + shown + " \x9b"; };
-    const int room = kSetLineRight - kSetLineLeft - 4;
-    while (shown.size() > 1 && textWidth(font, line().c_str(), static_cast<int>(line().size())) > room) {
-        shown.resize(shown.size() - 2);
-        shown += "\x85";  // an ellipsis
-    }
-    return line();
+    const int room = kSetLineRight - kSetLineLeft - 4 - textWidth(font, "\x8b  \x9b", 5);
+    return "\x8b " + fitText(font, shown, room) + " \x9b";
 }
 
 void drawLevelSetLine(SDL_Surface* frame)

@@ -13,12 +13,15 @@
 #include "game/ball.h"
 #include "game/game_state.h"
 #include "game/level_codes.h"
+#include "game/level_set.h"
 #include "screens/credits_screen.h"
 #include "screens/drawing_surface.h"
+#include "screens/fonts.h"
 #include "screens/game_screen.h"
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
+#include "screens/side_panel_layout.h"
 #include "shell/picture_files.h"
 #include "tests/fake_platform.h"
 #include "tests/test_pictures.h"
@@ -215,6 +218,20 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
     composeSidePanelLine(6);
     EXPECT_STREQ(pathBuffer.data(), "niveau:  ");
     levelCodes[3] = savedCode;
+    // A player's set has no codes: its card names the set, cut to the card, and the rank.
+    LevelSet set{"", "", std::vector<LevelBoard>(3)};
+    game.levelSet = &set;
+    game.currentLevel = 2;
+    const GameFont& font = openGameFont(25, 30);
+    for (const char* name : {"Jardins", "Les jardins de mosa\xc3\xafque du printemps"}) {
+        set.name = name;
+        const std::string line(pathBuffer.data(), static_cast<std::size_t>(composeSidePanelLine(5)));
+        EXPECT_LE(510 + textWidth(font, line.c_str(), static_cast<int>(line.size())), kCardRight - 4) << line;
+        EXPECT_EQ(line.back() == '\x85', set.name.size() > 10) << line;
+    }
+    composeSidePanelLine(6);
+    EXPECT_STREQ(pathBuffer.data(), "niveau 2 sur 3");
+    game.levelSet = nullptr;
 }
 
 // The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.

@@ -88,7 +88,7 @@ LayoutFaults paintPanel(SDL_Surface* picture)
                     hexColour(0xE2D4B4), 2, true);
     }
     // The level's code on a card of its own.
-    paintPlaque(picture, 502, 355, 690, 411, 6, hexColour(0xFBF6EA), 2, false);
+    paintPlaque(picture, kCardLeft, kCardTop, kCardRight, kCardBottom, 6, hexColour(0xFBF6EA), 2, false);
 
     // The keys, as a reminder at the foot of the panel.
     paintRule(picture, 512, 680, 424, faded(ink, 0.45f));
