@@ -25,7 +25,7 @@ constexpr Command kCommands[] = {
     {"score", runScoreCommand, trId("score FICHIER")},
     {"code", runCodeCommand, trId("code TEXTE")},
     {"codes", runCodesCommand, "codes"},
-    {"play", runPlayCommand, trId("play N [--seed S] [--ticks T] [--lives L] [--record FICHIER]")},
+    {"play", runPlayCommand, trId("play N [--seed S] [--ticks T] [--lives L] [--record FICHIER] [--levels FICHIER]")},
     {"replay", runReplayCommand, trId("replay FICHIER [--check]")},
     {"soak", runSoakCommand, "soak [--seeds K] [--ticks T]"},
     {"prove", runProveCommand, trId("prove FICHIER.tessaron-levels [--seeds K] [--ticks T]")},
