@@ -199,7 +199,15 @@ bool readLine(Reading& reading, int line, std::string_view text)
         }
     }
     text = trimmed(text);
-    if (text.empty() || text.front() == '#') return true;
+    if (!text.empty() && text.front() == '#') {
+        // Kept where the writer puts notes back: before the first statement, or at the head of a level.
+        if (!reading.started) reading.set.notes.emplace_back(text);
+        if (!reading.set.levels.empty() && reading.set.levels.back().entries.empty()) {
+            reading.set.levels.back().notes.emplace_back(text);
+        }
+        return true;
+    }
+    if (text.empty()) return true;
     if (!reading.started) {
         if (text != kFirstLine) return fail(reading, line, "le fichier doit commencer par « tessaron-levels 1 »");
         reading.started = true;
@@ -283,14 +291,24 @@ bool readLevelSet(const std::string& text, LevelSet& set, std::string& refusal)
     return read;
 }
 
-std::string writeLevelSet(const LevelSet& set)
+namespace {
+
+std::string writtenLevelSet(const LevelSet& set, bool withNotes)
 {
-    std::string text = "# Un jeu de niveaux de Tessaron : une ligne par brique, dans l'ordre où le jeu les pose.\n";
+    std::string text;
+    if (withNotes && !set.notes.empty()) {
+        for (const std::string& note : set.notes) text += note + "\n";
+    } else {
+        text = "# Un jeu de niveaux de Tessaron : une ligne par brique, dans l'ordre où le jeu les pose.\n";
+    }
     text += std::string(kFirstLine) + "\nname " + set.name + "\nauthor " + set.author + "\n";
     for (const LevelBoard& level : set.levels) {
         text += "\nlevel";
         if (!level.title.empty()) text += " " + level.title;
         text += "\n";
+        if (withNotes) {
+            for (const std::string& note : level.notes) text += note + "\n";
+        }
         for (std::size_t i = 0; i < level.entries.size(); ++i) {
             const Brick& brick = level.entries[i];
             if (brick.kind == kNoBrick) {
@@ -310,3 +328,9 @@ std::string writeLevelSet(const LevelSet& set)
     }
     return text;
 }
+
+}  // namespace
+
+std::string writeLevelSet(const LevelSet& set) { return writtenLevelSet(set, false); }
+
+std::string writeLevelSetFile(const LevelSet& set) { return writtenLevelSet(set, true); }
