@@ -13,6 +13,10 @@ FontPathCache fontPathCache;
 
 namespace {
 
+// Bytes a kept path never holds: a line end would split its line, and a NUL would cut the path
+// short where the file system reads it, so that another file than the one measured is opened.
+constexpr std::string_view kNoPathBytes("\n\r\0", 3);
+
 // The file's size and last change; false when it is no regular file.
 bool fileState(const std::string& path, long long& size, long long& modifiedNs)
 {
@@ -109,7 +113,8 @@ void rememberFacePath(int weight, const std::string& file, int index)
 
 std::string facePathLine(const FacePath& face)
 {
-    if (face.file.empty() || face.file[0] != '/' || face.file.find_first_of("\n\r") != std::string::npos) return "";
+    if (face.file.empty() || face.file[0] != '/' || face.file.find_first_of(kNoPathBytes) != std::string::npos)
+        return "";
     return std::to_string(face.weight) + " " + std::to_string(face.index) + " " + std::to_string(face.size) + " " +
            std::to_string(face.modifiedNs) + " " + face.file;
 }
@@ -125,7 +130,7 @@ bool parseFacePathLine(std::string_view line, FacePath& face)
     if (std::sscanf(text.c_str(), "%d %d %lld %lld %n", &weight, &index, &size, &modifiedNs, &pathStart) != 4 ||
         pathStart < 0 || static_cast<std::size_t>(pathStart) >= text.size() ||
         text[static_cast<std::size_t>(pathStart)] != '/' || index < 0 || size < 0 ||
-        text.find('\r') != std::string::npos) {
+        text.find_first_of(kNoPathBytes) != std::string::npos) {
         return false;
     }
     face.weight = weight;

@@ -53,6 +53,6 @@ void forgetFacePath(int weight);
 void parseFontPathCache(std::string_view text, FontPathCache& cache);
 
 // One line of the cache file: "WEIGHT INDEX SIZE MODIFIED PATH", and back. Only absolute paths
-// without a line end are kept: any other gives "" one way and false the other.
+// without a line end or a NUL are kept: any other gives "" one way and false the other.
 std::string facePathLine(const FacePath& face);
 bool parseFacePathLine(std::string_view line, FacePath& face);

@@ -117,15 +117,31 @@ bool readPointerInPlay(std::string_view value, bool& shown)
     return true;
 }
 
+// The key `value` names, when SDL names that key back by a name that reads as the same key and
+// holds no control character: a control character, an overlong or broken UTF-8 sequence names
+// no key of a keyboard, and its name would garble the file and the terminal.
+SDL_Keycode keyOfName(std::string_view value)
+{
+    const SDL_Keycode named = SDL_GetKeyFromName(std::string(value).c_str());
+    const std::string name = named == SDLK_UNKNOWN ? "" : SDL_GetKeyName(named);
+    if (name.empty() || SDL_GetKeyFromName(name.c_str()) != named) return SDLK_UNKNOWN;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        const bool c1 = byte == 0xc2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xa0;
+        if (byte < 0x20 || byte == 0x7f || c1) return SDLK_UNKNOWN;
+    }
+    return named;
+}
+
 // A play key's value: its SDL name. A name that is no key leaves the default and is noted.
 void readKey(std::string_view name, std::string_view value, int lineNumber, SDL_Keycode& key, std::string& notes)
 {
-    const SDL_Keycode named = SDL_GetKeyFromName(std::string(value).c_str());
+    const SDL_Keycode named = keyOfName(value);
     if (named != SDLK_UNKNOWN) {
         key = named;
         return;
     }
-    notes += tr("ligne ") + std::to_string(lineNumber) + tr(" : « ") + std::string(value) +
+    notes += tr("ligne ") + std::to_string(lineNumber) + tr(" : « ") + printablePath(value) +
              tr(" » n'est pas une touche (") + std::string(name) + tr(") ; ") + SDL_GetKeyName(key) +
              tr(" est gardée\n");
 }
@@ -231,13 +247,13 @@ SettingsRead parseSettings(std::string_view text, Settings& settings, std::strin
             equals == std::string_view::npos ? std::string_view{} : trimmed(line.substr(equals + 1));
         const auto entry = std::find_if(std::begin(kKeyEntries), std::end(kKeyEntries),
                                         [&](const KeyEntry& e) { return key == e.name; });
-        if (equals != std::string_view::npos && entry != std::end(kKeyEntries)) {
+        const bool damaged = equals == std::string_view::npos || line.find('\0') != std::string_view::npos;
+        if (!damaged && entry != std::end(kKeyEntries)) {
             readKey(key, value, lineNumber, read.keys.*(entry->key), keyNotes);
             continue;
         }
         bool known = false;
-        if (equals == std::string_view::npos || !plainKey(key) || line.find('\0') != std::string_view::npos ||
-            !applySetting(key, value, read, known)) {
+        if (damaged || !plainKey(key) || !applySetting(key, value, read, known)) {
             settings = Settings{};
             unknownLines.clear();
             problem = tr("ligne ") + std::to_string(lineNumber) + tr(" illisible");

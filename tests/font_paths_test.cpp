@@ -43,12 +43,14 @@ TEST(FontPathCache, LinesRoundTripWholeAndRefuseWhatIsNoFace)
         EXPECT_EQ(facePathLine(back), facePathLine(face));
         EXPECT_EQ(back.file, face.file);
     }
-    for (const char* line : {"", "200 0 1 2", "200 0 1 2 ", "200 0 1 2 fonts/Lato.ttf", "gras 0 1 2 /a.ttf",
-                             "200 -1 1 2 /a.ttf", "200 0 -1 2 /a.ttf", "200 0 1 2 /a.ttf\r"}) {
+    for (const std::string& line : std::initializer_list<std::string>{
+             "", "200 0 1 2", "200 0 1 2 ", "200 0 1 2 fonts/Lato.ttf", "gras 0 1 2 /a.ttf", "200 -1 1 2 /a.ttf",
+             "200 0 -1 2 /a.ttf", "200 0 1 2 /a.ttf\r", std::string("200 0 1 2 /a.ttf\0/b.ttf", 23)}) {
         FacePath face;
         EXPECT_FALSE(parseFacePathLine(line, face)) << line;
     }
-    for (const char* file : {"", "Lato.ttf", "/a\nb.ttf"})
+    for (const std::string& file :
+         std::initializer_list<std::string>{"", "Lato.ttf", "/a\nb.ttf", std::string("/a\0b.ttf", 8)})
         EXPECT_EQ(facePathLine(FacePath{200, 0, 1, 2, file}), "") << file;
 }
 

@@ -52,17 +52,20 @@ TEST(SettingsFile, ReadsBackAsWrittenAndAsAPlayerWritesIt)
 }
 
 // A key name that names no key keeps that key's default and is noted once, with its line; the
-// rest of the file is read.
+// rest of the file is read. A control character or an overlong UTF-8 letter names no key, and
+// the note shows the name escaped.
 TEST(SettingsFile, AKeyNameThatNamesNoKeyKeepsItsDefaultAndIsNotedOnce)
 {
     Settings read;
     std::string unknown, problem, notes;
-    ASSERT_EQ(parseSettings("sound = off\nkey_left = Lfet\nkey_right = D\nkey_quit =\nkey_launch = Space Bar\n", read,
-                            unknown, problem, &notes),
+    ASSERT_EQ(parseSettings("sound = off\nkey_left = Lfet\nkey_right = D\nkey_quit =\nkey_launch = Space Bar\n"
+                            "key_give_up = \x17\nkey_fullscreen = \xc1\x81\nkey_launch_alt = \xc2\x85\n",
+                            read, unknown, problem, &notes),
               SettingsRead::Read);
     EXPECT_TRUE(same(read, Settings{false, false, true, true, 800, PlayKeys{SDLK_LEFT, SDLK_d}, false, 0, 0}));
-    EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 3) << notes;
-    for (const char* named : {"ligne 2 : « Lfet »", "(key_quit)", "ligne 5 : « Space Bar »", "Left est gard"})
+    EXPECT_EQ(std::count(notes.begin(), notes.end(), '\n'), 6) << notes;
+    for (const char* named : {"ligne 2 : « Lfet »", "(key_quit)", "ligne 5 : « Space Bar »", "Left est gard",
+                              "ligne 6 : « \\x17 »", "ligne 7 : « \xc1\x81 »", "F11 est gard"})
         EXPECT_NE(notes.find(named), std::string::npos) << named << " in " << notes;
 }
 
@@ -80,6 +83,7 @@ TEST(SettingsFile, ADamagedLineGivesTheDefaultsAndNamesTheLine)
         {"pointer_in_play = on\n", 1},  {"window_size = 99999x550\n", 1},
         {"language = english\n", 1},    {"language = en\nlanguage = EN\n", 2},
         {"language = pt_br\n", 1},      {"language = \n", 1},
+        {"key_left = a\0b\n"s, 1},      {"sound = on\nkey_quit = Escape\0\n"s, 2},
     };
     for (const auto& [text, line] : table) {
         Settings read{false, true, false, false, 300, {}, true, 9, 9};
