@@ -16,8 +16,10 @@
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "shell/data_paths.h"
 #include "shell/picture_files.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -33,26 +35,26 @@ SDL_Surface* solid(int width, int height, Uint8 r, Uint8 g, Uint8 b, bool icon)
 // without its data directory.
 void makeSyntheticPictures()
 {
-    pictures.gameBackground = solid(700, 550, 20, 30, 60, false);
+    screenState.pictures.gameBackground = solid(700, 550, 20, 30, 60, false);
     for (int kind = 1; kind <= kBrickKinds; ++kind) {
-        pictures.brickBitmaps[static_cast<std::size_t>(kind)] = solid(40, 20, 200, 20 * kind, 40, false);
+        screenState.pictures.brickBitmaps[static_cast<std::size_t>(kind)] = solid(40, 20, 200, 20 * kind, 40, false);
     }
     for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
-        pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = solid(20, 10, 10, 15 * kind, 200, false);
+        screenState.pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = solid(20, 10, 10, 15 * kind, 200, false);
     }
     for (int entry = 1; entry <= 3; ++entry) {
-        pictures.paddleIcons[static_cast<std::size_t>(entry)] = solid(30 * entry, 15, 220, 220, 220, true);
+        screenState.pictures.paddleIcons[static_cast<std::size_t>(entry)] = solid(30 * entry, 15, 220, 220, 220, true);
     }
-    pictures.armedPaddleIcon = solid(60, 15, 250, 60, 60, true);
-    pictures.stickyPaddleIcon = solid(60, 15, 60, 250, 60, true);
-    pictures.bouncePaddleIcon = solid(60, 15, 60, 60, 250, true);
-    pictures.ballIconNormal = solid(12, 12, 255, 255, 255, true);
-    pictures.ballIconFire = solid(12, 12, 255, 120, 0, true);
+    screenState.pictures.armedPaddleIcon = solid(60, 15, 250, 60, 60, true);
+    screenState.pictures.stickyPaddleIcon = solid(60, 15, 60, 250, 60, true);
+    screenState.pictures.bouncePaddleIcon = solid(60, 15, 60, 60, 250, true);
+    screenState.pictures.ballIconNormal = solid(12, 12, 255, 255, 255, true);
+    screenState.pictures.ballIconFire = solid(12, 12, 255, 120, 0, true);
 }
 
 SDL_Surface* loadBuilt(const char* name, int width, int height)
 {
-    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%s", imageDir.data(), name);
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s%s", shellState.imageDir.data(), name);
     return loadPictureFile(pathBuffer.data(), width, height);
 }
 
@@ -62,26 +64,26 @@ bool loadBuiltPictures()
 {
     findExeDir();
     composeDataDirs();
-    pictures.gameBackground = loadBuilt("fond.bmp", 700, 550);
-    if (pictures.gameBackground == nullptr) return false;
+    screenState.pictures.gameBackground = loadBuilt("fond.bmp", 700, 550);
+    if (screenState.pictures.gameBackground == nullptr) return false;
     std::array<char, 32> name{};
     for (int kind = 1; kind <= kBrickKinds; ++kind) {
         std::snprintf(name.data(), name.size(), "%d.bmp", kind);
-        pictures.brickBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 40, 20);
+        screenState.pictures.brickBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 40, 20);
     }
     for (int kind = 1; kind <= kCapsuleKinds; ++kind) {
         std::snprintf(name.data(), name.size(), "bonus%d.bmp", kind);
-        pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 20, 10);
+        screenState.pictures.bonusBitmaps[static_cast<std::size_t>(kind)] = loadBuilt(name.data(), 20, 10);
     }
     for (int entry = 1; entry <= 3; ++entry) {
         std::snprintf(name.data(), name.size(), "raquette%d.ico", entry);
-        pictures.paddleIcons[static_cast<std::size_t>(entry)] = loadBuilt(name.data(), 30 * entry, 15);
+        screenState.pictures.paddleIcons[static_cast<std::size_t>(entry)] = loadBuilt(name.data(), 30 * entry, 15);
     }
-    pictures.armedPaddleIcon = loadBuilt("raquettearme.ico", 60, 15);
-    pictures.stickyPaddleIcon = loadBuilt("raquettegolf.ico", 60, 15);
-    pictures.bouncePaddleIcon = loadBuilt("raquetteRebonds.ico", 60, 15);
-    pictures.ballIconNormal = loadBuilt("ball.ico", 12, 12);
-    pictures.ballIconFire = loadBuilt("ballr.ico", 12, 12);
+    screenState.pictures.armedPaddleIcon = loadBuilt("raquettearme.ico", 60, 15);
+    screenState.pictures.stickyPaddleIcon = loadBuilt("raquettegolf.ico", 60, 15);
+    screenState.pictures.bouncePaddleIcon = loadBuilt("raquetteRebonds.ico", 60, 15);
+    screenState.pictures.ballIconNormal = loadBuilt("ball.ico", 12, 12);
+    screenState.pictures.ballIconFire = loadBuilt("ballr.ico", 12, 12);
     return true;
 }
 

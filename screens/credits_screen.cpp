@@ -5,6 +5,7 @@
 
 #include "screens/drawing_surface.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 
 void drawCredits(SDL_Surface* target)
 {
@@ -12,6 +13,6 @@ void drawCredits(SDL_Surface* target)
     SDL_Surface* frame = beginFrame(740, 700);
     if (frame == nullptr) return;
     // The credits' font (25, weight 30) is chosen but no text is drawn: the picture holds it.
-    drawPicture(frame, pictures.creditsBackground, 0, 0, 740, 560);
+    drawPicture(frame, screenState.pictures.creditsBackground, 0, 0, 740, 560);
     endFrame(frame, target, 0);
 }

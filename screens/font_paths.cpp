@@ -3,13 +3,12 @@
 // The font path cache: a small text file, one face a line, rewritten whole through a
 // temporary file so that a reader never sees half of it.
 #include "screens/font_paths.h"
+#include "screens/screen_state.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
-
-FontPathCache fontPathCache;
 
 namespace {
 
@@ -29,28 +28,29 @@ bool fileState(const std::string& path, long long& size, long long& modifiedNs)
 
 void loadCacheFile()
 {
-    fontPathCache.loaded = true;
-    fontPathCache.count = 0;
+    screenState.fontPathCache.loaded = true;
+    screenState.fontPathCache.count = 0;
     std::string text;
-    if (fontPathCache.files.read(fontPathCache.cacheFile, text)) parseFontPathCache(text, fontPathCache);
+    if (screenState.fontPathCache.files.read(screenState.fontPathCache.cacheFile, text))
+        parseFontPathCache(text, screenState.fontPathCache);
 }
 
 void writeCacheFile()
 {
     std::string text;
-    for (int i = 0; i < fontPathCache.count; ++i)
-        text += facePathLine(fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
-    fontPathCache.files.write(fontPathCache.cacheFile, text);
+    for (int i = 0; i < screenState.fontPathCache.count; ++i)
+        text += facePathLine(screenState.fontPathCache.faces[static_cast<std::size_t>(i)]) + "\n";
+    screenState.fontPathCache.files.write(screenState.fontPathCache.cacheFile, text);
 }
 
 }  // namespace
 
 void useFontPathCache(const std::string& cacheFile, FontCacheFiles files)
 {
-    fontPathCache = FontPathCache{};
+    screenState.fontPathCache = FontPathCache{};
     if (files.read == nullptr || files.write == nullptr) return;
-    fontPathCache.cacheFile = cacheFile;
-    fontPathCache.files = files;
+    screenState.fontPathCache.cacheFile = cacheFile;
+    screenState.fontPathCache.files = files;
 }
 
 void parseFontPathCache(std::string_view text, FontPathCache& cache)
@@ -66,23 +66,23 @@ void parseFontPathCache(std::string_view text, FontPathCache& cache)
 
 void forgetFacePath(int weight)
 {
-    if (fontPathCache.cacheFile.empty()) return;
-    if (!fontPathCache.loaded) loadCacheFile();
+    if (screenState.fontPathCache.cacheFile.empty()) return;
+    if (!screenState.fontPathCache.loaded) loadCacheFile();
     int kept = 0;
-    for (int i = 0; i < fontPathCache.count; ++i) {
-        const FacePath& face = fontPathCache.faces[static_cast<std::size_t>(i)];
-        if (face.weight != weight) fontPathCache.faces[static_cast<std::size_t>(kept++)] = face;
+    for (int i = 0; i < screenState.fontPathCache.count; ++i) {
+        const FacePath& face = screenState.fontPathCache.faces[static_cast<std::size_t>(i)];
+        if (face.weight != weight) screenState.fontPathCache.faces[static_cast<std::size_t>(kept++)] = face;
     }
-    fontPathCache.count = kept;
+    screenState.fontPathCache.count = kept;
     writeCacheFile();
 }
 
 bool cachedFacePath(int weight, std::string& file, int& index)
 {
-    if (fontPathCache.cacheFile.empty()) return false;
-    if (!fontPathCache.loaded) loadCacheFile();
-    for (int i = 0; i < fontPathCache.count; ++i) {
-        const FacePath& face = fontPathCache.faces[static_cast<std::size_t>(i)];
+    if (screenState.fontPathCache.cacheFile.empty()) return false;
+    if (!screenState.fontPathCache.loaded) loadCacheFile();
+    for (int i = 0; i < screenState.fontPathCache.count; ++i) {
+        const FacePath& face = screenState.fontPathCache.faces[static_cast<std::size_t>(i)];
         if (face.weight != weight) continue;
         long long size = 0;
         long long modifiedNs = 0;
@@ -96,18 +96,20 @@ bool cachedFacePath(int weight, std::string& file, int& index)
 
 void rememberFacePath(int weight, const std::string& file, int index)
 {
-    if (fontPathCache.cacheFile.empty()) return;
-    if (!fontPathCache.loaded) loadCacheFile();
+    if (screenState.fontPathCache.cacheFile.empty()) return;
+    if (!screenState.fontPathCache.loaded) loadCacheFile();
     FacePath face;
     face.weight = weight;
     face.index = index;
     face.file = file;
     if (!fileState(file, face.size, face.modifiedNs) || facePathLine(face).empty()) return;
     int slot = 0;
-    while (slot < fontPathCache.count && fontPathCache.faces[static_cast<std::size_t>(slot)].weight != weight) ++slot;
-    if (slot == static_cast<int>(fontPathCache.faces.size())) return;
-    if (slot == fontPathCache.count) ++fontPathCache.count;
-    fontPathCache.faces[static_cast<std::size_t>(slot)] = face;
+    while (slot < screenState.fontPathCache.count &&
+           screenState.fontPathCache.faces[static_cast<std::size_t>(slot)].weight != weight)
+        ++slot;
+    if (slot == static_cast<int>(screenState.fontPathCache.faces.size())) return;
+    if (slot == screenState.fontPathCache.count) ++screenState.fontPathCache.count;
+    screenState.fontPathCache.faces[static_cast<std::size_t>(slot)] = face;
     writeCacheFile();
 }
 

@@ -33,7 +33,6 @@ struct FontPathCache {
     std::array<FacePath, 8> faces{};
     int count = 0;
 };
-extern FontPathCache fontPathCache;
 
 // Uses the cache file at `cacheFile` (in a directory that exists) through `files` from now on
 // ("" or a missing reader or writer uses none) and forgets what was read.

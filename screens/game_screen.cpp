@@ -17,17 +17,10 @@
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
 #include "screens/run_rating.h"
+#include "screens/screen_state.h"
 #include "screens/side_panel_layout.h"
 #include "screens/translation.h"
 #include "screens/windows1252.h"
-
-std::array<char, 128> recordNotSavedText{};
-std::array<char, 128> replayNotSavedText{};
-std::int32_t pauseTextX = 0;
-std::int32_t pauseTextY = 0;
-std::int32_t pauseTextDx = 2;
-std::int32_t pauseTextDy = 2;
-bool watchingReplay = false;
 
 namespace {
 
@@ -76,8 +69,8 @@ void drawBricks(SDL_Surface* surface)
     for (int i = kBrickCount - 1; i >= 0; --i) {
         const Brick& brick = game.brickTable[static_cast<std::size_t>(i)];
         if (brick.kind == 0) continue;
-        drawPicture(surface, pictureOfKind(pictures.brickBitmaps, brick.kind), brick.x, brick.y, kBrickWidth,
-                    kBrickHeight);
+        drawPicture(surface, pictureOfKind(screenState.pictures.brickBitmaps, brick.kind), brick.x, brick.y,
+                    kBrickWidth, kBrickHeight);
     }
 }
 
@@ -85,16 +78,19 @@ void drawPaddle(SDL_Surface* surface)
 {
     const int left = game.paddleX - game.paddleWidth / 2;
     if (game.bonusRandomBounce) {
-        drawPicture(surface, pictures.bouncePaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
+        drawPicture(surface, screenState.pictures.bouncePaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
     } else {
-        drawPicture(surface, pictureOfKind(pictures.paddleIcons, game.paddleWidth / 30), left, kPaddleTop,
+        drawPicture(surface, pictureOfKind(screenState.pictures.paddleIcons, game.paddleWidth / 30), left, kPaddleTop,
                     game.paddleWidth, kPaddleHeight);
     }
     // The overlays are 60 wide whatever the paddle's width, from the same left edge.
     if (game.bonusArmed) {
-        drawPicture(surface, pictures.armedPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
+        drawPicture(surface, screenState.pictures.armedPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
     } else if (game.bonusSticky) {
-        drawPicture(surface, pictures.stickyPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth, kPaddleHeight);
+        drawPicture(surface, screenState.pictures.stickyPaddleIcon, left, kPaddleTop, kOverlayPaddleWidth,
+                    kPaddleHeight);
     }
 }
 
@@ -102,8 +98,8 @@ void drawCapsules(SDL_Surface* surface)
 {
     for (const FallingBonus& capsule : game.bonusTable) {
         if (capsule.kind == 0) continue;
-        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, capsule.kind), capsule.x, capsule.y, kCapsuleWidth,
-                    kCapsuleHeight);
+        drawPicture(surface, pictureOfKind(screenState.pictures.bonusBitmaps, capsule.kind), capsule.x, capsule.y,
+                    kCapsuleWidth, kCapsuleHeight);
     }
 }
 
@@ -117,7 +113,8 @@ void drawShots(SDL_Surface* surface)
 
 void drawBall(SDL_Surface* surface, const Ball& ball)
 {
-    SDL_Surface* picture = ball.icon == BallIcon::Fire ? pictures.ballIconFire : pictures.ballIconNormal;
+    SDL_Surface* picture =
+        ball.icon == BallIcon::Fire ? screenState.pictures.ballIconFire : screenState.pictures.ballIconNormal;
     const SDL_Rect box = ballBox(ball);
     drawPicture(surface, picture, box.x, box.y, box.w, box.h);
 }
@@ -177,7 +174,7 @@ void drawSidePanel(SDL_Surface* surface)
 void drawLives(SDL_Surface* surface)
 {
     for (int i = 1; i <= game.livesLeft; ++i) {
-        drawPicture(surface, pictures.ballIconNormal, 500 + 20 * i, 270, kBallSize, kBallSize);
+        drawPicture(surface, screenState.pictures.ballIconNormal, 500 + 20 * i, 270, kBallSize, kBallSize);
     }
 }
 
@@ -185,8 +182,8 @@ void drawEffectMarks(SDL_Surface* surface)
 {
     for (const CapsuleKindRow& row : kCapsuleKindRows) {
         if (row.lasting == nullptr || !(game.*row.lasting)) continue;
-        drawPicture(surface, pictureOfKind(pictures.bonusBitmaps, row.kind), effectMarkX(row.markSlot), kEffectMarkY,
-                    kCapsuleWidth, kCapsuleHeight);
+        drawPicture(surface, pictureOfKind(screenState.pictures.bonusBitmaps, row.kind), effectMarkX(row.markSlot),
+                    kEffectMarkY, kCapsuleWidth, kCapsuleHeight);
     }
 }
 
@@ -205,8 +202,8 @@ void drawPauseText(SDL_Surface* surface)
 {
     if (!meetsClip(surface, pauseTextBox())) return;
     const GameFont& font = openGameFont(60, 1200);
-    const int x = pauseTextX;
-    const int y = pauseTextY;
+    const int x = screenState.pauseTextX;
+    const int y = screenState.pauseTextY;
     const int r = 128 + (y * 128) / 510;
     const int g = 128 + (x * 128) / 350;
     const int b = 255 - (x * 255) / 650;
@@ -318,7 +315,7 @@ void drawScreenAt(SDL_Surface* target, Screen screen, int y)
 
 void drawPlayLayers(SDL_Surface* surface)
 {
-    drawBackdrop(surface, pictures.gameBackground, 0);
+    drawBackdrop(surface, screenState.pictures.gameBackground, 0);
     drawBricks(surface);
     drawPaddle(surface);
     drawCapsules(surface);
@@ -332,7 +329,7 @@ void drawPlayLayers(SDL_Surface* surface)
         }
     }
     drawSidePanel(surface);
-    if (watchingReplay) drawReplayHelp(surface);
+    if (screenState.watchingReplay) drawReplayHelp(surface);
     drawLives(surface);
     drawEffectMarks(surface);
     if (game.bonusArmed) drawShotsLeft(surface);
@@ -399,8 +396,8 @@ SDL_Rect pauseTextBox()
     const GameFont& font = openGameFont(60, 1200);
     // The shadow lies 2 pixels right of and below the text.
     const std::string text = drawnText(kPauseText);
-    const SDL_Rect box =
-        textBox(font, pauseTextX, pauseTextY, textWidth(font, text.c_str(), static_cast<int>(text.size())));
+    const SDL_Rect box = textBox(font, screenState.pauseTextX, screenState.pauseTextY,
+                                 textWidth(font, text.c_str(), static_cast<int>(text.size())));
     return SDL_Rect{box.x, box.y, box.w + 2, box.h + 2};
 }
 
@@ -469,7 +466,7 @@ int composeSidePanelLine(int line)
 void drawEndScreen(SDL_Surface* surface)
 {
     const GameFont& large = openGameFont(40, 700);
-    drawBackdrop(surface, pictures.lostBackground, 0);
+    drawBackdrop(surface, screenState.pictures.lostBackground, 0);
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d", game.bestScore);
     drawWholeText(surface, large, 285, 135, pathBuffer.data());
     drawWholeText(surface, large, 160, 190, game.bestScoreName.data());
@@ -480,11 +477,11 @@ void drawEndScreen(SDL_Surface* surface)
     // the frieze, the replay's there too or, when both failed, under the frieze.
     constexpr int kFailedLineY[] = {370, 418};
     int failedLine = 0;
-    for (const auto* line : {&recordNotSavedText, &replayNotSavedText}) {
+    for (const auto* line : {&screenState.recordNotSavedText, &screenState.replayNotSavedText}) {
         if ((*line)[0] == '\0') continue;
         drawWholeText(surface, openGameFont(18, 700), 90, kFailedLineY[failedLine++], line->data());
     }
-    if (watchingReplay) {
+    if (screenState.watchingReplay) {
         // The background's last line leads back to a menu a watched replay does not have.
         drawCard(surface, kReplayEndCard);
         drawCentredText(surface, openGameFont(18, 700), kReplayEndCard.x + kReplayEndCard.w / 2, kReplayEndCard.y + 6,
@@ -493,14 +490,14 @@ void drawEndScreen(SDL_Surface* surface)
     if (game.runWon) {
         // The box covers the lost run's plaque; the won run's plate is written in it.
         fillRectangle(surface, 350, 10, 650, 95, kBlack);
-        drawPicture(surface, pictures.victoryPlate, 350, 10, 300, 85);
+        drawPicture(surface, screenState.pictures.victoryPlate, 350, 10, 300, 85);
     }
 }
 
 void drawLevelIntroScreen(SDL_Surface* surface)
 {
     const GameFont& lines = openGameFont(38, 700);
-    drawBackdrop(surface, pictures.levelBackground, 0);
+    drawBackdrop(surface, screenState.pictures.levelBackground, 0);
     std::array<char, 200> first{};
     std::array<char, 200> second{};
     composeIntroLines(game.introDraw, game.currentLevel, first, second);
@@ -509,11 +506,11 @@ void drawLevelIntroScreen(SDL_Surface* surface)
     drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
 }
 
-void drawFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, pictures.finishedBackground, 0); }
+void drawFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, screenState.pictures.finishedBackground, 0); }
 
 void drawSlidingFinalPicture(SDL_Surface* surface)
 {
-    drawBackdrop(surface, pictures.finishedBackground, game.slideOffset);
+    drawBackdrop(surface, screenState.pictures.finishedBackground, game.slideOffset);
 }
 
 void drawGameScreen(SDL_Surface* target)
@@ -543,8 +540,10 @@ void drawSlideFrame(SDL_Surface* target)
 
 void movePauseText()
 {
-    pauseTextX += pauseTextDx;
-    pauseTextY += pauseTextDy;
-    if (!(pauseTextX >= 2 && pauseTextX < kPauseAreaRight)) pauseTextDx = -pauseTextDx;
-    if (!(pauseTextY >= 2 && pauseTextY < kPauseAreaBottom)) pauseTextDy = -pauseTextDy;
+    screenState.pauseTextX += screenState.pauseTextDx;
+    screenState.pauseTextY += screenState.pauseTextDy;
+    if (!(screenState.pauseTextX >= 2 && screenState.pauseTextX < kPauseAreaRight))
+        screenState.pauseTextDx = -screenState.pauseTextDx;
+    if (!(screenState.pauseTextY >= 2 && screenState.pauseTextY < kPauseAreaBottom))
+        screenState.pauseTextDy = -screenState.pauseTextDy;
 }

@@ -19,20 +19,6 @@ constexpr int kGameScreenHeight = 550;
 constexpr int kSlideFrameWidth = 700;
 constexpr int kSlideFrameHeight = 740;
 
-// The screens' shared state.
-// The end screen's line under the score when the record could not be saved, Windows-1252;
-// empty otherwise.
-extern std::array<char, 128> recordNotSavedText;
-// The end screen's line when the run's replay could not be saved, Windows-1252, under the
-// record's line when both failed; empty otherwise.
-extern std::array<char, 128> replayNotSavedText;
-extern std::int32_t pauseTextX;  // top-left of the pause text; kept across pauses
-extern std::int32_t pauseTextY;
-extern std::int32_t pauseTextDx;  // step of the pause text per paint, 2 or -2
-extern std::int32_t pauseTextDy;
-// The game window shows a recorded game: the side panel's help and the end screen's last line
-// say so and tell how to leave it.
-extern bool watchingReplay;
 // The cards that say so: over the side panel's help lines, and over the end screen's last line.
 constexpr SDL_Rect kReplayHelpCard{504, 428, 184, 94};
 constexpr SDL_Rect kReplayEndCard{60, 488, 580, 34};

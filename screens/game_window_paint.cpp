@@ -11,28 +11,9 @@
 #include "game/game_state.h"
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
+#include "screens/screen_state.h"
 
 namespace {
-
-// One part of the play screen as drawn: where, and a summary of how it looked. A part that
-// keeps both since the last paint needs no redrawing.
-struct PartLook {
-    SDL_Rect box{0, 0, 0, 0};
-    std::uint64_t look = 0;
-};
-
-constexpr int kPanelLines = 7;
-// Bricks, paddle, capsules, shots, two balls, two aiming guides, the panel's lines, lives,
-// effect marks, shots left and the pause text.
-constexpr int kPartCount = kBrickCount + 1 + kBonusCount + kShotCount + 2 + 2 + kPanelLines + 4;
-using PlayScreenParts = std::array<PartLook, kPartCount>;
-
-struct ShownPaint {
-    SDL_Surface* target = nullptr;  // the surface the last paint was made on
-    bool playScreen = false;        // it showed the play screen at rest: parts are known
-    PlayScreenParts parts{};
-};
-ShownPaint shown;
 
 // FNV-1a, to sum up a text or a few numbers in one word.
 std::uint64_t mixed(std::uint64_t hash, const void* bytes, std::size_t size)
@@ -139,17 +120,17 @@ void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
     if (game.mode == GameMode::Slide) {
         drawSlideFrame(target);
         changedWhole(target, changed);
-        shown.target = nullptr;  // the window no longer shows a paint of the play screen
+        screenState.shownPaint.target = nullptr;  // the window no longer shows a paint of the play screen
         return;
     }
     const bool playAtRest = game.mode == GameMode::Playing || game.mode == GameMode::Question ||
                             game.mode == GameMode::LostBallPause || game.mode == GameMode::Applause;
-    if (!playAtRest || !shown.playScreen || shown.target != target) {
+    if (!playAtRest || !screenState.shownPaint.playScreen || screenState.shownPaint.target != target) {
         drawGameScreen(target);
         changedWhole(target, changed);
-        shown.target = target;
-        shown.playScreen = playAtRest;
-        if (playAtRest) takeParts(shown.parts);
+        screenState.shownPaint.target = target;
+        screenState.shownPaint.playScreen = playAtRest;
+        if (playAtRest) takeParts(screenState.shownPaint.parts);
         return;
     }
 
@@ -158,12 +139,12 @@ void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
     takeParts(now);
     const SDL_Rect window{0, 0, target->w, target->h};
     for (std::size_t i = 0; i < now.size(); ++i) {
-        const PartLook& before = shown.parts[i];
+        const PartLook& before = screenState.shownPaint.parts[i];
         if (sameBox(before.box, now[i].box) && before.look == now[i].look) continue;
         if (before.box.w > 0) addArea(changed, before.box, window);
         if (now[i].box.w > 0) addArea(changed, now[i].box, window);
     }
-    shown.parts = now;
+    screenState.shownPaint.parts = now;
 
     // Each area is drawn as a fresh frame would be there: black, then every layer in order.
     for (int i = 0; i < changed.count; ++i) {
@@ -177,6 +158,6 @@ void paintGameWindow(SDL_Surface* target, ChangedAreas& changed)
 
 void forgetGameWindowPaint()
 {
-    shown.target = nullptr;
-    shown.playScreen = false;
+    screenState.shownPaint.target = nullptr;
+    screenState.shownPaint.playScreen = false;
 }

@@ -7,6 +7,9 @@
 #include <SDL_rect.h>
 
 #include <array>
+#include <cstdint>
+
+#include "game/game_state.h"
 
 struct SDL_Surface;
 
@@ -15,6 +18,26 @@ constexpr int kMaxChangedAreas = 24;
 struct ChangedAreas {
     std::array<SDL_Rect, kMaxChangedAreas> rects{};
     int count = 0;
+};
+
+// One part of the play screen as drawn: where, and a summary of how it looked. A part that
+// keeps both since the last paint needs no redrawing.
+struct PartLook {
+    SDL_Rect box{0, 0, 0, 0};
+    std::uint64_t look = 0;
+};
+
+constexpr int kPanelLines = 7;  // the side panel's lines of text
+// Bricks, paddle, capsules, shots, two balls, two aiming guides, the panel's lines, lives,
+// effect marks, shots left and the pause text.
+constexpr int kPartCount = kBrickCount + 1 + kBonusCount + kShotCount + 2 + 2 + kPanelLines + 4;
+using PlayScreenParts = std::array<PartLook, kPartCount>;
+
+// What the last paint of the game window left on its surface.
+struct ShownPaint {
+    SDL_Surface* target = nullptr;  // the surface the last paint was made on
+    bool playScreen = false;        // it showed the play screen at rest: parts are known
+    PlayScreenParts parts{};
 };
 
 // Paints the game window's own surface `target`, which keeps what the last paint left on it.

@@ -35,5 +35,3 @@ struct MenuButton {
     SDL_Surface* hoverIcon;      // picture under the pointer
     std::array<char, 64> label;  // Windows-1252
 };
-
-extern std::array<MenuButton, kMenuButtonEntries> menuButtons;

@@ -13,12 +13,9 @@
 #include "screens/fonts.h"
 #include "screens/menu_buttons.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "screens/translation.h"
 #include "screens/windows1252.h"
-
-std::array<char, 64> selectedLevelText{};
-std::array<std::array<char, 64>, 2> menuNotice{};
-bool menuOffersLevelSets = false;
 
 namespace {
 
@@ -61,10 +58,10 @@ void drawLevelSetLine(SDL_Surface* frame)
 void showMenuNotice(const char* first, const char* second)
 {
     const char* lines[] = {first, second};
-    for (std::size_t i = 0; i < menuNotice.size(); ++i) {
+    for (std::size_t i = 0; i < screenState.menuNotice.size(); ++i) {
         std::string text;
         if (!windows1252FromUtf8(lines[i], text)) text = "?";
-        std::snprintf(menuNotice[i].data(), menuNotice[i].size(), "%s", text.c_str());
+        std::snprintf(screenState.menuNotice[i].data(), screenState.menuNotice[i].size(), "%s", text.c_str());
     }
 }
 
@@ -81,51 +78,51 @@ void drawMenu(SDL_Surface* target)
     SDL_Surface* frame = beginFrame(kMenuWidth, kMenuHeight);
     if (frame == nullptr) return;
     const GameFont& font = menuFont();
-    drawPicture(frame, pictures.menuBackground, 0, 0, 285, 445);
+    drawPicture(frame, screenState.pictures.menuBackground, 0, 0, 285, 445);
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
-        const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
+        const MenuButton& button = screenState.menuButtons[static_cast<std::size_t>(i)];
         SDL_Surface* picture = button.hovered == 1 ? button.hoverIcon : button.icon;
         drawPicture(frame, picture, button.x, button.y, button.width, button.height);
         drawText(frame, font, button.x + button.textDx, button.y + button.textDy - button.hovered, button.label.data(),
                  static_cast<int>(std::strlen(button.label.data())), kBlack);
     }
-    std::snprintf(selectedLevelText.data(), selectedLevelText.size(),
+    std::snprintf(screenState.selectedLevelText.data(), screenState.selectedLevelText.size(),
                   drawnText("Niveau s\xe9lectionn\xe9 : %d").c_str(), game.currentLevel);
-    drawText(frame, font, 35, 120, selectedLevelText.data(), static_cast<int>(std::strlen(selectedLevelText.data())),
-             kBlack);
-    if (menuOffersLevelSets) drawLevelSetLine(frame);
+    drawText(frame, font, 35, 120, screenState.selectedLevelText.data(),
+             static_cast<int>(std::strlen(screenState.selectedLevelText.data())), kBlack);
+    if (screenState.menuOffersLevelSets) drawLevelSetLine(frame);
     // On a pale plate over the picture's foot, so that it reads on any background.
-    if (menuNotice[0][0] != '\0') {
+    if (screenState.menuNotice[0][0] != '\0') {
         fillRectangle(frame, kNoticeX - 2, kNoticeY - 1, kMenuWidth - kNoticeX + 2,
-                      kNoticeY + kNoticeLineHeight * static_cast<int>(menuNotice.size()) + 1, kNoticePlate);
+                      kNoticeY + kNoticeLineHeight * static_cast<int>(screenState.menuNotice.size()) + 1, kNoticePlate);
     }
-    for (std::size_t i = 0; i < menuNotice.size(); ++i) {
+    for (std::size_t i = 0; i < screenState.menuNotice.size(); ++i) {
         drawText(frame, openGameFont(kNoticeLineHeight, 400), kNoticeX,
-                 kNoticeY + static_cast<int>(i) * kNoticeLineHeight, menuNotice[i].data(),
-                 static_cast<int>(std::strlen(menuNotice[i].data())), kNoticeRed);
+                 kNoticeY + static_cast<int>(i) * kNoticeLineHeight, screenState.menuNotice[i].data(),
+                 static_cast<int>(std::strlen(screenState.menuNotice[i].data())), kNoticeRed);
     }
     endFrame(frame, target, 0);
 }
 
 bool onLevelSetLine(int x, int y)
 {
-    return menuOffersLevelSets && x >= kSetLineLeft && x <= kSetLineRight && y >= kSetLineTop &&
+    return screenState.menuOffersLevelSets && x >= kSetLineLeft && x <= kSetLineRight && y >= kSetLineTop &&
            y <= kSetLineTop + kSetLineHeight;
 }
 
 MenuButtonId hitTestButtons(int x, int y)
 {
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
-        menuButtons[static_cast<std::size_t>(i)].hovered = 0;
+        screenState.menuButtons[static_cast<std::size_t>(i)].hovered = 0;
     }
     MenuButtonId found = kNoMenuButton;
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
-        const MenuButton& button = menuButtons[static_cast<std::size_t>(i)];
+        const MenuButton& button = screenState.menuButtons[static_cast<std::size_t>(i)];
         if (x >= button.x && x <= button.x + button.width && y >= button.y && y <= button.y + button.height) {
             found = static_cast<MenuButtonId>(i);
         }
     }
-    menuButtons[found].hovered = 1;
+    screenState.menuButtons[found].hovered = 1;
     return found;
 }
 
@@ -145,6 +142,6 @@ void labelMenuButton(MenuButton& button, const char* label, int frenchDx)
 
 void labelSoundButton()
 {
-    labelMenuButton(menuButtons[kSoundButton],
+    labelMenuButton(screenState.menuButtons[kSoundButton],
                     game.soundEnabled == 1 ? drawnTextId("Sons : ON") : drawnTextId("Sons : OFF"), kSoundLabelDx);
 }

@@ -13,17 +13,6 @@ struct SDL_Surface;
 constexpr int kMenuWidth = 220;
 constexpr int kMenuHeight = 400;
 
-// The line "Niveau sélectionné : N" as last drawn, Windows-1252.
-extern std::array<char, 64> selectedLevelText;
-
-// A notice the player must hear of, two lines of Windows-1252 text drawn small under the
-// buttons (a missing font, settings that could not be saved); empty for none.
-extern std::array<std::array<char, 64>, 2> menuNotice;
-
-// Whether the menu offers sets of levels besides the built-in one. Only then does it show the set
-// played, on a line over the selected level that a click (or Left and Right) changes.
-extern bool menuOffersLevelSets;
-
 // Whether the menu point (x, y) lies on the set's line (while sets are offered).
 bool onLevelSetLine(int x, int y);
 

@@ -28,6 +28,3 @@ struct Pictures {
     SDL_Surface* ballIconFire = nullptr;                         // 12 x 12
     std::array<SDL_Surface*, kBrickKinds + 1> brickBitmaps{};    // bricks by kind 1..kBrickKinds, 40 x 20
 };
-
-// The loaded pictures; filled by the shell's asset loading.
-extern Pictures pictures;

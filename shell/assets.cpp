@@ -17,10 +17,12 @@
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "screens/translation.h"
 #include "shell/data_paths.h"
 #include "shell/picture_files.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -31,10 +33,10 @@ namespace {
 void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int height)
 {
     const std::string language = catalogueLanguage();
-    const std::string translated = imageDir + language + "/" + name;
+    const std::string translated = shellState.imageDir + language + "/" + name;
     struct stat status {};
     const bool ownPicture = !language.empty() && stat(translated.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    const std::string path = ownPicture ? translated : imageDir + name;
+    const std::string path = ownPicture ? translated : shellState.imageDir + name;
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", path.c_str());
     SDL_FreeSurface(slot);
     slot = loadPictureFile(path.c_str(), width, height);
@@ -43,10 +45,10 @@ void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int heigh
 // What the menu shows: its background and its buttons.
 void loadMenuPictures()
 {
-    loadNamed(pictures.buttonIcon, "bouton.ico", 128, 24);
+    loadNamed(screenState.pictures.buttonIcon, "bouton.ico", 128, 24);
     // File names on disk are UTF-8: é is the two bytes 0xC3 0xA9.
-    loadNamed(pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", 128, 24);
-    loadNamed(pictures.menuBackground, "fondmenu.bmp", 285, 445);
+    loadNamed(screenState.pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", 128, 24);
+    loadNamed(screenState.pictures.menuBackground, "fondmenu.bmp", 285, 445);
 }
 
 // Everything else, one picture a step: the game's, the transitions' and the credits' pictures.
@@ -58,20 +60,20 @@ struct PictureStep {
 };
 
 constexpr PictureStep kSinglePictures[] = {
-    {"credits.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.creditsBackground; }},
-    {"Perdu.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.lostBackground; }},
-    {"Victoire.bmp", 300, 85, []() -> SDL_Surface*& { return pictures.victoryPlate; }},
-    {"Niveau.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.levelBackground; }},
-    {"Fini.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.finishedBackground; }},
-    {"fond.bmp", 700, 550, []() -> SDL_Surface*& { return pictures.gameBackground; }},
-    {"raquette1.ico", 30, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[1]; }},
-    {"raquette2.ico", 60, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[2]; }},
-    {"raquette3.ico", 90, 15, []() -> SDL_Surface*& { return pictures.paddleIcons[3]; }},
-    {"raquettearme.ico", 60, 15, []() -> SDL_Surface*& { return pictures.armedPaddleIcon; }},
-    {"raquettegolf.ico", 60, 15, []() -> SDL_Surface*& { return pictures.stickyPaddleIcon; }},
-    {"raquetteRebonds.ico", 60, 15, []() -> SDL_Surface*& { return pictures.bouncePaddleIcon; }},
-    {"ball.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconNormal; }},
-    {"ballr.ico", 12, 12, []() -> SDL_Surface*& { return pictures.ballIconFire; }},
+    {"credits.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.creditsBackground; }},
+    {"Perdu.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.lostBackground; }},
+    {"Victoire.bmp", 300, 85, []() -> SDL_Surface*& { return screenState.pictures.victoryPlate; }},
+    {"Niveau.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.levelBackground; }},
+    {"Fini.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.finishedBackground; }},
+    {"fond.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.gameBackground; }},
+    {"raquette1.ico", 30, 15, []() -> SDL_Surface*& { return screenState.pictures.paddleIcons[1]; }},
+    {"raquette2.ico", 60, 15, []() -> SDL_Surface*& { return screenState.pictures.paddleIcons[2]; }},
+    {"raquette3.ico", 90, 15, []() -> SDL_Surface*& { return screenState.pictures.paddleIcons[3]; }},
+    {"raquettearme.ico", 60, 15, []() -> SDL_Surface*& { return screenState.pictures.armedPaddleIcon; }},
+    {"raquettegolf.ico", 60, 15, []() -> SDL_Surface*& { return screenState.pictures.stickyPaddleIcon; }},
+    {"raquetteRebonds.ico", 60, 15, []() -> SDL_Surface*& { return screenState.pictures.bouncePaddleIcon; }},
+    {"ball.ico", 12, 12, []() -> SDL_Surface*& { return screenState.pictures.ballIconNormal; }},
+    {"ballr.ico", 12, 12, []() -> SDL_Surface*& { return screenState.pictures.ballIconFire; }},
 };
 constexpr int kSingleSteps = static_cast<int>(std::size(kSinglePictures));
 constexpr int kPictureSteps = kCapsuleKinds + kSingleSteps + kBrickKinds;
@@ -81,15 +83,15 @@ void loadPictureStep(int step)
 {
     if (step < kCapsuleKinds) {
         const int kind = step + 1;
-        loadNamed(pictures.bonusBitmaps[static_cast<std::size_t>(kind)], "bonus" + std::to_string(kind) + ".bmp",
-                  kCapsuleWidth, kCapsuleHeight);
+        loadNamed(screenState.pictures.bonusBitmaps[static_cast<std::size_t>(kind)],
+                  "bonus" + std::to_string(kind) + ".bmp", kCapsuleWidth, kCapsuleHeight);
     } else if (step < kCapsuleKinds + kSingleSteps) {
         const PictureStep& picture = kSinglePictures[step - kCapsuleKinds];
         loadNamed(picture.slot(), picture.name, picture.width, picture.height);
     } else {
         const int kind = step - kCapsuleKinds - kSingleSteps + 1;
-        loadNamed(pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp", kBrickWidth,
-                  kBrickHeight);
+        loadNamed(screenState.pictures.brickBitmaps[static_cast<std::size_t>(kind)], std::to_string(kind) + ".bmp",
+                  kBrickWidth, kBrickHeight);
     }
 }
 
@@ -110,10 +112,10 @@ static_assert(std::size(kButtonPlaces) == kDrawnMenuButtons, "one place for each
 
 void setUpMenuButtons()
 {
-    for (MenuButton& button : menuButtons) {
+    for (MenuButton& button : screenState.menuButtons) {
         button.hovered = 0;
-        button.icon = pictures.buttonIcon;
-        button.hoverIcon = pictures.buttonHoverIcon;
+        button.icon = screenState.pictures.buttonIcon;
+        button.hoverIcon = screenState.pictures.buttonHoverIcon;
         button.width = 128;
         button.height = 24;
         button.textDx = 35;
@@ -121,7 +123,7 @@ void setUpMenuButtons()
     }
     for (int entry = kFirstDrawnButton; entry <= kLastDrawnButton; ++entry) {
         const ButtonPlace& place = kButtonPlaces[entry - kFirstDrawnButton];
-        MenuButton& button = menuButtons[static_cast<std::size_t>(entry)];
+        MenuButton& button = screenState.menuButtons[static_cast<std::size_t>(entry)];
         button.x = place.x;
         button.y = place.y;
         labelMenuButton(button, place.label, place.textDx);
@@ -135,8 +137,8 @@ void setUpMenuButtons()
 void reportMissingDataDirectory()
 {
     struct stat status {};
-    if (stat(dataDir.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
-    std::fprintf(stderr, tr("Tessaron : dossier de données introuvable : %s\n"), dataDir.c_str());
+    if (stat(shellState.dataDir.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
+    std::fprintf(stderr, tr("Tessaron : dossier de données introuvable : %s\n"), shellState.dataDir.c_str());
 }
 
 }  // namespace
@@ -149,7 +151,7 @@ void loadAssets()
 
 void loadMenuAssets()
 {
-    assetLoading = AssetLoading{};
+    shellState.assetLoading = AssetLoading{};
     composeScoreFilePath();
     loadScoreFile();
     composeDataDirs();
@@ -160,12 +162,10 @@ void loadMenuAssets()
     setUpMenuButtons();
 }
 
-AssetLoading assetLoading;
-
 bool loadNextAsset()
 {
-    if (assetLoading.nextStep < kPictureSteps) loadPictureStep(assetLoading.nextStep++);
-    return assetLoading.nextStep < kPictureSteps;
+    if (shellState.assetLoading.nextStep < kPictureSteps) loadPictureStep(shellState.assetLoading.nextStep++);
+    return shellState.assetLoading.nextStep < kPictureSteps;
 }
 
 void loadRemainingAssets()

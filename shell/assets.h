@@ -25,4 +25,3 @@ bool loadNextAsset();
 struct AssetLoading {
     int nextStep = 0;  // the next picture to load, in loading order
 };
-extern AssetLoading assetLoading;

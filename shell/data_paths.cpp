@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Tessaron developers
 // The executable's directory and the data directories found from it.
 #include "shell/data_paths.h"
+#include "shell/shell_state.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +14,6 @@
 // /usr/share/games/tessaron), when the build does not say otherwise.
 #define TESSARON_DATA_FROM_BINDIR "../share/games/tessaron"
 #endif
-
-std::string exeDir;
-std::string dataDir;
-std::string imageDir;
-std::string soundDir;
 
 namespace {
 
@@ -55,7 +51,7 @@ std::string installedDataDir(const std::string& executableDir)
     return executableDir + "/" + TESSARON_DATA_FROM_BINDIR;
 }
 
-void findExeDir() { exeDir = directoryOf(executablePath()); }
+void findExeDir() { shellState.exeDir = directoryOf(executablePath()); }
 
 std::string chooseDataDir(const std::string& executableDir)
 {
@@ -68,7 +64,7 @@ std::string chooseDataDir(const std::string& executableDir)
 
 void composeDataDirs()
 {
-    dataDir = chooseDataDir(exeDir);
-    imageDir = dataDir + "/Images/";
-    soundDir = dataDir + "/Sons/";
+    shellState.dataDir = chooseDataDir(shellState.exeDir);
+    shellState.imageDir = shellState.dataDir + "/Images/";
+    shellState.soundDir = shellState.dataDir + "/Sons/";
 }

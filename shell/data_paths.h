@@ -4,15 +4,6 @@
 #pragma once
 #include <string>
 
-// Directory of the running executable, without a trailing separator, of any length and in
-// the bytes the file system gave (never converted: only text drawn on screen is).
-extern std::string exeDir;
-// The data directory (it holds Images/ and Sons/), then "<dataDir>/Images/" and
-// "<dataDir>/Sons/": a file name is appended directly.
-extern std::string dataDir;
-extern std::string imageDir;
-extern std::string soundDir;
-
 // The directory of the executable at `exePath`: everything before its last '/'; "" when
 // there is none.
 std::string directoryOf(const std::string& exePath);

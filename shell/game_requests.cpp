@@ -14,6 +14,7 @@
 #include "game/replay.h"
 #include "game/window_events.h"
 #include "screens/game_screen.h"
+#include "screens/screen_state.h"
 #include "screens/translation.h"
 #include "screens/windows1252.h"
 #include "shell/score_file.h"
@@ -54,8 +55,8 @@ void perform(const FlowRequests& asked)
     if (asked.startMusic) startMusic();
     if (asked.reloadRecord) {
         // A new end of a run: the lines of what the last one could not save are gone.
-        recordNotSavedText[0] = '\0';
-        replayNotSavedText[0] = '\0';
+        screenState.recordNotSavedText[0] = '\0';
+        screenState.replayNotSavedText[0] = '\0';
         const std::int32_t scoreBefore = game.bestScore;
         const std::array<char, 64> nameBefore = game.bestScoreName;
         if (!watched) reloadBestScore();
@@ -66,11 +67,12 @@ void perform(const FlowRequests& asked)
         const std::int32_t scoreBefore = game.bestScore;
         const std::array<char, 64> nameBefore = game.bestScoreName;
         std::string reason;
-        if (!saveScoreFile(reason)) showLine(recordNotSavedText, drawnTextId("Record non enregistr\xe9"), reason);
+        if (!saveScoreFile(reason))
+            showLine(screenState.recordNotSavedText, drawnTextId("Record non enregistr\xe9"), reason);
         handOverRecord(scoreBefore, nameBefore);
     }
     if (asked.saveReplay) {
-        showLine(replayNotSavedText, "", saveRunReplay());
+        showLine(screenState.replayNotSavedText, "", saveRunReplay());
         requestRepaint();
     }
 }

@@ -12,15 +12,15 @@
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "screens/menu_screen.h"
+#include "screens/screen_state.h"
 #include "screens/translation.h"
 #include "shell/atomic_file.h"
 #include "shell/level_set_file.h"
 #include "shell/printable_path.h"
 #include "shell/regular_file.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 #include "shell/user_dirs.h"
-
-LevelSetChoice levelSetChoice;
 
 namespace {
 
@@ -94,7 +94,7 @@ std::string levelSetFilesStem(const std::string& key)
 
 void offerLevelSets(std::vector<PlayerLevelSet> sets, PlayerLevelSet named)
 {
-    levelSetChoice = LevelSetChoice{};
+    shellState.levelSetChoice = LevelSetChoice{};
     int index = -1;
     if (!named.set.levels.empty()) {
         const auto same =
@@ -107,31 +107,31 @@ void offerLevelSets(std::vector<PlayerLevelSet> sets, PlayerLevelSet named)
             index = static_cast<int>(same - sets.begin());
         }
     }
-    levelSetChoice.sets = std::move(sets);
-    menuOffersLevelSets = !levelSetChoice.sets.empty();
+    shellState.levelSetChoice.sets = std::move(sets);
+    screenState.menuOffersLevelSets = !shellState.levelSetChoice.sets.empty();
     if (index >= 0) chooseLevelSet(index);
 }
 
 void chooseLevelSet(int index)
 {
-    if (levelSetChoice.chosen < 0) {
-        levelSetChoice.builtInLevel = game.currentLevel;
-        levelSetChoice.builtInScorePath = scoreFilePath;
+    if (shellState.levelSetChoice.chosen < 0) {
+        shellState.levelSetChoice.builtInLevel = game.currentLevel;
+        shellState.levelSetChoice.builtInScorePath = shellState.scoreFilePath;
     }
-    const bool player = index >= 0 && index < static_cast<int>(levelSetChoice.sets.size());
-    levelSetChoice.chosen = player ? index : -1;
+    const bool player = index >= 0 && index < static_cast<int>(shellState.levelSetChoice.sets.size());
+    shellState.levelSetChoice.chosen = player ? index : -1;
     if (!player) {
         game.levelSet = nullptr;
-        game.currentLevel = levelSetChoice.builtInLevel;
-        scoreFilePath = levelSetChoice.builtInScorePath;
+        game.currentLevel = shellState.levelSetChoice.builtInLevel;
+        shellState.scoreFilePath = shellState.levelSetChoice.builtInScorePath;
         loadScoreFile();
         return;
     }
-    const PlayerLevelSet& chosen = levelSetChoice.sets[static_cast<std::size_t>(index)];
+    const PlayerLevelSet& chosen = shellState.levelSetChoice.sets[static_cast<std::size_t>(index)];
     game.levelSet = &chosen.set;
     game.currentLevel = 1;
     const std::string stem = levelSetFilesStem(chosen.key);
-    scoreFilePath = stem.empty() ? "" : stem + ".sco";
+    shellState.scoreFilePath = stem.empty() ? "" : stem + ".sco";
     loadScoreFile();
     game.levelSetReached = readLevelReached(stem.empty() ? "" : stem + ".reached", levelCountOf(game.levelSet));
 }
@@ -145,9 +145,9 @@ int steppedLevelSet(int chosen, int count, bool forward)
 
 void keepLevelReached()
 {
-    if (levelSetChoice.chosen < 0 || game.levelSet == nullptr) return;
-    const std::string stem =
-        levelSetFilesStem(levelSetChoice.sets[static_cast<std::size_t>(levelSetChoice.chosen)].key);
+    if (shellState.levelSetChoice.chosen < 0 || game.levelSet == nullptr) return;
+    const std::string stem = levelSetFilesStem(
+        shellState.levelSetChoice.sets[static_cast<std::size_t>(shellState.levelSetChoice.chosen)].key);
     if (stem.empty()) return;
     const std::string path = stem + ".reached";
     if (game.levelSetReached <= readLevelReached(path, levelCountOf(game.levelSet))) return;

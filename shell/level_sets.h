@@ -29,7 +29,6 @@ struct LevelSetChoice {
     int builtInLevel = 1;
     std::string builtInScorePath;
 };
-extern LevelSetChoice levelSetChoice;
 
 // "$XDG_DATA_HOME/tessaron/levels" (~/.local/share when unset); "" when there is none.
 std::string playerLevelSetDirectory();

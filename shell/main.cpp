@@ -22,20 +22,21 @@
 #include "shell/language.h"
 #include "shell/level_sets.h"
 #include "shell/printable_path.h"
-#include "shell/program_look.h"
 #include "shell/replay_store.h"
 #include "shell/sdl_message_box.h"
 #include "shell/sdl_platform.h"
+#include "shell/sdl_program_look.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/sdl_windows.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "shell/sound_cues.h"
 #include "shell/user_dirs.h"
 
 int main(int argc, char** argv)
 {
     findExeDir();
-    startLanguage(chooseLocaleDir(exeDir), languageSetting(settingsFilePath()));
+    startLanguage(chooseLocaleDir(shellState.exeDir), languageSetting(settingsFilePath()));
     CommandLine command = parseCommandLine(argc, argv);
     if (command.action == CommandLineAction::WatchLastReplay && !chooseLastReplay(command, replayDirectory(), stderr)) {
         // Started from the desktop's action "watch the last game", the game has no terminal
@@ -63,9 +64,9 @@ int main(int argc, char** argv)
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!initSdlPlatform()) return 1;
     // Read once a display is there: without one the player hears of that alone.
-    playerSettings = readSettingsFile(settingsFilePath(), stderr);
-    game.soundEnabled = playerSettings.values.soundOn ? 1 : 0;
-    if (playerSettings.values.gamepad) startGamepads();
+    shellState.playerSettings = readSettingsFile(settingsFilePath(), stderr);
+    game.soundEnabled = shellState.playerSettings.values.soundOn ? 1 : 0;
+    if (shellState.playerSettings.values.gamepad) startGamepads();
     if (watching) {
         loadMenuAssets();
         finishStartUp();

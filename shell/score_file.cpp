@@ -24,10 +24,8 @@
 #include "shell/file_lock.h"
 #include "shell/printable_path.h"
 #include "shell/regular_file.h"
+#include "shell/shell_state.h"
 #include "shell/user_dirs.h"
-
-std::string scoreFilePath;
-bool scoreFileUnreadable = false;
 
 namespace {
 
@@ -123,7 +121,7 @@ std::string chooseScoreFilePath(const std::string& executableDir)
     return own.empty() ? "" : own + "/Score.sco";
 }
 
-void composeScoreFilePath() { scoreFilePath = chooseScoreFilePath(exeDir); }
+void composeScoreFilePath() { shellState.scoreFilePath = chooseScoreFilePath(shellState.exeDir); }
 
 std::string scoreRecord(const char* name, int score)
 {
@@ -151,8 +149,8 @@ ScoreRead readScoreFile(std::array<char, 64>& name, std::int32_t& score, int& er
 {
     std::string bytes;
     error = 0;
-    if (scoreFilePath.empty() || !readRegularFile(scoreFilePath, kLargestScoreFile, bytes)) {
-        error = scoreFilePath.empty() ? ENOENT : errno;
+    if (shellState.scoreFilePath.empty() || !readRegularFile(shellState.scoreFilePath, kLargestScoreFile, bytes)) {
+        error = shellState.scoreFilePath.empty() ? ENOENT : errno;
         return error == ENOENT || error == ENOTDIR ? ScoreRead::Missing : ScoreRead::Unreadable;
     }
     std::array<char, kNameGatherSize> gathered{};
@@ -182,15 +180,15 @@ ScoreRead readScoreFile(std::array<char, 64>& name, std::int32_t& score, int& er
 // record, and the save is still atomic.
 int lockScoreFile(LockKeepAlive keepAlive)
 {
-    if (scoreFilePath.empty()) return -1;
-    const int fd = open(directoryOf(scoreFilePath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (shellState.scoreFilePath.empty()) return -1;
+    const int fd = open(directoryOf(shellState.scoreFilePath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
     const LockOutcome outcome = lockWithin(fd, kLockWaitMs, keepAlive);
     if (outcome == LockOutcome::Held) return fd;
     close(fd);
     if (outcome == LockOutcome::TimedOut) {
         std::fprintf(stderr, tr("Tessaron : record comparé sans verrou (une autre partie le tient) : %s\n"),
-                     printablePath(scoreFilePath).c_str());
+                     printablePath(shellState.scoreFilePath).c_str());
     }
     return -1;
 }
@@ -204,7 +202,7 @@ void unlockScoreFile(int fd)
 
 void loadScoreFile()
 {
-    scoreFileUnreadable = false;
+    shellState.scoreFileUnreadable = false;
     int error = 0;
     switch (readScoreFile(game.bestScoreName, game.bestScore, error)) {
     case ScoreRead::Read: return;
@@ -216,9 +214,9 @@ void loadScoreFile()
     }
     case ScoreRead::Unreadable:
         setDefaults();
-        scoreFileUnreadable = true;
+        shellState.scoreFileUnreadable = true;
         std::fprintf(stderr, tr("Tessaron : record illisible, laissé tel quel (%s) : %s\n"), readFailureReason(error),
-                     printablePath(scoreFilePath).c_str());
+                     printablePath(shellState.scoreFilePath).c_str());
         return;
     }
 }
@@ -237,7 +235,7 @@ bool saveScoreFile(std::string& reason) { return saveScoreRecord(reason, keepWin
 
 void reloadScoreRecord(LockKeepAlive keepAlive)
 {
-    if (scoreFilePath.empty() || scoreFileUnreadable) return;
+    if (shellState.scoreFilePath.empty() || shellState.scoreFileUnreadable) return;
     const int lock = lockScoreFile(keepAlive);
     std::array<char, 64> name{};
     std::int32_t score = game.bestScore;
@@ -251,13 +249,13 @@ void reloadScoreRecord(LockKeepAlive keepAlive)
 
 bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive)
 {
-    if (scoreFilePath.empty()) {
+    if (shellState.scoreFilePath.empty()) {
         reason = tr("aucun dossier pour le garder");
-    } else if (scoreFileUnreadable) {
+    } else if (shellState.scoreFileUnreadable) {
         reason = tr("l'ancien record est illisible");
     } else {
-        const std::string directory = directoryOf(scoreFilePath);
-        if (inPlayersDataDirectory(scoreFilePath)) makeUserDir(directory);
+        const std::string directory = directoryOf(shellState.scoreFilePath);
+        if (inPlayersDataDirectory(shellState.scoreFilePath)) makeUserDir(directory);
         // Under the lock, a higher record that another game of the player's wrote meanwhile
         // stays, and becomes the best shown; otherwise this one replaces it.
         const int lock = lockScoreFile(keepAlive);
@@ -271,12 +269,12 @@ bool saveScoreRecord(std::string& reason, LockKeepAlive keepAlive)
             saved = true;
         } else {
             const std::string record = scoreRecord(game.bestScoreName.data(), game.bestScore);
-            saved = writeFileAtomically(scoreFilePath, record, reason);
+            saved = writeFileAtomically(shellState.scoreFilePath, record, reason);
         }
         unlockScoreFile(lock);
         if (saved) return true;
     }
     std::fprintf(stderr, tr("Tessaron : record non enregistré (%s) : %s\n"), reason.c_str(),
-                 printablePath(scoreFilePath).c_str());
+                 printablePath(shellState.scoreFilePath).c_str());
     return false;
 }

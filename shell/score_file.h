@@ -7,13 +7,6 @@
 
 #include "shell/file_lock.h"
 
-// Path of the score file as the file system spells it; "" when there is nowhere to keep it.
-// composeScoreFilePath sets it; tools and tests may point it at any other file.
-extern std::string scoreFilePath;
-// Set when the score file exists but could not be read: the record it may hold is not
-// known, so no save replaces it for the rest of the run.
-extern bool scoreFileUnreadable;
-
 // Where the record of an executable in `executableDir` lives: "Score.sco" in "Tessaron
 // Data" beside it while that directory exists and the player may write there, else in the
 // player's data directory ($XDG_DATA_HOME/tessaron, ~/.local/share/tessaron when unset or

@@ -25,6 +25,7 @@
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_windows.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "shell/text_dialogs.h"
 
 namespace {
@@ -337,7 +338,7 @@ void questionEvent(const SDL_Event& event, QuestionWindow& question)
 {
     // Tab, Left and Right move the focus; Return and Space press it, Escape and n answer "Non",
     // o "Oui"; the gamepad's d-pad moves it, A presses it, B answers "Non".
-    const QuestionButton given = questionKey(event, question.focus, playerSettings.values.gamepad);
+    const QuestionButton given = questionKey(event, question.focus, shellState.playerSettings.values.gamepad);
     if (given != QuestionButton::None) question.answer = given == QuestionButton::Yes ? 1 : 2;
     switch (event.type) {
     case SDL_MOUSEMOTION: {

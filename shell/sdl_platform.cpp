@@ -29,6 +29,7 @@
 #include "shell/sdl_presentation.h"
 #include "shell/sdl_replay_watch.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "shell/sound_cues.h"
 #include "shell/video_driver.h"
 
@@ -206,7 +207,7 @@ bool waitForEvent(SDL_Event& event)
     if (got && event.type == SDL_QUIT) sdl.quitRequested = true;
     // Gamepads plugged in or out are opened or closed whichever loop runs, a dialog's included.
     if (got && (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED)) {
-        takeInputEvent(windows.input, event, playerSettings.values);
+        takeInputEvent(windows.input, event, shellState.playerSettings.values);
     }
     return got;
 }

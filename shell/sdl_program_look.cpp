@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The program's icon and cursors on its windows.
-#include "shell/program_look.h"
+#include "shell/sdl_program_look.h"
 
 #include "resources/cursors.h"
 #include "resources/program_icon.h"

@@ -10,6 +10,7 @@
 #include "game/flow.h"
 #include "game/replay_player.h"
 #include "screens/game_screen.h"
+#include "screens/screen_state.h"
 #include "screens/translation.h"
 #include "shell/game_requests.h"
 #include "shell/menu_navigation.h"
@@ -19,6 +20,7 @@
 #include "shell/sdl_platform.h"
 #include "shell/sdl_windows.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -47,9 +49,9 @@ std::uint64_t dueTime(const ReplayEvent& next)
 void watcherEvent(const SDL_Event& event)
 {
     const bool closing = event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
-    const bool padOn = playerSettings.values.gamepad;
+    const bool padOn = shellState.playerSettings.values.gamepad;
     if (event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_CONTROLLERDEVICEREMOVED) {
-        takeInputEvent(windows.input, event, playerSettings.values);
+        takeInputEvent(windows.input, event, shellState.playerSettings.values);
     }
     const WatchCommand command = watchCommandOf(event, watch.ended, padOn);
     if (closing || command == WatchCommand::Leave) {
@@ -119,7 +121,7 @@ int watchReplay(const char* path)
         return 2;
     }
     watch = Watch{};
-    watchingReplay = true;
+    screenState.watchingReplay = true;
     windows.pointer = SDL_Point{start.pointer.x, start.pointer.y};
     openWindow(WindowKind::Game);
     if (windows.game.window == nullptr) return 1;

@@ -15,14 +15,16 @@
 #include "screens/game_window_paint.h"
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
+#include "screens/screen_state.h"
 #include "shell/game_window_input.h"
 #include "shell/level_sets.h"
 #include "shell/menu_navigation.h"
 #include "shell/pointer_visibility.h"
-#include "shell/program_look.h"
 #include "shell/sdl_dialogs.h"
 #include "shell/sdl_presentation.h"
+#include "shell/sdl_program_look.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "shell/text_dialogs.h"
 #include "shell/window_places.h"
 
@@ -42,8 +44,8 @@ WindowRequest pressMenuButton(MenuButtonId button)
     if (button == kLevelCodeButton) beginCodeEntry();
     if (button == kSoundButton) {
         toggleSound();
-        playerSettings.values.soundOn = game.soundEnabled == 1;
-        writeSettingsFile(playerSettings, stderr);
+        shellState.playerSettings.values.soundOn = game.soundEnabled == 1;
+        writeSettingsFile(shellState.playerSettings, stderr);
     }
     if (button == kCreditsButton) return WindowRequest::ShowCredits;
     if (button == kStartButton) return WindowRequest::PlayGame;
@@ -57,16 +59,16 @@ WindowRequest pressMenuButton(MenuButtonId button)
 // The next or the previous set of levels is played, when the menu offers any.
 void changeLevelSet(bool forward)
 {
-    if (levelSetChoice.sets.empty()) return;
-    const int count = static_cast<int>(levelSetChoice.sets.size());
-    chooseLevelSet(steppedLevelSet(levelSetChoice.chosen, count, forward));
+    if (shellState.levelSetChoice.sets.empty()) return;
+    const int count = static_cast<int>(shellState.levelSetChoice.sets.size());
+    chooseLevelSet(steppedLevelSet(shellState.levelSetChoice.chosen, count, forward));
     requestMenuRepaint();
 }
 
 MenuButtonId hoveredMenuButton()
 {
     for (int i = kFirstDrawnButton; i <= kLastDrawnButton; ++i) {
-        if (menuButtons[static_cast<std::size_t>(i)].hovered == 1) return static_cast<MenuButtonId>(i);
+        if (screenState.menuButtons[static_cast<std::size_t>(i)].hovered == 1) return static_cast<MenuButtonId>(i);
     }
     return kNoMenuButton;
 }
@@ -75,7 +77,7 @@ MenuButtonId hoveredMenuButton()
 // keys share.
 void lightMenuButton(MenuButtonId id)
 {
-    const MenuButton& button = menuButtons[static_cast<std::size_t>(id)];
+    const MenuButton& button = screenState.menuButtons[static_cast<std::size_t>(id)];
     if (id == kNoMenuButton) {
         hitTestButtons(-1, -1);
     } else {
@@ -111,7 +113,7 @@ WindowRequest menuKeys(MenuCommand command)
 
 WindowRequest menuEvent(const SDL_Event& event)
 {
-    const MenuCommand command = menuCommandOf(event, playerSettings.values.gamepad);
+    const MenuCommand command = menuCommandOf(event, shellState.playerSettings.values.gamepad);
     if (command != MenuCommand::None) return menuKeys(command);
     switch (event.type) {
     case SDL_MOUSEMOTION: {
@@ -190,13 +192,13 @@ void gameEvent(const SDL_Event& event)
         gamePointerAt(event.button.x, event.button.y);
         if (event.button.button == SDL_BUTTON_LEFT) windows.game.buttonHeld = true;
     }
-    const GameWindowInput given =
-        gameWindowInputOf(windows.input, event, playerSettings.values, Point{windows.pointer.x, windows.pointer.y});
+    const GameWindowInput given = gameWindowInputOf(windows.input, event, shellState.playerSettings.values,
+                                                    Point{windows.pointer.x, windows.pointer.y});
     switch (given.action) {
     case GameWindowAction::Input: gameInput(given.handler, given.argument); break;
     case GameWindowAction::FullScreen:
-        playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
-        writeSettingsFile(playerSettings, stderr);
+        shellState.playerSettings.values.fullScreen = toggleFullScreen(windows.game.window);
+        writeSettingsFile(shellState.playerSettings, stderr);
         break;
     case GameWindowAction::Close:
         // A name being typed is kept as OK keeps it; then the window closes, whatever the game
@@ -214,7 +216,7 @@ void creditsEvent(const SDL_Event& event)
     // Escape, Return, Space, a click or the gamepad's A, B or Back close the help, as the close
     // box does; the line at the picture's foot says so.
     const bool closing = event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
-    if (closing || closesCredits(event, playerSettings.values.gamepad)) closeWindow(WindowKind::Credits);
+    if (closing || closesCredits(event, shellState.playerSettings.values.gamepad)) closeWindow(WindowKind::Credits);
 }
 
 // The size the player gave the game window, remembered for the next game and the next run;
@@ -228,7 +230,7 @@ void rememberGameWindowSize()
     if (size.width == windowScale() * kGameWindowWidth && size.height == windowScale() * kGameWindowHeight) {
         size = WindowSize{};
     }
-    Settings& settings = playerSettings.values;
+    Settings& settings = shellState.playerSettings.values;
     if (size.width == settings.windowWidth && size.height == settings.windowHeight) return;
     settings.windowWidth = size.width;
     settings.windowHeight = size.height;
@@ -269,7 +271,7 @@ void openWindow(WindowKind kind)
     // The game window takes any size the player gives it, and opens at the last one.
     const bool game = kind == WindowKind::Game;
     const std::uint32_t flags = menu ? SDL_WINDOW_BORDERLESS : game ? SDL_WINDOW_RESIZABLE : 0;
-    const Settings& settings = playerSettings.values;
+    const Settings& settings = shellState.playerSettings.values;
     const WindowSize size =
         game ? gameWindowSize(WindowSize{settings.windowWidth, settings.windowHeight}, usableSize(), scale)
              : WindowSize{};
@@ -285,7 +287,7 @@ void openWindow(WindowKind kind)
     if (kind == WindowKind::Game) forgetGameWindowPaint();
     if (window == nullptr) return;
     if (game) SDL_SetWindowMinimumSize(window, kGameWindowWidth, kGameWindowHeight);
-    if (game && playerSettings.values.fullScreen) toggleFullScreen(window);
+    if (game && shellState.playerSettings.values.fullScreen) toggleFullScreen(window);
     setProgramLook(window, kind);
     SDL_RaiseWindow(window);
 }
@@ -297,7 +299,7 @@ void closeWindow(WindowKind kind)
     if (kind == WindowKind::Game) {
         stopGameTimer();  // a window's timer ends with it
         forgetGameWindowPaint();
-        if (windows.gameWindowResized) writeSettingsFile(playerSettings, stderr);
+        if (windows.gameWindowResized) writeSettingsFile(shellState.playerSettings, stderr);
         windows.gameWindowResized = false;
     }
     closePictureWindow(w.window);
@@ -475,7 +477,7 @@ void steerGamePaddle()
 {
     if (windows.game.window == nullptr || windows.game.closePending) return;
     const GameWindowInput given =
-        steerPointer(windows.input, playerSettings.values, SDL_GetTicks64(), windows.pointer.x);
+        steerPointer(windows.input, shellState.playerSettings.values, SDL_GetTicks64(), windows.pointer.x);
     if (given.action == GameWindowAction::Input) gameInput(given.handler, given.argument);
 }
 
@@ -489,7 +491,8 @@ void refreshGamePointer()
         int y = 0;
         SDL_GetMouseState(&x, &y);
         const bool inWindow = SDL_GetMouseFocus() == window;
-        shown = pointerShownOverGame(game, picturePointOf(window, x, y), inWindow, playerSettings.values.pointerInPlay);
+        shown = pointerShownOverGame(game, picturePointOf(window, x, y), inWindow,
+                                     shellState.playerSettings.values.pointerInPlay);
     }
     if (shown == windows.pointerShown) return;
     windows.pointerShown = shown;

@@ -23,8 +23,6 @@
 #include "shell/regular_file.h"
 #include "shell/user_dirs.h"
 
-StoredSettings playerSettings;
-
 namespace {
 
 constexpr const char* kFileName = "tessaron.conf";

@@ -89,6 +89,3 @@ StoredSettings readSettingsFile(const std::string& path, std::FILE* report);
 // is never written. False, with one line on `report` and the reason in `stored.failure`, when
 // the write fails; the first failure of a run is also shown in the menu's notice.
 bool writeSettingsFile(StoredSettings& stored, std::FILE* report);
-
-// The settings of this run, read at start-up and written when the player changes one.
-extern StoredSettings playerSettings;

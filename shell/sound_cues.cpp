@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "shell/data_paths.h"
 #include "shell/regular_file.h"
+#include "shell/shell_state.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ namespace {
 // sounds off, and the shared scratch text pathBuffer keeps it as far as it holds.
 std::string composeSoundPath(const char* name)
 {
-    std::string path = soundDir + name + ".wav";
+    std::string path = shellState.soundDir + name + ".wav";
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%s", path.c_str());
     return path;
 }

@@ -11,8 +11,10 @@
 #include "game/level_codes.h"
 #include "screens/menu_buttons.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
+#include "shell/shell_state.h"
 #include "shell/sound_cues.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
@@ -25,7 +27,7 @@ protected:
     void SetUp() override
     {
         resetWorld();
-        exeDir = directory;
+        shellState.exeDir = directory;
         // For a record that cannot stay beside the game.
         setenv("XDG_DATA_HOME", (directory + "/home-data").c_str(), 1);
     }
@@ -64,8 +66,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         }
         game.balls[0].icon = BallIcon::Fire;
         levelCodes = {};
-        menuButtons[kNoMenuButton].hovered = 1;
-        menuButtons[kCreditsButton].hovered = 1;
+        screenState.menuButtons[kNoMenuButton].hovered = 1;
+        screenState.menuButtons[kCreditsButton].hovered = 1;
         if (inSteps) {
             loadMenuAssets();
             std::size_t steps = 1;
@@ -75,7 +77,7 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
         } else {
             loadAssets();
         }
-        EXPECT_EQ(std::pair(imageDir, soundDir), std::pair(data + "/Images/", data + "/Sons/"));
+        EXPECT_EQ(std::pair(shellState.imageDir, shellState.soundDir), std::pair(data + "/Images/", data + "/Sons/"));
         EXPECT_EQ(
             std::tuple(game.balls[0].icon, std::string(pathBuffer.data()), std::string(game.bestScoreName.data()),
                        game.bestScore),
@@ -89,7 +91,8 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
             for (const auto& [value, shift] : {std::pair(got.r, 16), std::pair(got.g, 8), std::pair(got.b, 0)})
                 EXPECT_NEAR(value, colourFor(i) >> shift & 255, 2);
         }
-        for (SDL_Surface* unused : {pictures.bonusBitmaps[0], pictures.brickBitmaps[0], pictures.paddleIcons[0]})
+        for (SDL_Surface* unused : {screenState.pictures.bonusBitmaps[0], screenState.pictures.brickBitmaps[0],
+                                    screenState.pictures.paddleIcons[0]})
             EXPECT_EQ(unused, nullptr);
         for (std::size_t level = 1; level <= 25; ++level) EXPECT_EQ(std::strlen(levelCodes[level].data()), 6u);
         const std::tuple<int, int, int, std::string> places[kMenuButtonEntries] = {{0, 0, 35, ""},
@@ -98,12 +101,12 @@ TEST_F(Assets, EveryPictureGoesToItsSlotAtItsLoadSizeAndTheMenuIsSetUp)
                                                                                    {40, 180, 18, "Credits, Aide"},
                                                                                    {40, 220, 35, "Sons : ON"},
                                                                                    {40, 260, 35, "QUITTER"}};
-        for (std::size_t i = 0; i < menuButtons.size(); ++i) {
+        for (std::size_t i = 0; i < screenState.menuButtons.size(); ++i) {
             SCOPED_TRACE(i);
-            const MenuButton& b = menuButtons[i];
+            const MenuButton& b = screenState.menuButtons[i];
             EXPECT_EQ(std::tuple(b.x, b.y, b.textDx, std::string(b.label.data())), places[i]);
             EXPECT_EQ(std::tuple(b.width, b.height, b.textDy, b.hovered, b.icon, b.hoverIcon),
-                      std::tuple(128, 24, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon));
+                      std::tuple(128, 24, 3, 0, screenState.pictures.buttonIcon, screenState.pictures.buttonHoverIcon));
         }
     }
 }
@@ -113,8 +116,9 @@ TEST_F(Assets, AMissingDataDirectoryIsReportedOnceAndTheGameGoesOn)
     testing::internal::CaptureStderr();
     loadAssets();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessaron : dossier de données introuvable : " + data + "\n");
-    EXPECT_EQ(std::tuple(pictures.gameBackground, pictures.brickBitmaps[8],
-                         std::string(menuButtons[kStartButton].label.data()), std::string(game.bestScoreName.data())),
+    EXPECT_EQ(std::tuple(screenState.pictures.gameBackground, screenState.pictures.brickBitmaps[8],
+                         std::string(screenState.menuButtons[kStartButton].label.data()),
+                         std::string(game.bestScoreName.data())),
               std::tuple(nullptr, nullptr, "Commencer", "Trimbalour"));
     // The defaults go to the player's own data directory, made private on the way.
     const std::string own = directory + "/home-data/tessaron";
@@ -127,7 +131,7 @@ TEST_F(Assets, SoundCuesPlayOnlyWithSoundsOnAndTheExitNoteIsWrittenOnlyInItsDire
 {
     for (const int enabled : {0, 2, 1}) {
         resetWorld();
-        soundDir = "/jeux/Sons/";
+        shellState.soundDir = "/jeux/Sons/";
         game.soundEnabled = enabled;
         playCueSound("balle pause");
         EXPECT_STREQ(pathBuffer.data(), "/jeux/Sons/balle pause.wav");

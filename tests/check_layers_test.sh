@@ -20,6 +20,9 @@ screens|#include "game/game_state.h"|pass
 screens|#include "shell/data_paths.h"|fail
 screens|#include "tools/make-data/drawing.h"|fail
 shell|#include "screens/pictures.h"|pass
+shell|#include "shell/sdl_windows.h"|fail
+shell|#include "sdl_platform.h"|fail
+shell|#include <SDL.h>|pass
 CASES
 [ $failures -eq 0 ] && echo "the layer check passes and fails as it must on every planted tree"
 exit $failures

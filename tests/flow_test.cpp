@@ -21,6 +21,7 @@
 #include "screens/run_rating.h"
 #include "shell/game_requests.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 #include "shell/text_dialogs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
@@ -276,7 +277,7 @@ TEST(Flow, ARunsEndKeepsTheRecord)
     for (const auto& [score, meanwhile, typed, best, holder, file] : cases) {
         SCOPED_TRACE(score);
         resetWorld();
-        scoreFilePath = path;
+        shellState.scoreFilePath = path;
         writeBytes(path, " Ace SCORE= 10000");
         loadScoreFile();
         if (meanwhile) writeBytes(path, meanwhile);

@@ -21,6 +21,7 @@
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "screens/side_panel_layout.h"
 #include "shell/picture_files.h"
 #include "tests/fake_platform.h"
@@ -45,7 +46,7 @@ protected:
     }
     void TearDown() override
     {
-        watchingReplay = false;
+        screenState.watchingReplay = false;
         SDL_FreeSurface(target);
         removeTestPictures();
     }
@@ -79,11 +80,20 @@ protected:
     static void setUpButtons()
     {
         const int tops[] = {0, 80, 140, 180, 220, 260};
-        for (std::size_t i = 0; i < menuButtons.size(); ++i) {
-            menuButtons[i] =
-                MenuButton{i ? 40 : 0, tops[i], 128, 24, 18, 3, 0, pictures.buttonIcon, pictures.buttonHoverIcon, {}};
+        for (std::size_t i = 0; i < screenState.menuButtons.size(); ++i) {
+            screenState.menuButtons[i] = MenuButton{i ? 40 : 0,
+                                                    tops[i],
+                                                    128,
+                                                    24,
+                                                    18,
+                                                    3,
+                                                    0,
+                                                    screenState.pictures.buttonIcon,
+                                                    screenState.pictures.buttonHoverIcon,
+                                                    {}};
             const char* label = i == kSoundButton ? "Sons : ON" : "Credits";
-            std::snprintf(menuButtons[i].label.data(), menuButtons[i].label.size(), "%s", label);
+            std::snprintf(screenState.menuButtons[i].label.data(), screenState.menuButtons[i].label.size(), "%s",
+                          label);
         }
     }
 };
@@ -155,7 +165,8 @@ TEST_F(GameScreen, EachThingLandsInItsBox)
 TEST_F(GameScreen, BallCornerIsTruncatedTowardZero)
 {
     SDL_Rect firstColumn{0, 0, 1, 12};
-    SDL_FillRect(pictures.ballIconNormal, &firstColumn, SDL_MapRGBA(pictures.ballIconNormal->format, 1, 2, 3, 255));
+    SDL_FillRect(screenState.pictures.ballIconNormal, &firstColumn,
+                 SDL_MapRGBA(screenState.pictures.ballIconNormal->format, 1, 2, 3, 255));
     game.balls[0].x = 5.5;
     game.balls[0].y = 100.0;
     draw();
@@ -264,13 +275,13 @@ TEST_F(GameScreen, FlagsChooseTheScreenAndAWonRunsEndShowsThePlate)
     EXPECT_GT(gold, 1500);  // ten letters' worth
     EXPECT_GT(black, 300 * 85 / 2);
     EXPECT_EQ(countColour(plate, 0, 0, 300, 1, kBlack) + countColour(plate, 0, 84, 300, 1, kBlack), 600);
-    SDL_FreeSurface(pictures.victoryPlate);
+    SDL_FreeSurface(screenState.pictures.victoryPlate);
     // Whether the run was won, the plate, the black on the screen where the plate goes.
     const std::tuple<int, SDL_Surface*, int> ends[] = {{0, plate, 0}, {1, nullptr, 300 * 85}, {1, plate, black}};
     game.mode = GameMode::EndScreen;
     for (const auto& [won, endPlate, blackShown] : ends) {
         game.runWon = won;
-        pictures.victoryPlate = endPlate;
+        screenState.pictures.victoryPlate = endPlate;
         draw();
         EXPECT_EQ(countColour(target, 350, 10, 300, 85, kBlack), blackShown) << won;
         EXPECT_TRUE(at(400, 95, kLostBackgroundColour) && at(650, 50, kLostBackgroundColour) &&
@@ -288,8 +299,8 @@ TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
         {"", ""}, {record, ""}, {"", replayLine}, {record, replayLine}};
     std::vector<std::pair<int, int>> ink;  // in the first line's band and in the second's
     for (const auto& [recordLine, replayText] : cases) {
-        std::snprintf(recordNotSavedText.data(), recordNotSavedText.size(), "%s", recordLine);
-        std::snprintf(replayNotSavedText.data(), replayNotSavedText.size(), "%s", replayText);
+        std::snprintf(screenState.recordNotSavedText.data(), screenState.recordNotSavedText.size(), "%s", recordLine);
+        std::snprintf(screenState.replayNotSavedText.data(), screenState.replayNotSavedText.size(), "%s", replayText);
         draw();
         ink.emplace_back(560 * 26 - countColour(target, 90, 366, 560, 26, kLostBackgroundColour),
                          560 * 26 - countColour(target, 90, 414, 560, 26, kLostBackgroundColour));
@@ -298,7 +309,7 @@ TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
     EXPECT_EQ(ink[1].second + ink[2].second, 0);
     EXPECT_EQ(ink[3], std::pair(ink[1].first, ink[3].second));
     EXPECT_GT(ink[3].second, 100);
-    recordNotSavedText[0] = replayNotSavedText[0] = '\0';
+    screenState.recordNotSavedText[0] = screenState.replayNotSavedText[0] = '\0';
 }
 
 // The screen lands at (0, 0) and leaves the rest of the target as it was; a slide's frame puts the sliding screen at
@@ -348,10 +359,10 @@ TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
     for (const auto& [over, card] :
          {std::pair(GameMode::Playing, kReplayHelpCard), std::pair(GameMode::EndScreen, kReplayEndCard)}) {
         game.mode = over;
-        watchingReplay = false;
+        screenState.watchingReplay = false;
         draw();
         SDL_Surface* played = SDL_DuplicateSurface(target);
-        watchingReplay = true;
+        screenState.watchingReplay = true;
         draw();
         int outside = 0;
         int inside = 0;
@@ -381,9 +392,13 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
         {{2, 504, -2, 2}, {0, 506, 2, -2}},
     };
     for (const auto& c : cases) {
-        std::tie(pauseTextX, pauseTextY, pauseTextDx, pauseTextDy) = std::tuple(c[0][0], c[0][1], c[0][2], c[0][3]);
+        std::tie(screenState.pauseTextX, screenState.pauseTextY, screenState.pauseTextDx, screenState.pauseTextDy) =
+            std::tuple(c[0][0], c[0][1], c[0][2], c[0][3]);
         movePauseText();
-        EXPECT_EQ((Step{pauseTextX, pauseTextY, pauseTextDx, pauseTextDy}), c[1]) << c[0][0] << "," << c[0][1];
+        EXPECT_EQ(
+            (Step{screenState.pauseTextX, screenState.pauseTextY, screenState.pauseTextDx, screenState.pauseTextDy}),
+            c[1])
+            << c[0][0] << "," << c[0][1];
     }
 }
 
@@ -391,10 +406,10 @@ TEST(PauseText, StepsAndBouncesAtTheEdges)
 TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
 {
     draw();
-    EXPECT_EQ(pauseTextX, 0);
+    EXPECT_EQ(screenState.pauseTextX, 0);
     game.paused = true;
     draw();
-    EXPECT_EQ((std::array<int, 2>{pauseTextX, pauseTextY}), (std::array<int, 2>{2, 2}));
+    EXPECT_EQ((std::array<int, 2>{screenState.pauseTextX, screenState.pauseTextY}), (std::array<int, 2>{2, 2}));
     const SDL_Color colour{128, 128, 255, 255};
     const SDL_Color shadow{127, 127, 0, 255};
     ASSERT_GT(countColour(target, 2, 2, 348, 60, colour), 50) << "no text drawn: is a font installed?";
@@ -402,14 +417,14 @@ TEST_F(GameScreen, PausedPaintMovesThePauseTextAndColoursItByItsPlace)
     EXPECT_GT(countColour(target, 4, 4, 348, 60, shadow), 10);
     EXPECT_EQ(countColour(target, 0, 0, 740, 550, shadow), countColour(target, 4, 4, 348, 60, shadow));
     // At (300, 400): r = 128 + 400 * 128 / 510, g = 128 + 300 * 128 / 350, b = 255 - 300 * 255 / 650.
-    pauseTextX = 298;
-    pauseTextY = 398;
+    screenState.pauseTextX = 298;
+    screenState.pauseTextY = 398;
     draw();
     EXPECT_GT(countColour(target, 300, 400, 440, 60, SDL_Color{228, 237, 138, 255}), 50);
     EXPECT_GT(countColour(target, 302, 402, 438, 60, SDL_Color{27, 18, 117, 255}), 10);
     game.mode = GameMode::EndScreen;
     draw();
-    EXPECT_EQ(pauseTextX, 300);
+    EXPECT_EQ(screenState.pauseTextX, 300);
 }
 
 // Bounds are inclusive, the later of two buttons wins, and only it is marked (entry 0 for none).
@@ -418,10 +433,11 @@ TEST_F(Menu, HitTestFindsTheLastButtonUnderThePointerAndMarksOnlyIt)
     const std::array<int, 3> cases[] = {{168, 104, 1}, {40, 80, 1},   {169, 104, 0}, {39, 80, 0},  {168, 105, 0},
                                         {100, 79, 0},  {100, 284, 5}, {100, 230, 4}, {100, 160, 3}};
     for (const auto& [x, y, button] : cases) {
-        menuButtons[kCreditsButton].y = button == kCreditsButton ? 150 : 180;  // 150: over the lower part of button 2
+        screenState.menuButtons[kCreditsButton].y =
+            button == kCreditsButton ? 150 : 180;  // 150: over the lower part of button 2
         EXPECT_EQ(hitTestButtons(x, y), button) << x << "," << y;
         for (int i = button == kNoMenuButton ? kNoMenuButton : kFirstDrawnButton; i <= kLastDrawnButton; ++i)
-            EXPECT_EQ(menuButtons[static_cast<std::size_t>(i)].hovered, i == button ? 1 : 0) << i;
+            EXPECT_EQ(screenState.menuButtons[static_cast<std::size_t>(i)].hovered, i == button ? 1 : 0) << i;
     }
 }
 
@@ -430,10 +446,10 @@ TEST_F(Menu, SoundSwitchedTwiceIsBackOn)
 {
     toggleSound();
     EXPECT_EQ(game.soundEnabled, 0);
-    EXPECT_STREQ(menuButtons[kSoundButton].label.data(), "Sons : OFF");
+    EXPECT_STREQ(screenState.menuButtons[kSoundButton].label.data(), "Sons : OFF");
     toggleSound();
     EXPECT_EQ(game.soundEnabled, 1);
-    EXPECT_STREQ(menuButtons[kSoundButton].label.data(), "Sons : ON");
+    EXPECT_STREQ(screenState.menuButtons[kSoundButton].label.data(), "Sons : ON");
     EXPECT_EQ(fake.soundStops, 0);
 }
 
@@ -454,15 +470,15 @@ TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
     EXPECT_TRUE(allHaveColour(credits, {{700, 0}, {0, 699}, {739, 0}}, kBlack));
     EXPECT_TRUE(allHaveColour(menu, {{220, 0}, {0, 400}}, kSentinel) &&
                 allHaveColour(credits, {{740, 0}, {0, 700}}, kSentinel));
-    EXPECT_STREQ(selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
+    EXPECT_STREQ(screenState.selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
     for (SDL_Surface* surface : {menu, credits}) SDL_FreeSurface(surface);
 }
 
 // With the same picture at rest and under the pointer, only the label differs: one pixel higher.
 TEST_F(Menu, HoveredLabelStandsOnePixelHigher)
 {
-    SDL_FreeSurface(pictures.buttonHoverIcon);
-    pictures.buttonHoverIcon = makeSolidPicture(128, 24, kButtonColour, true);
+    SDL_FreeSurface(screenState.pictures.buttonHoverIcon);
+    screenState.pictures.buttonHoverIcon = makeSolidPicture(128, 24, kButtonColour, true);
     setUpButtons();
     SDL_Surface* atRest = makeTarget(220, 400, kSentinel);
     SDL_Surface* underPointer = makeTarget(220, 400, kSentinel);

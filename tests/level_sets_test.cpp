@@ -14,6 +14,7 @@
 #include "game/level_codes.h"
 #include "shell/level_sets.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
 
@@ -32,12 +33,12 @@ protected:
         resetWorld();
         setenv("XDG_DATA_HOME", dir.c_str(), 1);
         writeBytes(dir + "/Score.sco", "Ada SCORE= 900");
-        scoreFilePath = dir + "/Score.sco";
+        shellState.scoreFilePath = dir + "/Score.sco";
     }
     void TearDown() override
     {
         unsetenv("XDG_DATA_HOME");
-        levelSetChoice = LevelSetChoice{};
+        shellState.levelSetChoice = LevelSetChoice{};
         resetWorld();
         removeScratchDirectory(dir);
     }
@@ -84,9 +85,10 @@ TEST_F(PlayerSets, EachSetKeepsItsOwnRecordAndFurthestLevel)
     game.currentLevel = 7;
     offerLevelSets({}, named);  // as --levels does
     const std::string stem = dir + "/tessaron/sets/" + named.key;
-    ASSERT_EQ(levelSetChoice.chosen, 0);
-    EXPECT_EQ(game.levelSet, &levelSetChoice.sets[0].set);
-    EXPECT_EQ(std::tuple(game.currentLevel, game.levelSetReached, scoreFilePath), std::tuple(1, 1, stem + ".sco"));
+    ASSERT_EQ(shellState.levelSetChoice.chosen, 0);
+    EXPECT_EQ(game.levelSet, &shellState.levelSetChoice.sets[0].set);
+    EXPECT_EQ(std::tuple(game.currentLevel, game.levelSetReached, shellState.scoreFilePath),
+              std::tuple(1, 1, stem + ".sco"));
     EXPECT_NE(game.bestScore, 900);  // not the built-in set's record
 
     // A game that reached level 3 keeps it; a later one that went less far leaves it.

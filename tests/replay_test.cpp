@@ -22,6 +22,7 @@
 #include "game/rules_version.h"
 #include "game/window_events.h"
 #include "screens/game_screen.h"
+#include "screens/screen_state.h"
 #include "screens/windows1252.h"
 #include "shell/game_requests.h"
 #include "shell/game_window_input.h"
@@ -30,6 +31,7 @@
 #include "shell/replay_store.h"
 #include "shell/score_file.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "shell/text_dialogs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
@@ -82,7 +84,7 @@ bool playBack(const std::string& bytes, std::string& reason, const std::string& 
     ReplayStart start;
     std::string stream;
     resetWorld(99);
-    scoreFilePath = scorePath;
+    shellState.scoreFilePath = scorePath;
     if (!decodeReplay(bytes, start, stream, reason)) return false;
     beginPlayback(start, stream, true);
     while (playNextRecord()) performGameRequests();
@@ -153,7 +155,7 @@ TEST_F(ReplayTest, EveryKeyAndButtonOfTheGameWindowPlaysBackTheSame)
     ASSERT_EQ(std::pair(game.currentLevel, game.mode), std::pair(24, GameMode::Playing));
     newGameReset();
     game.bestScore = 100, game.livesLeft = 60;
-    scoreFilePath = dir + "/played.sco";
+    shellState.scoreFilePath = dir + "/played.sco";
     beginRecording(fake.pointer = Point{240, 0});
     startLevel();
     for (int x : {200, 230, 260}) fake.pointer.x = x, send({event(SDL_MOUSEMOTION)});
@@ -386,7 +388,7 @@ TEST_F(ReplayTest, HostileKeyStreamsArePlayedToTheirEndOrStopped)
 TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
 {
     startRecording(4, 1, 1000);
-    writeBytes(scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
+    writeBytes(shellState.scoreFilePath = dir + "/other.sco", "AAA SCORE= 900000");
     click();
     tick(30);
     key(kKeyEscape);
@@ -398,7 +400,7 @@ TEST_F(ReplayTest, TheRecordReadAgainAtTheEndIsReplayed)
     const std::string stream = replay.stream, best = "\x0c\xc0\xee\x6d\x04 AAA";  // Best, 900000 zigzag-coded, " AAA"
     const std::size_t at = stream.find(best);
     ASSERT_TRUE(at != std::string::npos && best[0] == char(Record::Best));
-    scoreFilePath.clear();
+    shellState.scoreFilePath.clear();
     for (const bool kept : {true, false}) {
         const std::string played = kept ? stream : stream.substr(0, at) + stream.substr(at + best.size());
         ASSERT_TRUE(playBack(encodeReplay(replay.start, played), reason));
@@ -478,7 +480,7 @@ TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
     game.bestScore = 1000000;
     fake.replayNotSaved = std::get<1>(saves[3]);
     endRun();
-    EXPECT_EQ(utf8FromWindows1252(replayNotSavedText.data()), fake.replayNotSaved);
+    EXPECT_EQ(utf8FromWindows1252(screenState.replayNotSavedText.data()), fake.replayNotSaved);
 }
 
 }  // namespace

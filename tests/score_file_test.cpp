@@ -19,10 +19,12 @@
 
 #include "game/game_state.h"
 #include "screens/game_screen.h"
+#include "screens/screen_state.h"
 #include "shell/atomic_file.h"
 #include "shell/data_paths.h"
 #include "shell/file_lock.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 #include "shell/user_dirs.h"
 #include "tests/fake_platform.h"
 #include "tests/scratch_files.h"
@@ -47,7 +49,7 @@ protected:
     {
         resetWorld();
         chmod(scratch.c_str(), 0777);  // the player of asPlayer works here too
-        scoreFilePath = path;
+        shellState.scoreFilePath = path;
     }
     void TearDown() override { removeScratchDirectory(scratch); }
     static void setBest(const char* name, int score)
@@ -217,7 +219,7 @@ TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
     chmod(path.c_str(), 0600);
     // Without its directory the record stays in memory and the end screen says why, until the next one.
     fs::remove_all(path);
-    scoreFilePath = scratch + "/gone/Score.sco";
+    shellState.scoreFilePath = scratch + "/gone/Score.sco";
     loadScoreFile();
     EXPECT_EQ(game.bestScoreName.data() + std::to_string(game.bestScore), "Trimbalour1235");
     EXPECT_TRUE(fs::is_empty(scratch));
@@ -226,11 +228,11 @@ TEST_F(ScoreFile, AnUnreadableOrHomelessRecordIsToldAndNothingOverwritten)
     endRun();
     input(Handler::Text, 0, "Z");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("dossier introuvable"), std::string::npos);
-    EXPECT_STREQ(recordNotSavedText.data(), "Record non enregistr\xE9 : dossier introuvable");
-    scoreFilePath = path;
+    EXPECT_STREQ(screenState.recordNotSavedText.data(), "Record non enregistr\xE9 : dossier introuvable");
+    shellState.scoreFilePath = path;
     game.score = 0;
     endRun();
-    EXPECT_STREQ(recordNotSavedText.data(), "");
+    EXPECT_STREQ(screenState.recordNotSavedText.data(), "");
 }
 
 // Another game's record, written before this run's end, while its name is typed, or while this save waits for that
@@ -246,7 +248,7 @@ TEST_F(ScoreFile, ARecordWrittenByAnotherGameIsNeverLost)
         {"", "", 1000, "Z SCORE= 1000", "Z 1000"}};
     for (const auto& [beforeEnd, whileNamed, score, file, shown] : cases) {
         resetWorld();  // which forgets the record's place too
-        scoreFilePath = path;
+        shellState.scoreFilePath = path;
         writeBytes(path, "Ace SCORE= 1000");
         loadScoreFile();
         if (*beforeEnd) writeBytes(path, beforeEnd);
@@ -326,7 +328,7 @@ TEST_F(ScoreFile, AHeldOrRefusedLockDelaysTheSaveAtMostItsBoundAndKeepsTheHigher
         {ENOLCK, false, "AAA SCORE= 900", 6504, "Z SCORE= 6504"}};
     for (const auto& [refusal, held, onDisk, score, after] : cases) {
         resetWorld();
-        scoreFilePath = path;
+        shellState.scoreFilePath = path;
         fake.lockRefusal = refusal;
         writeBytes(path, onDisk);
         int ready[2];

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "screens/menu_screen.h"
+#include "screens/screen_state.h"
 #include "shell/settings_file.h"
 #include "tests/scratch_files.h"
 
@@ -170,11 +171,11 @@ TEST(SettingsFile, WritesMergeTheChangedKeysIntoTheFileAsItIsNow)
     EXPECT_FALSE(writeSettingsFile(game, stderr));
     EXPECT_EQ(readBytes(real), "sound = sometimes\n");
     EXPECT_FALSE(game.failure.empty());
-    EXPECT_EQ(std::string(menuNotice[0].data()) + "|" + menuNotice[1].data(),
+    EXPECT_EQ(std::string(screenState.menuNotice[0].data()) + "|" + screenState.menuNotice[1].data(),
               "R\xe9glages non enregistr\xe9s :|ligne 1 illisible, laiss\xe9 tel quel");
-    menuNotice = {};
+    screenState.menuNotice = {};
     EXPECT_FALSE(writeSettingsFile(game, stderr));
-    EXPECT_EQ(menuNotice[0][0], '\0') << "told once a run";
+    EXPECT_EQ(screenState.menuNotice[0][0], '\0') << "told once a run";
     removeScratchDirectory(scratch);
 }
 

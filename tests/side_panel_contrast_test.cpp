@@ -15,6 +15,7 @@
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 #include "shell/picture_files.h"
 #include "tests/fake_platform.h"
 #include "tests/test_pictures.h"
@@ -56,10 +57,10 @@ TEST(SidePanel, EveryTextHasAContrastOfAtLeast4_5To1AtItsDarkestStrokes)
     game.score = 8888888;  // long values reach far along the panel
     game.bricksBroken = 888;
     game.livesLeft = 0;
-    pictures.gameBackground = panel;
+    screenState.pictures.gameBackground = panel;
     SDL_Surface* frame = makeTarget(kGameScreenWidth, kGameScreenHeight, SDL_Color{0, 0, 0, 255});
     drawGameScreen(frame);
-    pictures.gameBackground = nullptr;
+    screenState.pictures.gameBackground = nullptr;
     // The tops of the seven lines' 25-pixel cells; a cell ends where the next line starts.
     const int tops[] = {120, 150, 200, 240, 300, 360, 380, 405};
     for (int line = 0; line < 7; ++line) {

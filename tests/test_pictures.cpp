@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "screens/pictures.h"
+#include "screens/screen_state.h"
 
 SDL_Surface* makeSolidPicture(int width, int height, SDL_Color colour, bool icon)
 {
@@ -49,28 +50,30 @@ int countColour(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colo
 
 std::vector<GamePicture> gamePictures()
 {
-    std::vector<GamePicture> all = {{"bouton.ico", &pictures.buttonIcon, 128, 24, kButtonColour},
-                                    {"boutonSurvolé.ico", &pictures.buttonHoverIcon, 128, 24, kButtonHoverColour},
-                                    {"fondmenu.bmp", &pictures.menuBackground, 285, 445, kMenuBackgroundColour},
-                                    {"credits.bmp", &pictures.creditsBackground, 700, 550, kCreditsBackgroundColour},
-                                    {"Perdu.bmp", &pictures.lostBackground, 700, 550, kLostBackgroundColour},
-                                    {"Victoire.bmp", &pictures.victoryPlate, 300, 85, {0, 0, 0, 0}},
-                                    {"Niveau.bmp", &pictures.levelBackground, 700, 550, kLevelBackgroundColour},
-                                    {"Fini.bmp", &pictures.finishedBackground, 700, 550, kFinishedBackgroundColour},
-                                    {"fond.bmp", &pictures.gameBackground, 700, 550, kGameBackgroundColour},
-                                    {"raquettearme.ico", &pictures.armedPaddleIcon, 60, 15, kArmedPaddleColour},
-                                    {"raquettegolf.ico", &pictures.stickyPaddleIcon, 60, 15, kStickyPaddleColour},
-                                    {"raquetteRebonds.ico", &pictures.bouncePaddleIcon, 60, 15, kBouncePaddleColour},
-                                    {"ball.ico", &pictures.ballIconNormal, 12, 12, kBallColour},
-                                    {"ballr.ico", &pictures.ballIconFire, 12, 12, kFireBallColour}};
+    std::vector<GamePicture> all = {
+        {"bouton.ico", &screenState.pictures.buttonIcon, 128, 24, kButtonColour},
+        {"boutonSurvolé.ico", &screenState.pictures.buttonHoverIcon, 128, 24, kButtonHoverColour},
+        {"fondmenu.bmp", &screenState.pictures.menuBackground, 285, 445, kMenuBackgroundColour},
+        {"credits.bmp", &screenState.pictures.creditsBackground, 700, 550, kCreditsBackgroundColour},
+        {"Perdu.bmp", &screenState.pictures.lostBackground, 700, 550, kLostBackgroundColour},
+        {"Victoire.bmp", &screenState.pictures.victoryPlate, 300, 85, {0, 0, 0, 0}},
+        {"Niveau.bmp", &screenState.pictures.levelBackground, 700, 550, kLevelBackgroundColour},
+        {"Fini.bmp", &screenState.pictures.finishedBackground, 700, 550, kFinishedBackgroundColour},
+        {"fond.bmp", &screenState.pictures.gameBackground, 700, 550, kGameBackgroundColour},
+        {"raquettearme.ico", &screenState.pictures.armedPaddleIcon, 60, 15, kArmedPaddleColour},
+        {"raquettegolf.ico", &screenState.pictures.stickyPaddleIcon, 60, 15, kStickyPaddleColour},
+        {"raquetteRebonds.ico", &screenState.pictures.bouncePaddleIcon, 60, 15, kBouncePaddleColour},
+        {"ball.ico", &screenState.pictures.ballIconNormal, 12, 12, kBallColour},
+        {"ballr.ico", &screenState.pictures.ballIconFire, 12, 12, kFireBallColour}};
     for (int k = 1; k <= 13; ++k)
-        all.push_back(
-            {"bonus" + std::to_string(k) + ".bmp", &pictures.bonusBitmaps[std::size_t(k)], 20, 10, capsuleColour(k)});
+        all.push_back({"bonus" + std::to_string(k) + ".bmp", &screenState.pictures.bonusBitmaps[std::size_t(k)], 20, 10,
+                       capsuleColour(k)});
     for (int k = 1; k <= 3; ++k)
-        all.push_back({"raquette" + std::to_string(k) + ".ico", &pictures.paddleIcons[std::size_t(k)], 30 * k, 15,
-                       paddleColour(k)});
+        all.push_back({"raquette" + std::to_string(k) + ".ico", &screenState.pictures.paddleIcons[std::size_t(k)],
+                       30 * k, 15, paddleColour(k)});
     for (int k = 1; k <= 8; ++k)
-        all.push_back({std::to_string(k) + ".bmp", &pictures.brickBitmaps[std::size_t(k)], 40, 20, brickColour(k)});
+        all.push_back(
+            {std::to_string(k) + ".bmp", &screenState.pictures.brickBitmaps[std::size_t(k)], 40, 20, brickColour(k)});
     return all;
 }
 

@@ -13,6 +13,7 @@
 #include "game/game_state.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
+#include "screens/screen_state.h"
 #include "shell/assets.h"
 #include "shell/data_paths.h"
 #include "tools/lab/autopilot.h"
@@ -47,13 +48,17 @@ struct PaintCheck {
     void paint()
     {
         SDL_BlitSurface(window, nullptr, before, nullptr);
-        const std::int32_t x = pauseTextX, y = pauseTextY, dx = pauseTextDx, dy = pauseTextDy;
+        const std::int32_t x = screenState.pauseTextX, y = screenState.pauseTextY, dx = screenState.pauseTextDx,
+                           dy = screenState.pauseTextDy;
         ChangedAreas changed;
         paintGameWindow(window, changed);
-        const std::int32_t x2 = pauseTextX, y2 = pauseTextY, dx2 = pauseTextDx, dy2 = pauseTextDy;
-        pauseTextX = x, pauseTextY = y, pauseTextDx = dx, pauseTextDy = dy;
+        const std::int32_t x2 = screenState.pauseTextX, y2 = screenState.pauseTextY, dx2 = screenState.pauseTextDx,
+                           dy2 = screenState.pauseTextDy;
+        screenState.pauseTextX = x, screenState.pauseTextY = y, screenState.pauseTextDx = dx,
+        screenState.pauseTextDy = dy;
         drawGameScreen(reference);
-        pauseTextX = x2, pauseTextY = y2, pauseTextDx = dx2, pauseTextDy = dy2;
+        screenState.pauseTextX = x2, screenState.pauseTextY = y2, screenState.pauseTextDx = dx2,
+        screenState.pauseTextDy = dy2;
 
         long changedPixels = 0;
         for (int i = 0; i < changed.count; ++i) changedPixels += changed.rects[i].w * changed.rects[i].h;

@@ -12,6 +12,7 @@
 #include "shell/printable_path.h"
 #include "shell/regular_file.h"
 #include "shell/score_file.h"
+#include "shell/shell_state.h"
 #include "tools/lab/lab_commands.h"
 
 int runScoreCommand(int argc, char** argv)
@@ -20,13 +21,13 @@ int runScoreCommand(int argc, char** argv)
         std::fputs(tr("Usage : tessaron-lab score FICHIER\n"), stderr);
         return 2;
     }
-    scoreFilePath = argv[0];
+    shellState.scoreFilePath = argv[0];
     // A file that is not there or cannot be read is told apart from a record: the game would
     // write the defaults in the first case and leave the file alone in the second.
     std::string probe;
-    if (!readRegularFile(scoreFilePath, 1, probe)) {
+    if (!readRegularFile(shellState.scoreFilePath, 1, probe)) {
         const int error = errno;
-        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), printablePath(scoreFilePath).c_str(),
+        std::fprintf(stderr, tr("tessaron-lab : %s : %s\n"), printablePath(shellState.scoreFilePath).c_str(),
                      error == ENOENT || error == ENOTDIR ? tr("fichier introuvable")
                      : error == EINVAL                   ? tr("pas un fichier ordinaire")
                      : error == EACCES                   ? tr("lecture refusée")

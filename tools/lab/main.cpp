@@ -9,6 +9,7 @@
 #include "shell/data_paths.h"
 #include "shell/language.h"
 #include "shell/settings_file.h"
+#include "shell/shell_state.h"
 #include "tools/lab/lab_commands.h"
 
 namespace {
@@ -65,7 +66,7 @@ long optionValue(int argc, char** argv, const char* name, long fallback)
 int main(int argc, char** argv)
 {
     findExeDir();
-    startLanguage(chooseLocaleDir(exeDir), languageSetting(settingsFilePath()));
+    startLanguage(chooseLocaleDir(shellState.exeDir), languageSetting(settingsFilePath()));
     if (argc < 2) return usage();
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         if (printUsage(stdout)) return 0;
