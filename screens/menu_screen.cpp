@@ -68,7 +68,7 @@ void showMenuNotice(const char* first, const char* second)
 namespace {
 
 // The font of the buttons' labels and the selected level.
-const GameFont& menuFont() { return openGameFont(19, 650); }
+const GameFont& menuFont() { return openGameFont(kMenuLabelFontHeight, kMenuLabelFontWeight); }
 
 }  // namespace
 
@@ -132,16 +132,16 @@ void toggleSound()
     labelSoundButton();
 }
 
-void labelMenuButton(MenuButton& button, const char* label, int frenchDx)
+void labelMenuButton(MenuButton& button, const MenuLabel& label)
 {
-    const std::string shown = drawnText(label);
+    const std::string shown = drawnText(label.text);
     std::snprintf(button.label.data(), button.label.size(), "%s", shown.c_str());
     const int width = textWidth(menuFont(), button.label.data(), static_cast<int>(std::strlen(button.label.data())));
-    button.textDx = shown == label ? frenchDx : (button.width - width) / 2;
+    button.textDx = menuLabelDx(label, width, shown != label.text);
 }
 
 void labelSoundButton()
 {
     labelMenuButton(screenState.menuButtons[kSoundButton],
-                    game.soundEnabled == 1 ? drawnTextId("Sons : ON") : drawnTextId("Sons : OFF"), kSoundLabelDx);
+                    game.soundEnabled == 1 ? kMenuLabels[kSoundButton - kFirstDrawnButton] : kSoundOffLabel);
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "screens/menu_buttons.h"
+#include "screens/menu_labels.h"
 
 struct SDL_Surface;
 
@@ -36,9 +37,6 @@ void toggleSound();
 // Labels the sound button after the sound switch: "Sons : ON" or "Sons : OFF".
 void labelSoundButton();
 
-// The sound button's label stands this many pixels from its left edge in French.
-constexpr int kSoundLabelDx = 35;
-
-// Gives `button` the player's language's version of the French `label`: at `frenchDx` pixels
-// from the button's left edge as the French one stands, a translation centred on the button.
-void labelMenuButton(MenuButton& button, const char* label, int frenchDx);
+// Gives `button` the player's language's version of `label`'s French text: where the French one
+// stands (its frenchDx), a translation centred on the button (menuLabelDx).
+void labelMenuButton(MenuButton& button, const MenuLabel& label);

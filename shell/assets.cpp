@@ -15,6 +15,7 @@
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "screens/menu_buttons.h"
+#include "screens/menu_labels.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
 #include "screens/screen_state.h"
@@ -45,9 +46,9 @@ void loadNamed(SDL_Surface*& slot, const std::string& name, int width, int heigh
 // What the menu shows: its background and its buttons.
 void loadMenuPictures()
 {
-    loadNamed(screenState.pictures.buttonIcon, "bouton.ico", 128, 24);
+    loadNamed(screenState.pictures.buttonIcon, "bouton.ico", kMenuButtonWidth, kMenuButtonHeight);
     // File names on disk are UTF-8: é is the two bytes 0xC3 0xA9.
-    loadNamed(screenState.pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", 128, 24);
+    loadNamed(screenState.pictures.buttonHoverIcon, "boutonSurvol\xC3\xA9.ico", kMenuButtonWidth, kMenuButtonHeight);
     loadNamed(screenState.pictures.menuBackground, "fondmenu.bmp", 285, 445);
 }
 
@@ -95,38 +96,23 @@ void loadPictureStep(int step)
     }
 }
 
-struct ButtonPlace {
-    std::int32_t x;
-    std::int32_t y;
-    std::int32_t textDx;
-    const char* label;
-};
-
-// The drawn buttons of the menu, top to bottom, from kFirstDrawnButton.
-constexpr ButtonPlace kButtonPlaces[] = {
-    {40, 80, 25, drawnTextId("Commencer")},      {40, 140, 13, drawnTextId("Entrer un code")},
-    {40, 180, 18, drawnTextId("Credits, Aide")}, {40, 220, kSoundLabelDx, drawnTextId("Sons : ON")},
-    {40, 260, 35, drawnTextId("QUITTER")},
-};
-static_assert(std::size(kButtonPlaces) == kDrawnMenuButtons, "one place for each drawn menu button");
-
 void setUpMenuButtons()
 {
     for (MenuButton& button : screenState.menuButtons) {
         button.hovered = 0;
         button.icon = screenState.pictures.buttonIcon;
         button.hoverIcon = screenState.pictures.buttonHoverIcon;
-        button.width = 128;
-        button.height = 24;
+        button.width = kMenuButtonWidth;
+        button.height = kMenuButtonHeight;
         button.textDx = 35;
-        button.textDy = 3;
+        button.textDy = kMenuLabelDy;
     }
     for (int entry = kFirstDrawnButton; entry <= kLastDrawnButton; ++entry) {
-        const ButtonPlace& place = kButtonPlaces[entry - kFirstDrawnButton];
+        const MenuLabel& label = kMenuLabels[static_cast<std::size_t>(entry - kFirstDrawnButton)];
         MenuButton& button = screenState.menuButtons[static_cast<std::size_t>(entry)];
-        button.x = place.x;
-        button.y = place.y;
-        labelMenuButton(button, place.label, place.textDx);
+        button.x = label.x;
+        button.y = label.y;
+        labelMenuButton(button, label);
     }
     // The sound button says what the player's settings chose.
     labelSoundButton();

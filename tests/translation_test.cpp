@@ -137,7 +137,7 @@ TEST_F(Language, RunTimeTextsInBothLanguages)
     button.width = 128;
     for (const bool english : {false, true}) {
         startIn(english ? kEnglish : kFrench, "auto");
-        labelMenuButton(button, "Entrer un code", 13);
+        labelMenuButton(button, kMenuLabels[kLevelCodeButton - kFirstDrawnButton]);
         const int width =
             textWidth(openGameFont(19, 650), button.label.data(), static_cast<int>(std::strlen(button.label.data())));
         EXPECT_EQ(button.textDx, english ? (128 - width) / 2 : 13);

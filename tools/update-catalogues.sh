@@ -12,8 +12,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-sources=$(git ls-files 'game/*.cpp' 'screens/*.cpp' 'shell/*.cpp' 'tools/lab/*.cpp' 2>/dev/null ||
-          find game screens shell tools/lab -name '*.cpp' | sort)
+sources=$(git ls-files 'game/*.cpp' 'screens/*.cpp' 'screens/*.h' 'shell/*.cpp' 'tools/lab/*.cpp' 2>/dev/null ||
+          find game screens shell tools/lab -name '*.cpp' -o -path 'screens/*.h' | sort)
 common="--language=C++ --force-po --sort-by-file --add-location=file --package-name=tessaron"
 # xgettext warns about every id that is not ASCII: only its failures are shown.
 # shellcheck disable=SC2086

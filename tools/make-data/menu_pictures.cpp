@@ -3,10 +3,30 @@
 // The menu's pictures: the background with the game's name and the two button faces.
 #include "tools/make-data/menu_pictures.h"
 
+#include <cstdio>
+
+#include "screens/translation.h"
+#include "screens/windows1252.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
 
 namespace {
+
+// Every label the menu writes on a button, measured in the language drawn and placed as the
+// menu places it.
+LayoutFaults menuLabelFaults()
+{
+    LayoutFaults faults;
+    const auto check = [&faults](const MenuLabel& label) {
+        const std::string french = utf8FromWindows1252(label.text);
+        const std::string shown = tr(french.c_str());
+        const int width = labelWidth(french.c_str(), kMenuLabelFontHeight, kMenuLabelFontWeight);
+        checkMenuLabel(faults, label, shown, width, shown != french);
+    };
+    for (const MenuLabel& label : kMenuLabels) check(label);
+    check(kSoundOffLabel);
+    return faults;
+}
 
 constexpr int kWidth = 285;
 constexpr int kHeight = 445;
@@ -60,10 +80,17 @@ SDL_Surface* drawMenuBackground()
 
 SDL_Surface* drawButton(bool hovered, int scale)
 {
+    if (!hovered) {
+        const LayoutFaults faults = menuLabelFaults();
+        if (!faults.text.empty()) {
+            std::fprintf(stderr, "make-data: a picture's contents leave their box:\n%s", faults.text.c_str());
+            return nullptr;
+        }
+    }
     const float s = static_cast<float>(scale);
-    const float w = 128 * s;
-    const float h = 24 * s;
-    SDL_Surface* picture = newCanvas(128 * scale, 24 * scale);
+    const float w = kMenuButtonWidth * s;
+    const float h = kMenuButtonHeight * s;
+    SDL_Surface* picture = newCanvas(kMenuButtonWidth * scale, kMenuButtonHeight * scale);
     if (picture == nullptr) return nullptr;
     const Colour top = hovered ? hexColour(0xFFF6D0) : hexColour(0xF7F0E0);
     const Colour bottom = hovered ? hexColour(0xF2C54E) : hexColour(0xD6C49C);
@@ -92,7 +119,8 @@ SDL_Surface* drawButton(bool hovered, int scale)
             return c;
         });
     // Small gold studs at both ends.
-    const float studs[2] = {7.0f * s, w - 7.0f * s};
+    const float inset = static_cast<float>(kMenuButtonStudInset) * s;
+    const float studs[2] = {inset, w - inset};
     for (const float x : studs) {
         fillDisc(picture, x + 0.4f * s, h * 0.5f + 0.6f * s, 3.0f * s, Colour{0, 0, 0, 0.3f});
         fillDisc(picture, x, h * 0.5f, 2.8f * s, hovered ? hexColour(0xD9501E) : hexColour(kTeal));
