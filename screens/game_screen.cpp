@@ -13,6 +13,7 @@
 #include "game/level_codes.h"
 #include "game/level_set.h"
 #include "screens/drawing_surface.h"
+#include "screens/final_picture_layout.h"
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
 #include "screens/pictures.h"
@@ -506,12 +507,32 @@ void drawLevelIntroScreen(SDL_Surface* surface)
     drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
 }
 
-void drawFinalPicture(SDL_Surface* surface) { drawBackdrop(surface, screenState.pictures.finishedBackground, 0); }
-
-void drawSlidingFinalPicture(SDL_Surface* surface)
+// The picture after the last level, its top at `y`. A player's set has its own number of levels,
+// written on the picture that leaves the built-in set's out, as make-data writes that one.
+void drawFinishedPictureAt(SDL_Surface* surface, int y)
 {
-    drawBackdrop(surface, screenState.pictures.finishedBackground, game.slideOffset);
+    if (game.levelSet == nullptr || screenState.pictures.finishedSetBackground == nullptr) {
+        drawBackdrop(surface, screenState.pictures.finishedBackground, y);
+        return;
+    }
+    drawBackdrop(surface, screenState.pictures.finishedSetBackground, y);
+    const int count = static_cast<int>(game.levelSet->levels.size());
+    const auto centred = [&](const GameFont& font, int lineY, std::uint32_t rgb) {
+        const int width = textWidth(font, pathBuffer.data(), static_cast<int>(std::strlen(pathBuffer.data())));
+        const SDL_Color colour{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb),
+                               255};
+        drawWholeText(surface, font, kFinishedPictureCentreX - width / 2, y + lineY, pathBuffer.data(), colour);
+    };
+    std::snprintf(pathBuffer.data(), pathBuffer.size(),
+                  drawnText(count == 1 ? kClearedOneLevelText : kClearedLineText).c_str(), count);
+    centred(openGameFont(kClearedLineHeight, kClearedLineWeight), kClearedLineY, kClearedLineColour);
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d / %d", count, count);
+    centred(openGameFont(kTrophyCountHeight, kTrophyCountWeight), kTrophyCountY, kTrophyCountColour);
 }
+
+void drawFinalPicture(SDL_Surface* surface) { drawFinishedPictureAt(surface, 0); }
+
+void drawSlidingFinalPicture(SDL_Surface* surface) { drawFinishedPictureAt(surface, game.slideOffset); }
 
 void drawGameScreen(SDL_Surface* target)
 {

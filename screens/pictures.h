@@ -19,6 +19,7 @@ struct Pictures {
     SDL_Surface* victoryPlate = nullptr;                         // drawn in a won run's black box, 300 x 85
     SDL_Surface* levelBackground = nullptr;                      // the level intro
     SDL_Surface* finishedBackground = nullptr;                   // after the last level
+    SDL_Surface* finishedSetBackground = nullptr;                // the same for a player's set, uncounted
     SDL_Surface* gameBackground = nullptr;                       // playfield and side panel
     std::array<SDL_Surface*, 4> paddleIcons{};                   // paddles 30, 60, 90 wide at 1..3, 15 high
     SDL_Surface* armedPaddleIcon = nullptr;                      // overlay while armed, 60 x 15

@@ -66,6 +66,7 @@ constexpr PictureStep kSinglePictures[] = {
     {"Victoire.bmp", 300, 85, []() -> SDL_Surface*& { return screenState.pictures.victoryPlate; }},
     {"Niveau.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.levelBackground; }},
     {"Fini.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.finishedBackground; }},
+    {"FiniJeu.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.finishedSetBackground; }},
     {"fond.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.gameBackground; }},
     {"raquette1.ico", 30, 15, []() -> SDL_Surface*& { return screenState.pictures.paddleIcons[1]; }},
     {"raquette2.ico", 60, 15, []() -> SDL_Surface*& { return screenState.pictures.paddleIcons[2]; }},

@@ -16,6 +16,7 @@
 #include "game/level_set.h"
 #include "screens/credits_screen.h"
 #include "screens/drawing_surface.h"
+#include "screens/final_picture_layout.h"
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
 #include "screens/menu_buttons.h"
@@ -243,6 +244,22 @@ TEST_F(GameScreen, SidePanelTextsAreComposedExactly)
     composeSidePanelLine(6);
     EXPECT_STREQ(pathBuffer.data(), "niveau 2 sur 3");
     game.levelSet = nullptr;
+}
+
+// After a player's set's last level, the uncounted picture carries the set's own number of levels.
+TEST_F(GameScreen, APlayersSetEndsOnItsOwnCount)
+{
+    LevelSet set{"Jardins", "", std::vector<LevelBoard>(7)};
+    game.levelSet = &set;
+    game.mode = GameMode::FinalPicture;
+    draw();
+    game.levelSet = nullptr;
+    const auto rgb = [](std::uint32_t c) {
+        return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255};
+    };
+    EXPECT_TRUE(at(5, 5, kFinishedSetBackgroundColour));
+    EXPECT_GT(countColour(target, 150, kClearedLineY, 400, kClearedLineHeight, rgb(kClearedLineColour)), 20);
+    EXPECT_GT(countColour(target, 300, kTrophyCountY, 100, kTrophyCountHeight, rgb(kTrophyCountColour)), 20);
 }
 
 // The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.

@@ -109,8 +109,8 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
 TEST(MadePictures, EveryPictureWithWordsHasItsEnglishOne)
 {
     const std::tuple<std::string, int, int> withWords[] = {
-        {"Fini.bmp", 700, 550},    {"Niveau.bmp", 700, 550}, {"Perdu.bmp", 700, 550},    {"Victoire.bmp", 300, 85},
-        {"credits.bmp", 700, 550}, {"fond.bmp", 700, 550},   {"fondmenu.bmp", 285, 445},
+        {"Fini.bmp", 700, 550},    {"FiniJeu.bmp", 700, 550}, {"Niveau.bmp", 700, 550}, {"Perdu.bmp", 700, 550},
+        {"Victoire.bmp", 300, 85}, {"credits.bmp", 700, 550}, {"fond.bmp", 700, 550},   {"fondmenu.bmp", 285, 445},
     };
     std::set<std::string> names;
     for (const auto& [name, w, h] : withWords) {

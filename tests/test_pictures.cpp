@@ -59,6 +59,7 @@ std::vector<GamePicture> gamePictures()
         {"Victoire.bmp", &screenState.pictures.victoryPlate, 300, 85, {0, 0, 0, 0}},
         {"Niveau.bmp", &screenState.pictures.levelBackground, 700, 550, kLevelBackgroundColour},
         {"Fini.bmp", &screenState.pictures.finishedBackground, 700, 550, kFinishedBackgroundColour},
+        {"FiniJeu.bmp", &screenState.pictures.finishedSetBackground, 700, 550, kFinishedSetBackgroundColour},
         {"fond.bmp", &screenState.pictures.gameBackground, 700, 550, kGameBackgroundColour},
         {"raquettearme.ico", &screenState.pictures.armedPaddleIcon, 60, 15, kArmedPaddleColour},
         {"raquettegolf.ico", &screenState.pictures.stickyPaddleIcon, 60, 15, kStickyPaddleColour},

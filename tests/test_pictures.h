@@ -35,6 +35,7 @@ constexpr SDL_Color kGameBackgroundColour{10, 20, 30, 255};
 constexpr SDL_Color kLostBackgroundColour{40, 10, 10, 255};
 constexpr SDL_Color kLevelBackgroundColour{10, 40, 10, 255};
 constexpr SDL_Color kFinishedBackgroundColour{10, 10, 40, 255};
+constexpr SDL_Color kFinishedSetBackgroundColour{10, 40, 40, 255};
 constexpr SDL_Color kCreditsBackgroundColour{30, 30, 30, 255};
 constexpr SDL_Color kMenuBackgroundColour{50, 50, 60, 255};
 constexpr SDL_Color kArmedPaddleColour{200, 200, 0, 255};

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "screens/final_picture_layout.h"
 #include "screens/translation.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
@@ -86,8 +87,9 @@ void paintFirework(SDL_Surface* picture, float cx, float cy, float radius, Colou
     fillDisc(picture, cx, cy, 3.0f, Colour{1, 1, 0.95f, 0.9f});
 }
 
-// The trophy: a gold cup on a foot, with a rosette of tesserae on its bowl; k scales it.
-void paintTrophy(SDL_Surface* picture, float cx, float top, float k)
+// The trophy: a gold cup on a foot, with a rosette of tesserae on its bowl; k scales it. When
+// `counted`, its plate shows the built-in set's number of levels.
+void paintTrophy(SDL_Surface* picture, float cx, float top, float k, bool counted)
 {
     const auto gold = [&](float px, float halfWidth) {
         const float t = (px - cx) / std::max(1.0f, halfWidth);
@@ -174,9 +176,11 @@ void paintTrophy(SDL_Surface* picture, float cx, float top, float k)
                 false);
     paintPlaque(picture, cx - 72 * k, stemTop + 56 * k, cx + 72 * k, stemTop + 80 * k, 4 * k, hexColour(0x2A1C10), 3,
                 false);
-    const std::string allLevels = std::to_string(kLevelCount) + " / " + std::to_string(kLevelCount);
-    drawLabel(picture, static_cast<int>(cx), static_cast<int>(stemTop + 58 * k), allLevels.c_str(),
-              static_cast<int>(20 * k), 1000, hexColour(kGold), Align::Centre);
+    if (counted) {
+        const std::string allLevels = std::to_string(kLevelCount) + " / " + std::to_string(kLevelCount);
+        drawLabel(picture, static_cast<int>(cx), kTrophyCountY, allLevels.c_str(), kTrophyCountHeight,
+                  kTrophyCountWeight, hexColour(kTrophyCountColour), Align::Centre);
+    }
     paintRosette(picture, cx, bowlTop + 36 * k, 17 * k, 1);
     // Glints on the bowl and the rim.
     drawSegment(picture, cx - 54 * k, bowlTop + 14 * k, cx - 44 * k, bowlTop + 50 * k, 4.0f * k,
@@ -254,7 +258,7 @@ SDL_Surface* drawLevelBackground()
     return picture;
 }
 
-SDL_Surface* drawFinishedBackground()
+SDL_Surface* drawFinishedBackground(bool counted)
 {
     SDL_Surface* picture = newCanvas(kWidth, kHeight);
     if (picture == nullptr) return nullptr;
@@ -283,10 +287,13 @@ SDL_Surface* drawFinishedBackground()
     }
     paintMosaicBorder(picture, 0, 0, kWidth, kHeight, kBorder, 2525);
     paintGoldTitle(picture, kWidth / 2, 30, "Félicitations !", 74, 1000);
-    std::array<char, 96> allCleared{};
-    std::snprintf(allCleared.data(), allCleared.size(), tr("Les %d niveaux sont terminés"), kLevelCount);
-    drawLabel(picture, kWidth / 2, 112, allCleared.data(), 30, 700, hexColour(kCream), Align::Centre);
-    paintTrophy(picture, kWidth / 2, 172, 1.3f);
+    if (counted) {
+        std::array<char, 96> allCleared{};
+        std::snprintf(allCleared.data(), allCleared.size(), tr("Les %d niveaux sont terminés"), kLevelCount);
+        drawLabel(picture, kFinishedPictureCentreX, kClearedLineY, allCleared.data(), kClearedLineHeight,
+                  kClearedLineWeight, hexColour(kClearedLineColour), Align::Centre);
+    }
+    paintTrophy(picture, kWidth / 2, 172, 1.3f, counted);
     drawLabel(picture, kWidth / 2, 452, "Vous avez brisé toutes les tessas !", 34, 700, hexColour(0xFFE9A8),
               Align::Centre);
     drawLabel(picture, kWidth / 2, 504, "Cliquez pour voir votre score", 18, 700, faded(hexColour(kCream), 0.75f),

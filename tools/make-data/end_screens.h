@@ -18,5 +18,7 @@ SDL_Surface* drawVictoryPlate();
 // (105, 190) and the level's big code (140, 320) are written.
 SDL_Surface* drawLevelBackground();
 
-// Draws Fini.bmp, 700 x 550: the congratulations after the last level.
-SDL_Surface* drawFinishedBackground();
+// Draws Fini.bmp, 700 x 550: the congratulations after the last level of the built-in set; or,
+// not `counted`, FiniJeu.bmp, the same for a player's set, without the number of levels, which
+// the game writes where screens/final_picture_layout.h says.
+SDL_Surface* drawFinishedBackground(bool counted);
