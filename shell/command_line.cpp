@@ -26,13 +26,15 @@ struct CommandLineOption {
     std::string_view shortName;  // "" when the option has none
     CommandLineAction action;
     std::string_view help;
-    bool takesFile = false;  // the next argument, or the text after '=', is the option's file
+    bool takesFile = false;     // the next argument, or the text after '=', is the option's file
+    bool fileOptional = false;  // the next argument is its file only when it is not an option
 };
 
-constexpr std::array<CommandLineOption, 5> kOptions = {{
+constexpr std::array<CommandLineOption, 6> kOptions = {{
     {"--replay", "", CommandLineAction::WatchReplay, trId("FICHIER : rejoue une partie enregistrée"), true},
     {"--levels", "", CommandLineAction::Play, trId("FICHIER : joue ce jeu de niveaux"), true},
     {"--replay-last", "", CommandLineAction::WatchLastReplay, trId("rejoue la dernière partie jouée")},
+    {"--edit", "", CommandLineAction::EditLevels, trId("[FICHIER] : ouvre l'éditeur de niveaux"), true, true},
     {"--help", "-h", CommandLineAction::ShowHelp, trId("affiche cette aide et quitte")},
     {"--version", "", CommandLineAction::ShowVersion, trId("affiche la version et quitte")},
 }};
@@ -44,13 +46,15 @@ int priority(CommandLineAction action)
     case CommandLineAction::ShowHelp: return 3;
     case CommandLineAction::ShowVersion: return 2;
     case CommandLineAction::WatchReplay:
-    case CommandLineAction::WatchLastReplay: return 1;
+    case CommandLineAction::WatchLastReplay:
+    case CommandLineAction::EditLevels: return 1;
     default: return 0;
     }
 }
 
-constexpr const char* kUsage =
-    trId("Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last | --levels FICHIER]\n");
+constexpr const char* kUsage = trId(
+    "Usage : tessaron [-h | --help | --version | --replay FICHIER | --replay-last | --levels FICHIER |\n"
+    "                   --edit [FICHIER]]\n");
 
 // The option an argument names, by its long or short name, or "--replay=FILE" for an option
 // that takes a file (`attached` then holds FILE).
@@ -82,6 +86,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 {
     CommandLine command;
     bool watchAsked = false;
+    bool editAsked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i] != nullptr ? argv[i] : "";
         std::string_view attached;
@@ -94,19 +99,29 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         }
         if (known->takesFile) {
             const std::string name(known->name);
-            std::string& path = known->action == CommandLineAction::Play ? command.levelsPath : command.replayPath;
+            std::string& path = known->action == CommandLineAction::Play         ? command.levelsPath
+                                : known->action == CommandLineAction::EditLevels ? command.editPath
+                                                                                 : command.replayPath;
+            const bool nextIsFile = i + 1 < argc && argv[i + 1] != nullptr && argv[i + 1][0] != '-';
             if (hasAttached) {
                 if (attached.empty()) return refusal(tr("fichier manquant après ") + name);
                 path = std::string(attached);
+            } else if (known->fileOptional) {
+                if (nextIsFile) path = argv[++i];
             } else {
                 if (i + 1 >= argc || argv[i + 1] == nullptr) return refusal(tr("fichier manquant après ") + name);
                 path = argv[++i];
             }
         }
-        // One replay to watch: a second one named, or both kinds, cannot be honoured.
-        const bool watches =
-            known->action == CommandLineAction::WatchReplay || known->action == CommandLineAction::WatchLastReplay;
-        if (watches && watchAsked) return refusal(tr("une seule partie à revoir à la fois : ") + std::string(argument));
+        // One replay to watch or one set to edit: a second one named, or both kinds, cannot be honoured.
+        const bool watches = priority(known->action) == 1;
+        if (watches && watchAsked) {
+            const bool edits = known->action == CommandLineAction::EditLevels || editAsked;
+            return refusal((edits ? tr("l'éditeur s'ouvre seul, sans partie à revoir : ")
+                                  : tr("une seule partie à revoir à la fois : ")) +
+                           std::string(argument));
+        }
+        editAsked = editAsked || known->action == CommandLineAction::EditLevels;
         watchAsked = watchAsked || watches;
         if (priority(known->action) > priority(command.action)) command.action = known->action;
     }
@@ -149,6 +164,7 @@ int answerCommandLine(const CommandLine& command, std::FILE* out, std::FILE* err
                      command.refusal.c_str(), tr(kUsage));
         return 2;
     case CommandLineAction::Play:
+    case CommandLineAction::EditLevels:
     case CommandLineAction::WatchReplay:
     case CommandLineAction::WatchLastReplay: break;
     }

@@ -3,12 +3,13 @@
 // The game's command line: with no argument the game starts; --help (-h) and --version answer
 // and end; --replay FILE (or --replay=FILE) shows a recorded game, --replay-last the newest one
 // of the replay store; --levels FILE opens the menu on a set of levels of the player's own;
-// anything else is refused with the usage.
+// --edit [FILE] opens the level editor on a set (a new one without FILE); anything else is
+// refused with the usage.
 #pragma once
 #include <cstdio>
 #include <string>
 
-enum class CommandLineAction { Play, WatchReplay, WatchLastReplay, ShowHelp, ShowVersion, Refuse };
+enum class CommandLineAction { Play, WatchReplay, WatchLastReplay, EditLevels, ShowHelp, ShowVersion, Refuse };
 
 // What the command line asks for. New options add their fields here.
 struct CommandLine {
@@ -16,6 +17,7 @@ struct CommandLine {
     std::string refusal;     // the short French reason, when action is Refuse
     std::string replayPath;  // the recorded game to show, when action is WatchReplay
     std::string levelsPath;  // the set of levels to play (--levels), "" for none
+    std::string editPath;    // the set of levels to edit (--edit), "" for a new one
 };
 
 // Reads the arguments after the program's name (argv[1] .. argv[argc - 1]).

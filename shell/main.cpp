@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // Tessaron's entry: answers --help and --version; otherwise finds its data, loads the assets,
-// seeds the generator and either shows a recorded game (--replay FILE, --replay-last) or
-// opens the menu and runs the program's loop; the exit note is written when that loop ends.
+// seeds the generator and either shows a recorded game (--replay FILE, --replay-last), opens the
+// level editor (--edit [FILE]) or opens the menu and runs the program's loop; the exit note is
+// written when that loop ends.
 #include <malloc.h>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@
 #include "shell/level_sets.h"
 #include "shell/printable_path.h"
 #include "shell/replay_store.h"
+#include "shell/sdl_editor.h"
 #include "shell/sdl_message_box.h"
 #include "shell/sdl_platform.h"
 #include "shell/sdl_program_look.h"
@@ -46,7 +48,11 @@ int main(int argc, char** argv)
         return 1;
     }
     const bool watching = command.action == CommandLineAction::WatchReplay;
-    if (command.action != CommandLineAction::Play && !watching) return answerCommandLine(command, stdout, stderr);
+    const bool editing = command.action == CommandLineAction::EditLevels;
+    if (command.action != CommandLineAction::Play && !watching && !editing)
+        return answerCommandLine(command, stdout, stderr);
+    LevelEditor editor;
+    if (editing && !openEditedSet(command.editPath, editor, stderr)) return 2;
     // A set named with --levels is read before anything opens: a bad one is refused in one line.
     PlayerLevelSet named;
     std::string refusal;
@@ -67,10 +73,10 @@ int main(int argc, char** argv)
     shellState.playerSettings = readSettingsFile(settingsFilePath(), stderr);
     game.soundEnabled = shellState.playerSettings.values.soundOn ? 1 : 0;
     if (shellState.playerSettings.values.gamepad) startGamepads();
-    if (watching) {
+    if (watching || editing) {
         loadMenuAssets();
         finishStartUp();
-        const int status = watchReplay(command.replayPath.c_str());
+        const int status = editing ? runLevelEditor(editor) : watchReplay(command.replayPath.c_str());
         releaseProgramLook();
         shutdownSdlPlatform();
         return status;

@@ -19,6 +19,7 @@
 #include "game/window_events.h"
 #include "screens/fonts.h"
 #include "screens/translation.h"
+#include "screens/windows1252.h"
 #include "shell/menu_navigation.h"
 #include "shell/sdl_dialogs.h"
 #include "shell/sdl_platform.h"
@@ -368,20 +369,22 @@ struct AnswerWindows {
     QuestionWindow question;
     TextDialogWindow dialog;
     GameMode dialogMode = GameMode::Playing;  // the mode the open dialog answers
+    bool editorAsks = false;                  // the open question is the level editor's
+    int editorAnswer = 0;                     // its answer, once given: 1 Yes, 2 No
     std::uint64_t focusLeftAt = 0;            // SDL_GetTicks64 time a window of the program lost the focus; 0 none
 };
 AnswerWindows answers;
 
-void openQuestion(const char* text)
+void openQuestion(const std::string& text, const char* caption)
 {
     QuestionWindow& question = answers.question;
     question = QuestionWindow{};
-    question.text = drawnText(text);
+    question.text = text;
     const GameFont& font = openGameFont(kQuestionFontHeight, 400);
     const int textPixels = textWidth(font, question.text.c_str(), static_cast<int>(question.text.size()));
     const int width = std::max(260, 60 + textPixels + 24);
     const int height = 120;
-    question.window = openAnswerWindow(tr("app"), width, height, 0);
+    question.window = openAnswerWindow(caption, width, height, 0);
     question.yesRect = SDL_Rect{width - 2 * 88 - 12, height - 34, 80, 24};
     question.noRect = SDL_Rect{width - 88 - 8, height - 34, 80, 24};
     // Keys and buttons let go while the question has them never reach the game: nothing stays held.
@@ -436,8 +439,11 @@ void handAnswersOver()
     if (replay.mode == ReplayMode::Playing) return;
     if (answers.question.window != nullptr && answers.question.answer != 0) {
         const bool yes = answers.question.answer == 1;
+        const bool editors = answers.editorAsks;
         closeQuestion();
-        gameWindowAnswer(yes);
+        answers.editorAsks = false;
+        if (editors) answers.editorAnswer = yes ? 1 : 2;
+        if (!editors) gameWindowAnswer(yes);
     }
     if (answers.dialog.window != nullptr && !answers.dialog.field.open) {
         closeTextDialog();
@@ -451,8 +457,8 @@ void syncAnswerWindows()
 {
     const bool gameOpen = windows.game.window != nullptr;
     const bool asked = gameOpen && game.mode == GameMode::Question;
-    if (!asked) closeQuestion();
-    if (asked && answers.question.window == nullptr) openQuestion(questionText(game.question));
+    if (!asked && !answers.editorAsks) closeQuestion();
+    if (asked && answers.question.window == nullptr) openQuestion(drawnText(questionText(game.question)), tr("app"));
     const GameMode wanted = game.mode == GameMode::CodeEntry || (gameOpen && game.mode == GameMode::NameEntry)
                                 ? game.mode
                                 : GameMode::Playing;
@@ -527,8 +533,26 @@ void pauseIfFocusGoneElsewhere()
     dispatchWindowEvent(WindowKind::Game, away);
 }
 
+void openEditorQuestion(const char* text)
+{
+    std::string drawn;
+    if (!windows1252FromUtf8(text, drawn)) drawn = "?";
+    answers.editorAnswer = 0;
+    openQuestion(drawn, "> Tessaron");
+    answers.editorAsks = answers.question.window != nullptr;
+    if (!answers.editorAsks) answers.editorAnswer = 2;  // without its window, nothing is overwritten or lost
+}
+
+int takeEditorAnswer()
+{
+    const int answer = answers.editorAnswer;
+    answers.editorAnswer = 0;
+    return answer;
+}
+
 void closeAnswerWindows()
 {
+    answers.editorAsks = false;
     closeQuestion();
     closeTextDialog();
 }

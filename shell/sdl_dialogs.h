@@ -27,5 +27,11 @@ void confirmOpenDialog();
 // a dialog is open pauses the game, as it does without one. Called by the game window's loop.
 void pauseIfFocusGoneElsewhere();
 
+// Opens the level editor's Yes/No question, as the game's questions open, with `text` (UTF-8);
+// its answer is kept for takeEditorAnswer instead of going to the game.
+void openEditorQuestion(const char* text);
+// The editor's answer once given (1 "Oui", 2 "Non"; the question has closed), else 0.
+int takeEditorAnswer();
+
 // Closes whatever question or dialog is open, without an answer.
 void closeAnswerWindows();

@@ -22,6 +22,7 @@
 #include "screens/translation.h"
 #include "shell/assets.h"
 #include "shell/game_requests.h"
+#include "shell/level_editor.h"
 #include "shell/level_sets.h"
 #include "shell/regular_file.h"
 #include "shell/replay_store.h"
@@ -337,7 +338,8 @@ void afterGameCalls()
 
 void runMessageLoop(WindowKind kind)
 {
-    while (windowOf(kind).window != nullptr && !sdl.quitRequested && !loopTimeUp()) {
+    while (windowOf(kind).window != nullptr && !sdl.quitRequested && !loopTimeUp() &&
+           !(kind == WindowKind::Game && sdl.tryingLevel && trialOver(game.mode))) {
         SDL_Event event;
         const bool got = waitForEvent(event);
         if (kind == WindowKind::Game) {
@@ -365,6 +367,13 @@ void runMessageLoop(WindowKind kind)
         gameWindowCloseRequest();
     }
     afterGameCalls();
+}
+
+bool waitForEditorEvent(SDL_Event& event, int timeoutMs)
+{
+    const bool got = timeoutMs < 0 ? SDL_WaitEvent(&event) == 1 : SDL_WaitEventTimeout(&event, timeoutMs) == 1;
+    if (got && event.type == SDL_QUIT) sdl.quitRequested = true;
+    return got;
 }
 
 bool keepWindowsAlive()

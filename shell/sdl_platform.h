@@ -23,6 +23,7 @@ struct SdlPlatform {
     int startUpStep = 0;               // how far the start-up behind the menu's first frame has gone
     std::uint64_t loopEndsAt = 0;      // SDL_GetTicks64 time at which loops return; 0 never
     void (*tickObserver)() = nullptr;  // called after every delivered tick (measurements)
+    bool tryingLevel = false;          // the game plays a level of the editor, which comes back once it is over
 };
 
 extern SdlPlatform sdl;
@@ -56,6 +57,10 @@ std::uint64_t flowDeadline(std::uint64_t now);
 // Time passed while the game waits for it, measured by the loop: a slide moves one frame once
 // its frame has been shown and has rested, by the frame's duration; a pause counts down.
 void advanceGameFlow();
+
+// The level editor's wait for its next event, `timeoutMs` at most (-1: as long as it takes);
+// whether an event was taken. A quit request is noted as the other loops note it.
+bool waitForEditorEvent(SDL_Event& event, int timeoutMs);
 
 // Hides the menu, starts a new game in the game window, runs its loop, shows the menu again.
 void openGameWindow();

@@ -44,6 +44,13 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
         {{"--help", "-x"}, A::Refuse, "option inconnue : -x", ""},
         {{"-"}, A::Refuse, "argument inattendu : -", ""},
         {{"", "--help"}, A::Refuse, "argument inattendu : ", ""},
+        {{"--edit"}, A::EditLevels, "", ""},
+        {{"--edit", "--help"}, A::ShowHelp, "", ""},
+        {{"--edit", "-"}, A::Refuse, "argument inattendu : -", ""},
+        {{"--edit", "a", "b"}, A::Refuse, "argument inattendu : b", ""},
+        {{"--edit", "a", "--replay", "b"}, A::Refuse, "l'éditeur s'ouvre seul, sans partie à revoir : --replay", ""},
+        {{"--replay-last", "--edit"}, A::Refuse, "l'éditeur s'ouvre seul, sans partie à revoir : --edit", ""},
+        {{"--edit="}, A::Refuse, "fichier manquant après --edit", ""},
     };
     for (const auto& [arguments, action, refusal, replay] : cases) {
         std::vector<const char*> argv{"tessaron"};
@@ -53,12 +60,17 @@ TEST(CommandLine, TheStrongestOptionAnswersAndAnythingUnknownIsRefused)
     }
     const char* withLevels[] = {"tessaron", "--levels=mes niveaux.tessaron-levels"};
     EXPECT_EQ(parseCommandLine(2, withLevels).levelsPath, "mes niveaux.tessaron-levels");
+    // --edit takes the next argument as its file unless it is an option.
+    const std::pair<std::vector<const char*>, const char*> edits[] = {
+        {{"tessaron", "--edit", "a b"}, "a b"}, {{"tessaron", "--edit=-c"}, "-c"}, {{"tessaron", "--edit", "-h"}, ""}};
+    for (const auto& [argv, path] : edits)
+        EXPECT_EQ(parseCommandLine(static_cast<int>(argv.size()), argv.data()).editPath, path);
     // The help lists each option once, its text in one column.
     const std::string help = commandLineHelp();
     for (const char* option : {"  --replay        FICHIER", "  --replay-last   rejoue", "  -h, --help      affiche",
-                               "  --version       affiche", "  --levels        FICHIER"})
+                               "  --version       affiche", "  --levels        FICHIER", "  --edit          [FICHIER]"})
         EXPECT_TRUE(help.find(option) != std::string::npos && help.find(option) == help.rfind(option)) << option;
-    EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 10);
+    EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 12);
 }
 
 // Help and version succeed only when their answer was written: into a full device they fail
