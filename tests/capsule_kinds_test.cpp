@@ -65,6 +65,7 @@ TEST(CapsuleKinds, EveryLastingFlagIsResetCheckedAndSetByItsEffect)
         const std::set<std::string> fields = differingFields(fresh, set);
         ASSERT_EQ(fields.size(), 1u);
         EXPECT_NE(fields.begin()->find(row.lastingName + std::strlen("bonus")), std::string::npos) << *fields.begin();
+        EXPECT_EQ(fields.begin()->rfind("bonus"), 0u) << "a field's name says \"bonus\" once: " << *fields.begin();
         for (int field = 0; field < kCheckFieldCount; ++field)
             if (fields.count(checkFieldName(field)) != 0) checked.emplace(checkFieldName(field), set[field]);
         startLevel();
@@ -108,5 +109,24 @@ TEST(CapsuleKinds, TheStateCheckSeesEveryBallValueToItsLastBit)
                     << other;
             }
         }
+    }
+}
+
+// The second ball's resting offset is checked while that ball rests on the paddle, and only then:
+// a replay of a game where it moved departs there, a game with one ball or the second in flight
+// does not, whatever offset it kept from before.
+TEST(CapsuleKinds, TheStateCheckSeesTheSecondBallsOffsetOnlyWhileItRests)
+{
+    const int cases[][3] = {{2, 1, true}, {2, 0, false}, {1, 1, false}, {1, 0, false}};
+    for (const auto& [balls, held, checked] : cases) {
+        resetWorld();
+        game.ballCount = balls;
+        game.balls[1].held = held;
+        game.heldOffset[1] = 5;
+        const StateCheck before = checkOf(game);
+        game.heldOffset[1] = -5;
+        EXPECT_EQ(differingFields(before, checkOf(game)),
+                  checked ? std::set<std::string>{"heldOffset[1]"} : std::set<std::string>{})
+            << balls << " balls, the second held " << held;
     }
 }

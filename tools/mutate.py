@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Tessaron developers
-"""Mutation check: how many small faults planted in the code do the unit tests catch?
+"""Mutation check: how many small faults planted in the code do the suites catch?
 
-Copies a commit (or the working tree) of the repository to a scratch directory, builds the unit
-tests there once, then for each source file plants one change at a time (a flipped comparison or
+Copies a commit (or the working tree) of the repository to a scratch directory, builds the suites
+there once, then for each source file plants one change at a time (a flipped comparison or
 logical operator, an integer constant off by one, a dropped statement, a swapped pair of
-statements), rebuilds the unit-test binary, runs it and restores the file. A mutant is killed when
-the tests fail or time out, survives when they pass; one that does not compile is not counted.
-The pick of mutants is seeded by the file's path, so every run of one commit plants the same ones.
+statements) and runs what covers it, cheapest first, until one fails: the unit tests, the
+autopilot tests, then the script tests that play the code through tessaron-lab (the golden
+replays and the lab's commands; every file of game/, screens/ and shell/ but the SDL platform is
+linked into it). A mutant is killed when a suite fails or times out, survives when all pass; one
+that does not compile is not counted. Mutants listed in tools/mutants-equivalent.txt (the file,
+its first changed line as written and as mutated, and why no test can tell them apart) are not
+run and are counted apart. The pick of mutants is seeded by the file's path, so every run of
+one commit plants the same ones.
 
   nice -n 10 tools/mutate.py [--rev COMMIT] [--tests-rev COMMIT] [--cap N] [--scratch DIR] [files...]
 """
@@ -56,6 +61,18 @@ def mutants(lines):
             nxt = lines[i + 1] if i + 1 < len(lines) else ''
             if is_statement(nxt.strip()) and nxt.strip() != s and indent(nxt) == indent(line):
                 found.append((f'{i + 1}: swapped with next', {i: nxt, i + 1: line}))
+    return found
+
+
+def equivalents(path):
+    """The listed equivalent mutants: (file, first changed line as written, as mutated) -> why."""
+    found = {}
+    if os.path.exists(path):
+        with open(path) as f:
+            for row in f:
+                if row.strip() and not row.startswith('#'):
+                    name, written, mutated, why = (part.strip() for part in row.split(' | ', 3))
+                    found[(name, written, mutated)] = why
     return found
 
 
@@ -116,19 +133,28 @@ def main():
                 if os.path.exists(os.path.join(tree, name)):
                     os.utime(os.path.join(tree, name))
     build = os.path.join(args.scratch, 'build')
+    cache = ['-DCMAKE_CXX_COMPILER_LAUNCHER=ccache'] if shutil.which('ccache') else []
     subprocess.run(['cmake', '-S', tree, '-B', build, '-DCMAKE_BUILD_TYPE=Debug', '-DCMAKE_CXX_FLAGS_DEBUG=-O1',
-                    '-DTESSARON_GAME=OFF'], check=True, stdout=subprocess.DEVNULL)
-    make = ['cmake', '--build', build, '--target', 'unit-tests', '-j2']
-    # The suites over make-data's output and hostile picture files exercise none of the mutated code.
-    test = [os.path.join(build, 'bin', 'unit-tests'), '--gtest_fail_fast', '--gtest_brief=1',
-            '--gtest_filter=-MakeData.*:MadePictures.*:MadeSounds.*:HostileFiles.*']
+                    '-DTESSARON_GAME=OFF'] + cache, check=True, stdout=subprocess.DEVNULL)
+    targets = ['unit-tests', 'autopilot-tests', 'tessaron-lab']
+    make = ['cmake', '--build', build, '-j2', '--target'] + targets
+    bin_dir = os.path.join(build, 'bin')
+    # The suites, cheapest first: each with the target it needs rebuilt and how it is run. The
+    # suites over make-data's output and hostile picture files exercise none of the mutated code.
+    suites = [
+        ('unit-tests', [os.path.join(bin_dir, 'unit-tests'), '--gtest_fail_fast', '--gtest_brief=1',
+                        '--gtest_filter=-MakeData.*:MadePictures.*:MadeSounds.*:HostileFiles.*']),
+        ('autopilot-tests', [os.path.join(bin_dir, 'autopilot-tests'), '--gtest_fail_fast', '--gtest_brief=1']),
+        ('tessaron-lab', ['ctest', '--test-dir', build, '-R', '^(golden_replays|lab_commands)$']),
+    ]
     os.environ.update(SDL_VIDEODRIVER='dummy', SDL_AUDIODRIVER='dummy')
-    if run(make, tree) != 0 or run(test, tree, args.timeout) != 0:
-        sys.exit('the untouched tree does not build or its tests fail')
+    if run(make, tree) != 0 or any(run(command, tree, args.timeout) != 0 for _, command in suites):
+        sys.exit('the untouched tree does not build or its suites fail')
+    known = equivalents(os.path.join(repo, 'tools', 'mutants-equivalent.txt'))
 
     files = args.files or sorted(glob.glob('game/*.cpp', root_dir=tree) + glob.glob('screens/*.cpp', root_dir=tree)) + ['shell/score_file.cpp']
-    total_killed = total_tried = 0
-    print(f'{"file":32} killed / tried   survivors')
+    total_killed = total_tried = total_equivalent = 0
+    print(f'{"file":32} killed / tried   equivalent   survivors')
     for name in files:
         path = os.path.join(tree, name)
         with open(path) as f:
@@ -138,34 +164,49 @@ def main():
         lines = original.split('\n')
         pool = mutants(lines)
         random.Random(zlib.crc32(name.encode())).shuffle(pool)
-        # Only the mutated library and the test binary are rebuilt: the data directory stays as built.
-        remake = ['cmake', '--build', build, '--target', name.split('/')[0] + '/fast', 'unit-tests/fast']
-        killed = tried = 0
+        # Only the mutated library and a suite's binary are rebuilt, each suite's when it is
+        # reached: the data directory stays as built.
+        library = name.split('/')[0] + '/fast'
+        killed = tried = equivalent = 0
         survivors = []
         for desc, change in pool:
             if tried == args.cap:
                 break
+            first = min(change)
+            if (name, lines[first].strip(), change[first].strip()) in known:
+                equivalent += 1
+                continue
             with open(path, 'w') as f:
                 f.write('\n'.join(change.get(i, l) for i, l in enumerate(lines)))
-            if run(remake, tree) != 0:
+            if run(['cmake', '--build', build, '--target', library], tree) != 0:
                 continue
-            tried += 1
-            if run(test, tree, args.timeout) != 0:
-                killed += 1
+            caught = False
+            for target, command in suites:
+                if run(['cmake', '--build', build, '--target', target + '/fast'], tree) != 0:
+                    break
+                if run(command, tree, args.timeout) != 0:
+                    caught = True
+                    break
             else:
+                tried += 1
                 survivors.append(desc)
+                continue
+            if caught:
+                tried += 1
+                killed += 1
         with open(path, 'w') as f:
             f.write(original)
         # Rebuilt at once: a library left holding a mutant (or lacking a dropped definition)
         # would decide the fate of the next file's mutants.
-        run(remake, tree)
+        run(['cmake', '--build', build, '--target', library] + [target + '/fast' for target in targets], tree)
         total_killed += killed
         total_tried += tried
-        print(f'{name:32} {killed:6} / {tried:<5}   {"; ".join(survivors)}', flush=True)
+        total_equivalent += equivalent
+        print(f'{name:32} {killed:6} / {tried:<5}   {equivalent:10}   {"; ".join(survivors)}', flush=True)
     if run(make, tree) == 0:
         os.remove(touched)
     share = 100 * total_killed / total_tried if total_tried else 0
-    print(f'{"all":32} {total_killed:6} / {total_tried:<5}   {share:.0f} % killed')
+    print(f'{"all":32} {total_killed:6} / {total_tried:<5}   {total_equivalent:10}   {share:.0f} % killed')
 
 
 if __name__ == '__main__':
