@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "game/level_set.h"
+#include "game/replay.h"
 #include "screens/drawing_surface.h"
 #include "screens/final_picture_layout.h"
 #include "screens/fonts.h"
@@ -227,6 +228,27 @@ constexpr const char* kReplayHelpLines[] = {drawnTextId("Partie enregistr\xe9"
 constexpr const char* kReplayEndLine = drawnTextId(
     "Partie enregistr\xe9"
     "e : une touche ou un clic pour quitter");
+// A watched replay that departed from its game stops there and says so at once: on the side
+// panel's card during play, in one line at the foot of the other screens.
+constexpr const char* kReplayStoppedLines[] = {drawnTextId("Lecture arr\xea"
+                                                           "t\xe9"
+                                                           "e"),
+                                               drawnTextId("\xc9"
+                                                           "cart au pas %ld"),
+                                               drawnTextId("Une touche : quitter")};
+constexpr const char* kReplayStoppedLine = drawnTextId(
+    "Lecture arr\xea"
+    "t\xe9"
+    "e : \xe9"
+    "cart au pas %ld, une touche pour quitter");
+
+// The player's language's version of the French format `french` with the replay's tick.
+std::string withReplayTick(const char* french)
+{
+    std::array<char, 200> line{};
+    std::snprintf(line.data(), line.size(), drawnText(french).c_str(), replay.ticks);
+    return line.data();
+}
 
 void drawCard(SDL_Surface* surface, const SDL_Rect& card)
 {
@@ -234,24 +256,35 @@ void drawCard(SDL_Surface* surface, const SDL_Rect& card)
     fillRectangle(surface, card.x + 1, card.y + 1, card.x + card.w - 1, card.y + card.h - 1, kReplayCard);
 }
 
-// Draws the player's language's version of the French `text`.
-void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const char* french)
+// Draws `text`, in the player's language already, centred on `centreX`.
+void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const std::string& text)
 {
-    const std::string text = drawnText(french);
     const int count = static_cast<int>(text.size());
     drawText(surface, font, centreX - textWidth(font, text.c_str(), count) / 2, y, text.c_str(), count, kReplayInk);
 }
 
-// The side panel's help lines say that a recorded game is shown and how to speed it up or leave it.
+// The side panel's help lines say that a recorded game is shown and how to speed it up or leave
+// it; once the replay has departed from its game, that it stopped, where, and how to leave.
 void drawReplayHelp(SDL_Surface* surface)
 {
     drawCard(surface, kReplayHelpCard);
     const GameFont& heading = openGameFont(20, 700);
     const GameFont& lines = openGameFont(17, 700);
     const int centre = kReplayHelpCard.x + kReplayHelpCard.w / 2;
-    drawCentredText(surface, heading, centre, kReplayHelpCard.y + 8, kReplayHelpLines[0]);
-    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 40, kReplayHelpLines[1]);
-    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 64, kReplayHelpLines[2]);
+    const bool departed = replayDeparted();
+    const char* const* texts = departed ? kReplayStoppedLines : kReplayHelpLines;
+    drawCentredText(surface, heading, centre, kReplayHelpCard.y + 8, drawnText(texts[0]));
+    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 40,
+                    departed ? withReplayTick(texts[1]) : drawnText(texts[1]));
+    drawCentredText(surface, lines, centre, kReplayHelpCard.y + 64, drawnText(texts[2]));
+}
+
+// The foot's card of the screens without a side panel, once the replay has departed.
+void drawReplayStoppedLine(SDL_Surface* surface)
+{
+    drawCard(surface, kReplayEndCard);
+    drawCentredText(surface, openGameFont(18, 700), kReplayEndCard.x + kReplayEndCard.w / 2, kReplayEndCard.y + 6,
+                    withReplayTick(kReplayStoppedLine));
 }
 
 // Composes the intro's two lines, text `draw` (0 to 4), for the level `level` that comes next.
@@ -309,6 +342,7 @@ void drawScreenAt(SDL_Surface* target, Screen screen, int y)
         drawPlayLayers(frame);
         break;
     }
+    if (screen != Screen::Play && replayDeparted()) drawReplayStoppedLine(frame);
     endFrame(frame, target, y);
 }
 
@@ -336,6 +370,8 @@ void drawPlayLayers(SDL_Surface* surface)
     if (game.bonusArmed) drawShotsLeft(surface);
     if (game.paused) drawPauseText(surface);
 }
+
+bool replayDeparted() { return screenState.watchingReplay && replay.stopped && !replay.failure.empty(); }
 
 SDL_Rect ballBox(const Ball& ball)
 {
@@ -486,7 +522,7 @@ void drawEndScreen(SDL_Surface* surface)
         // The background's last line leads back to a menu a watched replay does not have.
         drawCard(surface, kReplayEndCard);
         drawCentredText(surface, openGameFont(18, 700), kReplayEndCard.x + kReplayEndCard.w / 2, kReplayEndCard.y + 6,
-                        kReplayEndLine);
+                        drawnText(kReplayEndLine));
     }
     if (game.runWon) {
         // The box covers the lost run's plaque; the won run's plate is written in it.

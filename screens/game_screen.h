@@ -22,6 +22,8 @@ constexpr int kSlideFrameHeight = 740;
 // The cards that say so: over the side panel's help lines, and over the end screen's last line.
 constexpr SDL_Rect kReplayHelpCard{504, 428, 184, 94};
 constexpr SDL_Rect kReplayEndCard{60, 488, 580, 34};
+// A watched replay that departed from its game: its cards say that it stopped, and where.
+bool replayDeparted();
 
 // Paints the screen game.mode shows at rest (end screen, level intro, play screen or final
 // picture) on a 740 x 550 frame and copies it to `target` at (0, 0), leaving the rest of the

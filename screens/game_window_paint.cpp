@@ -9,6 +9,7 @@
 
 #include "game/capsule_kinds.h"
 #include "game/game_state.h"
+#include "game/replay.h"
 #include "screens/drawing_surface.h"
 #include "screens/game_screen.h"
 #include "screens/screen_state.h"
@@ -74,6 +75,8 @@ void takeParts(PlayScreenParts& parts)
     put(anyEffect ? effectMarksBox() : kNothing, effects);
     put(game.bonusArmed ? shotsLeftBox() : kNothing, lookOf(game.shotsLeft));
     put(game.paused ? pauseTextBox() : kNothing, 0);
+    const bool departed = replayDeparted();
+    put(screenState.watchingReplay ? kReplayHelpCard : kNothing, lookOf(departed, departed ? replay.ticks : 0L));
 }
 
 bool sameBox(const SDL_Rect& a, const SDL_Rect& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }

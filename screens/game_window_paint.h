@@ -29,8 +29,8 @@ struct PartLook {
 
 constexpr int kPanelLines = 7;  // the side panel's lines of text
 // Bricks, paddle, capsules, shots, two balls, two aiming guides, the panel's lines, lives,
-// effect marks, shots left and the pause text.
-constexpr int kPartCount = kBrickCount + 1 + kBonusCount + kShotCount + 2 + 2 + kPanelLines + 4;
+// effect marks, shots left, the pause text and a watched replay's card.
+constexpr int kPartCount = kBrickCount + 1 + kBonusCount + kShotCount + 2 + 2 + kPanelLines + 5;
 using PlayScreenParts = std::array<PartLook, kPartCount>;
 
 // What the last paint of the game window left on its surface.

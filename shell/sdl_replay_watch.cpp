@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/flow.h"
+#include "game/platform.h"
 #include "game/replay_player.h"
 #include "screens/game_screen.h"
 #include "screens/screen_state.h"
@@ -131,8 +132,12 @@ int watchReplay(const char* path)
     watch.lastPlayed = SDL_GetTicks64();
     while (!watch.leave) {
         watchReplayStep();
-        // The end record was played: the final screen stays until the watcher leaves it.
-        if (replay.stopped && !watch.leave) watch.ended = true;
+        // The end record was played, or the game departed from it: the screen stays until the
+        // watcher leaves it, and says at once that the replay stopped.
+        if (replay.stopped && !watch.leave && !watch.ended) {
+            watch.ended = true;
+            if (!replay.failure.empty()) requestRepaint();
+        }
     }
     closeAnswerWindows();
     closeWindow(WindowKind::Game);

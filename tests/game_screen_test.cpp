@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/level_codes.h"
 #include "game/level_set.h"
+#include "game/replay.h"
 #include "screens/credits_screen.h"
 #include "screens/drawing_surface.h"
 #include "screens/final_picture_layout.h"
@@ -63,6 +64,20 @@ bool boxAt(SDL_Surface* target, const SDL_Rect& b, SDL_Color colour)
     return countColour(target, b.x, b.y, b.w, b.h, colour) == b.w * b.h && !hasColour(target, b.x - 1, b.y, colour) &&
            !hasColour(target, b.x + b.w, b.y + b.h - 1, colour) && !hasColour(target, b.x, b.y - 1, colour) &&
            !hasColour(target, b.x + b.w - 1, b.y + b.h, colour);
+}
+
+// How many pixels differ between `a` and `b` inside `box`, and outside it.
+std::pair<int, int> changedInsideAndOutside(SDL_Surface* a, SDL_Surface* b, const SDL_Rect& box)
+{
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < a->h; ++y) {
+        for (int x = 0; x < a->w; ++x) {
+            const SDL_Point point{x, y};
+            if (argbAt(a, x, y) != argbAt(b, x, y)) (SDL_PointInRect(&point, &box) ? inside : outside)++;
+        }
+    }
+    return {inside, outside};
 }
 
 // Holds `ball` at (x, y), aimed along (vx, vy).
@@ -381,14 +396,7 @@ TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
         SDL_Surface* played = SDL_DuplicateSurface(target);
         screenState.watchingReplay = true;
         draw();
-        int outside = 0;
-        int inside = 0;
-        for (int y = 0; y < target->h; ++y) {
-            for (int x = 0; x < target->w; ++x) {
-                const SDL_Point point{x, y};
-                if (argbAt(target, x, y) != argbAt(played, x, y)) (SDL_PointInRect(&point, &card) ? inside : outside)++;
-            }
-        }
+        const auto [inside, outside] = changedInsideAndOutside(target, played, card);
         EXPECT_EQ(outside, 0) << "screen " << static_cast<int>(over);
         EXPECT_GT(inside, card.w * card.h / 2) << "screen " << static_cast<int>(over) << ": the card is not drawn";
         // Its lines: the card's own colour does not fill it.
@@ -398,6 +406,36 @@ TEST_F(GameScreen, AWatchedReplaySaysSoOnlyOnItsCards)
             << "screen " << static_cast<int>(over) << ": no line on the card";
         SDL_FreeSurface(played);
     }
+}
+
+// A watched replay that departs from its game says so on the card of the screen it stopped on,
+// and nowhere else: the side panel's card in play, the foot of the other screens; the tick it
+// departed at is written there. One stopped at its end, or by the watcher, shows no such card.
+TEST_F(GameScreen, ADepartedReplaySaysWhereOnTheCardOfItsScreen)
+{
+    screenState.watchingReplay = true;
+    for (const auto& [over, card] :
+         {std::pair(GameMode::Playing, kReplayHelpCard), std::pair(GameMode::LevelIntro, kReplayEndCard),
+          std::pair(GameMode::EndScreen, kReplayEndCard)}) {
+        game.mode = over;
+        replay = ReplaySession{};
+        replay.stopped = true;
+        replay.ticks = 40;
+        draw();
+        SDL_Surface* ended = SDL_DuplicateSurface(target);
+        replay.failure = "tick 40: the game asked for a click where the record holds a tick";
+        draw();
+        const auto [inside, outside] = changedInsideAndOutside(target, ended, card);
+        EXPECT_EQ(outside, 0) << "screen " << static_cast<int>(over);
+        EXPECT_GT(inside, 50) << "screen " << static_cast<int>(over) << ": the departure is not told";
+        SDL_Surface* early = SDL_DuplicateSurface(target);
+        replay.ticks = 98765;
+        draw();
+        EXPECT_GT(changedInsideAndOutside(target, early, card).first, 0) << "screen " << static_cast<int>(over);
+        SDL_FreeSurface(early);
+        SDL_FreeSurface(ended);
+    }
+    replay = ReplaySession{};
 }
 
 TEST(PauseText, StepsAndBouncesAtTheEdges)

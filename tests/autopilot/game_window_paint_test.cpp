@@ -11,6 +11,7 @@
 #include "game/bonuses.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/replay.h"
 #include "screens/game_screen.h"
 #include "screens/game_window_paint.h"
 #include "screens/screen_state.h"
@@ -106,6 +107,10 @@ TEST(GameWindowPaint, EveryTickOfAutopilotGamesEqualsAFullRepaint)
             // Effects the autopilot seldom catches by itself: the sticky paddle, a second ball.
             if (pilot.ticks == 200) applyBonus(10);
             if (pilot.ticks == 900) applyBonus(12);
+            // A watched replay's card comes, then says at once that the replay departed.
+            screenState.watchingReplay = pilot.ticks >= 100;
+            if (pilot.ticks >= 150 && !replay.stopped)
+                replay.stopped = true, replay.failure = "departed", replay.ticks = 150;
             run.paint();
             if (pilot.ticks % 700 == 350) {
                 // A pause: the bouncing text moves at every paint, then play goes on.
@@ -116,6 +121,8 @@ TEST(GameWindowPaint, EveryTickOfAutopilotGamesEqualsAFullRepaint)
         }
         // The next screen (level intro, end screen) is painted whole.
         run.paint();
+        screenState.watchingReplay = false;
+        replay = ReplaySession{};
     }
     EXPECT_EQ(run.mismatches, 0);
     EXPECT_TRUE(run.withCapsules > 0 && run.withShots > 0 && run.paused > 0 && run.guided > 0 && run.twoBalls > 0)
