@@ -73,6 +73,18 @@ int levelWithoutBrickToBreak(const LevelSet& set)
     return 0;
 }
 
+// `text` when the reader takes it as a set's name (one line of UTF-8 without control characters
+// or blanks at its ends, 1 to 64 bytes), else `otherwise`.
+std::string readableText(const std::string& text, const std::string& otherwise)
+{
+    LevelSet read;
+    std::string refusal;
+    const bool readable =
+        readLevelSet("tessaron-levels 1\nname " + text + "\nauthor -\nlevel\nbrick 0 0 hard\n", read, refusal) &&
+        read.name == text;
+    return readable ? text : otherwise;
+}
+
 // Writes the set with each level's proof note. A file changed on disk since it was opened (or
 // made meanwhile where there was none) is replaced only with `overwrite`; otherwise the player
 // is asked.
@@ -192,8 +204,7 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
         if (name.size() > std::string(kSetExtension).size() &&
             name.compare(name.size() - std::string(kSetExtension).size(), std::string::npos, kSetExtension) == 0)
             name.resize(name.size() - std::string(kSetExtension).size());
-        if (name.empty() || name.size() > kMaxLevelSetText) name = tr("Mes niveaux");
-        editor.edit = newLevelEdit(name, author.empty() || author.size() > kMaxLevelSetText ? "?" : author);
+        editor.edit = newLevelEdit(readableText(name, tr("Mes niveaux")), readableText(author, "?"));
         editor.status = tr("Nouveau jeu de niveaux : posez des briques, puis Ctrl+S.");
         return true;
     }

@@ -64,6 +64,15 @@ TEST_F(EditorFiles, ANewSetIsSavedAsTheReaderReadsItMarkedNotProven)
     writeBytes(folder + "/niveaux-1.tessaron-levels", "x");
     EXPECT_EQ(newLevelSetPath(folder), folder + "/niveaux-2.tessaron-levels");
 
+    // A new set is named after its file, when the reader would take that name.
+    for (const auto& [file, name] : {std::pair<std::string, std::string>{"a\x01b.tessaron-levels", "Mes niveaux"},
+                                     {" x", "Mes niveaux"},
+                                     {std::string(65, 'n'), "Mes niveaux"},
+                                     {"\xff", "Mes niveaux"},
+                                     {std::string(64, 'n'), std::string(64, 'n')}}) {
+        open(file);
+        EXPECT_EQ(editor.edit.set.name, name) << file;
+    }
     open("Mes briques.tessaron-levels");
     EXPECT_EQ(editor.edit.set.name, "Mes briques");
     EXPECT_EQ(editor.edit.set.author, "Zoé");
