@@ -79,10 +79,10 @@ bool isCall(Record kind)
 // Reads the record at `at` into `event` (a run's count in event.value), the check's fields
 // carried over from `base`. False, with the reason, when the bytes are not a record.
 bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base, ReplayEvent& event,
-                  std::string& reason)
+                  ReplayRefusal& refusal)
 {
     if (at >= in.size()) {
-        reason = "les événements s'arrêtent avant leur fin";
+        refusal = ReplayRefusal{ReplayReason::EventsCutShort};
         return false;
     }
     const auto tag = static_cast<std::uint8_t>(in[at++]);
@@ -153,6 +153,6 @@ bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base
     }
     default: break;
     }
-    reason = "événement mal formé (octet " + std::to_string(at) + " des événements)";
+    refusal = ReplayRefusal{ReplayReason::BadEvent, static_cast<long long>(at)};
     return false;
 }

@@ -9,6 +9,7 @@
 
 #include "game/platform.h"
 #include "game/replay_check.h"
+#include "game/replay_reasons.h"
 
 // How far the stream's values may reach; a record beyond them is malformed.
 constexpr std::uint64_t kLongestWaitMs = 3600000;
@@ -65,7 +66,7 @@ bool isCall(Record kind);
 bool isRun(Record kind);
 
 // Reads the record at `at` into `event` (a run's count in event.value), the check's fields
-// carried over from `base`, and moves `at` past it. False, with a one-line reason, when the
-// bytes are not a record.
+// carried over from `base`, and moves `at` past it. False, with the reason in `refusal`, when
+// the bytes are not a record.
 bool decodeRecord(const std::string& in, std::size_t& at, const StateCheck& base, ReplayEvent& event,
-                  std::string& reason);
+                  ReplayRefusal& refusal);

@@ -60,9 +60,9 @@ bool takeRecord(ReplayEvent& event)
         event.kind = replay.runKind;
         return true;
     }
-    std::string reason;
-    if (!decodeRecord(replay.stream, replay.readAt, replay.lastCheck, event, reason)) {
-        stopPlayback(reason);
+    ReplayRefusal refusal;
+    if (!decodeRecord(replay.stream, replay.readAt, replay.lastCheck, event, refusal)) {
+        stopPlayback(replayRefusalText(refusal));
         return false;
     }
     if (isRun(event.kind)) {
@@ -130,8 +130,8 @@ ReplayEvent peekReplay()
         return event;
     }
     std::size_t at = replay.readAt;
-    std::string reason;
-    if (!decodeRecord(replay.stream, at, replay.lastCheck, event, reason)) event = ReplayEvent{};
+    ReplayRefusal refusal;
+    if (!decodeRecord(replay.stream, at, replay.lastCheck, event, refusal)) event = ReplayEvent{};
     return event;
 }
 

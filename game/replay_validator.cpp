@@ -13,7 +13,7 @@ constexpr std::int64_t kLongestGameTicks = 100000000;  // eleven days at the fas
 
 }  // namespace
 
-bool validateStream(const std::string& stream, std::string& reason)
+bool validateStream(const std::string& stream, ReplayRefusal& refusal)
 {
     std::size_t at = 0;
     StateCheck base{};
@@ -22,19 +22,18 @@ bool validateStream(const std::string& stream, std::string& reason)
     std::int64_t y = 0;
     bool checkedLast = false;  // the previous record checks the state at the current tick
     ReplayEvent event;
-    while (decodeRecord(stream, at, base, event, reason)) {
+    while (decodeRecord(stream, at, base, event, refusal)) {
         switch (event.kind) {
         case Record::Ticks:
             ticks += event.value;
             if (ticks > kLongestGameTicks) {
-                reason = "plus de pas de jeu qu'aucune partie";
+                refusal = ReplayRefusal{ReplayReason::TooManyTicks};
                 return false;
             }
             break;
         case Record::Check:
             if (event.value != ticks) {
-                reason = "une vérification d'état au pas " + std::to_string(event.value) + " suit le pas " +
-                         std::to_string(ticks);
+                refusal = ReplayRefusal{ReplayReason::CheckOutOfOrder, event.value, ticks};
                 return false;
             }
             base = event.check;
@@ -43,16 +42,16 @@ bool validateStream(const std::string& stream, std::string& reason)
             x += event.point.x;
             y += event.point.y;
             if (x < -kFarthestPointer || x > kFarthestPointer || y < -kFarthestPointer || y > kFarthestPointer) {
-                reason = "une position du pointeur hors de tout écran";
+                refusal = ReplayRefusal{ReplayReason::PointerOffScreen};
                 return false;
             }
             break;
         case Record::End:
             if (at != stream.size()) {
-                reason = "des octets suivent l'événement de fin";
+                refusal = ReplayRefusal{ReplayReason::BytesAfterEnd};
                 return false;
             }
-            if (!checkedLast) reason = "l'événement de fin ne suit pas la dernière vérification d'état";
+            if (!checkedLast) refusal = ReplayRefusal{ReplayReason::EndBeforeLastCheck};
             return checkedLast;
         default: break;
         }

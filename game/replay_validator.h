@@ -5,6 +5,8 @@
 #pragma once
 #include <string>
 
-// Checks a whole stream without playing it; false and a one-line reason in `reason` when a
-// record is malformed, a check names unknown fields, or the stream does not end with End.
-bool validateStream(const std::string& stream, std::string& reason);
+#include "game/replay_reasons.h"
+
+// Checks a whole stream without playing it; false and the reason in `refusal` when a record is
+// malformed, a check names unknown fields, or the stream does not end with End.
+bool validateStream(const std::string& stream, ReplayRefusal& refusal);

@@ -51,6 +51,13 @@ std::string drawnText(const char* french)
     return shown;
 }
 
+std::string replayRefusalLine(const ReplayRefusal& refusal)
+{
+    // The empty id would give the catalogue's header.
+    if (refusal.reason == ReplayReason::None) return "";
+    return replayRefusalText(refusal, tr(kReplayReasonTexts[static_cast<std::size_t>(refusal.reason)]));
+}
+
 std::string catalogueLanguage()
 {
     // The empty id gives the catalogue's header, one "Field: value" a line.

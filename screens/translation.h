@@ -5,6 +5,8 @@
 #pragma once
 #include <string>
 
+#include "game/replay_reasons.h"
+
 // The gettext domain of the game's and the lab's texts.
 constexpr const char* kTextDomain = "tessaron";
 
@@ -25,6 +27,9 @@ std::string catalogueLanguage();
 // The system's text for the error number `error`, in the player's language as the locale's
 // messages and character set give it (UTF-8 under a UTF-8 locale).
 std::string systemErrorText(int error);
+
+// A replay's refusal in the player's language, UTF-8 (its French text without a translation).
+std::string replayRefusalLine(const ReplayRefusal& refusal);
 
 // Marks a drawn text kept in a table as a message id; it is translated where it is drawn.
 constexpr const char* drawnTextId(const char* french) { return french; }

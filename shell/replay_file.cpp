@@ -169,8 +169,10 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
                                     reinterpret_cast<const Bytef*>(bytes.data() + in.at), packedSize);
     if (unpacked != Z_OK || unpackedSize != streamSize)
         return fail(reason, tr("événements de la partie enregistrée abîmés"));
-    std::string why;
-    if (!validateStream(stream, why)) return fail(reason, tr("événements de la partie enregistrée abîmés : ") + why);
+    ReplayRefusal why;
+    if (!validateStream(stream, why)) {
+        return fail(reason, tr("événements de la partie enregistrée abîmés : ") + replayRefusalLine(why));
+    }
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "game/level_codes.h"
 #include "game/replay_player.h"
 #include "game/replay_recorder.h"
+#include "game/replay_validator.h"
 #include "game/rules_version.h"
 #include "game/window_events.h"
 #include "screens/game_screen.h"
@@ -484,3 +485,38 @@ TEST_F(ReplayTest, AReplayNeverReplacesAFileAndAFailedSaveIsTold)
 }
 
 }  // namespace
+
+// A stream that is no game's is refused with its reason and the numbers it names; its French
+// text is the one the lab prints.
+TEST(ReplayStream, EachDamageIsRefusedWithItsReason)
+{
+    const auto number = [](std::uint64_t value) {
+        std::string out;
+        putNumber(out, value);
+        return out;
+    };
+    const std::string check0 = "\x09" + number(0) + number(0);  // the state checked at tick 0
+    const std::string farPointer = "\x06" + number(zigzag(kFarthestPointer)) + number(zigzag(0));
+    using R = ReplayReason;
+    const std::tuple<std::string, ReplayRefusal, const char*> table[] = {
+        {"", {R::EventsCutShort}, "les événements s'arrêtent avant leur fin"},
+        {check0 + "\x0f", {R::BadEvent, 4}, "événement mal formé (octet 4 des événements)"},
+        {"\x01" + number(200000000), {R::TooManyTicks}, "plus de pas de jeu qu'aucune partie"},
+        {"\x31\x09" + number(5) + number(0),
+         {R::CheckOutOfOrder, 5, 3},
+         "une vérification d'état au pas 5 suit le pas 3"},
+        {farPointer + farPointer, {R::PointerOffScreen}, "une position du pointeur hors de tout écran"},
+        {check0 + "\x0bx", {R::BytesAfterEnd}, "des octets suivent l'événement de fin"},
+        {"\x0b", {R::EndBeforeLastCheck}, "l'événement de fin ne suit pas la dernière vérification d'état"},
+    };
+    for (const auto& [stream, wanted, french] : table) {
+        ReplayRefusal refusal;
+        EXPECT_FALSE(validateStream(stream, refusal)) << french;
+        EXPECT_EQ(std::tie(refusal.reason, refusal.first, refusal.second),
+                  std::tie(wanted.reason, wanted.first, wanted.second))
+            << french;
+        EXPECT_EQ(replayRefusalText(refusal), french);
+    }
+    ReplayRefusal none;
+    EXPECT_TRUE(validateStream(check0 + "\x0b", none));
+}

@@ -145,6 +145,22 @@ TEST_F(Language, RunTimeTextsInBothLanguages)
     }
 }
 
+// The replay's refusals made in the game world, which keeps only their reasons, read in the
+// player's language; the French text is the game's own.
+TEST_F(Language, ReplayRefusalsInBothLanguages)
+{
+    for (int reason = 1; reason < kReplayReasonCount; ++reason) {
+        const ReplayRefusal refusal{static_cast<ReplayReason>(reason), 5, 3};
+        startIn(kFrench, "auto");
+        EXPECT_EQ(replayRefusalLine(refusal), replayRefusalText(refusal));
+        startIn(kEnglish, "auto");
+        const std::string english = replayRefusalLine(refusal);
+        EXPECT_TRUE(english != replayRefusalText(refusal) && english.find("\xc3") == std::string::npos) << english;
+    }
+    EXPECT_EQ(replayRefusalLine({ReplayReason::CheckOutOfOrder, 5, 3}), "a state check at tick 5 follows tick 3");
+    EXPECT_EQ(replayRefusalLine({}), "");
+}
+
 // A translation whose conversions differ from its id's never reaches snprintf.
 TEST_F(Language, ConversionsMustMatch)
 {

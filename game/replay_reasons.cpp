@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Tessaron developers
+// The replay refusals' French texts, by reason.
+#include "game/replay_reasons.h"
+
+#include <cstdio>
+
+namespace {
+
+// Marks a terminal text kept in a table as a message id; the shell translates it.
+constexpr const char* trId(const char* french) { return french; }
+
+}  // namespace
+
+const std::array<const char*, kReplayReasonCount> kReplayReasonTexts = {
+    "",
+    trId("les événements s'arrêtent avant leur fin"),
+    trId("événement mal formé (octet %lld des événements)"),
+    trId("plus de pas de jeu qu'aucune partie"),
+    trId("une vérification d'état au pas %lld suit le pas %lld"),
+    trId("une position du pointeur hors de tout écran"),
+    trId("des octets suivent l'événement de fin"),
+    trId("l'événement de fin ne suit pas la dernière vérification d'état"),
+};
+
+std::string replayRefusalText(const ReplayRefusal& refusal, const char* format)
+{
+    std::array<char, 256> text{};
+    std::snprintf(text.data(), text.size(), format, refusal.first, refusal.second);
+    return text.data();
+}
+
+std::string replayRefusalText(const ReplayRefusal& refusal)
+{
+    return replayRefusalText(refusal, kReplayReasonTexts[static_cast<std::size_t>(refusal.reason)]);
+}
