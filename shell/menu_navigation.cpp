@@ -71,7 +71,21 @@ bool closesCredits(const SDL_Event& event, bool gamepadOn)
     }
 }
 
-QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn)
+AnswerLetters answerLettersOf(const std::string& yes, const std::string& no)
+{
+    const auto letter = [](const std::string& label) -> SDL_Keycode {
+        if (label.empty()) return SDLK_UNKNOWN;
+        const auto first = static_cast<unsigned char>(label[0]);
+        // Windows-1252's letters from 0xC0 are those of Unicode, whose code is the key's.
+        const bool upper = (first >= 'A' && first <= 'Z') || (first >= 0xc0 && first <= 0xde && first != 0xd7);
+        return upper ? first + 0x20 : first;
+    };
+    AnswerLetters letters{letter(yes), letter(no)};
+    if (letters.yes == letters.no) letters = AnswerLetters{SDLK_UNKNOWN, SDLK_UNKNOWN};
+    return letters;
+}
+
+QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn, AnswerLetters letters)
 {
     const QuestionButton other = focus == QuestionButton::Yes ? QuestionButton::No : QuestionButton::Yes;
     if (event.type == SDL_CONTROLLERBUTTONDOWN && gamepadOn) {
@@ -91,15 +105,11 @@ QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool g
     }
     // A key held since it opened the question (Escape, F12) or answered the last one answers nothing.
     if (event.key.repeat != 0) return QuestionButton::None;
-    switch (key) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE: return focus;
-    case SDLK_o: return QuestionButton::Yes;
-    case SDLK_n:
-    case SDLK_ESCAPE: return QuestionButton::No;
-    default: return QuestionButton::None;
-    }
+    if (key == SDLK_UNKNOWN) return QuestionButton::None;
+    if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_SPACE) return focus;
+    if (key == letters.yes) return QuestionButton::Yes;
+    if (key == letters.no || key == SDLK_ESCAPE) return QuestionButton::No;
+    return QuestionButton::None;
 }
 
 WatchCommand watchCommandOf(const SDL_Event& event, bool ended, bool gamepadOn)

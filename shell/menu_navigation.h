@@ -6,6 +6,8 @@
 #pragma once
 #include <SDL_events.h>
 
+#include <string>
+
 #include "screens/menu_buttons.h"
 
 // What a key or gamepad button asks of the menu.
@@ -37,12 +39,24 @@ bool closesCredits(const SDL_Event& event, bool gamepadOn);
 // A Yes/No question's buttons: the one with the focus, or the answer given.
 enum class QuestionButton { None, Yes, No };
 
+// The letter keys that answer a question: the first letters of its buttons' labels as the
+// player's language writes them ("o" and "n" under "Oui" and "Non", "y" and "n" under "Yes"
+// and "No").
+struct AnswerLetters {
+    SDL_Keycode yes = SDLK_o;
+    SDL_Keycode no = SDLK_n;
+};
+
+// The answer letters of the buttons labelled `yes` and `no` (Windows-1252), lower-cased; a
+// letter both labels begin with answers neither.
+AnswerLetters answerLettersOf(const std::string& yes, const std::string& no);
+
 // A key or gamepad button in a question whose focus is on `focus` (Yes or No): Tab, Shift+Tab,
 // Left, Right and the d-pad's left and right move the focus to the other button; Return, the
-// keypad's Enter, Space and A press the focused one; Escape, "n" and B answer No, "o" answers
-// Yes; a held key's repeats answer nothing. Returns the answer given (None while the question
-// stays open).
-QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn);
+// keypad's Enter, Space and A press the focused one; Escape, `letters.no` and B answer No,
+// `letters.yes` answers Yes; a held key's repeats answer nothing. Returns the answer given (None
+// while the question stays open).
+QuestionButton questionKey(const SDL_Event& event, QuestionButton& focus, bool gamepadOn, AnswerLetters letters);
 
 // What the replay viewer does with an event.
 enum class WatchCommand { None, Leave, SwitchSpeed };

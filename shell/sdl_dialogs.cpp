@@ -337,9 +337,11 @@ void paintQuestion(QuestionWindow& question)
 
 void questionEvent(const SDL_Event& event, QuestionWindow& question)
 {
-    // Tab, Left and Right move the focus; Return and Space press it, Escape and n answer "Non",
-    // o "Oui"; the gamepad's d-pad moves it, A presses it, B answers "Non".
-    const QuestionButton given = questionKey(event, question.focus, shellState.playerSettings.values.gamepad);
+    // Tab, Left and Right move the focus; Return and Space press it, Escape and the first letter
+    // of "Non" answer it, that of "Oui" answers "Oui", as the buttons are labelled in the
+    // player's language; the gamepad's d-pad moves it, A presses it, B answers "Non".
+    const QuestionButton given = questionKey(event, question.focus, shellState.playerSettings.values.gamepad,
+                                             answerLettersOf(drawnText("Oui"), drawnText("Non")));
     if (given != QuestionButton::None) question.answer = given == QuestionButton::Yes ? 1 : 2;
     switch (event.type) {
     case SDL_MOUSEMOTION: {

@@ -92,11 +92,28 @@ TEST(QuestionKeys, TheFocusMovesAndTheKeysAnswer)
         {event(kPad, SDL_CONTROLLER_BUTTON_B), Q::Yes, Q::Yes, Q::No}};
     for (const auto& [e, from, focus, answer] : table) {
         Q moved = from;
-        EXPECT_EQ(questionKey(e, moved, true), answer) << e.type << " " << e.key.keysym.sym;
+        EXPECT_EQ(questionKey(e, moved, true, AnswerLetters{}), answer) << e.type << " " << e.key.keysym.sym;
         EXPECT_EQ(moved, focus) << e.type << " " << e.key.keysym.sym;
         Q off = from;
-        const bool untouched = questionKey(e, off, false) == Q::None && off == from;
+        const bool untouched = questionKey(e, off, false, AnswerLetters{}) == Q::None && off == from;
         EXPECT_TRUE(untouched || e.type != SDL_CONTROLLERBUTTONDOWN) << "a switched-off gamepad";
+    }
+}
+
+// The letters that answer are the first of the buttons' labels in the player's language, never
+// the other language's; a letter both labels begin with answers neither. Escape answers No.
+TEST(QuestionKeys, TheLettersAreThoseOfTheLabels)
+{
+    using Q = QuestionButton;
+    const std::tuple<const char*, const char*, SDL_Keycode, Q> table[] = {
+        {"Oui", "Non", SDLK_o, Q::Yes},    {"Oui", "Non", SDLK_n, Q::No},   {"Oui", "Non", SDLK_y, Q::None},
+        {"Yes", "No", SDLK_y, Q::Yes},     {"Yes", "No", SDLK_n, Q::No},    {"Yes", "No", SDLK_o, Q::None},
+        {"Yes", "No", SDLK_ESCAPE, Q::No}, {"\xc9tes", "No", 0xe9, Q::Yes}, {"Nein", "Non", SDLK_n, Q::None},
+    };
+    for (const auto& [yes, no, key, answer] : table) {
+        Q focus = Q::No;
+        EXPECT_EQ(questionKey(event(SDL_KEYDOWN, key), focus, true, answerLettersOf(yes, no)), answer)
+            << yes << "/" << no << " " << key;
     }
 }
 

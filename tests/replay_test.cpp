@@ -141,7 +141,8 @@ TEST_F(ReplayTest, EveryKeyAndButtonOfTheGameWindowPlaysBackTheSame)
         ASSERT_EQ(game.mode, GameMode::Question);
         QuestionButton focus = QuestionButton::Yes;
         for (const SDL_Event& e : events)
-            if (const QuestionButton given = questionKey(e, focus, true); given != QuestionButton::None)
+            if (const QuestionButton given = questionKey(e, focus, true, AnswerLetters{});
+                given != QuestionButton::None)
                 return input(Handler::Answer, given == QuestionButton::Yes);
         FAIL() << "the question was not answered";
     };

@@ -20,6 +20,7 @@
 #include "screens/menu_screen.h"
 #include "screens/translation.h"
 #include "shell/language.h"
+#include "shell/menu_navigation.h"
 #include "tests/fake_platform.h"
 
 // glibc's count of loaded catalogues: raising it makes gettext forget the translations it found.
@@ -142,6 +143,8 @@ TEST_F(Language, RunTimeTextsInBothLanguages)
             textWidth(openGameFont(19, 650), button.label.data(), static_cast<int>(std::strlen(button.label.data())));
         EXPECT_EQ(button.textDx, english ? (128 - width) / 2 : 13);
         EXPECT_STREQ(button.label.data(), english ? "Enter a code" : "Entrer un code");
+        // The question's letters follow its buttons: "o" answers "Oui", "y" answers "Yes".
+        EXPECT_EQ(answerLettersOf(drawnText("Oui"), drawnText("Non")).yes, english ? SDLK_y : SDLK_o);
     }
 }
 
