@@ -50,7 +50,7 @@ files_of "$deb" "$WORK/files"; files_of "$data" "$WORK/data-files"; files_of "$d
 icons=$(for size in 16 24 32 48 64 128 256; do echo "/usr/share/icons/hicolor/${size}x$size/apps/io.github.tessaron.tessaron.png"; done)
 printf '%s\n' /usr/games/tessaron /usr/lib/games/tessaron/tessaron-lab /usr/share/applications/io.github.tessaron.tessaron.desktop \
   /usr/share/metainfo/io.github.tessaron.tessaron.metainfo.xml /usr/share/man/man6/tessaron.6.gz \
-  /usr/share/man/man6/tessaron-lab.6.gz /usr/share/man/fr/man6/tessaron.6.gz /usr/share/doc/tessaron/copyright /usr/share/doc/tessaron/changelog.gz \
+  /usr/share/man/man6/tessaron-lab.6.gz /usr/share/man/fr/man6/tessaron.6.gz /usr/share/man/fr/man6/tessaron-lab.6.gz /usr/share/doc/tessaron/copyright /usr/share/doc/tessaron/changelog.gz \
   | sort >"$WORK/expected"
 sort "$WORK/files" | cmp -s - "$WORK/expected" || fail "tessaron's files differ: $(sort "$WORK/files" | diff "$WORK/expected" -)"
 for file in /usr/share/games/tessaron/Images/fond.bmp /usr/share/games/tessaron/Images/boutonSurvolé.ico \

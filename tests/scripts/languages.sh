@@ -66,6 +66,8 @@ for tag in p summary; do
   [ "$(grep -c "<$tag>" "$metainfo")" = "$(grep -c "<$tag xml:lang=\"fr\">" "$metainfo")" ] ||
     fail "the metainfo's <$tag> are not all in French"
 done
-[ "$(grep -c '^\.SH' "$top/dist/tessaron.6")" = "$(grep -c '^\.SH' "$top/dist/tessaron.fr.6")" ] ||
-  fail "the French manual page has not the English one's sections"
+for page in tessaron tessaron-lab; do
+  [ "$(grep -c '^\.SH' "$top/dist/$page.6")" = "$(grep -c '^\.SH' "$top/dist/$page.fr.6")" ] ||
+    fail "the French manual page of $page has not the English one's sections"
+done
 echo "languages ok"
