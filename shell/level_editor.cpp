@@ -303,6 +303,7 @@ std::string shownVerdict(const LevelEditor& editor, bool& cleared)
     const std::string why = stuck == std::string::npos ? *verdict : verdict->substr(stuck + 7);
     long left = 0, x = 0, y = 0, seed = 0;
     if (std::sscanf(why.c_str(), "%ld bricks out of reach, first at %ld %ld", &left, &x, &y) == 3) {
+        if (left == 1) return formatted(tr("Non prouvé : une brique hors d'atteinte, en %ld %ld."), x, y);
         return formatted(tr("Non prouvé : %ld briques hors d'atteinte, la première en %ld %ld."), left, x, y);
     }
     char how[32] = "";
@@ -312,8 +313,10 @@ std::string shownVerdict(const LevelEditor& editor, bool& cleared)
         const char* cause = said == "a ball in a loop"  ? tr("une balle tournait en boucle")
                             : said == "every ball lost" ? tr("toutes les balles perdues")
                                                         : tr("trop long");
-        return tr("Non prouvé : ") + std::string(cause) +
-               formatted(tr(", %ld briques restent, la première en %ld %ld."), left, x, y);
+        const std::string rest = left == 1
+                                     ? formatted(tr(", une brique reste, en %ld %ld."), x, y)
+                                     : formatted(tr(", %ld briques restent, la première en %ld %ld."), left, x, y);
+        return tr("Non prouvé : ") + std::string(cause) + rest;
     }
     return tr("Non prouvé : ") + why;
 }

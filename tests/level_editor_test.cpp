@@ -182,7 +182,9 @@ TEST(LevelEditor, ProofLinesAndVerdicts)
         {"not-cleared 0/3 stuck: seed 1 a ball in a loop, 7 bricks left, first at 80 100", false,
          "Non prouvé : une balle tournait en boucle, 7 briques restent, la première en 80 100."},
         {"not-cleared 0/3 stuck: seed 3 out of ticks, 1 bricks left, first at 0 20", false,
-         "Non prouvé : trop long, 1 briques restent, la première en 0 20."},
+         "Non prouvé : trop long, une brique reste, en 0 20."},
+        {"not-cleared 0/1 stuck: 1 bricks out of reach, first at 240 120", false,
+         "Non prouvé : une brique hors d'atteinte, en 240 120."},
         {"not-cleared 0/3 stuck: something new", false, "Non prouvé : something new"},
     };
     bool cleared = true;
