@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <langinfo.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <clocale>
@@ -13,11 +14,13 @@
 #include <cstring>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "game/game_state.h"
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
 #include "screens/menu_screen.h"
+#include "screens/run_rating.h"
 #include "screens/translation.h"
 #include "shell/language.h"
 #include "shell/menu_navigation.h"
@@ -162,6 +165,84 @@ TEST_F(Language, ReplayRefusalsInBothLanguages)
     }
     EXPECT_EQ(replayRefusalLine({ReplayReason::CheckOutOfOrder, 5, 3}), "a state check at tick 5 follows tick 3");
     EXPECT_EQ(replayRefusalLine({}), "");
+}
+
+// Every text drawn at run time fits the box it is drawn into, measured with the game's fonts in
+// both languages: the replay cards (inside their frame), the level intros' lines and the end
+// screen's ratings (to the window's frame), the side panel's lines with the longest numbers (to
+// the panel's edge) and the question's buttons.
+TEST_F(Language, EveryEnglishTextStaysInsideItsBox)
+{
+    struct Place {
+        const char* french;  // a drawn text, a printf format of one number at most
+        int height, weight;  // its font
+        int room;            // the pixels it may take
+    };
+    constexpr int kCard = kReplayHelpCard.w - 4, kFoot = kReplayEndCard.w - 4, kIntro = 690 - 105, kRating = 690 - 90;
+    std::vector<Place> places = {
+        {"Partie enregistr\xe9"
+         "e",
+         20, 700, kCard},
+        {"Tab : vitesse x4 ou x1", 17, 700, kCard},
+        {"\xc9"
+         "chap : quitter",
+         17, 700, kCard},
+        {"Lecture arr\xea"
+         "t\xe9"
+         "e",
+         20, 700, kCard},
+        {"\xc9"
+         "cart au pas %ld",
+         17, 700, kCard},
+        {"Une touche : quitter", 17, 700, kCard},
+        {"Partie enregistr\xe9"
+         "e : une touche ou un clic pour quitter",
+         18, 700, kFoot},
+        {"Lecture arr\xea"
+         "t\xe9"
+         "e : \xe9"
+         "cart au pas %ld, une touche pour quitter",
+         18, 700, kFoot},
+        {"reprenons notre soufle avant ", 38, 700, kIntro},
+        {"le terrifiant niveau %d?", 38, 700, kIntro},
+        {"Pret pour l'attaque du niveau %d?", 38, 700, kIntro},
+        {"Plongeons ensemble dans ", 38, 700, kIntro},
+        {"le niveau %d !", 38, 700, kIntro},
+        {"Le niveau %d etait facile...", 38, 700, kIntro},
+        {"Mais le niveau %d l'est moins !!", 38, 700, kIntro},
+        {"Le niveau %d vous attend !!", 38, 700, kIntro},
+        {"Oui", 17, 400, 80 - 8},
+        {"Non", 17, 400, 80 - 8},
+    };
+    for (int score = 0; score <= 600000; score += 5000) places.push_back({ratingFor(score), 22, 700, kRating});
+    game.currentLevel = 25;
+    game.score = 9999999;
+    game.bricksBroken = 9999;
+    std::array<int, 7> frenchWidths{};
+    for (const bool english : {false, true}) {
+        startIn(english ? kEnglish : kFrench, "auto");
+        for (const Place& place : places) {
+            std::array<char, 200> text{};
+            const std::string format = drawnText(place.french);
+            if (std::strstr(place.french, "%ld") != nullptr) {
+                std::snprintf(text.data(), text.size(), format.c_str(), 9999999L);
+            } else {
+                std::snprintf(text.data(), text.size(), format.c_str(), 25);
+            }
+            const int width = textWidth(openGameFont(place.height, place.weight), text.data(),
+                                        static_cast<int>(std::strlen(text.data())));
+            EXPECT_LE(width, place.room) << (english ? "English: " : "French: ") << text.data();
+        }
+        // With four digits of bricks broken the game's own line already reaches the frame: an
+        // English line may take as much as the French one, never more.
+        for (int line = 0; line < 7; ++line) {
+            const int count = composeSidePanelLine(line);
+            const int width = textWidth(openGameFont(25, 30), pathBuffer.data(), count);
+            if (!english) frenchWidths[static_cast<std::size_t>(line)] = width;
+            EXPECT_LE(width, std::max(690 - 510, frenchWidths[static_cast<std::size_t>(line)]))
+                << (english ? "English: " : "French: ") << pathBuffer.data();
+        }
+    }
 }
 
 // A translation whose conversions differ from its id's never reaches snprintf.
