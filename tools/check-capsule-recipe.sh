@@ -7,19 +7,7 @@
 # and warnings, the credits picture's rows fit and every text has its English; with any one step
 # left out, one of these fails and the step is named. Only those files are compiled (syntax
 # only), so the whole takes seconds. $1: the build's bin folder.
-set -u
-top=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "$1/.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-tree="$work/tree"
-
-# A target's compile flags from the build, the tree's own include folder pointed at the copy.
-flags() {
-  sed -n 's/^CXX_\(DEFINES\|INCLUDES\|FLAGS\) = //p' "$build/$1/CMakeFiles/$2.dir/flags.make" | tr '\n' ' ' |
-    sed "s| -I$top | -I$tree |; s|^-I$top |-I$tree |"
-}
+. "$(dirname "$0")/recipe-check-common.sh"
 game_flags=$(flags game game) screens_flags=$(flags screens screens) lab_flags=$(flags tools lab-play)
 data_flags=$(flags tools make-data)
 [ -n "$game_flags" ] && [ -n "$screens_flags" ] && [ -n "$lab_flags" ] && [ -n "$data_flags" ] ||
@@ -83,15 +71,4 @@ fresh() {
     cp tools/update-catalogues.sh "$tree/tools/")
 }
 
-fresh
-checks >/dev/null || fail "today's tree does not pass the checks: $(checks)"
-for left_out in $steps; do
-  fresh
-  for step in $steps; do [ "$step" = "$left_out" ] || "$step"; done
-  caught=$(checks) && fail "the capsule kind without its step '$left_out' passes every check"
-  echo "without '$left_out': $caught"
-done
-fresh
-for step in $steps; do "$step"; done
-why=$(checks) || fail "the capsule kind with every step of the recipe done fails: $why"
-echo "a capsule kind added by HACKING.md's recipe builds, and each step left out is caught"
+follow_recipe "a capsule kind"

@@ -6,19 +6,7 @@
 # built-in boards' tool (built from the copy) takes the level file and writes a table that
 # compiles, and the files that count levels compile with the build's own flags; with any one step
 # left out, one of these fails and the step is named. $1: the build's bin folder.
-set -u
-top=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "$1/.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-tree="$work/tree"
-
-# A target's compile flags from the build, the tree's own include folder pointed at the copy.
-flags() {
-  sed -n 's/^CXX_\(DEFINES\|INCLUDES\|FLAGS\) = //p' "$build/$1/CMakeFiles/$2.dir/flags.make" | tr '\n' ' ' |
-    sed "s| -I$top | -I$tree |; s|^-I$top |-I$tree |"
-}
+. "$(dirname "$0")/recipe-check-common.sh"
 game_flags=$(flags game game) screens_flags=$(flags screens screens)
 [ -n "$game_flags" ] && [ -n "$screens_flags" ] || fail "no compile flags under $build"
 
@@ -56,15 +44,4 @@ fresh() {
   (cd "$top" && cp -r game screens resources "$tree/" && cp -r tools/built-in-levels "$tree/tools/")
 }
 
-fresh
-why=$(checks) || fail "today's tree does not pass the checks: $why"
-for left_out in $steps; do
-  fresh
-  for step in $steps; do [ "$step" = "$left_out" ] || "$step"; done
-  caught=$(checks) && fail "the level without its step '$left_out' passes every check"
-  echo "without '$left_out': $caught"
-done
-fresh
-for step in $steps; do "$step"; done
-why=$(checks) || fail "the level with every step of the recipe done fails: $why"
-echo "a level added by HACKING.md's recipe builds, and each step left out is caught"
+follow_recipe "a level"
