@@ -257,10 +257,11 @@ void drawCard(SDL_Surface* surface, const SDL_Rect& card)
 }
 
 // Draws `text`, in the player's language already, centred on `centreX`.
-void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const std::string& text)
+void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const std::string& text,
+                     SDL_Color colour = kReplayInk)
 {
     const int count = static_cast<int>(text.size());
-    drawText(surface, font, centreX - textWidth(font, text.c_str(), count) / 2, y, text.c_str(), count, kReplayInk);
+    drawText(surface, font, centreX - textWidth(font, text.c_str(), count) / 2, y, text.c_str(), count, colour);
 }
 
 // The side panel's help lines say that a recorded game is shown and how to speed it up or leave
@@ -553,17 +554,16 @@ void drawFinishedPictureAt(SDL_Surface* surface, int y)
     }
     drawBackdrop(surface, screenState.pictures.finishedSetBackground, y);
     const int count = static_cast<int>(game.levelSet->levels.size());
-    const auto centred = [&](const GameFont& font, int lineY, std::uint32_t rgb) {
-        const int width = textWidth(font, pathBuffer.data(), static_cast<int>(std::strlen(pathBuffer.data())));
-        const SDL_Color colour{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb),
-                               255};
-        drawWholeText(surface, font, kFinishedPictureCentreX - width / 2, y + lineY, pathBuffer.data(), colour);
+    const auto opaque = [](std::uint32_t rgb) {
+        return SDL_Color{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb), 255};
     };
     std::snprintf(pathBuffer.data(), pathBuffer.size(),
                   drawnText(count == 1 ? kClearedOneLevelText : kClearedLineText).c_str(), count);
-    centred(openGameFont(kClearedLineHeight, kClearedLineWeight), kClearedLineY, kClearedLineColour);
+    drawCentredText(surface, openGameFont(kClearedLineHeight, kClearedLineWeight), kFinishedPictureCentreX,
+                    y + kClearedLineY, pathBuffer.data(), opaque(kClearedLineColour));
     std::snprintf(pathBuffer.data(), pathBuffer.size(), "%d / %d", count, count);
-    centred(openGameFont(kTrophyCountHeight, kTrophyCountWeight), kTrophyCountY, kTrophyCountColour);
+    drawCentredText(surface, openGameFont(kTrophyCountHeight, kTrophyCountWeight), kFinishedPictureCentreX,
+                    y + kTrophyCountY, pathBuffer.data(), opaque(kTrophyCountColour));
 }
 
 void drawFinalPicture(SDL_Surface* surface) { drawFinishedPictureAt(surface, 0); }
