@@ -12,6 +12,7 @@
 #include "game/game_state.h"
 #include "game/replay.h"
 #include "game/shots.h"
+#include "game/text_ids.h"
 
 namespace {
 
@@ -170,6 +171,6 @@ void gameCloseRequested()
 
 const char* questionText(QuestionKind question)
 {
-    return question == QuestionKind::GiveUpBalls ? "Etes vous sur de vouloir detruire votre(vos) balle(s)?"
-                                                 : "Etes vous sur de vouloir quitter la partie?";
+    return question == QuestionKind::GiveUpBalls ? drawnTextId("Etes vous sur de vouloir detruire votre(vos) balle(s)?")
+                                                 : drawnTextId("Etes vous sur de vouloir quitter la partie?");
 }

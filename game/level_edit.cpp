@@ -137,10 +137,10 @@ bool undoEdit(LevelEdit& edit) { return restore(edit, edit.undo, edit.redo); }
 
 bool redoEdit(LevelEdit& edit) { return restore(edit, edit.redo, edit.undo); }
 
-std::string editRefusal(const LevelEdit& edit)
+LevelSetRefusal editRefusal(const LevelEdit& edit)
 {
     LevelSet read;
-    std::string refusal;
+    LevelSetRefusal refusal;
     readLevelSet(writeLevelSetFile(edit.set), read, refusal);
     return refusal;
 }

@@ -64,8 +64,8 @@ void showLevel(LevelEdit& edit, int level);
 bool undoEdit(LevelEdit& edit);
 bool redoEdit(LevelEdit& edit);
 
-// What the reader would say of the set written now: empty when it reads back, else its refusal.
-std::string editRefusal(const LevelEdit& edit);
+// What the reader would say of the set written now: no fault when it reads back, else its refusal.
+LevelSetRefusal editRefusal(const LevelEdit& edit);
 
 // Puts `verdict` as the level's proof note, in place of any earlier one.
 void setProofNote(LevelBoard& level, const std::string& verdict);

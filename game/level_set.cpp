@@ -4,7 +4,9 @@
 #include "game/level_set.h"
 
 #include "game/brick_kinds.h"
+#include "game/text_ids.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -108,18 +110,14 @@ struct Reading {
     int authorLine = 0;
     int levelLine = 0;            // the line of the level being read
     std::vector<int> entryLines;  // the line of each entry of the level being read
-    std::string fault;            // what is wrong, without the line number
-    int faultLine = 0;
+    LevelSetRefusal refusal;      // what is wrong, and where
 };
 
-bool fail(Reading& reading, int line, std::string fault)
+bool fail(Reading& reading, int line, LevelSetFault fault, std::string_view word = {}, int number = 0)
 {
-    reading.faultLine = line;
-    reading.fault = std::move(fault);
+    reading.refusal = LevelSetRefusal{fault, line, std::string(word), number};
     return false;
 }
-
-std::string quoted(std::string_view word) { return "« " + std::string(word) + " »"; }
 
 // The level just read must have a brick to break, or the game would clear it at once.
 bool closeLevel(Reading& reading)
@@ -128,16 +126,16 @@ bool closeLevel(Reading& reading)
     for (const Brick& brick : reading.set.levels.back().entries) {
         if (breakable(brick)) return true;
     }
-    return fail(reading, reading.levelLine, "ce niveau n'a aucune brique à casser");
+    return fail(reading, reading.levelLine, LevelSetFault::LevelWithoutBrick);
 }
 
 bool readText(Reading& reading, int line, std::string_view keyword, std::string_view rest, std::string& text,
               int& seenAt)
 {
-    if (!reading.set.levels.empty()) return fail(reading, line, quoted(keyword) + " après le premier niveau");
-    if (seenAt != 0) return fail(reading, line, "deuxième ligne " + quoted(keyword));
-    if (rest.empty()) return fail(reading, line, quoted(keyword) + " sans texte");
-    if (rest.size() > kMaxLevelSetText) return fail(reading, line, "texte de plus de 64 octets");
+    if (!reading.set.levels.empty()) return fail(reading, line, LevelSetFault::TextAfterFirstLevel, keyword);
+    if (seenAt != 0) return fail(reading, line, LevelSetFault::SecondText, keyword);
+    if (rest.empty()) return fail(reading, line, LevelSetFault::TextMissing, keyword);
+    if (rest.size() > kMaxLevelSetText) return fail(reading, line, LevelSetFault::TextTooLong);
     text = std::string(rest);
     seenAt = line;
     return true;
@@ -145,33 +143,33 @@ bool readText(Reading& reading, int line, std::string_view keyword, std::string_
 
 bool readBrick(Reading& reading, int line, std::string_view rest)
 {
-    if (reading.set.levels.empty()) return fail(reading, line, "brique avant la première ligne « level »");
+    if (reading.set.levels.empty()) return fail(reading, line, LevelSetFault::BrickBeforeLevel);
     Brick brick{0, 0, 0, 0};
     const std::string_view xWord = nextWord(rest), yWord = nextWord(rest), kindWord = nextWord(rest);
     if (!readWhole(xWord, brick.x) || !readWhole(yWord, brick.y)) {
-        return fail(reading, line, "une brique s'écrit « brick X Y GENRE [group G] [overlapping] »");
+        return fail(reading, line, LevelSetFault::BrickForm);
     }
     if (brick.x < 0 || brick.x > kRightmostBrickLeft || brick.y < 0 || brick.y > kLowestBrickTop) {
-        return fail(reading, line, "brique hors du terrain (x de 0 à 440, y de 0 à 530)");
+        return fail(reading, line, LevelSetFault::BrickOffField);
     }
     brick.kind = kindNamed(kindWord);
-    if (brick.kind == 0) return fail(reading, line, "genre de brique inconnu " + quoted(kindWord));
+    if (brick.kind == 0) return fail(reading, line, LevelSetFault::UnknownKind, kindWord);
     bool markedOverlapping = false;
     for (std::string_view word = nextWord(rest); !word.empty(); word = nextWord(rest)) {
         if (word == "group" && brick.group == 0) {
             const std::string_view groupWord = nextWord(rest);
             if (!readWhole(groupWord, brick.group) || brick.group < 1 || brick.group > 5) {
-                return fail(reading, line, "groupe " + quoted(groupWord) + " hors de 1 à 5");
+                return fail(reading, line, LevelSetFault::GroupOutOfRange, groupWord);
             }
         } else if (word == "overlapping" && !markedOverlapping) {
             markedOverlapping = true;
         } else {
-            return fail(reading, line, quoted(word) + " en trop");
+            return fail(reading, line, LevelSetFault::WordTooMany, word);
         }
     }
     LevelBoard& level = reading.set.levels.back();
     if (level.entries.size() >= static_cast<std::size_t>(kBrickCount)) {
-        return fail(reading, line, "plus de 250 briques dans ce niveau");
+        return fail(reading, line, LevelSetFault::TooManyBricks);
     }
     int overlapped = 0;
     for (std::size_t i = 0; i < level.entries.size() && overlapped == 0; ++i) {
@@ -179,12 +177,10 @@ bool readBrick(Reading& reading, int line, std::string_view rest)
             overlapped = reading.entryLines[i];
     }
     if (overlapped != 0 && !markedOverlapping) {
-        return fail(reading, line,
-                    "la brique chevauche celle de la ligne " + std::to_string(overlapped) +
-                        " (ajoutez « overlapping » si c'est voulu)");
+        return fail(reading, line, LevelSetFault::Overlaps, {}, overlapped);
     }
     if (overlapped == 0 && markedOverlapping) {
-        return fail(reading, line, "brique marquée « overlapping » qui ne chevauche aucune autre");
+        return fail(reading, line, LevelSetFault::OverlapsNothing);
     }
     level.entries.push_back(brick);
     reading.entryLines.push_back(line);
@@ -195,7 +191,7 @@ bool readLine(Reading& reading, int line, std::string_view text)
 {
     for (const char c : text) {
         if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f) {
-            return fail(reading, line, "caractère de contrôle dans la ligne");
+            return fail(reading, line, LevelSetFault::ControlCharacter);
         }
     }
     text = trimmed(text);
@@ -209,7 +205,7 @@ bool readLine(Reading& reading, int line, std::string_view text)
     }
     if (text.empty()) return true;
     if (!reading.started) {
-        if (text != kFirstLine) return fail(reading, line, "le fichier doit commencer par « tessaron-levels 1 »");
+        if (text != kFirstLine) return fail(reading, line, LevelSetFault::FirstLine);
         reading.started = true;
         return true;
     }
@@ -220,9 +216,9 @@ bool readLine(Reading& reading, int line, std::string_view text)
     if (keyword == "author") return readText(reading, line, keyword, rest, reading.set.author, reading.authorLine);
     if (keyword == "brick") return readBrick(reading, line, rest);
     if (keyword == "empty" && rest.empty()) {
-        if (reading.set.levels.empty()) return fail(reading, line, "« empty » avant la première ligne « level »");
+        if (reading.set.levels.empty()) return fail(reading, line, LevelSetFault::EmptyBeforeLevel);
         if (reading.set.levels.back().entries.size() >= static_cast<std::size_t>(kBrickCount)) {
-            return fail(reading, line, "plus de 250 briques dans ce niveau");
+            return fail(reading, line, LevelSetFault::TooManyBricks);
         }
         reading.set.levels.back().entries.push_back(Brick{0, 0, 0, 0});
         reading.entryLines.push_back(line);
@@ -230,28 +226,28 @@ bool readLine(Reading& reading, int line, std::string_view text)
     }
     if (keyword == "level") {
         if (reading.nameLine == 0 || reading.authorLine == 0) {
-            return fail(reading, line, "le nom (« name ») et l'auteur (« author ») précèdent le premier niveau");
+            return fail(reading, line, LevelSetFault::NameAndAuthorFirst);
         }
-        if (rest.size() > kMaxLevelSetText) return fail(reading, line, "texte de plus de 64 octets");
+        if (rest.size() > kMaxLevelSetText) return fail(reading, line, LevelSetFault::TextTooLong);
         if (!closeLevel(reading)) return false;
         if (reading.set.levels.size() >= static_cast<std::size_t>(kMaxSetLevels)) {
-            return fail(reading, line, "plus de 99 niveaux");
+            return fail(reading, line, LevelSetFault::TooManyLevels);
         }
         reading.set.levels.push_back(LevelBoard{std::string(rest), {}});
         reading.entryLines.clear();
         reading.levelLine = line;
         return true;
     }
-    return fail(reading, line, quoted(keyword) + " n'est pas une ligne de jeu de niveaux");
+    return fail(reading, line, LevelSetFault::UnknownLine, keyword);
 }
 
 bool readLines(Reading& reading, const std::string& text)
 {
     if (text.size() > kMaxLevelFileBytes) {
-        return fail(reading, lineOf(text, kMaxLevelFileBytes), "le fichier dépasse 1048576 octets");
+        return fail(reading, lineOf(text, kMaxLevelFileBytes), LevelSetFault::FileTooLong);
     }
     const std::size_t bad = firstBadUtf8(text);
-    if (bad < text.size()) return fail(reading, lineOf(text, bad), "texte qui n'est pas de l'UTF-8 valide");
+    if (bad < text.size()) return fail(reading, lineOf(text, bad), LevelSetFault::NotUtf8);
     int line = 0;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -263,8 +259,8 @@ bool readLines(Reading& reading, const std::string& text)
         start = end + 1;
     }
     const int last = line == 0 ? 1 : line;
-    if (!reading.started) return fail(reading, last, "le fichier doit commencer par « tessaron-levels 1 »");
-    if (reading.set.levels.empty()) return fail(reading, last, "aucun niveau (ligne « level »)");
+    if (!reading.started) return fail(reading, last, LevelSetFault::FirstLine);
+    if (reading.set.levels.empty()) return fail(reading, last, LevelSetFault::NoLevel);
     return closeLevel(reading);
 }
 
@@ -282,12 +278,83 @@ bool bricksOverlap(const Brick& a, const Brick& b)
     return a.x < b.x + kBrickWidth && b.x < a.x + kBrickWidth && a.y < b.y + kBrickHeight && b.y < a.y + kBrickHeight;
 }
 
-bool readLevelSet(const std::string& text, LevelSet& set, std::string& refusal)
+const std::array<const char*, kLevelSetFaultCount> kLevelSetFaultTexts = {
+    "",
+    trId("ce niveau n'a aucune brique à casser"),
+    trId("« %s » après le premier niveau"),
+    trId("deuxième ligne « %s »"),
+    trId("« %s » sans texte"),
+    trId("texte de plus de 64 octets"),
+    trId("brique avant la première ligne « level »"),
+    trId("une brique s'écrit « brick X Y GENRE [group G] [overlapping] »"),
+    trId("brique hors du terrain (x de 0 à 440, y de 0 à 530)"),
+    trId("genre de brique inconnu « %s »"),
+    trId("groupe « %s » hors de 1 à 5"),
+    trId("« %s » en trop"),
+    trId("plus de 250 briques dans ce niveau"),
+    trId("la brique chevauche celle de la ligne %d (ajoutez « overlapping » si c'est voulu)"),
+    trId("brique marquée « overlapping » qui ne chevauche aucune autre"),
+    trId("caractère de contrôle dans la ligne"),
+    trId("le fichier doit commencer par « tessaron-levels 1 »"),
+    trId("« empty » avant la première ligne « level »"),
+    trId("le nom (« name ») et l'auteur (« author ») précèdent le premier niveau"),
+    trId("plus de 99 niveaux"),
+    trId("« %s » n'est pas une ligne de jeu de niveaux"),
+    trId("le fichier dépasse 1048576 octets"),
+    trId("texte qui n'est pas de l'UTF-8 valide"),
+    trId("aucun niveau (ligne « level »)"),
+};
+
+const char* const kLevelSetRefusalLineText = trId("ligne %d : %s");
+
+namespace {
+
+// `format` filled in, however long the text it makes.
+template <typename... Arguments>
+std::string formatted(const char* format, Arguments... arguments)
+{
+    const int size = std::snprintf(nullptr, 0, format, arguments...);
+    if (size <= 0) return "";
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, arguments...);
+    text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::string levelSetRefusalText(const LevelSetRefusal& refusal, const char* lineFormat, const char* faultFormat)
+{
+    if (refusal.fault == LevelSetFault::None) return "";
+    // What the format takes is read from the French text; a translation has the same
+    // conversions. The word comes from the file: it is only ever an argument.
+    const char* french = kLevelSetFaultTexts[static_cast<std::size_t>(refusal.fault)];
+    const std::string fault = std::strstr(french, "%s") != nullptr   ? formatted(faultFormat, refusal.word.c_str())
+                              : std::strstr(french, "%d") != nullptr ? formatted(faultFormat, refusal.number)
+                                                                     : std::string(faultFormat);
+    return formatted(lineFormat, refusal.line, fault.c_str());
+}
+
+std::string levelSetRefusalText(const LevelSetRefusal& refusal)
+{
+    return levelSetRefusalText(refusal, kLevelSetRefusalLineText,
+                               kLevelSetFaultTexts[static_cast<std::size_t>(refusal.fault)]);
+}
+
+bool readLevelSet(const std::string& text, LevelSet& set, LevelSetRefusal& refusal)
 {
     Reading reading;
     const bool read = readLines(reading, text);
     set = read ? std::move(reading.set) : LevelSet{};
-    refusal = read ? std::string() : "ligne " + std::to_string(reading.faultLine) + " : " + reading.fault;
+    refusal = read ? LevelSetRefusal{} : reading.refusal;
+    return read;
+}
+
+bool readLevelSet(const std::string& text, LevelSet& set, std::string& refusal)
+{
+    LevelSetRefusal why;
+    const bool read = readLevelSet(text, set, why);
+    refusal = levelSetRefusalText(why);
     return read;
 }
 

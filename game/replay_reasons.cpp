@@ -5,12 +5,7 @@
 
 #include <cstdio>
 
-namespace {
-
-// Marks a terminal text kept in a table as a message id; the shell translates it.
-constexpr const char* trId(const char* french) { return french; }
-
-}  // namespace
+#include "game/text_ids.h"
 
 const std::array<const char*, kReplayReasonCount> kReplayReasonTexts = {
     "",

@@ -58,6 +58,13 @@ std::string replayRefusalLine(const ReplayRefusal& refusal)
     return replayRefusalText(refusal, tr(kReplayReasonTexts[static_cast<std::size_t>(refusal.reason)]));
 }
 
+std::string levelSetRefusalLine(const LevelSetRefusal& refusal)
+{
+    if (refusal.fault == LevelSetFault::None) return "";
+    return levelSetRefusalText(refusal, tr(kLevelSetRefusalLineText),
+                               tr(kLevelSetFaultTexts[static_cast<std::size_t>(refusal.fault)]));
+}
+
 std::string catalogueLanguage()
 {
     // The empty id gives the catalogue's header, one "Field: value" a line.

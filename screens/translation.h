@@ -5,7 +5,9 @@
 #pragma once
 #include <string>
 
+#include "game/level_set.h"
 #include "game/replay_reasons.h"
+#include "game/text_ids.h"
 
 // The gettext domain of the game's and the lab's texts.
 constexpr const char* kTextDomain = "tessaron";
@@ -31,11 +33,8 @@ std::string systemErrorText(int error);
 // A replay's refusal in the player's language, UTF-8 (its French text without a translation).
 std::string replayRefusalLine(const ReplayRefusal& refusal);
 
-// Marks a drawn text kept in a table as a message id; it is translated where it is drawn.
-constexpr const char* drawnTextId(const char* french) { return french; }
-
-// Marks a terminal text kept in a table as a message id; it is translated where it is printed.
-constexpr const char* trId(const char* french) { return french; }
+// A level set's refusal in the player's language, UTF-8: "ligne N : ..." in French.
+std::string levelSetRefusalLine(const LevelSetRefusal& refusal);
 
 // Whether `translated` has the same printf conversions as `original`, in the same order
 // ("%%" is no conversion).

@@ -96,9 +96,9 @@ void save(LevelEditor& editor, bool overwrite)
         editor.status = formatted(tr("Pas enregistré : le niveau %ld n'a aucune brique à casser."), empty);
         return;
     }
-    const std::string refusal = editRefusal(editor.edit);
-    if (!refusal.empty()) {
-        editor.status = tr("Pas enregistré : ") + refusal;
+    const LevelSetRefusal refusal = editRefusal(editor.edit);
+    if (refusal.fault != LevelSetFault::None) {
+        editor.status = tr("Pas enregistré : ") + levelSetRefusalLine(refusal);
         return;
     }
     std::string now;
@@ -197,7 +197,7 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
     std::string bytes;
     if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
         if (errno != ENOENT) {
-            refusal = path + " : " + systemErrorText(errno);
+            refusal = path + tr(" : ") + systemErrorText(errno);
             return false;
         }
         std::string name = path.substr(path.rfind('/') + 1);
@@ -209,8 +209,9 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
         return true;
     }
     LevelSet set;
-    if (!readLevelSet(bytes, set, refusal)) {
-        refusal = path + " : " + refusal;
+    LevelSetRefusal why;
+    if (!readLevelSet(bytes, set, why)) {
+        refusal = path + tr(" : ") + levelSetRefusalLine(why);
         return false;
     }
     editor.edit = levelEditOf(set);

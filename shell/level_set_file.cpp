@@ -16,13 +16,14 @@ bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refus
     // One byte past the limit, so that the reader sees a file too long for what it is.
     if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
         const int reason = errno;
-        const char* why = reason == ELOOP    ? tr("un lien symbolique n'est pas lu")
-                          : reason == EINVAL ? tr("ce n'est pas un fichier ordinaire")
-                                             : std::strerror(reason);
-        refusal = path + " : " + why;
+        const std::string why = reason == ELOOP    ? tr("un lien symbolique n'est pas lu")
+                                : reason == EINVAL ? tr("ce n'est pas un fichier ordinaire")
+                                                   : systemErrorText(reason);
+        refusal = path + tr(" : ") + why;
         return false;
     }
-    if (readLevelSet(bytes, set, refusal)) return true;
-    refusal = path + " : " + refusal;
+    LevelSetRefusal why;
+    if (readLevelSet(bytes, set, why)) return true;
+    refusal = path + tr(" : ") + levelSetRefusalLine(why);
     return false;
 }

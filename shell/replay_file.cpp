@@ -141,9 +141,9 @@ bool decodeReplay(const std::string& bytes, ReplayStart& start, std::string& str
         const std::string text = in.text(textSize);
         std::uint64_t digest = in.word(4);
         digest |= std::uint64_t{in.word(4)} << 32;
-        std::string refusal;
+        LevelSetRefusal refusal;
         if (in.ok && !readLevelSet(text, start.levelSet, refusal)) {
-            return fail(reason, tr("niveaux de la partie enregistrée refusés : ") + refusal);
+            return fail(reason, tr("niveaux de la partie enregistrée refusés : ") + levelSetRefusalLine(refusal));
         }
         // Levels that read well but are not the ones the game was played on are damage too.
         if (in.ok && levelSetDigest(start.levelSet) != digest) {

@@ -171,13 +171,13 @@ TEST(LevelEdit, LevelsAreAddedRemovedAndMoved)
 TEST(LevelEdit, AnEmptyLevelIsTheReadersRefusal)
 {
     LevelEdit edit = newLevelEdit("A", "B");
-    EXPECT_EQ(editRefusal(edit), "ligne 6 : ce niveau n'a aucune brique à casser");
+    EXPECT_EQ(levelSetRefusalText(editRefusal(edit)), "ligne 6 : ce niveau n'a aucune brique à casser");
     edit.kind = kIndestructibleBrick;
     placeBrick(edit, 0, 0);
-    EXPECT_EQ(editRefusal(edit), "ligne 6 : ce niveau n'a aucune brique à casser");
+    EXPECT_EQ(levelSetRefusalText(editRefusal(edit)), "ligne 6 : ce niveau n'a aucune brique à casser");
     edit.kind = kCrackedBrick;
     placeBrick(edit, 1, 0);
-    EXPECT_EQ(editRefusal(edit), "");
+    EXPECT_EQ(editRefusal(edit).fault, LevelSetFault::None);
 }
 
 // Random changes to the built-in set: every set the editor makes that the reader takes reads
@@ -224,7 +224,7 @@ TEST(LevelEdit, RandomEditsReadBackAndUndoWalksBack)
         }
         if (done) keep(before);
         ASSERT_EQ(edit.undo.size(), std::min(changed, kEditUndoDepth));
-        if (!editRefusal(edit).empty()) continue;
+        if (editRefusal(edit).fault != LevelSetFault::None) continue;
         ++written;
         LevelSet read;
         std::string refusal;

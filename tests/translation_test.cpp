@@ -167,6 +167,30 @@ TEST_F(Language, ReplayRefusalsInBothLanguages)
     EXPECT_EQ(replayRefusalLine({}), "");
 }
 
+// A level set's refusals, which the reader keeps as faults, in the player's language; the word
+// the file gave is only ever an argument, never read as a format.
+TEST_F(Language, LevelSetRefusalsInBothLanguages)
+{
+    for (int fault = 1; fault < kLevelSetFaultCount; ++fault) {
+        const LevelSetRefusal refusal{static_cast<LevelSetFault>(fault), 7, "%s%n", 5};
+        startIn(kFrench, "auto");
+        EXPECT_EQ(levelSetRefusalLine(refusal), levelSetRefusalText(refusal));
+        startIn(kEnglish, "auto");
+        const std::string english = levelSetRefusalLine(refusal);
+        const std::string frenchFault = levelSetRefusalText(refusal, "line %d: %s", kLevelSetFaultTexts[fault]);
+        EXPECT_TRUE(english.rfind("line 7: ", 0) == 0 && english != frenchFault &&
+                    english.find_first_of("\xab\xbb\xc3") == std::string::npos)
+            << english;
+    }
+    LevelSet set;
+    LevelSetRefusal refusal;
+    EXPECT_FALSE(readLevelSet("tessaron-levels 1\nname A\nauthor B\nlevel\nbrick 0 0 granite\n", set, refusal));
+    EXPECT_EQ(levelSetRefusalLine(refusal), "line 5: unknown kind of brick \u201cgranite\u201d");
+    EXPECT_EQ(levelSetRefusalLine({LevelSetFault::Overlaps, 6, "", 5}),
+              "line 6: the brick overlaps the one on line 5 (add \u201coverlapping\u201d if it is meant)");
+    EXPECT_EQ(levelSetRefusalLine({}), "");
+}
+
 // Every text drawn at run time fits the box it is drawn into, measured with the game's fonts in
 // both languages: the replay cards (inside their frame), the level intros' lines and the end
 // screen's ratings (to the window's frame), the side panel's lines with the longest numbers (to
