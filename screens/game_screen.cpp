@@ -515,9 +515,13 @@ void drawEndScreen(SDL_Surface* surface)
     // the frieze, the replay's there too or, when both failed, under the frieze.
     constexpr int kFailedLineY[] = {370, 418};
     int failedLine = 0;
+    // A long reason (a path, the system's words) is cut with an ellipsis at the frame's edge.
+    constexpr int kEndScreenTextRight = 690;
+    const GameFont& failedFont = openGameFont(18, 700);
     for (const auto* line : {&screenState.recordNotSavedText, &screenState.replayNotSavedText}) {
         if ((*line)[0] == '\0') continue;
-        drawWholeText(surface, openGameFont(18, 700), 90, kFailedLineY[failedLine++], line->data());
+        drawWholeText(surface, failedFont, 90, kFailedLineY[failedLine++],
+                      fitText(failedFont, line->data(), kEndScreenTextRight - 90).c_str());
     }
     if (screenState.watchingReplay) {
         // The background's last line leads back to a menu a watched replay does not have.

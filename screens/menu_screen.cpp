@@ -96,10 +96,12 @@ void drawMenu(SDL_Surface* target)
         fillRectangle(frame, kNoticeX - 2, kNoticeY - 1, kMenuWidth - kNoticeX + 2,
                       kNoticeY + kNoticeLineHeight * static_cast<int>(screenState.menuNotice.size()) + 1, kNoticePlate);
     }
+    // A long reason is cut with an ellipsis at the plate's edge; the terminal has it whole.
+    const GameFont& noticeFont = openGameFont(kNoticeLineHeight, 400);
     for (std::size_t i = 0; i < screenState.menuNotice.size(); ++i) {
-        drawText(frame, openGameFont(kNoticeLineHeight, 400), kNoticeX,
-                 kNoticeY + static_cast<int>(i) * kNoticeLineHeight, screenState.menuNotice[i].data(),
-                 static_cast<int>(std::strlen(screenState.menuNotice[i].data())), kNoticeRed);
+        const std::string line = fitText(noticeFont, screenState.menuNotice[i].data(), kMenuWidth - 2 * kNoticeX);
+        drawText(frame, noticeFont, kNoticeX, kNoticeY + static_cast<int>(i) * kNoticeLineHeight, line.c_str(),
+                 static_cast<int>(line.size()), kNoticeRed);
     }
     endFrame(frame, target, 0);
 }

@@ -341,6 +341,13 @@ TEST_F(GameScreen, TheEndScreenTellsWhatWasNotSavedOneLineEach)
     EXPECT_EQ(ink[1].second + ink[2].second, 0);
     EXPECT_EQ(ink[3], std::pair(ink[1].first, ink[3].second));
     EXPECT_GT(ink[3].second, 100);
+    // A reason too long for the frame is cut before its edge, never drawn over it.
+    screenState.recordNotSavedText.fill('W');
+    screenState.recordNotSavedText.back() = '\0';
+    draw();
+    EXPECT_GT(560 * 26 - countColour(target, 90, 366, 560, 26, kLostBackgroundColour), 100);
+    EXPECT_TRUE(countColour(target, 690, 366, 10, 26, kLostBackgroundColour) == 10 * 26 &&
+                countColour(target, 700, 366, 40, 26, kBlack) == 40 * 26);
     screenState.recordNotSavedText[0] = screenState.replayNotSavedText[0] = '\0';
 }
 
@@ -527,6 +534,20 @@ TEST_F(Menu, MenuAndCreditsPicturesKeepTheirSizesInTheirFrames)
                 allHaveColour(credits, {{740, 0}, {0, 700}}, kSentinel));
     EXPECT_STREQ(screenState.selectedLevelText.data(), "Niveau s\xe9lectionn\xe9 : 7");
     for (SDL_Surface* surface : {menu, credits}) SDL_FreeSurface(surface);
+}
+
+// The menu's notice stands on its plate, a reason too long for the menu cut before the plate's edge.
+TEST_F(Menu, ANoticeTooLongIsCutInsideItsPlate)
+{
+    SDL_Surface* menu = makeTarget(220, 400, kSentinel);
+    const std::string longReason(120, 'W');
+    showMenuNotice("R\xc3\xa9glages non enregistr\xc3\xa9s :", longReason.c_str());
+    drawMenu(menu);
+    EXPECT_GT(212 * 22 - countColour(menu, 4, 286, 212, 22, pixelAt(menu, 100, 285)), 100) << "no notice drawn";
+    for (int y = 286; y < 308; ++y)
+        for (int x = 217; x < 220; ++x) ASSERT_TRUE(hasColour(menu, x, y, pixelAt(menu, x, 285))) << x << "," << y;
+    screenState.menuNotice = {};
+    SDL_FreeSurface(menu);
 }
 
 // With the same picture at rest and under the pointer, only the label differs: one pixel higher.
