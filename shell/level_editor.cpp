@@ -12,6 +12,7 @@
 #include "game/brick_kinds.h"
 #include "screens/translation.h"
 #include "shell/atomic_file.h"
+#include "shell/level_set_file.h"
 #include "shell/regular_file.h"
 
 namespace {
@@ -197,7 +198,7 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
     std::string bytes;
     if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
         if (errno != ENOENT) {
-            refusal = path + tr(" : ") + systemErrorText(errno);
+            refusal = path + tr(" : ") + levelSetFileReadFault(errno);
             return false;
         }
         std::string name = path.substr(path.rfind('/') + 1);

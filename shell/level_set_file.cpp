@@ -4,10 +4,16 @@
 #include "shell/level_set_file.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "screens/translation.h"
 #include "shell/regular_file.h"
+
+std::string levelSetFileReadFault(int error)
+{
+    return error == ELOOP    ? tr("un lien symbolique n'est pas lu")
+           : error == EINVAL ? tr("ce n'est pas un fichier ordinaire")
+                             : systemErrorText(error);
+}
 
 bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refusal)
 {
@@ -15,11 +21,7 @@ bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refus
     std::string bytes;
     // One byte past the limit, so that the reader sees a file too long for what it is.
     if (!readRegularFileNotLink(path, kMaxLevelFileBytes + 1, bytes)) {
-        const int reason = errno;
-        const std::string why = reason == ELOOP    ? tr("un lien symbolique n'est pas lu")
-                                : reason == EINVAL ? tr("ce n'est pas un fichier ordinaire")
-                                                   : systemErrorText(reason);
-        refusal = path + tr(" : ") + why;
+        refusal = path + tr(" : ") + levelSetFileReadFault(errno);
         return false;
     }
     LevelSetRefusal why;

@@ -7,6 +7,10 @@
 
 #include "game/level_set.h"
 
+// Why a set's file could not be read, from the errno readRegularFileNotLink left: a link, not
+// a regular file, or the system's words; in the player's language.
+std::string levelSetFileReadFault(int error);
+
 // Reads the set at `path`. On any fault `set` is left empty and `refusal` holds one line:
 // the path, then what is wrong (with its line number when it lies in the text).
 bool loadLevelSetFile(const std::string& path, LevelSet& set, std::string& refusal);

@@ -99,6 +99,9 @@ TEST_F(EditorFiles, ANewSetIsSavedAsTheReaderReadsItMarkedNotProven)
     LevelEditor other;
     EXPECT_FALSE(openLevelEditor(other, folder + "/bad.tessaron-levels", "Zoé", refusal));
     EXPECT_EQ(refusal, folder + "/bad.tessaron-levels : ligne 1 : le fichier doit commencer par « tessaron-levels 1 »");
+    // A folder is no set, and no new set is made in its place.
+    EXPECT_FALSE(openLevelEditor(other, folder, "Zoé", refusal));
+    EXPECT_EQ(refusal, folder + " : ce n'est pas un fichier ordinaire");
 }
 
 // A file changed on disk since it was opened, or made meanwhile where there was none, is
