@@ -143,6 +143,8 @@ void startProof(LevelEditor& editor)
         editor.status = tr("Preuve en cours : le pilote automatique joue les niveaux.");
     } else if (!reason.empty()) {
         editor.status = tr("La preuve ne peut pas commencer : ") + reason;
+    } else if (!levelProofRunning(editor.proof)) {
+        editor.status = tr("Tous les niveaux sont déjà prouvés.");
     }
 }
 
@@ -246,10 +248,7 @@ void runEditorCommand(LevelEditor& editor, EditorKey key)
         if (!redoEdit(edit)) editor.status = tr("Rien à refaire.");
         break;
     case EditorCommand::Save: askSave(editor); break;
-    case EditorCommand::Prove:
-        startProof(editor);
-        if (!levelProofRunning(editor.proof)) editor.status = tr("Tous les niveaux sont déjà prouvés.");
-        break;
+    case EditorCommand::Prove: startProof(editor); break;
     case EditorCommand::Try:
         if (levelWithoutBrickToBreak(trialSet(editor)) != 0) {
             editor.status = tr("Ce niveau n'a aucune brique à casser : rien à essayer.");

@@ -226,10 +226,14 @@ TEST(LevelEditor, TheLabProvesTheBoardsNotYetProven)
     EXPECT_EQ(verdictOf(proof, set.levels[1].entries)->rfind("not-cleared 0/3 stuck: 1 bricks out of reach", 0), 0u);
     EXPECT_FALSE(startLevelProof(proof, set, proofProgramPath(TESSARON_BIN_DIR), reason));
     EXPECT_EQ(reason, "");
-    LevelProof none;
-    EXPECT_FALSE(startLevelProof(none, set, "/nonexistent/tessaron-lab", reason));
-    EXPECT_NE(reason, "");
-    EXPECT_FALSE(levelProofRunning(none));
+    // Without the lab the proof cannot start, and the editor says why rather than calling
+    // every level proven.
+    LevelEditor editor;
+    editor.edit = levelEditOf(set);
+    editor.proofProgram = "/nonexistent/tessaron-lab";
+    runEditorCommand(editor, EditorKey{EditorCommand::Prove, 0});
+    EXPECT_FALSE(levelProofRunning(editor.proof));
+    EXPECT_EQ(editor.status.rfind("La preuve ne peut pas commencer : ", 0), 0u) << editor.status;
 }
 
 TEST(LevelEditor, ATrialPlaysTheShownLevelUntilItIsOver)
