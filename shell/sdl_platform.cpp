@@ -238,6 +238,11 @@ bool initSdlPlatform()
     // The windows' class on X11 and app id on Wayland; a player's own setting is kept.
     setenv("SDL_VIDEO_X11_WMCLASS", kDesktopAppId, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kDesktopAppId, 0);
+    // A player's own SDL_VIDEO_WAYLAND_ALLOW_LIBDECOR outranks this.
+    SDL_version linked;
+    SDL_GetVersion(&linked);
+    if (!waylandTitleBarsAreSafe(linked.major, linked.minor, linked.patch))
+        SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, tr("Tessaron : impossible d'ouvrir l'affichage : %s\n"), SDL_GetError());
         return false;

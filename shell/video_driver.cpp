@@ -18,3 +18,9 @@ bool videoDriverShowsGame(const char* driver, const char* requested)
     }
     return false;
 }
+
+bool waylandTitleBarsAreSafe(int major, int minor, int patch)
+{
+    const long version = major * 10000L + minor * 100L + patch;
+    return version < 22400 || version >= 22800;
+}

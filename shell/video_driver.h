@@ -14,3 +14,9 @@ constexpr const char* kDesktopAppId = "io.github.tessaron.tessaron";
 // SDL falls back to its offscreen or dummy driver when no display is reachable; the game would
 // then run unseen.
 bool videoDriverShowsGame(const char* driver, const char* requested);
+
+// Whether SDL major.minor.patch may draw the windows' title bars on Wayland with libdecor. SDL
+// 2.24 to 2.27 never releases a closed window's libdecor frame: a later click on another
+// window's title bar calls back into the freed window, and the game crashes. With those, the
+// windows go without client-drawn title bars (a desktop that draws its own still does).
+bool waylandTitleBarsAreSafe(int major, int minor, int patch);

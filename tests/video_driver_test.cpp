@@ -22,3 +22,15 @@ TEST(VideoDriver, OnlyADisplayOrADriverAskedForShowsTheGame)
         EXPECT_EQ(videoDriverShowsGame(driver, requested), shows)
             << (driver ? driver : "null") << " / " << (requested ? requested : "unset");
 }
+
+// Title bars drawn by libdecor only with an SDL that releases a closed window's frame: the
+// boundaries of the faulty range, and Debian 12's 2.26.5 among them.
+TEST(VideoDriver, WaylandTitleBarsOnlyWithAnSdlThatReleasesThem)
+{
+    const std::tuple<int, int, int, bool> cases[] = {
+        {2, 0, 22, true},  {2, 23, 99, true}, {2, 24, 0, false}, {2, 26, 5, false},
+        {2, 27, 9, false}, {2, 28, 0, true},  {2, 30, 9, true},  {3, 0, 0, true},
+    };
+    for (const auto& [major, minor, patch, safe] : cases)
+        EXPECT_EQ(waylandTitleBarsAreSafe(major, minor, patch), safe) << major << "." << minor << "." << patch;
+}
