@@ -21,6 +21,18 @@ std::vector<Brick>& shownEntries(LevelEdit& edit)
     return edit.set.levels[static_cast<std::size_t>(edit.level)].entries;
 }
 
+// The text `which` of the edit, writable when the edit is.
+template <typename Edit>
+auto& textIn(Edit& edit, EditText which)
+{
+    switch (which) {
+    case EditText::SetName: return edit.set.name;
+    case EditText::Author: return edit.set.author;
+    case EditText::LevelTitle: break;
+    }
+    return edit.set.levels[static_cast<std::size_t>(edit.level)].title;
+}
+
 // Keeps the set and level shown as they are now for undo, before a change is made.
 void keepForUndo(LevelEdit& edit)
 {
@@ -131,6 +143,16 @@ bool moveLevel(LevelEdit& edit, int step)
 void showLevel(LevelEdit& edit, int level)
 {
     edit.level = std::clamp(level, 0, static_cast<int>(edit.set.levels.size()) - 1);
+}
+
+const std::string& editText(const LevelEdit& edit, EditText which) { return textIn(edit, which); }
+
+bool setEditText(LevelEdit& edit, EditText which, const std::string& text)
+{
+    if (editText(edit, which) == text) return false;
+    keepForUndo(edit);
+    textIn(edit, which) = text;
+    return true;
 }
 
 bool undoEdit(LevelEdit& edit) { return restore(edit, edit.undo, edit.redo); }

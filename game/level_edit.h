@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Tessaron developers
 // The level editor's model: the set being edited as plain data, the changes a player makes to
-// it (bricks placed and removed on the brick grid, levels added, removed and moved) and a
+// it (bricks placed and removed on the brick grid, levels added, removed and moved, the set
+// named and signed, levels titled) and a
 // bounded undo and redo of them. Nothing here draws, reads input or touches files.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,14 @@ bool removeLevel(LevelEdit& edit);
 bool moveLevel(LevelEdit& edit, int step);
 // Shows level `level` (clamped to the set), no change to undo.
 void showLevel(LevelEdit& edit, int level);
+
+// The texts a player writes: the set's name, its author and the shown level's title.
+enum class EditText : std::uint8_t { SetName, Author, LevelTitle };
+// The text as the set holds it now.
+const std::string& editText(const LevelEdit& edit, EditText which);
+// Gives the text `which` the value `text`, one change to undo; false, changing nothing, when it
+// has that value already. Whether the reader takes the text is the caller's to ask.
+bool setEditText(LevelEdit& edit, EditText which, const std::string& text);
 
 // Takes back the latest change, or does again the latest taken back; false when there is none.
 bool undoEdit(LevelEdit& edit);

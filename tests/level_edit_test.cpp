@@ -180,7 +180,7 @@ TEST(LevelEdit, AnEmptyLevelIsTheReadersRefusal)
     EXPECT_EQ(editRefusal(edit).fault, LevelSetFault::None);
 }
 
-// Random changes to the built-in set: every set the editor makes that the reader takes reads
+// Random changes to the built-in set, its bricks, levels, name, author and titles: every set the editor makes that the reader takes reads
 // back equal and writes the same text again; undo walks back through the very sets and levels
 // shown before each change, as far as its depth, and redo forward through the sets after.
 TEST(LevelEdit, RandomEditsReadBackAndUndoWalksBack)
@@ -220,6 +220,7 @@ TEST(LevelEdit, RandomEditsReadBackAndUndoWalksBack)
         case 2: done = moveLevel(edit, roll(2) * 2 - 1); break;
         case 3: showLevel(edit, roll(static_cast<int>(edit.set.levels.size()))); break;
         case 4: done = removeBrick(edit, column, row); break;
+        case 5: done = setEditText(edit, static_cast<EditText>(roll(3)), roll(2) == 0 ? "Zo\xc3\xa9" : "x"); break;
         default: done = placeBrick(edit, column, row); break;
         }
         if (done) keep(before);
