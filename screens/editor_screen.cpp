@@ -27,10 +27,11 @@ constexpr SDL_Color kProvenGreen{120, 230, 120, 255};
 constexpr SDL_Color kStuckRed{255, 120, 110, 255};
 constexpr int kPanelLeft = kPlayfieldWidth;
 constexpr int kPanelTextLeft = kPanelLeft + 8;
-constexpr int kPanelTextRight = kEditorScreenWidth - 6;
+
+constexpr int kCaretWidth = 2;
 
 // The editor's keys, as the panel lists them (Windows-1252).
-constexpr std::array<const char*, 13> kKeyLines = {
+constexpr std::array<const char*, 14> kKeyLines = {
     drawnTextId("Fl\xe8"
                 "ches, souris : curseur"),
     drawnTextId("1 \xe0 8, clic : genre de brique"),
@@ -45,6 +46,7 @@ constexpr std::array<const char*, 13> kKeyLines = {
                 "placer le niveau"),
     drawnTextId("Ctrl+Z, Ctrl+Y : annuler, refaire"),
     drawnTextId("P : prouver, T : essayer"),
+    drawnTextId("F2, F3, F4 : nom, auteur, titre"),
     drawnTextId("Ctrl+S : enregistrer"),
     drawnTextId("\xc9"
                 "chap : quitter"),
@@ -82,6 +84,31 @@ int drawWrapped(SDL_Surface* frame, const GameFont& font, int y, const std::stri
         y += font.cellHeight;
     }
     return y;
+}
+
+// A text the player writes (UTF-8), after `label`, on its panel line at `y`, cut to the panel
+// with an ellipsis. While it is typed, the typed line stands in its place in the chosen colour,
+// its end in sight with the caret after it.
+void drawWrittenText(SDL_Surface* frame, const GameFont& font, int y, const EditorPanelTexts& texts, EditText which,
+                     const std::string& label, const std::string& text, SDL_Color colour)
+{
+    const bool typed = texts.lineOpen && texts.lineFor == which;
+    std::string shown;
+    if (!windows1252FromUtf8(typed ? texts.line : text, shown)) shown = "?";
+    shown = label + shown;
+    const int room = kPanelTextRight - kPanelTextLeft;
+    if (!typed) {
+        drawLine(frame, font, kPanelTextLeft, y, fitText(font, shown, room), colour);
+        return;
+    }
+    const auto width = [&font](const std::string& t) { return textWidth(font, t.c_str(), static_cast<int>(t.size())); };
+    if (width(shown) + kCaretWidth + 1 > room) {
+        while (!shown.empty() && width("\x85" + shown) + kCaretWidth + 1 > room) shown.erase(0, 1);
+        shown.insert(0, "\x85");  // an ellipsis: the line's start is out of sight
+    }
+    drawLine(frame, font, kPanelTextLeft, y, shown, kChosen);
+    const int caret = kPanelTextLeft + width(shown) + 1;
+    fillRectangle(frame, caret, y, caret + kCaretWidth, y + font.cellHeight, kChosen);
 }
 
 void drawPlayfield(SDL_Surface* frame, const LevelEdit& edit, bool cursorShown)
@@ -163,16 +190,23 @@ void drawEditorScreen(SDL_Surface* target, const LevelEdit& edit, const EditorPa
              drawnText("\xc9"
                        "diteur de niveaux"),
              kChosen);
-    drawWrapped(frame, font, 26, edit.set.name, kPanelInk, 1);
+    drawWrittenText(frame, font, kWrittenTextTops[0], texts, EditText::SetName, "", edit.set.name, kPanelInk);
+    drawWrittenText(frame, font, kWrittenTextTops[1], texts, EditText::Author, drawnText("par "), edit.set.author,
+                    kDimInk);
     char line[96];
     std::snprintf(line, sizeof line, drawnText("Niveau %d sur %d").c_str(), edit.level + 1,
                   static_cast<int>(edit.set.levels.size()));
     std::string levelLine = line;
     if (texts.unsaved) levelLine += drawnText(" (modifi\xe9)");
-    drawLine(frame, font, kPanelTextLeft, 44, levelLine, kPanelInk);
+    drawLine(frame, font, kPanelTextLeft, kWrittenTextTops[1] + 18, levelLine, kPanelInk);
+    const std::string& levelTitle = editText(edit, EditText::LevelTitle);
+    const bool untitled = levelTitle.empty() && !(texts.lineOpen && texts.lineFor == EditText::LevelTitle);
+    drawWrittenText(frame, font, kWrittenTextTops[2], texts, EditText::LevelTitle,
+                    untitled ? drawnText("(sans titre)") : "", levelTitle, untitled ? kDimInk : kPanelInk);
 
     drawPalette(frame, edit, font);
-    int y = drawWrapped(frame, font, 206, texts.verdict, texts.cleared ? kProvenGreen : kStuckRed, 3);
+    int y = drawWrapped(frame, font, kGroupBoxesTop + kGroupBoxSize + 8, texts.verdict,
+                        texts.cleared ? kProvenGreen : kStuckRed, 3);
     drawWrapped(frame, font, y + 4, texts.status, kPanelInk, 4);
 
     const GameFont& help = openGameFont(12, 400);

@@ -11,6 +11,7 @@
 
 #include "game/brick_kinds.h"
 #include "screens/translation.h"
+#include "screens/windows1252.h"
 #include "shell/atomic_file.h"
 #include "shell/level_set_file.h"
 #include "shell/regular_file.h"
@@ -78,12 +79,24 @@ int levelWithoutBrickToBreak(const LevelSet& set)
 // or blanks at its ends, 1 to 64 bytes), else `otherwise`.
 std::string readableText(const std::string& text, const std::string& otherwise)
 {
-    LevelSet read;
-    std::string refusal;
-    const bool readable =
-        readLevelSet("tessaron-levels 1\nname " + text + "\nauthor -\nlevel\nbrick 0 0 hard\n", read, refusal) &&
-        read.name == text;
-    return readable ? text : otherwise;
+    return editTextRefusal(EditText::SetName, text).empty() ? text : otherwise;
+}
+
+// A byte within a UTF-8 character, after its first.
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Closes the line being typed, keeping its text when the reader takes it.
+void closeLine(LevelEditor& editor, bool keep)
+{
+    const std::string refusal = keep ? editTextRefusal(editor.lineFor, editor.line) : "";
+    if (!refusal.empty()) {
+        editor.status = tr("Refusé : ") + refusal;
+        return;
+    }
+    if (keep) setEditText(editor.edit, editor.lineFor, editor.line);
+    editor.lineOpen = false;
+    editor.line.clear();
+    editor.status.clear();
 }
 
 // Writes the set with each level's proof note. A file changed on disk since it was opened (or
@@ -180,6 +193,9 @@ EditorKey editorKeyOf(SDL_Keycode key, std::uint16_t modifiers)
         return EditorKey{EditorCommand::PickKind, static_cast<int>(key - SDLK_1) + 1};
     if (chosen == 0 && key >= SDLK_KP_1 && key < SDLK_KP_1 + kBrickKinds)
         return EditorKey{EditorCommand::PickKind, static_cast<int>(key - SDLK_KP_1) + 1};
+    // F2, F3 and F4 write the set's name, its author and the shown level's title.
+    if (chosen == 0 && key >= SDLK_F2 && key <= SDLK_F4)
+        return EditorKey{EditorCommand::WriteText, static_cast<int>(key - SDLK_F2)};
     for (const EditorKeyRow& row : kEditorKeys) {
         if (row.key == key && row.modifiers == chosen) return EditorKey{row.command, 0};
     }
@@ -234,6 +250,12 @@ void runEditorCommand(LevelEditor& editor, EditorKey key)
     case EditorCommand::Place: placeBrick(edit, edit.column, edit.row); break;
     case EditorCommand::Remove: removeBrick(edit, edit.column, edit.row); break;
     case EditorCommand::PickKind: edit.kind = key.argument; break;
+    case EditorCommand::WriteText:
+        editor.lineFor = static_cast<EditText>(key.argument);
+        editor.line = editText(edit, editor.lineFor);
+        editor.lineOpen = true;
+        editor.status = tr("Tapez le texte : Entrée le garde, Échap l'annule.");
+        break;
     case EditorCommand::NextGroup: edit.group = (edit.group + 1) % (kBrickGroups + 1); break;
     case EditorCommand::PreviousLevel: showLevel(edit, edit.level - 1); break;
     case EditorCommand::NextLevel: showLevel(edit, edit.level + 1); break;
@@ -264,6 +286,60 @@ void runEditorCommand(LevelEditor& editor, EditorKey key)
         }
         break;
     case EditorCommand::NoCommand: break;
+    }
+}
+
+void editorKeyPressed(LevelEditor& editor, SDL_Keycode key, std::uint16_t modifiers)
+{
+    if (!editor.lineOpen) {
+        runEditorCommand(editor, editorKeyOf(key, modifiers));
+        return;
+    }
+    switch (key) {
+    case SDLK_BACKSPACE:
+        while (!editor.line.empty() && continuationByte(editor.line.back())) editor.line.pop_back();
+        if (!editor.line.empty()) editor.line.pop_back();
+        break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: closeLine(editor, true); break;
+    case SDLK_ESCAPE: closeLine(editor, false); break;
+    default: break;
+    }
+}
+
+void typeIntoEditorLine(LevelEditor& editor, const char* utf8)
+{
+    const std::string typed = utf8 != nullptr ? utf8 : "";
+    for (std::size_t at = 0, end = 0; at < typed.size(); at = end) {
+        end = at + 1;
+        while (end < typed.size() && continuationByte(typed[end])) ++end;
+        const std::string character = typed.substr(at, end - at);
+        std::string drawn;
+        if (!windows1252FromUtf8(character, drawn) || drawn.size() != 1 ||
+            static_cast<unsigned char>(drawn[0]) < 0x20 || drawn[0] == 0x7f) {
+            editor.status = tr("Refusé : ") + std::string(tr("le jeu ne sait pas afficher ce caractère."));
+        } else if (editor.line.size() + character.size() > kMaxLevelSetText) {
+            editor.status =
+                tr("Refusé : ") + std::string(tr("plus de 64 octets (une lettre accentuée en compte deux)."));
+        } else {
+            editor.line += character;
+        }
+    }
+}
+
+std::string editTextRefusal(EditText which, const std::string& text)
+{
+    const bool title = which == EditText::LevelTitle;
+    const std::string file = "tessaron-levels 1\nname " + (title ? std::string("-") : text) + "\nauthor -\nlevel " +
+                             (title ? text : std::string()) + "\nbrick 0 0 hard\n";
+    LevelSet read;
+    LevelSetRefusal refusal;
+    if (readLevelSet(file, read, refusal) && (title ? read.levels[0].title : read.name) == text) return "";
+    switch (refusal.fault) {
+    case LevelSetFault::None: return tr("pas de blanc au début ni à la fin.");
+    case LevelSetFault::TextMissing: return tr("le nom du jeu et son auteur ne peuvent pas être vides.");
+    case LevelSetFault::TextTooLong: return tr("plus de 64 octets (une lettre accentuée en compte deux).");
+    default: return levelSetRefusalLine(refusal);
     }
 }
 

@@ -23,7 +23,8 @@ enum class EditorCommand : std::uint8_t {
     CursorDown,
     Place,
     Remove,
-    PickKind,  // the argument is the kind
+    PickKind,   // the argument is the kind
+    WriteText,  // the argument is the EditText: its line opens for typing
     NextGroup,
     PreviousLevel,
     NextLevel,
@@ -58,6 +59,9 @@ struct LevelEditor {
     EditorQuestion question = EditorQuestion::NoQuestion;  // asked, waiting for its answer
     bool quit = false;                                     // the editor is done: its window closes
     bool tryAsked = false;                                 // the shown level is to be played in the game window
+    bool lineOpen = false;                                 // a text is being typed: every key goes to it
+    EditText lineFor = EditText::SetName;                  // the text typed
+    std::string line;                                      // what is typed so far, UTF-8
 };
 
 // The key of a key press with its modifiers (SDL's KMOD_* bits).
@@ -72,6 +76,20 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
 
 // Does what a key asks; a question asked or an answer awaited is in editor.question.
 void runEditorCommand(LevelEditor& editor, EditorKey key);
+
+// A key pressed (with SDL's KMOD_* bits): the command editorKeyOf gives, or while a text is
+// typed, the line's own keys. Backspace erases its last character, Return keeps the text when
+// the reader would (as one change to undo), else says why; Escape gives it up. Other keys do
+// nothing then.
+void editorKeyPressed(LevelEditor& editor, SDL_Keycode key, std::uint16_t modifiers);
+// Text typed (UTF-8, as the window system delivers it) added at the line's end, character by
+// character. Refused, with the reason said: a character the game cannot draw or a control
+// character, and what would make the text longer than the reader takes.
+void typeIntoEditorLine(LevelEditor& editor, const char* utf8);
+
+// Why the reader would not give `text` back as the text `which` (in the player's language),
+// or "" when it would.
+std::string editTextRefusal(EditText which, const std::string& text);
 
 // The answer to editor.question: an overwrite agreed saves, a quit agreed ends the editor.
 void answerEditorQuestion(LevelEditor& editor, bool yes);

@@ -49,6 +49,9 @@ void paintEditor(const LevelEditor& editor, bool cursorShown)
     texts.status = editor.status;
     texts.unsaved = editor.edit.changesSinceSave > 0;
     texts.cursorShown = cursorShown;
+    texts.lineOpen = editor.lineOpen;
+    texts.lineFor = editor.lineFor;
+    texts.line = editor.line;
     drawEditorScreen(picture, editor.edit, texts);
     showWindowPicture(windows.game.window);
 }
@@ -120,13 +123,23 @@ bool editorEvent(LevelEditor& editor, const SDL_Event& event, bool& cursorShown)
             return true;
         }
         cursorShown = true;
-        runEditorCommand(editor, editorKeyOf(event.key.keysym.sym, event.key.keysym.mod));
+        editorKeyPressed(editor, event.key.keysym.sym, event.key.keysym.mod);
+        // The window system composes typed text (accents, dead keys) only while a line is open.
+        if (editor.lineOpen != (SDL_IsTextInputActive() == SDL_TRUE)) {
+            if (editor.lineOpen) SDL_StartTextInput();
+            if (!editor.lineOpen) SDL_StopTextInput();
+        }
         return true;
+    case SDL_TEXTINPUT:
+        if (editor.lineOpen) typeIntoEditorLine(editor, event.text.text);
+        return editor.lineOpen;
     case SDL_MOUSEMOTION:
+        if (editor.lineOpen) return false;  // the mouse waits for the line to be done, like the keys
         cursorShown = true;
         pointerAt(editor, picturePointOf(window, event.motion.x, event.motion.y), event.motion.state, false);
         return true;
     case SDL_MOUSEBUTTONDOWN:
+        if (editor.lineOpen) return false;
         pointerAt(editor, picturePointOf(window, event.button.x, event.button.y), SDL_BUTTON(event.button.button),
                   true);
         return true;

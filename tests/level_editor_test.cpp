@@ -35,6 +35,8 @@ TEST(LevelEditor, KeysGiveTheirCommands)
         {SDLK_y, KMOD_CTRL, C::Redo, 0},       {SDLK_s, KMOD_LCTRL, C::Save, 0},
         {SDLK_s, 0, C::NoCommand, 0},          {SDLK_z, 0, C::NoCommand, 0},
         {SDLK_ESCAPE, 0, C::Quit, 0},          {SDLK_t, 0, C::Try, 0},
+        {SDLK_F2, 0, C::WriteText, 0},         {SDLK_F4, KMOD_NUM, C::WriteText, 2},
+        {SDLK_F3, KMOD_CTRL, C::NoCommand, 0}, {SDLK_F5, 0, C::NoCommand, 0},
     };
     for (const auto& [key, modifiers, command, argument] : cases) {
         const EditorKey given = editorKeyOf(key, modifiers);
@@ -156,6 +158,42 @@ TEST_F(EditorFiles, LeavingWithChangesAsksFirst)
     EXPECT_TRUE(editor.quit);
 }
 
+// F2 to F4 open a text for typing, and no other key works meanwhile; Return keeps what the reader
+// would take, as one change to undo, or says why not; Escape gives the typing up.
+TEST_F(EditorFiles, TextsAreTypedThenKeptOrRefused)
+{
+    const std::string refused = "Refusé : ", blanks = refused + "pas de blanc au début ni à la fin.";
+    // The key, the Backspaces before typing, what is typed, and the text kept or the refusal said.
+    const std::tuple<SDL_Keycode, int, std::string, std::string> cases[] = {
+        {SDLK_F2, 1, "Forêt d'été", "Forêt d'été"},
+        {SDLK_F3, 1, "", "Zo"},        // Backspace erases é whole
+        {SDLK_F4, 0, "é\t日!", "é!"},  // neither a control character nor one the game cannot draw
+        {SDLK_F2, 3, "", refused + "le nom du jeu et son auteur ne peuvent pas être vides."},
+        {SDLK_F3, 0, " ", blanks},
+        {SDLK_F4, 0, " x", blanks},
+        {SDLK_F2, 1, std::string(65, 'n'), std::string(64, 'n')},  // typing stops at 64 bytes
+    };
+    for (const auto& [fKey, erased, typed, result] : cases) {
+        open("a.tessaron-levels");
+        const EditText which = static_cast<EditText>(fKey - SDLK_F2);
+        const std::string before = editText(editor.edit, which);
+        editorKeyPressed(editor, fKey, 0);
+        for (const SDL_Keycode key : {SDLK_SPACE, SDLK_n, SDLK_F3}) editorKeyPressed(editor, key, 0);
+        EXPECT_EQ(std::make_tuple(editor.edit.changesSinceSave, editor.lineFor), std::make_tuple(0, which)) << typed;
+        for (int i = 0; i < erased; ++i) editorKeyPressed(editor, SDLK_BACKSPACE, 0);
+        typeIntoEditorLine(editor, typed.c_str());
+        editorKeyPressed(editor, SDLK_RETURN, 0);
+        const bool kept = result.rfind(refused, 0) != 0;
+        EXPECT_EQ(kept ? editText(editor.edit, which) : editor.status, result) << typed;
+        EXPECT_EQ(editor.lineOpen, !kept) << typed;
+        if (!kept) editorKeyPressed(editor, SDLK_ESCAPE, 0);
+        EXPECT_FALSE(editor.lineOpen || editor.quit) << typed;
+        EXPECT_EQ(editor.edit.changesSinceSave, kept ? 1 : 0) << typed;
+        editorKeyPressed(editor, SDLK_z, KMOD_CTRL);
+        EXPECT_EQ(editText(editor.edit, which), before) << typed;
+    }
+}
+
 TEST(LevelEditor, ProofLinesAndVerdicts)
 {
     const std::tuple<std::string, bool, int, std::string> lines[] = {
@@ -261,7 +299,8 @@ TEST(LevelEditor, ATrialPlaysTheShownLevelUntilItIsOver)
 }
 
 // The screen: the level's bricks in their pictures where they lie, the cursor's outline, the
-// chosen kind framed in the palette, and the palette's and groups' boxes found where drawn.
+// chosen kind framed in the palette, the palette's and groups' boxes found where drawn, and the
+// texts the player writes.
 TEST(EditorScreen, DrawsTheLevelInTheGamesPictures)
 {
     resetWorld();
@@ -287,6 +326,27 @@ TEST(EditorScreen, DrawsTheLevelInTheGamesPictures)
     for (int group = 0; group <= kBrickGroups; ++group)
         EXPECT_EQ(groupBoxAt(kGroupBoxesLeft + group * (kGroupBoxSize + 2) + 3, kGroupBoxesTop + 3), group);
     EXPECT_EQ(groupBoxAt(kGroupBoxesLeft - 1, kGroupBoxesTop + 3), -1);
+    // The set's name, its author and the level's title stay within the panel however long; the
+    // one typed shows its end with the caret, a column of the chosen colour as high as the line.
+    const std::string longest = "Les jardins de mosa\xc3\xafque du printemps, \xc3\xa9t\xc3\xa9 comme hiver";
+    edit = newLevelEdit(longest, longest);
+    edit.set.levels[0].title = longest;
+    const SDL_Color panel{24, 24, 40, 255}, chosen{255, 220, 0, 255};
+    const int inside = kPanelTextRight - kPlayfieldWidth, outside = kEditorScreenWidth - kPanelTextRight, high = 13;
+    for (int typed = -1; typed < 3; ++typed) {
+        drawEditorScreen(target, edit,
+                         EditorPanelTexts{"", false, "", false, true, typed >= 0,
+                                          static_cast<EditText>(std::max(typed, 0)), longest});
+        for (int row = 0; row < 3; ++row) {
+            const int top = kWrittenTextTops[static_cast<std::size_t>(row)];
+            int caret = 0;
+            for (int x = kPlayfieldWidth; x < kPanelTextRight; ++x)
+                caret += countColour(target, x, top, 1, high, chosen) == high;
+            EXPECT_GT(inside * high - countColour(target, kPlayfieldWidth, top, inside, high, panel), 100) << row;
+            EXPECT_EQ(countColour(target, kPanelTextRight, top, outside, high, panel), outside * high) << row;
+            EXPECT_EQ(caret > 0, row == typed) << typed << row;
+        }
+    }
     SDL_FreeSurface(target);
     removeTestPictures();
 }

@@ -4,7 +4,8 @@
 # End to end under openbox: the level editor on a new file. Bricks placed with the mouse and the
 # keys, one undone; saved after the proof, the file is proven again by tessaron-lab; the level is
 # tried in the game window and the editor comes back; a file changed on disk is not overwritten
-# after "Non"; leaving with changes asks first. Then the saved set opens again, in English.
+# after "Non"; leaving with changes asks first. The set is named by typing.
+# Then the saved set opens again, in English.
 BIN="$1"
 . "$(dirname "$0")/lib/x11_session.sh"
 start_desktop
@@ -58,11 +59,19 @@ xdotool mousemove $(cell 3 5) sleep 0.2 click 3
 sleep 0.3
 WAIT=50 until_true row_shows_its_bricks || fail "the brick removed with the right button still shows"
 shot editor-placed
+# F2 names the set, typed on the French keyboard; the N and Space typed add no level or brick.
+setxkbmap fr
+xdotool key F2 BackSpace BackSpace BackSpace BackSpace sleep 0.2 type --delay 50 "Jardin de Zoé"
+xdotool sleep 0.2 key Return
+setxkbmap us
+sleep 0.3
+shot editor-named
 xdotool key ctrl+s
 WAIT=600 until_true test -s "$set_file" || fail "nothing saved: $(cat "$WORK/game.log")"
 sleep 0.3
 shot editor-saved
 [ "$(grep -c '^brick ' "$set_file")" = 6 ] || fail "not 6 bricks saved: $(cat "$set_file")"
+grep -q '^name Jardin de Zoé$' "$set_file" || fail "the set's name typed is not saved: $(cat "$set_file")"
 grep -q '^brick 320 160 hard$' "$set_file" || fail "the brick placed by the keys is missing: $(cat "$set_file")"
 ! grep -q '^brick 360 160' "$set_file" || fail "the brick undone was saved: $(cat "$set_file")"
 grep -q '^# proof: cleared [0-9]/3 ticks ' "$set_file" || fail "no proof's verdict in the file: $(cat "$set_file")"
