@@ -224,6 +224,9 @@ bool openLevelEditor(LevelEditor& editor, const std::string& path, const std::st
             name.compare(name.size() - std::string(kSetExtension).size(), std::string::npos, kSetExtension) == 0)
             name.resize(name.size() - std::string(kSetExtension).size());
         editor.edit = newLevelEdit(readableText(name, tr("Mes niveaux")), readableText(author, "?"));
+        // The file's head comment in the player's language (the French one is the writer's own).
+        editor.edit.set.notes = {
+            tr("# Un jeu de niveaux de Tessaron : une ligne par brique, dans l'ordre où le jeu les pose.")};
         editor.status = tr("Nouveau jeu de niveaux : posez des briques, puis Ctrl+S.");
         return true;
     }

@@ -90,6 +90,9 @@ TEST_F(EditorFiles, ANewSetIsSavedAsTheReaderReadsItMarkedNotProven)
     ASSERT_TRUE(readLevelSet(readBytes(editor.path), saved, refusal)) << editor.status << refusal;
     ASSERT_EQ(saved.levels.size(), 1u);
     EXPECT_EQ(saved.levels[0].notes, std::vector<std::string>{"# proof: not proven"});
+    // Its head comment, in the game's own French here, is the one the writer gives every set.
+    const std::string written = writeLevelSet(saved);
+    EXPECT_EQ(saved.notes, std::vector<std::string>{written.substr(0, written.find('\n'))});
     ASSERT_EQ(saved.levels[0].entries.size(), 1u);
     EXPECT_EQ(saved.levels[0].entries[0].x, kRightmostBrickLeft);
     EXPECT_EQ(editor.edit.changesSinceSave, 0);
