@@ -17,6 +17,7 @@
 #include "screens/final_picture_layout.h"
 #include "screens/fonts.h"
 #include "screens/game_window_paint.h"
+#include "screens/level_intro_layout.h"
 #include "screens/pictures.h"
 #include "screens/run_rating.h"
 #include "screens/screen_state.h"
@@ -256,6 +257,12 @@ void drawCard(SDL_Surface* surface, const SDL_Rect& card)
     fillRectangle(surface, card.x + 1, card.y + 1, card.x + card.w - 1, card.y + card.h - 1, kReplayCard);
 }
 
+// A colour written 0xRRGGBB in a layout header, opaque.
+SDL_Color opaque(std::uint32_t rgb)
+{
+    return SDL_Color{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb), 255};
+}
+
 // Draws `text`, in the player's language already, centred on `centreX`.
 void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const std::string& text,
                      SDL_Color colour = kReplayInk)
@@ -448,12 +455,12 @@ const char* levelCodeText(int level)
 
 namespace {
 
-// A player's set has no codes: its card names the set instead, cut to the card's width.
+// A player's set has no codes: its cards name the set instead, in Windows-1252.
 std::string levelSetName()
 {
     std::string name;
     if (!windows1252FromUtf8(game.levelSet->name, name)) name = "?";
-    return fitText(openGameFont(25, 30), name, kCardRight - 4 - kPanelLinePlaces[5].x);
+    return name;
 }
 
 }  // namespace
@@ -483,7 +490,9 @@ int composeSidePanelLine(int line)
         break;
     case 5:
         if (game.levelSet != nullptr) {
-            std::snprintf(text, size, "%s", levelSetName().c_str());
+            std::snprintf(
+                text, size, "%s",
+                fitText(openGameFont(25, 30), levelSetName(), kCardRight - 4 - kPanelLinePlaces[5].x).c_str());
         } else {
             std::snprintf(text, size, "%s", drawnText("Code Secret du").c_str());
         }
@@ -536,16 +545,35 @@ void drawEndScreen(SDL_Surface* surface)
     }
 }
 
+// The level intro: its two lines, then the level's code; a player's set has none, and its own
+// picture has a card where the set's name and the level's rank are written instead.
 void drawLevelIntroScreen(SDL_Surface* surface)
 {
+    const bool ownSet = game.levelSet != nullptr && screenState.pictures.levelSetBackground != nullptr;
     const GameFont& lines = openGameFont(38, 700);
-    drawBackdrop(surface, screenState.pictures.levelBackground, 0);
+    drawBackdrop(surface, ownSet ? screenState.pictures.levelSetBackground : screenState.pictures.levelBackground, 0);
     std::array<char, 200> first{};
     std::array<char, 200> second{};
     composeIntroLines(game.introDraw, game.currentLevel, first, second);
     drawWholeText(surface, lines, 100, 140, first.data());
     drawWholeText(surface, lines, 105, 190, second.data());
-    drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
+    if (!ownSet) {
+        drawWholeText(surface, openGameFont(140, 700), 140, 320, levelCodeText(game.currentLevel));
+        return;
+    }
+    // A long name is written smaller, about the same middle, and cut only when even the smallest is too wide.
+    const std::string name = levelSetName();
+    int height = kSetNameLine.height;
+    while (height > kSetNameSmallest && textWidth(openGameFont(height, kSetNameLine.weight), name.c_str(),
+                                                  static_cast<int>(name.size())) > kSetNameRoom)
+        height -= 2;
+    const GameFont& nameFont = openGameFont(height, kSetNameLine.weight);
+    drawCentredText(surface, nameFont, kLevelIntroCentreX, kSetNameLine.y + (kSetNameLine.height - height) / 2,
+                    fitText(nameFont, name, kSetNameRoom), opaque(kSetNameLine.colour));
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), drawnText(kSetRankText).c_str(), game.currentLevel,
+                  static_cast<int>(game.levelSet->levels.size()));
+    drawCentredText(surface, openGameFont(kSetRankLine.height, kSetRankLine.weight), kLevelIntroCentreX, kSetRankLine.y,
+                    pathBuffer.data(), opaque(kSetRankLine.colour));
 }
 
 // The picture after the last level, its top at `y`. A player's set has its own number of levels,
@@ -558,9 +586,6 @@ void drawFinishedPictureAt(SDL_Surface* surface, int y)
     }
     drawBackdrop(surface, screenState.pictures.finishedSetBackground, y);
     const int count = static_cast<int>(game.levelSet->levels.size());
-    const auto opaque = [](std::uint32_t rgb) {
-        return SDL_Color{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb), 255};
-    };
     std::snprintf(pathBuffer.data(), pathBuffer.size(),
                   drawnText(count == 1 ? kClearedOneLevelText : kClearedLineText).c_str(), count);
     drawCentredText(surface, openGameFont(kClearedLineHeight, kClearedLineWeight), kFinishedPictureCentreX,

@@ -18,6 +18,7 @@ struct Pictures {
     SDL_Surface* lostBackground = nullptr;                       // the end screen
     SDL_Surface* victoryPlate = nullptr;                         // drawn in a won run's black box, 300 x 85
     SDL_Surface* levelBackground = nullptr;                      // the level intro
+    SDL_Surface* levelSetBackground = nullptr;                   // the same for a player's set, without a code
     SDL_Surface* finishedBackground = nullptr;                   // after the last level
     SDL_Surface* finishedSetBackground = nullptr;                // the same for a player's set, uncounted
     SDL_Surface* gameBackground = nullptr;                       // playfield and side panel

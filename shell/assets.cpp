@@ -65,6 +65,7 @@ constexpr PictureStep kSinglePictures[] = {
     {"Perdu.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.lostBackground; }},
     {"Victoire.bmp", 300, 85, []() -> SDL_Surface*& { return screenState.pictures.victoryPlate; }},
     {"Niveau.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.levelBackground; }},
+    {"NiveauJeu.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.levelSetBackground; }},
     {"Fini.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.finishedBackground; }},
     {"FiniJeu.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.finishedSetBackground; }},
     {"fond.bmp", 700, 550, []() -> SDL_Surface*& { return screenState.pictures.gameBackground; }},

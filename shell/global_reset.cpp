@@ -17,13 +17,15 @@ namespace {
 // listed.
 void freePictures(Pictures& pictures)
 {
-    std::vector<SDL_Surface*> slots = {
-        pictures.buttonIcon,        pictures.buttonHoverIcon,    pictures.menuBackground,
-        pictures.creditsBackground, pictures.lostBackground,     pictures.victoryPlate,
-        pictures.levelBackground,   pictures.finishedBackground, pictures.finishedSetBackground,
-        pictures.gameBackground,    pictures.armedPaddleIcon,    pictures.stickyPaddleIcon,
-        pictures.bouncePaddleIcon,  pictures.ballIconNormal,     pictures.ballIconFire};
-    constexpr std::size_t kSingleSlots = 15;
+    std::vector<SDL_Surface*> slots = {pictures.buttonIcon,         pictures.buttonHoverIcon,
+                                       pictures.menuBackground,     pictures.creditsBackground,
+                                       pictures.lostBackground,     pictures.victoryPlate,
+                                       pictures.levelBackground,    pictures.levelSetBackground,
+                                       pictures.finishedBackground, pictures.finishedSetBackground,
+                                       pictures.gameBackground,     pictures.armedPaddleIcon,
+                                       pictures.stickyPaddleIcon,   pictures.bouncePaddleIcon,
+                                       pictures.ballIconNormal,     pictures.ballIconFire};
+    constexpr std::size_t kSingleSlots = 16;
     static_assert(
         sizeof(Pictures) == sizeof(SDL_Surface*) * (kSingleSlots + std::tuple_size_v<decltype(Pictures::bonusBitmaps)> +
                                                     std::tuple_size_v<decltype(Pictures::paddleIcons)> +

@@ -20,6 +20,7 @@
 #include "screens/final_picture_layout.h"
 #include "screens/fonts.h"
 #include "screens/game_screen.h"
+#include "screens/level_intro_layout.h"
 #include "screens/menu_buttons.h"
 #include "screens/menu_screen.h"
 #include "screens/pictures.h"
@@ -275,6 +276,33 @@ TEST_F(GameScreen, APlayersSetEndsOnItsOwnCount)
     EXPECT_TRUE(at(5, 5, kFinishedSetBackgroundColour));
     EXPECT_GT(countColour(target, 150, kClearedLineY, 400, kClearedLineHeight, rgb(kClearedLineColour)), 20);
     EXPECT_GT(countColour(target, 300, kTrophyCountY, 100, kTrophyCountHeight, rgb(kTrophyCountColour)), 20);
+}
+
+// Between a player's set's levels the intro has its own picture, with the set's name and the level's rank on its card
+// and no code, a long name kept to the card; the built-in set's intro keeps its picture and writes the level's code,
+// in black, on the card.
+TEST_F(GameScreen, APlayersSetsIntroNamesTheSetAndWritesNoCode)
+{
+    fillLevelCodes();
+    LevelSet set{"Les jardins suspendus de la grande mosa\xc3\xafque du printemps", "", std::vector<LevelBoard>(5)};
+    std::tie(game.mode, game.currentLevel) = std::pair(GameMode::LevelIntro, 2);
+    for (LevelSet* played : {static_cast<LevelSet*>(nullptr), &set}) {
+        const bool own = played != nullptr;
+        game.levelSet = played;
+        draw();
+        EXPECT_TRUE(at(5, 5, own ? kLevelSetBackgroundColour : kLevelBackgroundColour)) << own;
+        EXPECT_EQ(countColour(target, 100, 300, 580, 170, kBlack) > 100, !own);
+        for (const CardLine& line : {kSetNameLine, kSetRankLine}) {
+            const SDL_Color ink{static_cast<Uint8>(line.colour >> 16), static_cast<Uint8>(line.colour >> 8),
+                                static_cast<Uint8>(line.colour), 255};
+            const int drawn = countColour(target, 0, 0, kGameScreenWidth, kGameScreenHeight, ink);
+            EXPECT_EQ(drawn > 20, own) << line.y;
+            EXPECT_EQ(
+                countColour(target, kLevelIntroCentreX - kSetNameRoom / 2, line.y, kSetNameRoom, line.height, ink),
+                drawn);
+        }
+    }
+    game.levelSet = nullptr;
 }
 
 // The flags choose the screen; a won run's end puts make-data's gold-on-black plate over the lost one's.

@@ -85,7 +85,8 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
         };
         const int width = entry.file == "fond.bmp" ? 480 : w;  // the playfield of the game's background
         const long long luma = sumOver(picture, 0, 0, width, h, luma256) / (width * h * 256);
-        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "credits.bmp", "bouton.ico", "boutonSurvol\xC3\xA9.ico"}
+        if (std::set<std::string>{"Perdu.bmp", "Niveau.bmp", "NiveauJeu.bmp", "credits.bmp", "bouton.ico",
+                                  "boutonSurvol\xC3\xA9.ico"}
                 .count(entry.file)) {
             EXPECT_GT(luma, 178);
         }
@@ -109,8 +110,9 @@ TEST(MadePictures, EveryPictureIsThereOfItsKindAndLoadsAtItsSize)
 TEST(MadePictures, EveryPictureWithWordsHasItsEnglishOne)
 {
     const std::tuple<std::string, int, int> withWords[] = {
-        {"Fini.bmp", 700, 550},    {"FiniJeu.bmp", 700, 550}, {"Niveau.bmp", 700, 550}, {"Perdu.bmp", 700, 550},
-        {"Victoire.bmp", 300, 85}, {"credits.bmp", 700, 550}, {"fond.bmp", 700, 550},   {"fondmenu.bmp", 285, 445},
+        {"Fini.bmp", 700, 550},      {"FiniJeu.bmp", 700, 550}, {"Niveau.bmp", 700, 550},
+        {"NiveauJeu.bmp", 700, 550}, {"Perdu.bmp", 700, 550},   {"Victoire.bmp", 300, 85},
+        {"credits.bmp", 700, 550},   {"fond.bmp", 700, 550},    {"fondmenu.bmp", 285, 445},
     };
     std::set<std::string> names;
     for (const auto& [name, w, h] : withWords) {

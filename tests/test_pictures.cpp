@@ -58,6 +58,7 @@ std::vector<GamePicture> gamePictures()
         {"Perdu.bmp", &screenState.pictures.lostBackground, 700, 550, kLostBackgroundColour},
         {"Victoire.bmp", &screenState.pictures.victoryPlate, 300, 85, {0, 0, 0, 0}},
         {"Niveau.bmp", &screenState.pictures.levelBackground, 700, 550, kLevelBackgroundColour},
+        {"NiveauJeu.bmp", &screenState.pictures.levelSetBackground, 700, 550, kLevelSetBackgroundColour},
         {"Fini.bmp", &screenState.pictures.finishedBackground, 700, 550, kFinishedBackgroundColour},
         {"FiniJeu.bmp", &screenState.pictures.finishedSetBackground, 700, 550, kFinishedSetBackgroundColour},
         {"fond.bmp", &screenState.pictures.gameBackground, 700, 550, kGameBackgroundColour},

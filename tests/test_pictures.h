@@ -34,6 +34,7 @@ bool allHaveColour(SDL_Surface* surface, std::initializer_list<SDL_Point> points
 constexpr SDL_Color kGameBackgroundColour{10, 20, 30, 255};
 constexpr SDL_Color kLostBackgroundColour{40, 10, 10, 255};
 constexpr SDL_Color kLevelBackgroundColour{10, 40, 10, 255};
+constexpr SDL_Color kLevelSetBackgroundColour{40, 40, 10, 255};
 constexpr SDL_Color kFinishedBackgroundColour{10, 10, 40, 255};
 constexpr SDL_Color kFinishedSetBackgroundColour{10, 40, 40, 255};
 constexpr SDL_Color kCreditsBackgroundColour{30, 30, 30, 255};

@@ -11,6 +11,7 @@
 
 #include "game/game_state.h"
 #include "screens/final_picture_layout.h"
+#include "screens/level_intro_layout.h"
 #include "screens/translation.h"
 #include "tools/make-data/drawing.h"
 #include "tools/make-data/mosaic_motifs.h"
@@ -236,25 +237,38 @@ SDL_Surface* drawVictoryPlate()
     return picture;
 }
 
-SDL_Surface* drawLevelBackground()
+SDL_Surface* drawLevelBackground(bool withCode)
 {
     SDL_Surface* picture = marbleScreen(1300);
     if (picture == nullptr) return nullptr;
     const Colour ink = hexColour(kUmber);
+    const Colour caption = hexColour(0x7A2E18);
     paintPlaque(picture, 175, 26, 525, 100, 10, hexColour(0x1E2A48), 3, false);
     paintGoldTitle(picture, kWidth / 2, 36, "Niveau suivant", 50, 1000);
     paintRosette(picture, 150, 63, 9, 0);
     paintRosette(picture, 550, 63, 9, 2);
     paintRule(picture, 70, kWidth - 70, 124, faded(ink, 0.35f));
-    // The lines are written at (100, 140) and (105, 190); the code on a card of its own below.
+    // The lines are written at (100, 140) and (105, 190); under them a card of its own: the
+    // level's code on the built-in set's, wide for the code written from its left; a player's
+    // set's name and the level's rank, centred, on the other's.
     paintRule(picture, 160, kWidth - 160, 252, faded(ink, 0.3f));
-    drawLabel(picture, kWidth / 2, 266, "Code secret du niveau", 24, 700, hexColour(0x7A2E18), Align::Centre);
-    paintPlaque(picture, 100, 300, 690 - kBorder, 470, 14, hexColour(0xFBF7EE), 4, true);
-    for (const float x : {116.0f, 664.0f})
-        for (const float y : {316.0f, 454.0f}) paintRosette(picture, x, y, 5.0f, static_cast<std::uint32_t>(x + y));
-    drawLabel(picture, kWidth / 2, 492, "Notez-le : il vous ramène ici depuis le menu.", 18, 700, faded(ink, 0.75f),
+    const SDL_Rect card = withCode ? SDL_Rect{100, 300, 590 - kBorder, 170} : kSetCard;
+    if (withCode) {
+        drawLabel(picture, kWidth / 2, 266, "Code secret du niveau", 24, 700, caption, Align::Centre);
+    } else {
+        drawLabel(picture, kWidth / 2, 266, "Jeu de niveaux", 24, 700, caption, Align::Centre);
+    }
+    paintPlaque(picture, card.x, card.y, card.x + card.w, card.y + card.h, 14, hexColour(0xFBF7EE), 4, true);
+    for (const int x : {card.x + 16, card.x + card.w - 16})
+        for (const int y : {card.y + 16, card.y + card.h - 16})
+            paintRosette(picture, x, y, 5.0f, static_cast<std::uint32_t>(x + y));
+    const Colour hint = faded(ink, 0.75f);
+    if (withCode) {
+        drawLabel(picture, kWidth / 2, 492, "Notez-le : il vous ramène ici depuis le menu.", 18, 700, hint,
+                  Align::Centre);
+    }
+    drawLabel(picture, kWidth / 2, withCode ? 516 : 482, "Cliquez pour commencer le niveau", 18, 700, hint,
               Align::Centre);
-    drawLabel(picture, kWidth / 2, 516, "Cliquez pour commencer le niveau", 18, 700, faded(ink, 0.75f), Align::Centre);
     return picture;
 }
 

@@ -15,8 +15,10 @@ SDL_Surface* drawLostBackground();
 SDL_Surface* drawVictoryPlate();
 
 // Draws Niveau.bmp, 700 x 550: the level intro, light where its two lines (100, 140) and
-// (105, 190) and the level's big code (140, 320) are written.
-SDL_Surface* drawLevelBackground();
+// (105, 190) and, `withCode`, the level's big code (140, 320) are written; or NiveauJeu.bmp, the
+// intro of a player's set's levels, without a code or the note to keep it, with the card on which
+// the game writes the set's name and the level's rank where screens/level_intro_layout.h says.
+SDL_Surface* drawLevelBackground(bool withCode);
 
 // Draws Fini.bmp, 700 x 550: the congratulations after the last level of the built-in set; or,
 // not `counted`, FiniJeu.bmp, the same for a player's set, without the number of levels, which
