@@ -64,8 +64,6 @@ setxkbmap fr
 xdotool key F2 BackSpace BackSpace BackSpace BackSpace sleep 0.2 type --delay 50 "Jardin de Zoé"
 xdotool sleep 0.2 key Return
 setxkbmap us
-sleep 0.3
-shot editor-named
 xdotool key ctrl+s
 WAIT=600 until_true test -s "$set_file" || fail "nothing saved: $(cat "$WORK/game.log")"
 sleep 0.3
