@@ -13,6 +13,12 @@ constexpr SDL_Color kShotGreen{0, 190, 0, 255};
 constexpr SDL_Color kGuideRed{255, 0, 0, 255};
 constexpr SDL_Color kGuideDarkGreen{0, 100, 0, 255};
 
+// A colour written 0xRRGGBB (as the layout headers give them), opaque.
+constexpr SDL_Color opaque(Uint32 rgb)
+{
+    return SDL_Color{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb), 255};
+}
+
 // An off-screen frame of width x height, opaque black, as if made afresh. Frames are kept
 // and reused per size; a frame stays reserved until endFrame gives it back. Null only when
 // no surface can be made.

@@ -257,12 +257,6 @@ void drawCard(SDL_Surface* surface, const SDL_Rect& card)
     fillRectangle(surface, card.x + 1, card.y + 1, card.x + card.w - 1, card.y + card.h - 1, kReplayCard);
 }
 
-// A colour written 0xRRGGBB in a layout header, opaque.
-SDL_Color opaque(std::uint32_t rgb)
-{
-    return SDL_Color{static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8), static_cast<Uint8>(rgb), 255};
-}
-
 // Draws `text`, in the player's language already, centred on `centreX`.
 void drawCentredText(SDL_Surface* surface, const GameFont& font, int centreX, int y, const std::string& text,
                      SDL_Color colour = kReplayInk)

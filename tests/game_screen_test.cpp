@@ -270,36 +270,28 @@ TEST_F(GameScreen, APlayersSetEndsOnItsOwnCount)
     game.mode = GameMode::FinalPicture;
     draw();
     game.levelSet = nullptr;
-    const auto rgb = [](std::uint32_t c) {
-        return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c), 255};
-    };
     EXPECT_TRUE(at(5, 5, kFinishedSetBackgroundColour));
-    EXPECT_GT(countColour(target, 150, kClearedLineY, 400, kClearedLineHeight, rgb(kClearedLineColour)), 20);
-    EXPECT_GT(countColour(target, 300, kTrophyCountY, 100, kTrophyCountHeight, rgb(kTrophyCountColour)), 20);
+    EXPECT_GT(countColour(target, 150, kClearedLineY, 400, kClearedLineHeight, opaque(kClearedLineColour)), 20);
+    EXPECT_GT(countColour(target, 300, kTrophyCountY, 100, kTrophyCountHeight, opaque(kTrophyCountColour)), 20);
 }
 
-// Between a player's set's levels the intro has its own picture, with the set's name and the level's rank on its card
-// and no code, a long name kept to the card; the built-in set's intro keeps its picture and writes the level's code,
-// in black, on the card.
+// A player's set's intro has its own picture and no code: its card names the set, a long name kept to the card, and
+// the level's rank; the built-in set's writes the level's code there, in black.
 TEST_F(GameScreen, APlayersSetsIntroNamesTheSetAndWritesNoCode)
 {
     fillLevelCodes();
     LevelSet set{"Les jardins suspendus de la grande mosa\xc3\xafque du printemps", "", std::vector<LevelBoard>(5)};
     std::tie(game.mode, game.currentLevel) = std::pair(GameMode::LevelIntro, 2);
-    for (LevelSet* played : {static_cast<LevelSet*>(nullptr), &set}) {
-        const bool own = played != nullptr;
-        game.levelSet = played;
+    for (const bool own : {false, true}) {
+        game.levelSet = own ? &set : nullptr;
         draw();
         EXPECT_TRUE(at(5, 5, own ? kLevelSetBackgroundColour : kLevelBackgroundColour)) << own;
         EXPECT_EQ(countColour(target, 100, 300, 580, 170, kBlack) > 100, !own);
         for (const CardLine& line : {kSetNameLine, kSetRankLine}) {
-            const SDL_Color ink{static_cast<Uint8>(line.colour >> 16), static_cast<Uint8>(line.colour >> 8),
-                                static_cast<Uint8>(line.colour), 255};
-            const int drawn = countColour(target, 0, 0, kGameScreenWidth, kGameScreenHeight, ink);
-            EXPECT_EQ(drawn > 20, own) << line.y;
-            EXPECT_EQ(
-                countColour(target, kLevelIntroCentreX - kSetNameRoom / 2, line.y, kSetNameRoom, line.height, ink),
-                drawn);
+            const int ink = countColour(target, 0, 0, kGameScreenWidth, kGameScreenHeight, opaque(line.colour));
+            EXPECT_EQ(ink > 20, own) << line.y;
+            const int x = kLevelIntroCentreX - kSetNameRoom / 2;
+            EXPECT_EQ(countColour(target, x, line.y, kSetNameRoom, line.height, opaque(line.colour)), ink) << line.y;
         }
     }
     game.levelSet = nullptr;
