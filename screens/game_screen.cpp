@@ -221,28 +221,6 @@ void drawPauseText(SDL_Surface* surface)
 // A watched replay's card: a plain panel over the background's help lines, with lines centred on it.
 constexpr SDL_Color kReplayCard{251, 246, 234, 255};
 constexpr SDL_Color kReplayInk{92, 58, 34, 255};
-constexpr const char* kReplayHelpLines[] = {drawnTextId("Partie enregistr\xe9"
-                                                        "e"),
-                                            drawnTextId("Tab : vitesse x4 ou x1"),
-                                            drawnTextId("\xc9"
-                                                        "chap : quitter")};
-constexpr const char* kReplayEndLine = drawnTextId(
-    "Partie enregistr\xe9"
-    "e : une touche ou un clic pour quitter");
-// A watched replay that departed from its game stops there and says so at once: on the side
-// panel's card during play, in one line at the foot of the other screens.
-constexpr const char* kReplayStoppedLines[] = {drawnTextId("Lecture arr\xea"
-                                                           "t\xe9"
-                                                           "e"),
-                                               drawnTextId("\xc9"
-                                                           "cart au pas %ld"),
-                                               drawnTextId("Une touche : quitter")};
-constexpr const char* kReplayStoppedLine = drawnTextId(
-    "Lecture arr\xea"
-    "t\xe9"
-    "e : \xe9"
-    "cart au pas %ld, une touche pour quitter");
-
 // The player's language's version of the French format `french` with the replay's tick.
 std::string withReplayTick(const char* french)
 {
@@ -274,7 +252,7 @@ void drawReplayHelp(SDL_Surface* surface)
     const GameFont& lines = openGameFont(17, 700);
     const int centre = kReplayHelpCard.x + kReplayHelpCard.w / 2;
     const bool departed = replayDeparted();
-    const char* const* texts = departed ? kReplayStoppedLines : kReplayHelpLines;
+    const auto& texts = departed ? kReplayStoppedLines : kReplayHelpLines;
     drawCentredText(surface, heading, centre, kReplayHelpCard.y + 8, drawnText(texts[0]));
     drawCentredText(surface, lines, centre, kReplayHelpCard.y + 40,
                     departed ? withReplayTick(texts[1]) : drawnText(texts[1]));
@@ -289,7 +267,8 @@ void drawReplayStoppedLine(SDL_Surface* surface)
                     withReplayTick(kReplayStoppedLine));
 }
 
-// Composes the intro's two lines, text `draw` (0 to 4), for the level `level` that comes next.
+}  // namespace
+
 void composeIntroLines(int draw, int level, std::array<char, 200>& first, std::array<char, 200>& second)
 {
     char* one = first.data();
@@ -314,6 +293,8 @@ void composeIntroLines(int draw, int level, std::array<char, 200>& first, std::a
     default: std::snprintf(one, oneSize, drawnText("Le niveau %d vous attend !!").c_str(), level); break;
     }
 }
+
+namespace {
 
 // The screens of the game window: which one the mode shows at rest.
 enum class Screen { Play, End, Intro, Final };

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "game/text_ids.h"
 
 struct SDL_Surface;
 
@@ -24,6 +25,33 @@ constexpr SDL_Rect kReplayHelpCard{504, 428, 184, 94};
 constexpr SDL_Rect kReplayEndCard{60, 488, 580, 34};
 // A watched replay that departed from its game: its cards say that it stopped, and where.
 bool replayDeparted();
+
+// A watched replay's texts (French message ids, Windows-1252): its card over the side panel's
+// help lines and its line over the end screen's last one; then the same once it departed from
+// its game and stopped, at the tick "%ld".
+constexpr std::array<const char*, 3> kReplayHelpLines = {drawnTextId("Partie enregistr\xe9"
+                                                                     "e"),
+                                                         drawnTextId("Tab : vitesse x4 ou x1"),
+                                                         drawnTextId("\xc9"
+                                                                     "chap : quitter")};
+constexpr const char* kReplayEndLine = drawnTextId(
+    "Partie enregistr\xe9"
+    "e : une touche ou un clic pour quitter");
+constexpr std::array<const char*, 3> kReplayStoppedLines = {drawnTextId("Lecture arr\xea"
+                                                                        "t\xe9"
+                                                                        "e"),
+                                                            drawnTextId("\xc9"
+                                                                        "cart au pas %ld"),
+                                                            drawnTextId("Une touche : quitter")};
+constexpr const char* kReplayStoppedLine = drawnTextId(
+    "Lecture arr\xea"
+    "t\xe9"
+    "e : \xe9"
+    "cart au pas %ld, une touche pour quitter");
+
+// The level intro's two lines in the player's language, text `draw` (0 to 4), for the level
+// `level` that comes next; the second is a blank when the text has one line.
+void composeIntroLines(int draw, int level, std::array<char, 200>& first, std::array<char, 200>& second);
 
 // Paints the screen game.mode shows at rest (end screen, level intro, play screen or final
 // picture) on a 740 x 550 frame and copies it to `target` at (0, 0), leaving the rest of the

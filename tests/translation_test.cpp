@@ -202,42 +202,16 @@ TEST_F(Language, EveryEnglishTextStaysInsideItsBox)
         int height, weight;  // its font
         int room;            // the pixels it may take
     };
-    constexpr int kCard = kReplayHelpCard.w - 4, kFoot = kReplayEndCard.w - 4, kIntro = 690 - 105, kRating = 690 - 90;
+    constexpr int kCard = kReplayHelpCard.w - 4, kFoot = kReplayEndCard.w - 4, kRating = 690 - 90;
     std::vector<Place> places = {
-        {"Partie enregistr\xe9"
-         "e",
-         20, 700, kCard},
-        {"Tab : vitesse x4 ou x1", 17, 700, kCard},
-        {"\xc9"
-         "chap : quitter",
-         17, 700, kCard},
-        {"Lecture arr\xea"
-         "t\xe9"
-         "e",
-         20, 700, kCard},
-        {"\xc9"
-         "cart au pas %ld",
-         17, 700, kCard},
-        {"Une touche : quitter", 17, 700, kCard},
-        {"Partie enregistr\xe9"
-         "e : une touche ou un clic pour quitter",
-         18, 700, kFoot},
-        {"Lecture arr\xea"
-         "t\xe9"
-         "e : \xe9"
-         "cart au pas %ld, une touche pour quitter",
-         18, 700, kFoot},
-        {"reprenons notre soufle avant ", 38, 700, kIntro},
-        {"le terrifiant niveau %d?", 38, 700, kIntro},
-        {"Pret pour l'attaque du niveau %d?", 38, 700, kIntro},
-        {"Plongeons ensemble dans ", 38, 700, kIntro},
-        {"le niveau %d !", 38, 700, kIntro},
-        {"Le niveau %d etait facile...", 38, 700, kIntro},
-        {"Mais le niveau %d l'est moins !!", 38, 700, kIntro},
-        {"Le niveau %d vous attend !!", 38, 700, kIntro},
+        {kReplayEndLine, 18, 700, kFoot},
+        {kReplayStoppedLine, 18, 700, kFoot},
         {"Oui", 17, 400, 80 - 8},
         {"Non", 17, 400, 80 - 8},
     };
+    for (const auto& lines : {kReplayHelpLines, kReplayStoppedLines}) {
+        for (std::size_t i = 0; i < lines.size(); ++i) places.push_back({lines[i], i == 0 ? 20 : 17, 700, kCard});
+    }
     for (int score = 0; score <= 600000; score += 5000) places.push_back({ratingFor(score), 22, 700, kRating});
     game.currentLevel = 25;
     game.score = 9999999;
@@ -256,6 +230,15 @@ TEST_F(Language, EveryEnglishTextStaysInsideItsBox)
             const int width = textWidth(openGameFont(place.height, place.weight), text.data(),
                                         static_cast<int>(std::strlen(text.data())));
             EXPECT_LE(width, place.room) << (english ? "English: " : "French: ") << text.data();
+        }
+        // The level intros' lines, for the last level, reach at most the window's frame.
+        for (int draw = 0; draw < 5; ++draw) {
+            std::array<char, 200> first{}, second{};
+            composeIntroLines(draw, kLevelCount, first, second);
+            for (const auto* line : {&first, &second})
+                EXPECT_LE(textWidth(openGameFont(38, 700), line->data(), static_cast<int>(std::strlen(line->data()))),
+                          690 - 105)
+                    << (english ? "English: " : "French: ") << line->data();
         }
         // With four digits of bricks broken the game's own line already reaches the frame: an
         // English line may take as much as the French one, never more.
