@@ -545,10 +545,17 @@ void drawLevelIntroScreen(SDL_Surface* surface)
     const GameFont& nameFont = openGameFont(height, kSetNameLine.weight);
     drawCentredText(surface, nameFont, kLevelIntroCentreX, kSetNameLine.y + (kSetNameLine.height - height) / 2,
                     fitText(nameFont, name, kSetNameRoom), opaque(kSetNameLine.colour));
-    std::snprintf(pathBuffer.data(), pathBuffer.size(), drawnText(kSetRankText).c_str(), game.currentLevel,
-                  static_cast<int>(game.levelSet->levels.size()));
-    drawCentredText(surface, openGameFont(kSetRankLine.height, kSetRankLine.weight), kLevelIntroCentreX, kSetRankLine.y,
-                    pathBuffer.data(), opaque(kSetRankLine.colour));
+    const int levels = static_cast<int>(game.levelSet->levels.size());
+    std::snprintf(pathBuffer.data(), pathBuffer.size(), drawnText(kSetRankText).c_str(), game.currentLevel, levels);
+    // The level's title, when its maker gave one, follows its rank on the same line.
+    std::string rank = pathBuffer.data(), title;
+    if (game.currentLevel >= 1 && game.currentLevel <= levels &&
+        windows1252FromUtf8(game.levelSet->levels[static_cast<std::size_t>(game.currentLevel - 1)].title, title) &&
+        !title.empty())
+        rank += drawnText(" : ") + title;
+    const GameFont& rankFont = openGameFont(kSetRankLine.height, kSetRankLine.weight);
+    drawCentredText(surface, rankFont, kLevelIntroCentreX, kSetRankLine.y, fitText(rankFont, rank, kSetNameRoom),
+                    opaque(kSetRankLine.colour));
 }
 
 // The picture after the last level, its top at `y`. A player's set has its own number of levels,

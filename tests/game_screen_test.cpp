@@ -294,6 +294,14 @@ TEST_F(GameScreen, APlayersSetsIntroNamesTheSetAndWritesNoCode)
             EXPECT_EQ(countColour(target, x, line.y, kSetNameRoom, line.height, opaque(line.colour)), ink) << line.y;
         }
     }
+    // The level's title follows its rank, a long one cut inside the card like the name.
+    const int untitled = countColour(target, 0, 0, kGameScreenWidth, kGameScreenHeight, opaque(kSetRankLine.colour));
+    set.levels[1].title = set.name;
+    draw();
+    const int titled = countColour(target, 0, 0, kGameScreenWidth, kGameScreenHeight, opaque(kSetRankLine.colour));
+    EXPECT_TRUE(titled > 2 * untitled &&
+                titled == countColour(target, kLevelIntroCentreX - kSetNameRoom / 2, kSetRankLine.y, kSetNameRoom,
+                                      kSetRankLine.height, opaque(kSetRankLine.colour)));
     game.levelSet = nullptr;
 }
 
