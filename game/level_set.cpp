@@ -4,9 +4,9 @@
 #include "game/level_set.h"
 
 #include "game/brick_kinds.h"
+#include "game/formatted_text.h"
 #include "game/text_ids.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -307,32 +307,16 @@ const std::array<const char*, kLevelSetFaultCount> kLevelSetFaultTexts = {
 
 const char* const kLevelSetRefusalLineText = trId("ligne %d : %s");
 
-namespace {
-
-// `format` filled in, however long the text it makes.
-template <typename... Arguments>
-std::string formatted(const char* format, Arguments... arguments)
-{
-    const int size = std::snprintf(nullptr, 0, format, arguments...);
-    if (size <= 0) return "";
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, arguments...);
-    text.pop_back();
-    return text;
-}
-
-}  // namespace
-
 std::string levelSetRefusalText(const LevelSetRefusal& refusal, const char* lineFormat, const char* faultFormat)
 {
     if (refusal.fault == LevelSetFault::None) return "";
     // What the format takes is read from the French text; a translation has the same
     // conversions. The word comes from the file: it is only ever an argument.
     const char* french = kLevelSetFaultTexts[static_cast<std::size_t>(refusal.fault)];
-    const std::string fault = std::strstr(french, "%s") != nullptr   ? formatted(faultFormat, refusal.word.c_str())
-                              : std::strstr(french, "%d") != nullptr ? formatted(faultFormat, refusal.number)
+    const std::string fault = std::strstr(french, "%s") != nullptr   ? formattedText(faultFormat, refusal.word.c_str())
+                              : std::strstr(french, "%d") != nullptr ? formattedText(faultFormat, refusal.number)
                                                                      : std::string(faultFormat);
-    return formatted(lineFormat, refusal.line, fault.c_str());
+    return formattedText(lineFormat, refusal.line, fault.c_str());
 }
 
 std::string levelSetRefusalText(const LevelSetRefusal& refusal)

@@ -3,8 +3,7 @@
 // The replay refusals' French texts, by reason.
 #include "game/replay_reasons.h"
 
-#include <cstdio>
-
+#include "game/formatted_text.h"
 #include "game/text_ids.h"
 
 const std::array<const char*, kReplayReasonCount> kReplayReasonTexts = {
@@ -20,9 +19,7 @@ const std::array<const char*, kReplayReasonCount> kReplayReasonTexts = {
 
 std::string replayRefusalText(const ReplayRefusal& refusal, const char* format)
 {
-    std::array<char, 256> text{};
-    std::snprintf(text.data(), text.size(), format, refusal.first, refusal.second);
-    return text.data();
+    return formattedText(format, refusal.first, refusal.second);
 }
 
 std::string replayRefusalText(const ReplayRefusal& refusal)

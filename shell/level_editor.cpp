@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "game/brick_kinds.h"
+#include "game/formatted_text.h"
 #include "screens/translation.h"
 #include "screens/windows1252.h"
 #include "shell/atomic_file.h"
@@ -57,11 +58,10 @@ std::uint16_t chosenModifiers(std::uint16_t modifiers)
     return chosen;
 }
 
+// The editor's lines name their numbers as "%ld".
 std::string formatted(const char* format, long a, long b = 0, long c = 0, long d = 0)
 {
-    char text[256];
-    std::snprintf(text, sizeof text, format, a, b, c, d);
-    return text;
+    return formattedText(format, a, b, c, d);
 }
 
 // The first level (1-based) with no brick to break, or 0.
